@@ -1,0 +1,321 @@
+#include "averages.h"
+
+#include "entry.h"
+#include "gradebook.h"
+#include "text.h"
+
+#include <vector>
+
+namespace marklow {
+
+std::optional<double> EntryPercent(const TGrade& g, const TEntry& entry) {
+    double pct;
+    if (entry.Kind == EntryKind::Number) {
+        // A grade out of 0 points cannot turn points into a percentage.
+        if (g.Points == 0) return std::nullopt;
+        pct = entry.Value * 100 / g.Points;
+    } else if (entry.Kind == EntryKind::Letter) {
+        pct = entry.Value;
+    } else {
+        return std::nullopt;
+    }
+    if (g.Curve && entry.Curve && g.Points != 0) pct += g.CurveAmount * 100 / g.Points;
+    return pct;
+}
+
+std::string AverageText(const TGradebook& gb, bool invalid, bool hasAverage, double average) {
+    std::string text = invalid ? "*" : "";
+    if (hasAverage) {
+        text += FormatNumber(average);
+        if (gb.ShowLetters) text += "=" + LetterOf(gb.NumberToLetter, average);
+    }
+    return text;
+}
+
+namespace {
+
+// What a column contributes, looked up once per pass instead of once per cell.
+struct ColumnInfo {
+    TGrade* grade;
+    TCategory* category;
+    double weight;
+};
+
+std::vector<ColumnInfo> Columns(TGradebook& gb) {
+    std::vector<ColumnInfo> cols;
+    cols.reserve(static_cast<size_t>(gb.GradeCount()));
+    for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
+        TGrade* g = gb.GradeAt(c);
+        cols.push_back({g, &gb.Categories.Category(g->CategoryIndex), gb.WeightOf(*g)});
+    }
+    return cols;
+}
+
+void ResetCategories(TGradebook& gb) {
+    for (int i = 0; i < gb.Categories.CategoryCount(); ++i) {
+        TCategory& k = gb.Categories.Category(i);
+        k.WeightSum = k.WeightedSum = 0;
+        k.Count = 0;
+        k.Lowest = nullptr;
+        k.UnequalWeights = false;
+    }
+    gb.Categories.TotalPercent = 0;
+}
+
+// Per-student state of the weighted average, fed one column at a time.
+struct StudentPass {
+    TGradebook& gb;
+    TStudent& s;
+
+    void Begin() {
+        ResetCategories(gb);
+        s.Average = 0;
+        s.HasAverage = false;
+        s.HasInvalidEntry = false;
+    }
+
+    void Add(const ColumnInfo& col, const TEntry& e) {
+        TGrade& g = *col.grade;
+        g.InStudentAverage = false;
+        if (e.Kind == EntryKind::Blank) return;
+        auto pct = EntryPercent(g, e);
+        if (!pct) {
+            s.HasInvalidEntry = true;
+            return;
+        }
+        TCategory& k = *col.category;
+        g.InStudentAverage = true;
+        g.StudentValue = *pct;
+        if (!g.ExtraCredit) {
+            if (k.DropLowest && (!k.Lowest || k.Lowest->StudentValue > g.StudentValue))
+                k.Lowest = &g;
+            ++k.Count;
+            k.WeightSum += col.weight;
+        }
+        k.WeightedSum += col.weight * g.StudentValue;
+    }
+
+    std::string Finish() {
+        TCategoryList& list = gb.Categories;
+        for (int i = 0; i < list.CategoryCount(); ++i) {
+            TCategory& k = list.Category(i);
+            if (k.DropLowest && k.Count > 1) {
+                double w = gb.WeightOf(*k.Lowest);
+                k.WeightSum -= w;
+                k.WeightedSum -= w * k.Lowest->StudentValue;
+            }
+            if (k.Count > 0) {
+                s.Average += k.WeightedSum * k.Percent / k.WeightSum;
+                list.TotalPercent += k.Percent;
+            }
+        }
+        if (list.TotalPercent > 0) {
+            s.Average /= list.TotalPercent;
+            s.HasAverage = true;
+        }
+        return AverageText(gb, s.HasInvalidEntry, s.HasAverage, s.Average);
+    }
+};
+
+// Per-column state of the class average.
+struct ColumnPass {
+    double sum = 0;
+    int n = 0;
+    bool invalid = false;
+    bool skipped = false; // extra credit or "Don't compute class average"
+};
+
+void BeginColumn(TGrade& g, ColumnPass& p) {
+    g.ClassAverage = 0;
+    g.HasClassAverage = false;
+    g.HasInvalidEntry = false;
+    p = ColumnPass{};
+    p.skipped = g.ExtraCredit || g.OmitClassAverage;
+}
+
+void AddToColumn(const TGradebook& gb, const TGrade& g, TStudent& s, const TEntry& e,
+                 ColumnPass& p) {
+    s.ColumnHasEntry = false;
+    if (e.Kind == EntryKind::Blank) return;
+    auto pct = EntryPercent(g, e);
+    if (!pct) {
+        p.invalid = true;
+        return;
+    }
+    s.ColumnHasEntry = true;
+    s.ColumnValue = *pct;
+    p.sum += *pct;
+    // Under "Omit zeros" an entry worth exactly 0 percent is left out of the count.
+    if (!gb.Preferences.OmitZeros || *pct != 0) ++p.n;
+}
+
+std::string FinishColumn(const TGradebook& gb, TGrade& g, const ColumnPass& p) {
+    if (p.skipped) return std::string();
+    g.HasInvalidEntry = p.invalid;
+    if (p.n > 0) {
+        g.ClassAverage = p.sum / p.n;
+        g.HasClassAverage = true;
+    }
+    return AverageText(gb, g.HasInvalidEntry, g.HasClassAverage, g.ClassAverage);
+}
+
+std::string OverallText(const TGradebook& gb, double sum, int n) {
+    if (n < 2) return std::string();
+    double mean = sum / n;
+    std::string text = FormatNumber(mean);
+    if (gb.ShowLetters) text += "=" + LetterOf(gb.NumberToLetter, mean);
+    return text;
+}
+
+} // namespace
+
+std::string StudentAverage(TGradebook& gb, int r) {
+    if (gb.GradeCount() == 0) return std::string();
+    TStudent& s = *gb.StudentAt(r);
+    StudentPass pass{gb, s};
+    pass.Begin();
+    const auto& cells = gb.RowCells(r);
+    auto cols = Columns(gb);
+    for (size_t i = 0; i < cols.size(); ++i) {
+        if (!(cols[i].weight > 0)) continue;
+        pass.Add(cols[i], ReadEntry(cells[i + 2], gb.LetterToNumber));
+    }
+    return pass.Finish();
+}
+
+std::string ColumnAverage(TGradebook& gb, int c) {
+    if (gb.StudentCount() == 0) return std::string();
+    TGrade& g = *gb.GradeAt(c);
+    ColumnPass p;
+    BeginColumn(g, p);
+    if (p.skipped) return std::string();
+    for (int r = 2; r <= gb.LastStudentRow(); ++r)
+        AddToColumn(gb, g, *gb.StudentAt(r), ReadEntry(gb.Cell(c, r), gb.LetterToNumber), p);
+    return FinishColumn(gb, g, p);
+}
+
+std::string OverallStudentAverage(TGradebook& gb) {
+    if (gb.StudentCount() < 2) return std::string();
+    double sum = 0;
+    int n = 0;
+    for (int r = 2; r <= gb.LastStudentRow(); ++r) {
+        const TStudent& s = *gb.StudentAt(r);
+        if (s.HasAverage) sum += s.Average, ++n;
+    }
+    return OverallText(gb, sum, n);
+}
+
+std::string OverallColumnAverage(TGradebook& gb) {
+    if (gb.GradeCount() < 2) return std::string();
+    double sum = 0;
+    int n = 0;
+    for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
+        const TGrade& g = *gb.GradeAt(c);
+        if (g.HasClassAverage) sum += g.ClassAverage, ++n;
+    }
+    return OverallText(gb, sum, n);
+}
+
+void RecomputeAll(TGradebook& gb) {
+    // One pass over the table: each entry is read once and feeds both its student's
+    // average and its column's class average. The results, work fields included, are those
+    // of running every StudentAverage and then every ColumnAverage.
+    auto cols = Columns(gb);
+    std::vector<ColumnPass> passes(cols.size());
+    int lastCounted = -1;
+    for (size_t i = 0; i < cols.size(); ++i) {
+        BeginColumn(*cols[i].grade, passes[i]);
+        if (!passes[i].skipped) lastCounted = static_cast<int>(i);
+    }
+    const bool anyGrade = !cols.empty();
+    for (int r = 2; r <= gb.LastStudentRow(); ++r) {
+        TStudent& s = *gb.StudentAt(r);
+        const auto& cells = gb.RowCells(r);
+        StudentPass pass{gb, s};
+        if (anyGrade) pass.Begin();
+        bool lastHas = false;
+        double lastValue = 0;
+        for (size_t i = 0; i < cols.size(); ++i) {
+            const bool inStudent = cols[i].weight > 0;
+            const bool inColumn = !passes[i].skipped;
+            if (!inStudent && !inColumn) continue;
+            TEntry e = ReadEntry(cells[i + 2], gb.LetterToNumber);
+            if (inStudent) pass.Add(cols[i], e);
+            if (inColumn) {
+                AddToColumn(gb, *cols[i].grade, s, e, passes[i]);
+                if (static_cast<int>(i) == lastCounted) {
+                    lastHas = s.ColumnHasEntry;
+                    lastValue = s.ColumnValue;
+                }
+            }
+        }
+        if (anyGrade) gb.SetCell(0, r, pass.Finish());
+        else gb.SetCell(0, r, std::string());
+        // The column work fields end as the last counted column leaves them.
+        if (lastCounted >= 0) {
+            s.ColumnHasEntry = lastHas;
+            if (lastHas) s.ColumnValue = lastValue;
+        }
+    }
+    if (gb.StudentCount() > 0) gb.SetCell(0, 1, OverallStudentAverage(gb));
+    for (size_t i = 0; i < cols.size(); ++i) {
+        std::string text = gb.StudentCount() > 0
+                               ? FinishColumn(gb, *cols[i].grade, passes[i])
+                               : std::string();
+        gb.SetCell(static_cast<int>(i) + 2, 0, std::move(text));
+    }
+    if (!cols.empty()) gb.SetCell(1, 0, OverallColumnAverage(gb));
+}
+
+void UpdateAveragesForCell(TGradebook& gb, int c, int r) {
+    if (c < 2 || r < 2) return;
+    if (r <= gb.LastStudentRow() && gb.StudentAt(r)) {
+        gb.SetCell(0, r, StudentAverage(gb, r));
+        gb.SetCell(0, 1, OverallStudentAverage(gb));
+    }
+    if (c <= gb.LastGradeColumn() && gb.GradeAt(c)) {
+        gb.SetCell(c, 0, ColumnAverage(gb, c));
+        gb.SetCell(1, 0, OverallColumnAverage(gb));
+    }
+}
+
+void ComputeEffectiveWeights(TGradebook& gb) {
+    TCategoryList& list = gb.Categories;
+    list.HasExtraCredit = false;
+    ResetCategories(gb);
+    double total = 0;
+    for (int i = 0; i < list.CategoryCount(); ++i)
+        total += list.Category(i).Percent;
+    list.TotalPercent = total;
+    for (const ColumnInfo& col : Columns(gb)) {
+        TGrade& g = *col.grade;
+        if (g.ExtraCredit) {
+            list.HasExtraCredit = true;
+            continue;
+        }
+        if (!(col.weight > 0)) continue;
+        TCategory& k = *col.category;
+        k.WeightSum += col.weight;
+        if (k.DropLowest) {
+            if (!k.Lowest) {
+                k.Lowest = &g;
+            } else if (col.weight != gb.WeightOf(*k.Lowest)) {
+                k.UnequalWeights = true;
+                if (col.weight < gb.WeightOf(*k.Lowest)) k.Lowest = &g;
+            }
+        }
+        ++k.Count;
+    }
+    for (int i = 0; i < list.CategoryCount(); ++i) {
+        TCategory& k = list.Category(i);
+        if (k.DropLowest && k.Count > 0) k.WeightSum -= gb.WeightOf(*k.Lowest);
+    }
+    for (const ColumnInfo& col : Columns(gb)) {
+        const TCategory& k = *col.category;
+        col.grade->EffectiveWeight = (k.WeightSum == 0 || list.TotalPercent == 0)
+                                         ? 0
+                                         : col.weight * k.Percent / (k.WeightSum * list.TotalPercent);
+    }
+}
+
+} // namespace marklow

@@ -1,0 +1,93 @@
+#include "entry.h"
+
+#include "gradebook.h"
+#include "text.h"
+
+namespace marklow {
+
+std::string_view EntryCore(std::string_view text) {
+    if (!text.empty() && text.front() == '/') text.remove_prefix(1);
+    size_t blank = text.find(' ');
+    if (blank != std::string_view::npos) text = text.substr(0, blank);
+    return text;
+}
+
+TEntry ReadEntry(std::string_view text, const TRealList& letterToNumber) {
+    TEntry e;
+    if (text.empty()) return e;
+    e.Curve = text.front() != '/';
+    size_t at = e.Curve ? 0 : 1;
+    char c = at < text.size() ? text[at] : '\0';
+    if (at < text.size() && c == ' ') return e;
+    if (at < text.size() && (c == '+' || c == '-' || c == '.' || (c >= '0' && c <= '9'))) {
+        auto v = ConvertNumber(EntryCore(text));
+        if (v) {
+            e.Kind = EntryKind::Number;
+            e.Value = *v;
+        } else {
+            e.Kind = EntryKind::Invalid;
+        }
+        return e;
+    }
+    double value = LetterValue(letterToNumber, EntryCore(text));
+    if (value == -1) {
+        e.Kind = EntryKind::Invalid;
+    } else {
+        e.Kind = EntryKind::Letter;
+        e.Value = value;
+    }
+    return e;
+}
+
+namespace {
+// NormalizeLetter(a) == b without building a string; b is already normalised.
+bool NormalizedEquals(std::string_view a, std::string_view b) {
+    a = TrimBlanks(a);
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char c = a[i];
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c != b[i]) return false;
+    }
+    return true;
+}
+} // namespace
+
+double LetterValue(const TRealList& letterToNumber, std::string_view letter) {
+    std::string wanted = NormalizeLetter(letter);
+    double result = -1;
+    for (int i = 0; i < letterToNumber.Count(); ++i)
+        if (NormalizedEquals(letterToNumber.Text(i), wanted)) result = letterToNumber.Value(i);
+    return result;
+}
+
+int LetterIndex(const TRealList& numberToLetter, double percent) {
+    for (int i = 0; i < numberToLetter.Count(); ++i)
+        if (numberToLetter.Value(i) <= percent) return i;
+    return 0;
+}
+
+std::string LetterOf(const TRealList& numberToLetter, double percent) {
+    for (int i = 0; i < numberToLetter.Count(); ++i)
+        if (numberToLetter.Value(i) <= percent) return numberToLetter.Text(i);
+    return std::string();
+}
+
+std::string CurvedText(std::string_view entry, double curveAmount,
+                       const TRealList& letterToNumber) {
+    TEntry e = ReadEntry(entry, letterToNumber);
+    if (entry.empty() || (e.Kind != EntryKind::Number && e.Kind != EntryKind::Letter))
+        return std::string(entry);
+    double shown = e.Curve ? e.Value + curveAmount : e.Value;
+    std::string_view core = EntryCore(entry);
+    // What follows the core in the entry: the blank and the comment.
+    size_t coreEnd = static_cast<size_t>(core.data() - entry.data()) + core.size();
+    return FormatNumber(shown) + std::string(entry.substr(coreEnd));
+}
+
+std::string InvalidEntryMessage(const TGradebook& gradebook, int c, int r) {
+    return gradebook.Cell(c, 0) + " entry of \"" + gradebook.Cell(c, r) + "\" for student " +
+           gradebook.Cell(1, r) + " is invalid";
+}
+
+} // namespace marklow

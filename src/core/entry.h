@@ -1,0 +1,38 @@
+#pragma once
+// How an entry typed into the cell table is read, and the two letter tables' lookups.
+
+#include "real_list.h"
+
+#include <string>
+#include <string_view>
+
+namespace marklow {
+
+class TGradebook;
+
+enum class EntryKind { Blank = 0, Number = 1, Letter = 2, Invalid = 3 };
+
+struct TEntry {
+    EntryKind Kind = EntryKind::Blank;
+    double Value = 0;
+    bool Curve = false; // the column's curve applies (the entry does not start with "/")
+};
+
+TEntry ReadEntry(std::string_view text, const TRealList& letterToNumber);
+// The entry without a leading "/" and cut before its first blank.
+std::string_view EntryCore(std::string_view text);
+
+// The letter's percentage, or -1 when the table has no such letter (the last duplicate wins).
+double LetterValue(const TRealList& letterToNumber, std::string_view letter);
+// The letter of the highest threshold reached, or empty text.
+std::string LetterOf(const TRealList& numberToLetter, double percent);
+int LetterIndex(const TRealList& numberToLetter, double percent);
+
+// Display text of an entry with the curve added; the entry as typed when it is neither a
+// number nor a letter.
+std::string CurvedText(std::string_view entry, double curveAmount, const TRealList& letterToNumber);
+
+// "%s entry of "%s" for student %s is invalid" for cell (c, r).
+std::string InvalidEntryMessage(const TGradebook& gradebook, int c, int r);
+
+} // namespace marklow

@@ -1,0 +1,351 @@
+#include "gradebook.h"
+
+#include "text.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace marklow {
+
+TCategory& TCategoryList::Category(int i) const {
+    if (items_.empty()) return *DefaultCategory;
+    if (i < 0 || i >= Count()) return *items_.front();
+    return *items_[static_cast<size_t>(i)];
+}
+
+TCategory& TCategoryList::Add(std::string name, double percent, bool dropLowest) {
+    auto c = std::make_unique<TCategory>();
+    c->Name = std::move(name);
+    c->Percent = percent;
+    c->DropLowest = dropLowest;
+    items_.push_back(std::move(c));
+    return *items_.back();
+}
+
+TGradebook::TGradebook() { MakeEmpty(); }
+
+void TGradebook::SetColCount(int n) {
+    n = std::max(n, 0);
+    for (int c = n; c < colCount_; ++c)
+        if (cols_[Index(c)]) --gradeCount_;
+    cols_.resize(Index(n));
+    for (auto& row : rows_) row.cells.resize(Index(n));
+    colCount_ = n;
+}
+
+void TGradebook::SetRowCount(int n) {
+    n = std::max(n, 0);
+    for (int r = n; r < RowCount(); ++r)
+        if (rows_[Index(r)].student) --studentCount_;
+    size_t old = rows_.size();
+    rows_.resize(Index(n));
+    for (size_t r = old; r < rows_.size(); ++r) rows_[r].cells.resize(Index(colCount_));
+}
+
+void TGradebook::SetRowCells(int r, std::vector<std::string> cells) {
+    cells.resize(Index(colCount_));
+    rows_[Index(r)].cells = std::move(cells);
+}
+
+TStudent* TGradebook::StudentAt(int r) const {
+    if (r < 0 || r >= RowCount()) return nullptr;
+    return rows_[Index(r)].student.get();
+}
+
+TGrade* TGradebook::GradeAt(int c) const {
+    if (c < 0 || c >= colCount_) return nullptr;
+    return cols_[Index(c)].get();
+}
+
+void TGradebook::AttachStudent(int r, std::unique_ptr<TStudent> student) {
+    auto& slot = rows_[Index(r)].student;
+    if (slot) --studentCount_;
+    slot = std::move(student);
+    if (slot) ++studentCount_;
+}
+
+void TGradebook::AttachGrade(int c, std::unique_ptr<TGrade> grade) {
+    auto& slot = cols_[Index(c)];
+    if (slot) --gradeCount_;
+    slot = std::move(grade);
+    if (slot) ++gradeCount_;
+}
+
+std::unique_ptr<TStudent> TGradebook::DetachStudent(int r) {
+    auto& slot = rows_[Index(r)].student;
+    if (slot) --studentCount_;
+    return std::move(slot);
+}
+
+std::unique_ptr<TGrade> TGradebook::DetachGrade(int c) {
+    auto& slot = cols_[Index(c)];
+    if (slot) --gradeCount_;
+    return std::move(slot);
+}
+
+void TGradebook::InsertRow(int r) {
+    TRow row;
+    row.cells.resize(Index(colCount_));
+    rows_.insert(rows_.begin() + r, std::move(row));
+}
+
+void TGradebook::DeleteRow(int r) {
+    if (rows_[Index(r)].student) --studentCount_;
+    rows_.erase(rows_.begin() + r);
+}
+
+void TGradebook::InsertColumn(int c) {
+    cols_.insert(cols_.begin() + c, nullptr);
+    for (auto& row : rows_) row.cells.insert(row.cells.begin() + c, std::string());
+    ++colCount_;
+}
+
+void TGradebook::DeleteColumn(int c) {
+    if (cols_[Index(c)]) --gradeCount_;
+    cols_.erase(cols_.begin() + c);
+    for (auto& row : rows_) row.cells.erase(row.cells.begin() + c);
+    --colCount_;
+}
+
+namespace {
+template <typename V> void MoveItem(V& v, int from, int to) {
+    if (from == to) return;
+    if (from < to)
+        std::rotate(v.begin() + from, v.begin() + from + 1, v.begin() + to + 1);
+    else
+        std::rotate(v.begin() + to, v.begin() + from, v.begin() + from + 1);
+}
+} // namespace
+
+void TGradebook::MoveRow(int from, int to) { MoveItem(rows_, from, to); }
+
+void TGradebook::MoveColumn(int from, int to) {
+    MoveItem(cols_, from, to);
+    for (auto& row : rows_) MoveItem(row.cells, from, to);
+}
+
+void TGradebook::ClearAll() {
+    for (auto& row : rows_) {
+        row.student.reset();
+        for (auto& cell : row.cells) cell.clear();
+    }
+    for (auto& g : cols_) g.reset();
+    studentCount_ = 0;
+    gradeCount_ = 0;
+}
+
+void TGradebook::SetEditMode(bool on) {
+    editMode_ = on;
+    int spare = on ? 1 : 0;
+    SetColCount(LastGradeColumn() + 1 + spare);
+    SetRowCount(LastStudentRow() + 1 + spare);
+    if (Categories.OnModeChange) Categories.OnModeChange();
+}
+
+void TGradebook::FitSpareCells() {
+    if (editMode_) {
+        if (GradeAt(colCount_ - 1)) SetColCount(colCount_ + 1);
+        if (StudentAt(RowCount() - 1)) SetRowCount(RowCount() + 1);
+    } else {
+        if (colCount_ > 2 && !GradeAt(colCount_ - 1)) SetColCount(colCount_ - 1);
+        if (RowCount() > 2 && !StudentAt(RowCount() - 1)) SetRowCount(RowCount() - 1);
+    }
+}
+
+void TGradebook::SetGradesInUserOrder(bool on) {
+    if (GradesInUserOrder && !on && gradeCount_ > 0)
+        for (int c = 2; c <= LastGradeColumn(); ++c)
+            if (TGrade* g = GradeAt(c)) g->UserOrder = c;
+    GradesInUserOrder = on;
+}
+
+void TGradebook::SetStudentsInUserOrder(bool on) {
+    if (StudentsInUserOrder && !on && studentCount_ > 0)
+        for (int r = 2; r <= LastStudentRow(); ++r)
+            if (TStudent* s = StudentAt(r)) s->UserOrder = r;
+    StudentsInUserOrder = on;
+}
+
+std::unique_ptr<TGrade> TGradebook::NewGrade() const {
+    auto g = std::make_unique<TGrade>();
+    g->Weight = Preferences.DefaultWeight;
+    g->Points = Preferences.DefaultPoints;
+    g->Date = TodayDate();
+    return g;
+}
+
+void TGradebook::CategoryNames(std::vector<std::string>& list) const {
+    list.clear();
+    for (int i = 0; i < Categories.Count(); ++i) list.push_back(Categories.Item(i).Name);
+}
+
+void TGradebook::MakeStudentLabels() {
+    std::vector<std::string> names;
+    for (int r = 2; r <= LastStudentRow(); ++r) names.push_back(Cell(1, r));
+    auto labels = MakeShortLabels(names);
+    for (int r = 2; r <= LastStudentRow(); ++r) {
+        if (TStudent* s = StudentAt(r)) {
+            s->ShortLabel = labels[Index(r - 2)].Text;
+            s->ShortLabelUnique = labels[Index(r - 2)].Unique;
+        }
+    }
+}
+
+void TGradebook::MakeGradeLabels() {
+    std::vector<std::string> names;
+    for (int c = 2; c <= LastGradeColumn(); ++c) names.push_back(Cell(c, 1));
+    auto labels = MakeShortLabels(names);
+    for (int c = 2; c <= LastGradeColumn(); ++c) {
+        if (TGrade* g = GradeAt(c)) {
+            g->ShortLabel = labels[Index(c - 2)].Text;
+            g->ShortLabelUnique = labels[Index(c - 2)].Unique;
+        }
+    }
+}
+
+void TGradebook::ReplaceDocument(TGradebook&& other) {
+    auto notify = std::move(Categories.OnModeChange);
+    Categories.TakeItemsFrom(other.Categories);
+    Categories.OnModeChange = std::move(notify);
+    LetterToNumber = std::move(other.LetterToNumber);
+    NumberToLetter = std::move(other.NumberToLetter);
+    Password = std::move(other.Password);
+    Teacher = std::move(other.Teacher);
+    ClassName = std::move(other.ClassName);
+    ClassNumber = std::move(other.ClassNumber);
+    PointsAreWeights = other.PointsAreWeights;
+    ShowLetters = other.ShowLetters;
+    GradesInUserOrder = other.GradesInUserOrder;
+    StudentsInUserOrder = other.StudentsInUserOrder;
+    rows_ = std::move(other.rows_);
+    cols_ = std::move(other.cols_);
+    colCount_ = other.colCount_;
+    gradeCount_ = other.gradeCount_;
+    studentCount_ = other.studentCount_;
+    editMode_ = other.editMode_;
+    other.colCount_ = other.gradeCount_ = other.studentCount_ = 0;
+    if (Categories.OnModeChange) Categories.OnModeChange();
+}
+
+void TGradebook::MakeEmpty() {
+    ClearAll();
+    Categories.Clear();
+    Password.clear();
+    ClassName.clear();
+    ClassNumber.clear();
+    SetColCount(3);
+    SetRowCount(3);
+    SetCell(0, 0, "Average");
+    SetCell(1, 1, "Name");
+    SetEditMode(true);
+}
+
+void CopyGrade(TGrade& dst, const TGrade& src) {
+    ApplyGradeSettings(dst, src);
+    dst.UserOrder = src.UserOrder;
+    dst.Name = src.Name;
+    dst.Notes = src.Notes;
+}
+
+void ApplyGradeSettings(TGrade& dst, const TGrade& src) {
+    dst.Weight = src.Weight;
+    dst.Points = src.Points;
+    dst.CategoryIndex = src.CategoryIndex;
+    dst.ExtraCredit = src.ExtraCredit;
+    dst.OmitClassAverage = src.OmitClassAverage;
+    dst.Curve = src.Curve;
+    dst.CurveAmount = src.CurveAmount;
+}
+
+void CopyStudent(TStudent& dst, const TStudent& src) {
+    dst.Notes = src.Notes;
+    dst.ID = src.ID;
+    dst.Name = src.Name;
+    dst.UserOrder = src.UserOrder;
+}
+
+namespace {
+
+// Splits UTF-8 text into characters; a stray byte is a character of its own.
+std::vector<std::string> Characters(const std::string& s) {
+    std::vector<std::string> out;
+    for (size_t i = 0; i < s.size();) {
+        unsigned char b = static_cast<unsigned char>(s[i]);
+        size_t len = b < 0xC0 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        len = std::min(len, s.size() - i);
+        out.push_back(s.substr(i, len));
+        i += len;
+    }
+    return out;
+}
+
+// Letters and digits; characters beyond ASCII are taken as letters (accented names).
+bool IsLetterOrDigit(const std::string& ch) {
+    unsigned char b = static_cast<unsigned char>(ch[0]);
+    if (b >= 0x80) return ch.size() > 1;
+    return (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z');
+}
+
+const std::string& LabelCharacters() {
+    static const std::string chars = [] {
+        std::string s;
+        for (char c = 'A'; c <= 'Y'; ++c) s += c;
+        for (char c = 'a'; c <= 'y'; ++c) s += c;
+        for (char c = '0'; c <= '8'; ++c) s += c;
+        return s;
+    }();
+    return chars;
+}
+
+} // namespace
+
+std::vector<TLabel> MakeShortLabels(const std::vector<std::string>& names) {
+    std::vector<TLabel> labels(names.size());
+    std::vector<std::string> first(names.size());
+    for (size_t i = 0; i < names.size(); ++i) {
+        auto chars = Characters(names[i]);
+        std::string label;
+        if (!chars.empty()) first[i] = label = chars[0];
+        for (size_t k = 1; k < chars.size(); ++k) {
+            if (!IsLetterOrDigit(chars[k - 1]) && IsLetterOrDigit(chars[k])) {
+                label += chars[k];
+                break;
+            }
+        }
+        labels[i].Text = label;
+        labels[i].Unique = true;
+        for (size_t j = 0; j < i; ++j)
+            if (labels[j].Text == label) labels[i].Unique = false;
+    }
+    auto taken = [&](size_t self, const std::string& candidate) {
+        for (size_t j = 0; j < labels.size(); ++j)
+            if (j != self && labels[j].Unique && labels[j].Text == candidate) return true;
+        return false;
+    };
+    const std::string& set = LabelCharacters();
+    for (size_t i = 0; i < labels.size(); ++i) {
+        if (labels[i].Unique) continue;
+        bool done = false;
+        for (char second : set) {
+            std::string candidate = first[i] + second;
+            if (!taken(i, candidate)) {
+                labels[i] = {candidate, true};
+                done = true;
+                break;
+            }
+        }
+        for (size_t a = 0; !done && a < set.size(); ++a) {
+            for (char second : set) {
+                std::string candidate = std::string(1, set[a]) + second;
+                if (!taken(i, candidate)) {
+                    labels[i] = {candidate, true};
+                    done = true;
+                    break;
+                }
+            }
+        }
+    }
+    return labels;
+}
+
+} // namespace marklow

@@ -1,0 +1,39 @@
+#pragma once
+// Small text rules shared by the whole program: number display and input, blank test,
+// letter normalisation, and the Windows-1252 conversion used at the file boundary.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace marklow {
+
+// The general number format with 3 significant digits, rounded half away from zero on the
+// shortest decimal form of the double (85.25 gives 85.3, as a teacher rounds).
+std::string FormatNumber(double value);
+
+// The standard decimal conversion of the whole text: optional sign, digits, optional "."
+// and fraction, optional exponent. Returns nothing when the text does not convert entirely.
+std::optional<double> ConvertNumber(std::string_view text);
+
+// ConvertNumber of the text without its surrounding blanks, or 0 when it is not a number.
+double ParseNumber(std::string_view text);
+
+// Empty, or blanks only.
+bool IsBlank(std::string_view text);
+
+// Upper case (a-z only), blanks removed from both ends.
+std::string NormalizeLetter(std::string_view text);
+
+// Blanks removed from both ends.
+std::string_view TrimBlanks(std::string_view text);
+
+// UTF-8 <-> Windows-1252. The encoder reports whether any character had no Windows-1252
+// form (such characters become '?').
+std::string Utf8ToCp1252(std::string_view utf8, bool* lost = nullptr);
+std::string Cp1252ToUtf8(std::string_view cp1252);
+
+// Today's date as a day number (days since 1899-12-30), time of day 0.
+double TodayDate();
+
+} // namespace marklow

@@ -1,0 +1,85 @@
+#include "text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace marklow;
+
+TEST(FormatNumber, RoundsHalfAwayFromZeroOnTheShortestDecimal) {
+    EXPECT_EQ(FormatNumber(85.25), "85.3");
+    EXPECT_EQ(FormatNumber(84.35), "84.4");
+    EXPECT_EQ(FormatNumber(-84.35), "-84.4");
+    EXPECT_EQ(FormatNumber(99.96), "100");
+    EXPECT_EQ(FormatNumber(0.125), "0.125");
+    EXPECT_EQ(FormatNumber(85.333), "85.3");
+    EXPECT_EQ(FormatNumber(7.25), "7.25");
+    EXPECT_EQ(FormatNumber(2.675), "2.68");
+    EXPECT_EQ(FormatNumber(1.0005), "1");
+}
+
+TEST(FormatNumber, FixedNotationDropsTrailingZeros) {
+    EXPECT_EQ(FormatNumber(100), "100");
+    EXPECT_EQ(FormatNumber(0.5), "0.5");
+    EXPECT_EQ(FormatNumber(0), "0");
+    EXPECT_EQ(FormatNumber(-0.0), "0");
+    EXPECT_EQ(FormatNumber(90.0), "90");
+    EXPECT_EQ(FormatNumber(12.345), "12.3");
+    EXPECT_EQ(FormatNumber(-2), "-2");
+    EXPECT_EQ(FormatNumber(999.4), "999");
+}
+
+TEST(FormatNumber, ScientificBeyondThreeIntegerDigitsAndBelowTheSmallest) {
+    EXPECT_EQ(FormatNumber(999.5), "1E3");
+    EXPECT_EQ(FormatNumber(1234.5), "1.23E3");
+    EXPECT_EQ(FormatNumber(0.00001), "0.00001");
+    EXPECT_EQ(FormatNumber(0.000012345), "0.0000123");
+    EXPECT_EQ(FormatNumber(0.0000099), "9.9E-6");
+    EXPECT_EQ(FormatNumber(-150000), "-1.5E5");
+}
+
+TEST(FormatNumber, SurvivesValuesThatAreNotFinite) {
+    EXPECT_EQ(FormatNumber(NAN), "NAN");
+    EXPECT_EQ(FormatNumber(INFINITY), "INF");
+}
+
+TEST(ParseNumber, AcceptsOnlyWholeDecimalNumbers) {
+    EXPECT_EQ(ParseNumber("85"), 85);
+    EXPECT_EQ(ParseNumber("-2.5"), -2.5);
+    EXPECT_EQ(ParseNumber("+3"), 3);
+    EXPECT_EQ(ParseNumber(".5"), 0.5);
+    EXPECT_EQ(ParseNumber("5."), 5);
+    EXPECT_EQ(ParseNumber("1e2"), 100);
+    EXPECT_EQ(ParseNumber("1E-1"), 0.1);
+    EXPECT_EQ(ParseNumber(" 12 "), 12);
+    for (const char* bad : {"", " ", "abc", "0x10", "1e", "8,5", "85%", "inf", "nan", "-", ".",
+                            "1e999", "1 2", "--1"})
+        EXPECT_EQ(ParseNumber(bad), 0) << bad;
+}
+
+TEST(TextRules, BlankAndNormalisedLetters) {
+    EXPECT_TRUE(IsBlank(""));
+    EXPECT_TRUE(IsBlank("   "));
+    EXPECT_FALSE(IsBlank(" a "));
+    EXPECT_EQ(NormalizeLetter("  b+ "), "B+");
+    EXPECT_EQ(NormalizeLetter("\xC3\xA9" "a"), "\xC3\xA9" "A"); // only a-z change case
+}
+
+TEST(Cp1252, RoundTripsEveryCharacterItCanHold) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+    bool lost = true;
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all), &lost), all);
+    EXPECT_FALSE(lost);
+    EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC"); // the euro sign
+    EXPECT_EQ(Utf8ToCp1252("Zo\xC3\xAB"), "Zo\xEB");
+}
+
+TEST(Cp1252, ReportsCharactersThatAreLost) {
+    bool lost = false;
+    EXPECT_EQ(Utf8ToCp1252("\xE6\x9D\x8E Li", &lost), "? Li");
+    EXPECT_TRUE(lost);
+    lost = false;
+    EXPECT_EQ(Utf8ToCp1252("a\xFFz", &lost), "a?z"); // malformed UTF-8
+    EXPECT_TRUE(lost);
+}
