@@ -1,0 +1,152 @@
+#include "prompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace marklow {
+
+namespace {
+UserPrompts* installed = nullptr;
+
+QWidget* ParentWindow() { return QApplication::activeWindow(); }
+} // namespace
+
+UserPrompts& Prompts() {
+    static QtPrompts real;
+    return installed ? *installed : real;
+}
+
+void SetPrompts(UserPrompts* prompts) { installed = prompts; }
+
+TAnswer QtPrompts::Message(TMessageKind kind, const QString& text, TButtons buttons) {
+    QMessageBox::Icon icon = QMessageBox::Information;
+    QString caption = "Information";
+    switch (kind) {
+    case TMessageKind::Error: icon = QMessageBox::Critical; caption = "Error"; break;
+    case TMessageKind::Warning: icon = QMessageBox::Warning; caption = "Warning"; break;
+    case TMessageKind::Confirmation: icon = QMessageBox::Question; caption = "Confirm"; break;
+    case TMessageKind::Information: break;
+    }
+    QMessageBox::StandardButtons set = QMessageBox::Ok;
+    switch (buttons) {
+    case TButtons::Ok: set = QMessageBox::Ok; break;
+    case TButtons::OkCancel: set = QMessageBox::Ok | QMessageBox::Cancel; break;
+    case TButtons::YesNoCancel: set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+    case TButtons::RetryCancel: set = QMessageBox::Retry | QMessageBox::Cancel; break;
+    }
+    QMessageBox box(icon, caption, text, set, ParentWindow());
+    switch (box.exec()) {
+    case QMessageBox::Ok: return TAnswer::Ok;
+    case QMessageBox::Yes: return TAnswer::Yes;
+    case QMessageBox::No: return TAnswer::No;
+    case QMessageBox::Retry: return TAnswer::Retry;
+    default: return TAnswer::Cancel;
+    }
+}
+
+QString QtPrompts::OpenFileName(const TFileRequest& r) {
+    return QFileDialog::getOpenFileName(ParentWindow(), r.Caption, r.Folder, r.Filter);
+}
+
+QString QtPrompts::SaveFileName(const TFileRequest& r) {
+    QFileDialog dialog(ParentWindow(), r.Caption, r.Folder, r.Filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(r.DefaultSuffix);
+    if (!r.Suggested.isEmpty()) dialog.selectFile(r.Suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtPrompts::InputText(const QString& caption, const QString& label,
+                                            const QString& initial) {
+    bool ok = false;
+    QString text =
+        QInputDialog::getText(ParentWindow(), caption, label, QLineEdit::Normal, initial, &ok);
+    if (!ok) return std::nullopt;
+    return text;
+}
+
+std::optional<QFont> QtPrompts::ChooseFont(const QFont& initial) {
+    bool ok = false;
+    QFont font = QFontDialog::getFont(&ok, initial, ParentWindow());
+    if (!ok) return std::nullopt;
+    return font;
+}
+
+int QtPrompts::ExecDialog(QDialog& dialog) { return dialog.exec(); }
+
+TAnswer ScriptedPrompts::Message(TMessageKind kind, const QString& text, TButtons buttons) {
+    Messages.push_back({kind, text, buttons});
+    if (Answers.empty()) {
+        Unexpected << "message: " + text;
+        return buttons == TButtons::Ok ? TAnswer::Ok : TAnswer::Cancel;
+    }
+    TAnswer a = Answers.front();
+    Answers.pop_front();
+    return a;
+}
+
+QString ScriptedPrompts::OpenFileName(const TFileRequest& request) {
+    FileRequests.push_back(request);
+    if (FileNames.empty()) {
+        Unexpected << "open file: " + request.Caption;
+        return QString();
+    }
+    QString name = FileNames.front();
+    FileNames.pop_front();
+    return name;
+}
+
+QString ScriptedPrompts::SaveFileName(const TFileRequest& request) {
+    FileRequests.push_back(request);
+    if (FileNames.empty()) {
+        Unexpected << "save file: " + request.Caption;
+        return QString();
+    }
+    QString name = FileNames.front();
+    FileNames.pop_front();
+    return name;
+}
+
+std::optional<QString> ScriptedPrompts::InputText(const QString& caption, const QString&,
+                                                  const QString&) {
+    if (Inputs.empty()) {
+        Unexpected << "input: " + caption;
+        return std::nullopt;
+    }
+    auto v = Inputs.front();
+    Inputs.pop_front();
+    return v;
+}
+
+std::optional<QFont> ScriptedPrompts::ChooseFont(const QFont&) {
+    if (Fonts.empty()) {
+        Unexpected << "font";
+        return std::nullopt;
+    }
+    auto v = Fonts.front();
+    Fonts.pop_front();
+    return v;
+}
+
+int ScriptedPrompts::ExecDialog(QDialog& dialog) {
+    // Prepare the dialog as a real show would (showEvent handlers empty fields and focus).
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    if (DialogActions.empty()) {
+        Unexpected << "dialog: " + dialog.windowTitle();
+        dialog.reject();
+    } else {
+        auto action = std::move(DialogActions.front());
+        DialogActions.pop_front();
+        action(dialog);
+    }
+    if (dialog.isVisible()) dialog.reject();
+    return dialog.result();
+}
+
+} // namespace marklow

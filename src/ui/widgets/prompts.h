@@ -1,0 +1,103 @@
+#pragma once
+// Every modal question the program asks goes through here: message boxes, file names,
+// input boxes, fonts and modal dialogs. The program installs QtPrompts; tests install
+// ScriptedPrompts, which answers from queues and records what was asked, so no test can
+// hang in a modal loop.
+
+#include <QDialog>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace marklow {
+
+enum class TMessageKind { Error, Warning, Information, Confirmation };
+enum class TButtons { Ok, OkCancel, YesNoCancel, RetryCancel };
+enum class TAnswer { Ok, Cancel, Yes, No, Retry };
+
+struct TFileRequest {
+    QString Caption;
+    QString Folder;
+    QString Filter;        // Qt form: "Grade Book Files (*.gbd);;All Files (*)"
+    QString DefaultSuffix; // save dialogs only
+    QString Suggested;     // file name proposed by save dialogs
+};
+
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+    virtual TAnswer Message(TMessageKind kind, const QString& text, TButtons buttons) = 0;
+    // Empty text when the user cancels.
+    virtual QString OpenFileName(const TFileRequest& request) = 0;
+    // Asks before overwriting an existing file; empty text when the user cancels.
+    virtual QString SaveFileName(const TFileRequest& request) = 0;
+    virtual std::optional<QString> InputText(const QString& caption, const QString& label,
+                                             const QString& initial) = 0;
+    virtual std::optional<QFont> ChooseFont(const QFont& initial) = 0;
+    // Shows a dialog modally and returns its result (QDialog::Accepted or Rejected).
+    virtual int ExecDialog(QDialog& dialog) = 0;
+};
+
+// The prompts in use; QtPrompts unless a test installed its own.
+UserPrompts& Prompts();
+// Installs prompts (not owned); nullptr restores QtPrompts.
+void SetPrompts(UserPrompts* prompts);
+
+class QtPrompts final : public UserPrompts {
+public:
+    TAnswer Message(TMessageKind kind, const QString& text, TButtons buttons) override;
+    QString OpenFileName(const TFileRequest& request) override;
+    QString SaveFileName(const TFileRequest& request) override;
+    std::optional<QString> InputText(const QString& caption, const QString& label,
+                                     const QString& initial) override;
+    std::optional<QFont> ChooseFont(const QFont& initial) override;
+    int ExecDialog(QDialog& dialog) override;
+};
+
+// Answers from queues. A question with no answer queued is recorded as unexpected and
+// answered with Cancel (or an empty name), so a test sees it instead of hanging.
+class ScriptedPrompts final : public UserPrompts {
+public:
+    struct Asked {
+        TMessageKind Kind;
+        QString Text;
+        TButtons Buttons;
+    };
+
+    std::deque<TAnswer> Answers;
+    std::deque<QString> FileNames;
+    std::deque<std::optional<QString>> Inputs;
+    std::deque<std::optional<QFont>> Fonts;
+    // Each acts on a shown dialog (fills fields, presses buttons) and returns; the dialog's
+    // result is then returned as ExecDialog's. Without one the dialog is rejected.
+    std::deque<std::function<void(QDialog&)>> DialogActions;
+
+    std::vector<Asked> Messages;
+    std::vector<TFileRequest> FileRequests;
+    QStringList Unexpected;
+
+    TAnswer Message(TMessageKind kind, const QString& text, TButtons buttons) override;
+    QString OpenFileName(const TFileRequest& request) override;
+    QString SaveFileName(const TFileRequest& request) override;
+    std::optional<QString> InputText(const QString& caption, const QString& label,
+                                     const QString& initial) override;
+    std::optional<QFont> ChooseFont(const QFont& initial) override;
+    int ExecDialog(QDialog& dialog) override;
+};
+
+// Installs scripted prompts for the life of a scope.
+class ScopedPrompts {
+public:
+    ScopedPrompts() { SetPrompts(&Script); }
+    ~ScopedPrompts() { SetPrompts(nullptr); }
+    ScopedPrompts(const ScopedPrompts&) = delete;
+    ScopedPrompts& operator=(const ScopedPrompts&) = delete;
+    ScriptedPrompts Script;
+};
+
+} // namespace marklow
