@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <random>
 
 using namespace marklow;
 
@@ -82,4 +84,19 @@ TEST(Cp1252, ReportsCharactersThatAreLost) {
     lost = false;
     EXPECT_EQ(Utf8ToCp1252("a\xFFz", &lost), "a?z"); // malformed UTF-8
     EXPECT_TRUE(lost);
+}
+
+TEST(ParseNumber, ShortDecimalsAgreeWithTheFullConversion) {
+    // Short entries take a quicker route; it must round exactly as strtod does.
+    std::mt19937 rng(7);
+    for (int i = 0; i < 20000; ++i) {
+        int digits = 1 + static_cast<int>(rng() % 15);
+        std::string s = rng() % 4 == 0 ? "-" : "";
+        int point = static_cast<int>(rng() % static_cast<unsigned>(digits + 1));
+        for (int d = 0; d < digits; ++d) {
+            if (d == point && d > 0) s += '.';
+            s += static_cast<char>('0' + rng() % 10);
+        }
+        EXPECT_EQ(ParseNumber(s), std::strtod(s.c_str(), nullptr)) << s;
+    }
 }
