@@ -1,0 +1,58 @@
+#pragma once
+// The program's preferences and file history, read once when the main window is first shown
+// and written once at exit. Where they live is the store's business: the program keeps them
+// in a per-user INI file, tests in memory.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace marklow {
+
+// Sections of entries holding text.
+class TSettingsStore {
+public:
+    virtual ~TSettingsStore() = default;
+    virtual std::optional<std::string> Read(const std::string& section,
+                                            const std::string& entry) const = 0;
+    virtual void Write(const std::string& section, const std::string& entry,
+                       const std::string& value) = 0;
+    virtual void EraseSection(const std::string& section) = 0;
+};
+
+inline constexpr int kMaxHistory = 6;
+
+struct TAppSettings {
+    int WindowState = 0; // 0 normal, 1 minimized, 2 maximized
+    std::vector<std::string> History;
+    bool Curve = true;
+    bool ShowHints = true;
+    bool FlatToolbars = true;
+    bool TwoDTables = false;
+    bool ShowLetters = false;
+    bool OmitZeros = true;
+    double DefaultPoints = 100;
+    double DefaultWeight = 1;
+    bool Toolbar = true;
+    bool Statusbar = true;
+    bool Averages = true;
+    std::string FontName;
+    int FontSize = 0;
+};
+
+using TFileExists = std::function<bool(const std::string& path)>;
+
+// Applies every entry found; missing entries keep their defaults (the current values, or
+// true for the four view switches). History files that no longer exist are dropped.
+void ReadSettings(const TSettingsStore& store, TAppSettings& settings, const TFileExists& exists);
+// The older initialisation file: only "Start Up" and "File History".
+void ReadLegacySettings(const TSettingsStore& ini, TAppSettings& settings,
+                        const TFileExists& exists);
+void WriteSettings(TSettingsStore& store, const TAppSettings& settings);
+
+// "1" or "0"; reading takes any non-zero number as true.
+std::string BoolText(bool value);
+std::optional<bool> ParseBool(const std::optional<std::string>& text);
+
+} // namespace marklow
