@@ -154,8 +154,9 @@ TEST(FileHistory, NewestFirstWithoutDuplicatesAtMostSix) {
     files.present.erase("/c7.gbd");
     AddToHistory(h, "/c7.gbd", files.Exists());
     EXPECT_EQ(std::count(h.begin(), h.end(), "/c7.gbd"), 0);
+    size_t before = h.size();
     AddToHistory(h, "Untitled", files.Exists());
-    EXPECT_EQ(h.front(), "/c5.gbd");
+    EXPECT_EQ(h.size(), before);
 }
 
 TEST(FileHistory, ReopenLeavesOutTheOpenFileAndMissingFiles) {
