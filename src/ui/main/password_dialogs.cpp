@@ -1,0 +1,203 @@
+#include "password_dialogs.h"
+
+#include "gradebook.h"
+#include "prompts.h"
+#include "text.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace marklow {
+
+namespace {
+
+QLineEdit* AddField(QGridLayout* grid, int row, const QString& label, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setMaxLength(255);
+    edit->setMinimumWidth(180);
+    auto* caption = new QLabel(label, parent);
+    caption->setBuddy(edit);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(edit, row, 1);
+    return edit;
+}
+
+// Lays out the fields above a right-aligned OK and Cancel, then fixes the size.
+void Finish(QDialog* dialog, QGridLayout* grid, QPushButton*& ok, QPushButton*& cancel) {
+    ok = new QPushButton("&OK", dialog);
+    cancel = new QPushButton("&Cancel", dialog);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* outer = new QVBoxLayout(dialog);
+    outer->addLayout(grid);
+    outer->addSpacing(8);
+    outer->addLayout(buttons);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    dialog->setModal(true);
+    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void CentreOnScreen(QDialog* dialog) {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        dialog->adjustSize();
+        QRect area = screen->availableGeometry();
+        dialog->move(area.center() - dialog->rect().center());
+    }
+}
+
+void Refocus(QLineEdit* field) {
+    field->setFocus();
+    field->selectAll();
+}
+
+// The checks a new password passes; returns false with the message shown when it does not,
+// and sets `closeAnyway` when the user chose Cancel in that message.
+bool NewPasswordAcceptable(const QString& first, const QString& second, bool& closeAnyway) {
+    QString message;
+    if (first != second)
+        message = "New passwords don't match";
+    else if (IsBlank(first.toStdString()))
+        message = "Password can not be blank";
+    else
+        return true;
+    closeAnyway = Prompts().Message(TMessageKind::Warning, message, TButtons::RetryCancel) !=
+                  TAnswer::Retry;
+    return false;
+}
+
+} // namespace
+
+TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("Password Dialog");
+    auto* grid = new QGridLayout;
+    Password = AddField(grid, 0, "Enter password:", this);
+    Finish(this, grid, OkButton, CancelButton);
+}
+
+void TPasswordDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOnScreen(this);
+    Password->clear();
+    Password->setFocus();
+}
+
+void TPasswordDlg::done(int result) {
+    // Checked on every way out, Cancel and the close box included.
+    if (Password->text() != expected_) {
+        if (Prompts().Message(TMessageKind::Error, "Password is incorrect", TButtons::RetryCancel) ==
+            TAnswer::Retry) {
+            Refocus(Password);
+            return;
+        }
+        QDialog::done(Rejected);
+        return;
+    }
+    QDialog::done(result);
+}
+
+TNewPasswordDlg::TNewPasswordDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("New Password");
+    auto* grid = new QGridLayout;
+    NewPass1 = AddField(grid, 0, "Enter new password:", this);
+    NewPass2 = AddField(grid, 1, "Reenter new password:", this);
+    Finish(this, grid, OkButton, CancelButton);
+}
+
+void TNewPasswordDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOnScreen(this);
+    NewPass1->clear();
+    NewPass2->clear();
+    NewPass1->setFocus();
+}
+
+void TNewPasswordDlg::done(int result) {
+    if (result == Accepted) {
+        bool closeAnyway = false;
+        if (!NewPasswordAcceptable(NewPass1->text(), NewPass2->text(), closeAnyway)) {
+            if (closeAnyway) {
+                QDialog::done(Rejected);
+            } else {
+                Refocus(NewPass1);
+            }
+            return;
+        }
+    }
+    QDialog::done(result);
+}
+
+TPasswordDlg1::TPasswordDlg1(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("Change Password");
+    auto* grid = new QGridLayout;
+    CurrentPass = AddField(grid, 0, "Enter current password:", this);
+    NewPass1 = AddField(grid, 1, "Enter new password:", this);
+    NewPass2 = AddField(grid, 2, "Reenter new password:", this);
+    Finish(this, grid, OkButton, CancelButton);
+}
+
+void TPasswordDlg1::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOnScreen(this);
+    CurrentPass->clear();
+    NewPass1->clear();
+    NewPass2->clear();
+    CurrentPass->setEnabled(!current_.isEmpty());
+    (current_.isEmpty() ? NewPass1 : CurrentPass)->setFocus();
+}
+
+void TPasswordDlg1::done(int result) {
+    if (result == Accepted) {
+        QLineEdit* retryField = CurrentPass->isEnabled() ? CurrentPass : NewPass1;
+        bool closeAnyway = false;
+        bool ok;
+        if (CurrentPass->text() != current_) {
+            closeAnyway = Prompts().Message(TMessageKind::Warning, "Current Password is incorrect",
+                                            TButtons::RetryCancel) != TAnswer::Retry;
+            ok = false;
+        } else {
+            ok = NewPasswordAcceptable(NewPass1->text(), NewPass2->text(), closeAnyway);
+        }
+        if (!ok) {
+            if (closeAnyway)
+                QDialog::done(Rejected);
+            else
+                Refocus(retryField);
+            return;
+        }
+    }
+    QDialog::done(result);
+}
+
+bool CheckPasswordOnOpen(TPasswordDlg& prompt, const std::string& stored,
+                         const std::string& openPassword) {
+    if (stored.empty() || stored == openPassword) return true;
+    prompt.SetExpected(QString::fromStdString(stored));
+    return Prompts().ExecDialog(prompt) == QDialog::Accepted;
+}
+
+bool EditPassword(TNewPasswordDlg& setDialog, TPasswordDlg1& changeDialog, TGradebook& gradebook) {
+    QString chosen;
+    if (gradebook.Password.empty()) {
+        if (Prompts().ExecDialog(setDialog) != QDialog::Accepted) return false;
+        chosen = setDialog.NewPass1->text();
+    } else {
+        changeDialog.SetCurrent(QString::fromStdString(gradebook.Password));
+        if (Prompts().ExecDialog(changeDialog) != QDialog::Accepted) return false;
+        chosen = changeDialog.NewPass1->text();
+    }
+    gradebook.Password = chosen.toStdString();
+    return true;
+}
+
+} // namespace marklow
