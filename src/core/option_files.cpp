@@ -1,0 +1,85 @@
+#include "option_files.h"
+
+#include "gradebook_file.h"
+#include "safe_save.h"
+
+#include <filesystem>
+
+namespace marklow {
+
+namespace {
+
+TSaveOptions NoBackup() {
+    TSaveOptions o;
+    o.KeepBackup = false;
+    return o;
+}
+
+} // namespace
+
+std::string WriteCategoryFile(const TCategoryList& list, std::vector<std::string>* lostTexts) {
+    TLostTexts lost;
+    std::string bytes;
+    TByteWriter out(bytes);
+    WriteCategoryList(out, list, &lost);
+    if (lostTexts) *lostTexts = lost.Texts();
+    return bytes;
+}
+
+TCategoryList ReadCategoryFile(std::string_view bytes) {
+    TByteReader in(bytes);
+    TCategoryList list;
+    ReadCategoryList(in, list);
+    return list;
+}
+
+std::string WriteLetterFile(const TRealList& toNumbers, const TRealList& toLetters,
+                            std::vector<std::string>* lostTexts) {
+    TLostTexts lost;
+    std::string bytes;
+    TByteWriter out(bytes);
+    WriteLetterTable(out, toNumbers, &lost);
+    WriteLetterTable(out, toLetters, &lost);
+    if (lostTexts) *lostTexts = lost.Texts();
+    return bytes;
+}
+
+void ReadLetterFile(std::string_view bytes, TRealList& toNumbers, TRealList& toLetters) {
+    TByteReader in(bytes);
+    TRealList numbers, letters;
+    ReadLetterTable(in, numbers);
+    ReadLetterTable(in, letters);
+    toNumbers = std::move(numbers);
+    toLetters = std::move(letters);
+}
+
+std::string SaveCategoryFile(const std::string& path, const TCategoryList& list,
+                             std::vector<std::string>* lostTexts) {
+    return SaveFileSafely(path, WriteCategoryFile(list, lostTexts), NoBackup());
+}
+
+TCategoryList LoadCategoryFile(const std::string& path) {
+    return ReadCategoryFile(ReadFileBytes(path));
+}
+
+std::string SaveLetterFile(const std::string& path, const TRealList& toNumbers,
+                           const TRealList& toLetters, std::vector<std::string>* lostTexts) {
+    return SaveFileSafely(path, WriteLetterFile(toNumbers, toLetters, lostTexts), NoBackup());
+}
+
+void LoadLetterFile(const std::string& path, TRealList& toNumbers, TRealList& toLetters) {
+    ReadLetterFile(ReadFileBytes(path), toNumbers, toLetters);
+}
+
+bool LoadDefaultLetterFile(const std::string& path, TGradebook& gb) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return false;
+    LoadLetterFile(path, gb.LetterToNumber, gb.NumberToLetter);
+    return true;
+}
+
+std::string SaveDefaultLetterFile(const std::string& path, const TGradebook& gb) {
+    return SaveLetterFile(path, gb.LetterToNumber, gb.NumberToLetter);
+}
+
+} // namespace marklow
