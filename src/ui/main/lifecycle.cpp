@@ -1,0 +1,225 @@
+#include "lifecycle.h"
+
+#include "averages.h"
+#include "file_history.h"
+#include "gradebook.h"
+#include "gradebook_file.h"
+#include "option_files.h"
+#include "password_dialogs.h"
+#include "prompts.h"
+#include "safe_save.h"
+#include "settings_store.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace marklow {
+
+namespace {
+
+const char* kOpenFilter = "Grade Book Files (*.gbd *.GBD);;All Files (*)";
+const char* kSaveFilter = "Grade Book Files (*.gbd *.GBD);;All Files (*)";
+
+std::string Std(const QString& s) { return s.toStdString(); }
+
+void ShowError(const QString& text) { Prompts().Message(TMessageKind::Error, text, TButtons::Ok); }
+
+} // namespace
+
+TDocumentLifecycle::TDocumentLifecycle(TDocumentView& view, TPasswordDlg& passwordPrompt,
+                                       TDocumentPaths paths)
+    : view_(view), passwordPrompt_(passwordPrompt), paths_(std::move(paths)) {}
+
+void TDocumentLifecycle::FirstShow() {
+    TGradebook& gb = view_.Gradebook();
+    // The user's own letter tables, else the ones shipped with the program.
+    for (const QString& path : {paths_.UserLetterFile, paths_.ShippedLetterFile}) {
+        if (path.isEmpty()) continue;
+        try {
+            if (LoadDefaultLetterFile(Std(path), gb)) break;
+        } catch (const std::runtime_error& e) {
+            // Unreadable or damaged: said once, and the tables stay empty.
+            ShowError(QString::fromStdString(e.what()));
+            break;
+        }
+    }
+    // Start from the view's present state, so "current value" defaults hold.
+    view_.CollectSettings(settings_);
+    if (SettingsExist()) {
+        auto ini = OpenUserSettings();
+        ReadSettings(QtSettingsStore(*ini), settings_, FileExists);
+    } else if (QFileInfo::exists(LegacySettingsPath())) {
+        QSettings ini(LegacySettingsPath(), QSettings::IniFormat);
+        ReadLegacySettings(QtSettingsStore(ini), settings_, FileExists);
+    }
+    view_.ApplySettings(settings_);
+    RebuildReopenMenu();
+}
+
+bool TDocumentLifecycle::CloseRequested() {
+    if (!QuerySave()) return false;
+    TGradebook& gb = view_.Gradebook();
+    // Neither failure may keep the program from closing; both are told.
+    if (!paths_.UserLetterFile.isEmpty()) {
+        QDir().mkpath(QFileInfo(paths_.UserLetterFile).absolutePath());
+        std::string error = SaveDefaultLetterFile(Std(paths_.UserLetterFile), gb);
+        if (!error.empty()) ShowError(QString::fromStdString(error));
+    }
+    view_.CollectSettings(settings_);
+    auto ini = OpenUserSettings();
+    QtSettingsStore store(*ini);
+    WriteSettings(store, settings_);
+    ini->sync();
+    if (ini->status() != QSettings::NoError)
+        ShowError("The preferences could not be written to " + ini->fileName());
+    return true;
+}
+
+bool TDocumentLifecycle::QuerySave() {
+    TGradebook& gb = view_.Gradebook();
+    if (!gb.Modified) return true;
+    TAnswer a = Prompts().Message(TMessageKind::Confirmation,
+                                  "Save Changes to " + QString::fromStdString(gb.Title),
+                                  TButtons::YesNoCancel);
+    if (a == TAnswer::Cancel) return false;
+    if (a == TAnswer::No) return true;
+    if (gb.Title == "Untitled") {
+        QString name = AskSaveName();
+        if (name.isEmpty()) return false;
+        // A failed save keeps the work: the command does not go on.
+        return SaveGradebook(name);
+    }
+    return SaveGradebook(QString::fromStdString(gb.FilePath));
+}
+
+void TDocumentLifecycle::NewGradebook() {
+    view_.FinishCellEdit();
+    if (QuerySave()) {
+        view_.BeginRebuild();
+        view_.Gradebook().MakeEmpty();
+        view_.ClearModified();
+        SetCurrentFile("Untitled");
+        view_.EndRebuild();
+    }
+    RebuildReopenMenu();
+}
+
+void TDocumentLifecycle::OpenCommand() {
+    view_.FinishCellEdit();
+    if (view_.Gradebook().Modified && !QuerySave()) return;
+    TFileRequest request;
+    request.Caption = "Open";
+    request.Filter = kOpenFilter;
+    QString name = Prompts().OpenFileName(request);
+    if (!name.isEmpty()) OpenGradebook(name);
+}
+
+void TDocumentLifecycle::ReopenCommand(int index) {
+    if (index < 0 || index >= static_cast<int>(settings_.History.size())) return;
+    std::string path = settings_.History[static_cast<size_t>(index)];
+    if (!FileExists(path)) return;
+    if (view_.Gradebook().Modified && !QuerySave()) return;
+    OpenGradebook(QString::fromStdString(path));
+}
+
+bool TDocumentLifecycle::OpenGradebook(const QString& path) {
+    TGradebook& gb = view_.Gradebook();
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(Std(path));
+    } catch (const TFileSystemError& e) {
+        ShowError(QString::fromStdString(e.what()));
+        return false;
+    }
+    bool loaded = false;
+    view_.BeginRebuild();
+    try {
+        TReadResult result = ReadGradebook(bytes, gb, [&](const std::string& stored) {
+                return CheckPasswordOnOpen(passwordPrompt_, stored, gb.Password);
+            });
+        if (result.Status == TReadResult::TStatus::UnknownVersion) {
+            ShowError("\"" + path + "\" is not a gradebook file that Marklow can read.");
+        } else if (result.Status == TReadResult::TStatus::Loaded) {
+            loaded = true;
+            RecomputeAll(gb);
+            view_.ClearModified();
+            SetCurrentFile(path);
+            view_.GradebookLoaded();
+        }
+    } catch (const TFileReadError& e) {
+        view_.EndRebuild();
+        ShowError(QString::fromStdString(e.what()));
+        return false;
+    }
+    view_.EndRebuild();
+    return loaded;
+}
+
+void TDocumentLifecycle::SaveCommand() {
+    view_.FinishCellEdit();
+    TGradebook& gb = view_.Gradebook();
+    if (gb.Title == "Untitled")
+        SaveAsCommand();
+    else
+        SaveGradebook(QString::fromStdString(gb.FilePath));
+}
+
+void TDocumentLifecycle::SaveAsCommand() {
+    view_.FinishCellEdit();
+    QString name = AskSaveName();
+    if (!name.isEmpty()) SaveGradebook(name);
+}
+
+QString TDocumentLifecycle::AskSaveName() {
+    TFileRequest request;
+    request.Caption = "Save As";
+    request.Filter = kSaveFilter;
+    request.DefaultSuffix = "gbd";
+    TGradebook& gb = view_.Gradebook();
+    if (gb.Title != "Untitled") request.Suggested = QString::fromStdString(gb.FilePath);
+    return Prompts().SaveFileName(request);
+}
+
+bool TDocumentLifecycle::SaveGradebook(const QString& path) {
+    TGradebook& gb = view_.Gradebook();
+    std::vector<std::string> lost;
+    std::string error;
+    try {
+        error = SaveFileSafely(Std(path), WriteGradebook(gb, &lost));
+    } catch (const TFileWriteError& e) {
+        error = e.what();
+    }
+    if (!error.empty()) {
+        ShowError(QString::fromStdString(error));
+        return false;
+    }
+    SetCurrentFile(path);
+    view_.ClearModified();
+    if (!lost.empty()) {
+        QString list;
+        for (const auto& t : lost) list += "\n" + QString::fromStdString(t);
+        Prompts().Message(TMessageKind::Warning,
+                          "These texts hold characters that a gradebook file cannot store; "
+                          "they were saved with \"?\" in their place:" + list,
+                          TButtons::Ok);
+    }
+    return true;
+}
+
+void TDocumentLifecycle::SetCurrentFile(const QString& path) {
+    TGradebook& gb = view_.Gradebook();
+    gb.FilePath = Std(path);
+    gb.Title = TitleFromPath(gb.FilePath);
+    view_.SetCaption("Marklow - " + QString::fromStdString(gb.Title));
+    AddToHistory(settings_.History, gb.FilePath, FileExists);
+    RebuildReopenMenu();
+}
+
+void TDocumentLifecycle::RebuildReopenMenu() {
+    std::vector<std::pair<int, QString>> items;
+    for (int i : ReopenEntries(settings_.History, view_.Gradebook().FilePath, FileExists))
+        items.emplace_back(i, QString::fromStdString(settings_.History[static_cast<size_t>(i)]));
+    view_.SetReopenItems(items);
+}
+
+} // namespace marklow
