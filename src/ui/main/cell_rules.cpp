@@ -1,0 +1,105 @@
+#include "cell_rules.h"
+
+#include "entry.h"
+#include "gradebook.h"
+#include "text.h"
+
+#include <algorithm>
+
+namespace marklow {
+
+bool MayLeaveCell(const TGradebook& gb, int c, int r) {
+    if (!gb.EditMode() || c < 2 || r < 2 || c >= gb.ColCount() || r >= gb.RowCount()) return true;
+    return gb.GradeAt(c) || IsBlank(gb.Cell(c, r));
+}
+
+bool MayEnterCell(const TGradebook& gb, int c, int r) {
+    if (c < 2 || r < 2) return true;
+    if (c >= gb.ColCount() || r >= gb.RowCount()) return false;
+    return !IsBlank(gb.Cell(c, 1)) && !IsBlank(gb.Cell(1, r));
+}
+
+QString EntryPrompt(int c, int r) {
+    const char* what = r == 1   ? "Enter a grade name"
+                       : c == 1 ? "Enter a student name"
+                                : "Enter a grade value";
+    return QString(what) + ", then press Tab or Enter";
+}
+
+TWalk WalkForward(int c, int r, int colCount, int rowCount) {
+    if (r == 1) {
+        if (c != colCount - 1) return {true, c + 1, r};
+        return {};
+    }
+    if (r != rowCount - 1) return {true, c, r + 1};
+    return {};
+}
+
+TWalk WalkBack(int c, int r) {
+    if (r == 1 && c > 2) return {true, c - 1, r};
+    if (r > 2) return {true, c, r - 1};
+    return {};
+}
+
+bool KeyMarksModified(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z) ||
+        key == Qt::Key_Slash)
+        return true;
+    // Letters of other keyboard layouts (é, ß) carry key codes of their own.
+    return text.size() == 1 && text[0].isLetterOrNumber();
+}
+
+TNewObject AddObjectForName(TGradebook& gb, int c, int r, const std::string& text) {
+    if (!gb.EditMode() || text.empty()) return TNewObject::None;
+    if (c == 1 && r >= 2 && r == gb.RowCount() - 1 && !gb.StudentAt(r)) {
+        gb.SetRowCount(gb.RowCount() + 1);
+        gb.AttachStudent(r, gb.NewStudent());
+        gb.SetStudentsInUserOrder(true);
+        return TNewObject::Student;
+    }
+    if (r == 1 && c >= 2 && c == gb.ColCount() - 1 && !gb.GradeAt(c)) {
+        gb.SetColCount(gb.ColCount() + 1);
+        gb.AttachGrade(c, gb.NewGrade());
+        gb.SetGradesInUserOrder(true);
+        return TNewObject::Grade;
+    }
+    return TNewObject::None;
+}
+
+std::optional<std::string> OverpaintText(const TGradebook& gb, int c, int r, bool showCurve) {
+    if (c >= gb.ColCount() || r >= gb.RowCount()) return std::nullopt;
+    if (gb.EditMode() && c == 1 && r == 1) return gb.Cell(c, r);
+    if (!showCurve || c < 2 || c > gb.LastGradeColumn() || r < 2) return std::nullopt;
+    const TGrade* g = gb.GradeAt(c);
+    if (!g || !g->Curve) return std::nullopt;
+    const std::string& entry = gb.Cell(c, r);
+    if (!entry.empty() && entry.front() == '/') return std::nullopt;
+    return CurvedText(entry, g->CurveAmount, gb.LetterToNumber);
+}
+
+int FitWidth(const TGradebook& gb, int c, const std::function<int(const std::string&)>& measure,
+             int maxCharWidth) {
+    int best = kMinColumnWidth;
+    if (c < 0 || c >= gb.ColCount()) return best;
+    for (int r = 0; r < gb.RowCount(); ++r) {
+        const std::string& text = gb.Cell(c, r);
+        if (static_cast<long long>(text.size()) * maxCharWidth + 10 <= best) continue;
+        best = std::max(best, measure(text) + 10);
+    }
+    return best;
+}
+
+bool CanDeleteStudent(const TGradebook& gb, int r) {
+    return r >= 2 && gb.RowCount() > 3 && gb.StudentAt(r);
+}
+
+bool CanDeleteGrade(const TGradebook& gb, int c) {
+    return c >= 2 && gb.ColCount() > 3 && gb.GradeAt(c);
+}
+
+bool CanToggleMode(const TGradebook& gb) {
+    return !gb.EditMode() || (gb.StudentCount() > 0 && gb.GradeCount() > 0);
+}
+
+} // namespace marklow

@@ -1,0 +1,66 @@
+#pragma once
+// The decisions behind typing into the gradebook grid, apart from any window: which cells may
+// be entered and left, where Enter and Tab go, which keys mark the gradebook modified, how
+// names typed into the spare row and column become students and grades, what is painted over
+// a cell, and how wide a column must be.
+
+#include <QString>
+#include <Qt>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace marklow {
+
+class TGradebook;
+
+inline constexpr int kMinColumnWidth = 64;
+
+// False for a cell of the spare column of edit mode that holds text: such an entry belongs
+// to no grade and would vanish with the column.
+bool MayLeaveCell(const TGradebook& gb, int c, int r);
+
+// A score needs a named student and a named grade; names and the averages' cells do not.
+bool MayEnterCell(const TGradebook& gb, int c, int r);
+
+// The status bar's prompt for the current cell.
+QString EntryPrompt(int c, int r);
+
+// Where Enter and Tab move from (c, r): right along the grade-name row, down elsewhere.
+// Consume false leaves the key to the grid's own handling.
+struct TWalk {
+    bool Consume = false;
+    int Col = 0;
+    int Row = 0;
+};
+TWalk WalkForward(int c, int r, int colCount, int rowCount);
+// Shift+Tab: left along the grade-name row, up elsewhere, never into the name row.
+TWalk WalkBack(int c, int r);
+
+// Digits, letters (also of the keypad) and "/" mark the gradebook modified. Shortcuts with
+// Ctrl or Alt type nothing and do not.
+bool KeyMarksModified(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+
+enum class TNewObject { None, Student, Grade };
+// After text was typed into (c, r) in edit mode: a name typed into the spare row or column
+// gives it a new student or grade and appends the next spare row or column. Only a row or
+// column without an object is the spare one, so a real student or grade whose name was
+// cleared keeps its object and scores.
+TNewObject AddObjectForName(TGradebook& gb, int c, int r, const std::string& text);
+
+// What is painted over the ordinary drawing of (c, r) in the header look, if anything:
+// "Name" in (1, 1) of edit mode, and curved entries while the curve is shown.
+std::optional<std::string> OverpaintText(const TGradebook& gb, int c, int r, bool showCurve);
+
+// The widest text of column c plus 10, at least kMinColumnWidth. maxCharWidth bounds the
+// width of one byte of text, so texts too short to matter are not measured.
+int FitWidth(const TGradebook& gb, int c, const std::function<int(const std::string&)>& measure,
+             int maxCharWidth);
+
+bool CanDeleteStudent(const TGradebook& gb, int r);
+bool CanDeleteGrade(const TGradebook& gb, int c);
+// Move mode needs at least one student and one grade.
+bool CanToggleMode(const TGradebook& gb);
+
+} // namespace marklow

@@ -1,0 +1,34 @@
+#pragma once
+// The gradebook's own cell table as the grid sees it; the grid keeps no copy of the texts.
+
+#include "gradebook.h"
+#include "grid_table.h"
+
+namespace marklow {
+
+class TGradebookTable final : public TGridTable {
+public:
+    explicit TGradebookTable(TGradebook& gb) : gb_(gb) {}
+
+    int ColCount() const override { return gb_.ColCount(); }
+    int RowCount() const override { return gb_.RowCount(); }
+    void SetColCount(int n) override { gb_.SetColCount(n); }
+    void SetRowCount(int n) override { gb_.SetRowCount(n); }
+    QString Text(int c, int r) const override {
+        if (!Inside(c, r)) return QString();
+        return QString::fromStdString(gb_.Cell(c, r));
+    }
+    void SetText(int c, int r, const QString& text) override {
+        if (Inside(c, r)) gb_.SetCell(c, r, text.toStdString());
+    }
+    void MoveRow(int from, int to) override { gb_.MoveRow(from, to); }
+    void MoveColumn(int from, int to) override { gb_.MoveColumn(from, to); }
+
+private:
+    bool Inside(int c, int r) const {
+        return c >= 0 && r >= 0 && c < gb_.ColCount() && r < gb_.RowCount();
+    }
+    TGradebook& gb_;
+};
+
+} // namespace marklow

@@ -1,0 +1,206 @@
+#pragma once
+// The main window: the gradebook grid with its averages, the menus, the tool bar, the grid's
+// context menu and the status bar, and the typing rules of the grid.
+
+#include "gradebook.h"
+#include "gradebook_table.h"
+#include "string_grid.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QToolBar;
+
+namespace marklow {
+
+class TSDIAppForm final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TSDIAppForm)
+public:
+    explicit TSDIAppForm(QWidget* parent = nullptr);
+    ~TSDIAppForm() override;
+
+    TGradebook& Gradebook() { return gradebook_; }
+
+    // --- components, named as the commands' items (public so later commands can wire them) ---
+    TStringGrid1* GradeBook = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QMenu* GradebookPopup = nullptr;
+
+    QMenu* FileMenu = nullptr;
+    QAction* New1 = nullptr;
+    QAction* OpenItem = nullptr;
+    QMenu* Reopen1 = nullptr;
+    QAction* SaveItem = nullptr;
+    QAction* SaveAs1 = nullptr;
+    QAction* Password1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* ExitItem = nullptr;
+
+    QMenu* Edit1 = nullptr;
+    QMenu* Copy1 = nullptr;
+    QAction* Averages1 = nullptr;
+    QAction* Names1 = nullptr;
+    QAction* Paste1 = nullptr;
+    QMenu* DeleteStudent1 = nullptr;
+    QAction* Student1 = nullptr;
+    QAction* Grade1 = nullptr;
+    QMenu* New2 = nullptr;
+    QAction* Student3 = nullptr;
+    QAction* Grade4 = nullptr;
+    QAction* Student2 = nullptr;
+    QAction* Grade3 = nullptr;
+    // Not shown in the menu; its shortcut Ctrl+T works anywhere in the window.
+    QAction* ToggleEditMode1 = nullptr;
+    QAction* EnterAddNames1 = nullptr;
+    QAction* MoveViewNames1 = nullptr;
+    QAction* CheckAllEntries1 = nullptr;
+
+    QMenu* View1 = nullptr;
+    QAction* ToolBar2 = nullptr;
+    QAction* StatusBar2 = nullptr;
+    QAction* ShowAverages = nullptr;
+    QAction* LetterAverages1 = nullptr;
+    QAction* Curve1 = nullptr;
+    QMenu* Sort1 = nullptr;
+    QAction* UserInput1 = nullptr;
+    QAction* byName1 = nullptr;
+    QAction* byAverage1 = nullptr;
+    QAction* byID1 = nullptr;
+    QMenu* SortGrades1 = nullptr;
+    QAction* UserInput2 = nullptr;
+    QAction* byName2 = nullptr;
+    QAction* byDate1 = nullptr;
+    QAction* byCategory1 = nullptr;
+    QAction* ChartsStatistics1 = nullptr;
+
+    QMenu* GradeBook1 = nullptr; // the Options menu; its items carry their page number
+    QAction* Categories1 = nullptr;
+    QAction* Weights1 = nullptr;
+    QAction* Letters1 = nullptr;
+    QAction* Other1 = nullptr;
+    QAction* Display1 = nullptr;
+
+    QMenu* Help2 = nullptr;
+    QAction* Topics1 = nullptr;
+    QAction* Contents2 = nullptr;
+    QAction* Keyboard1 = nullptr;
+    QAction* HowtoUseHelp1 = nullptr;
+    QAction* HowtoUseWindowsHelp1 = nullptr;
+    QAction* About2 = nullptr;
+
+    // The grid's context menu.
+    QAction* Save1 = nullptr;
+    QAction* Print2 = nullptr;
+    QAction* CopyStudents1 = nullptr;
+    QAction* CopyAverages1 = nullptr;
+    QAction* NewStudent1 = nullptr;
+    QAction* NewGrade1 = nullptr;
+    QAction* StudentProperties1 = nullptr;
+    QAction* GradeProperties1 = nullptr;
+    QAction* ToggleEditMode2 = nullptr;
+    QAction* ChartStatistics2 = nullptr;
+
+    // Status bar panels: 0 "Modified", 1 the mode, 2 the entry prompt.
+    QLabel* StatusPanel(int i) const { return panels_[i]; }
+
+    // --- switches of the editing rules ---
+    // Set while the program moves the cursor before the grid is refilled: selection is
+    // allowed without any rule and typing-time averages are not computed.
+    bool SuppressSelect = false;
+    // Set while the mode is switched or a gradebook built: FinishCellEdit does nothing and
+    // selection is not refused for blank names.
+    bool Rebuilding = false;
+
+    // --- operations for every command ---
+    void MarkModified();
+    void ClearModified();
+    // Completes the current cell and keeps the spare row and column right for the mode.
+    // False when the cell may not be left (text in the spare column).
+    bool FinishCellEdit();
+    void ShowInvalidEntry();
+    // RecomputeAll and repaint.
+    void RecomputeAndShow();
+    void FitColumnWidth(int c);
+    void FitAllColumns();
+    void AdjustRowHeight();
+    void UpdateModeIndicators();
+    // "Marklow - " and the title.
+    void UpdateCaption();
+    // Switches the mode with its frozen headers, counts and starting cell.
+    void SetEditMode(bool on);
+    // Around replacing or refilling the document: Begin parks the cursor without any
+    // selection rule and stops repainting; End gives the grid the new document's frozen
+    // headers, dragging, starting cell and widths, repaints and focuses it. Neither touches
+    // Modified, so a refused open leaves unsaved changes marked.
+    void BeginRebuild();
+    void EndRebuild();
+    // After the document was replaced (New, Open): the rebuild bracket, every average,
+    // the letters' check mark, ClearModified and the caption.
+    void GradebookReplaced();
+    // The emptying steps of New, without the question: no students, grades or categories,
+    // edit mode, unmodified, widths fitted. FilePath and Title are left to the caller.
+    void EmptyGradebook();
+
+    // --- view switches ---
+    bool AveragesShown() const { return averagesShown_; }
+    void SetAveragesShown(bool on);
+    bool CurveShown() const { return curveShown_; }
+    void SetCurveShown(bool on);
+    void SetShowLetters(bool on);
+    void SetToolBarShown(bool on);
+    void SetStatusBarShown(bool on);
+    // The display font for the grid and the status bar, with the sizes that follow it.
+    void ApplyDisplayFont(const QFont& font);
+    void SetThreeDTables(bool on);
+    void SetFlatToolBar(bool on);
+    void SetShowHints(bool on);
+
+    // --- commands ---
+    void ToggleEditModeClick();
+    void EnterAddNames1Click();
+    void MoveViewNames1Click();
+    void ToolBar2Click();
+    void StatusBar2Click();
+    void ShowAveragesClick();
+    void LetterAverages1Click();
+    void Curve1Click();
+    void DeleteStudent1Click();
+    void DeleteGrade1Click();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void CreateMenus();
+    void CreateToolBar();
+    void CreatePopup();
+    void CreateStatusBar();
+    void ConnectGrid();
+    void SyncGridShape();
+
+    bool GradeBookSelectCell(int c, int r);
+    void GradeBookSetEditText(int c, int r, const QString& text);
+    bool GradeBookKeyDown(QKeyEvent& e);
+    void GradeBookExit();
+    void GradeBookDrawCell(QPainter& p, int c, int r, const QRect& rect);
+    void GradeBookTopLeftChanged();
+    void GradeBookRowMoved(int from, int to);
+    void GradeBookColumnMoved(int from, int to);
+
+    TGradebook gradebook_;
+    TGradebookTable table_{gradebook_};
+    QLabel* panels_[3] = {};
+    QActionGroup* modeGroup_ = nullptr;
+    bool averagesShown_ = true;
+    bool curveShown_ = true;
+    bool showHints_ = true;
+    bool firstShow_ = true;
+};
+
+} // namespace marklow

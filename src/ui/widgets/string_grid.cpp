@@ -1,0 +1,835 @@
+#include "string_grid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace marklow {
+
+namespace {
+
+// Where index i ends up when the item at `from` is moved to `to`.
+int MovedIndex(int i, int from, int to) {
+    if (i == from) return to;
+    if (from < to && i > from && i <= to) return i - 1;
+    if (to < from && i >= to && i < from) return i + 1;
+    return i;
+}
+
+template <typename V> void MoveItem(V& v, int from, int to) {
+    if (from < to)
+        std::rotate(v.begin() + from, v.begin() + from + 1, v.begin() + to + 1);
+    else if (to < from)
+        std::rotate(v.begin() + to, v.begin() + from, v.begin() + from + 1);
+}
+
+// A row or column with no size is not drawn at all, its line included.
+int Extent(int size) {
+    return size > 0 ? size + 1 : 0;
+}
+
+const QColor kLineColor(192, 192, 192);
+
+} // namespace
+
+// --- TInplaceEdit ---
+
+TInplaceEdit::TInplaceEdit(TStringGrid1& grid) : QLineEdit(grid.viewport()), grid_(grid) {
+    setFrame(false);
+    setObjectName("InplaceEdit");
+}
+
+bool TInplaceEdit::event(QEvent* e) {
+    // The window's shortcuts win over the editor's own keys (Ctrl+A, Ctrl+V), as the menus'
+    // shortcuts of the program should.
+    if (e->type() == QEvent::ShortcutOverride) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if ((k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && WindowHasShortcut(*k)) {
+            e->ignore();
+            return true;
+        }
+    }
+    // Tab moves between cells, not out of the grid.
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+            keyPressEvent(k);
+            return true;
+        }
+    }
+    return QLineEdit::event(e);
+}
+
+bool TInplaceEdit::WindowHasShortcut(const QKeyEvent& k) const {
+    const QKeySequence key(k.keyCombination());
+    for (const QAction* a : window()->findChildren<QAction*>())
+        if (a->isEnabled() && a->shortcuts().contains(key)) return true;
+    return false;
+}
+
+void TInplaceEdit::keyPressEvent(QKeyEvent* e) {
+    if (grid_.OnKeyDown && grid_.OnKeyDown(*e)) return;
+    if (grid_.HandleKey(*e, true)) return;
+    QLineEdit::keyPressEvent(e);
+}
+
+// --- TStringGrid1 ---
+
+TStringGrid1::TStringGrid1(QWidget* parent) : QAbstractScrollArea(parent) {
+    table_ = &emptyTable_;
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    editor_ = new TInplaceEdit(*this);
+    editor_->hide();
+    connect(editor_, &QLineEdit::textEdited, this, &TStringGrid1::EditorTextEdited);
+    connect(qApp, &QApplication::focusChanged, this, &TStringGrid1::FocusChanged);
+    verticalScrollBar()->setSingleStep(1);
+    horizontalScrollBar()->setSingleStep(1);
+}
+
+TStringGrid1::~TStringGrid1() {
+    // No focus notifications while the widget comes apart.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
+// --- the table ---
+
+void TStringGrid1::SetTable(TGridTable* table) {
+    table_ = table ? table : &emptyTable_;
+    colWidths_.clear();
+    rowHeights_.clear();
+    TableChanged();
+    LoadEditor();
+}
+
+int TStringGrid1::ColCount() const {
+    return table_->ColCount();
+}
+int TStringGrid1::RowCount() const {
+    return table_->RowCount();
+}
+
+void TStringGrid1::SetColCount(int n) {
+    table_->SetColCount(n);
+    TableChanged();
+}
+
+void TStringGrid1::SetRowCount(int n) {
+    table_->SetRowCount(n);
+    TableChanged();
+}
+
+QString TStringGrid1::Cell(int c, int r) const {
+    return table_->Text(c, r);
+}
+
+void TStringGrid1::SetCell(int c, int r, const QString& text) {
+    table_->SetText(c, r, text);
+    if (c == col_ && r == row_) LoadEditor();
+    InvalidateCell(c, r);
+}
+
+void TStringGrid1::TableChanged() {
+    SyncSizes();
+    ClampCurrent();
+    topRow_ = std::clamp(topRow_, fixedRows_, std::max(fixedRows_, MaxTopRow()));
+    leftCol_ = std::clamp(leftCol_, fixedCols_, std::max(fixedCols_, MaxLeftCol()));
+    UpdateScrollBars();
+    // Keeps the user's caret when the text under the editor did not change.
+    if (editor_->text() != Cell(col_, row_)) LoadEditor();
+    PlaceEditor();
+    viewport()->update();
+}
+
+void TStringGrid1::SetFixedCols(int n) {
+    fixedCols_ = std::max(n, 0);
+    leftCol_ = std::max(leftCol_, fixedCols_);
+    TableChanged();
+}
+
+void TStringGrid1::SetFixedRows(int n) {
+    fixedRows_ = std::max(n, 0);
+    topRow_ = std::max(topRow_, fixedRows_);
+    TableChanged();
+}
+
+void TStringGrid1::SyncSizes() {
+    colWidths_.resize(static_cast<size_t>(std::max(ColCount(), 0)), defaultColWidth_);
+    rowHeights_.erase(rowHeights_.lower_bound(RowCount()), rowHeights_.end());
+}
+
+void TStringGrid1::ClampCurrent() {
+    col_ = std::clamp(col_, fixedCols_, std::max(fixedCols_, ColCount() - 1));
+    row_ = std::clamp(row_, fixedRows_, std::max(fixedRows_, RowCount() - 1));
+}
+
+// --- the current cell ---
+
+bool TStringGrid1::MoveCurrent(int c, int r) {
+    if (c < fixedCols_ || r < fixedRows_ || c >= ColCount() || r >= RowCount()) return false;
+    if (OnSelectCell && !OnSelectCell(c, r)) return false;
+    // The receiver may have reshaped the table.
+    SyncSizes();
+    if (c >= ColCount() || r >= RowCount()) {
+        TableChanged();
+        return false;
+    }
+    SetCurrent(c, r);
+    return true;
+}
+
+void TStringGrid1::SetCurrent(int c, int r) {
+    InvalidateCell(col_, row_);
+    col_ = c;
+    row_ = r;
+    SyncSizes();
+    ClampCurrent();
+    UpdateScrollBars();
+    ScrollIntoView(col_, row_);
+    LoadEditor();
+    PlaceEditor();
+    InvalidateCell(col_, row_);
+}
+
+void TStringGrid1::LoadEditor() {
+    editor_->setText(Cell(col_, row_));
+    editor_->selectAll();
+}
+
+bool TStringGrid1::EditorVisible() const {
+    return editing_ && editorShown_ && col_ < ColCount() && row_ < RowCount();
+}
+
+void TStringGrid1::PlaceEditor() {
+    if (!EditorVisible()) {
+        if (editor_->hasFocus()) setFocus(); // keep the focus in the grid
+        editor_->hide();
+        return;
+    }
+    QRect rect = CellRect(col_, row_);
+    // Off view the editor stays open (it keeps the focus) but out of sight.
+    if (rect.isEmpty()) rect = QRect(-10000, -10000, ColWidth(col_), RowHeight(row_));
+    editor_->setGeometry(rect);
+    if (!editor_->isVisible()) {
+        editor_->show();
+        if (hasFocus()) editor_->setFocus();
+    }
+}
+
+void TStringGrid1::EditorTextEdited(const QString& text) {
+    if (col_ >= ColCount() || row_ >= RowCount()) return;
+    table_->SetText(col_, row_, text);
+    ScrollIntoView(col_, row_);
+    if (OnSetEditText) OnSetEditText(col_, row_, text);
+}
+
+// --- sizes ---
+
+void TStringGrid1::SetDefaultColWidth(int w) {
+    defaultColWidth_ = std::max(w, 0);
+    std::fill(colWidths_.begin(), colWidths_.end(), defaultColWidth_);
+    TableChanged();
+}
+
+int TStringGrid1::ColWidth(int c) const {
+    if (c < 0 || c >= static_cast<int>(colWidths_.size())) return defaultColWidth_;
+    return colWidths_[static_cast<size_t>(c)];
+}
+
+void TStringGrid1::SetColWidth(int c, int w) {
+    SyncSizes();
+    if (c < 0 || c >= static_cast<int>(colWidths_.size())) return;
+    if (colWidths_[static_cast<size_t>(c)] == w) return;
+    colWidths_[static_cast<size_t>(c)] = std::max(w, 0);
+    UpdateScrollBars();
+    PlaceEditor();
+    viewport()->update();
+}
+
+void TStringGrid1::SetDefaultRowHeight(int h) {
+    defaultRowHeight_ = std::max(h, 0);
+    rowHeights_.clear();
+    UpdateScrollBars();
+    PlaceEditor();
+    viewport()->update();
+}
+
+int TStringGrid1::RowHeight(int r) const {
+    auto it = rowHeights_.find(r);
+    return it == rowHeights_.end() ? defaultRowHeight_ : it->second;
+}
+
+void TStringGrid1::SetRowHeight(int r, int h) {
+    if (r < 0 || r >= RowCount() || RowHeight(r) == h) return;
+    if (h == defaultRowHeight_)
+        rowHeights_.erase(r);
+    else
+        rowHeights_[r] = std::max(h, 0);
+    UpdateScrollBars();
+    PlaceEditor();
+    viewport()->update();
+}
+
+// --- switches ---
+
+void TStringGrid1::SetEditingAllowed(bool on) {
+    editing_ = on;
+    PlaceEditor();
+    InvalidateCell(col_, row_);
+}
+
+void TStringGrid1::SetEditorShown(bool on) {
+    editorShown_ = on;
+    PlaceEditor();
+    InvalidateCell(col_, row_);
+}
+
+void TStringGrid1::SetThreeD(bool on) {
+    threeD_ = on;
+    setFrameStyle(on ? QFrame::StyledPanel | QFrame::Sunken : QFrame::Box | QFrame::Plain);
+    viewport()->update();
+}
+
+// --- geometry ---
+
+std::vector<TStringGrid1::Span> TStringGrid1::VisibleCols() const {
+    std::vector<Span> out;
+    const int n = ColCount(), limit = viewport()->width();
+    int x = 0;
+    for (int c = 0; c < std::min(fixedCols_, n) && x < limit; ++c) {
+        int w = ColWidth(c);
+        if (w <= 0) continue;
+        out.push_back({c, x, w});
+        x += w + 1;
+    }
+    for (int c = std::max(leftCol_, fixedCols_); c < n && x < limit; ++c) {
+        int w = ColWidth(c);
+        if (w <= 0) continue;
+        out.push_back({c, x, w});
+        x += w + 1;
+    }
+    return out;
+}
+
+std::vector<TStringGrid1::Span> TStringGrid1::VisibleRows() const {
+    std::vector<Span> out;
+    const int n = RowCount(), limit = viewport()->height();
+    int y = 0;
+    for (int r = 0; r < std::min(fixedRows_, n) && y < limit; ++r) {
+        int h = RowHeight(r);
+        if (h <= 0) continue;
+        out.push_back({r, y, h});
+        y += h + 1;
+    }
+    for (int r = std::max(topRow_, fixedRows_); r < n && y < limit; ++r) {
+        int h = RowHeight(r);
+        if (h <= 0) continue;
+        out.push_back({r, y, h});
+        y += h + 1;
+    }
+    return out;
+}
+
+int TStringGrid1::FixedWidth() const {
+    int w = 0;
+    for (int c = 0; c < std::min(fixedCols_, ColCount()); ++c)
+        w += Extent(ColWidth(c));
+    return w;
+}
+
+int TStringGrid1::FixedHeight() const {
+    int h = 0;
+    for (int r = 0; r < std::min(fixedRows_, RowCount()); ++r)
+        h += Extent(RowHeight(r));
+    return h;
+}
+
+int TStringGrid1::TopRowShowing(int r) const {
+    if (r <= fixedRows_) return fixedRows_;
+    const int avail = viewport()->height() - FixedHeight();
+    int top = r, used = Extent(RowHeight(r));
+    while (top - 1 >= fixedRows_) {
+        int add = Extent(RowHeight(top - 1));
+        if (used + add > avail) break;
+        used += add;
+        --top;
+    }
+    return top;
+}
+
+int TStringGrid1::LeftColShowing(int c) const {
+    if (c <= fixedCols_) return fixedCols_;
+    const int avail = viewport()->width() - FixedWidth();
+    int left = c, used = Extent(ColWidth(c));
+    while (left - 1 >= fixedCols_) {
+        int add = Extent(ColWidth(left - 1));
+        if (used + add > avail) break;
+        used += add;
+        --left;
+    }
+    return left;
+}
+
+int TStringGrid1::MaxTopRow() const {
+    return TopRowShowing(RowCount() - 1);
+}
+int TStringGrid1::MaxLeftCol() const {
+    return LeftColShowing(ColCount() - 1);
+}
+
+int TStringGrid1::PageRows() const {
+    const int avail = viewport()->height() - FixedHeight();
+    int rows = 0, used = 0;
+    for (int r = topRow_; r < RowCount(); ++r) {
+        used += Extent(RowHeight(r));
+        if (used > avail) break;
+        ++rows;
+    }
+    return std::max(rows, 1);
+}
+
+QRect TStringGrid1::CellRect(int c, int r) const {
+    if (c < 0 || r < 0 || c >= ColCount() || r >= RowCount()) return {};
+    const int w = ColWidth(c), h = RowHeight(r);
+    if (w <= 0 || h <= 0) return {};
+    const QSize area = viewport()->size();
+    int x = 0, y = 0;
+    if (c < fixedCols_) {
+        for (int i = 0; i < c; ++i)
+            x += Extent(ColWidth(i));
+    } else {
+        if (c < leftCol_) return {};
+        x = FixedWidth();
+        for (int i = leftCol_; i < c && x < area.width(); ++i)
+            x += Extent(ColWidth(i));
+    }
+    if (r < fixedRows_) {
+        for (int i = 0; i < r; ++i)
+            y += Extent(RowHeight(i));
+    } else {
+        if (r < topRow_) return {};
+        y = FixedHeight();
+        for (int i = topRow_; i < r && y < area.height(); ++i)
+            y += Extent(RowHeight(i));
+    }
+    if (x >= area.width() || y >= area.height()) return {};
+    return QRect(x, y, w, h);
+}
+
+bool TStringGrid1::CellAt(const QPoint& pos, int& c, int& r) const {
+    c = r = -1;
+    for (const Span& s : VisibleCols())
+        if (pos.x() >= s.pos && pos.x() <= s.pos + s.size) c = s.index;
+    for (const Span& s : VisibleRows())
+        if (pos.y() >= s.pos && pos.y() <= s.pos + s.size) r = s.index;
+    return c >= 0 && r >= 0;
+}
+
+void TStringGrid1::InvalidateCell(int c, int r) {
+    QRect rect = CellRect(c, r);
+    if (!rect.isEmpty()) viewport()->update(rect.adjusted(-1, -1, 1, 1));
+}
+
+void TStringGrid1::InvalidateGrid() {
+    viewport()->update();
+}
+
+// --- scrolling ---
+
+void TStringGrid1::UpdateScrollBars() {
+    syncingScroll_ = true;
+    QScrollBar* v = verticalScrollBar();
+    v->setRange(fixedRows_, std::max(fixedRows_, MaxTopRow()));
+    v->setPageStep(PageRows());
+    v->setValue(topRow_);
+    QScrollBar* h = horizontalScrollBar();
+    h->setRange(fixedCols_, std::max(fixedCols_, MaxLeftCol()));
+    h->setPageStep(std::max(1, static_cast<int>(VisibleCols().size()) - fixedCols_));
+    h->setValue(leftCol_);
+    syncingScroll_ = false;
+}
+
+void TStringGrid1::SetTopRow(int r) {
+    r = std::clamp(r, fixedRows_, std::max(fixedRows_, MaxTopRow()));
+    if (r == topRow_) return;
+    topRow_ = r;
+    UpdateScrollBars();
+    PlaceEditor();
+    viewport()->update();
+    if (OnTopLeftChanged) OnTopLeftChanged();
+}
+
+void TStringGrid1::SetLeftCol(int c) {
+    c = std::clamp(c, fixedCols_, std::max(fixedCols_, MaxLeftCol()));
+    if (c == leftCol_) return;
+    leftCol_ = c;
+    UpdateScrollBars();
+    PlaceEditor();
+    viewport()->update();
+    if (OnTopLeftChanged) OnTopLeftChanged();
+}
+
+void TStringGrid1::scrollContentsBy(int, int) {
+    if (syncingScroll_) return;
+    int top = verticalScrollBar()->value(), left = horizontalScrollBar()->value();
+    if (top == topRow_ && left == leftCol_) return;
+    topRow_ = top;
+    leftCol_ = left;
+    PlaceEditor();
+    viewport()->update();
+    if (OnTopLeftChanged) OnTopLeftChanged();
+}
+
+void TStringGrid1::ScrollIntoView(int c, int r) {
+    if (r >= fixedRows_ && r < RowCount()) {
+        if (r < topRow_)
+            SetTopRow(r);
+        else if (int t = TopRowShowing(r); t > topRow_)
+            SetTopRow(t);
+    }
+    if (c >= fixedCols_ && c < ColCount()) {
+        if (c < leftCol_)
+            SetLeftCol(c);
+        else if (int l = LeftColShowing(c); l > leftCol_)
+            SetLeftCol(l);
+    }
+}
+
+void TStringGrid1::resizeEvent(QResizeEvent* e) {
+    QAbstractScrollArea::resizeEvent(e);
+    UpdateScrollBars();
+    PlaceEditor();
+}
+
+void TStringGrid1::showEvent(QShowEvent* e) {
+    QAbstractScrollArea::showEvent(e);
+    TableChanged();
+}
+
+// --- moving rows and columns ---
+
+void TStringGrid1::MoveRow(int from, int to) {
+    const int n = RowCount();
+    if (from < 0 || to < 0 || from >= n || to >= n || from == to) return;
+    table_->MoveRow(from, to);
+    std::map<int, int> heights;
+    for (auto [r, h] : rowHeights_)
+        heights[MovedIndex(r, from, to)] = h;
+    rowHeights_ = std::move(heights);
+    row_ = MovedIndex(row_, from, to);
+    LoadEditor();
+    UpdateScrollBars();
+    PlaceEditor();
+    viewport()->update();
+    if (OnRowMoved) OnRowMoved(from, to);
+}
+
+void TStringGrid1::MoveColumn(int from, int to) {
+    const int n = ColCount();
+    if (from < 0 || to < 0 || from >= n || to >= n || from == to) return;
+    table_->MoveColumn(from, to);
+    SyncSizes();
+    MoveItem(colWidths_, from, to);
+    col_ = MovedIndex(col_, from, to);
+    LoadEditor();
+    UpdateScrollBars();
+    PlaceEditor();
+    viewport()->update();
+    if (OnColumnMoved) OnColumnMoved(from, to);
+}
+
+// --- keyboard ---
+
+void TStringGrid1::MoveTo(int c, int r) {
+    c = std::clamp(c, fixedCols_, std::max(fixedCols_, ColCount() - 1));
+    r = std::clamp(r, fixedRows_, std::max(fixedRows_, RowCount() - 1));
+    if (c != col_ || r != row_) MoveCurrent(c, r);
+}
+
+void TStringGrid1::MoveBy(int dc, int dr) {
+    MoveTo(col_ + dc, row_ + dr);
+}
+
+bool TStringGrid1::HandleKey(QKeyEvent& e, bool fromEditor) {
+    const bool ctrl = e.modifiers() & Qt::ControlModifier;
+    const bool shift = e.modifiers() & Qt::ShiftModifier;
+    // Left, Right, Home and End edit the text until the caret reaches its edge; with the
+    // whole text selected (as on entering a cell) they move the cursor at once.
+    const int len = static_cast<int>(editor_->text().size());
+    const bool all = editor_->hasSelectedText() && editor_->selectedText().size() == len;
+    const bool atStart =
+        !fromEditor || all || (!editor_->hasSelectedText() && editor_->cursorPosition() == 0);
+    const bool atEnd =
+        !fromEditor || all || (!editor_->hasSelectedText() && editor_->cursorPosition() == len);
+    const int lastCol = ColCount() - 1, lastRow = RowCount() - 1;
+    switch (e.key()) {
+    case Qt::Key_Up:
+        MoveBy(0, -1);
+        return true;
+    case Qt::Key_Down:
+        MoveBy(0, 1);
+        return true;
+    case Qt::Key_PageUp:
+        MoveBy(0, -PageRows());
+        return true;
+    case Qt::Key_PageDown:
+        MoveBy(0, PageRows());
+        return true;
+    case Qt::Key_Left:
+        if (!ctrl && !atStart) return false;
+        MoveBy(-1, 0);
+        return true;
+    case Qt::Key_Right:
+        if (!ctrl && !atEnd) return false;
+        MoveBy(1, 0);
+        return true;
+    case Qt::Key_Home:
+        if (ctrl) {
+            MoveTo(fixedCols_, fixedRows_);
+            return true;
+        }
+        if (!atStart) return false;
+        MoveTo(fixedCols_, row_);
+        return true;
+    case Qt::Key_End:
+        if (ctrl) {
+            MoveTo(lastCol, lastRow);
+            return true;
+        }
+        if (!atEnd) return false;
+        MoveTo(lastCol, row_);
+        return true;
+    case Qt::Key_Tab:
+        if (ctrl) return false;
+        if (shift) {
+            if (col_ > fixedCols_)
+                MoveTo(col_ - 1, row_);
+            else if (row_ > fixedRows_)
+                MoveTo(lastCol, row_ - 1);
+        } else if (col_ < lastCol) {
+            MoveTo(col_ + 1, row_);
+        } else if (row_ < lastRow) {
+            MoveTo(fixedCols_, row_ + 1);
+        }
+        return true;
+    case Qt::Key_Backtab:
+        if (col_ > fixedCols_)
+            MoveTo(col_ - 1, row_);
+        else if (row_ > fixedRows_)
+            MoveTo(lastCol, row_ - 1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TStringGrid1::keyPressEvent(QKeyEvent* e) {
+    if (OnKeyDown && OnKeyDown(*e)) return;
+    if (HandleKey(*e, false)) return;
+    // Typing into the grid while the editor is hidden opens it on the current cell.
+    const QString text = e->text();
+    if (!text.isEmpty() && text[0].isPrint() && editing_ && !editorShown_) {
+        SetEditorShown(true);
+        if (editor_->isVisible()) {
+            editor_->setFocus();
+            editor_->selectAll();
+            editor_->insert(text); // raises textEdited like typing
+            return;
+        }
+    }
+    QAbstractScrollArea::keyPressEvent(e);
+}
+
+bool TStringGrid1::focusNextPrevChild(bool) {
+    return false;
+}
+
+void TStringGrid1::focusInEvent(QFocusEvent* e) {
+    QAbstractScrollArea::focusInEvent(e);
+    if (editor_->isVisible()) editor_->setFocus();
+}
+
+bool TStringGrid1::Owns(QWidget* w) const {
+    return w && (w == this || isAncestorOf(w));
+}
+
+void TStringGrid1::FocusChanged(QWidget* old, QWidget* now) {
+    // Leaving for another widget of the same window; not a dialog or another window.
+    if (now && OnExit && Owns(old) && !Owns(now) && now->window() == window()) OnExit();
+}
+
+void TStringGrid1::changeEvent(QEvent* e) {
+    QAbstractScrollArea::changeEvent(e);
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::PaletteChange) {
+        PlaceEditor();
+        viewport()->update();
+    }
+}
+
+// --- mouse ---
+
+void TStringGrid1::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(e);
+        return;
+    }
+    int c = 0, r = 0;
+    if (!CellAt(e->position().toPoint(), c, r)) return;
+    if (rowMoving_ && c < fixedCols_ && r >= fixedRows_) {
+        drag_ = Drag::Row;
+        dragFrom_ = dragTo_ = r;
+        return;
+    }
+    if (colMoving_ && r < fixedRows_ && c >= fixedCols_) {
+        drag_ = Drag::Column;
+        dragFrom_ = dragTo_ = c;
+        return;
+    }
+    if (c >= fixedCols_ && r >= fixedRows_ && (c != col_ || r != row_)) MoveCurrent(c, r);
+    if (editor_->isVisible())
+        editor_->setFocus(Qt::MouseFocusReason);
+    else
+        setFocus(Qt::MouseFocusReason);
+}
+
+void TStringGrid1::mouseMoveEvent(QMouseEvent* e) {
+    if (drag_ == Drag::None) return;
+    const QPoint pos = e->position().toPoint();
+    int target = dragTo_;
+    if (drag_ == Drag::Row) {
+        if (pos.y() < FixedHeight() && topRow_ > fixedRows_) SetTopRow(topRow_ - 1);
+        if (pos.y() >= viewport()->height()) SetTopRow(topRow_ + 1);
+        auto rows = VisibleRows();
+        for (const Span& s : rows)
+            if (s.index >= fixedRows_ && pos.y() >= s.pos) target = s.index;
+        if (!rows.empty() && pos.y() < FixedHeight()) target = std::max(topRow_, fixedRows_);
+    } else {
+        if (pos.x() < FixedWidth() && leftCol_ > fixedCols_) SetLeftCol(leftCol_ - 1);
+        if (pos.x() >= viewport()->width()) SetLeftCol(leftCol_ + 1);
+        auto cols = VisibleCols();
+        for (const Span& s : cols)
+            if (s.index >= fixedCols_ && pos.x() >= s.pos) target = s.index;
+        if (!cols.empty() && pos.x() < FixedWidth()) target = std::max(leftCol_, fixedCols_);
+    }
+    if (target != dragTo_) {
+        dragTo_ = target;
+        viewport()->update();
+    }
+}
+
+void TStringGrid1::mouseReleaseEvent(QMouseEvent* e) {
+    if (drag_ == Drag::None) {
+        QAbstractScrollArea::mouseReleaseEvent(e);
+        return;
+    }
+    Drag kind = drag_;
+    int from = dragFrom_, to = dragTo_;
+    EndDrag();
+    if (from == to) return;
+    if (kind == Drag::Row)
+        MoveRow(from, to);
+    else
+        MoveColumn(from, to);
+}
+
+void TStringGrid1::EndDrag() {
+    drag_ = Drag::None;
+    dragFrom_ = dragTo_ = -1;
+    viewport()->update();
+}
+
+// --- drawing ---
+
+void TStringGrid1::PaintHeaderLook(QPainter& p, const QRect& r) const {
+    const QPalette& pal = palette();
+    p.fillRect(r, pal.color(QPalette::Button));
+    // The dark lines lie on the grid lines right and below the cell.
+    p.fillRect(QRect(r.right() + 1, r.top(), 1, r.height() + 1), Qt::black);
+    p.fillRect(QRect(r.left(), r.bottom() + 1, r.width() + 1, 1), Qt::black);
+    if (!threeD_) return;
+    const QColor shadow = pal.color(QPalette::Dark), light = pal.color(QPalette::Light);
+    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), shadow);
+    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), shadow);
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), light);
+    p.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), light);
+}
+
+void TStringGrid1::DrawCellText(QPainter& p, const QRect& rect, const QString& text) const {
+    if (text.isEmpty()) return;
+    p.drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+}
+
+void TStringGrid1::PaintCell(QPainter& p, int c, int r, const QRect& rect, bool fixed) const {
+    const QPalette& pal = palette();
+    const bool current = c == col_ && r == row_;
+    if (fixed) {
+        PaintHeaderLook(p, rect);
+        p.setPen(pal.color(QPalette::ButtonText));
+    } else {
+        const bool marked = current && !editor_->isVisible();
+        p.fillRect(rect, pal.color(marked ? QPalette::Highlight : QPalette::Base));
+        p.fillRect(QRect(rect.right() + 1, rect.top(), 1, rect.height() + 1), kLineColor);
+        p.fillRect(QRect(rect.left(), rect.bottom() + 1, rect.width(), 1), kLineColor);
+        p.setPen(pal.color(marked ? QPalette::HighlightedText : QPalette::Text));
+    }
+    DrawCellText(p, rect, table_->Text(c, r));
+    if (OnDrawCell) {
+        p.save();
+        p.setPen(pal.color(QPalette::ButtonText));
+        OnDrawCell(p, c, r, rect, {fixed, current});
+        p.restore();
+    }
+}
+
+void TStringGrid1::paintEvent(QPaintEvent* e) {
+    QPainter p(viewport());
+    p.setFont(font());
+    const QRect clip = e->rect();
+    const auto cols = VisibleCols();
+    const auto rows = VisibleRows();
+    int right = 0, bottom = 0;
+    for (const Span& row : rows) {
+        bottom = row.pos + row.size + 1;
+        if (row.pos > clip.bottom() || bottom <= clip.top()) continue;
+        for (const Span& col : cols) {
+            const QRect rect(col.pos, row.pos, col.size, row.size);
+            if (!rect.adjusted(0, 0, 1, 1).intersects(clip)) continue;
+            PaintCell(p, col.index, row.index, rect,
+                      col.index < fixedCols_ || row.index < fixedRows_);
+        }
+    }
+    if (!cols.empty()) right = cols.back().pos + cols.back().size + 1;
+    // The area beyond the last column and row.
+    const QColor empty = palette().color(QPalette::Base);
+    const QSize area = viewport()->size();
+    if (right < area.width())
+        p.fillRect(QRect(right, 0, area.width() - right, area.height()), empty);
+    if (bottom < area.height()) p.fillRect(QRect(0, bottom, right, area.height() - bottom), empty);
+
+    if (drag_ != Drag::None && dragTo_ != dragFrom_) {
+        const bool rowDrag = drag_ == Drag::Row;
+        const QRect target = rowDrag
+                                 ? (cols.empty() ? QRect() : CellRect(cols.front().index, dragTo_))
+                                 : (rows.empty() ? QRect() : CellRect(dragTo_, rows.front().index));
+        if (!target.isEmpty()) {
+            const bool after = dragTo_ > dragFrom_;
+            const QColor mark = palette().color(QPalette::Highlight);
+            if (rowDrag)
+                p.fillRect(QRect(0, after ? target.bottom() : target.top() - 1, area.width(), 2),
+                           mark);
+            else
+                p.fillRect(QRect(after ? target.right() : target.left() - 1, 0, 2, area.height()),
+                           mark);
+        }
+    }
+}
+
+} // namespace marklow

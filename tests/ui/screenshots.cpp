@@ -1,0 +1,83 @@
+// Renders the main window in the states worth looking at, to PNG files in the folder given
+// as the first argument (default /tmp/shots). Run on the offscreen platform.
+
+#include "averages.h"
+#include "main_window.h"
+#include "sample_builder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTest>
+
+using namespace marklow;
+
+namespace {
+
+void Save(QWidget& w, const QString& folder, const QString& name) {
+    QApplication::processEvents();
+    w.grab().save(folder + "/" + name + ".png");
+}
+
+// A class of 25 students and 12 grades, put into the window as an opened file would be.
+void LoadClass(TSDIAppForm& form, bool editMode) {
+    TBuildOptions o;
+    o.Students = 25;
+    o.Grades = 12;
+    o.Categories = 3;
+    o.Seed = 7;
+    auto built = BuildGradebook(o);
+    built->SetEditMode(editMode);
+    built->Title = "period1";
+    form.Gradebook().ReplaceDocument(std::move(*built));
+    form.Gradebook().Title = "period1";
+    form.GradebookReplaced();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString(argv[1]) : QString("/tmp/shots");
+    QDir().mkpath(folder);
+
+    TSDIAppForm form;
+    form.show();
+    Save(form, folder, "new-gradebook");
+
+    // Typed as a teacher does.
+    QTest::keyClicks(form.GradeBook->Editor(), "Ann Lee");
+    QTest::keyClick(form.GradeBook->Editor(), Qt::Key_Return);
+    QTest::keyClicks(form.GradeBook->Editor(), "Ben Moss");
+    QTest::keyClick(form.GradeBook->Editor(), Qt::Key_Return);
+    Save(form, folder, "typed-names");
+
+    LoadClass(form, true);
+    Save(form, folder, "class-edit-mode");
+    form.resize(900, 560);
+    Save(form, folder, "class-edit-mode-large");
+    form.resize(564, 406);
+
+    LoadClass(form, false);
+    Save(form, folder, "class-move-mode");
+
+    // A curved column: G4 carries a curve of 2 points in the sample class.
+    LoadClass(form, false);
+    form.GradeBook->SetLeftCol(4);
+    Save(form, folder, "curved-column");
+
+    LoadClass(form, false);
+    form.SetShowLetters(true);
+    form.FitAllColumns();
+    Save(form, folder, "letters-shown");
+
+    form.SetShowLetters(false);
+    form.SetAveragesShown(false);
+    Save(form, folder, "averages-hidden");
+    form.SetAveragesShown(true);
+
+    form.SetThreeDTables(false);
+    Save(form, folder, "flat-tables");
+    return 0;
+}
