@@ -152,16 +152,17 @@ TEST(CellRules, FittedWidthIsTheWidestTextPlusTenAndAtLeast64) {
     TGradebook gb;
     Class(gb, {"Al", "Bo"}, {"Q"});
     auto byLength = [](const std::string& s) { return static_cast<int>(s.size()) * 7; };
-    EXPECT_EQ(FitWidth(gb, 1, byLength, 7), 64) << "short names";
+    const TWidthBound bound([](char) { return 7; }, 7);
+    EXPECT_EQ(FitWidth(gb, 1, byLength, bound), 64) << "short names";
     gb.SetCell(1, 3, "Bartholomew Featherstonehaugh"); // 29 characters
-    EXPECT_EQ(FitWidth(gb, 1, byLength, 7), 29 * 7 + 10);
+    EXPECT_EQ(FitWidth(gb, 1, byLength, bound), 29 * 7 + 10);
     gb.SetCell(1, 4, "Zed Quentin Abernathy-Smythe-Jones"); // the spare row counts too
-    EXPECT_EQ(FitWidth(gb, 1, byLength, 7), 34 * 7 + 10);
+    EXPECT_EQ(FitWidth(gb, 1, byLength, bound), 34 * 7 + 10);
 }
 
 TEST(CellRules, SkippingShortTextsNeverChangesTheFittedWidth) {
-    // Widths that vary per character, bounded by the widest one: the skipped texts could
-    // never have won, so the result equals measuring every text.
+    // Widths that vary per character: the skipped texts could never have won, so the
+    // result equals measuring every text.
     TGradebook gb;
     gb.SetEditMode(false);
     AddGrade(gb, "Q", 100);
@@ -173,12 +174,14 @@ TEST(CellRules, SkippingShortTextsNeverChangesTheFittedWidth) {
         AddStudent(gb, text);
         gb.SetCell(2, gb.LastStudentRow(), text.substr(0, rng() % 12));
     }
-    auto width = [](const std::string& s) {
+    auto charWidth = [](char ch) { return ch == 'm' || ch == 'w' ? 11 : 3 + (ch % 5); };
+    auto width = [&](const std::string& s) {
         int w = 0;
         for (char ch : s)
-            w += ch == 'm' || ch == 'w' ? 11 : 3 + (ch % 5);
-        return w;
+            w += charWidth(ch);
+        return w - static_cast<int>(s.size() / 3); // kerning narrows it a little
     };
+    const TWidthBound bound(charWidth, 11);
     for (int c : {1, 2}) {
         int full = kMinColumnWidth, measured = 0;
         for (int r = 0; r < gb.RowCount(); ++r)
@@ -187,9 +190,18 @@ TEST(CellRules, SkippingShortTextsNeverChangesTheFittedWidth) {
             ++measured;
             return width(s);
         };
-        EXPECT_EQ(FitWidth(gb, c, counting, 11), full);
+        EXPECT_EQ(FitWidth(gb, c, counting, bound), full);
         EXPECT_LT(measured, gb.RowCount()) << "some texts were too short to measure";
+        EXPECT_EQ(FitWidths(gb, width, bound)[static_cast<size_t>(c)], full);
     }
+    EXPECT_EQ(FitWidths(gb, width, bound)[0], kMinColumnWidth);
+}
+
+TEST(CellRules, AWidthBoundCoversCharactersBeyondAscii) {
+    const TWidthBound bound([](char) { return 6; }, 20);
+    EXPECT_EQ(bound("ab"), 14);
+    EXPECT_GE(bound("\xc3\xa9"), 20) << "one two-byte character as wide as the widest";
+    EXPECT_GE(bound("\xe2\x82\xac"), 20);
 }
 
 TEST(CellRules, DeletingAndSwitchingNeedRealStudentsAndGrades) {

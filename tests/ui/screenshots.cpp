@@ -19,6 +19,14 @@ void Save(QWidget& w, const QString& folder, const QString& name) {
     w.grab().save(folder + "/" + name + ".png");
 }
 
+// The top left corner of the grid, four times enlarged, to judge the header look.
+void SaveCorner(TSDIAppForm& form, const QString& folder, const QString& name) {
+    QApplication::processEvents();
+    const QPixmap corner = form.GradeBook->viewport()->grab(QRect(0, 0, 160, 64));
+    corner.scaled(corner.size() * 4, Qt::KeepAspectRatio, Qt::FastTransformation)
+        .save(folder + "/" + name + ".png");
+}
+
 // A class of 25 students and 12 grades, put into the window as an opened file would be.
 void LoadClass(TSDIAppForm& form, bool editMode) {
     TBuildOptions o;
@@ -77,7 +85,9 @@ int main(int argc, char* argv[]) {
     Save(form, folder, "averages-hidden");
     form.SetAveragesShown(true);
 
+    SaveCorner(form, folder, "corner-3d");
     form.SetThreeDTables(false);
     Save(form, folder, "flat-tables");
+    SaveCorner(form, folder, "corner-flat");
     return 0;
 }

@@ -5,6 +5,8 @@
 #include "text.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 namespace marklow {
 
@@ -78,14 +80,49 @@ std::optional<std::string> OverpaintText(const TGradebook& gb, int c, int r, boo
     return CurvedText(entry, g->CurveAmount, gb.LetterToNumber);
 }
 
+TWidthBound::TWidthBound(const std::function<int(char)>& asciiWidth, int maxWidth) {
+    // One pixel more per character: fractional advances add up beyond the rounded ones.
+    for (int ch = 0; ch < 128; ++ch)
+        ascii_[static_cast<size_t>(ch)] = std::max(asciiWidth(static_cast<char>(ch)), 0) + 1;
+    // Any character beyond ASCII takes at least two bytes of UTF-8.
+    otherByte_ = (maxWidth + 1) / 2 + 1;
+}
+
+long long TWidthBound::operator()(const std::string& text) const {
+    long long w = 0;
+    for (char ch : text) {
+        const auto b = static_cast<unsigned char>(ch);
+        w += b < 0x80 ? ascii_[b] : otherByte_;
+    }
+    return w;
+}
+
 int FitWidth(const TGradebook& gb, int c, const std::function<int(const std::string&)>& measure,
-             int maxCharWidth) {
+             const TWidthBound& bound) {
     int best = kMinColumnWidth;
     if (c < 0 || c >= gb.ColCount()) return best;
     for (int r = 0; r < gb.RowCount(); ++r) {
         const std::string& text = gb.Cell(c, r);
-        if (static_cast<long long>(text.size()) * maxCharWidth + 10 <= best) continue;
+        if (bound(text) + 10 <= best) continue;
         best = std::max(best, measure(text) + 10);
+    }
+    return best;
+}
+
+std::vector<int> FitWidths(const TGradebook& gb,
+                           const std::function<int(const std::string&)>& measure,
+                           const TWidthBound& bound) {
+    std::vector<int> best(static_cast<size_t>(gb.ColCount()), kMinColumnWidth);
+    // Entries with comments repeat ("85 late"), and measuring is what costs.
+    std::unordered_map<std::string_view, int> measured;
+    for (int r = 0; r < gb.RowCount(); ++r) {
+        const std::vector<std::string>& cells = gb.RowCells(r);
+        for (size_t c = 0; c < best.size(); ++c) {
+            if (bound(cells[c]) + 10 <= best[c]) continue;
+            auto [it, added] = measured.try_emplace(cells[c], 0);
+            if (added) it->second = measure(cells[c]);
+            best[c] = std::max(best[c], it->second + 10);
+        }
     }
     return best;
 }

@@ -7,9 +7,11 @@
 #include <QString>
 #include <Qt>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace marklow {
 
@@ -53,10 +55,26 @@ TNewObject AddObjectForName(TGradebook& gb, int c, int r, const std::string& tex
 // "Name" in (1, 1) of edit mode, and curved entries while the curve is shown.
 std::optional<std::string> OverpaintText(const TGradebook& gb, int c, int r, bool showCurve);
 
-// The widest text of column c plus 10, at least kMinColumnWidth. maxCharWidth bounds the
-// width of one byte of text, so texts too short to matter are not measured.
+// An upper bound of a text's width from the widths of its characters, so that the texts
+// that cannot be the widest of a column need not be measured.
+class TWidthBound {
+public:
+    // asciiWidth gives the advance of each ASCII character, maxWidth bounds any character.
+    TWidthBound(const std::function<int(char)>& asciiWidth, int maxWidth);
+    long long operator()(const std::string& text) const;
+
+private:
+    std::array<int, 128> ascii_{};
+    int otherByte_ = 0;
+};
+
+// The widest text of column c plus 10, at least kMinColumnWidth.
 int FitWidth(const TGradebook& gb, int c, const std::function<int(const std::string&)>& measure,
-             int maxCharWidth);
+             const TWidthBound& bound);
+// FitWidth of every column, in one pass over the rows as they lie in memory.
+std::vector<int> FitWidths(const TGradebook& gb,
+                           const std::function<int(const std::string&)>& measure,
+                           const TWidthBound& bound);
 
 bool CanDeleteStudent(const TGradebook& gb, int r);
 bool CanDeleteGrade(const TGradebook& gb, int c);

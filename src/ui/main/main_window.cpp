@@ -383,24 +383,36 @@ void TSDIAppForm::RecomputeAndShow() {
     GradeBook->InvalidateGrid();
 }
 
+const TWidthBound& TSDIAppForm::WidthBound() {
+    if (!widthBound_ || GradeBook->font() != measuredFont_) { // once per font
+        measuredFont_ = GradeBook->font();
+        const QFontMetrics fm(measuredFont_);
+        widthBound_ = std::make_unique<TWidthBound>(
+            [&fm](char ch) { return fm.horizontalAdvance(QChar(ch)); }, fm.maxWidth());
+    }
+    return *widthBound_;
+}
+
 void TSDIAppForm::FitColumnWidth(int c) {
     if (c == 0 && !averagesShown_) {
         GradeBook->SetColWidth(0, 0);
         return;
     }
     const QFontMetrics fm(GradeBook->font());
-    const int width = FitWidth(
-        gradebook_, c,
-        [&fm](const std::string& text) {
-            return fm.horizontalAdvance(QString::fromStdString(text));
-        },
-        fm.maxWidth());
-    GradeBook->SetColWidth(c, width);
+    const auto measure = [&fm](const std::string& text) {
+        return fm.horizontalAdvance(QString::fromStdString(text));
+    };
+    GradeBook->SetColWidth(c, FitWidth(gradebook_, c, measure, WidthBound()));
 }
 
 void TSDIAppForm::FitAllColumns() {
-    for (int c = 0; c < GradeBook->ColCount(); ++c)
-        FitColumnWidth(c);
+    const QFontMetrics fm(GradeBook->font());
+    const auto measure = [&fm](const std::string& text) {
+        return fm.horizontalAdvance(QString::fromStdString(text));
+    };
+    const std::vector<int> widths = FitWidths(gradebook_, measure, WidthBound());
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c)
+        GradeBook->SetColWidth(c, c == 0 && !averagesShown_ ? 0 : widths[static_cast<size_t>(c)]);
 }
 
 void TSDIAppForm::AdjustRowHeight() {

@@ -2,11 +2,14 @@
 // The main window: the gradebook grid with its averages, the menus, the tool bar, the grid's
 // context menu and the status bar, and the typing rules of the grid.
 
+#include "cell_rules.h"
 #include "gradebook.h"
 #include "gradebook_table.h"
 #include "string_grid.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class QAction;
 class QActionGroup;
@@ -183,6 +186,7 @@ private:
     void CreateStatusBar();
     void ConnectGrid();
     void SyncGridShape();
+    const TWidthBound& WidthBound();
 
     bool GradeBookSelectCell(int c, int r);
     void GradeBookSetEditText(int c, int r, const QString& text);
@@ -201,6 +205,8 @@ private:
     bool curveShown_ = true;
     bool showHints_ = true;
     bool firstShow_ = true;
+    QFont measuredFont_; // the font widthBound_ was taken from
+    std::unique_ptr<TWidthBound> widthBound_;
 };
 
 } // namespace marklow

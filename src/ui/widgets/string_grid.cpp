@@ -764,7 +764,9 @@ void TStringGrid1::PaintHeaderLook(QPainter& p, const QRect& r) const {
 
 void TStringGrid1::DrawCellText(QPainter& p, const QRect& rect, const QString& text) const {
     if (text.isEmpty()) return;
-    p.drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    // While the grid paints, the column's clip keeps long texts inside their cells; drawing
+    // at a point is much quicker than laying the text out in a rectangle.
+    p.drawText(QPoint(rect.left() + 2, rect.top() + 2 + p.fontMetrics().ascent()), text);
 }
 
 void TStringGrid1::PaintCell(QPainter& p, int c, int r, const QRect& rect, bool fixed) const {
@@ -781,12 +783,8 @@ void TStringGrid1::PaintCell(QPainter& p, int c, int r, const QRect& rect, bool 
         p.setPen(pal.color(marked ? QPalette::HighlightedText : QPalette::Text));
     }
     DrawCellText(p, rect, table_->Text(c, r));
-    if (OnDrawCell) {
-        p.save();
-        p.setPen(pal.color(QPalette::ButtonText));
-        OnDrawCell(p, c, r, rect, {fixed, current});
-        p.restore();
-    }
+    // The receiver may change the pen; every cell sets its own.
+    if (OnDrawCell) OnDrawCell(p, c, r, rect, {fixed, current});
 }
 
 void TStringGrid1::paintEvent(QPaintEvent* e) {
@@ -795,18 +793,21 @@ void TStringGrid1::paintEvent(QPaintEvent* e) {
     const QRect clip = e->rect();
     const auto cols = VisibleCols();
     const auto rows = VisibleRows();
-    int right = 0, bottom = 0;
-    for (const Span& row : rows) {
-        bottom = row.pos + row.size + 1;
-        if (row.pos > clip.bottom() || bottom <= clip.top()) continue;
-        for (const Span& col : cols) {
+    const int right = cols.empty() ? 0 : cols.back().pos + cols.back().size + 1;
+    const int bottom = rows.empty() ? 0 : rows.back().pos + rows.back().size + 1;
+    // Column by column, each clipped to the column with its line, so no text runs over.
+    for (const Span& col : cols) {
+        const QRect column(col.pos, 0, col.size + 1, bottom);
+        if (!column.intersects(clip)) continue;
+        p.setClipRect(column);
+        for (const Span& row : rows) {
             const QRect rect(col.pos, row.pos, col.size, row.size);
             if (!rect.adjusted(0, 0, 1, 1).intersects(clip)) continue;
             PaintCell(p, col.index, row.index, rect,
                       col.index < fixedCols_ || row.index < fixedRows_);
         }
     }
-    if (!cols.empty()) right = cols.back().pos + cols.back().size + 1;
+    p.setClipping(false);
     // The area beyond the last column and row.
     const QColor empty = palette().color(QPalette::Base);
     const QSize area = viewport()->size();

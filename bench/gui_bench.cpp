@@ -1,0 +1,101 @@
+// The main window with a class of 10000 students and 500 grades: painting a full window of
+// cells, and one keystroke from the editor's change to the repainted averages.
+
+#include "main_window.h"
+#include "sample_builder.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace marklow;
+
+namespace {
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "bench_gui";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR"))
+            qputenv("QT_QPA_FONTDIR", "/usr/share/fonts/truetype");
+        return new QApplication(argc, argv); // lives to the end, like the program's
+    }();
+    return *app;
+}
+
+// One window holding the big class, shared by every benchmark.
+TSDIAppForm& Window() {
+    static TSDIAppForm* form = [] {
+        App();
+        auto* f = new TSDIAppForm;
+        TBuildOptions o;
+        o.Students = 10000;
+        o.Grades = 500;
+        auto gb = BuildGradebook(o);
+        f->Gradebook().ReplaceDocument(std::move(*gb));
+        f->show();
+        f->GradebookReplaced();
+        QApplication::processEvents();
+        return f;
+    }();
+    return *form;
+}
+
+void BM_FullRepaint(benchmark::State& state) {
+    TSDIAppForm& form = Window();
+    form.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    QApplication::processEvents();
+    TStringGrid1& grid = *form.GradeBook;
+    grid.SetTopRow(5000);
+    grid.SetLeftCol(250);
+    QImage image(grid.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    int cells = 0;
+    auto counting = grid.OnDrawCell;
+    grid.OnDrawCell = [&](QPainter& p, int c, int r, const QRect& rect, TGridDrawState s) {
+        ++cells;
+        counting(p, c, r, rect, s);
+    };
+    for (auto _ : state) {
+        grid.viewport()->render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    grid.OnDrawCell = counting;
+    state.counters["cells"] = benchmark::Counter(cells / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_FullRepaint)->Args({564, 406})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
+
+// A keystroke into a score cell in the middle of the class: the editor's change, the
+// student's, the grade's and both overall averages, and the repaint of what changed.
+void BM_Keystroke(benchmark::State& state) {
+    TSDIAppForm& form = Window();
+    form.resize(564, 406);
+    QApplication::processEvents();
+    TStringGrid1& grid = *form.GradeBook;
+    grid.MoveCurrent(250, 5000);
+    QWidget* editor = grid.Editor();
+    QApplication::processEvents();
+    bool type = true;
+    for (auto _ : state) {
+        // Typing a digit and taking it back: every keystroke changes the entry.
+        QTest::keyClick(editor, type ? Qt::Key_7 : Qt::Key_Backspace);
+        type = !type;
+        QApplication::processEvents(); // paints the invalidated cells
+    }
+}
+BENCHMARK(BM_Keystroke)->Unit(benchmark::kMillisecond);
+
+// Fitting every column of the class, as after opening it or switching the mode.
+void BM_FitAllColumns(benchmark::State& state) {
+    TSDIAppForm& form = Window();
+    for (auto _ : state)
+        form.FitAllColumns();
+}
+BENCHMARK(BM_FitAllColumns)->Unit(benchmark::kMillisecond);
+
+} // namespace
