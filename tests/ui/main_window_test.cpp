@@ -343,6 +343,47 @@ TEST_F(MainWindow, ANamelessLastStudentOrGradeKeepsItsObjectAndScores) {
     EXPECT_EQ(Cell(3, 3), "70");
 }
 
+TEST_F(MainWindow, FinishingACellRestoresTheNormalShapeOfEachMode) {
+    TypeClass({"Ann"}, {"Quiz"});
+    gb.SetRowCount(gb.RowCount() - 1); // without its spare row and column, as a paste may
+    gb.SetColCount(gb.ColCount() - 1);
+    grid.TableChanged();
+    Click(2, 2);
+    EXPECT_EQ(gb.RowCount(), 4);
+    EXPECT_EQ(gb.ColCount(), 4);
+    EXPECT_EQ(gb.StudentAt(3), nullptr);
+    form.MoveViewNames1->trigger();
+    gb.SetRowCount(gb.RowCount() + 1); // a stray blank row in move mode
+    gb.SetColCount(gb.ColCount() + 1);
+    EXPECT_TRUE(form.FinishCellEdit());
+    EXPECT_EQ(gb.RowCount(), 3);
+    EXPECT_EQ(gb.ColCount(), 3);
+}
+
+TEST_F(MainWindow, AGradebookPutInPlaceStartsAtItsFirstCell) {
+    TBuildOptions o;
+    o.Students = 4;
+    o.Grades = 3;
+    auto built = BuildGradebook(o);
+    built->SetEditMode(true);
+    built->SetRowCount(built->RowCount() - 1); // stored without its spare row
+    form.MarkModified();
+    gb.ReplaceDocument(std::move(*built));
+    form.GradebookReplaced();
+    EXPECT_EQ(gb.RowCount(), 7);
+    EXPECT_EQ(At(), Cursor(1, 2));
+    EXPECT_FALSE(gb.Modified);
+    EXPECT_NE(Cell(0, 2), "") << "averages computed";
+    EXPECT_EQ(Panel(2), "Enter a student name, then press Tab or Enter");
+    EXPECT_TRUE(grid.Editor()->hasFocus());
+
+    // A refused open brackets nothing but the rebuild: unsaved changes stay marked.
+    form.MarkModified();
+    form.BeginRebuild();
+    form.EndRebuild();
+    EXPECT_TRUE(gb.Modified);
+}
+
 TEST_F(MainWindow, CurvedCellsArePaintedInTheHeaderLookWhileTheCurveIsShown) {
     TypeClass({"Ann", "Ben"}, {"Quiz"});
     Score(2, 2, "85");

@@ -151,22 +151,25 @@ void TSDIAppForm::CreateMenus() {
     LetterAverages1 = check(View1, "LetterAverages1", "&Letter Averages", false);
     Curve1 = check(View1, "Curve1", "&Curve", true);
     View1->addSeparator();
+    // Each sort submenu is a radio group.
+    auto radio = [&](QActionGroup* group, QMenu* menu, const char* name, const QString& caption,
+                     bool on) {
+        QAction* a = check(menu, name, caption, on);
+        group->addAction(a);
+        return a;
+    };
     Sort1 = submenu(View1, "Sort1", "Sort Students");
-    auto* studentSorts = new QActionGroup(this);
-    UserInput1 = check(Sort1, "UserInput1", "by User Input", true);
-    byName1 = check(Sort1, "byName1", "by Name", false);
-    byAverage1 = check(Sort1, "byAverage1", "by Average", false);
-    byID1 = check(Sort1, "byID1", "by ID", false);
-    for (QAction* a : {UserInput1, byName1, byAverage1, byID1})
-        studentSorts->addAction(a);
+    auto* students = new QActionGroup(this);
+    UserInput1 = radio(students, Sort1, "UserInput1", "by User Input", true);
+    byName1 = radio(students, Sort1, "byName1", "by Name", false);
+    byAverage1 = radio(students, Sort1, "byAverage1", "by Average", false);
+    byID1 = radio(students, Sort1, "byID1", "by ID", false);
     SortGrades1 = submenu(View1, "SortGrades1", "Sort Grades");
-    auto* gradeSorts = new QActionGroup(this);
-    UserInput2 = check(SortGrades1, "UserInput2", "by User Input", true);
-    byName2 = check(SortGrades1, "byName2", "by Name", false);
-    byDate1 = check(SortGrades1, "byDate1", "by Date", false);
-    byCategory1 = check(SortGrades1, "byCategory1", "by Category", false);
-    for (QAction* a : {UserInput2, byName2, byDate1, byCategory1})
-        gradeSorts->addAction(a);
+    auto* grades = new QActionGroup(this);
+    UserInput2 = radio(grades, SortGrades1, "UserInput2", "by User Input", true);
+    byName2 = radio(grades, SortGrades1, "byName2", "by Name", false);
+    byDate1 = radio(grades, SortGrades1, "byDate1", "by Date", false);
+    byCategory1 = radio(grades, SortGrades1, "byCategory1", "by Category", false);
     View1->addSeparator();
     ChartsStatistics1 = item(View1, "ChartsStatistics1", "C&harts/Statistics...");
 
@@ -448,6 +451,7 @@ void TSDIAppForm::BeginRebuild() {
 
 void TSDIAppForm::EndRebuild() {
     SuppressSelect = false;
+    gradebook_.FitSpareCells(); // a file may come without the spare row and column
     Rebuilding = true;
     SyncGridShape();
     UpdateModeIndicators();

@@ -5,14 +5,6 @@
 namespace marklow {
 
 namespace {
-template <typename V> void MoveItem(V& v, int from, int to) {
-    if (from == to) return;
-    if (from < to)
-        std::rotate(v.begin() + from, v.begin() + from + 1, v.begin() + to + 1);
-    else
-        std::rotate(v.begin() + to, v.begin() + from, v.begin() + from + 1);
-}
-
 bool Inside(int i, int n) {
     return i >= 0 && i < n;
 }

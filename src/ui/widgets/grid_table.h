@@ -4,9 +4,26 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <vector>
 
 namespace marklow {
+
+// Moves the item at `from` to `to`, shifting those in between by one.
+template <typename V> void MoveItem(V& v, int from, int to) {
+    if (from < to)
+        std::rotate(v.begin() + from, v.begin() + from + 1, v.begin() + to + 1);
+    else if (to < from)
+        std::rotate(v.begin() + to, v.begin() + from, v.begin() + from + 1);
+}
+
+// Where index i ends up after that move.
+inline int MovedIndex(int i, int from, int to) {
+    if (i == from) return to;
+    if (from < to && i > from && i <= to) return i - 1;
+    if (to < from && i >= to && i < from) return i + 1;
+    return i;
+}
 
 class TGridTable {
 public:

@@ -12,21 +12,6 @@ namespace marklow {
 
 namespace {
 
-// Where index i ends up when the item at `from` is moved to `to`.
-int MovedIndex(int i, int from, int to) {
-    if (i == from) return to;
-    if (from < to && i > from && i <= to) return i - 1;
-    if (to < from && i >= to && i < from) return i + 1;
-    return i;
-}
-
-template <typename V> void MoveItem(V& v, int from, int to) {
-    if (from < to)
-        std::rotate(v.begin() + from, v.begin() + from + 1, v.begin() + to + 1);
-    else if (to < from)
-        std::rotate(v.begin() + to, v.begin() + from, v.begin() + from + 1);
-}
-
 // A row or column with no size is not drawn at all, its line included.
 int Extent(int size) {
     return size > 0 ? size + 1 : 0;
@@ -137,8 +122,8 @@ void TStringGrid1::SetCell(int c, int r, const QString& text) {
 void TStringGrid1::TableChanged() {
     SyncSizes();
     ClampCurrent();
-    topRow_ = std::clamp(topRow_, fixedRows_, std::max(fixedRows_, MaxTopRow()));
-    leftCol_ = std::clamp(leftCol_, fixedCols_, std::max(fixedCols_, MaxLeftCol()));
+    topRow_ = std::clamp(topRow_, fixedRows_, MaxFirst(Axis::Rows));
+    leftCol_ = std::clamp(leftCol_, fixedCols_, MaxFirst(Axis::Cols));
     UpdateScrollBars();
     // Keeps the user's caret when the text under the editor did not change.
     if (editor_->text() != Cell(col_, row_)) LoadEditor();
@@ -295,95 +280,81 @@ void TStringGrid1::SetThreeD(bool on) {
     viewport()->update();
 }
 
-// --- geometry ---
+// --- geometry: the same rules across (columns) and down (rows) ---
 
-std::vector<TStringGrid1::Span> TStringGrid1::VisibleCols() const {
+int TStringGrid1::Count(Axis a) const {
+    return a == Axis::Cols ? ColCount() : RowCount();
+}
+int TStringGrid1::Fixed(Axis a) const {
+    return a == Axis::Cols ? fixedCols_ : fixedRows_;
+}
+int TStringGrid1::First(Axis a) const {
+    return a == Axis::Cols ? leftCol_ : topRow_;
+}
+int TStringGrid1::Limit(Axis a) const {
+    return a == Axis::Cols ? viewport()->width() : viewport()->height();
+}
+int TStringGrid1::Size(Axis a, int i) const {
+    return a == Axis::Cols ? ColWidth(i) : RowHeight(i);
+}
+
+std::vector<TStringGrid1::Span> TStringGrid1::Spans(Axis a) const {
     std::vector<Span> out;
-    const int n = ColCount(), limit = viewport()->width();
-    int x = 0;
-    for (int c = 0; c < std::min(fixedCols_, n) && x < limit; ++c) {
-        int w = ColWidth(c);
-        if (w <= 0) continue;
-        out.push_back({c, x, w});
-        x += w + 1;
-    }
-    for (int c = std::max(leftCol_, fixedCols_); c < n && x < limit; ++c) {
-        int w = ColWidth(c);
-        if (w <= 0) continue;
-        out.push_back({c, x, w});
-        x += w + 1;
-    }
+    const int n = Count(a), fixed = Fixed(a), limit = Limit(a);
+    int pos = 0;
+    auto add = [&](int i) {
+        const int size = Size(a, i);
+        if (size <= 0) return;
+        out.push_back({i, pos, size});
+        pos += size + 1;
+    };
+    for (int i = 0; i < std::min(fixed, n) && pos < limit; ++i)
+        add(i);
+    for (int i = std::max(First(a), fixed); i < n && pos < limit; ++i)
+        add(i);
     return out;
 }
 
-std::vector<TStringGrid1::Span> TStringGrid1::VisibleRows() const {
-    std::vector<Span> out;
-    const int n = RowCount(), limit = viewport()->height();
-    int y = 0;
-    for (int r = 0; r < std::min(fixedRows_, n) && y < limit; ++r) {
-        int h = RowHeight(r);
-        if (h <= 0) continue;
-        out.push_back({r, y, h});
-        y += h + 1;
-    }
-    for (int r = std::max(topRow_, fixedRows_); r < n && y < limit; ++r) {
-        int h = RowHeight(r);
-        if (h <= 0) continue;
-        out.push_back({r, y, h});
-        y += h + 1;
-    }
-    return out;
+int TStringGrid1::FixedExtent(Axis a) const {
+    int extent = 0;
+    for (int i = 0; i < std::min(Fixed(a), Count(a)); ++i)
+        extent += Extent(Size(a, i));
+    return extent;
 }
 
-int TStringGrid1::FixedWidth() const {
-    int w = 0;
-    for (int c = 0; c < std::min(fixedCols_, ColCount()); ++c)
-        w += Extent(ColWidth(c));
-    return w;
-}
-
-int TStringGrid1::FixedHeight() const {
-    int h = 0;
-    for (int r = 0; r < std::min(fixedRows_, RowCount()); ++r)
-        h += Extent(RowHeight(r));
-    return h;
-}
-
-int TStringGrid1::TopRowShowing(int r) const {
-    if (r <= fixedRows_) return fixedRows_;
-    const int avail = viewport()->height() - FixedHeight();
-    int top = r, used = Extent(RowHeight(r));
-    while (top - 1 >= fixedRows_) {
-        int add = Extent(RowHeight(top - 1));
+int TStringGrid1::FirstShowing(Axis a, int last) const {
+    const int fixed = Fixed(a);
+    if (last <= fixed) return fixed;
+    const int avail = Limit(a) - FixedExtent(a);
+    int first = last, used = Extent(Size(a, last));
+    while (first - 1 >= fixed) {
+        const int add = Extent(Size(a, first - 1));
         if (used + add > avail) break;
         used += add;
-        --top;
+        --first;
     }
-    return top;
+    return first;
 }
 
-int TStringGrid1::LeftColShowing(int c) const {
-    if (c <= fixedCols_) return fixedCols_;
-    const int avail = viewport()->width() - FixedWidth();
-    int left = c, used = Extent(ColWidth(c));
-    while (left - 1 >= fixedCols_) {
-        int add = Extent(ColWidth(left - 1));
-        if (used + add > avail) break;
-        used += add;
-        --left;
-    }
-    return left;
+int TStringGrid1::MaxFirst(Axis a) const {
+    return std::max(Fixed(a), FirstShowing(a, Count(a) - 1));
 }
 
-int TStringGrid1::MaxTopRow() const {
-    return TopRowShowing(RowCount() - 1);
-}
-int TStringGrid1::MaxLeftCol() const {
-    return LeftColShowing(ColCount() - 1);
+int TStringGrid1::Position(Axis a, int i) const {
+    const int fixed = Fixed(a), limit = Limit(a);
+    int pos = 0, from = 0;
+    if (i >= fixed) {
+        if (i < First(a)) return -1;
+        pos = FixedExtent(a);
+        from = First(a);
+    }
+    for (int k = from; k < i && pos < limit; ++k)
+        pos += Extent(Size(a, k));
+    return pos < limit ? pos : -1;
 }
 
 int TStringGrid1::PageRows() const {
-    const int avail = viewport()->height() - FixedHeight();
+    const int avail = viewport()->height() - FixedExtent(Axis::Rows);
     int rows = 0, used = 0;
     for (int r = topRow_; r < RowCount(); ++r) {
         used += Extent(RowHeight(r));
@@ -397,35 +368,16 @@ QRect TStringGrid1::CellRect(int c, int r) const {
     if (c < 0 || r < 0 || c >= ColCount() || r >= RowCount()) return {};
     const int w = ColWidth(c), h = RowHeight(r);
     if (w <= 0 || h <= 0) return {};
-    const QSize area = viewport()->size();
-    int x = 0, y = 0;
-    if (c < fixedCols_) {
-        for (int i = 0; i < c; ++i)
-            x += Extent(ColWidth(i));
-    } else {
-        if (c < leftCol_) return {};
-        x = FixedWidth();
-        for (int i = leftCol_; i < c && x < area.width(); ++i)
-            x += Extent(ColWidth(i));
-    }
-    if (r < fixedRows_) {
-        for (int i = 0; i < r; ++i)
-            y += Extent(RowHeight(i));
-    } else {
-        if (r < topRow_) return {};
-        y = FixedHeight();
-        for (int i = topRow_; i < r && y < area.height(); ++i)
-            y += Extent(RowHeight(i));
-    }
-    if (x >= area.width() || y >= area.height()) return {};
+    const int x = Position(Axis::Cols, c), y = Position(Axis::Rows, r);
+    if (x < 0 || y < 0) return {};
     return QRect(x, y, w, h);
 }
 
 bool TStringGrid1::CellAt(const QPoint& pos, int& c, int& r) const {
     c = r = -1;
-    for (const Span& s : VisibleCols())
+    for (const Span& s : Spans(Axis::Cols))
         if (pos.x() >= s.pos && pos.x() <= s.pos + s.size) c = s.index;
-    for (const Span& s : VisibleRows())
+    for (const Span& s : Spans(Axis::Rows))
         if (pos.y() >= s.pos && pos.y() <= s.pos + s.size) r = s.index;
     return c >= 0 && r >= 0;
 }
@@ -444,30 +396,30 @@ void TStringGrid1::InvalidateGrid() {
 void TStringGrid1::UpdateScrollBars() {
     syncingScroll_ = true;
     QScrollBar* v = verticalScrollBar();
-    v->setRange(fixedRows_, std::max(fixedRows_, MaxTopRow()));
+    v->setRange(fixedRows_, MaxFirst(Axis::Rows));
     v->setPageStep(PageRows());
     v->setValue(topRow_);
     QScrollBar* h = horizontalScrollBar();
-    h->setRange(fixedCols_, std::max(fixedCols_, MaxLeftCol()));
-    h->setPageStep(std::max(1, static_cast<int>(VisibleCols().size()) - fixedCols_));
+    h->setRange(fixedCols_, MaxFirst(Axis::Cols));
+    h->setPageStep(std::max(1, static_cast<int>(Spans(Axis::Cols).size()) - fixedCols_));
     h->setValue(leftCol_);
     syncingScroll_ = false;
 }
 
 void TStringGrid1::SetTopRow(int r) {
-    r = std::clamp(r, fixedRows_, std::max(fixedRows_, MaxTopRow()));
-    if (r == topRow_) return;
-    topRow_ = r;
-    UpdateScrollBars();
-    PlaceEditor();
-    viewport()->update();
-    if (OnTopLeftChanged) OnTopLeftChanged();
+    SetTopLeft(leftCol_, r);
 }
 
 void TStringGrid1::SetLeftCol(int c) {
-    c = std::clamp(c, fixedCols_, std::max(fixedCols_, MaxLeftCol()));
-    if (c == leftCol_) return;
+    SetTopLeft(c, topRow_);
+}
+
+void TStringGrid1::SetTopLeft(int c, int r) {
+    c = std::clamp(c, fixedCols_, MaxFirst(Axis::Cols));
+    r = std::clamp(r, fixedRows_, MaxFirst(Axis::Rows));
+    if (c == leftCol_ && r == topRow_) return;
     leftCol_ = c;
+    topRow_ = r;
     UpdateScrollBars();
     PlaceEditor();
     viewport()->update();
@@ -486,18 +438,13 @@ void TStringGrid1::scrollContentsBy(int, int) {
 }
 
 void TStringGrid1::ScrollIntoView(int c, int r) {
-    if (r >= fixedRows_ && r < RowCount()) {
-        if (r < topRow_)
-            SetTopRow(r);
-        else if (int t = TopRowShowing(r); t > topRow_)
-            SetTopRow(t);
-    }
-    if (c >= fixedCols_ && c < ColCount()) {
-        if (c < leftCol_)
-            SetLeftCol(c);
-        else if (int l = LeftColShowing(c); l > leftCol_)
-            SetLeftCol(l);
-    }
+    // The first row (column) to show so that index i is fully visible.
+    auto showing = [this](Axis a, int i) {
+        if (i < Fixed(a) || i >= Count(a)) return First(a);
+        if (i < First(a)) return i;
+        return std::max(First(a), FirstShowing(a, i));
+    };
+    SetTopLeft(showing(Axis::Cols, c), showing(Axis::Rows, r));
 }
 
 void TStringGrid1::resizeEvent(QResizeEvent* e) {
@@ -605,8 +552,9 @@ bool TStringGrid1::HandleKey(QKeyEvent& e, bool fromEditor) {
         MoveTo(lastCol, row_);
         return true;
     case Qt::Key_Tab:
+    case Qt::Key_Backtab:
         if (ctrl) return false;
-        if (shift) {
+        if (shift || e.key() == Qt::Key_Backtab) {
             if (col_ > fixedCols_)
                 MoveTo(col_ - 1, row_);
             else if (row_ > fixedRows_)
@@ -616,12 +564,6 @@ bool TStringGrid1::HandleKey(QKeyEvent& e, bool fromEditor) {
         } else if (row_ < lastRow) {
             MoveTo(fixedCols_, row_ + 1);
         }
-        return true;
-    case Qt::Key_Backtab:
-        if (col_ > fixedCols_)
-            MoveTo(col_ - 1, row_);
-        else if (row_ > fixedRows_)
-            MoveTo(lastCol, row_ - 1);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -705,19 +647,21 @@ void TStringGrid1::mouseMoveEvent(QMouseEvent* e) {
     const QPoint pos = e->position().toPoint();
     int target = dragTo_;
     if (drag_ == Drag::Row) {
-        if (pos.y() < FixedHeight() && topRow_ > fixedRows_) SetTopRow(topRow_ - 1);
+        if (pos.y() < FixedExtent(Axis::Rows) && topRow_ > fixedRows_) SetTopRow(topRow_ - 1);
         if (pos.y() >= viewport()->height()) SetTopRow(topRow_ + 1);
-        auto rows = VisibleRows();
+        auto rows = Spans(Axis::Rows);
         for (const Span& s : rows)
             if (s.index >= fixedRows_ && pos.y() >= s.pos) target = s.index;
-        if (!rows.empty() && pos.y() < FixedHeight()) target = std::max(topRow_, fixedRows_);
+        if (!rows.empty() && pos.y() < FixedExtent(Axis::Rows))
+            target = std::max(topRow_, fixedRows_);
     } else {
-        if (pos.x() < FixedWidth() && leftCol_ > fixedCols_) SetLeftCol(leftCol_ - 1);
+        if (pos.x() < FixedExtent(Axis::Cols) && leftCol_ > fixedCols_) SetLeftCol(leftCol_ - 1);
         if (pos.x() >= viewport()->width()) SetLeftCol(leftCol_ + 1);
-        auto cols = VisibleCols();
+        auto cols = Spans(Axis::Cols);
         for (const Span& s : cols)
             if (s.index >= fixedCols_ && pos.x() >= s.pos) target = s.index;
-        if (!cols.empty() && pos.x() < FixedWidth()) target = std::max(leftCol_, fixedCols_);
+        if (!cols.empty() && pos.x() < FixedExtent(Axis::Cols))
+            target = std::max(leftCol_, fixedCols_);
     }
     if (target != dragTo_) {
         dragTo_ = target;
@@ -791,8 +735,8 @@ void TStringGrid1::paintEvent(QPaintEvent* e) {
     QPainter p(viewport());
     p.setFont(font());
     const QRect clip = e->rect();
-    const auto cols = VisibleCols();
-    const auto rows = VisibleRows();
+    const auto cols = Spans(Axis::Cols);
+    const auto rows = Spans(Axis::Rows);
     const int right = cols.empty() ? 0 : cols.back().pos + cols.back().size + 1;
     const int bottom = rows.empty() ? 0 : rows.back().pos + rows.back().size + 1;
     // Column by column, each clipped to the column with its line, so no text runs over.

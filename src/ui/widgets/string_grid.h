@@ -161,16 +161,21 @@ private:
     struct Span {
         int index, pos, size;
     };
+    enum class Axis { Cols, Rows };
+    int Count(Axis a) const;
+    int Fixed(Axis a) const;
+    int First(Axis a) const; // LeftCol or TopRow
+    int Limit(Axis a) const; // the viewport's width or height
+    int Size(Axis a, int i) const;
     // The visible columns (rows): frozen ones first, then from LeftCol (TopRow) on.
-    std::vector<Span> VisibleCols() const;
-    std::vector<Span> VisibleRows() const;
-    int FixedWidth() const;
-    int FixedHeight() const;
-    int MaxTopRow() const;
-    int MaxLeftCol() const;
-    // The first row (column) to show so that r (c) is the last fully visible one.
-    int TopRowShowing(int r) const;
-    int LeftColShowing(int c) const;
+    std::vector<Span> Spans(Axis a) const;
+    int FixedExtent(Axis a) const;
+    // The first index to show so that `last` is the last fully visible one.
+    int FirstShowing(Axis a, int last) const;
+    int MaxFirst(Axis a) const;
+    // Where index i starts in the viewport; -1 when scrolled out of view.
+    int Position(Axis a, int i) const;
+    void SetTopLeft(int c, int r);
     void ScrollIntoView(int c, int r);
     void UpdateScrollBars();
     void SyncSizes();
