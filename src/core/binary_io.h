@@ -54,6 +54,8 @@ public:
         p_ += n;
         return v;
     }
+    // The bytes not read yet, for loops that walk many small fields themselves and then Skip.
+    std::string_view Rest() const { return std::string_view(p_, Remaining()); }
     void Skip(size_t n) {
         Need(n);
         p_ += n;

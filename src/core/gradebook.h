@@ -140,10 +140,15 @@ public:
     void SetRowCount(int n);
 
     const std::string& Cell(int c, int r) const { return rows_[Index(r)].cells[Index(c)]; }
-    void SetCell(int c, int r, std::string text) { rows_[Index(r)].cells[Index(c)] = std::move(text); }
+    void SetCell(int c, int r, std::string text) {
+        rows_[Index(r)].cells[Index(c)] = std::move(text);
+    }
     const std::vector<std::string>& RowCells(int r) const { return rows_[Index(r)].cells; }
     // Replaces the cells of a row, padded or cut to the column count.
     void SetRowCells(int r, std::vector<std::string> cells);
+    // Appends a row of the given cells, padded or cut to the column count; readers build each
+    // row once instead of filling an empty one.
+    void AppendRow(std::vector<std::string> cells);
 
     TStudent* StudentAt(int r) const;
     TGrade* GradeAt(int c) const;

@@ -69,30 +69,62 @@ void CheckCount(size_t count, size_t limit, const char* what) {
         throw TFileWriteError(std::string("Too many ") + what + " to be stored in the file");
 }
 
-// Reads an slist into row r of the table; cells beyond the table's width are read and
-// dropped, cells the list does not reach keep what they hold.
-void ReadRowInto(TByteReader& in, TGradebook& gb, int r) {
+// Reads an slist as the cells of a table row `width` cells wide: cells beyond the width are
+// read and dropped, and the result has room for the whole row.
+std::vector<std::string> ReadRow(TByteReader& in, int width) {
+    std::vector<std::string> cells;
+    cells.reserve(static_cast<size_t>(width));
     int count = in.Int16();
-    if (count <= 0) return;
+    if (count <= 0) return cells;
     in.NeedRecords(static_cast<uint64_t>(count), 1);
-    int cols = std::min(count, gb.ColCount());
-    for (int c = 0; c < cols; ++c)
-        gb.SetCell(c, r, Decode(ReadShortBytes(in)));
-    for (int c = cols; c < count; ++c)
-        in.Skip(in.Byte());
+    // The cells are walked directly: this loop reads nearly all of a large file.
+    std::string_view rest = in.Rest();
+    const char* p = rest.data();
+    const char* end = p + rest.size();
+    for (int c = 0; c < count; ++c) {
+        if (p == end) TByteReader::Fail();
+        size_t n = static_cast<unsigned char>(*p++);
+        if (static_cast<size_t>(end - p) < n) TByteReader::Fail();
+        if (c < width) {
+            std::string_view bytes(p, n);
+            if (IsAscii(bytes))
+                cells.emplace_back(bytes);
+            else
+                cells.push_back(Cp1252ToUtf8(bytes));
+        }
+        p += n;
+    }
+    in.Skip(static_cast<size_t>(p - rest.data()));
+    return cells;
 }
 
 void WriteRow(TByteWriter& out, const std::vector<std::string>& cells, std::string& scratch,
               TLostTexts* lost) {
     out.UInt16(static_cast<uint16_t>(cells.size()));
-    for (const std::string& cell : cells)
-        WriteShortBytes(out, Encode(cell, kShortTextMax, scratch, lost));
-}
-
-// Grows the table by one row at a time while reading, so that no row is made before the
-// data for it has been seen.
-void AppendRow(TGradebook& gb) {
-    gb.SetRowCount(gb.RowCount() + 1);
+    // Nearly every row is short ASCII cells: size it once and copy them straight in.
+    size_t total = cells.size();
+    bool plain = true;
+    for (const std::string& cell : cells) {
+        if (cell.size() > kShortTextMax || !IsAscii(cell)) {
+            plain = false;
+            break;
+        }
+        total += cell.size();
+    }
+    if (!plain) {
+        for (const std::string& cell : cells)
+            WriteShortBytes(out, Encode(cell, kShortTextMax, scratch, lost));
+        return;
+    }
+    std::string& bytes = out.Out();
+    size_t at = bytes.size();
+    bytes.resize(at + total);
+    char* p = bytes.data() + at;
+    for (const std::string& cell : cells) {
+        *p++ = static_cast<char>(cell.size());
+        std::memcpy(p, cell.data(), cell.size());
+        p += cell.size();
+    }
 }
 
 void ReadVersion20(TByteReader& in, TGradebook& gb) {
@@ -131,16 +163,23 @@ void ReadVersion20(TByteReader& in, TGradebook& gb) {
         gb.AttachGrade(c, std::move(g));
     }
     for (int r = 1; r <= lastStudent; ++r) {
-        AppendRow(gb);
+        // A row that stops short keeps the names of the records in its name cells.
+        std::vector<std::string> cells = ReadRow(in, gb.ColCount());
         if (r == 1) {
-            for (int c = 2; c <= lastGrade; ++c)
-                gb.SetCell(c, 1, gb.GradeAt(c)->Name);
+            for (int c = static_cast<int>(cells.size()); c <= lastGrade; ++c) {
+                cells.resize(static_cast<size_t>(c) + 1);
+                if (c >= 2) cells.back() = gb.GradeAt(c)->Name;
+            }
+            gb.AppendRow(std::move(cells));
         } else {
             auto& s = list[static_cast<size_t>(r - 2)];
-            gb.SetCell(1, r, s->Name);
+            if (cells.size() < 2) {
+                cells.resize(2);
+                cells[1] = s->Name;
+            }
+            gb.AppendRow(std::move(cells));
             gb.AttachStudent(r, std::move(s));
         }
-        ReadRowInto(in, gb, r);
     }
     gb.Teacher = ReadShortText(in);
     gb.ClassName = ReadShortText(in);
@@ -203,11 +242,9 @@ void ReadVersion10(TByteReader& in, TGradebook& gb) {
     gb.ClearAll();
     gb.SetRowCount(1);
     gb.SetColCount(std::max(cols, 2));
-    for (int r = 1; r <= rows; ++r) {
-        AppendRow(gb);
-        ReadRowInto(in, gb, r);
-    }
-    if (rows < 1) AppendRow(gb);
+    for (int r = 1; r <= rows; ++r)
+        gb.AppendRow(ReadRow(in, gb.ColCount()));
+    if (rows < 1) gb.AppendRow({});
 
     size_t wanted = cols > 1 ? static_cast<size_t>(cols - 1) : 0;
     if (gradePoints.size() < wanted) gradePoints.resize(wanted);
@@ -443,6 +480,9 @@ std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) 
 
     TLostTexts lost;
     std::string bytes;
+    // Entries are short: a few bytes each saves growing the buffer again and again.
+    bytes.reserve(static_cast<size_t>(gb.LastStudentRow()) * static_cast<size_t>(gb.ColCount()) *
+                  6);
     TByteWriter out(bytes);
     for (char& b : password)
         b = static_cast<char>(~static_cast<unsigned char>(b));

@@ -1,0 +1,106 @@
+// Reading and writing the gradebook file against copying the same bytes in memory.
+
+#include "gradebook.h"
+#include "gradebook_file.h"
+#include "sample_builder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace marklow;
+
+namespace {
+
+struct Fixture {
+    std::unique_ptr<TGradebook> gb;
+    std::string bytes;
+};
+
+Fixture& Large() {
+    static Fixture f = [] {
+        TBuildOptions o;
+        o.Students = 10000;
+        o.Grades = 500;
+        Fixture x;
+        x.gb = BuildGradebook(o);
+        x.bytes = WriteGradebook(*x.gb);
+        return x;
+    }();
+    return f;
+}
+
+// The floor: the file's bytes copied into a new buffer, as a read from memory costs.
+void BM_CopyFloor(benchmark::State& state) {
+    const std::string& bytes = Large().bytes;
+    for (auto _ : state) {
+        std::string copy(bytes);
+        benchmark::DoNotOptimize(copy.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
+}
+BENCHMARK(BM_CopyFloor)->Unit(benchmark::kMillisecond);
+
+// Two more references that bound what the table itself costs, whatever the file: copying
+// every cell text into a new table (a reader must build one), and visiting every cell once
+// (a writer must read them all).
+void BM_TableCopyReference(benchmark::State& state) {
+    TGradebook& gb = *Large().gb;
+    for (auto _ : state) {
+        std::vector<std::vector<std::string>> rows;
+        rows.reserve(static_cast<size_t>(gb.RowCount()));
+        for (int r = 0; r < gb.RowCount(); ++r)
+            rows.push_back(gb.RowCells(r));
+        benchmark::DoNotOptimize(rows.data());
+        state.PauseTiming();
+        rows = {};
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(Large().bytes.size()));
+}
+BENCHMARK(BM_TableCopyReference)->Unit(benchmark::kMillisecond);
+
+void BM_TableVisitReference(benchmark::State& state) {
+    TGradebook& gb = *Large().gb;
+    for (auto _ : state) {
+        size_t sum = 0;
+        for (int r = 0; r < gb.RowCount(); ++r)
+            for (const std::string& cell : gb.RowCells(r))
+                sum += cell.size();
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(Large().bytes.size()));
+}
+BENCHMARK(BM_TableVisitReference)->Unit(benchmark::kMillisecond);
+
+void BM_ReadGradebook(benchmark::State& state) {
+    const std::string& bytes = Large().bytes;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto open = std::make_unique<TGradebook>();
+        state.ResumeTiming();
+        ReadGradebook(bytes, *open, {});
+        benchmark::DoNotOptimize(open->Cell(2, 2).data());
+        // Releasing the table is not part of reading it.
+        state.PauseTiming();
+        open.reset();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
+}
+BENCHMARK(BM_ReadGradebook)->Unit(benchmark::kMillisecond);
+
+void BM_WriteGradebook(benchmark::State& state) {
+    Fixture& f = Large();
+    for (auto _ : state) {
+        std::string bytes = WriteGradebook(*f.gb);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(f.bytes.size()));
+}
+BENCHMARK(BM_WriteGradebook)->Unit(benchmark::kMillisecond);
+
+} // namespace
