@@ -1,16 +1,25 @@
-// Marklow: the program starts on a new, untitled gradebook in edit mode.
+// Marklow: starts on a new, untitled gradebook, or opens the gradebook named on the command
+// line (as a file manager or the desktop file passes it).
 
+#include "document_view.h"
 #include "main_window.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Marklow");
     QApplication::setOrganizationName("Brindlecraft");
+    QApplication::setApplicationDisplayName("Marklow");
 
     marklow::TSDIAppForm form;
-    // A gradebook named on the command line is not opened yet; the window starts untitled.
+    marklow::TMainWindowDocument document(form, marklow::DefaultDocumentPaths());
     form.show();
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1) {
+        const QString path = args.at(1);
+        QTimer::singleShot(0, &form, [&document, path] { document.Lifecycle().OpenGradebook(path); });
+    }
     return app.exec();
 }

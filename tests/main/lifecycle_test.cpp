@@ -5,6 +5,7 @@
 #include "option_files.h"
 #include "password_dialogs.h"
 #include "prompts.h"
+#include "test_app.h"
 #include "sample_builder.h"
 
 #include <QApplication>
@@ -23,13 +24,7 @@ using namespace marklow;
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "main_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+QApplication& App() { return TestApp(); }
 
 // Stands in for the main window: records what the lifecycle asks of it.
 class FakeView final : public TDocumentView {

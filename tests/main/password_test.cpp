@@ -1,6 +1,7 @@
 #include "gradebook.h"
 #include "password_dialogs.h"
 #include "prompts.h"
+#include "test_app.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -12,13 +13,7 @@ using namespace marklow;
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "main_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+QApplication& App() { return TestApp(); }
 
 class Passwords : public ::testing::Test {
 protected:

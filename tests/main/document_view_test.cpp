@@ -1,0 +1,161 @@
+// The File commands, the password command and closing, driven through the real main window.
+
+#include "document_view.h"
+#include "gradebook_file.h"
+#include "main_window.h"
+#include "prompts.h"
+#include "sample_builder.h"
+#include "test_app.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace marklow;
+
+namespace {
+
+class Document : public ::testing::Test {
+protected:
+    Document() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("config"));
+        document = std::make_unique<TMainWindowDocument>(
+            form, TDocumentPaths{dir.filePath("data/default.ltd"), QString()});
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    ~Document() override {
+        EXPECT_TRUE(script.Unexpected.isEmpty()) << script.Unexpected.join("; ").toStdString();
+    }
+
+    QString Path(const QString& name) { return dir.filePath(name); }
+    QString WriteClass(const QString& name) {
+        TBuildOptions o;
+        o.Students = 5;
+        o.Grades = 3;
+        auto gb = BuildGradebook(o);
+        std::ofstream(Path(name).toStdString(), std::ios::binary) << WriteGradebook(*gb);
+        return Path(name);
+    }
+    void TypeScore(int c, int r, const QString& text) {
+        form.GradeBook->MoveCurrent(c, r);
+        QTest::keyClicks(form.GradeBook->Editor(), text);
+    }
+
+    QApplication& app = TestApp();
+    QTemporaryDir dir;
+    ScopedPrompts prompts;
+    ScriptedPrompts& script = prompts.Script;
+    TSDIAppForm form;
+    std::unique_ptr<TMainWindowDocument> document;
+    TGradebook& gb = form.Gradebook();
+};
+
+} // namespace
+
+TEST_F(Document, OpenEditSaveKeepsABackupAndReopens) {
+    QString path = WriteClass("period1.gbd");
+    script.FileNames = {path};
+    form.OpenItem->trigger();
+    EXPECT_EQ(form.windowTitle(), "Marklow - period1");
+    EXPECT_EQ(gb.StudentCount(), 5);
+    EXPECT_FALSE(gb.Cell(0, 2).empty()); // averages computed after loading
+    EXPECT_EQ(form.StatusPanel(0)->text(), "");
+
+    TypeScore(2, 3, "1");
+    EXPECT_TRUE(gb.Modified);
+    EXPECT_EQ(form.StatusPanel(0)->text(), "Modified");
+    form.SaveItem->trigger();
+    EXPECT_FALSE(gb.Modified);
+    EXPECT_TRUE(QFile::exists(Path("period1.Backup.gbd")));
+
+    script.Answers = {};
+    form.New1->trigger();
+    EXPECT_EQ(form.windowTitle(), "Marklow - Untitled");
+    ASSERT_EQ(form.Reopen1->actions().size(), 1);
+    EXPECT_EQ(form.Reopen1->actions()[0]->text(), path);
+    form.Reopen1->actions()[0]->trigger();
+    EXPECT_EQ(gb.FilePath, path.toStdString());
+    EXPECT_TRUE(form.Reopen1->actions().isEmpty()); // the open file is not offered
+    EXPECT_FALSE(form.Reopen1->menuAction()->isVisible());
+}
+
+TEST_F(Document, SaveAsOfANewGradebookAsksForAName) {
+    TypeScore(1, 2, "Ann Lee");
+    script.FileNames = {Path("fresh.gbd")};
+    form.SaveItem->trigger();
+    ASSERT_EQ(script.FileRequests.size(), 1u);
+    EXPECT_EQ(script.FileRequests[0].DefaultSuffix, "gbd");
+    EXPECT_TRUE(QFile::exists(Path("fresh.gbd")));
+    EXPECT_FALSE(QFile::exists(Path("fresh.Backup.gbd")));
+    EXPECT_EQ(form.windowTitle(), "Marklow - fresh");
+}
+
+TEST_F(Document, CtrlWSetsAPasswordAndMarksModified) {
+    script.DialogActions.push_back([](QDialog& d) {
+        auto& n = static_cast<TNewPasswordDlg&>(d);
+        QTest::keyClicks(n.NewPass1, "owl");
+        QTest::keyClicks(n.NewPass2, "owl");
+        n.OkButton->click();
+    });
+    QTest::keyClick(form.GradeBook->Editor(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(gb.Password, "owl");
+    EXPECT_TRUE(gb.Modified);
+}
+
+TEST_F(Document, ClosingAsksAndCancelKeepsTheWindowOpen) {
+    TypeScore(1, 2, "Ann Lee");
+    script.Answers = {TAnswer::Cancel};
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(QFile::exists(Path("data/default.ltd")));
+    script.Answers = {TAnswer::No};
+    EXPECT_TRUE(form.close());
+    EXPECT_TRUE(QFile::exists(Path("data/default.ltd")));
+    QSettings ini(QSettings::IniFormat, QSettings::UserScope, "Brindlecraft", "Marklow");
+    EXPECT_EQ(ini.value("View Menu/Averages").toString(), "1");
+}
+
+TEST_F(Document, PreferencesComeBackAtTheNextStart) {
+    form.ShowAverages->trigger(); // hide the averages
+    form.LetterAverages1->trigger();
+    gb.Preferences.DefaultPoints = 12.345;
+    EXPECT_TRUE(form.close());
+    TSDIAppForm next;
+    TMainWindowDocument nextDocument(next, TDocumentPaths{Path("data/default.ltd"), QString()});
+    next.show();
+    EXPECT_FALSE(next.AveragesShown());
+    EXPECT_TRUE(next.LetterAverages1->isChecked());
+    EXPECT_TRUE(next.Gradebook().ShowLetters);
+    EXPECT_EQ(next.Gradebook().Preferences.DefaultPoints, 12.3);
+    next.close();
+}
+
+TEST_F(Document, ACutShortFileLeavesTitleAndModifiedAlone) {
+    QString good = WriteClass("good.gbd");
+    QFile in(good);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    QByteArray bytes = in.readAll();
+    QFile cut(Path("cut.gbd"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(bytes.left(bytes.size() / 2));
+    cut.close();
+    TypeScore(1, 2, "Ann Lee");
+    script.FileNames = {Path("cut.gbd")};
+    script.Answers = {TAnswer::No, TAnswer::Ok};
+    form.OpenItem->trigger(); // asks to save first: No; then the error
+    ASSERT_EQ(script.Messages.size(), 2u);
+    EXPECT_EQ(script.Messages[1].Text, "File Read Error");
+    EXPECT_EQ(gb.Cell(1, 2), "Ann Lee");
+    EXPECT_TRUE(gb.Modified);
+    EXPECT_EQ(form.windowTitle(), "Marklow - Untitled");
+}
