@@ -3,10 +3,14 @@
 
 #include "averages.h"
 #include "main_window.h"
+#include "document_view.h"
+#include "password_dialogs.h"
+#include "prompts.h"
 #include "sample_builder.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QTest>
 
@@ -89,5 +93,34 @@ int main(int argc, char* argv[]) {
     form.SetThreeDTables(false);
     Save(form, folder, "flat-tables");
     SaveCorner(form, folder, "corner-flat");
+    form.SetThreeDTables(true);
+
+    // The password dialogs and the save question, as they are shown.
+    TPasswordDlg ask(&form);
+    ask.show();
+    QTest::keyClicks(ask.Password, "secret");
+    Save(ask, folder, "password-dialog");
+    TNewPasswordDlg first(&form);
+    first.show();
+    Save(first, folder, "new-password-dialog");
+    TPasswordDlg1 change(&form);
+    change.SetCurrent("x");
+    change.show();
+    Save(change, folder, "change-password-dialog");
+    auto question = MakeMessageBox(TMessageKind::Confirmation, "Save Changes to period1",
+                                   TButtons::YesNoCancel);
+    question->show();
+    Save(*question, folder, "save-question");
+
+    // The sample class, opened as the program opens it.
+    if (argc > 2) {
+        TSDIAppForm sample;
+        TMainWindowDocument document(sample, DefaultDocumentPaths());
+        sample.show();
+        document.Lifecycle().OpenGradebook(argv[2]);
+        Save(sample, folder, "sample-class");
+        sample.resize(1000, 640);
+        Save(sample, folder, "sample-class-large");
+    }
     return 0;
 }

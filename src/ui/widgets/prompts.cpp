@@ -21,7 +21,8 @@ UserPrompts& Prompts() {
 
 void SetPrompts(UserPrompts* prompts) { installed = prompts; }
 
-TAnswer QtPrompts::Message(TMessageKind kind, const QString& text, TButtons buttons) {
+std::unique_ptr<QMessageBox> MakeMessageBox(TMessageKind kind, const QString& text,
+                                            TButtons buttons) {
     QMessageBox::Icon icon = QMessageBox::Information;
     QString caption = "Information";
     switch (kind) {
@@ -37,8 +38,12 @@ TAnswer QtPrompts::Message(TMessageKind kind, const QString& text, TButtons butt
     case TButtons::YesNoCancel: set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
     case TButtons::RetryCancel: set = QMessageBox::Retry | QMessageBox::Cancel; break;
     }
-    QMessageBox box(icon, caption, text, set, ParentWindow());
-    switch (box.exec()) {
+    return std::make_unique<QMessageBox>(icon, caption, text, set, ParentWindow());
+}
+
+TAnswer QtPrompts::Message(TMessageKind kind, const QString& text, TButtons buttons) {
+    auto box = MakeMessageBox(kind, text, buttons);
+    switch (box->exec()) {
     case QMessageBox::Ok: return TAnswer::Ok;
     case QMessageBox::Yes: return TAnswer::Yes;
     case QMessageBox::No: return TAnswer::No;

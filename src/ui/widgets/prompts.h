@@ -11,8 +11,11 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
+
+class QMessageBox;
 
 namespace marklow {
 
@@ -42,6 +45,10 @@ public:
     // Shows a dialog modally and returns its result (QDialog::Accepted or Rejected).
     virtual int ExecDialog(QDialog& dialog) = 0;
 };
+
+// The message box QtPrompts shows, for looking at it without running it.
+std::unique_ptr<QMessageBox> MakeMessageBox(TMessageKind kind, const QString& text,
+                                            TButtons buttons);
 
 // The prompts in use; QtPrompts unless a test installed its own.
 UserPrompts& Prompts();
