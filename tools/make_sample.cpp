@@ -1,0 +1,96 @@
+// Writes the sample class and the shipped letter tables into the folder given (data/).
+//   make_sample DATA_FOLDER
+
+#include "gradebook.h"
+#include "gradebook_file.h"
+#include "option_files.h"
+#include "safe_save.h"
+#include "sample_builder.h"
+#include "text.h"
+
+#include <cstdio>
+#include <random>
+#include <string>
+
+using namespace marklow;
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_sample DATA_FOLDER\n");
+        return 1;
+    }
+    const std::string folder = argv[1];
+    TGradebook gb;
+    gb.SetEditMode(false);
+    SetStandardLetterTables(gb);
+    gb.Teacher = "Ms. Rivera";
+    gb.ClassName = "Algebra I";
+    gb.ClassNumber = "Period 3";
+    gb.Categories.Add("Homework", 20, true);
+    gb.Categories.Add("Quizzes", 20, false);
+    gb.Categories.Add("Tests", 45, false);
+    gb.Categories.Add("Projects", 15, false);
+
+    struct Item {
+        const char* name;
+        double points;
+        int category;
+    };
+    const Item items[] = {{"HW 1", 10, 0},      {"HW 2", 10, 0},     {"HW 3", 10, 0},
+                          {"HW 4", 10, 0},      {"Quiz 1", 20, 1},   {"Quiz 2", 20, 1},
+                          {"Quiz 3", 20, 1},    {"Unit Test 1", 100, 2}, {"Unit Test 2", 100, 2},
+                          {"Midterm", 100, 2},  {"Poster", 50, 3},   {"Bonus Puzzle", 5, 2}};
+    for (const Item& it : items) AddGrade(gb, it.name, it.points, it.category);
+    TGrade& midterm = *gb.GradeAt(11);
+    midterm.Curve = true;
+    midterm.CurveAmount = 4;
+    midterm.Notes = "Curved by 4 points: question 17 was ambiguous.";
+    TGrade& bonus = *gb.GradeAt(13);
+    bonus.ExtraCredit = true;
+    bonus.Weight = 0.15; // a few points on top of the tests, not a whole test
+    bonus.Notes = "Optional logic puzzle.";
+
+    const char* names[] = {"Aaliyah Brooks", "Ben Carter",   "Chloe Nguyen",   "Daniel Kim",
+                           "Emma Johnson",   "Farah Haddad", "Gabriel Silva",  "Hannah Lee",
+                           "Isaac Martin",   "Jade Thompson", "Kofi Mensah",   "Lily Chen",
+                           "Marcus Wright",  "Nora Fischer", "Owen Patel",     "Priya Sharma",
+                           "Quinn O'Brien",  "Rosa Delgado", "Samuel Green",   "Tara Walsh",
+                           "Umar Farouk",    "Victoria Ross", "William Zhang", "Ximena Lopez",
+                           "Yusuf Demir"};
+    std::mt19937 rng(2026);
+    int row = 0;
+    for (const char* name : names) {
+        int r = AddStudent(gb, name, "A" + std::to_string(24100 + row));
+        double ability = 0.62 + 0.35 * ((rng() % 1000) / 1000.0);
+        for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
+            const TGrade& g = *gb.GradeAt(c);
+            double noise = ((rng() % 200) / 1000.0) - 0.1;
+            double share = std::min(1.0, std::max(0.0, ability + noise));
+            std::string entry = FormatNumber(std::round(share * g.Points * 2) / 2);
+            if (g.ExtraCredit) entry = rng() % 3 == 0 ? FormatNumber(rng() % 6) : "";
+            gb.SetCell(c, r, entry);
+        }
+        ++row;
+    }
+    // What a real term holds: letters, comments, a missing and a not-yet-typed entry,
+    // an exempt-from-curve entry and a typo the check will find.
+    gb.SetCell(3, 4, "B+");
+    gb.SetCell(6, 7, "17 late");
+    gb.SetCell(9, 9, "92 retake");
+    gb.SetCell(4, 10, "");
+    gb.SetCell(11, 12, "/88");
+    gb.SetCell(5, 14, "abs");
+    gb.SetCell(8, 16, "8,5");
+    gb.SetCell(12, 20, "A-");
+    gb.StudentsInUserOrder = true;
+    gb.GradesInUserOrder = true;
+    gb.ShowLetters = true;
+
+    std::string error = SaveFileSafely(folder + "/sample-class.gbd", WriteGradebook(gb), {false, {}});
+    if (error.empty()) error = SaveDefaultLetterFile(folder + "/default.ltd", gb);
+    if (!error.empty()) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+    }
+    return 0;
+}
