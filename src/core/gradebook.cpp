@@ -22,17 +22,14 @@ TCategory& TCategoryList::Add(std::string name, double percent, bool dropLowest)
     return *items_.back();
 }
 
-TGradebook::TGradebook() {
-    MakeEmpty();
-}
+TGradebook::TGradebook() { MakeEmpty(); }
 
 void TGradebook::SetColCount(int n) {
     n = std::max(n, 0);
     for (int c = n; c < colCount_; ++c)
         if (cols_[Index(c)]) --gradeCount_;
     cols_.resize(Index(n));
-    for (auto& row : rows_)
-        row.cells.resize(Index(n));
+    for (auto& row : rows_) row.cells.resize(Index(n));
     colCount_ = n;
 }
 
@@ -42,8 +39,7 @@ void TGradebook::SetRowCount(int n) {
         if (rows_[Index(r)].student) --studentCount_;
     size_t old = rows_.size();
     rows_.resize(Index(n));
-    for (size_t r = old; r < rows_.size(); ++r)
-        rows_[r].cells.resize(Index(colCount_));
+    for (size_t r = old; r < rows_.size(); ++r) rows_[r].cells.resize(Index(colCount_));
 }
 
 void TGradebook::SetRowCells(int r, std::vector<std::string> cells) {
@@ -105,16 +101,14 @@ void TGradebook::DeleteRow(int r) {
 
 void TGradebook::InsertColumn(int c) {
     cols_.insert(cols_.begin() + c, nullptr);
-    for (auto& row : rows_)
-        row.cells.insert(row.cells.begin() + c, std::string());
+    for (auto& row : rows_) row.cells.insert(row.cells.begin() + c, std::string());
     ++colCount_;
 }
 
 void TGradebook::DeleteColumn(int c) {
     if (cols_[Index(c)]) --gradeCount_;
     cols_.erase(cols_.begin() + c);
-    for (auto& row : rows_)
-        row.cells.erase(row.cells.begin() + c);
+    for (auto& row : rows_) row.cells.erase(row.cells.begin() + c);
     --colCount_;
 }
 
@@ -128,24 +122,19 @@ template <typename V> void MoveItem(V& v, int from, int to) {
 }
 } // namespace
 
-void TGradebook::MoveRow(int from, int to) {
-    MoveItem(rows_, from, to);
-}
+void TGradebook::MoveRow(int from, int to) { MoveItem(rows_, from, to); }
 
 void TGradebook::MoveColumn(int from, int to) {
     MoveItem(cols_, from, to);
-    for (auto& row : rows_)
-        MoveItem(row.cells, from, to);
+    for (auto& row : rows_) MoveItem(row.cells, from, to);
 }
 
 void TGradebook::ClearAll() {
     for (auto& row : rows_) {
         row.student.reset();
-        for (auto& cell : row.cells)
-            cell.clear();
+        for (auto& cell : row.cells) cell.clear();
     }
-    for (auto& g : cols_)
-        g.reset();
+    for (auto& g : cols_) g.reset();
     studentCount_ = 0;
     gradeCount_ = 0;
 }
@@ -192,14 +181,12 @@ std::unique_ptr<TGrade> TGradebook::NewGrade() const {
 
 void TGradebook::CategoryNames(std::vector<std::string>& list) const {
     list.clear();
-    for (int i = 0; i < Categories.Count(); ++i)
-        list.push_back(Categories.Item(i).Name);
+    for (int i = 0; i < Categories.Count(); ++i) list.push_back(Categories.Item(i).Name);
 }
 
 void TGradebook::MakeStudentLabels() {
     std::vector<std::string> names;
-    for (int r = 2; r <= LastStudentRow(); ++r)
-        names.push_back(Cell(1, r));
+    for (int r = 2; r <= LastStudentRow(); ++r) names.push_back(Cell(1, r));
     auto labels = MakeShortLabels(names);
     for (int r = 2; r <= LastStudentRow(); ++r) {
         if (TStudent* s = StudentAt(r)) {
@@ -211,8 +198,7 @@ void TGradebook::MakeStudentLabels() {
 
 void TGradebook::MakeGradeLabels() {
     std::vector<std::string> names;
-    for (int c = 2; c <= LastGradeColumn(); ++c)
-        names.push_back(Cell(c, 1));
+    for (int c = 2; c <= LastGradeColumn(); ++c) names.push_back(Cell(c, 1));
     auto labels = MakeShortLabels(names);
     for (int c = 2; c <= LastGradeColumn(); ++c) {
         if (TGrade* g = GradeAt(c)) {
@@ -308,12 +294,9 @@ bool IsLetterOrDigit(const std::string& ch) {
 const std::string& LabelCharacters() {
     static const std::string chars = [] {
         std::string s;
-        for (char c = 'A'; c <= 'Y'; ++c)
-            s += c;
-        for (char c = 'a'; c <= 'y'; ++c)
-            s += c;
-        for (char c = '0'; c <= '8'; ++c)
-            s += c;
+        for (char c = 'A'; c <= 'Y'; ++c) s += c;
+        for (char c = 'a'; c <= 'y'; ++c) s += c;
+        for (char c = '0'; c <= '8'; ++c) s += c;
         return s;
     }();
     return chars;

@@ -140,9 +140,7 @@ public:
     void SetRowCount(int n);
 
     const std::string& Cell(int c, int r) const { return rows_[Index(r)].cells[Index(c)]; }
-    void SetCell(int c, int r, std::string text) {
-        rows_[Index(r)].cells[Index(c)] = std::move(text);
-    }
+    void SetCell(int c, int r, std::string text) { rows_[Index(r)].cells[Index(c)] = std::move(text); }
     const std::vector<std::string>& RowCells(int r) const { return rows_[Index(r)].cells; }
     // Replaces the cells of a row, padded or cut to the column count.
     void SetRowCells(int r, std::vector<std::string> cells);
