@@ -95,10 +95,10 @@ TAnswer ScriptedPrompts::Message(TMessageKind kind, const QString& text, TButton
     return a;
 }
 
-QString ScriptedPrompts::OpenFileName(const TFileRequest& request) {
+QString ScriptedPrompts::NextFileName(const TFileRequest& request, const QString& what) {
     FileRequests.push_back(request);
     if (FileNames.empty()) {
-        Unexpected << "open file: " + request.Caption;
+        Unexpected << what + ": " + request.Caption;
         return QString();
     }
     QString name = FileNames.front();
@@ -106,15 +106,12 @@ QString ScriptedPrompts::OpenFileName(const TFileRequest& request) {
     return name;
 }
 
+QString ScriptedPrompts::OpenFileName(const TFileRequest& request) {
+    return NextFileName(request, "open file");
+}
+
 QString ScriptedPrompts::SaveFileName(const TFileRequest& request) {
-    FileRequests.push_back(request);
-    if (FileNames.empty()) {
-        Unexpected << "save file: " + request.Caption;
-        return QString();
-    }
-    QString name = FileNames.front();
-    FileNames.pop_front();
-    return name;
+    return NextFileName(request, "save file");
 }
 
 std::optional<QString> ScriptedPrompts::InputText(const QString& caption, const QString&,

@@ -95,6 +95,9 @@ public:
                                      const QString& initial) override;
     std::optional<QFont> ChooseFont(const QFont& initial) override;
     int ExecDialog(QDialog& dialog) override;
+
+private:
+    QString NextFileName(const TFileRequest& request, const QString& what);
 };
 
 // Installs scripted prompts for the life of a scope.
