@@ -92,6 +92,7 @@ public:
     void Byte(uint8_t b) { out_.push_back(static_cast<char>(b)); }
     void Flag(bool b) { Byte(b ? 1 : 0); }
     void UInt16(uint16_t v) { Fixed(v); }
+    void Int16(int16_t v) { Fixed(static_cast<uint16_t>(v)); }
     void Int32(int32_t v) { Fixed(static_cast<uint32_t>(v)); }
     void Float64(double v) {
         uint64_t bits;
