@@ -1,0 +1,311 @@
+#include "cli.h"
+
+#include "averages.h"
+#include "entry.h"
+#include "gradebook.h"
+#include "gradebook_file.h"
+#include "safe_save.h"
+#include "text.h"
+
+#include <memory>
+#include <optional>
+#include <ostream>
+
+namespace marklow::cli {
+
+namespace {
+
+constexpr const char* kHelp = R"(Usage:
+  marklow-cli show FILE [--letters | --no-letters] [--no-omit-zeros] [--password TEXT]
+  marklow-cli export-csv FILE [-o OUT] [--bom] [--no-omit-zeros] [--password TEXT]
+  marklow-cli convert IN OUT [--password TEXT]
+  marklow-cli --help
+
+Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
+
+  show        Prints the gradebook's table with every average recomputed: one line per
+              row (the class averages, the names of the grades, then one per student), cells
+              separated by a tab. Inside a cell \\ \t \r \n stand for a backslash, a tab, a
+              carriage return and a line feed.
+                --letters, --no-letters  show the letter beside each average, or not
+                                         (default: as saved in the file)
+                --no-omit-zeros          count zero entries in class averages
+  export-csv  Writes CSV (RFC 4180, UTF-8) for a spreadsheet or a learning-management
+              system: Name, ID, Average, Letter, then each grade's entries as typed, and a
+              last row with the class averages.
+                -o OUT                   write to OUT instead of standard output
+                --bom                    start with a UTF-8 byte order mark (for Excel)
+  convert     Writes IN as a version 2.0 gradebook to OUT. An existing OUT is kept as
+              its backup (period1.gbd becomes period1.Backup.gbd).
+
+  --password TEXT  the password of a protected gradebook
+
+Exit status: 0 done; 1 wrong usage; 2 a file cannot be read or written; 3 the file has
+a password and --password is missing or wrong; 4 the file's version is not recognised.
+)";
+
+struct TOptions {
+    std::vector<std::string> Files;
+    std::optional<std::string> Password;
+    std::optional<bool> Letters;
+    bool OmitZeros = true;
+    std::optional<std::string> Output;
+    bool Bom = false;
+    bool Help = false;
+};
+
+struct TUsageError {
+    std::string Message;
+};
+
+// Options may stand anywhere after the command; "--password=TEXT" works as well.
+TOptions Parse(const std::vector<std::string>& args, const std::string& command) {
+    TOptions o;
+    bool showOptions = command == "show";
+    bool exportOptions = command == "export-csv";
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](const std::string& name) {
+            if (a.size() > name.size() && a.compare(0, name.size() + 1, name + "=") == 0)
+                return a.substr(name.size() + 1);
+            if (i + 1 >= args.size()) throw TUsageError{name + " needs a value"};
+            return args[++i];
+        };
+        auto is = [&](const std::string& name) {
+            return a == name || a.compare(0, name.size() + 1, name + "=") == 0;
+        };
+        if (a == "--help" || a == "-h") {
+            o.Help = true;
+        } else if (is("--password")) {
+            o.Password = value("--password");
+        } else if (showOptions && (a == "--letters" || a == "--no-letters")) {
+            bool on = a == "--letters";
+            if (o.Letters && *o.Letters != on)
+                throw TUsageError{"--letters and --no-letters exclude each other"};
+            o.Letters = on;
+        } else if ((showOptions || exportOptions) && a == "--no-omit-zeros") {
+            o.OmitZeros = false;
+        } else if (exportOptions && a == "-o") {
+            if (i + 1 >= args.size()) throw TUsageError{"-o needs a value"};
+            o.Output = args[++i];
+        } else if (exportOptions && is("--output")) {
+            o.Output = value("--output");
+        } else if (exportOptions && a == "--bom") {
+            o.Bom = true;
+        } else if (a.size() > 1 && a[0] == '-') {
+            throw TUsageError{"unknown option " + a};
+        } else {
+            o.Files.push_back(a);
+        }
+    }
+    return o;
+}
+
+// Reads FILE into gb; returns 0 or the exit status, with the message on err.
+int Open(const std::string& path, const TOptions& o, TGradebook& gb, std::ostream& err) {
+    try {
+        std::string bytes = ReadFileBytes(path);
+        auto check = [&](const std::string& stored) {
+            return stored.empty() || (o.Password && *o.Password == stored);
+        };
+        TReadResult result = ReadGradebook(bytes, gb, check);
+        switch (result.Status) {
+        case TReadResult::TStatus::Loaded:
+            return 0;
+        case TReadResult::TStatus::PasswordRefused:
+            err << "marklow-cli: " << path << ": Password is incorrect\n";
+            return kPassword;
+        case TReadResult::TStatus::UnknownVersion:
+            err << "marklow-cli: " << path << ": unrecognised gradebook version \""
+                << result.Version << "\"\n";
+            return kUnknownVersion;
+        }
+    } catch (const TFileSystemError& e) {
+        err << "marklow-cli: " << e.what() << "\n";
+    } catch (const TFileReadError& e) {
+        err << "marklow-cli: " << path << ": " << e.what() << "\n";
+    }
+    return kUnreadable;
+}
+
+int Show(const TOptions& o, std::ostream& out, std::ostream& err) {
+    if (o.Files.size() != 1) throw TUsageError{"show needs exactly one FILE"};
+    TGradebook gb;
+    gb.Preferences.OmitZeros = o.OmitZeros;
+    if (int status = Open(o.Files[0], o, gb, err)) return status;
+    if (o.Letters) gb.ShowLetters = *o.Letters;
+    RecomputeAll(gb);
+    std::string text;
+    for (int r = 0; r <= gb.LastStudentRow(); ++r) {
+        const std::vector<std::string>& cells = gb.RowCells(r);
+        for (int c = 0; c <= gb.LastGradeColumn(); ++c) {
+            if (c > 0) text += '\t';
+            text += EscapeCell(cells[static_cast<size_t>(c)]);
+        }
+        text += '\n';
+    }
+    out << text;
+    return out ? kShown : kUnreadable;
+}
+
+// The mean of the students' averages, by the same rule as the overall average cell.
+std::optional<double> ClassMean(const TGradebook& gb) {
+    double sum = 0;
+    int n = 0;
+    for (int r = 2; r <= gb.LastStudentRow(); ++r) {
+        const TStudent& s = *gb.StudentAt(r);
+        if (s.HasAverage) {
+            sum += s.Average;
+            ++n;
+        }
+    }
+    if (gb.StudentCount() < 2 || n < 2) return std::nullopt;
+    return sum / n;
+}
+
+std::string Csv(const TGradebook& gb, bool bom) {
+    std::string csv = bom ? "\xEF\xBB\xBF" : "";
+    auto row = [&](const std::vector<std::string>& fields) {
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (i > 0) csv += ',';
+            csv += CsvField(fields[i]);
+        }
+        csv += "\r\n";
+    };
+    auto average = [&](std::optional<double> v, std::vector<std::string>& fields) {
+        fields.push_back(v ? FormatNumber(*v) : "");
+        fields.push_back(v ? LetterOf(gb.NumberToLetter, *v) : "");
+    };
+    std::vector<std::string> fields = {"Name", "ID", "Average", "Letter"};
+    for (int c = 2; c <= gb.LastGradeColumn(); ++c)
+        fields.push_back(gb.Cell(c, 1));
+    row(fields);
+    for (int r = 2; r <= gb.LastStudentRow(); ++r) {
+        const TStudent& s = *gb.StudentAt(r);
+        fields = {gb.Cell(1, r), s.ID};
+        average(s.HasAverage ? std::optional<double>(s.Average) : std::nullopt, fields);
+        for (int c = 2; c <= gb.LastGradeColumn(); ++c)
+            fields.push_back(gb.Cell(c, r));
+        row(fields);
+    }
+    fields = {"Class Average", ""};
+    average(ClassMean(gb), fields);
+    for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
+        const TGrade& g = *gb.GradeAt(c);
+        fields.push_back(g.HasClassAverage ? FormatNumber(g.ClassAverage) : "");
+    }
+    row(fields);
+    return csv;
+}
+
+int ExportCsv(const TOptions& o, std::ostream& out, std::ostream& err) {
+    if (o.Files.size() != 1) throw TUsageError{"export-csv needs exactly one FILE"};
+    TGradebook gb;
+    gb.Preferences.OmitZeros = o.OmitZeros;
+    if (int status = Open(o.Files[0], o, gb, err)) return status;
+    RecomputeAll(gb);
+    std::string csv = Csv(gb, o.Bom);
+    if (!o.Output) {
+        out << csv;
+        return out ? kShown : kUnreadable;
+    }
+    // An export is made again at will, so it keeps no backup.
+    TSaveOptions save;
+    save.KeepBackup = false;
+    std::string error = SaveFileSafely(*o.Output, csv, save);
+    if (!error.empty()) {
+        err << "marklow-cli: " << error << "\n";
+        return kUnreadable;
+    }
+    return kShown;
+}
+
+int Convert(const TOptions& o, std::ostream& err) {
+    if (o.Files.size() != 2) throw TUsageError{"convert needs IN and OUT"};
+    TGradebook gb;
+    if (int status = Open(o.Files[0], o, gb, err)) return status;
+    // The stored average texts are those the program would show after opening the file.
+    RecomputeAll(gb);
+    std::vector<std::string> lost;
+    std::string bytes;
+    try {
+        bytes = WriteGradebook(gb, &lost);
+    } catch (const TFileWriteError& e) {
+        err << "marklow-cli: " << o.Files[1] << ": " << e.what() << "\n";
+        return kUnreadable;
+    }
+    std::string error = SaveFileSafely(o.Files[1], bytes);
+    if (!error.empty()) {
+        err << "marklow-cli: " << error << "\n";
+        return kUnreadable;
+    }
+    for (const std::string& text : lost)
+        err << "marklow-cli: warning: not stored whole: \"" << text << "\"\n";
+    return kShown;
+}
+
+} // namespace
+
+std::string EscapeCell(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char ch : text) {
+        switch (ch) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            out += ch;
+        }
+    }
+    return out;
+}
+
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string out = "\"";
+    for (char ch : text) {
+        if (ch == '"') out += '"';
+        out += ch;
+    }
+    out += '"';
+    return out;
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << kHelp;
+        return kUsage;
+    }
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << kHelp;
+        return kShown;
+    }
+    try {
+        if (command != "show" && command != "export-csv" && command != "convert")
+            throw TUsageError{"unknown command " + command};
+        TOptions o = Parse(args, command);
+        if (o.Help) {
+            out << kHelp;
+            return kShown;
+        }
+        if (command == "show") return Show(o, out, err);
+        if (command == "export-csv") return ExportCsv(o, out, err);
+        return Convert(o, err);
+    } catch (const TUsageError& e) {
+        err << "marklow-cli: " << e.Message << "\nTry 'marklow-cli --help'.\n";
+        return kUsage;
+    }
+}
+
+} // namespace marklow::cli
