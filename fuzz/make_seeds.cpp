@@ -1,0 +1,107 @@
+// Writes small valid files of every kind the fuzz targets read, one folder per target:
+//   make_seeds CORPUS_FOLDER     (fuzz/corpus)
+
+#include "averages.h"
+#include "gradebook_file.h"
+#include "option_files.h"
+#include "safe_save.h"
+#include "sample_builder.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+using namespace marklow;
+
+namespace {
+
+bool Put(const std::string& folder, const std::string& name, const std::string& bytes) {
+    std::filesystem::create_directories(folder);
+    TSaveOptions o;
+    o.KeepBackup = false;
+    std::string error = SaveFileSafely(folder + "/" + name, bytes, o);
+    if (!error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
+    return error.empty();
+}
+
+std::unique_ptr<TGradebook> SmallClass(bool editMode) {
+    TBuildOptions o;
+    o.Students = 4;
+    o.Grades = 3;
+    o.Categories = 2;
+    o.EditMode = editMode;
+    auto gb = BuildGradebook(o);
+    gb->SetCell(1, 2, "Zoë Brontë");
+    gb->StudentAt(3)->Notes = "Moved from period 2.";
+    gb->GradeAt(3)->ExtraCredit = true;
+    gb->GradeAt(4)->Notes = "Curved: question 4 was unclear.";
+    gb->Teacher = "Ms. Rivera";
+    gb->ShowLetters = true;
+    RecomputeAll(*gb);
+    return gb;
+}
+
+// A file of the old layout: description, categories, letters and a 2 x 2 table as lists.
+std::string OldVersion() {
+    std::string bytes;
+    TByteWriter out(bytes);
+    out.Byte(0);
+    WriteShortText(out, "1.0");
+    WriteShortText(out, "Mr. Old");
+    WriteShortText(out, "History");
+    WriteShortText(out, "4");
+    out.Byte(0);
+    WriteShortText(out, "");
+    WriteTextList(out, {"Drop the Lowest", "Yes", "No"});
+    out.Byte(1);
+    WriteTextList(out, {"Category", "Homework", "Tests"});
+    WriteTextList(out, {"Percent", "30", "70"});
+    WriteTextList(out, {"Letter", "A", "B", ""});
+    WriteTextList(out, {"Number", "95", "85", ""});
+    WriteTextList(out, {"Letter", "A", "B", "F", ""});
+    WriteTextList(out, {"Number", "90", "80", "0", ""});
+    WriteTextList(out, {"Category", "Homework", "tests"});
+    WriteTextList(out, {"Weight", "1", "2"});
+    WriteTextList(out, {"Points", "10", "0"});
+    out.Byte(1);
+    out.Int16(3);
+    out.Int16(4);
+    WriteTextList(out, {"", "Name", "HW 1", "Test 1"});
+    WriteTextList(out, {"91", "Ann Lee", "9", "B"});
+    WriteTextList(out, {"", "Ben Roy", "7 late", "/88"});
+    return bytes;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_seeds CORPUS_FOLDER\n");
+        return 1;
+    }
+    const std::string root = argv[1];
+    bool ok = true;
+
+    TGradebook empty;
+    ok &= Put(root + "/gradebook", "empty-edit.gbd", WriteGradebook(empty));
+    empty.SetEditMode(false);
+    ok &= Put(root + "/gradebook", "empty-move.gbd", WriteGradebook(empty));
+    auto move = SmallClass(false);
+    ok &= Put(root + "/gradebook", "small-move.gbd", WriteGradebook(*move));
+    auto edit = SmallClass(true);
+    edit->Password = "pw";
+    ok &= Put(root + "/gradebook", "small-edit-password.gbd", WriteGradebook(*edit));
+    ok &= Put(root + "/gradebook", "old-version.gbd", OldVersion());
+
+    ok &= Put(root + "/category_file", "empty.gca", WriteCategoryFile(TCategoryList()));
+    ok &= Put(root + "/category_file", "small.gca", WriteCategoryFile(move->Categories));
+
+    ok &= Put(root + "/letter_file", "empty.gln", WriteLetterFile(TRealList(), TRealList()));
+    ok &= Put(root + "/letter_file", "standard.gln",
+              WriteLetterFile(move->LetterToNumber, move->NumberToLetter));
+
+    ok &= Put(root + "/student_block", "students.blk", WriteStudentBlock(*move));
+    TGradebook none;
+    ok &= Put(root + "/student_block", "none.blk", WriteStudentBlock(none));
+    return ok ? 0 : 2;
+}
