@@ -50,7 +50,7 @@ BENCHMARK(BM_CopyFloor)->Unit(benchmark::kMillisecond);
 void BM_TableCopyReference(benchmark::State& state) {
     TGradebook& gb = *Large().gb;
     for (auto _ : state) {
-        std::vector<std::vector<std::string>> rows;
+        std::vector<TCellRow> rows;
         rows.reserve(static_cast<size_t>(gb.RowCount()));
         for (int r = 0; r < gb.RowCount(); ++r)
             rows.push_back(gb.RowCells(r));
@@ -68,7 +68,7 @@ void BM_TableVisitReference(benchmark::State& state) {
     for (auto _ : state) {
         size_t sum = 0;
         for (int r = 0; r < gb.RowCount(); ++r)
-            for (const std::string& cell : gb.RowCells(r))
+            for (std::string_view cell : gb.RowCells(r))
                 sum += cell.size();
         benchmark::DoNotOptimize(sum);
     }

@@ -137,7 +137,7 @@ int Show(const TOptions& o, std::ostream& out, std::ostream& err) {
     RecomputeAll(gb);
     std::string text;
     for (int r = 0; r <= gb.LastStudentRow(); ++r) {
-        const std::vector<std::string>& cells = gb.RowCells(r);
+        const TCellRow& cells = gb.RowCells(r);
         for (int c = 0; c <= gb.LastGradeColumn(); ++c) {
             if (c > 0) text += '\t';
             text += EscapeCell(cells[static_cast<size_t>(c)]);
@@ -178,14 +178,14 @@ std::string Csv(const TGradebook& gb, bool bom) {
     };
     std::vector<std::string> fields = {"Name", "ID", "Average", "Letter"};
     for (int c = 2; c <= gb.LastGradeColumn(); ++c)
-        fields.push_back(gb.Cell(c, 1));
+        fields.emplace_back(gb.Cell(c, 1));
     row(fields);
     for (int r = 2; r <= gb.LastStudentRow(); ++r) {
         const TStudent& s = *gb.StudentAt(r);
-        fields = {gb.Cell(1, r), s.ID};
+        fields = {std::string(gb.Cell(1, r)), s.ID};
         average(s.HasAverage ? std::optional<double>(s.Average) : std::nullopt, fields);
         for (int c = 2; c <= gb.LastGradeColumn(); ++c)
-            fields.push_back(gb.Cell(c, r));
+            fields.emplace_back(gb.Cell(c, r));
         row(fields);
     }
     fields = {"Class Average", ""};

@@ -86,8 +86,8 @@ std::string CurvedText(std::string_view entry, double curveAmount,
 }
 
 std::string InvalidEntryMessage(const TGradebook& gradebook, int c, int r) {
-    return gradebook.Cell(c, 0) + " entry of \"" + gradebook.Cell(c, r) + "\" for student " +
-           gradebook.Cell(1, r) + " is invalid";
+    return std::string(gradebook.Cell(c, 0)) + " entry of \"" + std::string(gradebook.Cell(c, r)) +
+           "\" for student " + std::string(gradebook.Cell(1, r)) + " is invalid";
 }
 
 } // namespace marklow

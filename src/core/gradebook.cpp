@@ -29,7 +29,7 @@ void TGradebook::SetColCount(int n) {
     for (int c = n; c < colCount_; ++c)
         if (cols_[Index(c)]) --gradeCount_;
     cols_.resize(Index(n));
-    for (auto& row : rows_) row.cells.resize(Index(n));
+    for (auto& row : rows_) row.cells.Resize(Index(n));
     colCount_ = n;
 }
 
@@ -39,16 +39,16 @@ void TGradebook::SetRowCount(int n) {
         if (rows_[Index(r)].student) --studentCount_;
     size_t old = rows_.size();
     rows_.resize(Index(n));
-    for (size_t r = old; r < rows_.size(); ++r) rows_[r].cells.resize(Index(colCount_));
+    for (size_t r = old; r < rows_.size(); ++r) rows_[r].cells.Resize(Index(colCount_));
 }
 
-void TGradebook::SetRowCells(int r, std::vector<std::string> cells) {
-    cells.resize(Index(colCount_));
+void TGradebook::SetRowCells(int r, TCellRow cells) {
+    cells.Resize(Index(colCount_));
     rows_[Index(r)].cells = std::move(cells);
 }
 
-void TGradebook::AppendRow(std::vector<std::string> cells) {
-    cells.resize(Index(colCount_));
+void TGradebook::AppendRow(TCellRow cells) {
+    cells.Resize(Index(colCount_));
     rows_.push_back(TRow{std::move(cells), nullptr});
 }
 
@@ -90,7 +90,7 @@ std::unique_ptr<TGrade> TGradebook::DetachGrade(int c) {
 
 void TGradebook::InsertRow(int r) {
     TRow row;
-    row.cells.resize(Index(colCount_));
+    row.cells.Resize(Index(colCount_));
     rows_.insert(rows_.begin() + r, std::move(row));
 }
 
@@ -101,14 +101,14 @@ void TGradebook::DeleteRow(int r) {
 
 void TGradebook::InsertColumn(int c) {
     cols_.insert(cols_.begin() + c, nullptr);
-    for (auto& row : rows_) row.cells.insert(row.cells.begin() + c, std::string());
+    for (auto& row : rows_) row.cells.Insert(Index(c));
     ++colCount_;
 }
 
 void TGradebook::DeleteColumn(int c) {
     if (cols_[Index(c)]) --gradeCount_;
     cols_.erase(cols_.begin() + c);
-    for (auto& row : rows_) row.cells.erase(row.cells.begin() + c);
+    for (auto& row : rows_) row.cells.Erase(Index(c));
     --colCount_;
 }
 
@@ -126,13 +126,13 @@ void TGradebook::MoveRow(int from, int to) { MoveItem(rows_, from, to); }
 
 void TGradebook::MoveColumn(int from, int to) {
     MoveItem(cols_, from, to);
-    for (auto& row : rows_) MoveItem(row.cells, from, to);
+    for (auto& row : rows_) row.cells.Move(Index(from), Index(to));
 }
 
 void TGradebook::ClearAll() {
     for (auto& row : rows_) {
         row.student.reset();
-        for (auto& cell : row.cells) cell.clear();
+        row.cells.ClearTexts();
     }
     for (auto& g : cols_) g.reset();
     studentCount_ = 0;
@@ -186,7 +186,7 @@ void TGradebook::CategoryNames(std::vector<std::string>& list) const {
 
 void TGradebook::MakeStudentLabels() {
     std::vector<std::string> names;
-    for (int r = 2; r <= LastStudentRow(); ++r) names.push_back(Cell(1, r));
+    for (int r = 2; r <= LastStudentRow(); ++r) names.emplace_back(Cell(1, r));
     auto labels = MakeShortLabels(names);
     for (int r = 2; r <= LastStudentRow(); ++r) {
         if (TStudent* s = StudentAt(r)) {
@@ -198,7 +198,7 @@ void TGradebook::MakeStudentLabels() {
 
 void TGradebook::MakeGradeLabels() {
     std::vector<std::string> names;
-    for (int c = 2; c <= LastGradeColumn(); ++c) names.push_back(Cell(c, 1));
+    for (int c = 2; c <= LastGradeColumn(); ++c) names.emplace_back(Cell(c, 1));
     auto labels = MakeShortLabels(names);
     for (int c = 2; c <= LastGradeColumn(); ++c) {
         if (TGrade* g = GradeAt(c)) {

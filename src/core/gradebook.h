@@ -9,6 +9,7 @@
 // Rows 2..LastStudentRow carry a TStudent, columns 2..LastGradeColumn a TGrade. In edit mode
 // one spare row and one spare column without objects follow them.
 
+#include "cell_row.h"
 #include "real_list.h"
 
 #include <cstdint>
@@ -139,14 +140,15 @@ public:
     void SetColCount(int n);
     void SetRowCount(int n);
 
-    const std::string& Cell(int c, int r) const { return rows_[Index(r)].cells[Index(c)]; }
-    void SetCell(int c, int r, std::string text) { rows_[Index(r)].cells[Index(c)] = std::move(text); }
-    const std::vector<std::string>& RowCells(int r) const { return rows_[Index(r)].cells; }
+    // A cell's text, valid until its row changes.
+    std::string_view Cell(int c, int r) const { return rows_[Index(r)].cells[Index(c)]; }
+    void SetCell(int c, int r, std::string_view text) { rows_[Index(r)].cells.Set(Index(c), text); }
+    const TCellRow& RowCells(int r) const { return rows_[Index(r)].cells; }
     // Replaces the cells of a row, padded or cut to the column count.
-    void SetRowCells(int r, std::vector<std::string> cells);
+    void SetRowCells(int r, TCellRow cells);
     // Appends a row of the given cells, padded or cut to the column count; readers build each
     // row once instead of filling an empty one.
-    void AppendRow(std::vector<std::string> cells);
+    void AppendRow(TCellRow cells);
 
     TStudent* StudentAt(int r) const;
     TGrade* GradeAt(int c) const;
@@ -208,7 +210,7 @@ public:
 
 private:
     struct TRow {
-        std::vector<std::string> cells;
+        TCellRow cells;
         std::unique_ptr<TStudent> student;
     };
     static size_t Index(int i) { return static_cast<size_t>(i); }

@@ -69,62 +69,91 @@ void CheckCount(size_t count, size_t limit, const char* what) {
         throw TFileWriteError(std::string("Too many ") + what + " to be stored in the file");
 }
 
+// Copies n bytes where n is usually small: a fixed 16-byte copy when both sides have that
+// much room, which the compiler turns into one load and one store instead of a call.
+inline void CopyShort(char* to, const char* from, size_t n, const char* fromEnd,
+                      const char* toEnd) {
+    if (n <= 16 && fromEnd - from >= 16 && toEnd - to >= 16)
+        std::memcpy(to, from, 16);
+    else
+        std::memcpy(to, from, n);
+}
+
+// The same row with every text converted from Windows-1252.
+TCellRow DecodeRow(const TCellRow& raw) {
+    TCellRow row;
+    row.Reserve(raw.size(), raw.Text().size() + raw.Text().size() / 2);
+    for (std::string_view cell : raw) row.Append(Decode(cell));
+    return row;
+}
+
 // Reads an slist as the cells of a table row `width` cells wide: cells beyond the width are
-// read and dropped, and the result has room for the whole row.
-std::vector<std::string> ReadRow(TByteReader& in, int width) {
-    std::vector<std::string> cells;
-    cells.reserve(static_cast<size_t>(width));
+// read and dropped.
+TCellRow ReadRow(TByteReader& in, int width) {
     int count = in.Int16();
-    if (count <= 0) return cells;
+    if (count <= 0) return TCellRow();
     in.NeedRecords(static_cast<uint64_t>(count), 1);
-    // The cells are walked directly: this loop reads nearly all of a large file.
+    size_t kept = static_cast<size_t>(std::min(count, std::max(width, 0)));
+    // The cells are walked directly into the row's buffers: this loop reads nearly all of a
+    // large file. The text buffer carries 16 spare bytes for CopyShort.
     std::string_view rest = in.Rest();
     const char* p = rest.data();
     const char* end = p + rest.size();
-    for (int c = 0; c < count; ++c) {
+    std::vector<uint32_t> ends(kept);
+    std::string text;
+    text.resize(std::min(rest.size(), kept * 4) + 16);
+    size_t used = 0;
+    for (size_t c = 0; c < static_cast<size_t>(count); ++c) {
         if (p == end) TByteReader::Fail();
         size_t n = static_cast<unsigned char>(*p++);
         if (static_cast<size_t>(end - p) < n) TByteReader::Fail();
-        if (c < width) {
-            std::string_view bytes(p, n);
-            if (IsAscii(bytes))
-                cells.emplace_back(bytes);
-            else
-                cells.push_back(Cp1252ToUtf8(bytes));
+        if (c < kept) {
+            if (text.size() - used < n + 16) text.resize(std::max(text.size() * 2, used + n + 16));
+            char* to = text.data() + used;
+            CopyShort(to, p, n, end, text.data() + text.size());
+            used += n;
+            ends[c] = static_cast<uint32_t>(used);
         }
         p += n;
     }
     in.Skip(static_cast<size_t>(p - rest.data()));
-    return cells;
+    text.resize(used);
+    bool ascii = IsAscii(text);
+    TCellRow row = TCellRow::Adopt(std::move(text), std::move(ends));
+    return ascii ? row : DecodeRow(row);
 }
 
-void WriteRow(TByteWriter& out, const std::vector<std::string>& cells, std::string& scratch,
-              TLostTexts* lost) {
+void WriteRow(TByteWriter& out, const TCellRow& cells, std::string& scratch, TLostTexts* lost) {
     out.UInt16(static_cast<uint16_t>(cells.size()));
-    // Nearly every row is short ASCII cells: size it once and copy them straight in.
-    size_t total = cells.size();
-    bool plain = true;
-    for (const std::string& cell : cells) {
-        if (cell.size() > kShortTextMax || !IsAscii(cell)) {
-            plain = false;
-            break;
+    std::string_view text = cells.Text();
+    const std::vector<uint32_t>& ends = cells.Ends();
+    // Nearly every row is short ASCII cells: size the output once and copy them straight in.
+    bool plain = IsAscii(text);
+    if (plain) {
+        std::string& bytes = out.Out();
+        size_t at = bytes.size();
+        bytes.resize(at + cells.size() + text.size() + 16);
+        char* o = bytes.data() + at;
+        const char* oEnd = bytes.data() + bytes.size();
+        const char* src = text.data();
+        const char* srcEnd = src + text.size();
+        uint32_t from = 0;
+        for (uint32_t e : ends) {
+            size_t n = e - from;
+            if (n > kShortTextMax) {
+                plain = false;
+                break;
+            }
+            *o++ = static_cast<char>(n);
+            CopyShort(o, src + from, n, srcEnd, oEnd);
+            o += n;
+            from = e;
         }
-        total += cell.size();
+        bytes.resize(plain ? static_cast<size_t>(o - bytes.data()) : at);
     }
-    if (!plain) {
-        for (const std::string& cell : cells)
+    if (!plain)
+        for (std::string_view cell : cells)
             WriteShortBytes(out, Encode(cell, kShortTextMax, scratch, lost));
-        return;
-    }
-    std::string& bytes = out.Out();
-    size_t at = bytes.size();
-    bytes.resize(at + total);
-    char* p = bytes.data() + at;
-    for (const std::string& cell : cells) {
-        *p++ = static_cast<char>(cell.size());
-        std::memcpy(p, cell.data(), cell.size());
-        p += cell.size();
-    }
 }
 
 void ReadVersion20(TByteReader& in, TGradebook& gb) {
@@ -164,18 +193,16 @@ void ReadVersion20(TByteReader& in, TGradebook& gb) {
     }
     for (int r = 1; r <= lastStudent; ++r) {
         // A row that stops short keeps the names of the records in its name cells.
-        std::vector<std::string> cells = ReadRow(in, gb.ColCount());
+        TCellRow cells = ReadRow(in, gb.ColCount());
         if (r == 1) {
-            for (int c = static_cast<int>(cells.size()); c <= lastGrade; ++c) {
-                cells.resize(static_cast<size_t>(c) + 1);
-                if (c >= 2) cells.back() = gb.GradeAt(c)->Name;
-            }
+            for (int c = static_cast<int>(cells.size()); c <= lastGrade; ++c)
+                cells.Append(c >= 2 ? std::string_view(gb.GradeAt(c)->Name) : std::string_view());
             gb.AppendRow(std::move(cells));
         } else {
             auto& s = list[static_cast<size_t>(r - 2)];
             if (cells.size() < 2) {
-                cells.resize(2);
-                cells[1] = s->Name;
+                cells.Resize(2);
+                cells.Set(1, s->Name);
             }
             gb.AppendRow(std::move(cells));
             gb.AttachStudent(r, std::move(s));
@@ -321,7 +348,9 @@ std::string ReadLongText(TByteReader& in) {
 void WriteTextList(TByteWriter& out, const std::vector<std::string>& items, TLostTexts* lost) {
     CheckCount(items.size(), INT16_MAX, "items in a list");
     std::string scratch;
-    WriteRow(out, items, scratch, lost);
+    out.UInt16(static_cast<uint16_t>(items.size()));
+    for (const std::string& item : items)
+        WriteShortBytes(out, Encode(item, kShortTextMax, scratch, lost));
 }
 
 std::vector<std::string> ReadTextList(TByteReader& in) {

@@ -43,13 +43,13 @@ TEST(Gradebook, MovingRowsAndColumnsCarriesTheirObjects) {
     o.Grades = 3;
     auto gb = BuildGradebook(o);
     TStudent* first = gb->StudentAt(2);
-    std::string firstEntry = gb->Cell(3, 2);
+    std::string firstEntry(gb->Cell(3, 2));
     gb->MoveRow(2, 5);
     EXPECT_EQ(gb->StudentAt(5), first);
     EXPECT_EQ(gb->Cell(3, 5), firstEntry);
     EXPECT_EQ(gb->Cell(1, 5), first->Name);
     TGrade* g = gb->GradeAt(2);
-    std::string name = gb->Cell(2, 1);
+    std::string name(gb->Cell(2, 1));
     gb->MoveColumn(2, 4);
     EXPECT_EQ(gb->GradeAt(4), g);
     EXPECT_EQ(gb->Cell(4, 1), name);

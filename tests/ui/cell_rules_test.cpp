@@ -151,7 +151,7 @@ TEST(CellRules, OverpaintingShowsNameAndCurvedEntries) {
 TEST(CellRules, FittedWidthIsTheWidestTextPlusTenAndAtLeast64) {
     TGradebook gb;
     Class(gb, {"Al", "Bo"}, {"Q"});
-    auto byLength = [](const std::string& s) { return static_cast<int>(s.size()) * 7; };
+    auto byLength = [](std::string_view s) { return static_cast<int>(s.size()) * 7; };
     const TWidthBound bound([](char) { return 7; }, 7);
     EXPECT_EQ(FitWidth(gb, 1, byLength, bound), 64) << "short names";
     gb.SetCell(1, 3, "Bartholomew Featherstonehaugh"); // 29 characters
@@ -175,7 +175,7 @@ TEST(CellRules, SkippingShortTextsNeverChangesTheFittedWidth) {
         gb.SetCell(2, gb.LastStudentRow(), text.substr(0, rng() % 12));
     }
     auto charWidth = [](char ch) { return ch == 'm' || ch == 'w' ? 11 : 3 + (ch % 5); };
-    auto width = [&](const std::string& s) {
+    auto width = [&](std::string_view s) {
         int w = 0;
         for (char ch : s)
             w += charWidth(ch);
@@ -186,7 +186,7 @@ TEST(CellRules, SkippingShortTextsNeverChangesTheFittedWidth) {
         int full = kMinColumnWidth, measured = 0;
         for (int r = 0; r < gb.RowCount(); ++r)
             full = std::max(full, width(gb.Cell(c, r)) + 10);
-        auto counting = [&](const std::string& s) {
+        auto counting = [&](std::string_view s) {
             ++measured;
             return width(s);
         };

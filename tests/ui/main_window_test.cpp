@@ -38,7 +38,7 @@ protected:
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, rect.center());
     }
     Cursor At() const { return {grid.Col(), grid.Row()}; }
-    std::string Cell(int c, int r) const { return gb.Cell(c, r); }
+    std::string Cell(int c, int r) const { return std::string(gb.Cell(c, r)); }
     QString Panel(int i) const { return form.StatusPanel(i)->text(); }
 
     // Names down the name column, then grade names along the name row, as typed.

@@ -71,11 +71,11 @@ TNewObject AddObjectForName(TGradebook& gb, int c, int r, const std::string& tex
 
 std::optional<std::string> OverpaintText(const TGradebook& gb, int c, int r, bool showCurve) {
     if (c >= gb.ColCount() || r >= gb.RowCount()) return std::nullopt;
-    if (gb.EditMode() && c == 1 && r == 1) return gb.Cell(c, r);
+    if (gb.EditMode() && c == 1 && r == 1) return std::string(gb.Cell(c, r));
     if (!showCurve || c < 2 || c > gb.LastGradeColumn() || r < 2) return std::nullopt;
     const TGrade* g = gb.GradeAt(c);
     if (!g || !g->Curve) return std::nullopt;
-    const std::string& entry = gb.Cell(c, r);
+    std::string_view entry = gb.Cell(c, r);
     if (!entry.empty() && entry.front() == '/') return std::nullopt;
     return CurvedText(entry, g->CurveAmount, gb.LetterToNumber);
 }
@@ -88,7 +88,7 @@ TWidthBound::TWidthBound(const std::function<int(char)>& asciiWidth, int maxWidt
     otherByte_ = (maxWidth + 1) / 2 + 1;
 }
 
-long long TWidthBound::operator()(const std::string& text) const {
+long long TWidthBound::operator()(std::string_view text) const {
     long long w = 0;
     for (char ch : text) {
         const auto b = static_cast<unsigned char>(ch);
@@ -97,12 +97,12 @@ long long TWidthBound::operator()(const std::string& text) const {
     return w;
 }
 
-int FitWidth(const TGradebook& gb, int c, const std::function<int(const std::string&)>& measure,
+int FitWidth(const TGradebook& gb, int c, const std::function<int(std::string_view)>& measure,
              const TWidthBound& bound) {
     int best = kMinColumnWidth;
     if (c < 0 || c >= gb.ColCount()) return best;
     for (int r = 0; r < gb.RowCount(); ++r) {
-        const std::string& text = gb.Cell(c, r);
+        std::string_view text = gb.Cell(c, r);
         if (bound(text) + 10 <= best) continue;
         best = std::max(best, measure(text) + 10);
     }
@@ -110,13 +110,13 @@ int FitWidth(const TGradebook& gb, int c, const std::function<int(const std::str
 }
 
 std::vector<int> FitWidths(const TGradebook& gb,
-                           const std::function<int(const std::string&)>& measure,
+                           const std::function<int(std::string_view)>& measure,
                            const TWidthBound& bound) {
     std::vector<int> best(static_cast<size_t>(gb.ColCount()), kMinColumnWidth);
     // Entries with comments repeat ("85 late"), and measuring is what costs.
     std::unordered_map<std::string_view, int> measured;
     for (int r = 0; r < gb.RowCount(); ++r) {
-        const std::vector<std::string>& cells = gb.RowCells(r);
+        const TCellRow& cells = gb.RowCells(r);
         for (size_t c = 0; c < best.size(); ++c) {
             if (bound(cells[c]) + 10 <= best[c]) continue;
             auto [it, added] = measured.try_emplace(cells[c], 0);

@@ -61,7 +61,7 @@ class TWidthBound {
 public:
     // asciiWidth gives the advance of each ASCII character, maxWidth bounds any character.
     TWidthBound(const std::function<int(char)>& asciiWidth, int maxWidth);
-    long long operator()(const std::string& text) const;
+    long long operator()(std::string_view text) const;
 
 private:
     std::array<int, 128> ascii_{};
@@ -69,11 +69,11 @@ private:
 };
 
 // The widest text of column c plus 10, at least kMinColumnWidth.
-int FitWidth(const TGradebook& gb, int c, const std::function<int(const std::string&)>& measure,
+int FitWidth(const TGradebook& gb, int c, const std::function<int(std::string_view)>& measure,
              const TWidthBound& bound);
 // FitWidth of every column, in one pass over the rows as they lie in memory.
 std::vector<int> FitWidths(const TGradebook& gb,
-                           const std::function<int(const std::string&)>& measure,
+                           const std::function<int(std::string_view)>& measure,
                            const TWidthBound& bound);
 
 bool CanDeleteStudent(const TGradebook& gb, int r);

@@ -4,7 +4,15 @@
 #include "gradebook.h"
 #include "grid_table.h"
 
+#include <QString>
+
+#include <string_view>
+
 namespace marklow {
+
+inline QString ToQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 class TGradebookTable final : public TGridTable {
 public:
@@ -16,7 +24,7 @@ public:
     void SetRowCount(int n) override { gb_.SetRowCount(n); }
     QString Text(int c, int r) const override {
         if (!Inside(c, r)) return QString();
-        return QString::fromStdString(gb_.Cell(c, r));
+        return ToQString(gb_.Cell(c, r));
     }
     void SetText(int c, int r, const QString& text) override {
         if (Inside(c, r)) gb_.SetCell(c, r, text.toStdString());

@@ -396,24 +396,22 @@ const TWidthBound& TSDIAppForm::WidthBound() {
     return *widthBound_;
 }
 
+std::function<int(std::string_view)> TSDIAppForm::TextMeasure() const {
+    return [fm = QFontMetrics(GradeBook->font())](std::string_view text) {
+        return fm.horizontalAdvance(ToQString(text));
+    };
+}
+
 void TSDIAppForm::FitColumnWidth(int c) {
     if (c == 0 && !averagesShown_) {
         GradeBook->SetColWidth(0, 0);
         return;
     }
-    const QFontMetrics fm(GradeBook->font());
-    const auto measure = [&fm](const std::string& text) {
-        return fm.horizontalAdvance(QString::fromStdString(text));
-    };
-    GradeBook->SetColWidth(c, FitWidth(gradebook_, c, measure, WidthBound()));
+    GradeBook->SetColWidth(c, FitWidth(gradebook_, c, TextMeasure(), WidthBound()));
 }
 
 void TSDIAppForm::FitAllColumns() {
-    const QFontMetrics fm(GradeBook->font());
-    const auto measure = [&fm](const std::string& text) {
-        return fm.horizontalAdvance(QString::fromStdString(text));
-    };
-    const std::vector<int> widths = FitWidths(gradebook_, measure, WidthBound());
+    const std::vector<int> widths = FitWidths(gradebook_, TextMeasure(), WidthBound());
     for (int c = 0; c < static_cast<int>(widths.size()); ++c)
         GradeBook->SetColWidth(c, c == 0 && !averagesShown_ ? 0 : widths[static_cast<size_t>(c)]);
 }
@@ -575,7 +573,7 @@ void TSDIAppForm::Curve1Click() {
 void TSDIAppForm::DeleteStudent1Click() {
     int c = GradeBook->Col(), r = GradeBook->Row();
     if (!CanDeleteStudent(gradebook_, r)) return;
-    const QString text = "Delete Student-" + QString::fromStdString(gradebook_.Cell(1, r));
+    const QString text = "Delete Student-" + ToQString(gradebook_.Cell(1, r));
     if (Prompts().Message(TMessageKind::Confirmation, text, TButtons::OkCancel) != TAnswer::Ok)
         return;
     gradebook_.DeleteRow(r); // releases the student
@@ -588,7 +586,7 @@ void TSDIAppForm::DeleteStudent1Click() {
 void TSDIAppForm::DeleteGrade1Click() {
     int c = GradeBook->Col(), r = GradeBook->Row();
     if (!CanDeleteGrade(gradebook_, c)) return;
-    const QString text = "Delete Grade-" + QString::fromStdString(gradebook_.Cell(c, 1));
+    const QString text = "Delete Grade-" + ToQString(gradebook_.Cell(c, 1));
     if (Prompts().Message(TMessageKind::Confirmation, text, TButtons::OkCancel) != TAnswer::Ok)
         return;
     gradebook_.DeleteColumn(c); // releases the grade

@@ -187,6 +187,8 @@ private:
     void ConnectGrid();
     void SyncGridShape();
     const TWidthBound& WidthBound();
+    // Pixel width of a text in the grid's font.
+    std::function<int(std::string_view)> TextMeasure() const;
 
     bool GradeBookSelectCell(int c, int r);
     void GradeBookSetEditText(int c, int r, const QString& text);
