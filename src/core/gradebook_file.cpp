@@ -495,16 +495,21 @@ TReadResult ReadGradebook(std::string_view bytes, TGradebook& open,
     return result;
 }
 
+bool PasswordStorable(std::string_view password) {
+    std::string scratch;
+    TLostTexts loss;
+    Encode(password, kShortTextMax, scratch, &loss);
+    return loss.Texts().empty();
+}
+
 std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) {
     CheckCount(static_cast<size_t>(gb.ColCount()), INT16_MAX, "grades");
     CheckCount(static_cast<size_t>(gb.Categories.Count()), UINT16_MAX, "categories");
     CheckCount(static_cast<size_t>(std::max(gb.LetterToNumber.Count(), gb.NumberToLetter.Count())),
                UINT16_MAX, "letters");
-    // A password cut or changed on the way to the file could never be typed again.
     std::string scratch;
-    TLostTexts passwordLoss;
-    std::string password(Encode(gb.Password, kShortTextMax, scratch, &passwordLoss));
-    if (!passwordLoss.Texts().empty())
+    std::string password(Encode(gb.Password, kShortTextMax, scratch, nullptr));
+    if (!PasswordStorable(gb.Password))
         throw TFileWriteError("The password has characters or a length that the file cannot hold");
 
     TLostTexts lost;

@@ -86,6 +86,9 @@ TReadResult ReadGradebook(std::string_view bytes, TGradebook& open,
 // cell first. Lists in lostTexts the texts that the file could not hold whole. Throws
 // TFileWriteError when the table exceeds what the 16-bit counts can hold.
 std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts = nullptr);
+// Whether the file can hold a password exactly (Windows-1252, at most 255 bytes); a password
+// cut or changed on the way to the file could never be typed again, so the writer refuses it.
+bool PasswordStorable(std::string_view password);
 
 // --- the clipboard's student block ---
 // int16 count (LastStudentRow), then one record with average per student, top row first.

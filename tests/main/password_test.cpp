@@ -1,4 +1,5 @@
 #include "gradebook.h"
+#include "gradebook_file.h"
 #include "password_dialogs.h"
 #include "prompts.h"
 #include "test_app.h"
@@ -97,17 +98,24 @@ TEST_F(Passwords, AFirstPasswordMustMatchAndNotBeBlank) {
         Type(n.NewPass1, "   ");
         Type(n.NewPass2, "   ");
         n.OkButton->click(); // blanks only: Retry
+        // QTest types ASCII keys only; the text arrives as from a keyboard layout.
+        n.NewPass1->setText(QString::fromUtf8("пароль"));
+        n.NewPass2->setText(QString::fromUtf8("пароль"));
+        n.OkButton->click(); // the file could not hold it: Retry
         Type(n.NewPass1, "pass ");
         Type(n.NewPass2, "pass ");
         n.OkButton->click();
     });
-    script.Answers = {TAnswer::Retry, TAnswer::Retry};
+    script.Answers = {TAnswer::Retry, TAnswer::Retry, TAnswer::Retry};
     EXPECT_TRUE(EditPassword(setDialog, changeDialog, gb));
     EXPECT_EQ(gb.Password, "pass "); // the trailing blank is kept
-    ASSERT_EQ(script.Messages.size(), 2u);
+    ASSERT_EQ(script.Messages.size(), 3u);
     EXPECT_EQ(script.Messages[0].Text, "New passwords don't match");
     EXPECT_EQ(script.Messages[1].Text, "Password can not be blank");
     EXPECT_EQ(script.Messages[1].Kind, TMessageKind::Warning);
+    EXPECT_EQ(script.Messages[2].Text, "Password has characters that can not be saved");
+    // Accented letters of Windows-1252 are fine.
+    EXPECT_TRUE(PasswordStorable("Müller-Señor"));
 }
 
 TEST_F(Passwords, CancelInTheMessageClosesAndChangesNothing) {

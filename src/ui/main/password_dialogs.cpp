@@ -1,6 +1,7 @@
 #include "password_dialogs.h"
 
 #include "gradebook.h"
+#include "gradebook_file.h"
 #include "prompts.h"
 #include "text.h"
 
@@ -69,6 +70,9 @@ bool NewPasswordAcceptable(const QString& first, const QString& second, bool& cl
         message = "New passwords don't match";
     else if (IsBlank(first.toStdString()))
         message = "Password can not be blank";
+    else if (!PasswordStorable(first.toStdString()))
+        // Checked here rather than at the save, which would fail until the password changed.
+        message = "Password has characters that can not be saved";
     else
         return true;
     closeAnyway = Prompts().Message(TMessageKind::Warning, message, TButtons::RetryCancel) !=
