@@ -126,31 +126,42 @@ TCellRow ReadRow(TByteReader& in, int width) {
 void WriteRow(TByteWriter& out, const TCellRow& cells, std::string& scratch, TLostTexts* lost) {
     out.UInt16(static_cast<uint16_t>(cells.size()));
     std::string_view text = cells.Text();
-    const std::vector<uint32_t>& ends = cells.Ends();
-    // Nearly every row is short ASCII cells: size the output once and copy them straight in.
-    bool plain = IsAscii(text);
-    if (plain) {
-        std::string& bytes = out.Out();
-        size_t at = bytes.size();
-        bytes.resize(at + cells.size() + text.size() + 16);
-        char* o = bytes.data() + at;
-        const char* oEnd = bytes.data() + bytes.size();
-        const char* src = text.data();
-        const char* srcEnd = src + text.size();
-        uint32_t from = 0;
-        for (uint32_t e : ends) {
-            size_t n = e - from;
-            if (n > kShortTextMax) {
-                plain = false;
-                break;
-            }
-            *o++ = static_cast<char>(n);
-            CopyShort(o, src + from, n, srcEnd, oEnd);
-            o += n;
-            from = e;
+    // Nearly every row is short ASCII cells: size the output once and copy them straight in,
+    // noting on the way whether any byte was beyond ASCII (the 16-byte copies also look at
+    // bytes of the cells after, which only sends a plain row the slow way).
+    std::string& bytes = out.Out();
+    const size_t at = bytes.size();
+    bytes.resize(at + cells.size() + text.size() + 16);
+    char* o = bytes.data() + at;
+    const char* src = text.data();
+    const char* srcEnd = src + text.size();
+    uint64_t high = 0;
+    bool plain = true;
+    uint32_t from = 0;
+    for (uint32_t e : cells.Ends()) {
+        size_t n = e - from;
+        if (n > kShortTextMax) {
+            plain = false;
+            break;
         }
-        bytes.resize(plain ? static_cast<size_t>(o - bytes.data()) : at);
+        *o++ = static_cast<char>(n);
+        const char* cell = src + from;
+        // The output always has 16 bytes to spare here: it holds one length byte per cell
+        // and the row's text, plus 16.
+        if (n <= 16 && srcEnd - cell >= 16) {
+            uint64_t w[2];
+            std::memcpy(w, cell, 16);
+            std::memcpy(o, w, 16);
+            high |= w[0] | w[1];
+        } else {
+            std::memcpy(o, cell, n);
+            if (!IsAscii(std::string_view(cell, n))) high = 0x80;
+        }
+        o += n;
+        from = e;
     }
+    plain = plain && (high & 0x8080808080808080ull) == 0;
+    bytes.resize(plain ? static_cast<size_t>(o - bytes.data()) : at);
     if (!plain)
         for (std::string_view cell : cells)
             WriteShortBytes(out, Encode(cell, kShortTextMax, scratch, lost));

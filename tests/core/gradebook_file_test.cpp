@@ -191,6 +191,8 @@ TEST(GradebookFile, LongAndForeignTextsAreCutOrReplacedAndReported) {
     AddStudent(gb, "Renée Ç"); // every character exists in Windows-1252
     AddGrade(gb, "Quiz", 10);
     gb.SetCell(2, 2, std::string(400, '9'));
+    // Enough text after the name that the writer's quick copy carries it.
+    gb.SetCell(2, 4, "85 excellent work, well done");
     gb.StudentAt(2)->Notes = std::string(5000, 'z'); // a long text is stored whole
     std::vector<std::string> lost;
     auto loaded = Load(WriteGradebook(gb, &lost));
@@ -199,6 +201,7 @@ TEST(GradebookFile, LongAndForeignTextsAreCutOrReplacedAndReported) {
     EXPECT_EQ(back.StudentAt(2)->Name, std::string(255, 'a'));
     EXPECT_EQ(back.Cell(1, 3), "Zoë ?mega");
     EXPECT_EQ(back.Cell(1, 4), "Renée Ç");
+    EXPECT_EQ(back.Cell(2, 4), "85 excellent work, well done");
     EXPECT_EQ(back.Cell(2, 2), std::string(255, '9'));
     EXPECT_EQ(back.StudentAt(2)->Notes.size(), 5000u);
     // Each text once, although names are written both as records and as cells.
