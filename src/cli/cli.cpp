@@ -128,11 +128,16 @@ int Open(const std::string& path, const TOptions& o, TGradebook& gb, std::ostrea
     return kUnreadable;
 }
 
-int Show(const TOptions& o, std::ostream& out, std::ostream& err) {
-    if (o.Files.size() != 1) throw TUsageError{"show needs exactly one FILE"};
-    TGradebook gb;
+// Opens the one FILE that show and export-csv take, with the OmitZeros option applied.
+int OpenOne(const char* command, const TOptions& o, TGradebook& gb, std::ostream& err) {
+    if (o.Files.size() != 1) throw TUsageError{std::string(command) + " needs exactly one FILE"};
     gb.Preferences.OmitZeros = o.OmitZeros;
-    if (int status = Open(o.Files[0], o, gb, err)) return status;
+    return Open(o.Files[0], o, gb, err);
+}
+
+int Show(const TOptions& o, std::ostream& out, std::ostream& err) {
+    TGradebook gb;
+    if (int status = OpenOne("show", o, gb, err)) return status;
     if (o.Letters) gb.ShowLetters = *o.Letters;
     RecomputeAll(gb);
     std::string text;
@@ -199,10 +204,8 @@ std::string Csv(const TGradebook& gb, bool bom) {
 }
 
 int ExportCsv(const TOptions& o, std::ostream& out, std::ostream& err) {
-    if (o.Files.size() != 1) throw TUsageError{"export-csv needs exactly one FILE"};
     TGradebook gb;
-    gb.Preferences.OmitZeros = o.OmitZeros;
-    if (int status = Open(o.Files[0], o, gb, err)) return status;
+    if (int status = OpenOne("export-csv", o, gb, err)) return status;
     RecomputeAll(gb);
     std::string csv = Csv(gb, o.Bom);
     if (!o.Output) {
