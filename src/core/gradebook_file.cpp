@@ -17,6 +17,8 @@ constexpr uint64_t kStudentRecordMin = 1 + 1 + 4 + 4 + kReserved;
 constexpr uint64_t kGradeRecordMin = 8 + 8 + 4 + 1 + 1 + 8 + 4 + 4 + 1 + kReserved;
 constexpr uint64_t kAverageMin = 1 + 8;
 
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
 bool IsAscii(std::string_view s) {
     const char* p = s.data();
     size_t n = s.size();
@@ -24,7 +26,7 @@ bool IsAscii(std::string_view s) {
     while (n >= 8) {
         uint64_t w;
         std::memcpy(&w, p, 8);
-        if (w & 0x8080808080808080ull) return false;
+        if (w & kHighBits) return false;
         p += 8;
         n -= 8;
     }
@@ -69,14 +71,22 @@ void CheckCount(size_t count, size_t limit, const char* what) {
         throw TFileWriteError(std::string("Too many ") + what + " to be stored in the file");
 }
 
-// Copies n bytes where n is usually small: a fixed 16-byte copy when both sides have that
-// much room, which the compiler turns into one load and one store instead of a call.
-inline void CopyShort(char* to, const char* from, size_t n, const char* fromEnd,
-                      const char* toEnd) {
-    if (n <= 16 && fromEnd - from >= 16 && toEnd - to >= 16)
-        std::memcpy(to, from, 16);
-    else
-        std::memcpy(to, from, n);
+// Copies n bytes where n is usually small into a buffer with at least 16 bytes to spare at
+// `to`: a fixed 16-byte copy when the source has that much, which the compiler turns into one
+// load and one store instead of a call. Returns bits that have kHighBits set when one of the
+// n bytes is beyond ASCII.
+inline uint64_t CopyShort(char* to, const char* from, size_t n, const char* fromEnd) {
+    // The low k bytes of a little-endian word.
+    auto low = [](size_t k) { return k >= 8 ? ~0ull : (1ull << (8 * k)) - 1; };
+    if (n <= 16 && fromEnd - from >= 16) {
+        uint64_t w[2];
+        std::memcpy(w, from, 16);
+        std::memcpy(to, w, 16);
+        // Only the text's own bytes count, not those copied after it.
+        return (w[0] & low(n)) | (w[1] & low(n > 8 ? n - 8 : 0));
+    }
+    std::memcpy(to, from, n);
+    return IsAscii(std::string_view(from, n)) ? 0 : kHighBits;
 }
 
 // The same row with every text converted from Windows-1252.
@@ -103,14 +113,14 @@ TCellRow ReadRow(TByteReader& in, int width) {
     std::string text;
     text.resize(std::min(rest.size(), kept * 4) + 16);
     size_t used = 0;
+    uint64_t high = 0;
     for (size_t c = 0; c < static_cast<size_t>(count); ++c) {
         if (p == end) TByteReader::Fail();
         size_t n = static_cast<unsigned char>(*p++);
         if (static_cast<size_t>(end - p) < n) TByteReader::Fail();
         if (c < kept) {
             if (text.size() - used < n + 16) text.resize(std::max(text.size() * 2, used + n + 16));
-            char* to = text.data() + used;
-            CopyShort(to, p, n, end, text.data() + text.size());
+            high |= CopyShort(text.data() + used, p, n, end);
             used += n;
             ends[c] = static_cast<uint32_t>(used);
         }
@@ -118,17 +128,16 @@ TCellRow ReadRow(TByteReader& in, int width) {
     }
     in.Skip(static_cast<size_t>(p - rest.data()));
     text.resize(used);
-    bool ascii = IsAscii(text);
     TCellRow row = TCellRow::Adopt(std::move(text), std::move(ends));
-    return ascii ? row : DecodeRow(row);
+    if (high & kHighBits) return DecodeRow(row);
+    return row;
 }
 
 void WriteRow(TByteWriter& out, const TCellRow& cells, std::string& scratch, TLostTexts* lost) {
     out.UInt16(static_cast<uint16_t>(cells.size()));
     std::string_view text = cells.Text();
     // Nearly every row is short ASCII cells: size the output once and copy them straight in,
-    // noting on the way whether any byte was beyond ASCII (the 16-byte copies also look at
-    // bytes of the cells after, which only sends a plain row the slow way).
+    // noting on the way whether any byte was beyond ASCII.
     std::string& bytes = out.Out();
     const size_t at = bytes.size();
     bytes.resize(at + cells.size() + text.size() + 16);
@@ -145,22 +154,13 @@ void WriteRow(TByteWriter& out, const TCellRow& cells, std::string& scratch, TLo
             break;
         }
         *o++ = static_cast<char>(n);
-        const char* cell = src + from;
         // The output always has 16 bytes to spare here: it holds one length byte per cell
         // and the row's text, plus 16.
-        if (n <= 16 && srcEnd - cell >= 16) {
-            uint64_t w[2];
-            std::memcpy(w, cell, 16);
-            std::memcpy(o, w, 16);
-            high |= w[0] | w[1];
-        } else {
-            std::memcpy(o, cell, n);
-            if (!IsAscii(std::string_view(cell, n))) high = 0x80;
-        }
+        high |= CopyShort(o, src + from, n, srcEnd);
         o += n;
         from = e;
     }
-    plain = plain && (high & 0x8080808080808080ull) == 0;
+    plain = plain && (high & kHighBits) == 0;
     bytes.resize(plain ? static_cast<size_t>(o - bytes.data()) : at);
     if (!plain)
         for (std::string_view cell : cells)
