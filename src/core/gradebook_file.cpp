@@ -73,8 +73,10 @@ void CheckCount(size_t count, size_t limit, const char* what) {
 
 // Copies n bytes where n is usually small into a buffer with at least 16 bytes to spare at
 // `to`: a fixed 16-byte copy when the source has that much, which the compiler turns into one
-// load and one store instead of a call. Returns bits that have kHighBits set when one of the
-// n bytes is beyond ASCII.
+// load and one store instead of a call. Returns bits that have kHighBits set when a copied
+// byte is beyond ASCII: with OwnBytesOnly one of the n bytes, otherwise also one of those up
+// to fromEnd, for a caller that checks all of them anyway.
+template <bool OwnBytesOnly>
 inline uint64_t CopyShort(char* to, const char* from, size_t n, const char* fromEnd) {
     // The low k bytes of a little-endian word.
     auto low = [](size_t k) { return k >= 8 ? ~0ull : (1ull << (8 * k)) - 1; };
@@ -82,7 +84,7 @@ inline uint64_t CopyShort(char* to, const char* from, size_t n, const char* from
         uint64_t w[2];
         std::memcpy(w, from, 16);
         std::memcpy(to, w, 16);
-        // Only the text's own bytes count, not those copied after it.
+        if constexpr (!OwnBytesOnly) return w[0] | w[1];
         return (w[0] & low(n)) | (w[1] & low(n > 8 ? n - 8 : 0));
     }
     std::memcpy(to, from, n);
@@ -120,7 +122,8 @@ TCellRow ReadRow(TByteReader& in, int width) {
         if (static_cast<size_t>(end - p) < n) TByteReader::Fail();
         if (c < kept) {
             if (text.size() - used < n + 16) text.resize(std::max(text.size() * 2, used + n + 16));
-            high |= CopyShort(text.data() + used, p, n, end);
+            // The bytes after a cell in the file include length bytes.
+            high |= CopyShort<true>(text.data() + used, p, n, end);
             used += n;
             ends[c] = static_cast<uint32_t>(used);
         }
@@ -156,7 +159,8 @@ void WriteRow(TByteWriter& out, const TCellRow& cells, std::string& scratch, TLo
         *o++ = static_cast<char>(n);
         // The output always has 16 bytes to spare here: it holds one length byte per cell
         // and the row's text, plus 16.
-        high |= CopyShort(o, src + from, n, srcEnd);
+        // The bytes after a cell are the rest of this row's text.
+        high |= CopyShort<false>(o, src + from, n, srcEnd);
         o += n;
         from = e;
     }
