@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "cli_common.h"
 
 #include "averages.h"
 #include "entry.h"
@@ -54,10 +55,6 @@ struct TOptions {
     bool Help = false;
 };
 
-struct TUsageError {
-    std::string Message;
-};
-
 // Options may stand anywhere after the command; "--password=TEXT" works as well.
 TOptions Parse(const std::vector<std::string>& args, const std::string& command) {
     TOptions o;
@@ -101,12 +98,14 @@ TOptions Parse(const std::vector<std::string>& args, const std::string& command)
     return o;
 }
 
-// Reads FILE into gb; returns 0 or the exit status, with the message on err.
-int Open(const std::string& path, const TOptions& o, TGradebook& gb, std::ostream& err) {
+} // namespace
+
+int OpenGradebookFile(const std::string& path, const std::optional<std::string>& password,
+                      TGradebook& gb, std::ostream& err) {
     try {
         std::string bytes = ReadFileBytes(path);
         auto check = [&](const std::string& stored) {
-            return stored.empty() || (o.Password && *o.Password == stored);
+            return stored.empty() || (password && *password == stored);
         };
         TReadResult result = ReadGradebook(bytes, gb, check);
         switch (result.Status) {
@@ -126,6 +125,12 @@ int Open(const std::string& path, const TOptions& o, TGradebook& gb, std::ostrea
         err << "marklow-cli: " << path << ": " << e.what() << "\n";
     }
     return kUnreadable;
+}
+
+namespace {
+
+int Open(const std::string& path, const TOptions& o, TGradebook& gb, std::ostream& err) {
+    return OpenGradebookFile(path, o.Password, gb, err);
 }
 
 // Opens the one FILE that show and export-csv take, with the OmitZeros option applied.
@@ -295,6 +300,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kShown;
     }
     try {
+        for (const TCommand& extra : ExtraCommands())
+            if (command == extra.Name) return extra.Run(args, out, err);
         if (command != "show" && command != "export-csv" && command != "convert")
             throw TUsageError{"unknown command " + command};
         TOptions o = Parse(args, command);
