@@ -22,6 +22,28 @@ TCategory& TCategoryList::Add(std::string name, double percent, bool dropLowest)
     return *items_.back();
 }
 
+TCategoryList& TCategoryList::operator=(TCategoryList&& other) noexcept {
+    if (this == &other) return *this;
+    items_ = std::move(other.items_);
+    DefaultCategory = std::move(other.DefaultCategory);
+    TotalPercent = other.TotalPercent;
+    HasExtraCredit = other.HasExtraCredit;
+    return *this;
+}
+
+void TCategoryList::ReplaceItems(const std::vector<TCategory>& items) {
+    std::vector<std::unique_ptr<TCategory>> fresh;
+    fresh.reserve(items.size());
+    for (const TCategory& c : items) {
+        auto copy = std::make_unique<TCategory>();
+        copy->Name = c.Name;
+        copy->Percent = c.Percent;
+        copy->DropLowest = c.DropLowest;
+        fresh.push_back(std::move(copy));
+    }
+    items_ = std::move(fresh);
+}
+
 TGradebook::TGradebook() { MakeEmpty(); }
 
 void TGradebook::SetColCount(int n) {

@@ -77,7 +77,9 @@ public:
     TCategoryList(const TCategoryList&) = delete;
     TCategoryList& operator=(const TCategoryList&) = delete;
     TCategoryList(TCategoryList&&) = default;
-    TCategoryList& operator=(TCategoryList&&) = default;
+    // Takes the other list's categories but keeps this list's notification: the receiver of
+    // OnModeChange belongs to the list's owner, not to the categories moved in.
+    TCategoryList& operator=(TCategoryList&& other) noexcept;
 
     std::function<void()> OnModeChange;
     std::unique_ptr<TCategory> DefaultCategory;
@@ -98,6 +100,9 @@ public:
     void Clear() { items_.clear(); }
     // Moves the categories (not the notification) of another list into this one.
     void TakeItemsFrom(TCategoryList& other) { items_ = std::move(other.items_); }
+    // Replaces the categories with copies of the given ones (name, percent, drop the lowest;
+    // the work fields start afresh); the notification and the default category stay.
+    void ReplaceItems(const std::vector<TCategory>& items);
 
 private:
     std::vector<std::unique_ptr<TCategory>> items_;
