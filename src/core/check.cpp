@@ -1,0 +1,239 @@
+#include "check.h"
+
+#include "entry.h"
+#include "gradebook.h"
+#include "text.h"
+
+#include <cmath>
+
+namespace marklow {
+
+namespace {
+
+// The index the averages use for a grade's category: -1 and anything outside the list mean
+// category 0.
+int CategorySlot(const TCategoryList& list, int32_t index) {
+    return index >= 0 && index < list.Count() ? index : 0;
+}
+
+class TFindingSink {
+public:
+    explicit TFindingSink(TCheckResult& result) : result_(result) {}
+    void Add(TCheckMessage message, uint8_t kind, int32_t x, int32_t y) {
+        result_.Findings.push_back({message, {kind, x, y}});
+        Count(message, 1);
+    }
+    void Count(TCheckMessage message, int64_t n) {
+        if (IsError(message))
+            result_.Errors += n;
+        else
+            result_.Warnings += n;
+    }
+
+private:
+    TCheckResult& result_;
+};
+
+void CheckGrades(const TGradebook& gb, TFindingSink& sink) {
+    for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
+        if (IsBlank(gb.Cell(c, 1)))
+            sink.Add(TCheckMessage::BlankGradeName, TErrorFinder::Grade, c, 0);
+        const TGrade* g = gb.GradeAt(c);
+        if (!g) continue;
+        // Negative values (and a NaN from a damaged file) cannot count either: reported as 0.
+        const bool noPoints = !(g->Points > 0);
+        if (gb.PointsAreWeights) {
+            if (!g->ExtraCredit && noPoints)
+                sink.Add(TCheckMessage::PointsZero, TErrorFinder::Grade, c, 0);
+        } else {
+            // Numeric entries of a grade out of 0 points cannot count, extra credit or not.
+            if (noPoints) sink.Add(TCheckMessage::PointsZero, TErrorFinder::Grade, c, 0);
+            if (!g->ExtraCredit && !(g->Weight > 0))
+                sink.Add(TCheckMessage::WeightZero, TErrorFinder::Grade, c, 0);
+        }
+    }
+}
+
+void CheckStudents(const TGradebook& gb, TFindingSink& sink) {
+    for (int r = 2; r <= gb.LastStudentRow(); ++r)
+        if (IsBlank(gb.Cell(1, r)))
+            sink.Add(TCheckMessage::BlankStudentName, TErrorFinder::Student, r, 0);
+}
+
+// Reads the table row by row (the way it is stored) and lists the invalid entries column by
+// column, rows in order within each column, as the window shows them.
+void CheckEntries(const TGradebook& gb, TCheckResult& result, TFindingSink& sink) {
+    const int grades = gb.GradeCount();
+    const int students = gb.StudentCount();
+    if (grades == 0 || students == 0) return;
+    struct TCell {
+        int32_t Column, Row;
+    };
+    std::vector<TCell> invalid;
+    std::vector<size_t> perColumn(static_cast<size_t>(grades) + 1, 0);
+    int64_t blank = 0;
+    for (int r = 2; r <= gb.LastStudentRow(); ++r) {
+        const TCellRow& cells = gb.RowCells(r);
+        for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
+            std::string_view text = cells[static_cast<size_t>(c)];
+            if (text.empty()) {
+                ++blank;
+                continue;
+            }
+            EntryKind kind = ReadEntry(text, gb.LetterToNumber).Kind;
+            if (kind == EntryKind::Blank) {
+                ++blank;
+            } else if (kind == EntryKind::Invalid) {
+                invalid.push_back({c, r});
+                ++perColumn[static_cast<size_t>(c - 1)];
+            }
+        }
+    }
+    result.GradeEntries = static_cast<int64_t>(grades) * students;
+    result.BlankEntries = blank;
+    // Counting sort by column; stable, so rows stay in order.
+    for (size_t i = 1; i < perColumn.size(); ++i)
+        perColumn[i] += perColumn[i - 1];
+    const size_t first = result.Findings.size();
+    result.Findings.resize(first + invalid.size());
+    for (const TCell& cell : invalid) {
+        size_t& slot = perColumn[static_cast<size_t>(cell.Column - 2)];
+        result.Findings[first + slot++] = {TCheckMessage::InvalidEntry,
+                                           {TErrorFinder::EntryCell, cell.Column, cell.Row}};
+    }
+    sink.Count(TCheckMessage::InvalidEntry, static_cast<int64_t>(invalid.size()));
+}
+
+void CheckCategories(const TGradebook& gb, TFindingSink& sink) {
+    const TCategoryList& list = gb.Categories;
+    if (list.Count() == 0) return;
+    TCategoryTallies tallies = TallyCategories(gb);
+    // Percents such as 33.4 + 33.3 + 33.3 add up to 99.99999999999999 in doubles.
+    if (!(std::fabs(tallies.TotalPercent - 100) <= 1e-9))
+        sink.Add(TCheckMessage::PercentTotal, TErrorFinder::CategoryField, 0, 1);
+    for (int i = 0; i < list.Count(); ++i) {
+        const TCategory& k = list.Item(i);
+        const TCategoryTally& t = tallies.Categories[static_cast<size_t>(i)];
+        if (IsBlank(k.Name))
+            sink.Add(TCheckMessage::BlankCategory, TErrorFinder::CategoryField, i, 0);
+        if (k.Percent == 0)
+            sink.Add(TCheckMessage::CategoryPercentZero, TErrorFinder::CategoryField, i, 1);
+        if (t.Count == 0)
+            sink.Add(TCheckMessage::CategoryWithoutGrades, TErrorFinder::CategoryOnly, i, 0);
+        if (t.Count < 2 && k.DropLowest)
+            sink.Add(TCheckMessage::DropNeedsTwo, TErrorFinder::CategoryField, i, 2);
+        if (t.Count > 1 && k.DropLowest && t.UnequalWeights)
+            sink.Add(TCheckMessage::UnequalDropWeights, TErrorFinder::CategoryOnly, i, 0);
+    }
+}
+
+std::string TextAt(const TGradebook& gb, int c, int r) {
+    if (c < 0 || c >= gb.ColCount() || r < 0 || r >= gb.RowCount()) return std::string();
+    return std::string(gb.Cell(c, r));
+}
+
+std::string CategoryName(const TGradebook& gb, int i) {
+    if (i < 0 || i >= gb.Categories.Count()) return std::string();
+    return gb.Categories.Item(i).Name;
+}
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+} // namespace
+
+TCategoryTallies TallyCategories(const TGradebook& gb) {
+    const TCategoryList& list = gb.Categories;
+    TCategoryTallies t;
+    const int n = list.CategoryCount();
+    t.Categories.resize(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i)
+        t.TotalPercent += list.Category(i).Percent;
+    std::vector<double> lowest(static_cast<size_t>(n), 0);
+    for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
+        const TGrade* g = gb.GradeAt(c);
+        if (!g || g->ExtraCredit) continue;
+        const double w = gb.WeightOf(*g);
+        if (!(w > 0)) continue;
+        const size_t k = static_cast<size_t>(CategorySlot(list, g->CategoryIndex));
+        TCategoryTally& tally = t.Categories[k];
+        if (list.Category(static_cast<int>(k)).DropLowest) {
+            if (tally.Count == 0) {
+                lowest[k] = w;
+            } else if (w != lowest[k]) {
+                tally.UnequalWeights = true;
+                if (w < lowest[k]) lowest[k] = w;
+            }
+        }
+        ++tally.Count;
+    }
+    return t;
+}
+
+TCheckResult RunCheck(const TGradebook& gb) {
+    TCheckResult result;
+    TFindingSink sink(result);
+    CheckGrades(gb, sink);
+    CheckStudents(gb, sink);
+    CheckEntries(gb, result, sink);
+    CheckCategories(gb, sink);
+    return result;
+}
+
+bool IsError(TCheckMessage message) {
+    return message == TCheckMessage::InvalidEntry;
+}
+
+const char* SeverityText(TCheckMessage message) {
+    return IsError(message) ? "Error" : "Warning";
+}
+
+std::string FindingText(const TGradebook& gb, const TFinding& finding) {
+    const int x = finding.Finder.X;
+    const int y = finding.Finder.Y;
+    switch (finding.Message) {
+    case TCheckMessage::BlankGradeName:
+        return "Grade name number " + std::to_string(x - 1) + " is blank";
+    case TCheckMessage::PointsZero:
+        return "Points for grade " + Quoted(TextAt(gb, x, 1)) + " is zero or blank";
+    case TCheckMessage::WeightZero:
+        return "Weight for grade " + Quoted(TextAt(gb, x, 1)) + " is zero or blank";
+    case TCheckMessage::BlankStudentName:
+        return "Student name number " + std::to_string(x - 1) + " is blank";
+    case TCheckMessage::PercentTotal:
+        return "Percent of grade entries do not total 100";
+    case TCheckMessage::InvalidEntry:
+        return "Entry of " + Quoted(TextAt(gb, x, y)) + " for grade " + Quoted(TextAt(gb, x, 1)) +
+               " & student " + Quoted(TextAt(gb, 1, y)) + " is invalid";
+    case TCheckMessage::BlankCategory:
+        return "Category in row " + std::to_string(x + 1) + " is blank";
+    case TCheckMessage::CategoryPercentZero:
+        return "Percent of grade for category " + Quoted(CategoryName(gb, x)) + " is zero";
+    case TCheckMessage::CategoryWithoutGrades:
+        return "Category " + Quoted(CategoryName(gb, x)) + " has no grades assigned";
+    case TCheckMessage::DropNeedsTwo:
+        return "Category " + Quoted(CategoryName(gb, x)) +
+               " needs at least two grades assigned to drop the lowest";
+    case TCheckMessage::UnequalDropWeights:
+        return "Weights are not equal dropping this lowest in category " +
+               Quoted(CategoryName(gb, x));
+    }
+    return std::string();
+}
+
+int RepairCategoryIndexes(TGradebook& gb) {
+    const int count = gb.Categories.CategoryCount();
+    int repaired = 0;
+    for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
+        TGrade* g = gb.GradeAt(c);
+        // -1 means "none chosen"; below it, or at or past the end, the index points nowhere.
+        if (g && (g->CategoryIndex >= count || g->CategoryIndex < -1)) {
+            g->CategoryIndex = 0;
+            ++repaired;
+        }
+    }
+    return repaired;
+}
+
+} // namespace marklow
