@@ -1,10 +1,17 @@
 #include "prompts.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontComboBox>
 #include <QFontDialog>
+#include <QFormLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace marklow {
 
@@ -84,6 +91,50 @@ std::optional<QFont> QtPrompts::ChooseFont(const QFont& initial) {
 
 int QtPrompts::ExecDialog(QDialog& dialog) { return dialog.exec(); }
 
+std::optional<QFont> UserPrompts::ChooseFontWithin(const QFont& initial, const TFontLimits&) {
+    return ChooseFont(initial);
+}
+
+std::optional<QFont> QtPrompts::ChooseFontWithin(const QFont& initial,
+                                                 const TFontLimits& limits) {
+    // The stock font dialog offers every size and style; this one only what the limits allow.
+    QDialog dialog(ParentWindow());
+    dialog.setWindowTitle("Font");
+    auto* families = new QFontComboBox(&dialog);
+    families->setWritingSystem(limits.System);
+    families->setCurrentFont(initial);
+    auto* sizes = new QComboBox(&dialog);
+    for (int size = limits.MinSize; size <= limits.MaxSize; ++size)
+        sizes->addItem(QString::number(size), size);
+    const int at = sizes->findData(std::clamp(initial.pointSize(), limits.MinSize, limits.MaxSize));
+    sizes->setCurrentIndex(std::max(at, 0));
+    auto* sample = new QLabel("AaBbYyZz 0123", &dialog);
+    sample->setMinimumHeight(48);
+    auto chosen = [&] {
+        return QFont(families->currentFont().family(), sizes->currentData().toInt());
+    };
+    auto showSample = [&] { sample->setFont(chosen()); };
+    QObject::connect(families, &QFontComboBox::currentFontChanged, &dialog, showSample);
+    QObject::connect(sizes, &QComboBox::currentIndexChanged, &dialog, showSample);
+    showSample();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* form = new QFormLayout(&dialog);
+    form->addRow("Font", families);
+    form->addRow("Size", sizes);
+    form->addRow("Sample", sample);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return chosen();
+}
+
+std::optional<QFont> ScriptedPrompts::ChooseFontWithin(const QFont& initial,
+                                                       const TFontLimits& limits) {
+    FontLimits.push_back(limits);
+    return ChooseFont(initial);
+}
+
 TAnswer ScriptedPrompts::Message(TMessageKind kind, const QString& text, TButtons buttons) {
     Messages.push_back({kind, text, buttons});
     if (Answers.empty()) {
@@ -114,8 +165,9 @@ QString ScriptedPrompts::SaveFileName(const TFileRequest& request) {
     return NextFileName(request, "save file");
 }
 
-std::optional<QString> ScriptedPrompts::InputText(const QString& caption, const QString&,
-                                                  const QString&) {
+std::optional<QString> ScriptedPrompts::InputText(const QString& caption, const QString& label,
+                                                  const QString& initial) {
+    InputRequests.push_back({caption, label, initial});
     if (Inputs.empty()) {
         Unexpected << "input: " + caption;
         return std::nullopt;

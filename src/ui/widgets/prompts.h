@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QFontDatabase>
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +32,14 @@ struct TFileRequest {
     QString Suggested;     // file name proposed by save dialogs
 };
 
+// What a font chooser offers: the families that can show a writing system, sizes in points
+// within a range.
+struct TFontLimits {
+    QFontDatabase::WritingSystem System = QFontDatabase::Any;
+    int MinSize = 1;
+    int MaxSize = 72;
+};
+
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
@@ -42,6 +51,8 @@ public:
     virtual std::optional<QString> InputText(const QString& caption, const QString& label,
                                              const QString& initial) = 0;
     virtual std::optional<QFont> ChooseFont(const QFont& initial) = 0;
+    // A font within the limits, regular style; by default the plain chooser.
+    virtual std::optional<QFont> ChooseFontWithin(const QFont& initial, const TFontLimits& limits);
     // Shows a dialog modally and returns its result (QDialog::Accepted or Rejected).
     virtual int ExecDialog(QDialog& dialog) = 0;
 };
@@ -63,6 +74,7 @@ public:
     std::optional<QString> InputText(const QString& caption, const QString& label,
                                      const QString& initial) override;
     std::optional<QFont> ChooseFont(const QFont& initial) override;
+    std::optional<QFont> ChooseFontWithin(const QFont& initial, const TFontLimits& limits) override;
     int ExecDialog(QDialog& dialog) override;
 };
 
@@ -86,6 +98,13 @@ public:
 
     std::vector<Asked> Messages;
     std::vector<TFileRequest> FileRequests;
+    std::vector<TFontLimits> FontLimits; // the limits of each font asked within limits
+    struct InputAsked {
+        QString Caption;
+        QString Label;
+        QString Initial;
+    };
+    std::vector<InputAsked> InputRequests;
     QStringList Unexpected;
 
     TAnswer Message(TMessageKind kind, const QString& text, TButtons buttons) override;
@@ -94,6 +113,7 @@ public:
     std::optional<QString> InputText(const QString& caption, const QString& label,
                                      const QString& initial) override;
     std::optional<QFont> ChooseFont(const QFont& initial) override;
+    std::optional<QFont> ChooseFontWithin(const QFont& initial, const TFontLimits& limits) override;
     int ExecDialog(QDialog& dialog) override;
 
 private:

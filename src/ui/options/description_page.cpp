@@ -1,0 +1,44 @@
+#include "description_page.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace marklow {
+
+TDescriptionPage::TDescriptionPage(QWidget* parent) : TOptionsPage(parent) {
+    auto* layout = new QVBoxLayout(this);
+    auto field = [&](const QString& caption, const QString& name) {
+        auto* label = new QLabel(caption, this);
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(name);
+        edit->setFixedWidth(321);
+        label->setBuddy(edit);
+        layout->addWidget(label);
+        layout->addWidget(edit);
+        layout->addSpacing(8);
+        return edit;
+    };
+    TeacherEdit = field("Teacher", "TeacherEdit");
+    ClassNameEdit = field("Class Name", "ClassNameEdit");
+    ClassNumberEdit = field("Class Number", "ClassNumberEdit");
+    layout->addStretch(1);
+}
+
+void TDescriptionPage::LoadPage(TOptionsWork& work) {
+    TeacherEdit->setText(QString::fromStdString(work.Teacher));
+    ClassNameEdit->setText(QString::fromStdString(work.ClassName));
+    ClassNumberEdit->setText(QString::fromStdString(work.ClassNumber));
+}
+
+void TDescriptionPage::StorePage(TOptionsWork& work) {
+    work.Teacher = TeacherEdit->text().toStdString();
+    work.ClassName = ClassNameEdit->text().toStdString();
+    work.ClassNumber = ClassNumberEdit->text().toStdString();
+}
+
+void TDescriptionPage::PageShown() {
+    TeacherEdit->setFocus();
+}
+
+} // namespace marklow

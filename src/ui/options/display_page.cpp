@@ -1,0 +1,96 @@
+#include "display_page.h"
+
+#include "prompts.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include <QFontInfo>
+#include <algorithm>
+
+namespace marklow {
+
+TDisplayChanges CompareDisplay(const TDisplayOptions& before, const TDisplayOptions& after) {
+    TDisplayChanges c;
+    c.FlatToolbars = before.FlatToolbars != after.FlatToolbars;
+    c.TwoDTables = before.TwoDTables != after.TwoDTables;
+    c.ShowHints = before.ShowHints != after.ShowHints;
+    c.Font = before.Font.family() != after.Font.family() ||
+             before.Font.pointSize() != after.Font.pointSize();
+    return c;
+}
+
+QString FontCaption(const QFont& font) {
+    // A font given in pixels has no point size of its own; the resolved one stands in.
+    const int size = font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
+    return font.family() + " " + QString::number(size) + " Points";
+}
+
+TDisplayPage::TDisplayPage(QWidget* parent) : TOptionsPage(parent) {
+    FlatToolBarBox = new QCheckBox("Flat Toolbars", this);
+    ThreeDTableBox = new QCheckBox("3D Tables", this);
+    ShowHintsBox = new QCheckBox("Show Hints", this);
+    auto* fontLabel = new QLabel("Font", this);
+    FontPanel = new QLabel(this);
+    FontPanel->setObjectName("FontPanel");
+    FontPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    FontPanel->setAlignment(Qt::AlignCenter);
+    FontPanel->setFixedSize(260, 40);
+    ChangeButton = new QPushButton("Change", this);
+    ChangeButton->setAutoDefault(false);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(FlatToolBarBox, 0, 0, 1, 3);
+    layout->addWidget(ThreeDTableBox, 1, 0, 1, 3);
+    layout->addWidget(ShowHintsBox, 2, 0, 1, 3);
+    layout->setRowMinimumHeight(3, 16);
+    layout->addWidget(fontLabel, 4, 0);
+    layout->addWidget(FontPanel, 4, 1);
+    layout->addWidget(ChangeButton, 4, 2, Qt::AlignLeft);
+    layout->setColumnStretch(3, 1);
+    layout->setRowStretch(5, 1);
+
+    connect(ChangeButton, &QPushButton::clicked, this, &TDisplayPage::ChangeButtonClick);
+}
+
+void TDisplayPage::LoadDisplay(const TDisplayOptions& display) {
+    FlatToolBarBox->setChecked(display.FlatToolbars);
+    ThreeDTableBox->setChecked(!display.TwoDTables);
+    ShowHintsBox->setChecked(display.ShowHints);
+    SetPanelFont(display.Font);
+}
+
+TDisplayOptions TDisplayPage::Display() const {
+    TDisplayOptions d;
+    d.FlatToolbars = FlatToolBarBox->isChecked();
+    d.TwoDTables = !ThreeDTableBox->isChecked();
+    d.ShowHints = ShowHintsBox->isChecked();
+    d.Font = panelFont_;
+    return d;
+}
+
+void TDisplayPage::PageShown() {
+    FlatToolBarBox->setFocus();
+}
+
+void TDisplayPage::ChangeButtonClick() {
+    TFontLimits limits;
+    limits.System = QFontDatabase::Latin;
+    limits.MinSize = kMinFontSize;
+    limits.MaxSize = kMaxFontSize;
+    std::optional<QFont> chosen = Prompts().ChooseFontWithin(panelFont_, limits);
+    if (!chosen) return;
+    // Regular style, and a size the chooser offers.
+    SetPanelFont(
+        QFont(chosen->family(), std::clamp(chosen->pointSize(), kMinFontSize, kMaxFontSize)));
+}
+
+void TDisplayPage::SetPanelFont(const QFont& font) {
+    panelFont_ = font;
+    FontPanel->setFont(font);
+    FontPanel->setText(FontCaption(font));
+}
+
+} // namespace marklow

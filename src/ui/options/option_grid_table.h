@@ -1,0 +1,37 @@
+#pragma once
+// Shows one of the options dialog's working tables in a TStringGrid1. The texts stay in the
+// Qt-free table (UTF-8); the grid sees them as QStrings.
+
+#include "grid_table.h"
+#include "options_rules.h"
+
+namespace marklow {
+
+class TOptionGridTable final : public TGridTable {
+public:
+    void SetSource(TOptionTable* table) { table_ = table; }
+    TOptionTable* Source() const { return table_; }
+
+    int ColCount() const override { return table_ ? table_->ColCount() : 0; }
+    int RowCount() const override { return table_ ? table_->RowCount() : 0; }
+    // The working tables have a fixed number of columns.
+    void SetColCount(int) override {}
+    void SetRowCount(int n) override {
+        if (table_) table_->SetRowCount(n);
+    }
+    QString Text(int c, int r) const override {
+        return table_ ? QString::fromStdString(table_->Text(c, r)) : QString();
+    }
+    void SetText(int c, int r, const QString& text) override {
+        if (table_) table_->SetText(c, r, text.toStdString());
+    }
+    void MoveRow(int from, int to) override {
+        if (table_) table_->MoveRow(from, to);
+    }
+    void MoveColumn(int, int) override {}
+
+private:
+    TOptionTable* table_ = nullptr;
+};
+
+} // namespace marklow
