@@ -20,6 +20,12 @@ constexpr const char* kHelp = R"(Usage:
   marklow-cli show FILE [--letters | --no-letters] [--no-omit-zeros] [--password TEXT]
   marklow-cli export-csv FILE [-o OUT] [--bom] [--no-omit-zeros] [--password TEXT]
   marklow-cli convert IN OUT [--password TEXT]
+  marklow-cli print gradebook FILE -o OUT.pdf [--portrait | --landscape]
+              [--grade exact|numbers|letters|both] [--shade-curved]
+              [--omit-after-last-entry] [--ids] [--paper letter|a4] [--password TEXT]
+  marklow-cli check FILE [--password TEXT]
+  marklow-cli stats FILE [--grade K | --student K]
+              [--histogram [--single-letter] [--letter-stats]] [--password TEXT]
   marklow-cli --help
 
 Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
@@ -38,11 +44,40 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
                 --bom                    start with a UTF-8 byte order mark (for Excel)
   convert     Writes IN as a version 2.0 gradebook to OUT. An existing OUT is kept as
               its backup (period1.gbd becomes period1.Backup.gbd).
+  print       Writes a printed report of FILE to OUT.pdf, as the program prints it; needs
+              no display. An existing OUT is replaced only once the new PDF is complete.
+              gradebook: the whole table, grade columns in groups of 8 (portrait, the
+              default) or 12 (landscape).
+                --grade MODE             exact: entries as typed (default); numbers: the
+                                         points with the curve added; letters; both: 85=B
+                --shade-curved           shade entries that received a curve
+                --omit-after-last-entry  leave out trailing grades nobody has an entry in
+                --ids                    print student IDs instead of names
+                --paper letter|a4        default: Letter where the locale measures in US
+                                         units, else A4
+  check       Checks the gradebook as Edit > Check Gradebook does: one line per finding,
+              SEVERITY<tab>DESCRIPTION (Warning or Error; in names \\ \t \r \n as for
+              show), then the lines "Errors: N", "Warnings: N", "Grade Entries: N" and
+              "Blank Entries: N". The file is never written.
+  stats       Prints the series of the chart window: one item per line, LABEL<tab>VALUE,
+              highest value first (the chart's short labels; percentages with 3
+              significant digits), then the statistics line shown under the chart
+              ("Count 5, Mean 85, Std Dev 5").
+                --grade K                0 (the default): every grade's class average;
+                                         K: the students' results in grade K (column K+1)
+                --student K              0: every student's average; K: student K's
+                                         results in each grade (row K+1)
+                --histogram              the letter ranges of the Numbers to Letters
+                                         table with their counts, LETTER<tab>COUNT
+                --single-letter          merge ranges whose letters begin alike (B+ B B-)
+                --letter-stats           statistics of letter points: the lowest range
+                                         scores 0, each range above one more
 
   --password TEXT  the password of a protected gradebook
 
 Exit status: 0 done; 1 wrong usage; 2 a file cannot be read or written; 3 the file has
-a password and --password is missing or wrong; 4 the file's version is not recognised.
+a password and --password is missing or wrong; 4 the file's version is not recognised;
+5 check listed at least one finding.
 )";
 
 struct TOptions {

@@ -1,0 +1,30 @@
+#pragma once
+// Reading the curve amount typed into the chart window's input box.
+
+#include "gradebook.h"
+
+#include <string>
+#include <string_view>
+
+namespace marklow {
+
+// The box's initial text: the amount in full (the shortest text that reads back as the same
+// double) when the grade is curved, else empty.
+std::string CurveAmountText(const TGrade& g);
+
+struct TCurveAnswer {
+    enum class TKind {
+        Unchanged, // the grade's curve stays as it is
+        Invalid,   // not a number: refused, the old curve kept
+        Set        // Curve and Amount are the grade's new curve
+    };
+    TKind Kind = TKind::Unchanged;
+    bool Curve = false;
+    double Amount = 0;
+};
+
+// Blank text means no curve; 0 switches the curve off. A curve that is off stays off without
+// a change whatever amount it kept.
+TCurveAnswer ReadCurveAnswer(std::string_view text, const TGrade& g);
+
+} // namespace marklow
