@@ -2,12 +2,17 @@
 // The options dialog under test: scripted prompts, a data folder of its own, a small class,
 // and a way to act on the shown dialog and press OK or Cancel.
 
+#include "categories_page.h"
+#include "description_page.h"
+#include "display_page.h"
+#include "letters_page.h"
 #include "options_dialog.h"
 #include "prompts.h"
 #include "sample_builder.h"
 #include "string_grid.h"
 #include "temp_folder.h"
 #include "test_app.h"
+#include "weights_page.h"
 
 #include <QPushButton>
 #include <QTest>

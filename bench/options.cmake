@@ -1,0 +1,6 @@
+marklow_add_bench(bench_options ${CMAKE_CURRENT_SOURCE_DIR}/options_bench.cpp)
+target_link_libraries(bench_options PRIVATE marklow_core)
+if(MARKLOW_GUI)
+  target_link_libraries(bench_options PRIVATE marklow_options)
+  target_compile_definitions(bench_options PRIVATE MARKLOW_BENCH_OPTIONS_DIALOG)
+endif()
