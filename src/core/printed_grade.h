@@ -1,0 +1,32 @@
+#pragma once
+// How an entry appears in the printed reports: as typed, as a number, as a letter or both,
+// and whether its cell is shaded as curved.
+
+#include <string>
+#include <string_view>
+
+namespace marklow {
+
+class TRealList;
+struct TGrade;
+
+enum class TPrintGrade {
+    ExactlyAsEntered = 0,
+    NumbersOnly = 1,
+    LettersOnly = 2,
+    NumbersAndLetters = 3
+};
+
+struct TPrintedGrade {
+    std::string Text;
+    // The entry is a number or a letter that received its column's curve.
+    bool Shade = false;
+};
+
+// The printed text of entry s in grade g. A number or letter prints with the curve added;
+// its letter comes from the entry's percentage as the averages compute it, so a number in
+// a grade out of 0 points has none and prints as the number alone.
+TPrintedGrade FormatPrintedGrade(std::string_view s, const TGrade& g, TPrintGrade mode,
+                                 const TRealList& letterToNumber, const TRealList& numberToLetter);
+
+} // namespace marklow

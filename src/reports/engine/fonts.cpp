@@ -1,0 +1,130 @@
+#include "fonts.h"
+
+#include "units.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QStringList>
+
+#include <cmath>
+
+namespace marklow {
+
+QString ResolveFamily(const QString& family) {
+    static const struct {
+        const char* Name;
+        const char* Twin;
+    } twins[] = {{"Arial", "Liberation Sans"},
+                 {"Times New Roman", "Liberation Serif"},
+                 {"Courier New", "Liberation Mono"}};
+    for (const auto& t : twins) {
+        if (family.compare(QLatin1String(t.Name), Qt::CaseInsensitive) != 0) continue;
+        if (QFontDatabase::hasFamily(family)) return family;
+        if (QFontDatabase::hasFamily(QLatin1String(t.Twin))) return QLatin1String(t.Twin);
+    }
+    return family;
+}
+
+bool IsOutlineFamily(const QString& family) {
+    QString resolved = ResolveFamily(family);
+    if (!QFontDatabase::hasFamily(resolved)) return false;
+    return QFontDatabase::isSmoothlyScalable(resolved);
+}
+
+QFont ReportFont(const TFontSpec& spec) {
+    QFont f(ResolveFamily(spec.Family));
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.PointSize * kDotsPerInch / 72))));
+    f.setBold(spec.Bold);
+    f.setItalic(spec.Italic);
+    f.setUnderline(spec.Underline);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setKerning(true);
+    f.setStyleStrategy(QFont::ForceOutline);
+    return f;
+}
+
+const QFontMetricsF& TTextMeasurer::Get(const TFontSpec& font) {
+    for (const TEntry& e : cache_)
+        if (e.Spec == font) return *e.Metrics;
+    cache_.push_back({font, std::make_unique<QFontMetricsF>(ReportFont(font))});
+    return *cache_.back().Metrics;
+}
+
+double TTextMeasurer::Width(const TFontSpec& font, const QString& text) {
+    return DotsToMm(Get(font).horizontalAdvance(text));
+}
+
+TTextMeasurer::TMetrics TTextMeasurer::Metrics(const TFontSpec& font) {
+    const QFontMetricsF& fm = Get(font);
+    return {DotsToMm(fm.ascent()), DotsToMm(fm.ascent() + fm.descent())};
+}
+
+QString TTextMeasurer::Elide(const TFontSpec& font, const QString& text, double width) {
+    const QFontMetricsF& fm = Get(font);
+    double dots = MmToDots(width);
+    if (fm.horizontalAdvance(text) <= dots) return text;
+    const QString ellipsis(QChar(0x2026));
+    double room = dots - fm.horizontalAdvance(ellipsis);
+    // Binary search on the length of the start that fits.
+    int lo = 0, hi = static_cast<int>(text.size());
+    while (lo < hi) {
+        int mid = (lo + hi + 1) / 2;
+        if (fm.horizontalAdvance(text.left(mid)) <= room)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    // Never split a surrogate pair.
+    if (lo > 0 && text.at(lo - 1).isHighSurrogate()) --lo;
+    return text.left(lo).trimmed() + ellipsis;
+}
+
+std::vector<QString> TTextMeasurer::Wrap(const TFontSpec& font, const QString& text, double width) {
+    const QFontMetricsF& fm = Get(font);
+    double dots = MmToDots(width);
+    std::vector<QString> lines;
+    const QStringList paragraphs = text.split(QLatin1Char('\n'));
+    for (QString paragraph : paragraphs) {
+        if (paragraph.endsWith(QLatin1Char('\r'))) paragraph.chop(1);
+        if (fm.horizontalAdvance(paragraph) <= dots) {
+            lines.push_back(paragraph);
+            continue;
+        }
+        QString line;
+        qsizetype i = 0;
+        const qsizetype n = paragraph.size();
+        while (i < n) {
+            // The next word with the blanks before it.
+            qsizetype start = i;
+            while (i < n && paragraph.at(i) == QLatin1Char(' '))
+                ++i;
+            while (i < n && paragraph.at(i) != QLatin1Char(' '))
+                ++i;
+            QString piece = paragraph.mid(start, i - start);
+            QString candidate = line + piece;
+            if (fm.horizontalAdvance(candidate) <= dots) {
+                line = candidate;
+                continue;
+            }
+            if (!line.isEmpty()) {
+                lines.push_back(line);
+                line.clear();
+            }
+            QString word = piece.trimmed();
+            // A word longer than a line is cut where it reaches the edge.
+            while (fm.horizontalAdvance(word) > dots && word.size() > 1) {
+                qsizetype fit = 1;
+                while (fit < word.size() && fm.horizontalAdvance(word.left(fit + 1)) <= dots)
+                    ++fit;
+                if (word.at(fit - 1).isHighSurrogate() && fit > 1) --fit;
+                lines.push_back(word.left(fit));
+                word = word.mid(fit);
+            }
+            line = word;
+        }
+        if (!line.isEmpty() || lines.empty()) lines.push_back(line);
+    }
+    return lines;
+}
+
+} // namespace marklow

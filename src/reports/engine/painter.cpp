@@ -1,0 +1,92 @@
+#include "painter.h"
+
+#include "units.h"
+
+#include <QPainter>
+
+namespace marklow {
+
+namespace {
+
+// Fonts of one page, made once each.
+class TFontCache {
+public:
+    struct TFont {
+        TFontSpec Spec;
+        QFont Font;
+        double Ascent;
+    };
+    const TFont& Get(const TFontSpec& spec) {
+        for (const TFont& f : fonts_)
+            if (f.Spec == spec) return f;
+        QFont font = ReportFont(spec);
+        fonts_.push_back({spec, font, QFontMetricsF(font).ascent()});
+        return fonts_.back();
+    }
+
+private:
+    std::vector<TFont> fonts_;
+};
+
+void Paint(QPainter& p, const TPlacedShape& s) {
+    QPen pen = Qt::NoPen;
+    if (s.PenWidth > 0) {
+        pen = QPen(s.PenColor, s.PenWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    }
+    p.setPen(pen);
+    if (s.Kind == TPlacedShape::TKind::Line) {
+        p.drawLine(s.Line);
+        return;
+    }
+    p.setBrush(s.Fill.isValid() ? QBrush(s.Fill) : QBrush(Qt::NoBrush));
+    p.drawRect(s.Rect);
+}
+
+void Paint(QPainter& p, const TPlacedText& t, TFontCache& fonts) {
+    const TFontCache::TFont& font = fonts.Get(t.Font);
+    p.save();
+    if (t.Clipped) p.setClipRect(t.Box, Qt::IntersectClip);
+    p.translate(t.Pos);
+    // From here on in report dots, the unit the text was measured in.
+    p.scale(kMmPerDot, kMmPerDot);
+    if (t.Angle != 0) p.rotate(-t.Angle);
+    p.setFont(font.Font);
+    p.setPen(t.Color);
+    p.drawText(QPointF(0, font.Ascent), t.Text);
+    p.restore();
+}
+
+void Paint(QPainter& p, const TPlacedPicture& pic) {
+    if (!pic.Draw) return;
+    p.save();
+    p.setClipRect(pic.Rect, Qt::IntersectClip);
+    p.translate(pic.Rect.topLeft());
+    pic.Draw(p, pic.Rect.size());
+    p.restore();
+}
+
+} // namespace
+
+void PaintPage(QPainter& p, const TReportPage& page, const QRectF& target) {
+    if (page.PaperMm.isEmpty()) return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.translate(target.topLeft());
+    p.scale(target.width() / page.PaperMm.width(), target.height() / page.PaperMm.height());
+    TFontCache fonts;
+    for (const TPlacedItem& item : page.Items) {
+        std::visit(
+            [&](const auto& x) {
+                using T = std::decay_t<decltype(x)>;
+                if constexpr (std::is_same_v<T, TPlacedText>)
+                    Paint(p, x, fonts);
+                else
+                    Paint(p, x);
+            },
+            item);
+    }
+    p.restore();
+}
+
+} // namespace marklow

@@ -1,0 +1,102 @@
+#include "gradebook.h"
+#include "printed_grade.h"
+#include "real_list.h"
+
+#include <gtest/gtest.h>
+
+using namespace marklow;
+
+namespace {
+
+struct Tables {
+    TRealList ToNumber;
+    TRealList ToLetter;
+    Tables() {
+        ToNumber.Add("B", 85);
+        ToNumber.Add("A", 95);
+        ToLetter.Add("A", 90);
+        ToLetter.Add("B", 80);
+    }
+    TPrintedGrade Format(std::string_view s, const TGrade& g, TPrintGrade mode) const {
+        return FormatPrintedGrade(s, g, mode, ToNumber, ToLetter);
+    }
+};
+
+TGrade Grade(double points, double curve = 0) {
+    TGrade g;
+    g.Points = points;
+    g.Curve = curve != 0;
+    g.CurveAmount = curve;
+    return g;
+}
+
+} // namespace
+
+TEST(FormatPrintedGrade, CurvedNumbersAddTheCurveUnlessSlashed) {
+    Tables t;
+    TGrade g = Grade(100, 5);
+    TPrintedGrade p = t.Format("80", g, TPrintGrade::NumbersOnly);
+    EXPECT_EQ(p.Text, "85");
+    EXPECT_TRUE(p.Shade);
+    p = t.Format("/80", g, TPrintGrade::NumbersOnly);
+    EXPECT_EQ(p.Text, "80");
+    EXPECT_FALSE(p.Shade);
+    // As entered, both print as typed and neither is shaded.
+    for (const char* s : {"80", "/80", "80 late"}) {
+        p = t.Format(s, g, TPrintGrade::ExactlyAsEntered);
+        EXPECT_EQ(p.Text, s);
+        EXPECT_FALSE(p.Shade);
+    }
+    EXPECT_EQ(t.Format("80", g, TPrintGrade::NumbersAndLetters).Text, "85=B");
+    EXPECT_EQ(t.Format("88 retake", g, TPrintGrade::LettersOnly).Text, "A");
+}
+
+TEST(FormatPrintedGrade, LetterEntriesInEveryMode) {
+    Tables t;
+    TGrade g = Grade(50);
+    EXPECT_EQ(t.Format("B", g, TPrintGrade::NumbersOnly).Text, "85");
+    EXPECT_EQ(t.Format("B", g, TPrintGrade::LettersOnly).Text, "B");
+    EXPECT_EQ(t.Format("b", g, TPrintGrade::NumbersAndLetters).Text, "85=B");
+    EXPECT_EQ(t.Format("B", g, TPrintGrade::ExactlyAsEntered).Text, "B");
+    EXPECT_FALSE(t.Format("B", g, TPrintGrade::NumbersOnly).Shade);
+    // A curved letter takes the curve's share of the points: 85 + 5 * 100 / 50 = 95 is an A.
+    TGrade curved = Grade(50, 5);
+    TPrintedGrade p = t.Format("B", curved, TPrintGrade::LettersOnly);
+    EXPECT_EQ(p.Text, "A");
+    EXPECT_TRUE(p.Shade);
+}
+
+TEST(FormatPrintedGrade, BlanksAndInvalidEntriesPrintAsTypedUnshaded) {
+    Tables t;
+    TGrade g = Grade(100, 5);
+    for (TPrintGrade mode : {TPrintGrade::NumbersOnly, TPrintGrade::LettersOnly,
+                             TPrintGrade::NumbersAndLetters, TPrintGrade::ExactlyAsEntered}) {
+        for (const char* s : {"", " ", " 85", "abc", "85%", "/"}) {
+            TPrintedGrade p = t.Format(s, g, mode);
+            EXPECT_EQ(p.Text, s) << s;
+            EXPECT_FALSE(p.Shade) << s;
+        }
+    }
+}
+
+TEST(FormatPrintedGrade, NoLetterLeavesTheNumberAlone) {
+    Tables t;
+    // Out of 0 points a number has no percentage, so no letter; it must not divide by zero.
+    TGrade zero = Grade(0, 3);
+    EXPECT_EQ(t.Format("7", zero, TPrintGrade::NumbersAndLetters).Text, "10");
+    EXPECT_EQ(t.Format("7", zero, TPrintGrade::LettersOnly).Text, "10");
+    EXPECT_EQ(t.Format("7", zero, TPrintGrade::NumbersOnly).Text, "10");
+    // A letter keeps its own percentage even out of 0 points (the curve cannot apply).
+    EXPECT_EQ(t.Format("B", zero, TPrintGrade::NumbersAndLetters).Text, "88=B");
+    // Below every threshold: no "40=".
+    TGrade g = Grade(100);
+    EXPECT_EQ(t.Format("40", g, TPrintGrade::NumbersAndLetters).Text, "40");
+    EXPECT_EQ(t.Format("40", g, TPrintGrade::LettersOnly).Text, "40");
+}
+
+TEST(FormatPrintedGrade, NumbersUseThreeSignificantDigits) {
+    Tables t;
+    TGrade g = Grade(30, 0.25);
+    EXPECT_EQ(t.Format("27.333", g, TPrintGrade::NumbersOnly).Text, "27.6");
+    EXPECT_EQ(t.Format("1e2", Grade(100), TPrintGrade::NumbersOnly).Text, "100");
+}
