@@ -1,7 +1,7 @@
 // Marklow: starts on a new, untitled gradebook, or opens the gradebook named on the command
 // line (as a file manager or the desktop file passes it).
 
-#include "document_view.h"
+#include "file_commands.h"
 #include "main_window.h"
 
 #include <QApplication>
@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName("Marklow");
 
     marklow::TSDIAppForm form;
-    marklow::TMainWindowDocument document(form, marklow::DefaultDocumentPaths());
+    marklow::TFileCommands document(form, marklow::DefaultDocumentPaths());
     form.show();
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) {

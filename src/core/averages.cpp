@@ -170,10 +170,10 @@ std::string OverallText(const TGradebook& gb, double sum, int n) {
 } // namespace
 
 std::string StudentAverage(TGradebook& gb, int r) {
-    if (gb.GradeCount() == 0) return std::string();
     TStudent& s = *gb.StudentAt(r);
     StudentPass pass{gb, s};
-    pass.Begin();
+    pass.Begin(); // also with no grades: an average left from before must not stay
+    if (gb.GradeCount() == 0) return std::string();
     const auto& cells = gb.RowCells(r);
     auto cols = Columns(gb);
     for (size_t i = 0; i < cols.size(); ++i) {
@@ -232,7 +232,7 @@ void RecomputeAll(TGradebook& gb) {
         TStudent& s = *gb.StudentAt(r);
         const auto& cells = gb.RowCells(r);
         StudentPass pass{gb, s};
-        if (anyGrade) pass.Begin();
+        pass.Begin();
         bool lastHas = false;
         double lastValue = 0;
         for (size_t i = 0; i < cols.size(); ++i) {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace marklow {
 
@@ -121,6 +123,42 @@ void TGradebook::DeleteRow(int r) {
     rows_.erase(rows_.begin() + r);
 }
 
+TGradebook::TTakenRow TGradebook::TakeRow(int r) {
+    TRow& row = rows_[Index(r)];
+    TTakenRow taken{std::move(row.cells), std::move(row.student)};
+    if (taken.Student) --studentCount_;
+    rows_.erase(rows_.begin() + r);
+    return taken;
+}
+
+void TGradebook::PutRow(int r, TTakenRow row) {
+    row.Cells.Resize(Index(colCount_));
+    if (row.Student) ++studentCount_;
+    rows_.insert(rows_.begin() + r, TRow{std::move(row.Cells), std::move(row.Student)});
+}
+
+TGradebook::TTakenColumn TGradebook::TakeColumn(int c) {
+    TTakenColumn taken;
+    taken.Cells.Reserve(rows_.size(), 0);
+    for (auto& row : rows_) {
+        taken.Cells.Append(row.cells[Index(c)]);
+        row.cells.Erase(Index(c));
+    }
+    taken.Grade = std::move(cols_[Index(c)]);
+    if (taken.Grade) --gradeCount_;
+    cols_.erase(cols_.begin() + c);
+    --colCount_;
+    return taken;
+}
+
+void TGradebook::PutColumn(int c, TTakenColumn column) {
+    cols_.insert(cols_.begin() + c, std::move(column.Grade));
+    if (cols_[Index(c)]) ++gradeCount_;
+    for (size_t r = 0; r < rows_.size(); ++r)
+        rows_[r].cells.Insert(Index(c), r < column.Cells.size() ? column.Cells[r] : std::string_view());
+    ++colCount_;
+}
+
 void TGradebook::InsertColumn(int c) {
     cols_.insert(cols_.begin() + c, nullptr);
     for (auto& row : rows_) row.cells.Insert(Index(c));
@@ -149,6 +187,46 @@ void TGradebook::MoveRow(int from, int to) { MoveItem(rows_, from, to); }
 void TGradebook::MoveColumn(int from, int to) {
     MoveItem(cols_, from, to);
     for (auto& row : rows_) row.cells.Move(Index(from), Index(to));
+}
+
+namespace {
+void CheckPermutation(const std::vector<int>& order, size_t size) {
+    if (order.size() != size) throw std::invalid_argument("permutation of the wrong size");
+    std::vector<char> seen(size, 0);
+    for (int i : order) {
+        if (i < 0 || static_cast<size_t>(i) >= size || seen[static_cast<size_t>(i)])
+            throw std::invalid_argument("not a permutation");
+        seen[static_cast<size_t>(i)] = 1;
+    }
+}
+} // namespace
+
+void TGradebook::PermuteRows(const std::vector<int>& order) {
+    CheckPermutation(order, rows_.size());
+    std::vector<TRow> moved;
+    moved.reserve(rows_.size());
+    for (int i : order) moved.push_back(std::move(rows_[Index(i)]));
+    rows_ = std::move(moved);
+}
+
+void TGradebook::PermuteColumns(const std::vector<int>& order) {
+    CheckPermutation(order, cols_.size());
+    std::vector<std::unique_ptr<TGrade>> moved;
+    moved.reserve(cols_.size());
+    for (int i : order) moved.push_back(std::move(cols_[Index(i)]));
+    cols_ = std::move(moved);
+    for (auto& row : rows_) {
+        const TCellRow& old = row.cells;
+        std::string text;
+        text.reserve(old.Text().size());
+        std::vector<uint32_t> ends;
+        ends.reserve(order.size());
+        for (int i : order) {
+            text.append(old[Index(i)]);
+            ends.push_back(static_cast<uint32_t>(text.size()));
+        }
+        row.cells = TCellRow::Adopt(std::move(text), std::move(ends));
+    }
 }
 
 void TGradebook::ClearAll() {
@@ -198,6 +276,8 @@ std::unique_ptr<TGrade> TGradebook::NewGrade() const {
     g->Weight = Preferences.DefaultWeight;
     g->Points = Preferences.DefaultPoints;
     g->Date = TodayDate();
+    // Last in the teacher's order until the order is recorded, as for students.
+    g->UserOrder = kLastUserOrder;
     return g;
 }
 
@@ -291,6 +371,13 @@ void CopyStudent(TStudent& dst, const TStudent& src) {
     dst.UserOrder = src.UserOrder;
 }
 
+std::vector<int> InversePermutation(const std::vector<int>& order) {
+    CheckPermutation(order, order.size());
+    std::vector<int> inverse(order.size());
+    for (size_t k = 0; k < order.size(); ++k) inverse[static_cast<size_t>(order[k])] = static_cast<int>(k);
+    return inverse;
+}
+
 namespace {
 
 // Splits UTF-8 text into characters; a stray byte is a character of its own.
@@ -329,6 +416,7 @@ const std::string& LabelCharacters() {
 std::vector<TLabel> MakeShortLabels(const std::vector<std::string>& names) {
     std::vector<TLabel> labels(names.size());
     std::vector<std::string> first(names.size());
+    std::unordered_set<std::string> seen;
     for (size_t i = 0; i < names.size(); ++i) {
         auto chars = Characters(names[i]);
         std::string label;
@@ -340,37 +428,34 @@ std::vector<TLabel> MakeShortLabels(const std::vector<std::string>& names) {
             }
         }
         labels[i].Text = label;
-        labels[i].Unique = true;
-        for (size_t j = 0; j < i; ++j)
-            if (labels[j].Text == label) labels[i].Unique = false;
+        labels[i].Unique = seen.insert(label).second;
     }
-    auto taken = [&](size_t self, const std::string& candidate) {
-        for (size_t j = 0; j < labels.size(); ++j)
-            if (j != self && labels[j].Unique && labels[j].Text == candidate) return true;
-        return false;
-    };
+    // The labels marked unique only ever grow in number, so the first free replacement for a
+    // given first character, and the first free pair of label characters, only move forward:
+    // each search resumes where the last one stopped instead of scanning every label again.
+    std::unordered_set<std::string> taken;
+    for (const TLabel& l : labels)
+        if (l.Unique) taken.insert(l.Text);
     const std::string& set = LabelCharacters();
+    const size_t n = set.size();
+    std::unordered_map<std::string, size_t> nextSecond; // per first character
+    size_t nextPair = 0;                                // over set x set
     for (size_t i = 0; i < labels.size(); ++i) {
         if (labels[i].Unique) continue;
-        bool done = false;
-        for (char second : set) {
-            std::string candidate = first[i] + second;
-            if (!taken(i, candidate)) {
-                labels[i] = {candidate, true};
-                done = true;
-                break;
-            }
+        size_t& k = nextSecond[first[i]];
+        while (k < n && taken.count(first[i] + set[k])) ++k;
+        std::string found;
+        if (k < n) {
+            found = first[i] + set[k];
+        } else {
+            while (nextPair < n * n &&
+                   taken.count(std::string{set[nextPair / n], set[nextPair % n]}))
+                ++nextPair;
+            if (nextPair < n * n) found = std::string{set[nextPair / n], set[nextPair % n]};
         }
-        for (size_t a = 0; !done && a < set.size(); ++a) {
-            for (char second : set) {
-                std::string candidate = std::string(1, set[a]) + second;
-                if (!taken(i, candidate)) {
-                    labels[i] = {candidate, true};
-                    done = true;
-                    break;
-                }
-            }
-        }
+        if (found.empty()) continue; // every label is taken: it stays not unique
+        labels[i] = {found, true};
+        taken.insert(std::move(found));
     }
     return labels;
 }

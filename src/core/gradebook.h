@@ -133,9 +133,6 @@ public:
     bool ShowLetters = false;
     bool GradesInUserOrder = true;
     bool StudentsInUserOrder = false;
-    bool Modified = false;
-    std::string FilePath = "Untitled";
-    std::string Title = "Untitled";
     TModelPreferences Preferences;
 
     // --- the cell table ---
@@ -175,6 +172,26 @@ public:
     // Moves one row or column, its cells and its object together, shifting those between.
     void MoveRow(int from, int to);
     void MoveColumn(int from, int to);
+    // Removes a row (column) and hands back its cells and its object, so that putting them
+    // back at the same index gives the table exactly as it was (undo of a deletion).
+    struct TTakenRow {
+        TCellRow Cells;
+        std::unique_ptr<TStudent> Student;
+    };
+    struct TTakenColumn {
+        TCellRow Cells; // one text per row, from row 0
+        std::unique_ptr<TGrade> Grade;
+    };
+    TTakenRow TakeRow(int r);
+    void PutRow(int r, TTakenRow row);
+    TTakenColumn TakeColumn(int c);
+    void PutColumn(int c, TTakenColumn column);
+    // Puts every row (column) in a new place at once: new row k is old row order[k], with its
+    // cells and its object. `order` must name every row (column) of the table exactly once,
+    // else std::invalid_argument is thrown and nothing changes. Each row's cells are rebuilt
+    // once, so a whole sort costs one pass over the table, never one move per item.
+    void PermuteRows(const std::vector<int>& order);
+    void PermuteColumns(const std::vector<int>& order);
 
     // --- operations ---
     void ClearAll();
@@ -231,6 +248,9 @@ private:
 void CopyGrade(TGrade& dst, const TGrade& src);
 void ApplyGradeSettings(TGrade& dst, const TGrade& src);
 void CopyStudent(TStudent& dst, const TStudent& src);
+
+// The order that undoes PermuteRows/PermuteColumns(order): result[order[k]] = k.
+std::vector<int> InversePermutation(const std::vector<int>& order);
 
 // Short chart labels from names; exposed for the two label passes and their tests.
 struct TLabel {

@@ -32,12 +32,19 @@ bool TRealList::HasBox(int i) const {
     return i >= 0 && i < Count() && items_[static_cast<size_t>(i)].Box != nullptr;
 }
 
+const std::string& TRealList::Text(int i) const {
+    static const std::string none;
+    if (i < 0 || i >= Count()) return none;
+    return items_[static_cast<size_t>(i)].Text;
+}
+
 double TRealList::Value(int i) const {
     if (!HasBox(i)) return 0;
     return items_[static_cast<size_t>(i)].Box->Value;
 }
 
 void TRealList::SetValue(int i, double x) {
+    if (i < 0 || i >= Count()) return;
     auto& box = items_[static_cast<size_t>(i)].Box;
     if (!box) box = std::make_unique<TReal>();
     box->Value = x;

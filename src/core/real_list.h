@@ -39,7 +39,8 @@ public:
     void Delete(int index);
     void Exchange(int i, int j);
 
-    const std::string& Text(int i) const { return items_[static_cast<size_t>(i)].Text; }
+    // Outside the list: Text gives an empty text, Value 0, and SetValue does nothing.
+    const std::string& Text(int i) const;
     void SetText(int i, std::string text) { items_[static_cast<size_t>(i)].Text = std::move(text); }
     bool HasBox(int i) const;
 

@@ -15,7 +15,6 @@ TEST(Gradebook, NewGradebookHasTheEditModeShape) {
     EXPECT_EQ(gb.Cell(0, 0), "Average");
     EXPECT_EQ(gb.Cell(1, 1), "Name");
     EXPECT_EQ(gb.FixedRows(), 1);
-    EXPECT_EQ(gb.Title, "Untitled");
 }
 
 TEST(Gradebook, ModeSwitchChangesShapeAndRaisesTheNotification) {

@@ -1,5 +1,6 @@
 #include "averages.h"
 #include "gradebook.h"
+#include "gradebook_document.h"
 #include "gradebook_file.h"
 #include "lifecycle.h"
 #include "option_files.h"
@@ -29,7 +30,8 @@ QApplication& App() { return TestApp(); }
 // Stands in for the main window: records what the lifecycle asks of it.
 class FakeView final : public TDocumentView {
 public:
-    TGradebook gb;
+    TGradebookDocument doc;
+    TGradebook& gb = doc.Gradebook();
     QString caption;
     std::vector<std::pair<int, QString>> reopen;
     int rebuilds = 0;
@@ -38,7 +40,7 @@ public:
     TAppSettings applied;
     bool hasApplied = false;
 
-    TGradebook& Gradebook() override { return gb; }
+    TGradebookDocument& Document() override { return doc; }
     bool FinishCellEdit() override {
         gb.FitSpareCells();
         return true;
@@ -48,8 +50,6 @@ public:
         inRebuild = false;
         ++rebuilds;
     }
-    void MarkModified() override { gb.Modified = true; }
-    void ClearModified() override { gb.Modified = false; }
     void SetCaption(const QString& c) override { caption = c; }
     void SetReopenItems(const std::vector<std::pair<int, QString>>& items) override { reopen = items; }
     void GradebookLoaded() override { ++loads; }
@@ -96,7 +96,7 @@ protected:
 
     void TypeSomething() {
         AddStudent(view.gb, "Typed");
-        view.MarkModified();
+        view.doc.MarkModified();
     }
 
     QByteArray Contents(const QString& path) {
@@ -117,7 +117,7 @@ TEST_F(Lifecycle, SaveQuestionYesNoAndCancel) {
 
     script.Answers = {TAnswer::No};
     EXPECT_TRUE(life->QuerySave());
-    EXPECT_TRUE(view.gb.Modified);
+    EXPECT_TRUE(view.doc.IsModified());
 
     // Yes on an untitled gradebook asks for a name; cancelling that stops.
     script.Answers = {TAnswer::Yes};
@@ -127,7 +127,7 @@ TEST_F(Lifecycle, SaveQuestionYesNoAndCancel) {
     script.FileNames = {Path("first.gbd")};
     EXPECT_TRUE(life->QuerySave());
     EXPECT_TRUE(QFile::exists(Path("first.gbd")));
-    EXPECT_FALSE(view.gb.Modified);
+    EXPECT_FALSE(view.doc.IsModified());
     EXPECT_EQ(view.caption, "Marklow - first");
 
     // A titled gradebook is saved under its own name without a dialog.
@@ -151,7 +151,7 @@ TEST_F(Lifecycle, NewDiscardsAfterNoAndKeepsTeacherAndLetters) {
     EXPECT_GT(view.gb.LetterToNumber.Count(), 0);
     EXPECT_TRUE(view.gb.EditMode());
     EXPECT_EQ(view.caption, "Marklow - Untitled");
-    EXPECT_FALSE(view.gb.Modified);
+    EXPECT_FALSE(view.doc.IsModified());
     // Cancel keeps everything.
     TypeSomething();
     script.Answers = {TAnswer::Cancel};
@@ -178,7 +178,7 @@ TEST_F(Lifecycle, TitleHistoryAndReopenMenu) {
     QString a = WriteClass("class.v2.gbd");
     QString b = WriteClass("other.gbd");
     ASSERT_TRUE(life->OpenGradebook(a));
-    EXPECT_EQ(view.gb.Title, "class");
+    EXPECT_EQ(view.doc.Title(), "class");
     EXPECT_EQ(view.caption, "Marklow - class");
     EXPECT_TRUE(view.reopen.empty()); // the open file is never listed
     ASSERT_TRUE(life->OpenGradebook(b));
@@ -198,7 +198,7 @@ TEST_F(Lifecycle, ReopenAsksOnlyWhenModifiedAndIgnoresMissingFiles) {
     ASSERT_TRUE(life->OpenGradebook(a));
     life->NewGradebook();
     life->ReopenCommand(0);
-    EXPECT_EQ(view.gb.FilePath, a.toStdString());
+    EXPECT_EQ(view.doc.FilePath(), a);
     EXPECT_TRUE(script.Messages.empty());
     TypeSomething();
     script.Answers = {TAnswer::Cancel};
@@ -222,8 +222,8 @@ TEST_F(Lifecycle, ACutShortFileLeavesTheOpenGradebookAsItWas) {
     ASSERT_FALSE(script.Messages.empty());
     EXPECT_EQ(script.Messages.back().Text, "File Read Error");
     EXPECT_EQ(view.gb.Cell(1, 2), "Kept");
-    EXPECT_EQ(view.gb.Title, "Untitled");
-    EXPECT_TRUE(view.gb.Modified);
+    EXPECT_EQ(view.doc.Title(), "Untitled");
+    EXPECT_TRUE(view.doc.IsModified());
     EXPECT_FALSE(view.inRebuild);
 }
 
@@ -237,7 +237,7 @@ TEST_F(Lifecycle, UnknownVersionIsReportedAndChangesNothing) {
     ASSERT_EQ(script.Messages.size(), 1u);
     EXPECT_TRUE(script.Messages[0].Text.contains("odd.gbd"));
     EXPECT_EQ(view.gb.StudentCount(), 1);
-    EXPECT_TRUE(view.gb.Modified);
+    EXPECT_TRUE(view.doc.IsModified());
 }
 
 TEST_F(Lifecycle, AProtectedFileAsksForItsPassword) {
@@ -249,7 +249,7 @@ TEST_F(Lifecycle, AProtectedFileAsksForItsPassword) {
     });
     script.Answers = {TAnswer::Cancel};
     EXPECT_FALSE(life->OpenGradebook(locked));
-    EXPECT_EQ(view.gb.Title, "Untitled");
+    EXPECT_EQ(view.doc.Title(), "Untitled");
     script.DialogActions.push_back([](QDialog& d) {
         auto& p = static_cast<TPasswordDlg&>(d);
         QTest::keyClicks(p.Password, "pw ");

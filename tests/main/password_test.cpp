@@ -107,8 +107,8 @@ TEST_F(Passwords, AFirstPasswordMustMatchAndNotBeBlank) {
         n.OkButton->click();
     });
     script.Answers = {TAnswer::Retry, TAnswer::Retry, TAnswer::Retry};
-    EXPECT_TRUE(EditPassword(setDialog, changeDialog, gb));
-    EXPECT_EQ(gb.Password, "pass "); // the trailing blank is kept
+    EXPECT_EQ(EditPassword(setDialog, changeDialog, gb.Password), "pass ")
+        << "the trailing blank is kept";
     ASSERT_EQ(script.Messages.size(), 3u);
     EXPECT_EQ(script.Messages[0].Text, "New passwords don't match");
     EXPECT_EQ(script.Messages[1].Text, "Password can not be blank");
@@ -127,8 +127,7 @@ TEST_F(Passwords, CancelInTheMessageClosesAndChangesNothing) {
         n.OkButton->click();
     });
     script.Answers = {TAnswer::Cancel};
-    EXPECT_FALSE(EditPassword(setDialog, changeDialog, gb));
-    EXPECT_EQ(gb.Password, "");
+    EXPECT_EQ(EditPassword(setDialog, changeDialog, gb.Password), std::nullopt);
 }
 
 TEST_F(Passwords, ChangingNeedsTheCurrentPassword) {
@@ -143,8 +142,7 @@ TEST_F(Passwords, ChangingNeedsTheCurrentPassword) {
         c.OkButton->click();
     });
     script.Answers = {TAnswer::Cancel};
-    EXPECT_FALSE(EditPassword(setDialog, changeDialog, gb));
-    EXPECT_EQ(gb.Password, "old");
+    EXPECT_EQ(EditPassword(setDialog, changeDialog, gb.Password), std::nullopt);
     EXPECT_EQ(script.Messages.at(0).Text, "Current Password is incorrect");
 
     script.DialogActions.push_back([](QDialog& d) {
@@ -155,8 +153,7 @@ TEST_F(Passwords, ChangingNeedsTheCurrentPassword) {
         Type(c.NewPass2, "new");
         c.OkButton->click();
     });
-    EXPECT_TRUE(EditPassword(setDialog, changeDialog, gb));
-    EXPECT_EQ(gb.Password, "new");
+    EXPECT_EQ(EditPassword(setDialog, changeDialog, gb.Password), "new");
 }
 
 TEST_F(Passwords, TheCloseBoxIsCheckedLikeTheButtons) {

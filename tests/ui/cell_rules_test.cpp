@@ -77,19 +77,6 @@ TEST(CellRules, EnterWalksRightInTheNameRowAndDownElsewhere) {
     EXPECT_FALSE(WalkBack(3, 2).Consume) << "never up into the name row";
 }
 
-TEST(CellRules, DigitsLettersAndSlashMarkModified) {
-    EXPECT_TRUE(KeyMarksModified(Qt::Key_7, Qt::NoModifier, "7"));
-    EXPECT_TRUE(KeyMarksModified(Qt::Key_7, Qt::KeypadModifier, "7"));
-    EXPECT_TRUE(KeyMarksModified(Qt::Key_B, Qt::ShiftModifier, "B"));
-    EXPECT_TRUE(KeyMarksModified(Qt::Key_Slash, Qt::NoModifier, "/"));
-    EXPECT_TRUE(KeyMarksModified(Qt::Key_Eacute, Qt::NoModifier, "é"));
-    EXPECT_FALSE(KeyMarksModified(Qt::Key_Period, Qt::NoModifier, "."));
-    EXPECT_FALSE(KeyMarksModified(Qt::Key_Minus, Qt::NoModifier, "-"));
-    EXPECT_FALSE(KeyMarksModified(Qt::Key_Backspace, Qt::NoModifier, "\b"));
-    EXPECT_FALSE(KeyMarksModified(Qt::Key_Down, Qt::NoModifier, ""));
-    EXPECT_FALSE(KeyMarksModified(Qt::Key_C, Qt::ControlModifier, "\x03")) << "copying";
-}
-
 TEST(CellRules, NamesTypedIntoTheSpareRowAndColumnBecomeObjects) {
     TGradebook gb; // new: 3 x 3, edit mode
     gb.Preferences.DefaultPoints = 40;
@@ -109,6 +96,22 @@ TEST(CellRules, NamesTypedIntoTheSpareRowAndColumnBecomeObjects) {
     gb.SetEditMode(false);
     EXPECT_EQ(AddObjectForName(gb, 1, gb.RowCount() - 1, "Ben"), TNewObject::None)
         << "move mode has no spare row";
+}
+
+TEST(CellRules, ANameAddedToASortedClassKeepsTheSortAndComesLastInTheTeachersOrder) {
+    TGradebook gb;
+    Class(gb, {"Ben", "Ann"}, {"Quiz"});
+    gb.SetStudentsInUserOrder(true);
+    gb.SetStudentsInUserOrder(false); // sorted: the teacher's order is recorded
+    ASSERT_EQ(gb.StudentAt(2)->UserOrder, 2);
+    EXPECT_EQ(AddObjectForName(gb, 1, gb.RowCount() - 1, "Cal"), TNewObject::Student);
+    EXPECT_FALSE(gb.StudentsInUserOrder) << "turning it on would lose the recorded order";
+    EXPECT_EQ(gb.StudentAt(2)->UserOrder, 2);
+    EXPECT_EQ(gb.StudentAt(gb.LastStudentRow())->UserOrder, kLastUserOrder);
+    gb.SetGradesInUserOrder(false);
+    EXPECT_EQ(AddObjectForName(gb, gb.ColCount() - 1, 1, "Test"), TNewObject::Grade);
+    EXPECT_FALSE(gb.GradesInUserOrder);
+    EXPECT_EQ(gb.GradeAt(gb.LastGradeColumn())->UserOrder, kLastUserOrder);
 }
 
 TEST(CellRules, AClearedLastNameKeepsItsStudent) {

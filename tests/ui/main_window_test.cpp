@@ -255,23 +255,23 @@ TEST_F(MainWindow, ChangesMarkTheGradebookModifiedAndMovingDoesNot) {
     Key(Qt::Key_Return);
     Key(Qt::Key_Tab, Qt::ShiftModifier);
     Key(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_FALSE(gb.Modified);
+    EXPECT_FALSE(form.Document().IsModified());
     EXPECT_EQ(Panel(0), "");
     Type("8");
-    EXPECT_TRUE(gb.Modified);
+    EXPECT_TRUE(form.Document().IsModified());
     EXPECT_EQ(Panel(0), "Modified");
     form.ClearModified();
     Key(Qt::Key_Backspace); // deleting an entry is a change to keep
-    EXPECT_TRUE(gb.Modified);
+    EXPECT_TRUE(form.Document().IsModified());
     form.ClearModified();
     Key(Qt::Key_Backspace); // nothing left to delete
     Key(Qt::Key_Delete);
-    EXPECT_FALSE(gb.Modified);
+    EXPECT_FALSE(form.Document().IsModified());
     Type("/");
-    EXPECT_TRUE(gb.Modified);
+    EXPECT_TRUE(form.Document().IsModified());
     form.ClearModified();
     Type("b");
-    EXPECT_TRUE(gb.Modified);
+    EXPECT_TRUE(form.Document().IsModified());
 }
 
 TEST_F(MainWindow, SwitchingModesRemovesAndAddsTheSpareRowAndColumn) {
@@ -279,7 +279,7 @@ TEST_F(MainWindow, SwitchingModesRemovesAndAddsTheSpareRowAndColumn) {
     EXPECT_TRUE(gb.EditMode()) << "no student or grade yet";
     EXPECT_TRUE(form.EnterAddNames1->isChecked());
     EXPECT_FALSE(form.MoveViewNames1->isChecked());
-    EXPECT_FALSE(gb.Modified);
+    EXPECT_FALSE(form.Document().IsModified());
 
     TypeClass({"Ann", "Ben"}, {"Quiz"});
     form.ClearModified();
@@ -309,7 +309,7 @@ TEST_F(MainWindow, SwitchingModesRemovesAndAddsTheSpareRowAndColumn) {
     form.EnterAddNames1->trigger(); // already checked: nothing happens
     EXPECT_TRUE(gb.EditMode());
     EXPECT_TRUE(form.EnterAddNames1->isChecked());
-    EXPECT_FALSE(gb.Modified);
+    EXPECT_FALSE(form.Document().IsModified());
 }
 
 TEST_F(MainWindow, ANamelessLastStudentOrGradeKeepsItsObjectAndScores) {
@@ -372,7 +372,7 @@ TEST_F(MainWindow, AGradebookPutInPlaceStartsAtItsFirstCell) {
     form.GradebookReplaced();
     EXPECT_EQ(gb.RowCount(), 7);
     EXPECT_EQ(At(), Cursor(1, 2));
-    EXPECT_FALSE(gb.Modified);
+    EXPECT_FALSE(form.Document().IsModified());
     EXPECT_NE(Cell(0, 2), "") << "averages computed";
     EXPECT_EQ(Panel(2), "Enter a student name, then press Tab or Enter");
     EXPECT_TRUE(grid.Editor()->hasFocus());
@@ -381,7 +381,7 @@ TEST_F(MainWindow, AGradebookPutInPlaceStartsAtItsFirstCell) {
     form.MarkModified();
     form.BeginRebuild();
     form.EndRebuild();
-    EXPECT_TRUE(gb.Modified);
+    EXPECT_TRUE(form.Document().IsModified());
 }
 
 TEST_F(MainWindow, CurvedCellsArePaintedInTheHeaderLookWhileTheCurveIsShown) {
@@ -447,7 +447,7 @@ TEST_F(MainWindow, DeletingAStudentAsksAndRecomputesTheAverages) {
     EXPECT_EQ(gb.RowCount(), 4) << "Ann and the spare row";
     EXPECT_EQ(Cell(2, 0), "80");
     EXPECT_EQ(Cell(0, 1), "");
-    EXPECT_TRUE(gb.Modified);
+    EXPECT_TRUE(form.Document().IsModified());
 }
 
 TEST_F(MainWindow, MovingARowOrColumnKeepsTheTeachersOrderAndMarksModified) {
@@ -462,7 +462,7 @@ TEST_F(MainWindow, MovingARowOrColumnKeepsTheTeachersOrderAndMarksModified) {
     EXPECT_EQ(Cell(1, 2), "Ben");
     EXPECT_TRUE(gb.StudentsInUserOrder);
     EXPECT_TRUE(form.UserInput1->isChecked());
-    EXPECT_TRUE(gb.Modified);
+    EXPECT_TRUE(form.Document().IsModified());
     grid.MoveColumn(3, 2);
     EXPECT_EQ(Cell(2, 1), "Test");
     EXPECT_TRUE(form.UserInput2->isChecked());

@@ -3,7 +3,7 @@
 
 #include "averages.h"
 #include "main_window.h"
-#include "document_view.h"
+#include "file_commands.h"
 #include "password_dialogs.h"
 #include "prompts.h"
 #include "sample_builder.h"
@@ -40,9 +40,8 @@ void LoadClass(TSDIAppForm& form, bool editMode) {
     o.Seed = 7;
     auto built = BuildGradebook(o);
     built->SetEditMode(editMode);
-    built->Title = "period1";
     form.Gradebook().ReplaceDocument(std::move(*built));
-    form.Gradebook().Title = "period1";
+    form.Document().SetFilePath("period1.gbd");
     form.GradebookReplaced();
 }
 
@@ -115,7 +114,7 @@ int main(int argc, char* argv[]) {
     // The sample class, opened as the program opens it.
     if (argc > 2) {
         TSDIAppForm sample;
-        TMainWindowDocument document(sample, DefaultDocumentPaths());
+        TFileCommands document(sample, DefaultDocumentPaths());
         sample.show();
         document.Lifecycle().OpenGradebook(argv[2]);
         Save(sample, folder, "sample-class");

@@ -43,32 +43,6 @@ TWalk WalkBack(int c, int r) {
     return {};
 }
 
-bool KeyMarksModified(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
-    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z) ||
-        key == Qt::Key_Slash)
-        return true;
-    // Letters of other keyboard layouts (é, ß) carry key codes of their own.
-    return text.size() == 1 && text[0].isLetterOrNumber();
-}
-
-TNewObject AddObjectForName(TGradebook& gb, int c, int r, const std::string& text) {
-    if (!gb.EditMode() || text.empty()) return TNewObject::None;
-    if (c == 1 && r >= 2 && r == gb.RowCount() - 1 && !gb.StudentAt(r)) {
-        gb.SetRowCount(gb.RowCount() + 1);
-        gb.AttachStudent(r, gb.NewStudent());
-        gb.SetStudentsInUserOrder(true);
-        return TNewObject::Student;
-    }
-    if (r == 1 && c >= 2 && c == gb.ColCount() - 1 && !gb.GradeAt(c)) {
-        gb.SetColCount(gb.ColCount() + 1);
-        gb.AttachGrade(c, gb.NewGrade());
-        gb.SetGradesInUserOrder(true);
-        return TNewObject::Grade;
-    }
-    return TNewObject::None;
-}
-
 std::optional<std::string> OverpaintText(const TGradebook& gb, int c, int r, bool showCurve) {
     if (c >= gb.ColCount() || r >= gb.RowCount()) return std::nullopt;
     if (gb.EditMode() && c == 1 && r == 1) return std::string(gb.Cell(c, r));

@@ -4,6 +4,8 @@
 // names typed into the spare row and column become students and grades, what is painted over
 // a cell, and how wide a column must be.
 
+#include "new_objects.h"
+
 #include <QString>
 #include <Qt>
 
@@ -39,17 +41,6 @@ struct TWalk {
 TWalk WalkForward(int c, int r, int colCount, int rowCount);
 // Shift+Tab: left along the grade-name row, up elsewhere, never into the name row.
 TWalk WalkBack(int c, int r);
-
-// Digits, letters (also of the keypad) and "/" mark the gradebook modified. Shortcuts with
-// Ctrl or Alt type nothing and do not.
-bool KeyMarksModified(int key, Qt::KeyboardModifiers modifiers, const QString& text);
-
-enum class TNewObject { None, Student, Grade };
-// After text was typed into (c, r) in edit mode: a name typed into the spare row or column
-// gives it a new student or grade and appends the next spare row or column. Only a row or
-// column without an object is the spare one, so a real student or grade whose name was
-// cleared keeps its object and scores.
-TNewObject AddObjectForName(TGradebook& gb, int c, int r, const std::string& text);
 
 // What is painted over the ordinary drawing of (c, r) in the header look, if anything:
 // "Name" in (1, 1) of edit mode, and curved entries while the curve is shown.

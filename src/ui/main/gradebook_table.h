@@ -1,7 +1,9 @@
 #pragma once
 // The gradebook's own cell table as the grid sees it; the grid keeps no copy of the texts.
+// What the grid writes goes through the document: the editor's text is typing (one undo step
+// per visit to a cell), and a dragged row or column first completes that step.
 
-#include "gradebook.h"
+#include "gradebook_document.h"
 #include "grid_table.h"
 
 #include <QString>
@@ -16,27 +18,35 @@ inline QString ToQString(std::string_view utf8) {
 
 class TGradebookTable final : public TGridTable {
 public:
-    explicit TGradebookTable(TGradebook& gb) : gb_(gb) {}
+    explicit TGradebookTable(TGradebookDocument& doc) : doc_(doc) {}
 
-    int ColCount() const override { return gb_.ColCount(); }
-    int RowCount() const override { return gb_.RowCount(); }
-    void SetColCount(int n) override { gb_.SetColCount(n); }
-    void SetRowCount(int n) override { gb_.SetRowCount(n); }
+    int ColCount() const override { return Gb().ColCount(); }
+    int RowCount() const override { return Gb().RowCount(); }
+    void SetColCount(int n) override { Gb().SetColCount(n); }
+    void SetRowCount(int n) override { Gb().SetRowCount(n); }
     QString Text(int c, int r) const override {
         if (!Inside(c, r)) return QString();
-        return ToQString(gb_.Cell(c, r));
+        return ToQString(Gb().Cell(c, r));
     }
     void SetText(int c, int r, const QString& text) override {
-        if (Inside(c, r)) gb_.SetCell(c, r, text.toStdString());
+        if (Inside(c, r)) doc_.EditCell(c, r, text.toStdString());
     }
-    void MoveRow(int from, int to) override { gb_.MoveRow(from, to); }
-    void MoveColumn(int from, int to) override { gb_.MoveColumn(from, to); }
+    // The move itself is recorded by the window's moved notification.
+    void MoveRow(int from, int to) override {
+        doc_.CommitCellEdit();
+        Gb().MoveRow(from, to);
+    }
+    void MoveColumn(int from, int to) override {
+        doc_.CommitCellEdit();
+        Gb().MoveColumn(from, to);
+    }
 
 private:
+    TGradebook& Gb() const { return doc_.Gradebook(); }
     bool Inside(int c, int r) const {
-        return c >= 0 && r >= 0 && c < gb_.ColCount() && r < gb_.RowCount();
+        return c >= 0 && r >= 0 && c < Gb().ColCount() && r < Gb().RowCount();
     }
-    TGradebook& gb_;
+    TGradebookDocument& doc_;
 };
 
 } // namespace marklow

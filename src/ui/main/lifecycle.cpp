@@ -3,6 +3,7 @@
 #include "averages.h"
 #include "file_history.h"
 #include "gradebook.h"
+#include "gradebook_document.h"
 #include "gradebook_file.h"
 #include "option_files.h"
 #include "password_dialogs.h"
@@ -31,7 +32,7 @@ TDocumentLifecycle::TDocumentLifecycle(TDocumentView& view, TPasswordDlg& passwo
     : view_(view), passwordPrompt_(passwordPrompt), paths_(std::move(paths)) {}
 
 void TDocumentLifecycle::FirstShow() {
-    TGradebook& gb = view_.Gradebook();
+    TGradebook& gb = view_.Document().Gradebook();
     // The user's own letter tables, else the ones shipped with the program.
     for (const QString& path : {paths_.UserLetterFile, paths_.ShippedLetterFile}) {
         if (path.isEmpty()) continue;
@@ -58,7 +59,7 @@ void TDocumentLifecycle::FirstShow() {
 
 bool TDocumentLifecycle::CloseRequested() {
     if (!QuerySave()) return false;
-    TGradebook& gb = view_.Gradebook();
+    TGradebook& gb = view_.Document().Gradebook();
     // Neither failure may keep the program from closing; both are told.
     if (!paths_.UserLetterFile.isEmpty()) {
         QDir().mkpath(QFileInfo(paths_.UserLetterFile).absolutePath());
@@ -76,29 +77,30 @@ bool TDocumentLifecycle::CloseRequested() {
 }
 
 bool TDocumentLifecycle::QuerySave() {
-    TGradebook& gb = view_.Gradebook();
-    if (!gb.Modified) return true;
-    TAnswer a = Prompts().Message(TMessageKind::Confirmation,
-                                  "Save Changes to " + QString::fromStdString(gb.Title),
+    TGradebookDocument& doc = view_.Document();
+    if (!doc.IsModified()) return true;
+    TAnswer a = Prompts().Message(TMessageKind::Confirmation, "Save Changes to " + doc.Title(),
                                   TButtons::YesNoCancel);
     if (a == TAnswer::Cancel) return false;
     if (a == TAnswer::No) return true;
-    if (gb.Title == "Untitled") {
+    if (doc.FilePath().isEmpty()) {
         QString name = AskSaveName();
         if (name.isEmpty()) return false;
         // A failed save keeps the work: the command does not go on.
         return SaveGradebook(name);
     }
-    return SaveGradebook(QString::fromStdString(gb.FilePath));
+    return SaveGradebook(doc.FilePath());
 }
 
 void TDocumentLifecycle::NewGradebook() {
     view_.FinishCellEdit();
     if (QuerySave()) {
+        TGradebookDocument& doc = view_.Document();
         view_.BeginRebuild();
-        view_.Gradebook().MakeEmpty();
-        view_.ClearModified();
-        SetCurrentFile("Untitled");
+        doc.Gradebook().MakeEmpty();
+        doc.ResetHistory();
+        SetCurrentFile(QString());
+        doc.SortsFromSwitches();
         view_.EndRebuild();
     }
     RebuildReopenMenu();
@@ -106,7 +108,7 @@ void TDocumentLifecycle::NewGradebook() {
 
 void TDocumentLifecycle::OpenCommand() {
     view_.FinishCellEdit();
-    if (view_.Gradebook().Modified && !QuerySave()) return;
+    if (view_.Document().IsModified() && !QuerySave()) return;
     TFileRequest request;
     request.Caption = "Open";
     request.Filter = kOpenFilter;
@@ -118,12 +120,14 @@ void TDocumentLifecycle::ReopenCommand(int index) {
     if (index < 0 || index >= static_cast<int>(settings_.History.size())) return;
     std::string path = settings_.History[static_cast<size_t>(index)];
     if (!FileExists(path)) return;
-    if (view_.Gradebook().Modified && !QuerySave()) return;
+    view_.FinishCellEdit();
+    if (view_.Document().IsModified() && !QuerySave()) return;
     OpenGradebook(QString::fromStdString(path));
 }
 
 bool TDocumentLifecycle::OpenGradebook(const QString& path) {
-    TGradebook& gb = view_.Gradebook();
+    TGradebookDocument& doc = view_.Document();
+    TGradebook& gb = doc.Gradebook();
     std::string bytes;
     try {
         bytes = ReadFileBytes(Std(path));
@@ -142,8 +146,9 @@ bool TDocumentLifecycle::OpenGradebook(const QString& path) {
         } else if (result.Status == TReadResult::TStatus::Loaded) {
             loaded = true;
             RecomputeAll(gb);
-            view_.ClearModified();
+            doc.ResetHistory();
             SetCurrentFile(path);
+            doc.SortsFromSwitches();
             view_.GradebookLoaded();
         }
     } catch (const TFileReadError& e) {
@@ -157,11 +162,11 @@ bool TDocumentLifecycle::OpenGradebook(const QString& path) {
 
 void TDocumentLifecycle::SaveCommand() {
     view_.FinishCellEdit();
-    TGradebook& gb = view_.Gradebook();
-    if (gb.Title == "Untitled")
+    TGradebookDocument& doc = view_.Document();
+    if (doc.FilePath().isEmpty())
         SaveAsCommand();
     else
-        SaveGradebook(QString::fromStdString(gb.FilePath));
+        SaveGradebook(doc.FilePath());
 }
 
 void TDocumentLifecycle::SaveAsCommand() {
@@ -175,13 +180,14 @@ QString TDocumentLifecycle::AskSaveName() {
     request.Caption = "Save As";
     request.Filter = kSaveFilter;
     request.DefaultSuffix = "gbd";
-    TGradebook& gb = view_.Gradebook();
-    if (gb.Title != "Untitled") request.Suggested = QString::fromStdString(gb.FilePath);
+    request.Suggested = view_.Document().FilePath();
     return Prompts().SaveFileName(request);
 }
 
 bool TDocumentLifecycle::SaveGradebook(const QString& path) {
-    TGradebook& gb = view_.Gradebook();
+    TGradebookDocument& doc = view_.Document();
+    doc.CommitCellEdit(); // what is written is the saved state of the history
+    TGradebook& gb = doc.Gradebook();
     std::vector<std::string> lost;
     std::string error;
     try {
@@ -194,7 +200,7 @@ bool TDocumentLifecycle::SaveGradebook(const QString& path) {
         return false;
     }
     SetCurrentFile(path);
-    view_.ClearModified();
+    doc.SetSaved();
     if (!lost.empty()) {
         QString list;
         for (const auto& t : lost) list += "\n" + QString::fromStdString(t);
@@ -207,17 +213,18 @@ bool TDocumentLifecycle::SaveGradebook(const QString& path) {
 }
 
 void TDocumentLifecycle::SetCurrentFile(const QString& path) {
-    TGradebook& gb = view_.Gradebook();
-    gb.FilePath = Std(path);
-    gb.Title = TitleFromPath(gb.FilePath);
-    view_.SetCaption("Marklow - " + QString::fromStdString(gb.Title));
-    AddToHistory(settings_.History, gb.FilePath, FileExists);
+    TGradebookDocument& doc = view_.Document();
+    doc.SetFilePath(path);
+    view_.SetCaption("Marklow - " + doc.Title());
+    // A new gradebook has no file to remember.
+    if (!path.isEmpty()) AddToHistory(settings_.History, Std(path), FileExists);
     RebuildReopenMenu();
 }
 
 void TDocumentLifecycle::RebuildReopenMenu() {
     std::vector<std::pair<int, QString>> items;
-    for (int i : ReopenEntries(settings_.History, view_.Gradebook().FilePath, FileExists))
+    const std::string open = Std(view_.Document().FilePath());
+    for (int i : ReopenEntries(settings_.History, open, FileExists))
         items.emplace_back(i, QString::fromStdString(settings_.History[static_cast<size_t>(i)]));
     view_.SetReopenItems(items);
 }

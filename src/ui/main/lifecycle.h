@@ -13,20 +13,20 @@
 namespace marklow {
 
 class TGradebook;
+class TGradebookDocument;
 class TPasswordDlg;
 
 class TDocumentView {
 public:
     virtual ~TDocumentView() = default;
-    virtual TGradebook& Gradebook() = 0;
+    // The document: the gradebook, its file path, its history and whether it is modified.
+    virtual TGradebookDocument& Document() = 0;
     // Completes the cell being edited and gives the table the normal shape of its mode.
     virtual bool FinishCellEdit() = 0;
     // Around replacing the document: hide the grid and park the cursor, then refit, show,
     // and focus it again.
     virtual void BeginRebuild() = 0;
     virtual void EndRebuild() = 0;
-    virtual void MarkModified() = 0;
-    virtual void ClearModified() = 0;
     virtual void SetCaption(const QString& caption) = 0;
     // The Reopen submenu: (history index, caption) pairs; empty hides it.
     virtual void SetReopenItems(const std::vector<std::pair<int, QString>>& items) = 0;

@@ -1,11 +1,13 @@
 #include "main_window.h"
 
 #include "averages.h"
+#include "edit_commands.h"
 #include "cell_rules.h"
 #include "entry.h"
 #include "prompts.h"
 #include "text.h"
 #include "tool_icons.h"
+#include "view_commands.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -52,10 +54,9 @@ TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
     CreatePopup();
     CreateStatusBar();
     ConnectGrid();
-    gradebook_.Categories.OnModeChange = [this] {
-        SyncGridShape();
-        UpdateModeIndicators();
-    };
+    ConnectDocument();
+    editCommands_ = new TEditCommands(*this);
+    viewCommands_ = new TViewCommands(*this);
 
     resize(564, 406);
     if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
@@ -63,8 +64,8 @@ TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
 }
 
 TSDIAppForm::~TSDIAppForm() {
-    // The grid and the gradebook must not call back while the window comes apart.
-    gradebook_.Categories.OnModeChange = nullptr;
+    // Neither the grid nor the document may call back while the window comes apart.
+    document_.disconnect(this);
     GradeBook->OnSelectCell = nullptr;
     GradeBook->OnSetEditText = nullptr;
     GradeBook->OnKeyDown = nullptr;
@@ -119,6 +120,10 @@ void TSDIAppForm::CreateMenus() {
 
     Edit1 = bar->addMenu("&Edit");
     Edit1->setObjectName("Edit1");
+    Undo1 = item(Edit1, "Undo1", "&Undo", QKeySequence::Undo);
+    Redo1 = item(Edit1, "Redo1", "&Redo");
+    Redo1->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+    Edit1->addSeparator();
     Copy1 = submenu(Edit1, "Copy1", "&Copy");
     Averages1 = item(Copy1, "Averages1", "&Averages", QKeySequence("Alt+A"));
     Names1 = item(Copy1, "Names1", "&Students", QKeySequence("Alt+N"));
@@ -159,13 +164,16 @@ void TSDIAppForm::CreateMenus() {
         return a;
     };
     Sort1 = submenu(View1, "Sort1", "Sort Students");
+    // After opening a file whose order is a sort, neither submenu carries a check mark.
     auto* students = new QActionGroup(this);
+    students->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     UserInput1 = radio(students, Sort1, "UserInput1", "by User Input", true);
     byName1 = radio(students, Sort1, "byName1", "by Name", false);
     byAverage1 = radio(students, Sort1, "byAverage1", "by Average", false);
     byID1 = radio(students, Sort1, "byID1", "by ID", false);
     SortGrades1 = submenu(View1, "SortGrades1", "Sort Grades");
     auto* grades = new QActionGroup(this);
+    grades->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     UserInput2 = radio(grades, SortGrades1, "UserInput2", "by User Input", true);
     byName2 = radio(grades, SortGrades1, "byName2", "by Name", false);
     byDate1 = radio(grades, SortGrades1, "byDate1", "by Date", false);
@@ -194,21 +202,6 @@ void TSDIAppForm::CreateMenus() {
     HowtoUseWindowsHelp1 = item(Help2, "HowtoUseWindowsHelp1", "How to Use Windows Help");
     About2 = item(Help2, "About2", "&About...");
 
-    // The commands of this window.
-    auto wire = [this](QAction* a, void (TSDIAppForm::*handler)()) {
-        a->setEnabled(true);
-        connect(a, &QAction::triggered, this, handler);
-    };
-    wire(ToggleEditMode1, &TSDIAppForm::ToggleEditModeClick);
-    wire(EnterAddNames1, &TSDIAppForm::EnterAddNames1Click);
-    wire(MoveViewNames1, &TSDIAppForm::MoveViewNames1Click);
-    wire(ToolBar2, &TSDIAppForm::ToolBar2Click);
-    wire(StatusBar2, &TSDIAppForm::StatusBar2Click);
-    wire(ShowAverages, &TSDIAppForm::ShowAveragesClick);
-    wire(LetterAverages1, &TSDIAppForm::LetterAverages1Click);
-    wire(Curve1, &TSDIAppForm::Curve1Click);
-    wire(Student1, &TSDIAppForm::DeleteStudent1Click);
-    wire(Grade1, &TSDIAppForm::DeleteGrade1Click);
 }
 
 void TSDIAppForm::CreateToolBar() {
@@ -277,8 +270,6 @@ void TSDIAppForm::CreatePopup() {
     ToggleEditMode2 = item("ToggleEditMode2", "&Toggle Edit Mode");
     GradebookPopup->addSeparator();
     ChartStatistics2 = item("ChartStatistics2", "C&hart/Statistics");
-    ToggleEditMode2->setEnabled(true);
-    connect(ToggleEditMode2, &QAction::triggered, this, &TSDIAppForm::ToggleEditModeClick);
 
     GradeBook->setContextMenuPolicy(Qt::CustomContextMenu);
     GradeBook->Editor()->setContextMenuPolicy(Qt::NoContextMenu); // the grid's menu instead
@@ -320,6 +311,27 @@ void TSDIAppForm::ConnectGrid() {
     GradeBook->OnColumnMoved = [this](int from, int to) { GradeBookColumnMoved(from, to); };
 }
 
+// The grid, the panels and the menus follow what the document says changed.
+void TSDIAppForm::ConnectDocument() {
+    TGradebookDocument* doc = &document_;
+    connect(doc, &TGradebookDocument::cellChanged, this, &TSDIAppForm::CellChanged);
+    connect(doc, &TGradebookDocument::shapeChanged, this, &TSDIAppForm::SyncGridShape);
+    connect(doc, &TGradebookDocument::widthsChanged, this, &TSDIAppForm::FitAllColumns);
+    connect(doc, &TGradebookDocument::averagesChanged, this, [this] {
+        GradeBook->InvalidateGrid();
+        FitColumnWidth(0);
+    });
+    connect(doc, &TGradebookDocument::modeChanged, this, [this] {
+        SyncGridShape();
+        UpdateModeIndicators();
+    });
+    connect(doc, &TGradebookDocument::switchesChanged, this, &TSDIAppForm::SyncCheckMarks);
+    connect(doc, &TGradebookDocument::modifiedChanged, this,
+            [this](bool on) { panels_[0]->setText(on ? "Modified" : QString()); });
+    connect(doc, &TGradebookDocument::undoRedoChanged, this, &TSDIAppForm::UpdateUndoActions);
+    connect(doc, &TGradebookDocument::cursorRequested, this, &TSDIAppForm::PlaceCursor);
+}
+
 void TSDIAppForm::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (!firstShow_) return;
@@ -328,33 +340,21 @@ void TSDIAppForm::showEvent(QShowEvent* e) {
     GradeBook->setFocus();
 }
 
-// --- operations ---
+// --- following the document ---
 
-void TSDIAppForm::MarkModified() {
-    gradebook_.Modified = true;
-    panels_[0]->setText("Modified");
-}
-
-void TSDIAppForm::ClearModified() {
-    gradebook_.Modified = false;
-    panels_[0]->clear();
-}
-
-void TSDIAppForm::UpdateCaption() {
-    setWindowTitle("Marklow - " + QString::fromStdString(gradebook_.Title));
-}
-
-void TSDIAppForm::UpdateModeIndicators() {
-    const bool edit = gradebook_.EditMode();
-    panels_[1]->setText(edit ? "Edit Names" : "Move Names");
-    EnterAddNames1->setChecked(edit);
-    MoveViewNames1->setChecked(!edit);
+void TSDIAppForm::CellChanged(int c, int r) {
+    GradeBook->TableChanged(); // reloads the editor when its cell's text changed
+    for (auto [cc, rr] : {std::pair{c, r}, {0, r}, {c, 0}, {0, 1}, {1, 0}})
+        GradeBook->InvalidateCell(cc, rr);
+    FitColumnWidth(c);
+    if (c >= 2 && r >= 2) FitColumnWidth(0);
 }
 
 void TSDIAppForm::SyncGridShape() {
-    const bool edit = gradebook_.EditMode();
-    GradeBook->SetFixedCols(gradebook_.FixedCols());
-    GradeBook->SetFixedRows(gradebook_.FixedRows());
+    const TGradebook& gb = Gradebook();
+    const bool edit = gb.EditMode();
+    GradeBook->SetFixedCols(gb.FixedCols());
+    GradeBook->SetFixedRows(gb.FixedRows());
     GradeBook->SetRowMoving(!edit);
     GradeBook->SetColMoving(!edit);
     GradeBook->TableChanged();
@@ -364,26 +364,49 @@ void TSDIAppForm::SyncGridShape() {
     }
 }
 
-bool TSDIAppForm::FinishCellEdit() {
-    if (Rebuilding) return true;
-    const int c = GradeBook->Col(), r = GradeBook->Row();
-    const bool mayLeave = MayLeaveCell(gradebook_, c, r);
-    FitColumnWidth(c);
-    gradebook_.FitSpareCells();
-    GradeBook->SetRowMoving(!gradebook_.EditMode());
-    GradeBook->SetColMoving(!gradebook_.EditMode());
-    GradeBook->TableChanged();
-    return mayLeave;
+void TSDIAppForm::SyncCheckMarks() {
+    LetterAverages1->setChecked(Gradebook().ShowLetters);
+    QAction* const students[] = {UserInput1, byName1, byAverage1, byID1};
+    QAction* const grades[] = {UserInput2, byName2, byDate1, byCategory1};
+    const int student = static_cast<int>(document_.StudentSort());
+    const int grade = static_cast<int>(document_.GradeSort());
+    for (int i = 0; i < 4; ++i) {
+        students[i]->setChecked(i == student);
+        grades[i]->setChecked(i == grade);
+    }
 }
 
-void TSDIAppForm::ShowInvalidEntry() {
-    const std::string text = InvalidEntryMessage(gradebook_, GradeBook->Col(), GradeBook->Row());
-    Prompts().Message(TMessageKind::Error, QString::fromStdString(text), TButtons::Ok);
+void TSDIAppForm::UpdateUndoActions() {
+    Undo1->setText(document_.UndoText());
+    Undo1->setEnabled(document_.CanUndo());
+    Redo1->setText(document_.RedoText());
+    Redo1->setEnabled(document_.CanRedo());
 }
 
-void TSDIAppForm::RecomputeAndShow() {
-    RecomputeAll(gradebook_);
-    GradeBook->InvalidateGrid();
+void TSDIAppForm::PlaceCursor(int c, int r) {
+    {
+        TSwitchOn suppress(suppressSelect_);
+        GradeBook->SetCurrent(c, r);
+    }
+    c = GradeBook->Col();
+    r = GradeBook->Row();
+    panels_[2]->setText(EntryPrompt(c, r));
+    GradeBook->SetEditingAllowed(true);
+}
+
+// --- operations ---
+
+void TSDIAppForm::MarkModified() { document_.MarkModified(); }
+
+void TSDIAppForm::ClearModified() { document_.SetSaved(); }
+
+void TSDIAppForm::UpdateCaption() { setWindowTitle("Marklow - " + document_.Title()); }
+
+void TSDIAppForm::UpdateModeIndicators() {
+    const bool edit = Gradebook().EditMode();
+    panels_[1]->setText(edit ? "Edit Names" : "Move Names");
+    EnterAddNames1->setChecked(edit);
+    MoveViewNames1->setChecked(!edit);
 }
 
 const TWidthBound& TSDIAppForm::WidthBound() {
@@ -407,11 +430,11 @@ void TSDIAppForm::FitColumnWidth(int c) {
         GradeBook->SetColWidth(0, 0);
         return;
     }
-    GradeBook->SetColWidth(c, FitWidth(gradebook_, c, TextMeasure(), WidthBound()));
+    GradeBook->SetColWidth(c, FitWidth(Gradebook(), c, TextMeasure(), WidthBound()));
 }
 
 void TSDIAppForm::FitAllColumns() {
-    const std::vector<int> widths = FitWidths(gradebook_, TextMeasure(), WidthBound());
+    const std::vector<int> widths = FitWidths(Gradebook(), TextMeasure(), WidthBound());
     for (int c = 0; c < static_cast<int>(widths.size()); ++c)
         GradeBook->SetColWidth(c, c == 0 && !averagesShown_ ? 0 : widths[static_cast<size_t>(c)]);
 }
@@ -426,35 +449,31 @@ void TSDIAppForm::AdjustRowHeight() {
     if (!averagesShown_) GradeBook->SetRowHeight(0, 0);
 }
 
-void TSDIAppForm::SetEditMode(bool on) {
-    Rebuilding = true;
-    gradebook_.SetEditMode(on); // reshapes and raises OnModeChange
-    GradeBook->MoveCurrent(on ? 1 : 2, 2);
-    Rebuilding = false;
-}
-
 void TSDIAppForm::EmptyGradebook() {
     BeginRebuild();
-    Rebuilding = true;
-    gradebook_.MakeEmpty();
-    Rebuilding = false;
+    {
+        TSwitchOn rebuilding(rebuilding_);
+        Gradebook().MakeEmpty();
+    }
     GradebookReplaced();
 }
 
 void TSDIAppForm::BeginRebuild() {
-    SuppressSelect = true;
+    suppressSelect_ = true; // until EndRebuild
     GradeBook->setUpdatesEnabled(false);
     GradeBook->SetCurrent(1, 1);
 }
 
 void TSDIAppForm::EndRebuild() {
-    SuppressSelect = false;
-    gradebook_.FitSpareCells(); // a file may come without the spare row and column
-    Rebuilding = true;
-    SyncGridShape();
-    UpdateModeIndicators();
-    GradeBook->MoveCurrent(gradebook_.EditMode() ? 1 : 2, 2);
-    Rebuilding = false;
+    suppressSelect_ = false;
+    TGradebook& gb = Gradebook();
+    gb.FitSpareCells(); // a file may come without the spare row and column
+    {
+        TSwitchOn rebuilding(rebuilding_);
+        SyncGridShape();
+        UpdateModeIndicators();
+        GradeBook->MoveCurrent(gb.EditMode() ? 1 : 2, 2);
+    }
     FitAllColumns();
     GradeBook->setUpdatesEnabled(true);
     GradeBook->InvalidateGrid();
@@ -462,11 +481,12 @@ void TSDIAppForm::EndRebuild() {
 }
 
 void TSDIAppForm::GradebookReplaced() {
-    if (!SuppressSelect) BeginRebuild();
-    RecomputeAll(gradebook_); // before the widths are fitted to the averages' texts
+    if (!suppressSelect_) BeginRebuild();
+    document_.ResetHistory(); // before anything reads the old gradebook's pending cell
+    RecomputeAll(Gradebook()); // before the widths are fitted to the averages' texts
     EndRebuild();
-    LetterAverages1->setChecked(gradebook_.ShowLetters);
-    ClearModified();
+    document_.SortsFromSwitches();
+    SyncCheckMarks();
     UpdateCaption();
 }
 
@@ -491,9 +511,12 @@ void TSDIAppForm::SetCurveShown(bool on) {
 }
 
 void TSDIAppForm::SetShowLetters(bool on) {
-    gradebook_.ShowLetters = on;
+    TGradebook& gb = Gradebook();
+    gb.ShowLetters = on;
     LetterAverages1->setChecked(on);
-    RecomputeAndShow();
+    RecomputeAll(gb);
+    GradeBook->InvalidateGrid();
+    FitColumnWidth(0);
 }
 
 void TSDIAppForm::SetToolBarShown(bool on) {
@@ -520,160 +543,13 @@ void TSDIAppForm::ApplyDisplayFont(const QFont& font) {
     FitAllColumns();
 }
 
-void TSDIAppForm::SetThreeDTables(bool on) {
-    GradeBook->SetThreeD(on);
-}
+void TSDIAppForm::SetThreeDTables(bool on) { GradeBook->SetThreeD(on); }
 
 void TSDIAppForm::SetFlatToolBar(bool on) {
     for (QToolButton* b : ToolBar1->findChildren<QToolButton*>())
         b->setAutoRaise(on);
 }
 
-void TSDIAppForm::SetShowHints(bool on) {
-    showHints_ = on;
-}
-
-// --- commands ---
-
-void TSDIAppForm::ToggleEditModeClick() {
-    if (!CanToggleMode(gradebook_)) return;
-    FinishCellEdit();
-    SetEditMode(!gradebook_.EditMode());
-    FinishCellEdit(); // adds or removes the spare row and column
-    FitAllColumns();
-    MarkModified();
-}
-
-void TSDIAppForm::EnterAddNames1Click() {
-    if (!gradebook_.EditMode()) ToggleEditModeClick();
-    UpdateModeIndicators(); // a refused switch puts the check mark back
-}
-
-void TSDIAppForm::MoveViewNames1Click() {
-    if (gradebook_.EditMode()) ToggleEditModeClick();
-    UpdateModeIndicators();
-}
-
-void TSDIAppForm::ToolBar2Click() {
-    SetToolBarShown(ToolBar2->isChecked());
-}
-void TSDIAppForm::StatusBar2Click() {
-    SetStatusBarShown(StatusBar2->isChecked());
-}
-void TSDIAppForm::ShowAveragesClick() {
-    SetAveragesShown(ShowAverages->isChecked());
-}
-void TSDIAppForm::LetterAverages1Click() {
-    SetShowLetters(LetterAverages1->isChecked());
-}
-void TSDIAppForm::Curve1Click() {
-    SetCurveShown(Curve1->isChecked());
-}
-
-void TSDIAppForm::DeleteStudent1Click() {
-    int c = GradeBook->Col(), r = GradeBook->Row();
-    if (!CanDeleteStudent(gradebook_, r)) return;
-    const QString text = "Delete Student-" + ToQString(gradebook_.Cell(1, r));
-    if (Prompts().Message(TMessageKind::Confirmation, text, TButtons::OkCancel) != TAnswer::Ok)
-        return;
-    gradebook_.DeleteRow(r); // releases the student
-    GradeBook->TableChanged();
-    GradeBook->SetCurrent(c, std::min(r, gradebook_.RowCount() - 1));
-    MarkModified();
-    RecomputeAndShow();
-}
-
-void TSDIAppForm::DeleteGrade1Click() {
-    int c = GradeBook->Col(), r = GradeBook->Row();
-    if (!CanDeleteGrade(gradebook_, c)) return;
-    const QString text = "Delete Grade-" + ToQString(gradebook_.Cell(c, 1));
-    if (Prompts().Message(TMessageKind::Confirmation, text, TButtons::OkCancel) != TAnswer::Ok)
-        return;
-    gradebook_.DeleteColumn(c); // releases the grade
-    GradeBook->TableChanged();
-    GradeBook->SetCurrent(std::min(c, gradebook_.ColCount() - 1), r);
-    FitAllColumns();
-    MarkModified();
-    RecomputeAndShow();
-}
-
-// --- the grid's notifications ---
-
-bool TSDIAppForm::GradeBookSelectCell(int c, int r) {
-    AdjustRowHeight();
-    if (SuppressSelect) return true;
-    if (c == 1 && r == 1) return false;
-    if (!FinishCellEdit() && !Rebuilding) {
-        ShowInvalidEntry();
-        return false;
-    }
-    if (!Rebuilding && !MayEnterCell(gradebook_, c, r)) return false;
-    panels_[2]->setText(EntryPrompt(c, r));
-    GradeBook->SetEditingAllowed(true);
-    return true;
-}
-
-void TSDIAppForm::GradeBookSetEditText(int c, int r, const QString& text) {
-    // Every change of a cell's text is a change to the gradebook, deletions included.
-    MarkModified();
-    if (AddObjectForName(gradebook_, c, r, text.toStdString()) != TNewObject::None)
-        GradeBook->TableChanged();
-    if (c < 2 || r < 2 || SuppressSelect) return;
-    UpdateAveragesForCell(gradebook_, c, r);
-    GradeBook->InvalidateCell(0, r);
-    GradeBook->InvalidateCell(0, 1);
-    GradeBook->InvalidateCell(c, 0);
-    GradeBook->InvalidateCell(1, 0);
-}
-
-bool TSDIAppForm::GradeBookKeyDown(QKeyEvent& e) {
-    const int key = e.key();
-    const Qt::KeyboardModifiers mods = e.modifiers() & ~Qt::KeypadModifier;
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (enter || (key == Qt::Key_Tab && mods == Qt::NoModifier)) {
-        FinishCellEdit();
-        const TWalk walk = WalkForward(GradeBook->Col(), GradeBook->Row(), GradeBook->ColCount(),
-                                       GradeBook->RowCount());
-        if (walk.Consume) GradeBook->MoveCurrent(walk.Col, walk.Row);
-        return walk.Consume;
-    }
-    const bool backTab = (key == Qt::Key_Backtab && (mods == Qt::ShiftModifier || !mods)) ||
-                         (key == Qt::Key_Tab && mods == Qt::ShiftModifier);
-    if (backTab) {
-        const TWalk walk = WalkBack(GradeBook->Col(), GradeBook->Row());
-        if (walk.Consume) GradeBook->MoveCurrent(walk.Col, walk.Row);
-        return walk.Consume;
-    }
-    if (KeyMarksModified(key, e.modifiers(), e.text())) MarkModified();
-    return false;
-}
-
-void TSDIAppForm::GradeBookExit() {
-    FinishCellEdit();
-}
-
-void TSDIAppForm::GradeBookDrawCell(QPainter& p, int c, int r, const QRect& rect) {
-    const auto text = OverpaintText(gradebook_, c, r, curveShown_);
-    if (!text) return;
-    GradeBook->PaintHeaderLook(p, rect);
-    p.setPen(GradeBook->palette().color(QPalette::ButtonText));
-    GradeBook->DrawCellText(p, rect, QString::fromStdString(*text));
-}
-
-void TSDIAppForm::GradeBookTopLeftChanged() {
-    if (GradeBook->EditingAllowed()) GradeBook->SetEditorShown(true);
-}
-
-void TSDIAppForm::GradeBookRowMoved(int, int) {
-    gradebook_.SetStudentsInUserOrder(true);
-    UserInput1->setChecked(true);
-    MarkModified(); // the order is saved with the file
-}
-
-void TSDIAppForm::GradeBookColumnMoved(int, int) {
-    gradebook_.SetGradesInUserOrder(true);
-    UserInput2->setChecked(true);
-    MarkModified();
-}
+void TSDIAppForm::SetShowHints(bool on) { showHints_ = on; }
 
 } // namespace marklow

@@ -1,9 +1,12 @@
 #pragma once
-// The main window: the gradebook grid with its averages, the menus, the tool bar, the grid's
-// context menu and the status bar, and the typing rules of the grid.
+// The main window's frame: the gradebook grid, the menus, the tool bar, the grid's context
+// menu and the status bar. The grid and the panels follow the document's signals; the
+// commands' handlers live in one class per feature (edit_commands, view_commands,
+// file_commands, ...), which the window only places. The typing rules of the grid are in
+// grid_editing.cpp.
 
 #include "cell_rules.h"
-#include "gradebook.h"
+#include "gradebook_document.h"
 #include "gradebook_table.h"
 #include "string_grid.h"
 
@@ -20,6 +23,22 @@ class QToolBar;
 
 namespace marklow {
 
+class TEditCommands;
+class TViewCommands;
+
+// Sets a switch for the life of a scope and puts back what it was, whatever happens.
+class TSwitchOn {
+public:
+    explicit TSwitchOn(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+    ~TSwitchOn() { flag_ = old_; }
+    TSwitchOn(const TSwitchOn&) = delete;
+    TSwitchOn& operator=(const TSwitchOn&) = delete;
+
+private:
+    bool& flag_;
+    bool old_;
+};
+
 class TSDIAppForm final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TSDIAppForm)
@@ -27,9 +46,12 @@ public:
     explicit TSDIAppForm(QWidget* parent = nullptr);
     ~TSDIAppForm() override;
 
-    TGradebook& Gradebook() { return gradebook_; }
+    TGradebookDocument& Document() { return document_; }
+    TGradebook& Gradebook() { return document_.Gradebook(); }
+    TEditCommands& EditCommands() { return *editCommands_; }
+    TViewCommands& ViewCommands() { return *viewCommands_; }
 
-    // --- components, named as the commands' items (public so later commands can wire them) ---
+    // --- components, named as the commands' items (public so the handlers can wire them) ---
     TStringGrid1* GradeBook = nullptr;
     QToolBar* ToolBar1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
@@ -46,6 +68,8 @@ public:
     QAction* ExitItem = nullptr;
 
     QMenu* Edit1 = nullptr;
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
     QMenu* Copy1 = nullptr;
     QAction* Averages1 = nullptr;
     QAction* Names1 = nullptr;
@@ -113,30 +137,32 @@ public:
     QLabel* StatusPanel(int i) const { return panels_[i]; }
 
     // --- switches of the editing rules ---
-    // Set while the program moves the cursor before the grid is refilled: selection is
-    // allowed without any rule and typing-time averages are not computed.
-    bool SuppressSelect = false;
-    // Set while the mode is switched or a gradebook built: FinishCellEdit does nothing and
+    // While the program moves the cursor before the grid is refilled or to where a command
+    // asks: selection is allowed without any rule and typing-time averages are not computed.
+    bool SuppressSelect() const { return suppressSelect_; }
+    // While the mode is switched or a gradebook built: FinishCellEdit does nothing and
     // selection is not refused for blank names.
-    bool Rebuilding = false;
+    bool Rebuilding() const { return rebuilding_; }
 
     // --- operations for every command ---
+    // "Modified" follows the document: the undo stack away from its saved state, a cell
+    // typed into, or a change outside the history.
     void MarkModified();
+    // The gradebook now equals its file (after a save): the saved state of the history.
     void ClearModified();
-    // Completes the current cell and keeps the spare row and column right for the mode.
-    // False when the cell may not be left (text in the spare column).
+    // Completes the current cell (its typing becomes one undo step) and keeps the spare row
+    // and column right for the mode. False when the cell may not be left (text in the spare
+    // column).
     bool FinishCellEdit();
     void ShowInvalidEntry();
-    // RecomputeAll and repaint.
-    void RecomputeAndShow();
     void FitColumnWidth(int c);
     void FitAllColumns();
     void AdjustRowHeight();
     void UpdateModeIndicators();
     // "Marklow - " and the title.
     void UpdateCaption();
-    // Switches the mode with its frozen headers, counts and starting cell.
-    void SetEditMode(bool on);
+    // Puts the cursor on (c, r) without the selection rules, as the program does.
+    void PlaceCursor(int c, int r);
     // Around replacing or refilling the document: Begin parks the cursor without any
     // selection rule and stops repainting; End gives the grid the new document's frozen
     // headers, dragging, starting cell and widths, repaints and focuses it. Neither touches
@@ -144,10 +170,10 @@ public:
     void BeginRebuild();
     void EndRebuild();
     // After the document was replaced (New, Open): the rebuild bracket, every average,
-    // the letters' check mark, ClearModified and the caption.
+    // the check marks, an empty history and the caption.
     void GradebookReplaced();
     // The emptying steps of New, without the question: no students, grades or categories,
-    // edit mode, unmodified, widths fitted. FilePath and Title are left to the caller.
+    // edit mode, unmodified, widths fitted. The file path is left to the caller.
     void EmptyGradebook();
 
     // --- view switches ---
@@ -164,18 +190,6 @@ public:
     void SetFlatToolBar(bool on);
     void SetShowHints(bool on);
 
-    // --- commands ---
-    void ToggleEditModeClick();
-    void EnterAddNames1Click();
-    void MoveViewNames1Click();
-    void ToolBar2Click();
-    void StatusBar2Click();
-    void ShowAveragesClick();
-    void LetterAverages1Click();
-    void Curve1Click();
-    void DeleteStudent1Click();
-    void DeleteGrade1Click();
-
 protected:
     void showEvent(QShowEvent* e) override;
 
@@ -185,11 +199,16 @@ private:
     void CreatePopup();
     void CreateStatusBar();
     void ConnectGrid();
+    void ConnectDocument();
     void SyncGridShape();
+    void SyncCheckMarks();
+    void UpdateUndoActions();
+    void CellChanged(int c, int r);
     const TWidthBound& WidthBound();
     // Pixel width of a text in the grid's font.
     std::function<int(std::string_view)> TextMeasure() const;
 
+    // The grid's notifications (grid_editing.cpp).
     bool GradeBookSelectCell(int c, int r);
     void GradeBookSetEditText(int c, int r, const QString& text);
     bool GradeBookKeyDown(QKeyEvent& e);
@@ -199,16 +218,20 @@ private:
     void GradeBookRowMoved(int from, int to);
     void GradeBookColumnMoved(int from, int to);
 
-    TGradebook gradebook_;
-    TGradebookTable table_{gradebook_};
+    TGradebookDocument document_;
+    TGradebookTable table_{document_};
     QLabel* panels_[3] = {};
     QActionGroup* modeGroup_ = nullptr;
+    bool suppressSelect_ = false;
+    bool rebuilding_ = false;
     bool averagesShown_ = true;
     bool curveShown_ = true;
     bool showHints_ = true;
     bool firstShow_ = true;
     QFont measuredFont_; // the font widthBound_ was taken from
     std::unique_ptr<TWidthBound> widthBound_;
+    TEditCommands* editCommands_ = nullptr;
+    TViewCommands* viewCommands_ = nullptr;
 };
 
 } // namespace marklow

@@ -190,18 +190,15 @@ bool CheckPasswordOnOpen(TPasswordDlg& prompt, const std::string& stored,
     return Prompts().ExecDialog(prompt) == QDialog::Accepted;
 }
 
-bool EditPassword(TNewPasswordDlg& setDialog, TPasswordDlg1& changeDialog, TGradebook& gradebook) {
-    QString chosen;
-    if (gradebook.Password.empty()) {
-        if (Prompts().ExecDialog(setDialog) != QDialog::Accepted) return false;
-        chosen = setDialog.NewPass1->text();
-    } else {
-        changeDialog.SetCurrent(QString::fromStdString(gradebook.Password));
-        if (Prompts().ExecDialog(changeDialog) != QDialog::Accepted) return false;
-        chosen = changeDialog.NewPass1->text();
+std::optional<std::string> EditPassword(TNewPasswordDlg& setDialog, TPasswordDlg1& changeDialog,
+                                        const std::string& current) {
+    if (current.empty()) {
+        if (Prompts().ExecDialog(setDialog) != QDialog::Accepted) return std::nullopt;
+        return setDialog.NewPass1->text().toStdString();
     }
-    gradebook.Password = chosen.toStdString();
-    return true;
+    changeDialog.SetCurrent(QString::fromStdString(current));
+    if (Prompts().ExecDialog(changeDialog) != QDialog::Accepted) return std::nullopt;
+    return changeDialog.NewPass1->text().toStdString();
 }
 
 } // namespace marklow

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QString>
 
+#include <optional>
 #include <string>
 
 namespace marklow {
@@ -77,8 +78,9 @@ private:
 bool CheckPasswordOnOpen(TPasswordDlg& prompt, const std::string& stored,
                          const std::string& openPassword);
 
-// Sets or changes the gradebook's password; true when it was changed (the caller marks the
-// gradebook modified).
-bool EditPassword(TNewPasswordDlg& setDialog, TPasswordDlg1& changeDialog, TGradebook& gradebook);
+// Asks for a first password when `current` is empty, else for a change of it; the new password,
+// or nothing when the teacher cancelled.
+std::optional<std::string> EditPassword(TNewPasswordDlg& setDialog, TPasswordDlg1& changeDialog,
+                                        const std::string& current);
 
 } // namespace marklow

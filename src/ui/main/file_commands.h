@@ -1,7 +1,7 @@
 #pragma once
-// Connects the main window to the document's lifecycle: the File commands, the password
-// command, the first showing (letter tables, preferences, Reopen submenu), the first
-// activation (maximised once) and closing.
+// The File menu's commands: New, Open, Reopen, Save, Save As, Password and Exit, and the
+// document's lifecycle around the main window: the first showing (letter tables,
+// preferences, Reopen submenu), the first activation (maximised once) and closing.
 
 #include "lifecycle.h"
 #include "password_dialogs.h"
@@ -16,12 +16,12 @@ class TSDIAppForm;
 // Where the user's default.ltd lives and the one shipped with the program.
 TDocumentPaths DefaultDocumentPaths();
 
-class TMainWindowDocument final : public QObject, public TDocumentView {
+class TFileCommands final : public QObject, public TDocumentView {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TMainWindowDocument)
+    Q_DISABLE_COPY_MOVE(TFileCommands)
 public:
-    TMainWindowDocument(TSDIAppForm& form, TDocumentPaths paths);
-    ~TMainWindowDocument() override;
+    TFileCommands(TSDIAppForm& form, TDocumentPaths paths);
+    ~TFileCommands() override;
 
     TDocumentLifecycle& Lifecycle() { return lifecycle_; }
     void Password1Click();
@@ -32,12 +32,10 @@ public:
     TPasswordDlg1 PasswordDlg1;
 
     // TDocumentView
-    TGradebook& Gradebook() override;
+    TGradebookDocument& Document() override;
     bool FinishCellEdit() override;
     void BeginRebuild() override;
     void EndRebuild() override;
-    void MarkModified() override;
-    void ClearModified() override;
     void SetCaption(const QString& caption) override;
     void SetReopenItems(const std::vector<std::pair<int, QString>>& items) override;
     void GradebookLoaded() override;

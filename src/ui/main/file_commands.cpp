@@ -1,5 +1,6 @@
-#include "document_view.h"
+#include "file_commands.h"
 
+#include "commands.h"
 #include "gradebook.h"
 #include "main_window.h"
 #include "prompts.h"
@@ -31,7 +32,7 @@ TDocumentPaths DefaultDocumentPaths() {
     return paths;
 }
 
-TMainWindowDocument::TMainWindowDocument(TSDIAppForm& form, TDocumentPaths paths)
+TFileCommands::TFileCommands(TSDIAppForm& form, TDocumentPaths paths)
     : QObject(&form), PasswordDlg(&form), NewPasswordDlg(&form), PasswordDlg1(&form),
       form_(form), lifecycle_(*this, PasswordDlg, std::move(paths)) {
     auto wire = [this](QAction* action, auto&& handler) {
@@ -51,14 +52,16 @@ TMainWindowDocument::TMainWindowDocument(TSDIAppForm& form, TDocumentPaths paths
     form.installEventFilter(this);
 }
 
-TMainWindowDocument::~TMainWindowDocument() { form_.removeEventFilter(this); }
+TFileCommands::~TFileCommands() { form_.removeEventFilter(this); }
 
-void TMainWindowDocument::Password1Click() {
+void TFileCommands::Password1Click() {
     form_.FinishCellEdit();
-    if (EditPassword(NewPasswordDlg, PasswordDlg1, form_.Gradebook())) form_.MarkModified();
+    TGradebookDocument& doc = form_.Document();
+    if (auto chosen = EditPassword(NewPasswordDlg, PasswordDlg1, doc.Gradebook().Password))
+        doc.Push(new TPasswordCommand(doc, *chosen));
 }
 
-bool TMainWindowDocument::eventFilter(QObject* watched, QEvent* event) {
+bool TFileCommands::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &form_) {
         switch (event->type()) {
         case QEvent::Show:
@@ -86,15 +89,13 @@ bool TMainWindowDocument::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-TGradebook& TMainWindowDocument::Gradebook() { return form_.Gradebook(); }
-bool TMainWindowDocument::FinishCellEdit() { return form_.FinishCellEdit(); }
-void TMainWindowDocument::BeginRebuild() { form_.BeginRebuild(); }
-void TMainWindowDocument::EndRebuild() { form_.EndRebuild(); }
-void TMainWindowDocument::MarkModified() { form_.MarkModified(); }
-void TMainWindowDocument::ClearModified() { form_.ClearModified(); }
-void TMainWindowDocument::SetCaption(const QString& caption) { form_.setWindowTitle(caption); }
+TGradebookDocument& TFileCommands::Document() { return form_.Document(); }
+bool TFileCommands::FinishCellEdit() { return form_.FinishCellEdit(); }
+void TFileCommands::BeginRebuild() { form_.BeginRebuild(); }
+void TFileCommands::EndRebuild() { form_.EndRebuild(); }
+void TFileCommands::SetCaption(const QString& caption) { form_.setWindowTitle(caption); }
 
-void TMainWindowDocument::SetReopenItems(const std::vector<std::pair<int, QString>>& items) {
+void TFileCommands::SetReopenItems(const std::vector<std::pair<int, QString>>& items) {
     QMenu* menu = form_.Reopen1;
     menu->clear();
     for (const auto& [index, caption] : items) {
@@ -104,17 +105,12 @@ void TMainWindowDocument::SetReopenItems(const std::vector<std::pair<int, QStrin
     menu->menuAction()->setVisible(!items.empty());
 }
 
-void TMainWindowDocument::GradebookLoaded() {
-    TGradebook& gb = form_.Gradebook();
-    form_.LetterAverages1->setChecked(gb.ShowLetters);
-    for (QAction* a : {form_.UserInput1, form_.byName1, form_.byAverage1, form_.byID1,
-                       form_.UserInput2, form_.byName2, form_.byDate1, form_.byCategory1})
-        if (a) a->setChecked(false);
-    if (form_.UserInput2) form_.UserInput2->setChecked(gb.GradesInUserOrder);
-    if (form_.UserInput1) form_.UserInput1->setChecked(gb.StudentsInUserOrder);
+void TFileCommands::GradebookLoaded() {
+    // The check marks follow the document's switches and sorts.
+    form_.LetterAverages1->setChecked(form_.Gradebook().ShowLetters);
 }
 
-void TMainWindowDocument::ApplySettings(const TAppSettings& s) {
+void TFileCommands::ApplySettings(const TAppSettings& s) {
     TGradebook& gb = form_.Gradebook();
     gb.Preferences.DefaultPoints = s.DefaultPoints;
     gb.Preferences.DefaultWeight = s.DefaultWeight;
@@ -138,7 +134,7 @@ void TMainWindowDocument::ApplySettings(const TAppSettings& s) {
     }
 }
 
-void TMainWindowDocument::CollectSettings(TAppSettings& s) {
+void TFileCommands::CollectSettings(TAppSettings& s) {
     const TGradebook& gb = form_.Gradebook();
     Qt::WindowStates state = form_.windowState();
     s.WindowState = (state & Qt::WindowMinimized) ? 1 : (state & Qt::WindowMaximized) ? 2 : 0;

@@ -1,6 +1,6 @@
 // The File commands, the password command and closing, driven through the real main window.
 
-#include "document_view.h"
+#include "file_commands.h"
 #include "gradebook_file.h"
 #include "main_window.h"
 #include "prompts.h"
@@ -28,7 +28,7 @@ class Document : public ::testing::Test {
 protected:
     Document() {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("config"));
-        document = std::make_unique<TMainWindowDocument>(
+        document = std::make_unique<TFileCommands>(
             form, TDocumentPaths{dir.filePath("data/default.ltd"), QString()});
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -56,7 +56,7 @@ protected:
     ScopedPrompts prompts;
     ScriptedPrompts& script = prompts.Script;
     TSDIAppForm form;
-    std::unique_ptr<TMainWindowDocument> document;
+    std::unique_ptr<TFileCommands> document;
     TGradebook& gb = form.Gradebook();
 };
 
@@ -72,10 +72,10 @@ TEST_F(Document, OpenEditSaveKeepsABackupAndReopens) {
     EXPECT_EQ(form.StatusPanel(0)->text(), "");
 
     TypeScore(2, 3, "1");
-    EXPECT_TRUE(gb.Modified);
+    EXPECT_TRUE(form.Document().IsModified());
     EXPECT_EQ(form.StatusPanel(0)->text(), "Modified");
     form.SaveItem->trigger();
-    EXPECT_FALSE(gb.Modified);
+    EXPECT_FALSE(form.Document().IsModified());
     EXPECT_TRUE(QFile::exists(Path("period1.Backup.gbd")));
 
     script.Answers = {};
@@ -84,7 +84,7 @@ TEST_F(Document, OpenEditSaveKeepsABackupAndReopens) {
     ASSERT_EQ(form.Reopen1->actions().size(), 1);
     EXPECT_EQ(form.Reopen1->actions()[0]->text(), path);
     form.Reopen1->actions()[0]->trigger();
-    EXPECT_EQ(gb.FilePath, path.toStdString());
+    EXPECT_EQ(form.Document().FilePath(), path);
     EXPECT_TRUE(form.Reopen1->actions().isEmpty()); // the open file is not offered
     EXPECT_FALSE(form.Reopen1->menuAction()->isVisible());
 }
@@ -109,7 +109,7 @@ TEST_F(Document, CtrlWSetsAPasswordAndMarksModified) {
     });
     QTest::keyClick(form.GradeBook->Editor(), Qt::Key_W, Qt::ControlModifier);
     EXPECT_EQ(gb.Password, "owl");
-    EXPECT_TRUE(gb.Modified);
+    EXPECT_TRUE(form.Document().IsModified());
 }
 
 TEST_F(Document, ClosingAsksAndCancelKeepsTheWindowOpen) {
@@ -131,7 +131,7 @@ TEST_F(Document, PreferencesComeBackAtTheNextStart) {
     gb.Preferences.DefaultPoints = 12.345;
     EXPECT_TRUE(form.close());
     TSDIAppForm next;
-    TMainWindowDocument nextDocument(next, TDocumentPaths{Path("data/default.ltd"), QString()});
+    TFileCommands nextDocument(next, TDocumentPaths{Path("data/default.ltd"), QString()});
     next.show();
     EXPECT_FALSE(next.AveragesShown());
     EXPECT_TRUE(next.LetterAverages1->isChecked());
@@ -156,6 +156,6 @@ TEST_F(Document, ACutShortFileLeavesTitleAndModifiedAlone) {
     ASSERT_EQ(script.Messages.size(), 2u);
     EXPECT_EQ(script.Messages[1].Text, "File Read Error");
     EXPECT_EQ(gb.Cell(1, 2), "Ann Lee");
-    EXPECT_TRUE(gb.Modified);
+    EXPECT_TRUE(form.Document().IsModified());
     EXPECT_EQ(form.windowTitle(), "Marklow - Untitled");
 }

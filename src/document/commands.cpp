@@ -1,0 +1,147 @@
+#include "commands.h"
+
+#include "averages.h"
+
+#include <algorithm>
+
+namespace marklow {
+
+// --- Delete Student ---
+
+TDeleteStudentCommand::TDeleteStudentCommand(TGradebookDocument& doc, int r, int cursorCol)
+    : TGradebookCommand(doc, QStringLiteral("Delete Student")), row_(r), cursorCol_(cursorCol) {}
+
+void TDeleteStudentCommand::redo() {
+    TGradebook& gb = Gb();
+    if (!before_) before_ = TAveragesState::Capture(gb);
+    taken_ = gb.TakeRow(row_);
+    if (after_) {
+        after_->Restore(gb);
+    } else {
+        RecomputeAll(gb);
+        after_ = TAveragesState::Capture(gb);
+    }
+    emit doc_.shapeChanged();
+    emit doc_.averagesChanged();
+    emit doc_.cursorRequested(cursorCol_, std::min(row_, gb.RowCount() - 1));
+}
+
+void TDeleteStudentCommand::undo() {
+    TGradebook& gb = Gb();
+    gb.PutRow(row_, std::move(taken_));
+    before_->Restore(gb);
+    emit doc_.shapeChanged();
+    emit doc_.averagesChanged();
+    emit doc_.cursorRequested(cursorCol_, row_);
+}
+
+// --- Delete Grade ---
+
+TDeleteGradeCommand::TDeleteGradeCommand(TGradebookDocument& doc, int c, int cursorRow)
+    : TGradebookCommand(doc, QStringLiteral("Delete Grade")), col_(c), cursorRow_(cursorRow) {}
+
+void TDeleteGradeCommand::redo() {
+    TGradebook& gb = Gb();
+    if (!before_) before_ = TAveragesState::Capture(gb);
+    taken_ = gb.TakeColumn(col_);
+    if (after_) {
+        after_->Restore(gb);
+    } else {
+        RecomputeAll(gb);
+        after_ = TAveragesState::Capture(gb);
+    }
+    emit doc_.shapeChanged();
+    emit doc_.widthsChanged();
+    emit doc_.averagesChanged();
+    emit doc_.cursorRequested(std::min(col_, gb.ColCount() - 1), cursorRow_);
+}
+
+void TDeleteGradeCommand::undo() {
+    TGradebook& gb = Gb();
+    gb.PutColumn(col_, std::move(taken_));
+    before_->Restore(gb);
+    emit doc_.shapeChanged();
+    emit doc_.widthsChanged();
+    emit doc_.averagesChanged();
+    emit doc_.cursorRequested(col_, cursorRow_);
+}
+
+// --- a dragged row or column ---
+
+TMoveCommand::TMoveCommand(TGradebookDocument& doc, TAxis axis, int from, int to)
+    : TGradebookCommand(doc, axis == TAxis::Rows ? QStringLiteral("Move Student")
+                                                 : QStringLiteral("Move Grade")),
+      axis_(axis), from_(from), to_(to),
+      oldUserOrder_(axis == TAxis::Rows ? Gb().StudentsInUserOrder : Gb().GradesInUserOrder),
+      oldStudentSort_(doc.StudentSort()), oldGradeSort_(doc.GradeSort()) {}
+
+void TMoveCommand::SetOrder(bool userOrder, TStudentSort students, TGradeSort grades) {
+    // Assigned, not switched: turning the switch off here must not record any order.
+    if (axis_ == TAxis::Rows)
+        Gb().StudentsInUserOrder = userOrder;
+    else
+        Gb().GradesInUserOrder = userOrder;
+    doc_.SetSorts(students, grades);
+    emit doc_.switchesChanged();
+}
+
+void TMoveCommand::redo() {
+    if (!done_) {
+        if (axis_ == TAxis::Rows)
+            Gb().MoveRow(from_, to_);
+        else
+            Gb().MoveColumn(from_, to_);
+        emit doc_.shapeChanged();
+        emit doc_.widthsChanged();
+    }
+    done_ = false;
+    if (axis_ == TAxis::Rows) {
+        // Turning it on records nothing, so the switch operation is safe here.
+        Gb().SetStudentsInUserOrder(true);
+        SetOrder(true, TStudentSort::UserInput, oldGradeSort_);
+    } else {
+        Gb().SetGradesInUserOrder(true);
+        SetOrder(true, oldStudentSort_, TGradeSort::UserInput);
+    }
+}
+
+void TMoveCommand::undo() {
+    if (axis_ == TAxis::Rows)
+        Gb().MoveRow(to_, from_);
+    else
+        Gb().MoveColumn(to_, from_);
+    SetOrder(oldUserOrder_, oldStudentSort_, oldGradeSort_);
+    emit doc_.shapeChanged();
+    emit doc_.widthsChanged();
+}
+
+// --- the mode ---
+
+TModeCommand::TModeCommand(TGradebookDocument& doc, int cursorCol, int cursorRow)
+    : TGradebookCommand(doc, QStringLiteral("Toggle Edit Mode")),
+      newMode_(!doc.Gradebook().EditMode()), oldCol_(cursorCol), oldRow_(cursorRow) {}
+
+void TModeCommand::Apply(bool editMode, int c, int r) {
+    TGradebook& gb = Gb();
+    gb.SetEditMode(editMode); // reshapes and raises OnModeChange
+    gb.FitSpareCells();
+    emit doc_.shapeChanged();
+    emit doc_.widthsChanged();
+    emit doc_.cursorRequested(c, r);
+}
+
+void TModeCommand::redo() { Apply(newMode_, newMode_ ? 1 : 2, 2); }
+
+void TModeCommand::undo() { Apply(!newMode_, oldCol_, oldRow_); }
+
+// --- the password ---
+
+TPasswordCommand::TPasswordCommand(TGradebookDocument& doc, std::string password)
+    : TGradebookCommand(doc, QStringLiteral("Password")), old_(doc.Gradebook().Password),
+      new_(std::move(password)) {}
+
+void TPasswordCommand::redo() { Gb().Password = new_; }
+
+void TPasswordCommand::undo() { Gb().Password = old_; }
+
+} // namespace marklow
