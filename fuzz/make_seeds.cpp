@@ -103,5 +103,13 @@ int main(int argc, char** argv) {
     ok &= Put(root + "/student_block", "students.blk", WriteStudentBlock(*move));
     TGradebook none;
     ok &= Put(root + "/student_block", "none.blk", WriteStudentBlock(none));
+
+    // Paste: a first byte for the format (0 students, 4 averages in edit mode, 2 text).
+    const std::string block = WriteStudentBlock(*move);
+    ok &= Put(root + "/paste", "students.bin", std::string(1, '\0') + block);
+    ok &= Put(root + "/paste", "averages-edit.bin", "\x04" + block);
+    ok &= Put(root + "/paste", "text.bin",
+              "\x02"
+              "Ann Lee\nBen\tB+\r\n\r\n  Cy \r");
     return ok ? 0 : 2;
 }

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=build-fuzz
-targets=(gradebook category_file letter_file student_block)
+targets=(gradebook category_file letter_file student_block paste)
 mode=${1:-}
 
 configure() {

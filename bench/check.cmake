@@ -1,0 +1,6 @@
+marklow_add_bench(bench_check ${CMAKE_CURRENT_SOURCE_DIR}/check_bench.cpp)
+target_link_libraries(bench_check PRIVATE marklow_core)
+if(MARKLOW_GUI)
+  target_link_libraries(bench_check PRIVATE marklow_main)
+  target_compile_definitions(bench_check PRIVATE MARKLOW_BENCH_CHECK_WINDOW)
+endif()
