@@ -85,8 +85,14 @@ namespace {
 
 constexpr uint32_t kBlue = 0x0000FF;
 constexpr uint32_t kBlack = 0x000000;
-// Ticks closer than this merge into a band; closer ones are left out.
-constexpr int kMinTickGap = 3;
+// Bars narrower than this lose only one pixel to their gap.
+constexpr int kNarrowBar = 5;
+
+// Whether categories this far apart each get a tick; closer ones merge into a black band,
+// so only the labelled ones get one.
+bool EveryTick(int spacing, int margin) {
+    return spacing >= std::max(3, 2 * margin);
+}
 
 class TBuilder {
 public:
@@ -157,6 +163,34 @@ private:
     const TTextMeasure& measure_;
 };
 
+// A bar one pixel thick. With more bars than pixels several fall on one column (row), and
+// each paints over those drawn before it; all reach from the axis to End.
+struct TThinBar {
+    int Line; // the column (row) of pixels
+    int End;  // where the bar ends along the value axis
+    uint32_t Color;
+};
+
+// The visible parts of thin bars given in drawing order: a later bar on the same line hides
+// what an earlier one has up to its own end, so only the rest is kept and no pixel is
+// painted twice. grows is +1 when values grow along increasing coordinates (horizontal
+// bars), -1 when they grow toward smaller ones (vertical bars).
+void EmitThinBars(std::vector<TThinBar>& thin, int base, int grows, bool horizontal, TBuilder& b) {
+    int line = std::numeric_limits<int>::min();
+    int covered = base; // how far the later bars of this line reach
+    for (size_t i = thin.size(); i-- > 0;) {
+        const TThinBar& bar = thin[i];
+        if (bar.Line != line) line = bar.Line, covered = base;
+        if ((bar.End - covered) * grows <= 0) continue;
+        if (horizontal)
+            b.Rect(covered, line, bar.End, line + 1, bar.Color, false);
+        else
+            b.Rect(line, bar.End, line + 1, covered, bar.Color, false);
+        covered = bar.End;
+    }
+    thin.clear();
+}
+
 // The length of a value on an axis of the given length, kept on the axis.
 int Length(double v, int axis, int full) {
     double len = std::nearbyint(v * axis / full);
@@ -196,6 +230,7 @@ void HorizontalBars(const TPlotParams& p, TBuilder& b, const TTextMeasure& measu
     const int BH = p.PH / p.n;
     const int labelHeight = measure.Height(TFontRole::Axis);
     // Labels from the top band down, each only where it clears the one above.
+    std::vector<char> labelled(static_cast<size_t>(p.n));
     int labelsFree = std::numeric_limits<int>::min();
     for (int k = 0; k < p.n; ++k) {
         int y = Div(1LL * k * p.PH, p.n) + p.top;
@@ -205,12 +240,13 @@ void HorizontalBars(const TPlotParams& p, TBuilder& b, const TTextMeasure& measu
         int w = measure.Width(TFontRole::Axis, label);
         b.Text(p.left - w - M, ly, label, TFontRole::Axis, w);
         labelsFree = ly + labelHeight;
+        labelled[static_cast<size_t>(k)] = 1;
     }
-    int lastTick = std::numeric_limits<int>::max();
+    const bool everyTick = EveryTick(BH, M);
+    std::vector<TThinBar> thin;
     for (int k = p.n - 1; k >= 0; --k) {
         int y = Div(1LL * k * p.PH, p.n) + p.top;
-        if (lastTick - y >= kMinTickGap) {
-            lastTick = y;
+        if (everyTick || labelled[static_cast<size_t>(k)]) {
             if (threeD) {
                 b.Line(p.left - M, y, p.left, y);
                 b.Line(p.left, y, p.left + 2 * M, y - M);
@@ -220,11 +256,14 @@ void HorizontalBars(const TPlotParams& p, TBuilder& b, const TTextMeasure& measu
         }
         int yN = Div(1LL * (k + 1) * p.PH, p.n) + p.top;
         int xE = p.left + Length(p.m.Value(k + 1), p.PW, p.full);
-        int y0 = y + 1, y1 = yN - 1;
+        int y0 = y + 1, y1 = BH < kNarrowBar ? yN : yN - 1;
         const uint32_t color = BarColor(k);
+        if (y1 <= y0) {
+            // A band thinner than a pixel still shows its bar on a row of pixels.
+            thin.push_back({std::min(y, p.bottom - 1), xE, color});
+            continue;
+        }
         if (y1 - y0 < 3 || !threeD) {
-            // A band thinner than a bar's edges still shows one line of pixels.
-            if (y1 <= y0) y0 = std::min(y, p.bottom - 1), y1 = y0 + 1;
             b.Rect(p.left + 1, y0, xE, y1, color, false);
             continue;
         }
@@ -236,6 +275,7 @@ void HorizontalBars(const TPlotParams& p, TBuilder& b, const TTextMeasure& measu
         b.Polygon({{xE + 2 * D, y0 - D}, {xE - 1, y0}, {xE - 1, yN - 2}, {xE + 2 * D, yN - 2 - D}},
                   color, black);
     }
+    EmitThinBars(thin, p.left + 1, 1, true, b);
 }
 
 // A single point of a line or area chart: a small square on its value.
@@ -283,19 +323,20 @@ void VerticalChart(const TPlotParams& p, TBuilder& b, const TTextMeasure& measur
     }
     // Category ticks and labels, each label only where it clears the one before.
     const int gap = std::max(2, M);
+    const int spacing = points ? (n > 1 ? p.PW / (n - 1) : p.PW) : BW;
+    const bool everyTick = EveryTick(spacing, M);
     int labelsFree = std::numeric_limits<int>::min();
-    int lastTick = std::numeric_limits<int>::min() / 2;
     auto label = [&](int k, int centre) {
+        if (centre < labelsFree) return false; // no need to measure it
         const std::string& text = p.m.Label(k + 1);
         int w = measure.Width(TFontRole::Axis, text);
         int x = std::max(0, centre - w / 2);
-        if (x < labelsFree) return;
+        if (x < labelsFree) return false;
         x = b.Text(x, p.bottom + M, text, TFontRole::Axis, w);
         labelsFree = x + w + gap;
+        return true;
     };
     auto tick = [&](int x) {
-        if (x - lastTick < kMinTickGap) return;
-        lastTick = x;
         if (threeD) {
             b.Line(x, p.bottom + M, x, p.bottom);
             b.Line(x, p.bottom, x + 2 * M, p.bottom - M);
@@ -305,22 +346,22 @@ void VerticalChart(const TPlotParams& p, TBuilder& b, const TTextMeasure& measur
             b.Line(x, p.bottom - M, x, p.bottom + M);
         }
     };
-    lastTick = p.left;
     if (points) {
         for (int k = 0; k < n; ++k) {
             int x = pointX(k);
-            if (k > 0) tick(x);
-            label(k, x);
+            const bool drawn = label(k, x);
+            if (k > 0 && (everyTick || drawn)) tick(x);
         }
     } else if (bars) {
         for (int k = 0; k <= n; ++k) {
             int x = Div(1LL * k * p.PW, n) + p.left;
-            if (k > 0) tick(x);
-            if (k < n) label(k, x + BW / 2);
+            const bool drawn = k < n && label(k, x + BW / 2);
+            if (k > 0 && (everyTick || drawn)) tick(x);
         }
     }
     if (bars) {
         const int Q = BW / 4;
+        std::vector<TThinBar> thin;
         for (int k = 0; k < n; ++k) {
             int x0 = Div(1LL * k * p.PW, n) + p.left;
             int x1 = Div(1LL * (k + 1) * p.PW, n) + p.left;
@@ -328,9 +369,12 @@ void VerticalChart(const TPlotParams& p, TBuilder& b, const TTextMeasure& measur
             if (yT >= p.bottom) continue;
             const uint32_t color = BarColor(k);
             if (!threeD || (x1 - 1 - Q) - (x0 + 1) < 3) {
-                int a = x0 + 1, e = x1 - 1;
-                // More bars than pixels: each still gets a line of its own colour.
-                if (e <= a) a = std::clamp(x0, p.left + 1, p.right - 1), e = a + 1;
+                int a = x0 + 1, e = BW < kNarrowBar ? x1 : x1 - 1;
+                if (e <= a) {
+                    // More bars than pixels: each still shows on a column of pixels.
+                    thin.push_back({std::clamp(x0, p.left + 1, p.right - 1), yT, color});
+                    continue;
+                }
                 b.Rect(a, yT, e, p.bottom, color, false);
                 continue;
             }
@@ -346,6 +390,7 @@ void VerticalChart(const TPlotParams& p, TBuilder& b, const TTextMeasure& measur
                        {x1 - 1 + Q, yT - Q + 1}},
                       dark, black);
         }
+        EmitThinBars(thin, p.bottom, -1, false, b);
     }
     if (points && n == 1) Marker(p, b, pointX(0), pointY(0));
     if (p.type == kChartLine) {

@@ -74,14 +74,23 @@ const QFont& FontOf(const TGraphFonts& fonts, TFontRole role) {
     return fonts.Axis;
 }
 
+TQtTextMeasure::TQtTextMeasure(const TGraphFonts& fonts)
+    : metrics_{QFontMetrics(fonts.Title), QFontMetrics(fonts.Stats), QFontMetrics(fonts.Axis)} {}
+
 int TQtTextMeasure::Width(TFontRole role, std::string_view text) const {
     if (text.empty()) return 0;
-    return QFontMetrics(FontOf(fonts_, role))
-        .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    auto measure = [&] {
+        return metrics_[static_cast<int>(role)].horizontalAdvance(
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    };
+    if (role != TFontRole::Axis || text.size() > 8) return measure();
+    auto [it, added] = axisWidths_.try_emplace(std::string(text), 0);
+    if (added) it->second = measure();
+    return it->second;
 }
 
 int TQtTextMeasure::Height(TFontRole role) const {
-    return QFontMetrics(FontOf(fonts_, role)).height();
+    return metrics_[static_cast<int>(role)].height();
 }
 
 void PaintLayout(QPainter& painter, const TGraphLayout& layout, const TGraphFonts& fonts,
@@ -92,6 +101,12 @@ void PaintLayout(QPainter& painter, const TGraphLayout& layout, const TGraphFont
                             QFontMetrics(fonts.Axis).ascent()};
     int currentFont = -1;
     for (const TGraphPrimitive& p : layout.Items) {
+        // Most primitives of a big chart are bars without an outline: no pen for them.
+        if (p.Kind == TPrimitiveKind::Rect && p.Pen == TPenStyle::None) {
+            painter.fillRect(QRect(p.Points[0].X, p.Points[0].Y, p.Width(), p.Height()),
+                             ColorOf(p.Fill, textColor));
+            continue;
+        }
         QPen pen(ColorOf(p.PenColor, textColor), p.PenWidth, StyleOf(p.Pen));
         switch (p.Kind) {
         case TPrimitiveKind::Line:
@@ -100,19 +115,16 @@ void PaintLayout(QPainter& painter, const TGraphLayout& layout, const TGraphFont
             break;
         case TPrimitiveKind::Polyline:
             pen.setJoinStyle(Qt::RoundJoin);
+            pen.setCapStyle(Qt::RoundCap);
             painter.setPen(pen);
             painter.drawPolyline(PolygonOf(p.Points));
             break;
         case TPrimitiveKind::Rect: {
-            const QRect r(p.Points[0].X, p.Points[0].Y, p.Width(), p.Height());
-            if (p.Pen == TPenStyle::None) {
-                painter.fillRect(r, ColorOf(p.Fill, textColor));
-            } else {
-                // A one-pixel outline drawn inside the rectangle's own pixels.
-                painter.setPen(pen);
-                painter.setBrush(ColorOf(p.Fill, textColor));
-                painter.drawRect(r.adjusted(0, 0, -1, -1));
-            }
+            // A one-pixel outline drawn inside the rectangle's own pixels.
+            const QRect r(p.Points[0].X, p.Points[0].Y, p.Width() - 1, p.Height() - 1);
+            painter.setPen(pen);
+            painter.setBrush(ColorOf(p.Fill, textColor));
+            painter.drawRect(r);
             break;
         }
         case TPrimitiveKind::Polygon:

@@ -7,9 +7,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QRectF>
 #include <QSize>
 #include <QString>
+
+#include <string>
+#include <unordered_map>
 
 class QPainter;
 
@@ -28,12 +32,14 @@ struct TGraphFonts {
 
 class TQtTextMeasure final : public TTextMeasure {
 public:
-    explicit TQtTextMeasure(const TGraphFonts& fonts) : fonts_(fonts) {}
+    explicit TQtTextMeasure(const TGraphFonts& fonts);
     int Width(TFontRole role, std::string_view text) const override;
     int Height(TFontRole role) const override;
 
 private:
-    const TGraphFonts& fonts_;
+    QFontMetrics metrics_[3]; // by TFontRole
+    // Axis labels repeat (a class has a few thousand short labels at most): measured once.
+    mutable std::unordered_map<std::string, int> axisWidths_;
 };
 
 const QFont& FontOf(const TGraphFonts& fonts, TFontRole role);

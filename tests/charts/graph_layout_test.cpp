@@ -275,28 +275,56 @@ TEST(GraphLayout, OnePointDrawsAMarkerInsteadOfDividingByZero) {
     }
 }
 
-TEST(GraphLayout, MorePointsThanPixelsKeepOneBarEachAndThinTheLabels) {
+TEST(GraphLayout, MorePointsThanPixelsShowEveryBarOnceAndThinTheLabels) {
     FakeMeasure f;
     std::vector<double> values;
     for (int i = 0; i < 3000; ++i)
-        values.push_back(1 + (i * 37) % 100);
+        values.push_back(100 - i * 0.03);
+    values[1500] = 99; // out of order: it stands above its neighbours
+    const int W = 800, H = 600;
     for (int type : {kChart2DBar, kChart3DBar, kChartLine, kChartArea}) {
         for (bool horizontal : {false, true}) {
-            TGraphLayout l = LayoutGraph(Model(type, values, horizontal), 800, 600, f);
+            TGraphLayout l = LayoutGraph(Model(type, values, horizontal), W, H, f);
             ASSERT_TRUE(l.HasPlot);
-            ExpectInside(l, 800, 600, f);
+            ExpectInside(l, W, H, f);
             ExpectLabelsApart(l, f);
-            if (type == kChart2DBar || type == kChart3DBar) {
-                auto bars = Bars(l);
-                EXPECT_EQ(bars.size(), values.size()) << type << horizontal;
-                for (const auto* b : bars) {
-                    EXPECT_GE(b->Points[0].X, l.Plot.Left);
-                    EXPECT_LE(b->Points[1].X, l.Plot.Right);
-                    EXPECT_GE(b->Points[0].Y, l.Plot.Top);
-                    EXPECT_LE(b->Points[1].Y, l.Plot.Bottom);
-                }
-            }
             EXPECT_LT(Of(l, TPrimitiveKind::Text).size(), 200u);
+            if (type != kChart2DBar && type != kChart3DBar) continue;
+            // No pixel is painted by two bars, and every bar stays inside the plot.
+            std::vector<char> painted(static_cast<size_t>(W * H));
+            for (const auto* b : Bars(l)) {
+                ASSERT_GE(b->Points[0].X, l.Plot.Left);
+                ASSERT_LE(b->Points[1].X, l.Plot.Right);
+                ASSERT_GE(b->Points[0].Y, l.Plot.Top);
+                ASSERT_LE(b->Points[1].Y, l.Plot.Bottom);
+                for (int y = b->Points[0].Y; y < b->Points[1].Y; ++y)
+                    for (int x = b->Points[0].X; x < b->Points[1].X; ++x) {
+                        char& px = painted[static_cast<size_t>(y * W + x)];
+                        ASSERT_EQ(px, 0) << x << "," << y;
+                        px = 1;
+                    }
+            }
+            // Every value shows: the pixel at the end of its bar, in its band, is painted.
+            const int PW = l.Plot.Right - l.Plot.Left, PH = l.Plot.Bottom - l.Plot.Top;
+            const int n = static_cast<int>(values.size());
+            for (int k = 0; k < n; ++k) {
+                bool shown = false;
+                if (horizontal) {
+                    int y0 = k * PH / n + l.Plot.Top,
+                        y1 = std::max(y0 + 1, (k + 1) * PH / n + l.Plot.Top);
+                    int x =
+                        l.Plot.Left + static_cast<int>(std::nearbyint(values[k] * PW / 100)) - 1;
+                    for (int y = std::min(y0, l.Plot.Bottom - 1); y < y1 && !shown; ++y)
+                        shown = painted[static_cast<size_t>(y * W + x)];
+                } else {
+                    int x0 = std::max(k * PW / n + l.Plot.Left, l.Plot.Left + 1),
+                        x1 = std::max(x0 + 1, (k + 1) * PW / n + l.Plot.Left);
+                    int y = l.Plot.Bottom - static_cast<int>(std::nearbyint(values[k] * PH / 100));
+                    for (int x = x0; x < x1 && !shown; ++x)
+                        shown = painted[static_cast<size_t>(y * W + x)];
+                }
+                ASSERT_TRUE(shown) << type << " " << horizontal << " point " << k;
+            }
         }
     }
 }
