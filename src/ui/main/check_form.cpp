@@ -100,7 +100,11 @@ TCheckForm::TCheckForm(QWidget* parent) : QDialog(parent), model_(this) {
     QHeaderView* columns = ListView1->horizontalHeader();
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     columns->setHighlightSections(false);
-    columns->setStretchLastSection(false);
+    // A stretched last section never gets narrower than the default width: keep that small,
+    // so Severity fits beside 500 pixels of description.
+    columns->setMinimumSectionSize(40);
+    columns->setDefaultSectionSize(60);
+    columns->setStretchLastSection(true);
 
     FindButton = new QPushButton("&Find", this);
     FindButton->setDefault(true);
@@ -142,7 +146,7 @@ void TCheckForm::Fill(const TGradebook& gb) {
     GradeEntriesBox->setText(QString::number(r.GradeEntries));
     BlankEntriesBox->setText(QString::number(r.BlankEntries));
     ListView1->scrollToTop();
-    SizeColumns();
+    SizeColumns(); // a model reset gives the sections their default widths again
 }
 
 void TCheckForm::Empty() {
@@ -167,15 +171,8 @@ void TCheckForm::ListView1DblClick(const QModelIndex& index) {
 }
 
 void TCheckForm::SizeColumns() {
+    // Severity, the last section, stretches over the rest.
     ListView1->setColumnWidth(0, kDescriptionWidth);
-    // Severity takes the rest of the list's width, less a small margin.
-    ListView1->setColumnWidth(1,
-                              std::max(60, ListView1->viewport()->width() - kDescriptionWidth - 4));
-}
-
-void TCheckForm::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    SizeColumns();
 }
 
 } // namespace marklow

@@ -85,7 +85,6 @@ private:
     void ListView1DblClick(const QModelIndex& index);
     void PickSelected();
     void SizeColumns();
-    void resizeEvent(QResizeEvent* event) override;
 
     TCheckModel model_;
     std::optional<TErrorFinder> picked_;
