@@ -1,5 +1,6 @@
 #include "output.h"
 
+#include "page_source.h"
 #include "painter.h"
 #include "report_run.h"
 #include "units.h"
@@ -24,25 +25,30 @@ QPageLayout LayoutFor(const TReportPage& page) {
     return QPageLayout(size, o, QMarginsF(0, 0, 0, 0));
 }
 
+TOutputStatus Empty() {
+    TOutputStatus s;
+    s.Result = TOutputResult::Empty;
+    s.Error = QStringLiteral("The report has no pages to print.");
+    return s;
+}
+
 } // namespace
 
-TOutputStatus PaintReport(TQuickRep& report, QPagedPaintDevice& device, TOutputRange range,
-                          const TOutputProgress& progress, int total) {
+TOutputStatus PaintRun(TReportRun& run, QPagedPaintDevice& device, int lastPage,
+                       const TOutputProgress& progress, int total) {
     TOutputStatus status;
-    TReportRun run(report);
-    int from = std::max(1, range.From);
-    for (int n = 1; n < from; ++n) {
-        if (!run.SkipPage()) {
-            status.Result = TOutputResult::Empty;
-            return status;
-        }
-    }
+    // The progress window lets events through, and a preview may lay out its own pages of
+    // the same report meanwhile: each time, come back to where this run stood.
+    auto carryOn = [&](int number) {
+        if (!progress) return true;
+        TPageCheckpoint here = run.Checkpoint();
+        bool go = progress(number, total);
+        run.Seek(here);
+        return go;
+    };
     std::optional<TReportPage> page = run.NextPage();
-    if (!page) {
-        status.Result = TOutputResult::Empty;
-        return status;
-    }
-    if (progress && !progress(page->Number, total)) {
+    if (!page) return Empty();
+    if (!carryOn(page->Number)) {
         status.Result = TOutputResult::Cancelled;
         return status;
     }
@@ -59,10 +65,10 @@ TOutputStatus PaintReport(TQuickRep& report, QPagedPaintDevice& device, TOutputR
                       page->PaperMm.height() / kMmPerInch * dpiY);
         PaintPage(painter, *page, target);
         ++status.Pages;
-        if (range.To > 0 && page->Number >= range.To) break;
+        if (lastPage > 0 && page->Number >= lastPage) break;
         page = run.NextPage();
         if (!page) break;
-        if (progress && !progress(page->Number, total)) {
+        if (!carryOn(page->Number)) {
             status.Result = TOutputResult::Cancelled;
             break;
         }
@@ -77,8 +83,29 @@ TOutputStatus PaintReport(TQuickRep& report, QPagedPaintDevice& device, TOutputR
     return status;
 }
 
-TOutputStatus WritePdfFile(TQuickRep& report, const QString& path, TOutputRange range,
-                           const TOutputProgress& progress, const QString& title) {
+TOutputStatus PaintReport(TQuickRep& report, QPagedPaintDevice& device, TOutputRange range,
+                          const TOutputProgress& progress) {
+    TReportRun run(report);
+    for (int n = 1; n < range.From; ++n)
+        if (!run.SkipPage()) return Empty();
+    return PaintRun(run, device, range.To, progress, 0);
+}
+
+TOutputStatus PaintPages(TReportPages& pages, QPagedPaintDevice& device, TOutputRange range,
+                         const TOutputProgress& progress) {
+    int first = std::max(1, range.From) - 1;
+    if (!pages.Page(first)) return Empty(); // counts up to it
+    int total = 0;
+    if (pages.CountComplete()) {
+        int last = range.To > 0 ? std::min(range.To, pages.Counted()) : pages.Counted();
+        total = std::max(0, last - first);
+    }
+    pages.Run().Seek(*pages.Start(first));
+    return PaintRun(pages.Run(), device, range.To, progress, total);
+}
+
+TOutputStatus WritePdf(const QString& path, const QString& title,
+                       const std::function<TOutputStatus(QPagedPaintDevice&)>& paint) {
     TOutputStatus status;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -91,12 +118,10 @@ TOutputStatus WritePdfFile(TQuickRep& report, const QString& path, TOutputRange 
         writer.setResolution(1200);
         writer.setCreator(QStringLiteral("Marklow"));
         if (!title.isEmpty()) writer.setTitle(title);
-        status = PaintReport(report, writer, range, progress);
+        status = paint(writer);
     }
     if (status.Result != TOutputResult::Done) {
         file.cancelWriting();
-        if (status.Result == TOutputResult::Empty)
-            status.Error = QStringLiteral("The report has no pages to print.");
         return status;
     }
     if (!file.commit()) {
@@ -104,6 +129,13 @@ TOutputStatus WritePdfFile(TQuickRep& report, const QString& path, TOutputRange 
         status.Error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
     }
     return status;
+}
+
+TOutputStatus WritePdfFile(TQuickRep& report, const QString& path, TOutputRange range,
+                           const TOutputProgress& progress, const QString& title) {
+    return WritePdf(path, title, [&](QPagedPaintDevice& device) {
+        return PaintReport(report, device, range, progress);
+    });
 }
 
 } // namespace marklow

@@ -12,6 +12,9 @@ class QPagedPaintDevice;
 
 namespace marklow {
 
+class TReportPages;
+class TReportRun;
+
 enum class TOutputResult { Done, Empty, Cancelled, Failed };
 
 struct TOutputStatus {
@@ -29,13 +32,25 @@ struct TOutputRange {
 // returning false cancels.
 using TOutputProgress = std::function<bool(int page, int total)>;
 
-// Runs the report and paints the pages of range on device, each on paper of the report's
-// size and orientation. total, when above 0, is the number of pages the range holds.
-TOutputStatus PaintReport(TQuickRep& report, QPagedPaintDevice& device, TOutputRange range = {},
-                          const TOutputProgress& progress = {}, int total = 0);
+// Paints the run's pages from where it stands up to page lastPage (0: to the end), each on
+// paper of its own size. total is passed on to progress.
+TOutputStatus PaintRun(TReportRun& run, QPagedPaintDevice& device, int lastPage,
+                       const TOutputProgress& progress, int total);
 
-// Writes the report as a PDF file through a temporary file: a failure or a cancel leaves
-// any earlier file at path as it was.
+// A new run of the report, the pages of range.
+TOutputStatus PaintReport(TQuickRep& report, QPagedPaintDevice& device, TOutputRange range = {},
+                          const TOutputProgress& progress = {});
+
+// The pages of range from a preview's pages, starting at the checkpoint of the first.
+TOutputStatus PaintPages(TReportPages& pages, QPagedPaintDevice& device, TOutputRange range = {},
+                         const TOutputProgress& progress = {});
+
+// Writes a PDF file through a temporary file: a failure, a cancel or an empty report leaves
+// any earlier file at path as it was. paint draws the pages on the PDF writer.
+TOutputStatus WritePdf(const QString& path, const QString& title,
+                       const std::function<TOutputStatus(QPagedPaintDevice&)>& paint);
+
+// WritePdf of a new run of the report.
 TOutputStatus WritePdfFile(TQuickRep& report, const QString& path, TOutputRange range = {},
                            const TOutputProgress& progress = {}, const QString& title = {});
 

@@ -33,6 +33,7 @@ TPageCheckpoint TReportRun::Checkpoint() const {
 }
 
 void TReportRun::Seek(const TPageCheckpoint& cp) {
+    rep_.run_ = this;
     pageOpen_ = false;
     done_.reset();
     pending_ = false;
@@ -52,6 +53,8 @@ bool TReportRun::SkipPage() {
 }
 
 std::optional<TReportPage> TReportRun::Advance(bool place) {
+    // Another run of the same report (a print from the preview) may have come in between.
+    rep_.run_ = this;
     // A record asked for while counting may lack the captions a placed page needs.
     if (place && pending_ && pendingCounted_) Seek(Checkpoint());
     counting_ = !place;

@@ -10,6 +10,8 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include <algorithm>
 
@@ -90,6 +92,27 @@ std::optional<QFont> QtPrompts::ChooseFont(const QFont& initial) {
 }
 
 int QtPrompts::ExecDialog(QDialog& dialog) { return dialog.exec(); }
+
+bool UserPrompts::PrinterSetup(QPrinter&, int, int) { return false; }
+
+bool QtPrompts::PrinterSetup(QPrinter& printer, int minPage, int maxPage) {
+    QPrintDialog dialog(&printer, ParentWindow());
+    dialog.setWindowTitle("Printer Setup");
+    dialog.setMinMax(minPage, maxPage);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool ScriptedPrompts::PrinterSetup(QPrinter& printer, int minPage, int maxPage) {
+    if (PrinterSetups.empty()) {
+        Unexpected << "printer setup";
+        return false;
+    }
+    auto action = std::move(PrinterSetups.front());
+    PrinterSetups.pop_front();
+    return action(printer, minPage, maxPage);
+}
 
 std::optional<QFont> UserPrompts::ChooseFontWithin(const QFont& initial, const TFontLimits&) {
     return ChooseFont(initial);

@@ -17,6 +17,7 @@
 #include <vector>
 
 class QMessageBox;
+class QPrinter;
 
 namespace marklow {
 
@@ -55,6 +56,9 @@ public:
     virtual std::optional<QFont> ChooseFontWithin(const QFont& initial, const TFontLimits& limits);
     // Shows a dialog modally and returns its result (QDialog::Accepted or Rejected).
     virtual int ExecDialog(QDialog& dialog) = 0;
+    // Printer setup: printer, copies, paper, orientation, page range within minPage..maxPage.
+    // Applies the choices to printer and returns true, or false when cancelled.
+    virtual bool PrinterSetup(QPrinter& printer, int minPage, int maxPage);
 };
 
 // The message box QtPrompts shows, for looking at it without running it.
@@ -76,6 +80,7 @@ public:
     std::optional<QFont> ChooseFont(const QFont& initial) override;
     std::optional<QFont> ChooseFontWithin(const QFont& initial, const TFontLimits& limits) override;
     int ExecDialog(QDialog& dialog) override;
+    bool PrinterSetup(QPrinter& printer, int minPage, int maxPage) override;
 };
 
 // Answers from queues. A question with no answer queued is recorded as unexpected and
@@ -95,6 +100,8 @@ public:
     // Each acts on a shown dialog (fills fields, presses buttons) and returns; the dialog's
     // result is then returned as ExecDialog's. Without one the dialog is rejected.
     std::deque<std::function<void(QDialog&)>> DialogActions;
+    // Each stands for the user in one printer setup: changes the printer, returns accepted.
+    std::deque<std::function<bool(QPrinter&, int minPage, int maxPage)>> PrinterSetups;
 
     std::vector<Asked> Messages;
     std::vector<TFileRequest> FileRequests;
@@ -115,6 +122,7 @@ public:
     std::optional<QFont> ChooseFont(const QFont& initial) override;
     std::optional<QFont> ChooseFontWithin(const QFont& initial, const TFontLimits& limits) override;
     int ExecDialog(QDialog& dialog) override;
+    bool PrinterSetup(QPrinter& printer, int minPage, int maxPage) override;
 
 private:
     QString NextFileName(const TFileRequest& request, const QString& what);

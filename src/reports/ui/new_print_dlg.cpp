@@ -1,0 +1,154 @@
+#include "new_print_dlg.h"
+
+#include "gradebook.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace marklow {
+
+namespace {
+// The help topic of each control, for the context help of the title bar.
+void Help(QWidget* w, int context) {
+    w->setProperty("HelpContext", context);
+}
+} // namespace
+
+TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("Print");
+    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+
+    RadioGroup1 =
+        new TRadioGroup("Report Type", {"Gradebook", "Grade Criteria", "Progress Report(s)"}, this);
+    Help(RadioGroup1, 62);
+    CheckBox1 = new QCheckBox("Preview", this);
+    Help(CheckBox1, 46);
+    ShadeBox = new QCheckBox("Shade Curved Grades", this);
+    OrientGroup = new TRadioGroup("Orientation", {"Portrait", "Landscape"}, this);
+    Help(OrientGroup, 64);
+    OmitBox = new QCheckBox("Omit grades after last entry", this);
+    Help(OmitBox, 65);
+    GradeGroup = new TRadioGroup(
+        "Print grade",
+        {"Exactly as entered", "Numbers only", "Letters only", "Numbers and Letters"}, this);
+    Help(GradeGroup, 66);
+
+    Notebook1 = new QStackedWidget(this);
+    auto* gradebookPage = new QWidget;
+    gradebookPage->setObjectName("Gradebook");
+    StudentGroup = new TRadioGroup("Print student", {"Names", "IDs"}, gradebookPage);
+    Help(StudentGroup, 67);
+    auto* gl = new QVBoxLayout(gradebookPage);
+    gl->setContentsMargins(0, 0, 0, 0);
+    gl->addWidget(StudentGroup);
+    gl->addStretch();
+    auto* criteriaPage = new QWidget;
+    criteriaPage->setObjectName("Criteria");
+    auto* progressPage = new QWidget;
+    progressPage->setObjectName("Progress");
+    StudentsBox = new QGroupBox("Students", progressPage);
+    AllButton = new QRadioButton("All", StudentsBox);
+    Help(AllButton, 68);
+    SelectedButton = new QRadioButton("Selected", StudentsBox);
+    Help(SelectedButton, 69);
+    ComboBox2 = new QComboBox(StudentsBox);
+    Help(ComboBox2, 70);
+    ComboBox2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox2->setMinimumContentsLength(16);
+    auto* sl = new QVBoxLayout(StudentsBox);
+    sl->addWidget(AllButton);
+    sl->addWidget(SelectedButton);
+    sl->addWidget(ComboBox2);
+    auto* pl = new QVBoxLayout(progressPage);
+    pl->setContentsMargins(0, 0, 0, 0);
+    pl->addWidget(StudentsBox);
+    pl->addStretch();
+    Notebook1->addWidget(gradebookPage);
+    Notebook1->addWidget(criteriaPage);
+    Notebook1->addWidget(progressPage);
+    AllButton->setChecked(true);
+
+    SetupButton = new QPushButton("&Setup", this);
+    Help(SetupButton, 71);
+    OkButton = new QPushButton("&OK", this);
+    Help(OkButton, 47);
+    OkButton->setDefault(true);
+    CancelButton = new QPushButton("&Cancel", this);
+    Help(CancelButton, 48);
+    HelpButton = new QPushButton("&Help", this);
+    Help(HelpButton, 49);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(RadioGroup1);
+    left->addWidget(CheckBox1);
+    left->addWidget(ShadeBox);
+    left->addWidget(OrientGroup);
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(OmitBox);
+    right->addWidget(GradeGroup);
+    right->addWidget(Notebook1);
+    right->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* b : {SetupButton, OkButton, CancelButton, HelpButton})
+        buttons->addWidget(b);
+    auto* grid = new QGridLayout(this);
+    grid->addLayout(left, 0, 0);
+    grid->addLayout(right, 0, 1);
+    grid->addLayout(buttons, 1, 0, 1, 2);
+
+    connect(RadioGroup1, &TRadioGroup::Changed, this, &TNewPrintDlg::ReportTypeChanged);
+    connect(SelectedButton, &QRadioButton::toggled, ComboBox2, &QWidget::setEnabled);
+    connect(OkButton, &QPushButton::clicked, this, [this] {
+        if (!OnRun || OnRun()) accept();
+    });
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(SetupButton, &QPushButton::clicked, this, [this] {
+        if (OnSetup) OnSetup();
+    });
+    connect(HelpButton, &QPushButton::clicked, this,
+            [this] { emit HelpRequested(QStringLiteral("PrintingtheGradebook")); });
+    ReportTypeChanged(0);
+}
+
+void TNewPrintDlg::ReportTypeChanged(int index) {
+    Notebook1->setCurrentIndex(index);
+    const auto type = static_cast<TReportType>(index);
+    OrientGroup->setVisible(type == TReportType::Gradebook);
+    const bool grades = type != TReportType::GradeCriteria;
+    OmitBox->setVisible(grades);
+    ShadeBox->setVisible(grades);
+    GradeGroup->setVisible(grades);
+}
+
+void TNewPrintDlg::Open(const TGradebook& gb) {
+    AllButton->setChecked(true);
+    ComboBox2->clear();
+    QStringList names;
+    for (int r = 2; r <= gb.LastStudentRow(); ++r) {
+        std::string_view name = gb.Cell(1, r);
+        names << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    ComboBox2->addItems(names);
+    ComboBox2->setCurrentIndex(names.isEmpty() ? -1 : 0);
+    ComboBox2->setEnabled(false);
+    SelectedButton->setEnabled(!names.isEmpty());
+}
+
+PrintOptions TNewPrintDlg::Options() const {
+    PrintOptions o;
+    o.ReportType = static_cast<TReportType>(RadioGroup1->ItemIndex());
+    o.Preview = CheckBox1->isChecked();
+    o.ShadeCurved = ShadeBox->isChecked();
+    o.Orientation = static_cast<TReportOrientation>(OrientGroup->ItemIndex());
+    o.OmitAfterLastEntry = OmitBox->isChecked();
+    o.PrintGrade = static_cast<TPrintGrade>(GradeGroup->ItemIndex());
+    o.PrintStudent = static_cast<TPrintStudent>(StudentGroup->ItemIndex());
+    o.AllStudents = !SelectedButton->isChecked();
+    o.SelectedStudent = ComboBox2->currentIndex();
+    return o;
+}
+
+} // namespace marklow
