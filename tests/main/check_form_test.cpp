@@ -1,5 +1,6 @@
 #include "check_form.h"
 #include "gradebook.h"
+#include "gradebook_document.h"
 #include "prompts.h"
 #include "sample_builder.h"
 #include "test_app.h"
@@ -157,4 +158,21 @@ TEST_F(CheckFormTest, HelpAsksForItsTopic) {
         f.CloseButton->click();
     });
     EXPECT_EQ(topics, std::vector<int>{667});
+}
+
+TEST_F(CheckFormTest, TheIndexRepairIsNoEdit) {
+    TGradebookDocument doc;
+    TGradebook& gb = doc.Gradebook();
+    gb.SetEditMode(false);
+    gb.Categories.Add("Tests", 100, false);
+    int c = AddGrade(gb, "Quiz", 10, 3);
+    AddStudent(gb, "Ann");
+    doc.ResetHistory();
+    EXPECT_EQ(RepairCategoryIndexes(gb), 1);
+    EXPECT_EQ(gb.GradeAt(c)->CategoryIndex, 0);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.CanUndo());
+    Show(gb, [](TCheckForm& f) { f.CloseButton->click(); });
+    EXPECT_EQ(form.Model().rowCount(), 0);
+    EXPECT_FALSE(doc.IsModified());
 }
