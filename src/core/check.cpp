@@ -5,6 +5,8 @@
 #include "text.h"
 
 #include <cmath>
+#include <functional>
+#include <unordered_map>
 
 namespace marklow {
 
@@ -60,6 +62,33 @@ void CheckStudents(const TGradebook& gb, TFindingSink& sink) {
             sink.Add(TCheckMessage::BlankStudentName, TErrorFinder::Student, r, 0);
 }
 
+// The kind of each entry. Texts that do not start like a number are looked up in the letter
+// table, and a class repeats a handful of them ("A", "B+", "abs"): each is read once.
+class TEntryKinds {
+public:
+    explicit TEntryKinds(const TRealList& letterToNumber) : letters_(letterToNumber) {}
+    EntryKind Of(std::string_view text) {
+        const char first = text.front();
+        if ((first >= '0' && first <= '9') || first == '.' || first == '-' || first == '+')
+            return ReadEntry(text, letters_).Kind;
+        auto it = seen_.find(text);
+        if (it != seen_.end()) return it->second;
+        EntryKind kind = ReadEntry(text, letters_).Kind;
+        // Bounded: a class of all different texts is read entry by entry.
+        if (seen_.size() < kMaxSeen) seen_.emplace(std::string(text), kind);
+        return kind;
+    }
+
+private:
+    static constexpr size_t kMaxSeen = 4096;
+    struct THash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+    };
+    const TRealList& letters_;
+    std::unordered_map<std::string, EntryKind, THash, std::equal_to<>> seen_;
+};
+
 // Reads the table row by row (the way it is stored) and lists the invalid entries column by
 // column, rows in order within each column, as the window shows them.
 void CheckEntries(const TGradebook& gb, TCheckResult& result, TFindingSink& sink) {
@@ -72,6 +101,7 @@ void CheckEntries(const TGradebook& gb, TCheckResult& result, TFindingSink& sink
     std::vector<TCell> invalid;
     std::vector<size_t> perColumn(static_cast<size_t>(grades) + 1, 0);
     int64_t blank = 0;
+    TEntryKinds kinds(gb.LetterToNumber);
     for (int r = 2; r <= gb.LastStudentRow(); ++r) {
         const TCellRow& cells = gb.RowCells(r);
         for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
@@ -80,7 +110,7 @@ void CheckEntries(const TGradebook& gb, TCheckResult& result, TFindingSink& sink
                 ++blank;
                 continue;
             }
-            EntryKind kind = ReadEntry(text, gb.LetterToNumber).Kind;
+            EntryKind kind = kinds.Of(text);
             if (kind == EntryKind::Blank) {
                 ++blank;
             } else if (kind == EntryKind::Invalid) {

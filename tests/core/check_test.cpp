@@ -286,3 +286,21 @@ TEST(TallyCategories, AgreesWithTheEffectiveWeights) {
         }
     }
 }
+
+TEST(Check, RepeatedAndManyDifferentTextsAreReadAlike) {
+    Class k;
+    k.gb.LetterToNumber.Add("B+", 88);
+    k.Grade("Quiz");
+    k.Grade("Test");
+    // More different texts than are remembered, and the same few again and again.
+    for (int i = 0; i < 5000; ++i) {
+        const std::string mark = i % 3 == 0 ? "b+" : i % 3 == 1 ? "/A late" : " A";
+        k.Student("S", {"x" + std::to_string(i), mark});
+    }
+    TCheckResult result = RunCheck(k.gb);
+    EXPECT_EQ(result.Errors, 5000);
+    EXPECT_EQ(result.BlankEntries, 1666);
+    EXPECT_EQ(result.GradeEntries, 10000);
+    EXPECT_EQ(FindingText(k.gb, result.Findings[4999]),
+              "Entry of \"x4999\" for grade \"Quiz\" & student \"S\" is invalid");
+}
