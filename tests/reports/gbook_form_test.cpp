@@ -1,11 +1,15 @@
 #include "averages.h"
 #include "gbook_form.h"
 #include "gradebook.h"
+#include "painter.h"
 #include "report_pages.h"
 #include "report_test_app.h"
 #include "sample_builder.h"
 
 #include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <map>
@@ -353,4 +357,39 @@ TEST_F(GBookForm, EachRunReadsTheGradebookAfresh) {
     EXPECT_EQ(Names(second[0])[1], "Renamed");
     EXPECT_EQ(Headings(second[0]).size(), 9u);
     EXPECT_EQ(form.FirstGradeColumn, 2);
+}
+
+// Painted, every text of a page leaves ink inside its own box, and shaded cells are grey.
+TEST_F(GBookForm, PaintedPagesShowEveryText) {
+    auto gb = Class(5, 10);
+    gb->GradeAt(2)->Curve = true;
+    gb->GradeAt(2)->CurveAmount = 2;
+    RecomputeAll(*gb);
+    options.ShadeCurved = true;
+    options.PrintGrade = TPrintGrade::NumbersAndLetters;
+    for (const TReportPage& page : Print(*gb)) {
+        const double scale = 8; // pixels per mm
+        QImage image(
+            QSize(qRound(page.PaperMm.width() * scale), qRound(page.PaperMm.height() * scale)),
+            QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            PaintPage(p, page, QRectF(0, 0, image.width(), image.height()));
+        }
+        TTextMeasurer m;
+        for (const TPlacedText& t : Texts(page)) {
+            if (t.Text.trimmed().isEmpty()) continue;
+            double w = m.Width(t.Font, t.Text), h = m.Metrics(t.Font).Height;
+            QRectF r = t.Angle == 0 ? QRectF(t.Pos.x(), t.Pos.y(), w, h)
+                                    : QRectF(t.Pos.x(), t.Pos.y() - w, h, w);
+            QRect px =
+                QRectF(r.topLeft() * scale, r.size() * scale).toRect().adjusted(2, 2, -2, -2);
+            int ink = 0;
+            for (int y = px.top(); y <= px.bottom(); ++y)
+                for (int x = px.left(); x <= px.right(); ++x)
+                    ink += qGray(image.pixel(x, y)) < 100;
+            EXPECT_GT(ink, 3) << t.Text.toStdString() << " on page " << page.Number;
+        }
+    }
 }

@@ -4,13 +4,48 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHash>
 #include <QStringList>
 
 #include <cmath>
+#include <mutex>
 
 namespace marklow {
 
+namespace {
+// Asking the font database goes through fontconfig's substitution every time; the answers
+// do not change while the program runs.
+template <class T> class TMemo {
+public:
+    template <class F> T Get(const QString& key, F compute) {
+        std::lock_guard lock(mutex_);
+        auto it = values_.find(key);
+        if (it != values_.end()) return it.value();
+        T value = compute();
+        values_.insert(key, value);
+        return value;
+    }
+
+private:
+    std::mutex mutex_;
+    QHash<QString, T> values_;
+};
+} // namespace
+
 QString ResolveFamily(const QString& family) {
+    static TMemo<QString> memo;
+    return memo.Get(family, [&] { return ResolveFamilyUncached(family); });
+}
+
+bool IsOutlineFamily(const QString& family) {
+    static TMemo<bool> memo;
+    return memo.Get(family, [&] {
+        QString resolved = ResolveFamily(family);
+        return QFontDatabase::hasFamily(resolved) && QFontDatabase::isSmoothlyScalable(resolved);
+    });
+}
+
+QString ResolveFamilyUncached(const QString& family) {
     static const struct {
         const char* Name;
         const char* Twin;
@@ -25,12 +60,6 @@ QString ResolveFamily(const QString& family) {
     return family;
 }
 
-bool IsOutlineFamily(const QString& family) {
-    QString resolved = ResolveFamily(family);
-    if (!QFontDatabase::hasFamily(resolved)) return false;
-    return QFontDatabase::isSmoothlyScalable(resolved);
-}
-
 QFont ReportFont(const TFontSpec& spec) {
     QFont f(ResolveFamily(spec.Family));
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.PointSize * kDotsPerInch / 72))));
@@ -43,15 +72,26 @@ QFont ReportFont(const TFontSpec& spec) {
     return f;
 }
 
+TTextMeasurer::TEntry& TTextMeasurer::Entry(const TFontSpec& font) {
+    for (TEntry& e : cache_)
+        if (e.Spec == font) return e;
+    cache_.push_back({font, std::make_unique<QFontMetricsF>(ReportFont(font)), {}});
+    return cache_.back();
+}
+
 const QFontMetricsF& TTextMeasurer::Get(const TFontSpec& font) {
-    for (const TEntry& e : cache_)
-        if (e.Spec == font) return *e.Metrics;
-    cache_.push_back({font, std::make_unique<QFontMetricsF>(ReportFont(font))});
-    return *cache_.back().Metrics;
+    return *Entry(font).Metrics;
 }
 
 double TTextMeasurer::Width(const TFontSpec& font, const QString& text) {
-    return DotsToMm(Get(font).horizontalAdvance(text));
+    // Reports repeat the same short texts (grades, letters) thousands of times.
+    TEntry& e = Entry(font);
+    auto it = e.Widths.constFind(text);
+    if (it != e.Widths.constEnd()) return it.value();
+    if (e.Widths.size() > 50000) e.Widths.clear();
+    double w = DotsToMm(e.Metrics->horizontalAdvance(text));
+    e.Widths.insert(text, w);
+    return w;
 }
 
 TTextMeasurer::TMetrics TTextMeasurer::Metrics(const TFontSpec& font) {
@@ -60,9 +100,9 @@ TTextMeasurer::TMetrics TTextMeasurer::Metrics(const TFontSpec& font) {
 }
 
 QString TTextMeasurer::Elide(const TFontSpec& font, const QString& text, double width) {
+    if (Width(font, text) <= width) return text;
     const QFontMetricsF& fm = Get(font);
     double dots = MmToDots(width);
-    if (fm.horizontalAdvance(text) <= dots) return text;
     const QString ellipsis(QChar(0x2026));
     double room = dots - fm.horizontalAdvance(ellipsis);
     // Binary search on the length of the start that fits.
@@ -86,7 +126,7 @@ std::vector<QString> TTextMeasurer::Wrap(const TFontSpec& font, const QString& t
     const QStringList paragraphs = text.split(QLatin1Char('\n'));
     for (QString paragraph : paragraphs) {
         if (paragraph.endsWith(QLatin1Char('\r'))) paragraph.chop(1);
-        if (fm.horizontalAdvance(paragraph) <= dots) {
+        if (Width(font, paragraph) <= width) {
             lines.push_back(paragraph);
             continue;
         }

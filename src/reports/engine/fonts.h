@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -24,6 +25,7 @@ struct TFontSpec {
 // The installed family a report font uses: "Arial" becomes its metric twin Liberation Sans
 // where Arial itself is missing, so pages break where they would with Arial.
 QString ResolveFamily(const QString& family);
+QString ResolveFamilyUncached(const QString& family);
 
 // The family has outline glyphs, so it can be rotated.
 bool IsOutlineFamily(const QString& family);
@@ -49,12 +51,13 @@ public:
     std::vector<QString> Wrap(const TFontSpec& font, const QString& text, double width);
 
 private:
-    const QFontMetricsF& Get(const TFontSpec& font);
-
     struct TEntry {
         TFontSpec Spec;
         std::unique_ptr<QFontMetricsF> Metrics;
+        QHash<QString, double> Widths;
     };
+    TEntry& Entry(const TFontSpec& font);
+    const QFontMetricsF& Get(const TFontSpec& font);
     std::vector<TEntry> cache_;
 };
 

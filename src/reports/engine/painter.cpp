@@ -42,18 +42,25 @@ void Paint(QPainter& p, const TPlacedShape& s) {
     p.drawRect(s.Rect);
 }
 
-void Paint(QPainter& p, const TPlacedText& t, TFontCache& fonts) {
+void Paint(QPainter& p, const TPlacedText& t, TFontCache& fonts, const QTransform& base) {
     const TFontCache::TFont& font = fonts.Get(t.Font);
-    p.save();
-    if (t.Clipped) p.setClipRect(t.Box, Qt::IntersectClip);
-    p.translate(t.Pos);
-    // From here on in report dots, the unit the text was measured in.
-    p.scale(kMmPerDot, kMmPerDot);
-    if (t.Angle != 0) p.rotate(-t.Angle);
-    p.setFont(font.Font);
-    p.setPen(t.Color);
+    if (t.Clipped) {
+        p.save();
+        p.setClipRect(t.Box, Qt::IntersectClip);
+    }
+    // From the text's corner on, in report dots, the unit the text was measured in.
+    QTransform at = QTransform::fromTranslate(t.Pos.x(), t.Pos.y());
+    at.scale(kMmPerDot, kMmPerDot);
+    if (t.Angle != 0) at.rotate(-t.Angle);
+    p.setTransform(at * base);
+    if (p.font() != font.Font) p.setFont(font.Font);
+    // Shapes before may have left no pen at all: a colour alone is not enough to compare.
+    p.setPen(QPen(t.Color));
     p.drawText(QPointF(0, font.Ascent), t.Text);
-    p.restore();
+    if (t.Clipped)
+        p.restore();
+    else
+        p.setTransform(base);
 }
 
 void Paint(QPainter& p, const TPlacedPicture& pic) {
@@ -75,12 +82,13 @@ void PaintPage(QPainter& p, const TReportPage& page, const QRectF& target) {
     p.translate(target.topLeft());
     p.scale(target.width() / page.PaperMm.width(), target.height() / page.PaperMm.height());
     TFontCache fonts;
+    const QTransform base = p.transform();
     for (const TPlacedItem& item : page.Items) {
         std::visit(
             [&](const auto& x) {
                 using T = std::decay_t<decltype(x)>;
                 if constexpr (std::is_same_v<T, TPlacedText>)
-                    Paint(p, x, fonts);
+                    Paint(p, x, fonts, base);
                 else
                     Paint(p, x);
             },
