@@ -1,9 +1,14 @@
+#include "angled_label.h"
 #include "page_source.h"
+#include "painter.h"
 #include "report_pages.h"
 #include "report_run.h"
 #include "report_test_app.h"
 
 #include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
 
 using namespace marklow;
 using namespace marklow::testing;
@@ -325,4 +330,53 @@ TEST_F(Engine, ShapesAndFrames) {
     // The band's frame: four lines around the printable width.
     EXPECT_EQ(shapes[2].Line, QLineF(20, 20, 195.9, 20));
     EXPECT_EQ(shapes[5].Line, QLineF(195.9, 20, 195.9, 40));
+}
+
+TEST_F(Engine, PicturesMemosAndAngledLabelsPlaceTheirItems) {
+    TQuickRep q;
+    TQRBand& detail = q.MakeBand(TBandKind::Detail, 40);
+    TQRImage& image = detail.Add<TQRImage>();
+    image.SetBounds(0, 0, 30, 20);
+    QSizeF drawnAt;
+    image.Drawing = [&](QPainter&, const QSizeF& size) { drawnAt = size; };
+    TQRMemo& memo = detail.Add<TQRMemo>();
+    memo.SetBounds(40, 0, 60, 30);
+    memo.Lines = {"First line", "Second line"};
+    TQRAngledLabel& angled = detail.Add<TQRAngledLabel>();
+    angled.SetBounds(110, 0, 10, 30);
+    angled.SetAngle(90);
+    angled.AutoSize = false;
+    angled.AnchorStyle = TAnchorStyle::asTextLeft;
+    angled.Caption = "Heading";
+    angled.OnPrint = [](const TQRAngledLabel&, QString& text) { text = "Printed"; };
+    bool once = true;
+    q.OnNeedData = [&](bool& more) {
+        more = once;
+        once = false;
+    };
+    auto pages = AllPages(q);
+    ASSERT_EQ(pages.size(), 1u);
+    const TReportPage& page = pages[0];
+    const TPlacedPicture* picture = nullptr;
+    for (const TPlacedItem& item : page.Items)
+        if (auto p = std::get_if<TPlacedPicture>(&item)) picture = p;
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->Rect, QRectF(20, 20, 30, 20));
+    QImage canvas(10, 10, QImage::Format_RGB32);
+    QPainter painter(&canvas);
+    PaintPage(painter, page, QRectF(0, 0, 10, 10));
+    EXPECT_EQ(drawnAt, QSizeF(30, 20));
+    // The memo's lines one under the other; the angled label prints the replaced text once.
+    ASSERT_TRUE(FindText(page, "First line"));
+    EXPECT_GT(FindText(page, "Second line")->Pos.y(), FindText(page, "First line")->Pos.y());
+    const TPlacedText* printed = FindText(page, "Printed");
+    ASSERT_TRUE(printed);
+    EXPECT_EQ(printed->Angle, 90);
+    EXPECT_EQ(angled.Caption, "Heading");
+    // Not transparent: the label's rectangle is filled before its text.
+    bool filled = false;
+    for (const TPlacedShape& s : Shapes(page))
+        filled = filled || (s.Fill.isValid() && std::abs(s.Rect.left() - 130) < 0.01 &&
+                            std::abs(s.Rect.height() - 30) < 0.01);
+    EXPECT_TRUE(filled);
 }
