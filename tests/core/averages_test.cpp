@@ -1,4 +1,5 @@
 #include "averages.h"
+#include "averages_state.h"
 #include "entry.h"
 #include "gradebook.h"
 #include "sample_builder.h"
@@ -317,4 +318,47 @@ TEST(RecomputeAll, EmptyTablesGetNoAverages) {
     gb.SetCell(0, 2, "stale");
     RecomputeAll(gb);
     EXPECT_EQ(gb.Cell(0, 2), "");
+}
+
+TEST(StudentAverage, WithoutGradesNoAverageIsLeftFromBefore) {
+    Class k;
+    int c = k.Grade(10);
+    int r = k.Student({"8"});
+    RecomputeAll(k.gb);
+    ASSERT_TRUE(k.gb.StudentAt(r)->HasAverage);
+    k.gb.DeleteColumn(c);
+    EXPECT_EQ(StudentAverage(k.gb, r), "");
+    EXPECT_FALSE(k.gb.StudentAt(r)->HasAverage) << "copying or sorting averages reads it";
+    EXPECT_EQ(k.gb.StudentAt(r)->Average, 0);
+    k.gb.StudentAt(r)->HasAverage = true;
+    RecomputeAll(k.gb);
+    EXPECT_FALSE(k.gb.StudentAt(r)->HasAverage);
+}
+
+TEST(AveragesState, PutsBackTheResultsWithTheLettersShownNow) {
+    TBuildOptions o;
+    o.Students = 12;
+    o.Grades = 6;
+    auto gb = BuildGradebook(o);
+    RecomputeAll(*gb);
+    const TAveragesState state = TAveragesState::Capture(*gb);
+    std::vector<std::string> texts;
+    for (int r = 0; r <= gb->LastStudentRow(); ++r) texts.emplace_back(gb->Cell(0, r));
+    for (int c = 1; c <= gb->LastGradeColumn(); ++c) texts.emplace_back(gb->Cell(c, 0));
+    // Spoil every result, then put them back.
+    for (int r = 2; r <= gb->LastStudentRow(); ++r) gb->SetCell(0, r, "?");
+    for (int c = 2; c <= gb->LastGradeColumn(); ++c) gb->GradeAt(c)->ClassAverage = -1;
+    state.Restore(*gb);
+    std::vector<std::string> back;
+    for (int r = 0; r <= gb->LastStudentRow(); ++r) back.emplace_back(gb->Cell(0, r));
+    for (int c = 1; c <= gb->LastGradeColumn(); ++c) back.emplace_back(gb->Cell(c, 0));
+    EXPECT_EQ(back, texts);
+    gb->ShowLetters = true;
+    state.Restore(*gb);
+    EXPECT_NE(gb->Cell(0, 2).find('='), std::string_view::npos);
+    // Another class of objects: the results cannot be trusted, everything is recomputed.
+    gb->DeleteRow(2);
+    gb->SetCell(0, 3, "?");
+    state.Restore(*gb);
+    EXPECT_NE(gb->Cell(0, 3), "?");
 }

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <random>
+#include <set>
+
 using namespace marklow;
 
 TEST(Gradebook, NewGradebookHasTheEditModeShape) {
@@ -241,6 +245,12 @@ TEST(RealList, ValuesBoxesAndSorting) {
     EXPECT_EQ(l.ValueText(0), "92.3");
     l.SetValueText(0, "abc");
     EXPECT_EQ(l.Value(0), 0);
+    // Outside the list every access is harmless.
+    EXPECT_EQ(l.Text(-1), "");
+    EXPECT_EQ(l.Text(1), "");
+    l.SetValue(5, 1);
+    l.SetValue(-1, 1);
+    EXPECT_EQ(l.Count(), 1);
     l.Clear();
     for (auto [t, v] : {std::pair{"C", 70.0}, {"a", 90.0}, {"B", 80.0}, {"F", 0.0}})
         l.Add(t, v);
@@ -277,4 +287,87 @@ TEST(RealList, SortByValueIsTheExchangeSort) {
     std::string order;
     for (int i = 0; i < l.Count(); ++i) order += l.Text(i);
     EXPECT_EQ(order, "bdca");
+}
+
+namespace {
+
+// The labels exactly as the rules say, scanning every label for each choice: slow and plain.
+// ASCII names only.
+std::vector<TLabel> ReferenceLabels(const std::vector<std::string>& names) {
+    auto alnum = [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) != 0; };
+    std::vector<TLabel> labels(names.size());
+    for (size_t i = 0; i < names.size(); ++i) {
+        const std::string& n = names[i];
+        std::string label = n.substr(0, 1);
+        for (size_t k = 1; k < n.size(); ++k)
+            if (!alnum(n[k - 1]) && alnum(n[k])) {
+                label += n[k];
+                break;
+            }
+        labels[i] = {label, true};
+        for (size_t j = 0; j < i; ++j)
+            if (labels[j].Text == label) labels[i].Unique = false;
+    }
+    std::string set;
+    for (char c = 'A'; c <= 'Y'; ++c) set += c;
+    for (char c = 'a'; c <= 'y'; ++c) set += c;
+    for (char c = '0'; c <= '8'; ++c) set += c;
+    auto taken = [&](size_t self, const std::string& candidate) {
+        for (size_t j = 0; j < labels.size(); ++j)
+            if (j != self && labels[j].Unique && labels[j].Text == candidate) return true;
+        return false;
+    };
+    for (size_t i = 0; i < labels.size(); ++i) {
+        if (labels[i].Unique) continue;
+        std::vector<std::string> candidates;
+        for (char b : set) candidates.push_back(names[i].substr(0, 1) + b);
+        for (char a : set)
+            for (char b : set) candidates.push_back(std::string{a, b});
+        for (const std::string& candidate : candidates)
+            if (!taken(i, candidate)) {
+                labels[i] = {candidate, true};
+                break;
+            }
+    }
+    return labels;
+}
+
+} // namespace
+
+TEST(ShortLabels, TheQuickSearchGivesTheLabelsOfThePlainRules) {
+    std::mt19937 rng(5);
+    const char* words[] = {"Ann", "Al", "Bo", "Zed", "al", "Ann-Marie", "9 lives", "", "Z", "Yu"};
+    for (int round = 0; round < 8; ++round) {
+        std::vector<std::string> names;
+        for (int i = 0; i < 150; ++i)
+            names.push_back(std::string(words[rng() % 10]) + " " + words[rng() % 10]);
+        auto fast = MakeShortLabels(names);
+        auto plain = ReferenceLabels(names);
+        for (size_t i = 0; i < names.size(); ++i) {
+            ASSERT_EQ(fast[i].Text, plain[i].Text) << "round " << round << ", name " << i;
+            ASSERT_EQ(fast[i].Unique, plain[i].Unique) << "round " << round << ", name " << i;
+        }
+    }
+}
+
+TEST(ShortLabels, LargeClassesOfFewInitialsMatchTheRules) {
+    // 5,000 names over 3 initials: most labels clash, and the 59 x 59 pairs of label
+    // characters run out, so the last ones stay not unique.
+    std::vector<std::string> names;
+    const char* initials[] = {"A b", "B c", "C d"};
+    for (int i = 0; i < 5000; ++i) names.emplace_back(initials[i % 3]);
+    auto labels = MakeShortLabels(names);
+    std::set<std::string> unique;
+    int notUnique = 0;
+    for (const TLabel& l : labels) {
+        if (l.Unique)
+            EXPECT_TRUE(unique.insert(l.Text).second) << "a unique label given twice: " << l.Text;
+        else
+            ++notUnique;
+    }
+    EXPECT_EQ(unique.size(), 59u * 59u) << "every pair of label characters, once";
+    EXPECT_EQ(notUnique, 5000 - static_cast<int>(unique.size()));
+    EXPECT_EQ(labels[0].Text, "Ab");
+    EXPECT_EQ(labels[3].Text, "AA") << "the first free second character";
+    EXPECT_EQ(labels[6].Text, "AB");
 }

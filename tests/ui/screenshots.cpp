@@ -2,6 +2,7 @@
 // as the first argument (default /tmp/shots). Run on the offscreen platform.
 
 #include "averages.h"
+#include "commands.h"
 #include "main_window.h"
 #include "file_commands.h"
 #include "password_dialogs.h"
@@ -10,6 +11,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTest>
@@ -82,6 +86,27 @@ int main(int argc, char* argv[]) {
     form.SetShowLetters(true);
     form.FitAllColumns();
     Save(form, folder, "letters-shown");
+
+    // The Edit menu after a deleted grade, drawn over the window where it drops down.
+    {
+        LoadClass(form, true);
+        form.GradeBook->MoveCurrent(3, 2);
+        QTest::keyClicks(form.GradeBook->Editor(), "77");
+        form.FinishCellEdit();
+        form.Document().Push(new TDeleteGradeCommand(form.Document(), 4, 2));
+        form.Document().Undo();
+        QApplication::processEvents();
+        QImage shot = form.grab().toImage();
+        QMenuBar* bar = form.menuBar();
+        const QRect item = bar->actionGeometry(form.Edit1->menuAction());
+        form.Edit1->popup(bar->mapToGlobal(item.bottomLeft()));
+        QApplication::processEvents();
+        QPainter p(&shot);
+        p.drawPixmap(bar->mapTo(&form, item.bottomLeft()), form.Edit1->grab());
+        p.end();
+        form.Edit1->hide();
+        shot.save(folder + "/edit-menu.png");
+    }
 
     form.SetShowLetters(false);
     form.SetAveragesShown(false);
