@@ -16,6 +16,9 @@ constexpr uint64_t kCategoryRecordMin = 1 + 8 + 1 + kReserved;
 constexpr uint64_t kStudentRecordMin = 1 + 1 + 4 + 4 + kReserved;
 constexpr uint64_t kGradeRecordMin = 8 + 8 + 4 + 1 + 1 + 8 + 4 + 4 + 1 + kReserved;
 constexpr uint64_t kAverageMin = 1 + 8;
+// Day numbers of 0100-01-01 and of the day after 9999-12-31.
+constexpr double kFirstDate = -657434;
+constexpr double kEndDate = 2958466;
 
 constexpr uint64_t kHighBits = 0x8080808080808080ull;
 
@@ -453,7 +456,13 @@ void WriteGrade(TByteWriter& out, const TGrade& g, TLostTexts* lost) {
     out.Int32(g.UserOrder);
     WriteLongText(out, g.Notes, lost);
     WriteShortText(out, g.Name, lost);
-    out.Zeros(kReserved);
+    // The reserved twelve bytes carry what the record once left out: the class-average
+    // switch in the first byte, the date in the 8-byte field. Readers that skip them still
+    // read the record.
+    out.Flag(g.OmitClassAverage);
+    out.Byte(0);
+    out.UInt16(0);
+    out.Float64(g.Date);
 }
 
 void ReadGrade(TByteReader& in, TGrade& g) {
@@ -466,7 +475,12 @@ void ReadGrade(TByteReader& in, TGrade& g) {
     g.UserOrder = in.Int32();
     g.Notes = ReadLongText(in);
     g.Name = ReadShortText(in);
-    in.Skip(kReserved);
+    g.OmitClassAverage = in.Flag();
+    in.Skip(3);
+    // 0 is what every earlier writer stored: no date, so the grade keeps today's. A value no
+    // calendar can show (not a number, beyond the years 100 to 9999) counts as none too.
+    double date = in.Float64();
+    if (date != 0 && date >= kFirstDate && date < kEndDate) g.Date = date;
 }
 
 void WriteStudentWithAverage(TByteWriter& out, const TStudent& s, TLostTexts* lost) {

@@ -52,8 +52,9 @@ void ReadCategoryList(TByteReader& in, TCategoryList& list);
 void WriteLetterTable(TByteWriter& out, const TRealList& table, TLostTexts* lost = nullptr);
 void ReadLetterTable(TByteReader& in, TRealList& table);
 
-// One record each. Reading overwrites only the stored fields, so a grade keeps its Date and
-// OmitClassAverage from creation.
+// One record each. A grade record keeps OmitClassAverage in the first reserved byte and Date
+// in the reserved 8-byte field; a stored date of 0 (files of earlier writers) leaves the
+// grade's Date from creation, today's.
 void WriteStudent(TByteWriter& out, const TStudent& s, TLostTexts* lost = nullptr);
 void ReadStudent(TByteReader& in, TStudent& s);
 void WriteGrade(TByteWriter& out, const TGrade& g, TLostTexts* lost = nullptr);

@@ -114,9 +114,10 @@ TEST(GradebookFile, RoundTripKeepsEveryStoredField) {
         EXPECT_EQ(g.UserOrder, 42);
         EXPECT_EQ(g.Notes, std::string(1000, 'n'));
         EXPECT_EQ(back.GradeAt(3)->CategoryIndex, -1);
-        // Not stored: the date is the day of loading and no column omits its class average.
-        EXPECT_EQ(g.Date, TodayDate());
-        EXPECT_FALSE(g.OmitClassAverage);
+        // Kept in the record's reserved bytes.
+        EXPECT_EQ(g.Date, 12345);
+        EXPECT_TRUE(g.OmitClassAverage);
+        EXPECT_FALSE(back.GradeAt(3)->OmitClassAverage);
 
         EXPECT_EQ(back.Password, "pw");
         EXPECT_EQ(back.Teacher, "Ms. Rivera");
@@ -464,4 +465,100 @@ TEST(TextList, SignedCountAndLimits) {
     std::string w;
     TByteWriter writer(w);
     EXPECT_THROW(WriteTextList(writer, std::vector<std::string>(40000)), TFileWriteError);
+}
+
+namespace {
+
+// One grade record with the given reserved twelve bytes.
+std::string GradeRecord(const std::string& reserved) {
+    std::string bytes;
+    TByteWriter out(bytes);
+    out.Float64(1);
+    out.Float64(10);
+    out.Int32(0);
+    out.Flag(false);
+    out.Flag(false);
+    out.Float64(0);
+    out.Int32(3);
+    WriteLongText(out, "");
+    WriteShortText(out, "Quiz");
+    out.Bytes(reserved);
+    return bytes;
+}
+
+std::string Reserved(uint8_t omit, double date) {
+    std::string bytes;
+    TByteWriter out(bytes);
+    out.Byte(omit);
+    out.Bytes(std::string(3, '\0'));
+    out.Float64(date);
+    return bytes;
+}
+
+} // namespace
+
+TEST(GradeRecord, DateAndClassAverageSwitchLiveInTheReservedBytes) {
+    TGrade g;
+    g.Weight = 1;
+    g.Points = 10;
+    g.UserOrder = 3;
+    g.Name = "Quiz";
+    g.OmitClassAverage = true;
+    g.Date = 45292.5;
+    std::string bytes;
+    TByteWriter out(bytes);
+    WriteGrade(out, g);
+    EXPECT_EQ(bytes, GradeRecord(Reserved(1, 45292.5)));
+    g.OmitClassAverage = false;
+    bytes.clear();
+    WriteGrade(out, g);
+    EXPECT_EQ(bytes, GradeRecord(Reserved(0, 45292.5)));
+}
+
+TEST(GradeRecord, FilesOfEarlierWritersStillGiveTodaysDate) {
+    // Every earlier writer filled the reserved bytes with 0: no date, no switch.
+    TGradebook gb;
+    auto g = gb.NewGrade();
+    TByteReader in(GradeRecord(std::string(12, '\0')));
+    ReadGrade(in, *g);
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(g->Date, TodayDate());
+    EXPECT_FALSE(g->OmitClassAverage);
+    EXPECT_EQ(g->Name, "Quiz");
+}
+
+TEST(GradeRecord, ADateNoCalendarCanShowCountsAsNone) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double date : {nan, inf, -inf, 1e300, -1e7, 2958466.0, -0.0}) {
+        TGradebook gb;
+        auto g = gb.NewGrade();
+        std::string record = GradeRecord(Reserved(1, date));
+        TByteReader in(record);
+        ReadGrade(in, *g);
+        EXPECT_EQ(g->Date, TodayDate()) << date;
+        EXPECT_TRUE(g->OmitClassAverage);
+    }
+    for (double date : {1.0, -657434.0, 2958465.99, 45292.25}) {
+        TGradebook gb;
+        auto g = gb.NewGrade();
+        std::string record = GradeRecord(Reserved(0, date));
+        TByteReader in(record);
+        ReadGrade(in, *g);
+        EXPECT_EQ(g->Date, date);
+    }
+}
+
+TEST(GradeRecord, DatesSurviveSaveAndReopen) {
+    auto gb = BuildGradebook(TBuildOptions{});
+    gb->GradeAt(2)->Date = 45001;
+    gb->GradeAt(3)->Date = 44000.75;
+    gb->GradeAt(4)->OmitClassAverage = true;
+    auto back = Load(WriteGradebook(*gb));
+    EXPECT_EQ(back->GradeAt(2)->Date, 45001);
+    EXPECT_EQ(back->GradeAt(3)->Date, 44000.75);
+    EXPECT_EQ(back->GradeAt(5)->Date, gb->GradeAt(5)->Date);
+    EXPECT_TRUE(back->GradeAt(4)->OmitClassAverage);
+    EXPECT_FALSE(back->GradeAt(2)->OmitClassAverage);
+    EXPECT_EQ(WriteGradebook(*back), WriteGradebook(*gb));
 }

@@ -1,0 +1,128 @@
+// Sorting a class of 10000 students and 500 grades: computing the order with the exchange
+// procedure on ranks and applying it as one permutation, and undoing it.
+
+#include "averages.h"
+#include "gradebook.h"
+#include "sample_builder.h"
+#include "sorting.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <random>
+
+using namespace marklow;
+
+namespace {
+
+TGradebook& Large() {
+    static std::unique_ptr<TGradebook> gb = [] {
+        TBuildOptions o;
+        o.Students = 10000;
+        o.Grades = 500;
+        auto b = BuildGradebook(o);
+        RecomputeAll(*b);
+        // Dates spread over a school year, so a date sort has work to do.
+        std::mt19937 rng(7);
+        for (int c = 2; c <= b->LastGradeColumn(); ++c)
+            b->GradeAt(c)->Date = 45500 + static_cast<double>(rng() % 200);
+        // Shuffle the rows and IDs, so neither order is already sorted.
+        for (int r = b->LastStudentRow(); r > 2; --r)
+            b->MoveRow(r, 2 + static_cast<int>(rng() % static_cast<uint32_t>(r - 1)));
+        return b;
+    }();
+    return *gb;
+}
+
+// Plan and apply, the step the sort command takes; undone outside the timing.
+template <typename Key> void Sort(benchmark::State& state, bool students, Key key) {
+    TGradebook& gb = Large();
+    for (auto _ : state) {
+        TSortStep step;
+        if constexpr (std::is_same_v<Key, TStudentSortKey>)
+            step = PlanStudentSort(gb, key);
+        else
+            step = PlanGradeSort(gb, key);
+        ApplySortStep(gb, step);
+        state.PauseTiming();
+        RevertSortStep(gb, step);
+        state.ResumeTiming();
+    }
+    (void)students;
+}
+
+void BM_SortStudentsByName(benchmark::State& s) {
+    Sort(s, true, TStudentSortKey::Name);
+}
+void BM_SortStudentsByAverage(benchmark::State& s) {
+    Sort(s, true, TStudentSortKey::Average);
+}
+void BM_SortStudentsByID(benchmark::State& s) {
+    Sort(s, true, TStudentSortKey::ID);
+}
+void BM_SortGradesByName(benchmark::State& s) {
+    Sort(s, false, TGradeSortKey::Name);
+}
+void BM_SortGradesByDate(benchmark::State& s) {
+    Sort(s, false, TGradeSortKey::Date);
+}
+void BM_SortGradesByCategory(benchmark::State& s) {
+    Sort(s, false, TGradeSortKey::Category);
+}
+BENCHMARK(BM_SortStudentsByName)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortStudentsByAverage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortStudentsByID)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortGradesByName)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortGradesByDate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortGradesByCategory)->Unit(benchmark::kMillisecond);
+
+// Undo: the inverse permutation (and the recorded orders put back).
+template <typename Key> void Undo(benchmark::State& state, Key key) {
+    TGradebook& gb = Large();
+    for (auto _ : state) {
+        state.PauseTiming();
+        TSortStep step;
+        if constexpr (std::is_same_v<Key, TStudentSortKey>)
+            step = PlanStudentSort(gb, key);
+        else
+            step = PlanGradeSort(gb, key);
+        ApplySortStep(gb, step);
+        state.ResumeTiming();
+        RevertSortStep(gb, step);
+    }
+}
+
+void BM_UndoSortStudents(benchmark::State& s) {
+    Undo(s, TStudentSortKey::Name);
+}
+void BM_UndoSortGrades(benchmark::State& s) {
+    Undo(s, TGradeSortKey::Name);
+}
+BENCHMARK(BM_UndoSortStudents)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoSortGrades)->Unit(benchmark::kMillisecond);
+
+// The exchange procedure alone on 10000 ranks arranged three ways: random with many ties,
+// reversed (every step exchanges), and nearly sorted.
+void BM_ExchangeProcedure(benchmark::State& state) {
+    const int n = 10000;
+    std::vector<int> ranks(n);
+    std::mt19937 rng(3);
+    for (int k = 0; k < n; ++k) {
+        switch (state.range(0)) {
+        case 0:
+            ranks[size_t(k)] = static_cast<int>(rng() % 100);
+            break;
+        case 1:
+            ranks[size_t(k)] = n - k;
+            break;
+        default:
+            ranks[size_t(k)] = rng() % 20 == 0 ? static_cast<int>(rng() % n) : k;
+            break;
+        }
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ExchangeSortOrder(ranks).data());
+}
+BENCHMARK(BM_ExchangeProcedure)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+} // namespace
