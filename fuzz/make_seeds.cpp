@@ -35,6 +35,10 @@ std::unique_ptr<TGradebook> SmallClass(bool editMode) {
     gb->StudentAt(3)->Notes = "Moved from period 2.";
     gb->GradeAt(3)->ExtraCredit = true;
     gb->GradeAt(4)->Notes = "Curved: question 4 was unclear.";
+    // Dates and the class-average switch live in the grade records' reserved bytes.
+    gb->GradeAt(2)->Date = 45292;
+    gb->GradeAt(3)->Date = 45306.5;
+    gb->GradeAt(4)->OmitClassAverage = true;
     gb->Teacher = "Ms. Rivera";
     gb->ShowLetters = true;
     RecomputeAll(*gb);
