@@ -34,7 +34,6 @@ std::unique_ptr<TGradebook> SmallClass() {
 }
 
 struct CheckFormTest : ::testing::Test {
-    CheckFormTest() { TestApp(); }
 
     // Shows the results; while the window is up, acts on it.
     std::vector<TErrorFinder> Show(const TGradebook& gb, std::function<void(TCheckForm&)> act) {
@@ -62,6 +61,7 @@ struct CheckFormTest : ::testing::Test {
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
     }
 
+    QApplication& app = TestApp(); // before the first widget
     ScopedPrompts prompts;
     TCheckForm form;
 };
