@@ -1,0 +1,313 @@
+#include "property_dialogs.h"
+
+#include "prompts.h"
+#include "sorting.h"
+#include "text.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace marklow {
+
+namespace {
+
+const QDate kDayZero(1899, 12, 30);
+
+QString Number(double v) {
+    return QString::fromStdString(FormatNumber(v));
+}
+
+// OK, Cancel and Help in a row at the bottom right.
+QHBoxLayout* Buttons(QDialog* dialog, QPushButton*& ok, QPushButton*& cancel, QPushButton*& help) {
+    ok = new QPushButton("&OK", dialog);
+    cancel = new QPushButton("&Cancel", dialog);
+    help = new QPushButton("&Help", dialog);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    row->addWidget(help);
+    return row;
+}
+
+QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// A default for new grades: a number above 0, or the previous value. Taking 0 from a typo
+// would give every later grade 0 points or weight 0, which leaves it out of every average.
+// An untouched field keeps the exact value it shows rounded.
+double DefaultFromField(const QLineEdit* edit, double previous) {
+    if (edit->text() == Number(previous)) return previous;
+    std::optional<double> v = ConvertNumber(TrimBlanks(edit->text().toStdString()));
+    return v && std::isfinite(*v) && *v > 0 ? *v : previous;
+}
+
+} // namespace
+
+QDate DayNumberToDate(double day) {
+    if (!std::isfinite(day) || std::fabs(day) > 4e6) return QDate();
+    return kDayZero.addDays(static_cast<qint64>(std::floor(day)));
+}
+
+double DateToDayNumber(const QDate& date) {
+    return static_cast<double>(kDayZero.daysTo(date));
+}
+
+// --- student dialog ---
+
+TStudentDlg::TStudentDlg(QWidget* parent)
+    : QDialog(parent), student_(std::make_unique<TStudent>()) {
+    NameEdit = new QLineEdit(this);
+    IDEdit = new QLineEdit(this);
+    Memo1 = new QPlainTextEdit(this);
+    auto* fields = new QVBoxLayout;
+    fields->setSpacing(2);
+    fields->addWidget(Caption("Name", NameEdit, this));
+    fields->addWidget(NameEdit);
+    fields->addSpacing(8);
+    fields->addWidget(Caption("ID", IDEdit, this));
+    fields->addWidget(IDEdit);
+    fields->addSpacing(8);
+    fields->addWidget(Caption("Notes", Memo1, this));
+    fields->addWidget(Memo1, 1);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(fields, 1);
+    outer->addSpacing(6);
+    outer->addLayout(Buttons(this, OKBtn, CancelBtn, Button1));
+    connect(Button1, &QPushButton::clicked, this, [this] { emit HelpRequested(kHelpTopic); });
+    setModal(true);
+    resize(449, 353);
+    focusField_ = NameEdit;
+}
+
+void TStudentDlg::ResetWorkingStudent() {
+    student_ = std::make_unique<TStudent>();
+}
+
+void TStudentDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    NameEdit->setText(QString::fromStdString(student_->Name));
+    IDEdit->setText(QString::fromStdString(student_->ID));
+    Memo1->setPlainText(QString::fromStdString(student_->Notes));
+    if (focusField_) focusField_->setFocus();
+}
+
+void TStudentDlg::done(int result) {
+    if (result == Accepted) {
+        student_->Name = NameEdit->text().toStdString();
+        student_->ID = IDEdit->text().toStdString();
+        student_->Notes = Memo1->toPlainText().toStdString();
+    }
+    QDialog::done(result);
+}
+
+// --- grade dialog ---
+
+TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique<TGrade>()) {
+    NameEdit = new QLineEdit(this);
+    NameLabel = Caption("Name", NameEdit, this);
+    // The pages stay where they are when the name is hidden on the All Grades page.
+    for (QWidget* w : {static_cast<QWidget*>(NameLabel), static_cast<QWidget*>(NameEdit)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+    PageControl1 = new QTabWidget(this);
+
+    AverageSheet = new QWidget;
+    GradeBox1 = new TGradeBox(AverageSheet);
+    auto* averageLayout = new QVBoxLayout(AverageSheet);
+    averageLayout->addWidget(GradeBox1);
+
+    InformationSheet = new QWidget;
+    DateTimePicker1 = new QDateEdit(InformationSheet);
+    DateTimePicker1->setCalendarPopup(true);
+    DateTimePicker1->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    DateTimePicker1->setMinimumDate(QDate(100, 1, 1));
+    DateTimePicker1->setMaximumDate(QDate(9999, 12, 31));
+    Memo1 = new QPlainTextEdit(InformationSheet);
+    auto* info = new QVBoxLayout(InformationSheet);
+    info->setSpacing(2);
+    info->addWidget(Caption("Date", DateTimePicker1, InformationSheet));
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(DateTimePicker1);
+    dateRow->addStretch();
+    info->addLayout(dateRow);
+    info->addSpacing(8);
+    info->addWidget(Caption("Notes", Memo1, InformationSheet));
+    info->addWidget(Memo1, 1);
+
+    AllGradesSheet = new QWidget;
+    DefaultPointsEdit = new QLineEdit(AllGradesSheet);
+    DefaultWeightEdit = new QLineEdit(AllGradesSheet);
+    DefaultPointsEdit->setMaximumWidth(90);
+    DefaultWeightEdit->setMaximumWidth(90);
+    OmitZerosBox = new QCheckBox("Omit zeros from class averages", AllGradesSheet);
+    wpcheckbox = new QCheckBox("Points are weights", AllGradesSheet);
+    auto* all = new QGridLayout(AllGradesSheet);
+    all->setHorizontalSpacing(16);
+    all->setVerticalSpacing(2);
+    all->addWidget(Caption("Default Points", DefaultPointsEdit, AllGradesSheet), 0, 0);
+    all->addWidget(DefaultPointsEdit, 1, 0);
+    all->addWidget(Caption("Default Weight", DefaultWeightEdit, AllGradesSheet), 0, 1);
+    all->addWidget(DefaultWeightEdit, 1, 1);
+    all->setRowMinimumHeight(2, 12);
+    all->addWidget(OmitZerosBox, 3, 0, 1, 3);
+    all->addWidget(wpcheckbox, 4, 0, 1, 3);
+    all->setColumnStretch(2, 1);
+    all->setRowStretch(5, 1);
+
+    PageControl1->addTab(AverageSheet, "Average");
+    PageControl1->addTab(InformationSheet, "Information");
+    PageControl1->addTab(AllGradesSheet, "All Grades");
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setSpacing(2);
+    outer->addWidget(NameLabel);
+    outer->addWidget(NameEdit);
+    outer->addSpacing(8);
+    outer->addWidget(PageControl1, 1);
+    outer->addSpacing(6);
+    outer->addLayout(Buttons(this, OKBtn, CancelBtn, Button1));
+    connect(Button1, &QPushButton::clicked, this, [this] { emit HelpRequested(kHelpTopic); });
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TGradeDlg::PageChanged);
+    setModal(true);
+    resize(522, 396);
+}
+
+void TGradeDlg::ResetWorkingGrade(const TGradebook& gb) {
+    grade_ = gb.NewGrade();
+}
+
+void TGradeDlg::SetContext(const TGradeDefaults& defaults,
+                           const std::vector<std::string>& categoryNames) {
+    defaults_ = defaults;
+    categoryCount_ = static_cast<int>(categoryNames.size());
+    GradeBox1->SetCategoryNames(categoryNames);
+}
+
+void TGradeDlg::PageChanged(int index) {
+    QWidget* page = PageControl1->widget(index);
+    NameLabel->setHidden(page == AllGradesSheet);
+    NameEdit->setHidden(page == AllGradesSheet);
+    if (page == AverageSheet)
+        GradeBox1->ShowWeightAndCategory(!wpcheckbox->isChecked(), categoryCount_ > 0);
+}
+
+void TGradeDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    wpcheckbox->setChecked(defaults_.PointsAreWeights);
+    PageControl1->setCurrentWidget(AverageSheet);
+    PageChanged(PageControl1->currentIndex()); // also when the page was in front already
+    NameEdit->setFocus();
+    DefaultPointsEdit->setText(Number(defaults_.DefaultPoints));
+    DefaultWeightEdit->setText(Number(defaults_.DefaultWeight));
+    OmitZerosBox->setChecked(defaults_.OmitZeros);
+    GradeBox1->LoadGrade(*grade_);
+    NameEdit->setText(QString::fromStdString(grade_->Name));
+    QDate date = DayNumberToDate(grade_->Date);
+    DateTimePicker1->setDate(date.isValid() ? date : QDate::currentDate());
+    shownDate_ = DateTimePicker1->date();
+    Memo1->setPlainText(QString::fromStdString(grade_->Notes));
+}
+
+void TGradeDlg::done(int result) {
+    if (result == Accepted) {
+        defaults_.PointsAreWeights = wpcheckbox->isChecked();
+        defaults_.DefaultPoints = DefaultFromField(DefaultPointsEdit, defaults_.DefaultPoints);
+        defaults_.DefaultWeight = DefaultFromField(DefaultWeightEdit, defaults_.DefaultWeight);
+        defaults_.OmitZeros = OmitZerosBox->isChecked();
+        // The switch as just set: a weight typed while turning "Points are weights" on is
+        // not taken.
+        ApplyGradeSettings(*grade_, GradeBox1->StoreGrade(defaults_.PointsAreWeights));
+        grade_->Name = NameEdit->text().toStdString();
+        // The picker shows whole days; an untouched one keeps the stored time of day.
+        if (DateTimePicker1->date() != shownDate_)
+            grade_->Date = DateToDayNumber(DateTimePicker1->date());
+        grade_->Notes = Memo1->toPlainText().toStdString();
+    }
+    QDialog::done(result);
+}
+
+// --- the commands' entry points ---
+
+std::optional<TStudentEdit> EditStudent(TStudentDlg& dialog, const TGradebook& gb, int row) {
+    const TStudent* student = row >= 2 ? gb.StudentAt(row) : nullptr;
+    if (!student) return CreateStudent(dialog, gb, row);
+    dialog.setWindowTitle("Student Properties");
+    dialog.SetFocusField(dialog.IDEdit);
+    CopyStudent(dialog.WorkingStudent(), *student);
+    dialog.WorkingStudent().Name = std::string(gb.Cell(1, row));
+    if (Prompts().ExecDialog(dialog) != QDialog::Accepted) return std::nullopt;
+    TStudentEdit edit;
+    edit.Row = row;
+    CopyStudent(edit.Student, dialog.WorkingStudent());
+    edit.NameCell = edit.Student.Name;
+    return edit;
+}
+
+std::optional<TStudentEdit> CreateStudent(TStudentDlg& dialog, const TGradebook& gb,
+                                          int currentRow) {
+    dialog.setWindowTitle("New Student Properties");
+    dialog.ResetWorkingStudent();
+    dialog.SetFocusField(dialog.NameEdit);
+    if (Prompts().ExecDialog(dialog) != QDialog::Accepted) return std::nullopt;
+    TStudentEdit edit;
+    edit.Row = NewStudentRow(gb, currentRow);
+    edit.IsNew = true;
+    CopyStudent(edit.Student, dialog.WorkingStudent());
+    edit.NameCell = edit.Student.Name;
+    return edit;
+}
+
+namespace {
+
+TGradeEdit GradeEditFrom(const TGradeDlg& dialog, const TGrade& working, int column, bool isNew) {
+    TGradeEdit edit;
+    edit.Column = column;
+    edit.IsNew = isNew;
+    CopyGrade(edit.Grade, working);
+    edit.Grade.Date = working.Date;
+    edit.NameCell = working.Name;
+    edit.Defaults = dialog.Defaults();
+    return edit;
+}
+
+} // namespace
+
+std::optional<TGradeEdit> EditGrade(TGradeDlg& dialog, const TGradebook& gb, int column) {
+    const TGrade* grade = column >= 2 ? gb.GradeAt(column) : nullptr;
+    if (!grade) return CreateGrade(dialog, gb, column);
+    dialog.setWindowTitle("Grade Properties");
+    TGrade& working = dialog.WorkingGrade();
+    CopyGrade(working, *grade);
+    working.Date = grade->Date;
+    working.Name = std::string(gb.Cell(column, 1));
+    std::vector<std::string> names;
+    gb.CategoryNames(names);
+    dialog.SetContext(GradeDefaultsOf(gb), names);
+    if (Prompts().ExecDialog(dialog) != QDialog::Accepted) return std::nullopt;
+    return GradeEditFrom(dialog, working, column, false);
+}
+
+std::optional<TGradeEdit> CreateGrade(TGradeDlg& dialog, const TGradebook& gb, int currentColumn) {
+    dialog.setWindowTitle("New Grade Properties");
+    dialog.ResetWorkingGrade(gb);
+    std::vector<std::string> names;
+    gb.CategoryNames(names);
+    dialog.SetContext(GradeDefaultsOf(gb), names);
+    if (Prompts().ExecDialog(dialog) != QDialog::Accepted) return std::nullopt;
+    return GradeEditFrom(dialog, dialog.WorkingGrade(), NewGradeColumn(gb, currentColumn), true);
+}
+
+} // namespace marklow

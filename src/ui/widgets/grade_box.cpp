@@ -1,0 +1,150 @@
+#include "grade_box.h"
+
+#include "text.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace marklow {
+
+namespace {
+
+QString Number(double v) {
+    return QString::fromStdString(FormatNumber(v));
+}
+
+double ReadNumber(const QLineEdit* edit) {
+    return ParseNumber(edit->text().toStdString());
+}
+
+QLineEdit* NumberEdit(QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(32);
+    return edit;
+}
+
+} // namespace
+
+TGradeBox::TGradeBox(QWidget* parent) : QWidget(parent) {
+    PointsLabel = new QLabel("Points", this);
+    PointsEdit = NumberEdit(this);
+    WeightLabel = new QLabel("Weight", this);
+    WeightEdit = NumberEdit(this);
+    CategoryLabel = new QLabel("Category", this);
+    CategoryCombo = new QComboBox(this);
+    CategoryCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CategoryCombo->setMinimumContentsLength(14);
+    ExtraCreditBox = new QCheckBox("Extra Credit", this);
+    CurveBox = new QCheckBox("Curve", this);
+    AmountLabel = new QLabel("Amount", this);
+    CurveAmountEdit = NumberEdit(this);
+    PointsUnitLabel = new QLabel("(Points)", this);
+    OmitAverageBox = new QCheckBox("Don't compute class average", this);
+    PointsLabel->setBuddy(PointsEdit);
+    WeightLabel->setBuddy(WeightEdit);
+    CategoryLabel->setBuddy(CategoryCombo);
+    AmountLabel->setBuddy(CurveAmountEdit);
+    PointsEdit->setMaximumWidth(90);
+    WeightEdit->setMaximumWidth(90);
+    CurveAmountEdit->setMaximumWidth(70);
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(16);
+    fields->setVerticalSpacing(2);
+    fields->addWidget(PointsLabel, 0, 0);
+    fields->addWidget(PointsEdit, 1, 0);
+    fields->addWidget(WeightLabel, 0, 1);
+    fields->addWidget(WeightEdit, 1, 1);
+    fields->addWidget(CategoryLabel, 0, 2);
+    fields->addWidget(CategoryCombo, 1, 2);
+    fields->setColumnStretch(3, 1);
+
+    auto* curve = new QHBoxLayout;
+    curve->addWidget(CurveBox);
+    curve->addSpacing(16);
+    curve->addWidget(AmountLabel);
+    curve->addWidget(CurveAmountEdit);
+    curve->addWidget(PointsUnitLabel);
+    curve->addStretch();
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(fields);
+    outer->addSpacing(10);
+    outer->addWidget(ExtraCreditBox);
+    outer->addLayout(curve);
+    outer->addWidget(OmitAverageBox);
+    outer->addStretch();
+
+    for (QLineEdit* edit : {PointsEdit, WeightEdit, CurveAmountEdit})
+        connect(edit, &QLineEdit::textChanged, this, &TGradeBox::MarkChanged);
+    for (QCheckBox* box : {ExtraCreditBox, CurveBox, OmitAverageBox})
+        connect(box, &QCheckBox::toggled, this, &TGradeBox::MarkChanged);
+    connect(CategoryCombo, &QComboBox::currentIndexChanged, this, &TGradeBox::MarkChanged);
+}
+
+void TGradeBox::MarkChanged() {
+    if (loading_) return;
+    changed_ = true;
+    emit FieldChanged();
+}
+
+void TGradeBox::SetCategoryNames(const std::vector<std::string>& names) {
+    bool wasLoading = loading_;
+    loading_ = true;
+    int kept = CategoryCombo->currentIndex();
+    CategoryCombo->clear();
+    for (const std::string& n : names)
+        CategoryCombo->addItem(QString::fromStdString(n));
+    CategoryCombo->setCurrentIndex(kept < CategoryCombo->count() ? kept : -1);
+    loading_ = wasLoading;
+}
+
+void TGradeBox::LoadGrade(const TGrade& g) {
+    loading_ = true;
+    CopyGrade(grade_, g);
+    PointsEdit->setText(Number(grade_.Points));
+    // The grade's own weight, whatever the switch: while points are weights the field is
+    // hidden, and showing the points here would store them as the weight later.
+    WeightEdit->setText(Number(grade_.Weight));
+    int index = grade_.CategoryIndex;
+    CategoryCombo->setCurrentIndex(index >= 0 && index < CategoryCombo->count() ? index : -1);
+    ExtraCreditBox->setChecked(grade_.ExtraCredit);
+    CurveBox->setChecked(grade_.Curve);
+    OmitAverageBox->setChecked(grade_.OmitClassAverage);
+    CurveAmountEdit->setText(Number(grade_.CurveAmount));
+    loading_ = false;
+    changed_ = false;
+}
+
+const TGrade& TGradeBox::StoreGrade(bool pointsAreWeights) {
+    if (!changed_) return grade_;
+    grade_.Points = ReadNumber(PointsEdit);
+    if (weightShown_ && !pointsAreWeights) grade_.Weight = ReadNumber(WeightEdit);
+    grade_.ExtraCredit = ExtraCreditBox->isChecked();
+    if (categoryShown_) grade_.CategoryIndex = CategoryCombo->currentIndex();
+    grade_.OmitClassAverage = OmitAverageBox->isChecked();
+    grade_.CurveAmount = ReadNumber(CurveAmountEdit);
+    grade_.Curve = CurveBox->isChecked();
+    return grade_;
+}
+
+void TGradeBox::ShowWeightAndCategory(bool weight, bool category) {
+    // Kept apart from the widgets' visibility, which also depends on the page being shown.
+    weightShown_ = weight;
+    categoryShown_ = category;
+    WeightLabel->setHidden(!weight);
+    WeightEdit->setHidden(!weight);
+    CategoryLabel->setHidden(!category);
+    CategoryCombo->setHidden(!category);
+}
+
+void TGradeBox::ClearFields() {
+    loading_ = true;
+    PointsEdit->clear();
+    WeightEdit->clear();
+    CategoryCombo->setCurrentIndex(-1);
+    loading_ = false;
+}
+
+} // namespace marklow
