@@ -45,5 +45,17 @@ int main(int argc, char* argv[]) {
             dlg.Run(*gb, r);
         }
     }
+    // The Weights page with points as weights, and the Letters page with letters shown.
+    gb->PointsAreWeights = true;
+    gb->ShowLetters = true;
+    for (int page : {1, 2}) {
+        TOptionsRequest r;
+        r.Page = page;
+        prompts.Script.DialogActions.push_back([&](QDialog& d) {
+            QApplication::processEvents();
+            d.grab().save(folder + "/options-" + names[page] + "-on.png");
+        });
+        dlg.Run(*gb, r);
+    }
     return 0;
 }

@@ -54,7 +54,7 @@ TNewOptionsDlg::TNewOptionsDlg(QWidget* parent) : QDialog(parent) {
     // A change of the category list remaps the grade copies: the editor's copy first takes
     // what the editor holds, and afterwards the editor shows the remapped copy.
     CategoriesPage->OnCategoriesChanging = [this] { WeightsPage->StoreEditor(); };
-    CategoriesPage->OnCategoriesChanged = [this] { WeightsPage->Refresh(); };
+    CategoriesPage->OnCategoriesChanged = [this] { WeightsPage->Reload(); };
 
     connect(OKBtn, &QPushButton::clicked, this, &TNewOptionsDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -20,8 +20,10 @@ QToolButton* TPageToolBar::AddButton(const QString& caption, const QString& hint
                                      QStyle::StandardPixmap icon, bool toggle) {
     auto* b = new QToolButton(this);
     b->setText(caption);
-    b->setIcon(style()->standardIcon(icon));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // A toggle without a picture shows its state by its sunken look alone.
+    if (icon != QStyle::SP_CustomBase) b->setIcon(style()->standardIcon(icon));
+    b->setToolButtonStyle(icon != QStyle::SP_CustomBase ? Qt::ToolButtonTextUnderIcon
+                                                        : Qt::ToolButtonTextOnly);
     SetHint(*b, hint);
     b->setCheckable(toggle);
     b->setFixedHeight(50);

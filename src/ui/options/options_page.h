@@ -40,6 +40,7 @@ class TPageToolBar final : public QWidget {
 public:
     explicit TPageToolBar(QWidget* parent = nullptr);
 
+    // QStyle::SP_CustomBase for a button with its caption only.
     QToolButton* AddButton(const QString& caption, const QString& hint, QStyle::StandardPixmap icon,
                            bool toggle = false);
     // A widget after the buttons (the total of the categories page, the grade chooser).

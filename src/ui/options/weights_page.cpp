@@ -1,15 +1,27 @@
 #include "weights_page.h"
 
+#include "grade_box.h"
 #include "gradebook.h"
+#include "text.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace marklow {
+
+namespace {
+
+// The edited value, or the exact one while the field still shows the rounded text of it.
+double KeptNumber(double edited, double exact, const QLineEdit* field) {
+    return field->text().toStdString() == FormatNumber(exact) ? exact : edited;
+}
+
+} // namespace
 
 TWeightsPage::TWeightsPage(QWidget* parent) : TOptionsPage(parent) {
     toolBar_ = new TPageToolBar(this);
@@ -21,17 +33,20 @@ TWeightsPage::TWeightsPage(QWidget* parent) : TOptionsPage(parent) {
     toolBar_->AddWidget(GradeNameLabel);
     toolBar_->AddWidget(GradeNameCombo);
     toolBar_->AddStretch();
-    PWButton =
-        toolBar_->AddButton("Points are Weights", QString(), QStyle::SP_DialogApplyButton, true);
+    PWButton = toolBar_->AddButton("Points are Weights", QString(), QStyle::SP_CustomBase, true);
     PWButton->setObjectName("PWButton");
+    GradeBox1 = new TGradeBox(this);
+    GradeBox1->setObjectName("GradeBox1");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(toolBar_);
+    layout->addSpacing(8);
+    layout->addWidget(GradeBox1);
     layout->addStretch(1);
 
     connect(GradeNameCombo, &QComboBox::currentIndexChanged, this,
             &TWeightsPage::GradeNameComboChange);
-    connect(PWButton, &QToolButton::toggled, this, [this] { Refresh(); });
+    connect(PWButton, &QToolButton::toggled, this, &TWeightsPage::PWButtonClick);
 }
 
 void TWeightsPage::SetSource(const TGradebook* gb, int currentColumn) {
@@ -45,6 +60,7 @@ void TWeightsPage::FitLabel() {
 
 void TWeightsPage::LoadPage(TOptionsWork& work) {
     work_ = &work;
+    work.CurrentGradeIndex = -1;
     filling_ = true;
     GradeNameCombo->clear();
     const int n = static_cast<int>(work.GradeCopies.size());
@@ -54,6 +70,7 @@ void TWeightsPage::LoadPage(TOptionsWork& work) {
         for (int k = 0; k < n; ++k)
             names << QString::fromStdString(GradeChoiceText(*gb_, k + 2));
         GradeNameCombo->addItems(names);
+        // The grade of the main grid's current column, else the first.
         const bool onGrade = currentColumn_ >= 2 && currentColumn_ - 2 < n;
         GradeNameCombo->setCurrentIndex(onGrade ? currentColumn_ - 2 : 0);
     }
@@ -61,8 +78,8 @@ void TWeightsPage::LoadPage(TOptionsWork& work) {
         const QSignalBlocker quiet(PWButton);
         PWButton->setChecked(work.PointsAreWeights);
     }
+    editorPointsAreWeights_ = work.PointsAreWeights;
     filling_ = false;
-    work.CurrentGradeIndex = -1;
     GradeNameComboChange(GradeNameCombo->currentIndex());
     Refresh();
 }
@@ -88,15 +105,51 @@ void TWeightsPage::GradeNameComboChange(int index) {
     ShowSelectedGrade();
 }
 
-void TWeightsPage::StoreEditor() {}
-
-void TWeightsPage::ShowSelectedGrade() {}
+void TWeightsPage::StoreEditor() {
+    if (!work_) return;
+    const int k = work_->CurrentGradeIndex;
+    if (k < 0 || k >= static_cast<int>(work_->GradeCopies.size())) return;
+    TGrade& copy = work_->GradeCopies[static_cast<size_t>(k)];
+    TGrade edited;
+    CopyGrade(edited, GradeBox1->StoreGrade(editorPointsAreWeights_));
+    // Storing reads every field once anything changed; untouched numbers keep every digit.
+    edited.Points = KeptNumber(edited.Points, copy.Points, GradeBox1->PointsEdit);
+    edited.Weight = KeptNumber(edited.Weight, copy.Weight, GradeBox1->WeightEdit);
+    edited.CurveAmount =
+        KeptNumber(edited.CurveAmount, copy.CurveAmount, GradeBox1->CurveAmountEdit);
+    ApplyGradeSettings(copy, edited);
+}
 
 void TWeightsPage::Refresh() {
-    if (!work_) return;
     StoreEditor();
-    if (work_) work_->PointsAreWeights = PWButton->isChecked();
+    Reload();
+}
+
+void TWeightsPage::Reload() {
+    if (!work_) return;
+    // The categories typed on the Categories page are offered before OK.
+    const std::vector<std::string> names = CategoryChoices(work_->CategoryGrid);
+    GradeBox1->SetCategoryNames(names);
+    editorPointsAreWeights_ = PWButton->isChecked();
+    GradeBox1->ShowWeightAndCategory(!editorPointsAreWeights_, !names.empty());
     ShowSelectedGrade();
+}
+
+void TWeightsPage::ShowSelectedGrade() {
+    const int k = GradeNameCombo->currentIndex();
+    if (!work_ || k < 0 || k >= static_cast<int>(work_->GradeCopies.size())) {
+        GradeBox1->ClearFields();
+        GradeBox1->setEnabled(false);
+        return;
+    }
+    GradeBox1->setEnabled(true);
+    GradeBox1->LoadGrade(work_->GradeCopies[static_cast<size_t>(k)]);
+}
+
+void TWeightsPage::PWButtonClick() {
+    if (filling_ || !work_) return;
+    Refresh();
+    work_->PointsAreWeights = PWButton->isChecked();
 }
 
 } // namespace marklow

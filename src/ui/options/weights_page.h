@@ -31,11 +31,15 @@ public:
     int HelpTopic() const override { return 20; }
     void SetFlat(bool on) override;
 
-    // The editor's fields into the copy it shows (nothing before a copy was shown).
+    // The editor's fields into the copy it shows (nothing before a copy was shown). A number
+    // whose text still reads as it was shown keeps the copy's exact value.
     void StoreEditor();
     // Stores the editor, offers the categories of the categories grid, shows or hides the
     // Weight and Category fields, and shows the selected copy again.
     void Refresh();
+    // The same without storing first: after the copies were remapped, the editor must show
+    // them and not write back the category it held before.
+    void Reload();
     // The "Grade Name" label's width follows the dialog's font.
     void FitLabel();
 
@@ -47,7 +51,11 @@ public:
 private:
     void GradeNameComboChange(int index);
     void ShowSelectedGrade();
+    void PWButtonClick();
 
+    // The switch the editor's fields were shown with; a weight typed before "Points are
+    // Weights" was pressed is still the grade's weight.
+    bool editorPointsAreWeights_ = false;
     TOptionsWork* work_ = nullptr;
     const TGradebook* gb_ = nullptr;
     int currentColumn_ = -1;
