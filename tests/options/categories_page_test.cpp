@@ -1,4 +1,5 @@
 #include "categories_page.h"
+#include "check.h"
 #include "option_files.h"
 #include "options_fixture.h"
 
@@ -295,4 +296,27 @@ TEST_F(OptionsTest, TheCursorGoesWhereTheCallerAskedOrToTheTop) {
     expectAt(-1, -1, 0, 1); // no request: the top
     expectAt(-1, 2, 2, 1);
     expectAt(7, 9, 2, 4); // beyond the grid: its last cell
+}
+
+TEST_F(OptionsTest, AFindingOfTheCheckOpensOnItsCategorysCell) {
+    SetCategories(*gb, {Cat("A", 30), Cat("", 30), Cat("C", 0)});
+    const TCheckResult check = RunCheck(*gb);
+    std::vector<TErrorFinder> places;
+    for (const TFinding& f : check.Findings)
+        if (f.Finder.Kind == TErrorFinder::CategoryField) places.push_back(f.Finder);
+    // The total (the first category's percentage), the blank name, the zero percentage.
+    ASSERT_EQ(places.size(), 3u);
+    const std::pair<int, int> cells[] = {{1, 1}, {0, 2}, {1, 3}};
+    for (size_t i = 0; i < places.size(); ++i) {
+        TOptionsRequest r;
+        r.StartCategoryRow = places[i].X;
+        r.StartCategoryCol = places[i].Y;
+        Run(
+            [&](TNewOptionsDlg& d) {
+                EXPECT_EQ(d.PageControl->currentIndex(), kCategoriesPage);
+                EXPECT_EQ(Grid(d).Col(), cells[i].first) << i;
+                EXPECT_EQ(Grid(d).Row(), cells[i].second) << i;
+            },
+            false, r);
+    }
 }
