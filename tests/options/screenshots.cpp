@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
+#include <QTimer>
 
 using namespace marklow;
 
@@ -57,5 +58,18 @@ int main(int argc, char* argv[]) {
         });
         dlg.Run(*gb, r);
     }
+
+    // The font chooser the Display page's Change button opens.
+    QTimer::singleShot(100, [&] {
+        if (QWidget* chooser = QApplication::activeModalWidget()) {
+            chooser->grab().save(folder + "/options-font-chooser.png");
+            chooser->close();
+        }
+    });
+    TFontLimits limits;
+    limits.System = QFontDatabase::Latin;
+    limits.MinSize = 8;
+    limits.MaxSize = 12;
+    QtPrompts().ChooseFontWithin(QFont("DejaVu Sans", 10), limits);
     return 0;
 }

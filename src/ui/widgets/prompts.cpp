@@ -123,6 +123,7 @@ std::optional<QFont> QtPrompts::ChooseFontWithin(const QFont& initial,
     // The stock font dialog offers every size and style; this one only what the limits allow.
     QDialog dialog(ParentWindow());
     dialog.setWindowTitle("Font");
+    dialog.setMinimumWidth(340);
     auto* families = new QFontComboBox(&dialog);
     families->setWritingSystem(limits.System);
     families->setCurrentFont(initial);
