@@ -1,8 +1,10 @@
 // Sorting a class of 10000 students and 500 grades: computing the order with the exchange
-// procedure on ranks and applying it as one permutation, and undoing it.
+// procedure on ranks and applying it as one permutation, and undoing it. Also the OK of the
+// grade dialog on the same class: the grade changed (or inserted) and every average again.
 
 #include "averages.h"
 #include "gradebook.h"
+#include "property_edits.h"
 #include "sample_builder.h"
 #include "sorting.h"
 
@@ -124,5 +126,44 @@ void BM_ExchangeProcedure(benchmark::State& state) {
         benchmark::DoNotOptimize(ExchangeSortOrder(ranks).data());
 }
 BENCHMARK(BM_ExchangeProcedure)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// Grade Properties OK: one grade's points changed, then RecomputeAll.
+void BM_GradePropertiesOk(benchmark::State& state) {
+    TGradebook& gb = Large();
+    for (auto _ : state) {
+        TGradeEdit edit;
+        edit.Column = 200;
+        CopyGrade(edit.Grade, *gb.GradeAt(200));
+        edit.Grade.Date = gb.GradeAt(200)->Date;
+        edit.Grade.Points += 10;
+        edit.NameCell = std::string(gb.Cell(200, 1));
+        edit.Defaults = GradeDefaultsOf(gb);
+        ExchangeGradeEdit(gb, edit);
+        RecomputeAll(gb);
+        state.PauseTiming();
+        ExchangeGradeEdit(gb, edit);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_GradePropertiesOk)->Unit(benchmark::kMillisecond);
+
+// New grade OK: a column inserted at the cursor, then RecomputeAll.
+void BM_NewGradeOk(benchmark::State& state) {
+    TGradebook& gb = Large();
+    for (auto _ : state) {
+        TGradeEdit edit;
+        edit.Column = 3;
+        edit.IsNew = true;
+        edit.Grade = *gb.NewGrade();
+        edit.NameCell = "Essay";
+        edit.Defaults = GradeDefaultsOf(gb);
+        InsertGrade(gb, edit);
+        RecomputeAll(gb);
+        state.PauseTiming();
+        RemoveInsertedGrade(gb, edit);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_NewGradeOk)->Unit(benchmark::kMillisecond);
 
 } // namespace
