@@ -134,6 +134,10 @@ TEST_F(OptionsTest, TheDialogShowsInTheDisplayFontWithItsLook) {
             TStringGrid1& g = *d.CategoriesPage->CategoryGrid;
             EXPECT_EQ(g.font().pointSize(), 12);
             EXPECT_EQ(g.DefaultRowHeight(), QFontMetrics(g.font()).height() + 4);
+            // Headers are not cut, and the dialog grows to show every column.
+            EXPECT_GT(g.DefaultColWidth(),
+                      QFontMetrics(g.font()).horizontalAdvance("Percentage of Grade"));
+            EXPECT_GE(g.viewport()->width(), 3 * (g.DefaultColWidth() + 1));
             EXPECT_TRUE(d.CategoriesPage->NewCButton->toolTip().isEmpty());
             EXPECT_FALSE(d.CategoriesPage->NewCButton->autoRaise());
         },

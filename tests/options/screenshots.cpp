@@ -59,6 +59,18 @@ int main(int argc, char* argv[]) {
         dlg.Run(*gb, r);
     }
 
+    // The largest display font the chooser offers.
+    for (int page : {0, 1, 2, 4}) {
+        TOptionsRequest r;
+        r.Page = page;
+        r.Display.Font = QFont("DejaVu Sans", 12);
+        prompts.Script.DialogActions.push_back([&](QDialog& d) {
+            QApplication::processEvents();
+            d.grab().save(folder + "/options-" + names[page] + "-12pt.png");
+        });
+        dlg.Run(*gb, r);
+    }
+
     // The font chooser the Display page's Change button opens.
     QTimer::singleShot(100, [&] {
         if (QWidget* chooser = QApplication::activeModalWidget()) {

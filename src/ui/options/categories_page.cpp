@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace marklow {
 
 namespace {
@@ -89,8 +91,7 @@ void TCategoriesPage::LoadPage(TOptionsWork& work) {
     work_ = &work;
     table_.SetSource(&work.CategoryGrid);
     CategoryGrid->SetTable(&table_);
-    CategoryGrid->SetDefaultColWidth(155);
-    FitRowHeight();
+    FitToFont();
     CategoryGrid->SetCurrent(0, 1);
     UpdateTotal();
 }
@@ -105,8 +106,15 @@ void TCategoriesPage::GoTo(int categoryRow, int column) {
                              categoryRow >= 0 ? categoryRow + 1 : CategoryGrid->Row());
 }
 
-void TCategoriesPage::FitRowHeight() {
-    CategoryGrid->SetDefaultRowHeight(QFontMetrics(CategoryGrid->font()).height() + 4);
+void TCategoriesPage::FitToFont() {
+    const QFontMetrics fm(CategoryGrid->font());
+    // 155 pixels, or more when a large font would cut the headers.
+    CategoryGrid->SetDefaultColWidth(
+        std::max(155, fm.horizontalAdvance("Percentage of Grade") + 8));
+    CategoryGrid->SetDefaultRowHeight(fm.height() + 4);
+    // All three columns in view: the dialog grows with them.
+    CategoryGrid->setMinimumWidth(3 * (CategoryGrid->DefaultColWidth() + 1) +
+                                  2 * CategoryGrid->frameWidth());
 }
 
 void TCategoriesPage::SetThreeD(bool on) {

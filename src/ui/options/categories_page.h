@@ -31,8 +31,8 @@ public:
     // The place a caller asked for: a 0-based category and a grid column, -1 for none. The
     // cursor starts at the first category otherwise.
     void GoTo(int categoryRow, int column);
-    // The row height follows the dialog's font.
-    void FitRowHeight();
+    // The row height and the column widths follow the dialog's font.
+    void FitToFont();
 
     // Around every change of the category list that remaps the grade copies.
     std::function<void()> OnCategoriesChanging;

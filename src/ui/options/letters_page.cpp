@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace marklow {
 
 namespace {
@@ -64,6 +66,7 @@ TLettersPage::TLettersPage(QWidget* parent) : TOptionsPage(parent) {
         if (work_) work_->ShowLetters = on;
     });
     SetThreeD(true);
+    FitToFont();
 }
 
 TStringGrid1* TLettersPage::MakeGrid(TOptionGridTable& table, const QString& name) {
@@ -74,9 +77,6 @@ TStringGrid1* TLettersPage::MakeGrid(TOptionGridTable& table, const QString& nam
     grid->SetEditingAllowed(true);
     grid->SetEditorShown(true);
     grid->SetTable(&table);
-    grid->SetDefaultColWidth(90);
-    // Two columns of 90 pixels, their lines, the frame and a vertical scroll bar.
-    grid->setFixedWidth(2 * 91 + 2 * grid->frameWidth() + 20);
     grid->OnSetEditText = [this, grid](int, int, const QString&) {
         // A letter typed into the last row opens a new empty row below it.
         if (KeepSpareRow(TableOf(grid), false)) grid->TableChanged();
@@ -109,10 +109,9 @@ void TLettersPage::LoadPage(TOptionsWork& work) {
     n2lTable_.SetSource(&work.N2LGrid);
     for (TStringGrid1* grid : {L2NGrid, N2LGrid}) {
         grid->SetTable(grid == L2NGrid ? &l2nTable_ : &n2lTable_);
-        grid->SetDefaultColWidth(90);
         grid->SetCurrent(0, 1);
     }
-    FitRowHeight();
+    FitToFont();
     current_ = L2NGrid;
     ShowButton->setChecked(work.ShowLetters);
 }
@@ -126,9 +125,17 @@ void TLettersPage::PageShown() {
     L2NGrid->setFocus();
 }
 
-void TLettersPage::FitRowHeight() {
-    for (TStringGrid1* grid : {L2NGrid, N2LGrid})
-        grid->SetDefaultRowHeight(QFontMetrics(grid->font()).height() + 4);
+void TLettersPage::FitToFont() {
+    for (TStringGrid1* grid : {L2NGrid, N2LGrid}) {
+        const QFontMetrics fm(grid->font());
+        // 90 pixels, or more when a large font would cut the headers.
+        const int width = std::max(90, fm.horizontalAdvance("Numbers") + 8);
+        grid->SetDefaultColWidth(width);
+        grid->SetDefaultRowHeight(fm.height() + 4);
+        // Both columns with their lines, the frame and a vertical scroll bar.
+        grid->setFixedWidth(2 * (width + 1) + 2 * grid->frameWidth() +
+                            grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    }
 }
 
 void TLettersPage::SetThreeD(bool on) {

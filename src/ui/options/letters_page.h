@@ -27,7 +27,8 @@ public:
     int HelpTopic() const override { return 21; }
     void SetThreeD(bool on) override;
     void SetFlat(bool on) override;
-    void FitRowHeight();
+    // The row height and the column widths follow the dialog's font.
+    void FitToFont();
 
     std::function<QString()> DataFolder;
 

@@ -85,8 +85,12 @@ std::optional<TOptionsOutcome> TNewOptionsDlg::Run(const TGradebook& gb,
     WeightsPage->FitLabel();
     DisplayPage->LoadDisplay(request.Display);
     ApplyLook(request.Display);
-    CategoriesPage->FitRowHeight();
-    LettersPage->FitRowHeight();
+    CategoriesPage->FitToFont();
+    LettersPage->FitToFont();
+    // Fixed in size, larger only when a large font needs it.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setFixedSize(QSize(560, 440).expandedTo(minimumSizeHint()));
 
     work_ = MakeOptionsWork(gb);
     LettersPage->LoadPage(work_);
