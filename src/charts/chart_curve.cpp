@@ -1,5 +1,6 @@
 #include "chart_curve.h"
 
+#include "averages.h"
 #include "text.h"
 
 #include <charconv>
@@ -31,6 +32,25 @@ TCurveAnswer ReadCurveAnswer(std::string_view text, const TGrade& g) {
     a.Curve = curve;
     a.Amount = amount;
     return a;
+}
+
+TCurveChange TCurveChange::For(const TGradebook& gb, int column, bool curve, double amount) {
+    const TGrade& g = *gb.GradeAt(column);
+    return {column, g.Curve, g.CurveAmount, curve, amount};
+}
+
+void TCurveChange::Redo(TGradebook& gb) const {
+    TGrade& g = *gb.GradeAt(Column);
+    g.Curve = NewCurve;
+    g.CurveAmount = NewAmount;
+    RecomputeAll(gb);
+}
+
+void TCurveChange::Undo(TGradebook& gb) const {
+    TGrade& g = *gb.GradeAt(Column);
+    g.Curve = OldCurve;
+    g.CurveAmount = OldAmount;
+    RecomputeAll(gb);
 }
 
 } // namespace marklow

@@ -27,4 +27,19 @@ struct TCurveAnswer {
 // a change whatever amount it kept.
 TCurveAnswer ReadCurveAnswer(std::string_view text, const TGrade& g);
 
+// A grade's new curve as one reversible step, for the command that the chart window's
+// ChangeCurve hook pushes ("Undo Change Curve"). Both directions recompute every average,
+// since a curve moves the column's results and every student's average.
+struct TCurveChange {
+    int Column = 0;
+    bool OldCurve = false;
+    double OldAmount = 0;
+    bool NewCurve = false;
+    double NewAmount = 0;
+
+    static TCurveChange For(const TGradebook& gb, int column, bool curve, double amount);
+    void Redo(TGradebook& gb) const;
+    void Undo(TGradebook& gb) const;
+};
+
 } // namespace marklow

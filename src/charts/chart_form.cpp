@@ -222,6 +222,8 @@ int TChartForm::ShowFor(const TGradebook& gb, int currentColumn, int currentRow,
     setWindowState(windowState() | Qt::WindowMaximized);
     const int result = Prompts().ExecDialog(*this);
     PopupMenu1->hide();
+    // The window keeps its picture and lists but no longer reads the gradebook.
+    gb_ = nullptr;
     return result;
 }
 

@@ -1,4 +1,5 @@
 #include "averages.h"
+#include "chart_curve.h"
 #include "chart_form.h"
 #include "gradebook.h"
 #include "prompts.h"
@@ -50,9 +51,7 @@ struct Fixture {
     void Hook(TChartForm& form) {
         form.ChangeCurve = [this](int c, bool curve, double amount) {
             calls.emplace_back(c, curve, amount);
-            gb.GradeAt(c)->Curve = curve;
-            gb.GradeAt(c)->CurveAmount = amount;
-            RecomputeAll(gb);
+            TCurveChange::For(gb, c, curve, amount).Redo(gb);
         };
     }
 };

@@ -420,3 +420,23 @@ TEST(ChartCurve, AnswersOfTheInputBox) {
     EXPECT_EQ(ReadCurveAnswer("0", off).Kind, TCurveAnswer::TKind::Unchanged);
     EXPECT_EQ(ReadCurveAnswer("7", off).Kind, TCurveAnswer::TKind::Set);
 }
+
+TEST(ChartCurve, ChangeIsUndoneExactlyWithEveryAverage) {
+    Class k;
+    int c = k.Grade("Quiz", 50);
+    k.gb.GradeAt(c)->CurveAmount = 3; // kept from before, the curve off
+    int r = k.Student("Ann Lee", {"40"});
+    k.Student("Ben Roy", {"30"});
+    RecomputeAll(k.gb);
+    const std::string classAverage(k.gb.Cell(c, 0)), studentAverage(k.gb.Cell(0, r));
+    TCurveChange change = TCurveChange::For(k.gb, c, true, 5);
+    change.Redo(k.gb);
+    EXPECT_TRUE(k.gb.GradeAt(c)->Curve);
+    EXPECT_EQ(k.gb.Cell(c, 0), "80"); // (80 + 60) / 2 + 10
+    EXPECT_EQ(k.gb.Cell(0, r), "90");
+    change.Undo(k.gb);
+    EXPECT_FALSE(k.gb.GradeAt(c)->Curve);
+    EXPECT_EQ(k.gb.GradeAt(c)->CurveAmount, 3);
+    EXPECT_EQ(k.gb.Cell(c, 0), classAverage);
+    EXPECT_EQ(k.gb.Cell(0, r), studentAverage);
+}
