@@ -2,6 +2,7 @@
 #include "cli_common.h"
 
 #include "averages.h"
+#include "csv_export.h"
 #include "entry.h"
 #include "gradebook.h"
 #include "gradebook_file.h"
@@ -193,61 +194,11 @@ int Show(const TOptions& o, std::ostream& out, std::ostream& err) {
     return out ? kShown : kUnreadable;
 }
 
-// The mean of the students' averages, by the same rule as the overall average cell.
-std::optional<double> ClassMean(const TGradebook& gb) {
-    double sum = 0;
-    int n = 0;
-    for (int r = 2; r <= gb.LastStudentRow(); ++r) {
-        const TStudent& s = *gb.StudentAt(r);
-        if (s.HasAverage) {
-            sum += s.Average;
-            ++n;
-        }
-    }
-    if (gb.StudentCount() < 2 || n < 2) return std::nullopt;
-    return sum / n;
-}
-
-std::string Csv(const TGradebook& gb, bool bom) {
-    std::string csv = bom ? "\xEF\xBB\xBF" : "";
-    auto row = [&](const std::vector<std::string>& fields) {
-        for (size_t i = 0; i < fields.size(); ++i) {
-            if (i > 0) csv += ',';
-            csv += CsvField(fields[i]);
-        }
-        csv += "\r\n";
-    };
-    auto average = [&](std::optional<double> v, std::vector<std::string>& fields) {
-        fields.push_back(v ? FormatNumber(*v) : "");
-        fields.push_back(v ? LetterOf(gb.NumberToLetter, *v) : "");
-    };
-    std::vector<std::string> fields = {"Name", "ID", "Average", "Letter"};
-    for (int c = 2; c <= gb.LastGradeColumn(); ++c)
-        fields.emplace_back(gb.Cell(c, 1));
-    row(fields);
-    for (int r = 2; r <= gb.LastStudentRow(); ++r) {
-        const TStudent& s = *gb.StudentAt(r);
-        fields = {std::string(gb.Cell(1, r)), s.ID};
-        average(s.HasAverage ? std::optional<double>(s.Average) : std::nullopt, fields);
-        for (int c = 2; c <= gb.LastGradeColumn(); ++c)
-            fields.emplace_back(gb.Cell(c, r));
-        row(fields);
-    }
-    fields = {"Class Average", ""};
-    average(ClassMean(gb), fields);
-    for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
-        const TGrade& g = *gb.GradeAt(c);
-        fields.push_back(g.HasClassAverage ? FormatNumber(g.ClassAverage) : "");
-    }
-    row(fields);
-    return csv;
-}
-
 int ExportCsv(const TOptions& o, std::ostream& out, std::ostream& err) {
     TGradebook gb;
     if (int status = OpenOne("export-csv", o, gb, err)) return status;
     RecomputeAll(gb);
-    std::string csv = Csv(gb, o.Bom);
+    std::string csv = GradebookCsv(gb, o.Bom);
     if (!o.Output) {
         out << csv;
         return out ? kShown : kUnreadable;
@@ -310,17 +261,6 @@ std::string EscapeCell(std::string_view text) {
             out += ch;
         }
     }
-    return out;
-}
-
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string out = "\"";
-    for (char ch : text) {
-        if (ch == '"') out += '"';
-        out += ch;
-    }
-    out += '"';
     return out;
 }
 

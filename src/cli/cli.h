@@ -23,7 +23,4 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 // A cell of `show`: backslash, tab, carriage return and line feed written as \\ \t \r \n.
 std::string EscapeCell(std::string_view text);
 
-// One RFC 4180 field: quoted when it holds a comma, a quote, CR or LF; quotes doubled.
-std::string CsvField(std::string_view text);
-
 } // namespace marklow::cli
