@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Marklow");
     QApplication::setOrganizationName("Brindlecraft");
-    QApplication::setApplicationDisplayName("Marklow");
+    // No display name: the platform would add " — Marklow" to "Marklow - period1".
 
     marklow::TSDIAppForm form;
     marklow::TFileCommands document(form, marklow::DefaultDocumentPaths());

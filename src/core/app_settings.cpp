@@ -36,6 +36,7 @@ void ReadInt(const TSettingsStore& store, const char* section, const char* entry
 
 void ReadStartUpAndHistory(const TSettingsStore& store, TAppSettings& s, const TFileExists& exists) {
     ReadInt(store, kStartUp, "Window State", s.WindowState);
+    if (auto v = store.Read(kStartUp, "Window Geometry")) s.WindowGeometry = *v;
     s.History.clear();
     for (int n = 1; n <= kMaxHistory; ++n) {
         auto path = store.Read(kHistory, "File Path " + std::to_string(n));
@@ -77,6 +78,7 @@ void ReadLegacySettings(const TSettingsStore& ini, TAppSettings& s, const TFileE
 
 void WriteSettings(TSettingsStore& store, const TAppSettings& s) {
     store.Write(kStartUp, "Window State", std::to_string(s.WindowState));
+    if (!s.WindowGeometry.empty()) store.Write(kStartUp, "Window Geometry", s.WindowGeometry);
     store.EraseSection(kHistory);
     for (size_t i = 0; i < s.History.size() && i < kMaxHistory; ++i)
         store.Write(kHistory, "File Path " + std::to_string(i + 1), s.History[i]);

@@ -25,6 +25,7 @@ inline constexpr int kMaxHistory = 6;
 
 struct TAppSettings {
     int WindowState = 0; // 0 normal, 1 minimized, 2 maximized
+    std::string WindowGeometry; // size and place of the main window, as the toolkit saves it
     std::vector<std::string> History;
     bool Curve = true;
     bool ShowHints = true;

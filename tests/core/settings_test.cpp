@@ -66,6 +66,7 @@ TEST(Settings, RoundTripAndNumbersWithThreeDigits) {
     s.Averages = false;
     s.FontName = "DejaVu Sans";
     s.FontSize = 11;
+    s.WindowGeometry = "AdnQywADAAA=";
     WriteSettings(store, s);
     EXPECT_EQ(store.Sections["All Grades"]["Default Points"], "12.3");
     EXPECT_EQ(store.Sections["Display Options"]["2D Tables"], "1");
@@ -81,6 +82,7 @@ TEST(Settings, RoundTripAndNumbersWithThreeDigits) {
     EXPECT_FALSE(back.Averages);
     EXPECT_EQ(back.FontName, "DejaVu Sans");
     EXPECT_EQ(back.FontSize, 11);
+    EXPECT_EQ(back.WindowGeometry, "AdnQywADAAA=");
 }
 
 TEST(Settings, UnreadableValuesBecomeZero) {

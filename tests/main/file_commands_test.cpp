@@ -140,6 +140,19 @@ TEST_F(Document, PreferencesComeBackAtTheNextStart) {
     next.close();
 }
 
+TEST_F(Document, TheWindowComesBackWhereItWas) {
+    form.move(40, 30);
+    form.resize(700, 500);
+    QApplication::processEvents();
+    const QRect placed = form.geometry();
+    EXPECT_TRUE(form.close());
+    TSDIAppForm next;
+    TFileCommands nextDocument(next, TDocumentPaths{Path("data/default.ltd"), QString()});
+    next.show();
+    EXPECT_EQ(next.size(), placed.size());
+    next.close();
+}
+
 TEST_F(Document, ACutShortFileLeavesTitleAndModifiedAlone) {
     QString good = WriteClass("good.gbd");
     QFile in(good);

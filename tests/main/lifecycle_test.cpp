@@ -193,6 +193,18 @@ TEST_F(Lifecycle, TitleHistoryAndReopenMenu) {
     EXPECT_EQ(life->History().size(), 2u);
 }
 
+TEST_F(Lifecycle, AFileOpenedByARelativeNameIsRememberedWhole) {
+    QString a = WriteClass("c.gbd");
+    const QString cwd = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    EXPECT_TRUE(life->OpenGradebook("c.gbd"));
+    QDir::setCurrent(cwd);
+    EXPECT_EQ(view.doc.FilePath(), a);
+    life->NewGradebook();
+    ASSERT_EQ(view.reopen.size(), 1u);
+    EXPECT_EQ(view.reopen[0].second, a) << "reopened from any folder";
+}
+
 TEST_F(Lifecycle, ReopenAsksOnlyWhenModifiedAndIgnoresMissingFiles) {
     QString a = WriteClass("a.gbd");
     ASSERT_TRUE(life->OpenGradebook(a));

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -39,6 +40,10 @@ TEST_F(Passwords, DialogsCarryTheirCaptionsAndMaskedFields) {
     EXPECT_EQ(changeDialog.windowTitle(), "Change Password");
     EXPECT_EQ(prompt.Password->echoMode(), QLineEdit::Password);
     EXPECT_EQ(changeDialog.NewPass2->echoMode(), QLineEdit::Password);
+    // A "*" for each character, whatever the desktop's style would draw.
+    for (QLineEdit* field : {prompt.Password, setDialog.NewPass1, changeDialog.CurrentPass})
+        EXPECT_EQ(field->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, field),
+                  '*');
     EXPECT_EQ(prompt.OkButton->text(), "&OK");
     EXPECT_TRUE(prompt.OkButton->isDefault());
 }

@@ -147,6 +147,7 @@ TEST(CellRules, OverpaintingShowsNameAndCurvedEntries) {
     gb.GradeAt(3)->Curve = true;
     gb.SetCell(4, 2, "50");
     EXPECT_EQ(OverpaintText(gb, 4, 2, true), std::nullopt) << "the spare column";
+    EXPECT_EQ(OverpaintText(gb, 2, gb.RowCount() - 1, true), std::nullopt) << "the spare row";
     gb.SetEditMode(false);
     EXPECT_EQ(OverpaintText(gb, 1, 1, true), std::nullopt) << "frozen anyway in move mode";
 }

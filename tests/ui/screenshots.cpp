@@ -108,6 +108,30 @@ int main(int argc, char* argv[]) {
         shot.save(folder + "/edit-menu.png");
     }
 
+    // An invalid entry and one above its points, on a light and on a dark palette.
+    {
+        LoadClass(form, false);
+        form.Gradebook().SetCell(3, 3, "85%");
+        form.Gradebook().SetCell(4, 4, "250");
+        form.Gradebook().SetCell(3, 5, "8,5");
+        RecomputeAll(form.Gradebook());
+        form.GradeBook->MoveCurrent(4, 4);
+        Save(form, folder, "problems-light");
+        QPalette dark;
+        for (auto [role, color] : {std::pair{QPalette::Window, QColor(45, 45, 48)},
+                                   {QPalette::Base, QColor(30, 30, 30)},
+                                   {QPalette::Button, QColor(60, 60, 64)},
+                                   {QPalette::Text, QColor(230, 230, 230)},
+                                   {QPalette::WindowText, QColor(230, 230, 230)},
+                                   {QPalette::ButtonText, QColor(230, 230, 230)}})
+            dark.setColor(role, color);
+        const QPalette light = form.palette();
+        form.setPalette(dark);
+        form.GradeBook->MoveCurrent(3, 5);
+        Save(form, folder, "problems-dark");
+        form.setPalette(light);
+    }
+
     form.SetShowLetters(false);
     form.SetAveragesShown(false);
     Save(form, folder, "averages-hidden");

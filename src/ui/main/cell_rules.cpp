@@ -46,12 +46,39 @@ TWalk WalkBack(int c, int r) {
 std::optional<std::string> OverpaintText(const TGradebook& gb, int c, int r, bool showCurve) {
     if (c >= gb.ColCount() || r >= gb.RowCount()) return std::nullopt;
     if (gb.EditMode() && c == 1 && r == 1) return std::string(gb.Cell(c, r));
-    if (!showCurve || c < 2 || c > gb.LastGradeColumn() || r < 2) return std::nullopt;
+    if (!showCurve || c < 2 || c > gb.LastGradeColumn() || r < 2 || r > gb.LastStudentRow())
+        return std::nullopt;
     const TGrade* g = gb.GradeAt(c);
     if (!g || !g->Curve) return std::nullopt;
     std::string_view entry = gb.Cell(c, r);
     if (!entry.empty() && entry.front() == '/') return std::nullopt;
     return CurvedText(entry, g->CurveAmount, gb.LetterToNumber);
+}
+
+TEntryProblem EntryProblem(const TGradebook& gb, int c, int r) {
+    if (c < 2 || r < 2 || c > gb.LastGradeColumn() || r > gb.LastStudentRow())
+        return TEntryProblem::None;
+    const TGrade* g = gb.GradeAt(c);
+    if (!g || !gb.StudentAt(r)) return TEntryProblem::None;
+    const TEntry e = ReadEntry(gb.Cell(c, r), gb.LetterToNumber);
+    if (e.Kind == EntryKind::Invalid) return TEntryProblem::Invalid;
+    if (e.Kind == EntryKind::Number && !g->ExtraCredit && g->Points > 0 && e.Value > g->Points)
+        return TEntryProblem::AbovePoints;
+    return TEntryProblem::None;
+}
+
+QString CellPrompt(const TGradebook& gb, int c, int r) {
+    switch (EntryProblem(gb, c, r)) {
+    case TEntryProblem::Invalid:
+        return QStringLiteral("Not a number or a known letter");
+    case TEntryProblem::AbovePoints:
+        return QString("Above the %1 points of %2")
+            .arg(QString::fromStdString(FormatNumber(gb.GradeAt(c)->Points)),
+                 QString::fromStdString(std::string(gb.Cell(c, 1))));
+    case TEntryProblem::None:
+        break;
+    }
+    return EntryPrompt(c, r);
 }
 
 TWidthBound::TWidthBound(const std::function<int(char)>& asciiWidth, int maxWidth) {

@@ -46,6 +46,15 @@ TWalk WalkBack(int c, int r);
 // "Name" in (1, 1) of edit mode, and curved entries while the curve is shown.
 std::optional<std::string> OverpaintText(const TGradebook& gb, int c, int r, bool showCurve);
 
+// What may be wrong with the entry in (c, r), shown where it is: an entry that is neither a
+// number nor a known letter, or more points than its grade has (not in extra credit, where
+// that is the point). The averages are not affected; the teacher may mean it.
+enum class TEntryProblem { None, Invalid, AbovePoints };
+TEntryProblem EntryProblem(const TGradebook& gb, int c, int r);
+// The status bar's prompt while the cursor is on (c, r): why its entry is marked, else the
+// entry prompt.
+QString CellPrompt(const TGradebook& gb, int c, int r);
+
 // An upper bound of a text's width from the widths of its characters, so that the texts
 // that cannot be the widest of a column need not be measured.
 class TWidthBound {

@@ -126,6 +126,9 @@ void TFileCommands::ApplySettings(const TAppSettings& s) {
         form_.ApplyDisplayFont(QFont(QString::fromStdString(s.FontName), s.FontSize));
     form_.SetShowLetters(s.ShowLetters);
     form_.SetAveragesShown(s.Averages);
+    // The window comes back where it was; the first start keeps its size, centred.
+    if (!s.WindowGeometry.empty())
+        form_.restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(s.WindowGeometry)));
     // Only a maximised window is restored, on its first activation.
     maximizePending_ = s.WindowState == 2;
     if (maximizePending_ && form_.isActiveWindow()) {
@@ -138,6 +141,7 @@ void TFileCommands::CollectSettings(TAppSettings& s) {
     const TGradebook& gb = form_.Gradebook();
     Qt::WindowStates state = form_.windowState();
     s.WindowState = (state & Qt::WindowMinimized) ? 1 : (state & Qt::WindowMaximized) ? 2 : 0;
+    s.WindowGeometry = form_.saveGeometry().toBase64().toStdString();
     s.Toolbar = form_.ToolBar2->isChecked();
     s.Statusbar = form_.StatusBar2->isChecked();
     s.Averages = form_.AveragesShown();

@@ -43,7 +43,7 @@ bool TSDIAppForm::GradeBookSelectCell(int c, int r) {
         return false;
     }
     if (!rebuilding_ && !MayEnterCell(Gradebook(), c, r)) return false;
-    panels_[2]->setText(EntryPrompt(c, r));
+    panels_[2]->setText(CellPrompt(Gradebook(), c, r));
     GradeBook->SetEditingAllowed(true);
     return true;
 }
@@ -51,11 +51,24 @@ bool TSDIAppForm::GradeBookSelectCell(int c, int r) {
 void TSDIAppForm::GradeBookSetEditText(int c, int r, const QString&) {
     // The document holds the text already (the table hands it over as typing).
     if (c < 2 || r < 2 || suppressSelect_) return;
-    UpdateAveragesForCell(Gradebook(), c, r);
+    TGradebook& gb = Gradebook();
+    UpdateAveragesForCell(gb, c, r);
     GradeBook->InvalidateCell(0, r);
     GradeBook->InvalidateCell(0, 1);
     GradeBook->InvalidateCell(c, 0);
     GradeBook->InvalidateCell(1, 0);
+    // An average that grows ("85=B" to "*85=B+") keeps its letter in view.
+    GrowColumnToFit(0, r);
+    GrowColumnToFit(0, 1);
+    GrowColumnToFit(c, 0);
+    GrowColumnToFit(1, 0);
+    panels_[2]->setText(CellPrompt(gb, c, r));
+}
+
+void TSDIAppForm::GrowColumnToFit(int c, int r) {
+    if (c == 0 && !averagesShown_) return;
+    const int needed = TextMeasure()(Gradebook().Cell(c, r)) + 10;
+    if (needed > GradeBook->ColWidth(c)) GradeBook->SetColWidth(c, needed);
 }
 
 bool TSDIAppForm::GradeBookKeyDown(QKeyEvent& e) {
@@ -69,6 +82,12 @@ bool TSDIAppForm::GradeBookKeyDown(QKeyEvent& e) {
         if (walk.Consume) GradeBook->MoveCurrent(walk.Col, walk.Row);
         return walk.Consume;
     }
+    if (key == Qt::Key_Escape && mods == Qt::NoModifier) {
+        // Back to the text the cell had when it was entered; a second Escape finds nothing.
+        document_.RevertCellEdit();
+        GradeBook->Editor()->selectAll();
+        return true;
+    }
     const bool backTab = (key == Qt::Key_Backtab && (mods == Qt::ShiftModifier || !mods)) ||
                          (key == Qt::Key_Tab && mods == Qt::ShiftModifier);
     if (backTab) {
@@ -81,12 +100,28 @@ bool TSDIAppForm::GradeBookKeyDown(QKeyEvent& e) {
 
 void TSDIAppForm::GradeBookExit() { FinishCellEdit(); }
 
+QColor TSDIAppForm::ProblemColor(const QPalette& palette, TEntryProblem problem) {
+    // Red and amber that read on the light and on the dark desktop themes alike.
+    const bool dark = palette.color(QPalette::Base).lightness() < 128;
+    if (problem == TEntryProblem::Invalid) return dark ? QColor(255, 120, 120) : QColor(200, 0, 0);
+    return dark ? QColor(255, 184, 77) : QColor(176, 88, 0);
+}
+
 void TSDIAppForm::GradeBookDrawCell(QPainter& p, int c, int r, const QRect& rect) {
-    const auto text = OverpaintText(Gradebook(), c, r, curveShown_);
-    if (!text) return;
-    GradeBook->PaintHeaderLook(p, rect);
-    p.setPen(GradeBook->palette().color(QPalette::ButtonText));
-    GradeBook->DrawCellText(p, rect, QString::fromStdString(*text));
+    const TGradebook& gb = Gradebook();
+    const TEntryProblem problem = EntryProblem(gb, c, r);
+    const auto text = OverpaintText(gb, c, r, curveShown_);
+    const QPalette& palette = GradeBook->palette();
+    if (text) {
+        GradeBook->PaintHeaderLook(p, rect);
+        p.setPen(problem == TEntryProblem::None ? palette.color(QPalette::ButtonText)
+                                                : ProblemColor(palette, problem));
+        GradeBook->DrawCellText(p, rect, QString::fromStdString(*text));
+    } else if (problem != TEntryProblem::None) {
+        p.fillRect(rect, palette.color(QPalette::Base));
+        p.setPen(ProblemColor(palette, problem));
+        GradeBook->DrawCellText(p, rect, ToQString(gb.Cell(c, r)));
+    }
 }
 
 void TSDIAppForm::GradeBookTopLeftChanged() {

@@ -212,8 +212,10 @@ bool TDocumentLifecycle::SaveGradebook(const QString& path) {
     return true;
 }
 
-void TDocumentLifecycle::SetCurrentFile(const QString& path) {
+void TDocumentLifecycle::SetCurrentFile(const QString& given) {
     TGradebookDocument& doc = view_.Document();
+    // Kept whole, so the history reopens it from any folder the program starts in.
+    const QString path = given.isEmpty() ? given : QFileInfo(given).absoluteFilePath();
     doc.SetFilePath(path);
     view_.SetCaption("Marklow - " + doc.Title());
     // A new gradebook has no file to remember.

@@ -287,10 +287,13 @@ void TSDIAppForm::CreateStatusBar() {
         panel->setObjectName(QString("Panel%1").arg(i));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(i < 2 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-        if (i < 2)
+        if (i < 2) {
             panel->setFixedWidth(widths[i]);
-        else
-            panel->setMinimumWidth(widths[i]);
+        } else {
+            // The prompt gives way in a narrow window rather than pushing over the others.
+            panel->setMinimumWidth(0);
+            panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        }
         StatusBar1->addWidget(panel, i < 2 ? 0 : 1); // the last panel takes the rest
         panels_[i] = panel;
     }
@@ -357,6 +360,8 @@ void TSDIAppForm::SyncGridShape() {
     GradeBook->SetFixedRows(gb.FixedRows());
     GradeBook->SetRowMoving(!edit);
     GradeBook->SetColMoving(!edit);
+    // End and Ctrl+End stop at the last grade and student, not in the spare cells.
+    GradeBook->SetLastMovable(edit ? gb.LastGradeColumn() : -1, edit ? gb.LastStudentRow() : -1);
     GradeBook->TableChanged();
     if (!averagesShown_) {
         GradeBook->SetRowHeight(0, 0);
@@ -390,7 +395,9 @@ void TSDIAppForm::PlaceCursor(int c, int r) {
     }
     c = GradeBook->Col();
     r = GradeBook->Row();
-    panels_[2]->setText(EntryPrompt(c, r));
+    // In edit mode new grades are typed into the name row: keep it in view at the top.
+    if (Gradebook().EditMode() && r == 2) GradeBook->SetTopRow(1);
+    panels_[2]->setText(CellPrompt(Gradebook(), c, r));
     GradeBook->SetEditingAllowed(true);
 }
 
@@ -475,6 +482,8 @@ void TSDIAppForm::EndRebuild() {
         GradeBook->MoveCurrent(gb.EditMode() ? 1 : 2, 2);
     }
     FitAllColumns();
+    GradeBook->SetTopRow(GradeBook->FixedRows());
+    GradeBook->SetLeftCol(GradeBook->FixedCols());
     GradeBook->setUpdatesEnabled(true);
     GradeBook->InvalidateGrid();
     GradeBook->setFocus();

@@ -163,6 +163,8 @@ public:
     void UpdateCaption();
     // Puts the cursor on (c, r) without the selection rules, as the program does.
     void PlaceCursor(int c, int r);
+    // The colour an entry with this problem is drawn in, readable on the palette.
+    static QColor ProblemColor(const QPalette& palette, TEntryProblem problem);
     // Around replacing or refilling the document: Begin parks the cursor without any
     // selection rule and stops repainting; End gives the grid the new document's frozen
     // headers, dragging, starting cell and widths, repaints and focuses it. Neither touches
@@ -190,6 +192,9 @@ public:
     void SetFlatToolBar(bool on);
     void SetShowHints(bool on);
 
+    // No tool-bar menu of its own: View > "&Tool Bar" is the one switch, stored at exit.
+    QMenu* createPopupMenu() override { return nullptr; }
+
 protected:
     void showEvent(QShowEvent* e) override;
 
@@ -204,6 +209,8 @@ private:
     void SyncCheckMarks();
     void UpdateUndoActions();
     void CellChanged(int c, int r);
+    // Widens column c when the text of (c, r) no longer fits; never narrows it.
+    void GrowColumnToFit(int c, int r);
     const TWidthBound& WidthBound();
     // Pixel width of a text in the grid's font.
     std::function<int(std::string_view)> TextMeasure() const;

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -17,8 +18,21 @@ namespace marklow {
 
 namespace {
 
+// Password fields show a "*" for each character typed, whatever the desktop's style draws.
+class TStarStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_LineEdit_PasswordCharacter) return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 QLineEdit* AddField(QGridLayout* grid, int row, const QString& label, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
+    auto* style = new TStarStyle;
+    style->setParent(edit);
+    edit->setStyle(style);
     edit->setEchoMode(QLineEdit::Password);
     edit->setMaxLength(255);
     edit->setMinimumWidth(180);

@@ -156,16 +156,29 @@ void TStringGrid1::ClampCurrent() {
 // --- the current cell ---
 
 bool TStringGrid1::MoveCurrent(int c, int r) {
-    if (c < fixedCols_ || r < fixedRows_ || c >= ColCount() || r >= RowCount()) return false;
-    if (OnSelectCell && !OnSelectCell(c, r)) return false;
+    if (c < fixedCols_ || r < fixedRows_ || c >= ColCount() || r >= RowCount()) {
+        StayInCell();
+        return false;
+    }
+    if (OnSelectCell && !OnSelectCell(c, r)) {
+        StayInCell();
+        return false;
+    }
     // The receiver may have reshaped the table.
     SyncSizes();
     if (c >= ColCount() || r >= RowCount()) {
         TableChanged();
+        StayInCell();
         return false;
     }
     SetCurrent(c, r);
     return true;
+}
+
+void TStringGrid1::StayInCell() {
+    // The next keystroke replaces the text, as on entering the cell, instead of being
+    // appended to a score the teacher thinks was left behind.
+    editor_->selectAll();
 }
 
 void TStringGrid1::SetCurrent(int c, int r) {
@@ -495,7 +508,10 @@ void TStringGrid1::MoveColumn(int from, int to) {
 void TStringGrid1::MoveTo(int c, int r) {
     c = std::clamp(c, fixedCols_, std::max(fixedCols_, ColCount() - 1));
     r = std::clamp(r, fixedRows_, std::max(fixedRows_, RowCount() - 1));
-    if (c != col_ || r != row_) MoveCurrent(c, r);
+    if (c != col_ || r != row_)
+        MoveCurrent(c, r);
+    else
+        StayInCell();
 }
 
 void TStringGrid1::MoveBy(int dc, int dr) {
@@ -513,7 +529,10 @@ bool TStringGrid1::HandleKey(QKeyEvent& e, bool fromEditor) {
         !fromEditor || all || (!editor_->hasSelectedText() && editor_->cursorPosition() == 0);
     const bool atEnd =
         !fromEditor || all || (!editor_->hasSelectedText() && editor_->cursorPosition() == len);
-    const int lastCol = ColCount() - 1, lastRow = RowCount() - 1;
+    const int lastCol = lastMovableCol_ >= fixedCols_ ? std::min(lastMovableCol_, ColCount() - 1)
+                                                       : ColCount() - 1;
+    const int lastRow = lastMovableRow_ >= fixedRows_ ? std::min(lastMovableRow_, RowCount() - 1)
+                                                       : RowCount() - 1;
     switch (e.key()) {
     case Qt::Key_Up:
         MoveBy(0, -1);
@@ -559,14 +578,17 @@ bool TStringGrid1::HandleKey(QKeyEvent& e, bool fromEditor) {
                 MoveTo(col_ - 1, row_);
             else if (row_ > fixedRows_)
                 MoveTo(lastCol, row_ - 1);
-        } else if (col_ < lastCol) {
+        } else if (col_ < ColCount() - 1) {
             MoveTo(col_ + 1, row_);
-        } else if (row_ < lastRow) {
+        } else if (row_ < RowCount() - 1) {
             MoveTo(fixedCols_, row_ + 1);
+        } else {
+            StayInCell();
         }
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        StayInCell();
         return true;
     default:
         return false;
@@ -635,7 +657,10 @@ void TStringGrid1::mousePressEvent(QMouseEvent* e) {
         dragFrom_ = dragTo_ = c;
         return;
     }
-    if (c >= fixedCols_ && r >= fixedRows_ && (c != col_ || r != row_)) MoveCurrent(c, r);
+    if (c >= fixedCols_ && r >= fixedRows_ && (c != col_ || r != row_))
+        MoveCurrent(c, r);
+    else
+        StayInCell(); // a heading or an average: the cursor stays where it was
     if (editor_->isVisible())
         editor_->setFocus(Qt::MouseFocusReason);
     else

@@ -91,6 +91,12 @@ public:
     bool MoveCurrent(int c, int r);
     // Makes (c, r) current without asking; clamped to the selectable cells.
     void SetCurrent(int c, int r);
+    // Where End and Ctrl+End go when the last column or row takes no cursor (the spare ones
+    // of edit mode); -1 for the last of the table.
+    void SetLastMovable(int col, int row) {
+        lastMovableCol_ = col;
+        lastMovableRow_ = row;
+    }
 
     // --- sizes ---
     int DefaultColWidth() const { return defaultColWidth_; }
@@ -188,6 +194,8 @@ private:
     bool Owns(QWidget* w) const;
     void MoveBy(int dc, int dr);
     void MoveTo(int c, int r);
+    // The cursor stays: the editor's whole text is selected again.
+    void StayInCell();
     int PageRows() const;
     void PaintCell(QPainter& p, int c, int r, const QRect& rect, bool fixed) const;
     void EndDrag();
@@ -196,6 +204,8 @@ private:
     TTextTable emptyTable_;
     TInplaceEdit* editor_ = nullptr;
     int fixedCols_ = 1;
+    int lastMovableCol_ = -1;
+    int lastMovableRow_ = -1;
     int fixedRows_ = 1;
     int col_ = 1;
     int row_ = 1;
