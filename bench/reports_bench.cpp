@@ -1,13 +1,16 @@
-// The gradebook report of big classes: the preview's first page and page turns at 2000
+// The reports of big classes. The gradebook report: the preview's first page and page turns at 2000
 // students by 500 grades (thousands of pages), counting every page, the memory all that
-// takes, a PDF of 2000 by 50 (about 450 pages), and how soon Cancel stops a PDF.
+// takes, a PDF of 2000 by 50 (about 450 pages), and how soon Cancel stops a PDF. Progress
+// reports of 2000 students by 50 grades (2000 pages) and the criteria of 500 grades.
 
 #include "averages.h"
+#include "criteria_form.h"
 #include "gbook_form.h"
 #include "gradebook.h"
 #include "output.h"
 #include "page_source.h"
 #include "painter.h"
+#include "progress_form.h"
 #include "sample_builder.h"
 
 #include <QGuiApplication>
@@ -216,5 +219,56 @@ void BM_PdfSlowestPage(benchmark::State& state) {
     std::remove(path.toLocal8Bit().constData());
 }
 BENCHMARK(BM_PdfSlowestPage)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+void BM_ProgressPreviewFirstPage(benchmark::State& state) {
+    App();
+    const TGradebook& gb = Class(2000, 50);
+    PrintOptions options = Options();
+    for (auto _ : state) {
+        TRprogform form;
+        form.SetSource(gb, options);
+        TReportPages pages(form.Quickxrp1);
+        PaintAt100(*pages.Page(0));
+    }
+}
+BENCHMARK(BM_ProgressPreviewFirstPage)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ProgressPdf(benchmark::State& state) {
+    App();
+    const TGradebook& gb = Class(2000, 50);
+    PrintOptions options = Options();
+    QString path = QStringLiteral("/tmp/marklow-bench-progress.pdf");
+    int pages = 0;
+    double before = StatusMb("VmRSS:");
+    for (auto _ : state) {
+        TRprogform form;
+        form.SetSource(gb, options);
+        TOutputStatus s = WritePdfFile(form.Quickxrp1, path);
+        if (s.Result != TOutputResult::Done) state.SkipWithError("the PDF was not written");
+        pages = s.Pages;
+    }
+    state.counters["pages"] = pages;
+    state.counters["rss_growth_mb"] = StatusMb("VmRSS:") - before;
+    std::remove(path.toLocal8Bit().constData());
+}
+BENCHMARK(BM_ProgressPdf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+void BM_CriteriaPdf(benchmark::State& state) {
+    App();
+    const TGradebook& gb = Class(30, 500);
+    PrintOptions options;
+    QString path = QStringLiteral("/tmp/marklow-bench-criteria.pdf");
+    int pages = 0;
+    for (auto _ : state) {
+        TGradeCriForm form;
+        form.SetSource(gb, options);
+        TOutputStatus s = WritePdfFile(form.Quickxrp1, path);
+        if (s.Result != TOutputResult::Done) state.SkipWithError("the PDF was not written");
+        pages = s.Pages;
+    }
+    state.counters["pages"] = pages;
+    std::remove(path.toLocal8Bit().constData());
+}
+BENCHMARK(BM_CriteriaPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -24,6 +24,9 @@ constexpr const char* kHelp = R"(Usage:
   marklow-cli print gradebook FILE -o OUT.pdf [--portrait | --landscape]
               [--grade exact|numbers|letters|both] [--shade-curved]
               [--omit-after-last-entry] [--ids] [--paper letter|a4] [--password TEXT]
+  marklow-cli print progress FILE -o OUT.pdf [--student NAME] [--portrait | --landscape]
+              [--grade MODE] [--shade-curved] [--omit-after-last-entry] [--paper P]
+  marklow-cli print criteria FILE -o OUT.pdf [--portrait | --landscape] [--paper P]
   marklow-cli check FILE [--password TEXT]
   marklow-cli stats FILE [--grade K | --student K]
               [--histogram [--single-letter] [--letter-stats]] [--password TEXT]
@@ -56,6 +59,11 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
                 --ids                    print student IDs instead of names
                 --paper letter|a4        default: Letter where the locale measures in US
                                          units, else A4
+              progress: a page (or more) per student: the grades in three columns.
+                --student NAME           only the first student of that name
+              criteria: the categories and each grade's share of the final grade.
+              An option a report does not take is wrong usage; with nothing to print
+              (progress reports of a class without students) the exit status is 2.
   check       Checks the gradebook as Edit > Check Gradebook does: one line per finding,
               SEVERITY<tab>DESCRIPTION (Warning or Error; in names \\ \t \r \n as for
               show), then the lines "Errors: N", "Warnings: N", "Grade Entries: N" and

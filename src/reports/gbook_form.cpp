@@ -42,12 +42,15 @@ TQRShape& AddBox(TQRBand& band, double left, double top, double width, double he
 }
 } // namespace
 
-int LastPrintedGradeColumn(const TGradebook& gb, bool omitAfterLastEntry) {
+int LastPrintedGradeColumn(const TGradebook& gb, bool omitAfterLastEntry, int firstRow,
+                           int lastRow) {
     int last = gb.LastGradeColumn();
     if (!omitAfterLastEntry) return last;
     // Only grade columns and student rows count: never the names, nor the spare row.
+    firstRow = std::max(firstRow, 2);
+    lastRow = lastRow < 0 ? gb.LastStudentRow() : std::min(lastRow, gb.LastStudentRow());
     for (; last >= 2; --last) {
-        for (int r = 2; r <= gb.LastStudentRow(); ++r)
+        for (int r = firstRow; r <= lastRow; ++r)
             if (!IsBlank(gb.Cell(last, r))) return last;
     }
     return 1;

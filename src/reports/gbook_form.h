@@ -56,7 +56,9 @@ private:
 };
 
 // The last grade column to print: with omit on, trailing grade columns in which no student
-// has an entry are left out (1 when no grade column has any).
-int LastPrintedGradeColumn(const TGradebook& gb, bool omitAfterLastEntry);
+// of rows firstRow..lastRow (all students by default) has an entry are left out (1 when no
+// grade column has any).
+int LastPrintedGradeColumn(const TGradebook& gb, bool omitAfterLastEntry, int firstRow = 2,
+                           int lastRow = -1);
 
 } // namespace marklow

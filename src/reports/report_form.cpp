@@ -1,6 +1,8 @@
 #include "report_form.h"
 
+#include "criteria_form.h"
 #include "gbook_form.h"
+#include "progress_form.h"
 
 namespace marklow {
 
@@ -9,8 +11,9 @@ std::unique_ptr<TReportForm> MakeReportForm(TReportType type) {
     case TReportType::Gradebook:
         return std::make_unique<TGBookForm>();
     case TReportType::GradeCriteria:
+        return std::make_unique<TGradeCriForm>();
     case TReportType::Progress:
-        break;
+        return std::make_unique<TRprogform>();
     }
     return nullptr;
 }

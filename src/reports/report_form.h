@@ -19,6 +19,8 @@ public:
     virtual void SetSource(const TGradebook& gb, const PrintOptions& options) = 0;
     // The title of a PDF of this report.
     virtual QString DocumentTitle() const = 0;
+    // Why a run with the source given would print nothing, or empty text when it prints.
+    virtual QString NothingToPrint() const { return {}; }
 };
 
 // The report of a type, or null for a type not available in this version.

@@ -322,14 +322,22 @@ TEST_F(Engine, ShapesAndFrames) {
         once = false;
     };
     auto shapes = Shapes(AllPages(q)[0]);
-    ASSERT_EQ(shapes.size(), 6u);
+    ASSERT_EQ(shapes.size(), 3u);
     EXPECT_EQ(shapes[0].Rect, QRectF(30, 22, 30, 10));
     EXPECT_NEAR(shapes[0].PenWidth, 2 * 25.4 / 96, 1e-9);
     EXPECT_EQ(shapes[1].Kind, TPlacedShape::TKind::Line);
     EXPECT_EQ(shapes[1].Line, QLineF(71, 20, 71, 40));
-    // The band's frame: four lines around the printable width.
+    // The band's frame around the printable width: one rectangle for four sides.
+    EXPECT_EQ(shapes[2].Kind, TPlacedShape::TKind::Rectangle);
+    EXPECT_EQ(shapes[2].Rect, QRectF(20, 20, 175.9, 20));
+    EXPECT_FALSE(shapes[2].Fill.isValid());
+    // Some sides only: lines.
+    detail.Frame.Left = false;
+    once = true;
+    shapes = Shapes(AllPages(q)[0]);
+    ASSERT_EQ(shapes.size(), 5u);
     EXPECT_EQ(shapes[2].Line, QLineF(20, 20, 195.9, 20));
-    EXPECT_EQ(shapes[5].Line, QLineF(195.9, 20, 195.9, 40));
+    EXPECT_EQ(shapes[4].Line, QLineF(195.9, 20, 195.9, 40));
 }
 
 TEST_F(Engine, PicturesMemosAndAngledLabelsPlaceTheirItems) {

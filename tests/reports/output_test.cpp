@@ -174,3 +174,40 @@ TEST_F(Output, MarklowCliPrintUsageAndFailures) {
     EXPECT_NE(Exec("pdfinfo", {QString::fromStdString(folder / "a4.pdf")}).find("(A4)"),
               std::string::npos);
 }
+
+TEST_F(Output, MarklowCliPrintsProgressAndCriteria) {
+    auto cli = [](std::vector<std::string> args, std::string* err = nullptr) {
+        std::ostringstream o, e;
+        int rc = cli::Run(args, o, e);
+        if (err) *err = e.str();
+        return rc;
+    };
+    std::string sample = MARKLOW_DATA_DIR "/sample-class.gbd";
+    auto gb = SampleClass();
+    std::string one = folder / "one.pdf";
+    ASSERT_EQ(cli({"print", "progress", sample, "-o", one, "--student", "Ben Carter", "--grade",
+                   "both", "--omit-after-last-entry", "--shade-curved"}),
+              cli::kShown);
+    EXPECT_EQ(PdfPages(one), 1);
+    EXPECT_NE(PdfText(one).find("Ben Carter"), std::string::npos);
+    std::string all = folder / "all.pdf";
+    ASSERT_EQ(cli({"print", "progress", sample, "-o", all, "--landscape"}), cli::kShown);
+    EXPECT_EQ(PdfPages(all), gb->StudentCount());
+    EXPECT_NE(Exec("pdfinfo", {QString::fromStdString(all)}).find(" x "), std::string::npos);
+    std::string criteria = folder / "criteria.pdf";
+    ASSERT_EQ(cli({"print", "criteria", sample, "-o", criteria, "--paper", "letter"}), cli::kShown);
+    EXPECT_NE(PdfText(criteria).find("Grade Criteria"), std::string::npos);
+    EXPECT_NE(PdfText(criteria).find(std::string(gb->Cell(2, 1))), std::string::npos);
+    // Options of another report are usage errors; so is a student nobody is called.
+    std::string err;
+    EXPECT_EQ(cli({"print", "progress", sample, "-o", one, "--ids"}, &err), cli::kUsage);
+    EXPECT_NE(err.find("--ids does not apply to the progress report"), std::string::npos);
+    EXPECT_EQ(cli({"print", "criteria", sample, "-o", one, "--grade", "both"}), cli::kUsage);
+    EXPECT_EQ(cli({"print", "criteria", sample, "-o", one, "--shade-curved"}), cli::kUsage);
+    EXPECT_EQ(cli({"print", "gradebook", sample, "-o", one, "--student", "Ben Carter"}),
+              cli::kUsage);
+    EXPECT_EQ(cli({"print", "progress", sample, "-o", one, "--student", "Nobody"}, &err),
+              cli::kUsage);
+    EXPECT_NE(err.find("Nobody"), std::string::npos);
+    EXPECT_EQ(PdfPages(one), 1); // the earlier file, untouched
+}

@@ -202,13 +202,15 @@ TEST_F(Controller, SetupBelongsToItsReportAndLasts) {
 }
 
 TEST_F(Controller, FailuresAreToldAndTheDialogStaysOpen) {
-    auto gb = Class(3, 3);
-    // A report not built yet.
-    PressOk([](TNewPrintDlg& d) { d.RadioGroup1->SetItemIndex(1); });
-    controller.Print1Click(*gb);
+    // Progress reports of a class without students: nothing to print, and why.
+    auto empty = Class(0, 3);
+    PressOk([](TNewPrintDlg& d) { d.RadioGroup1->SetItemIndex(2); });
+    controller.Print1Click(*empty);
     ASSERT_EQ(prompts.Script.Messages.size(), 1u);
-    EXPECT_EQ(prompts.Script.Messages[0].Text, "The grading criteria report is not available yet.");
+    EXPECT_EQ(prompts.Script.Messages[0].Text,
+              "There are no students to print progress reports for.");
     EXPECT_EQ(controller.Dialog().result(), QDialog::Rejected);
+    auto gb = Class(3, 3);
     // A PDF that cannot be written: the folder in the way stays a folder.
     std::filesystem::create_directory(folder / "taken.pdf");
     PrintToFile(TReportType::Gradebook, folder / "taken.pdf");

@@ -39,6 +39,13 @@ inline const TPlacedText* FindText(const TReportPage& page, const QString& text)
     return nullptr;
 }
 
+// r (a rectangle, or the box of a line) lies within area.
+inline bool Inside(const QRectF& area, const QRectF& r) {
+    constexpr double e = 1e-9;
+    return r.left() >= area.left() - e && r.right() <= area.right() + e &&
+           r.top() >= area.top() - e && r.bottom() <= area.bottom() + e;
+}
+
 // Every page of a run.
 inline std::vector<TReportPage> AllPages(TQuickRep& report) {
     TReportRun run(report);

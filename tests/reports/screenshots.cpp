@@ -2,13 +2,17 @@
 // the folder given (default /tmp), for looking at them. Not a test.
 
 #include "averages.h"
+#include "criteria_form.h"
 #include "gbook_form.h"
 #include "gradebook.h"
 #include "gradebook_file.h"
 #include "new_print_dlg.h"
+#include "output.h"
 #include "preview_window.h"
 #include "print_progress.h"
+#include "progress_form.h"
 #include "safe_save.h"
+#include "sample_builder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,6 +65,34 @@ int main(int argc, char** argv) {
     preview.SetZoom(TPreviewForm::TZoom::Width);
     QApplication::processEvents();
     save(preview, "preview-width.png");
+
+    // The criteria report with both notes, and progress reports on A4, as PDF files.
+    {
+        TBuildOptions o;
+        o.Students = 4;
+        o.Grades = 45;
+        o.Categories = 5;
+        auto built = BuildGradebook(o);
+        built->Teacher = "Ms. Rivera";
+        built->ClassName = "Algebra I";
+        built->ClassNumber = "Period 3";
+        built->GradeAt(2)->Weight = 2; // unequal weights where the lowest is dropped
+        built->GradeAt(5)->ExtraCredit = true;
+        RecomputeAll(*built);
+        TGradeCriForm criteria;
+        PrintOptions none;
+        criteria.SetSource(*built, none);
+        WritePdfFile(criteria.Quickxrp1, QDir(dir).filePath("criteria.pdf"));
+        TRprogform progress;
+        PrintOptions p;
+        p.PrintGrade = TPrintGrade::NumbersAndLetters;
+        p.ShadeCurved = true;
+        progress.SetSource(*built, p);
+        progress.Quickxrp1.Page.Paper = QPageSize::A4;
+        WritePdfFile(progress.Quickxrp1, QDir(dir).filePath("progress-a4.pdf"));
+        std::cout << QDir(dir).filePath("criteria.pdf").toStdString() << "\n"
+                  << QDir(dir).filePath("progress-a4.pdf").toStdString() << "\n";
+    }
 
     TPrintProgress progress;
     progress.show();

@@ -77,6 +77,14 @@ void PlaceFrame(const TPlaceContext& ctx, const QRectF& box, const TFrame& frame
         s.PenWidth = frame.PenWidth * kMmPerPenUnit;
         ctx.Page->Items.emplace_back(std::move(s));
     };
+    if (frame.Top && frame.Bottom && frame.Left && frame.Right) {
+        // One rectangle draws quicker than four lines, on paper and in a PDF.
+        TPlacedShape s;
+        s.Rect = box;
+        s.PenWidth = frame.PenWidth * kMmPerPenUnit;
+        ctx.Page->Items.emplace_back(std::move(s));
+        return;
+    }
     if (frame.Top) line(box.topLeft(), box.topRight());
     if (frame.Bottom) line(box.bottomLeft(), box.bottomRight());
     if (frame.Left) line(box.topLeft(), box.bottomLeft());

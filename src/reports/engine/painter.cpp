@@ -29,6 +29,11 @@ private:
 };
 
 void Paint(QPainter& p, const TPlacedShape& s) {
+    if (s.PenWidth <= 0 && s.Kind == TPlacedShape::TKind::Rectangle) {
+        // A background: filled without touching the painter's pen.
+        if (s.Fill.isValid()) p.fillRect(s.Rect, s.Fill);
+        return;
+    }
     QPen pen = Qt::NoPen;
     if (s.PenWidth > 0) {
         pen = QPen(s.PenColor, s.PenWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
@@ -54,8 +59,9 @@ void Paint(QPainter& p, const TPlacedText& t, TFontCache& fonts, const QTransfor
     if (t.Angle != 0) at.rotate(-t.Angle);
     p.setTransform(at * base);
     if (p.font() != font.Font) p.setFont(font.Font);
-    // Shapes before may have left no pen at all: a colour alone is not enough to compare.
-    p.setPen(QPen(t.Color));
+    // Text needs only the pen's colour; keeping a shape's pen spares a state change in
+    // every cell of a PDF. A shape may have left no pen at all, though.
+    if (p.pen().style() == Qt::NoPen || p.pen().color() != t.Color) p.setPen(QPen(t.Color));
     p.drawText(QPointF(0, font.Ascent), t.Text);
     if (t.Clipped)
         p.restore();

@@ -65,7 +65,9 @@ public:
     double ColumnSpace = 0;      // mm between columns
     bool FirstPageHeader = true; // the page header also prints on the first page
     bool LastPageFooter = true;  // the page footer also prints on the last page
-    TFontSpec Font;              // passed on to elements that take their parent's font
+    // Without any record, one page of headers and title (as much as fits) instead of none.
+    bool PrintIfEmpty = false;
+    TFontSpec Font; // passed on to elements that take their parent's font
 
     std::unique_ptr<TQRBand> PageHeader, Title, ColumnHeader, Detail, PageFooter;
     TQRBand& MakeBand(TBandKind kind, double height);

@@ -73,6 +73,8 @@ void TReportRun::Step() {
         if (more) rep_.OnNeedData(more);
         if (!more) {
             finished_ = true;
+            // A report without records prints nothing, unless it asks for its headings.
+            if (!pageOpen_ && pagesDone_ == 0 && rep_.PrintIfEmpty) OpenPage();
             if (pageOpen_) ClosePage(true);
             return;
         }

@@ -86,6 +86,10 @@ bool TPrintController::RunReport() {
         return false;
     }
     form->SetSource(*gb_, options_);
+    if (QString why = form->NothingToPrint(); !why.isEmpty()) {
+        Prompts().Message(TMessageKind::Information, why, TButtons::Ok);
+        return false;
+    }
     QPrinter& printer = Printer(type);
     ApplyPrinterSetup(printer, form->Report());
     if (!options_.Preview)

@@ -1,0 +1,157 @@
+#include "progress_form.h"
+
+#include "gbook_form.h"
+#include "gradebook.h"
+#include "printed_grade.h"
+
+#include <algorithm>
+
+namespace marklow {
+
+namespace {
+// Fixed colours: the desktop's theme must not reach the paper.
+const QColor kWhite(255, 255, 255);
+const QColor kShade(217, 217, 217);
+
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+TQRLabel& AddLabel(TQRBand& band, double left, double top, const QString& caption = {},
+                   bool bold = false, double maxWidth = 0) {
+    TQRLabel& l = band.Add<TQRLabel>();
+    l.SetBounds(left, top, 0, 4.23);
+    l.AutoSize = true;
+    l.MaxWidth = maxWidth;
+    l.Caption = caption;
+    l.Font.Bold = bold;
+    return l;
+}
+} // namespace
+
+TRprogform::TRprogform() {
+    TQuickRep& q = Quickxrp1;
+    q.Columns = 3;
+    q.ColumnSpace = 5;
+    q.FirstPageHeader = true;
+
+    // Each label stops short of the caption to its right.
+    TQRBand& header = q.MakeBand(TBandKind::PageHeader, 15.88);
+    AddLabel(header, 3.39, 3.39, "Teacher", true);
+    TeachLabel = &AddLabel(header, 20.32, 3.39, {}, false, 64.35 - 20.32 - 1);
+    AddLabel(header, 64.35, 3.39, "Class", true);
+    ClassLabel = &AddLabel(header, 77.89, 3.39, {}, false, 123.61 - 77.89 - 1);
+    AddLabel(header, 123.61, 3.39, "Class Number", true);
+    CNLabel = &AddLabel(header, 150.71, 3.39, {}, false, 175.9 - 150.71);
+    AddLabel(header, 3.39, 10.16, "Student", true);
+    Studlab = &AddLabel(header, 20.32, 10.16, {}, false, 64.35 - 20.32 - 1);
+    AddLabel(header, 64.35, 10.16, "Average", true);
+    AveLabel = &AddLabel(header, 81.28, 10.16, {}, false, 123.61 - 81.28);
+
+    TQRBand& columns = q.MakeBand(TBandKind::ColumnHeader, 8.47);
+    columns.Frame.All(true);
+    AddLabel(columns, 1.69, 3.39, "Grade Name", true);
+    AddLabel(columns, 40.64, 3.39, "Grade", true);
+
+    TQRBand& detail = q.MakeBand(TBandKind::Detail, 7.20);
+    detail.Frame.All(true);
+    NameLabel = &AddLabel(detail, 1.69, 1.69, {}, false, 37.25 - 1.69 - 0.5);
+    GradeLabel = &detail.Add<TQRLabel>();
+    GradeLabel->SetBounds(37.25, 1.69, 17.99, 4.23);
+    GradeLabel->Alignment = TAlignment::Center;
+    GradeLabel->Transparent = false;
+    GradeLabel->Color = kWhite;
+
+    q.BeforePrint = [this] { Quickxrp1BeforePrint(); };
+    q.OnNeedData = [this](bool& more) { Quickxrp1NeedData(more); };
+    q.SaveState = [this] { return TFormState{CurrentGrade, CurrentRow}; };
+    q.RestoreState = [this](const TFormState& s) {
+        CurrentGrade = s[0];
+        CurrentRow = s[1];
+        ShowStudent();
+    };
+}
+
+void TRprogform::SetSource(const TGradebook& gb, const PrintOptions& options) {
+    gb_ = &gb;
+    options_ = &options;
+}
+
+QString TRprogform::DocumentTitle() const {
+    return QStringLiteral("Progress Reports for ") + (gb_ ? Q(gb_->ClassName) : QString());
+}
+
+QString TRprogform::NothingToPrint() const {
+    if (!gb_ || gb_->StudentCount() == 0)
+        return QStringLiteral("There are no students to print progress reports for.");
+    if (!options_->AllStudents &&
+        (options_->SelectedStudent < 0 || options_->SelectedStudent >= gb_->StudentCount()))
+        return QStringLiteral("Choose the student to print a progress report for.");
+    return {};
+}
+
+void TRprogform::ShowStudent() {
+    if (CurrentRow < 2 || CurrentRow > LastStudent) return;
+    Studlab->Caption = Q(gb_->Cell(1, CurrentRow));
+    AveLabel->Caption = Q(gb_->Cell(0, CurrentRow));
+}
+
+void TRprogform::Quickxrp1BeforePrint() {
+    const TGradebook& gb = *gb_;
+    // Three columns of 55.25 mm: on narrower paper (A4) they take part of the right margin,
+    // never less than 10 mm of it, rather than shrink under their grades.
+    TQuickRep& q = Quickxrp1;
+    const double needed = 3 * 55.25 + 2 * q.ColumnSpace;
+    q.Margins.setRight(
+        std::clamp(q.Page.PaperMm().width() - q.Margins.left() - needed, 10.0, 20.0));
+    TeachLabel->Caption = Q(gb.Teacher);
+    ClassLabel->Caption = Q(gb.ClassName);
+    CNLabel->Caption = Q(gb.ClassNumber);
+    CurrentGrade = 2;
+    AllStudents = options_->AllStudents;
+    // A selection outside the student rows (an empty list) prints no one, never a heading.
+    CurrentRow = AllStudents ? 2 : options_->SelectedStudent + 2;
+    if (!AllStudents && (CurrentRow < 2 || CurrentRow > gb.LastStudentRow()))
+        CurrentRow = gb.LastStudentRow() + 1;
+    LastStudent = gb.LastStudentRow();
+    LastGrade = AllStudents ? LastPrintedGradeColumn(gb, options_->OmitAfterLastEntry)
+                            : LastPrintedGradeColumn(gb, options_->OmitAfterLastEntry, CurrentRow,
+                                                     CurrentRow);
+    ShowStudent();
+}
+
+void TRprogform::Quickxrp1NeedData(bool& MoreData) {
+    const TGradebook& gb = *gb_;
+    MoreData = true;
+    if (CurrentRow < 2 || CurrentRow > LastStudent) {
+        MoreData = false;
+        return;
+    }
+    // A student without grade lines still gets a page: one line that prints nothing.
+    const int lastLine = std::max(LastGrade, 2);
+    if (CurrentGrade > lastLine) {
+        ++CurrentRow;
+        if (!AllStudents || CurrentRow > LastStudent) {
+            MoreData = false;
+            return;
+        }
+        CurrentGrade = 2;
+        ShowStudent();
+        // Each student starts on a page of its own.
+        Quickxrp1.NewPage();
+    }
+    const bool line = CurrentGrade <= LastGrade;
+    Quickxrp1.Detail->Enabled = line;
+    if (line && !Quickxrp1.Counting()) {
+        const int c = CurrentGrade;
+        NameLabel->Caption = Q(gb.Cell(c, 1));
+        TPrintedGrade p =
+            FormatPrintedGrade(gb.Cell(c, CurrentRow), *gb.GradeAt(c), options_->PrintGrade,
+                               gb.LetterToNumber, gb.NumberToLetter);
+        GradeLabel->Color = p.Shade && options_->ShadeCurved ? kShade : kWhite;
+        GradeLabel->Caption = Q(p.Text);
+    }
+    ++CurrentGrade;
+}
+
+} // namespace marklow
