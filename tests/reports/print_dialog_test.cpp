@@ -300,3 +300,26 @@ TEST_F(Controller, PreviewShowsThePagesThenThePrintButtonPrintsThem) {
     controller.Print1Click(*gb);
     EXPECT_EQ(maxPage, 12);
 }
+
+TEST_F(Controller, ProgressOfTheSelectedStudent) {
+    auto gb = Class(6, 10);
+    std::string path = folder / "one.pdf";
+    PrintToFile(TReportType::Progress, path);
+    PressOk([](TNewPrintDlg& d) {
+        d.RadioGroup1->SetItemIndex(2);
+        d.SelectedButton->setChecked(true);
+        d.ComboBox2->setCurrentIndex(4);
+    });
+    controller.Print1Click(*gb);
+    EXPECT_TRUE(prompts.Script.Messages.empty());
+    EXPECT_NE(PdfInfo(path).find("Pages:           1"), std::string::npos);
+    QProcess p;
+    p.start("pdftotext", {QString::fromStdString(path), "-"});
+    p.waitForFinished(60000);
+    EXPECT_NE(p.readAllStandardOutput().toStdString().find(std::string(gb->Cell(1, 6))),
+              std::string::npos);
+    // Opened again, the dialog is back on "All".
+    PressOk();
+    controller.Print1Click(*gb);
+    EXPECT_NE(PdfInfo(path).find("Pages:           6"), std::string::npos);
+}
