@@ -19,10 +19,4 @@ struct TChartLabels {
 
 TChartLabels MakeChartLabels(const TGradebook& gb);
 
-// The same labels as MakeShortLabels, in time linear in the number of names: the replacement
-// search remembers, per first character, how far the taken candidates already reach, since a
-// label once taken stays taken. A class of 10,000 students runs out of two-character labels,
-// and the plain search then scans thousands of candidates per student against every label.
-std::vector<TLabel> MakeShortLabelsQuick(const std::vector<std::string>& names);
-
 } // namespace marklow

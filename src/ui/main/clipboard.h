@@ -16,7 +16,7 @@
 #include <optional>
 #include <variant>
 
-class QMimeData;
+#include <QMimeData>
 
 namespace marklow {
 

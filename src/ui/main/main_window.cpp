@@ -1,6 +1,9 @@
 #include "main_window.h"
 
 #include "averages.h"
+#include "chart_commands.h"
+#include "check_commands.h"
+#include "clipboard_commands.h"
 #include "edit_commands.h"
 #include "cell_rules.h"
 #include "entry.h"
@@ -57,6 +60,9 @@ TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
     ConnectDocument();
     editCommands_ = new TEditCommands(*this);
     viewCommands_ = new TViewCommands(*this);
+    clipboardCommands_ = new TClipboardCommands(*this);
+    checkCommands_ = new TCheckCommands(*this);
+    chartCommands_ = new TChartCommands(*this);
 
     resize(564, 406);
     if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
@@ -555,6 +561,7 @@ void TSDIAppForm::ApplyDisplayFont(const QFont& font) {
 void TSDIAppForm::SetThreeDTables(bool on) { GradeBook->SetThreeD(on); }
 
 void TSDIAppForm::SetFlatToolBar(bool on) {
+    flatToolBar_ = on;
     for (QToolButton* b : ToolBar1->findChildren<QToolButton*>())
         b->setAutoRaise(on);
 }

@@ -23,6 +23,9 @@ class QToolBar;
 
 namespace marklow {
 
+class TChartCommands;
+class TCheckCommands;
+class TClipboardCommands;
 class TEditCommands;
 class TViewCommands;
 
@@ -50,6 +53,9 @@ public:
     TGradebook& Gradebook() { return document_.Gradebook(); }
     TEditCommands& EditCommands() { return *editCommands_; }
     TViewCommands& ViewCommands() { return *viewCommands_; }
+    TClipboardCommands& ClipboardCommands() { return *clipboardCommands_; }
+    TCheckCommands& CheckCommands() { return *checkCommands_; }
+    TChartCommands& ChartCommands() { return *chartCommands_; }
 
     // --- components, named as the commands' items (public so the handlers can wire them) ---
     TStringGrid1* GradeBook = nullptr;
@@ -190,6 +196,7 @@ public:
     void ApplyDisplayFont(const QFont& font);
     void SetThreeDTables(bool on);
     void SetFlatToolBar(bool on);
+    bool FlatToolBar() const { return flatToolBar_; }
     void SetShowHints(bool on);
 
     // No tool-bar menu of its own: View > "&Tool Bar" is the one switch, stored at exit.
@@ -234,11 +241,15 @@ private:
     bool averagesShown_ = true;
     bool curveShown_ = true;
     bool showHints_ = true;
+    bool flatToolBar_ = true;
     bool firstShow_ = true;
     QFont measuredFont_; // the font widthBound_ was taken from
     std::unique_ptr<TWidthBound> widthBound_;
     TEditCommands* editCommands_ = nullptr;
     TViewCommands* viewCommands_ = nullptr;
+    TClipboardCommands* clipboardCommands_ = nullptr;
+    TCheckCommands* checkCommands_ = nullptr;
+    TChartCommands* chartCommands_ = nullptr;
 };
 
 } // namespace marklow
