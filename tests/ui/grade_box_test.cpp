@@ -85,6 +85,20 @@ TEST_F(GradeBox, EveryFieldTheTeacherChangesIsStored) {
     EXPECT_EQ(box.StoreGrade(false).Points, 12.345);
 }
 
+TEST_F(GradeBox, NumbersLeftAsShownKeepTheirExactValue) {
+    grade.CurveAmount = 1.0 / 3;
+    box.LoadGrade(grade);
+    box.CurveBox->setChecked(false);
+    ASSERT_TRUE(box.Changed());
+    const TGrade& g = box.StoreGrade(false);
+    EXPECT_FALSE(g.Curve);
+    EXPECT_EQ(g.Points, 12.345); // shown as 12.3
+    EXPECT_EQ(g.CurveAmount, 1.0 / 3);
+    // Retyping the shown text is a change like any other.
+    Type(box.PointsEdit, "12.3 ");
+    EXPECT_EQ(box.StoreGrade(false).Points, 12.3);
+}
+
 TEST_F(GradeBox, TheWeightFieldHoldsTheGradesOwnWeight) {
     // Loaded while points are weights, the field still shows the weight, not the points.
     EXPECT_EQ(box.WeightEdit->text(), "2.5");

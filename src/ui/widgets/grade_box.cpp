@@ -14,7 +14,10 @@ QString Number(double v) {
     return QString::fromStdString(FormatNumber(v));
 }
 
-double ReadNumber(const QLineEdit* edit) {
+// The field's number; a field still showing what was loaded keeps the exact value, which
+// the field shows rounded to 3 significant digits.
+double ReadNumber(const QLineEdit* edit, const QString& loaded, double value) {
+    if (edit->text() == loaded) return value;
     return ParseNumber(edit->text().toStdString());
 }
 
@@ -113,18 +116,22 @@ void TGradeBox::LoadGrade(const TGrade& g) {
     CurveBox->setChecked(grade_.Curve);
     OmitAverageBox->setChecked(grade_.OmitClassAverage);
     CurveAmountEdit->setText(Number(grade_.CurveAmount));
+    loadedPoints_ = PointsEdit->text();
+    loadedWeight_ = WeightEdit->text();
+    loadedCurveAmount_ = CurveAmountEdit->text();
     loading_ = false;
     changed_ = false;
 }
 
 const TGrade& TGradeBox::StoreGrade(bool pointsAreWeights) {
     if (!changed_) return grade_;
-    grade_.Points = ReadNumber(PointsEdit);
-    if (weightShown_ && !pointsAreWeights) grade_.Weight = ReadNumber(WeightEdit);
+    grade_.Points = ReadNumber(PointsEdit, loadedPoints_, grade_.Points);
+    if (weightShown_ && !pointsAreWeights)
+        grade_.Weight = ReadNumber(WeightEdit, loadedWeight_, grade_.Weight);
     grade_.ExtraCredit = ExtraCreditBox->isChecked();
     if (categoryShown_) grade_.CategoryIndex = CategoryCombo->currentIndex();
     grade_.OmitClassAverage = OmitAverageBox->isChecked();
-    grade_.CurveAmount = ReadNumber(CurveAmountEdit);
+    grade_.CurveAmount = ReadNumber(CurveAmountEdit, loadedCurveAmount_, grade_.CurveAmount);
     grade_.Curve = CurveBox->isChecked();
     return grade_;
 }
@@ -143,6 +150,8 @@ void TGradeBox::ClearFields() {
     loading_ = true;
     PointsEdit->clear();
     WeightEdit->clear();
+    loadedPoints_.clear();
+    loadedWeight_.clear();
     CategoryCombo->setCurrentIndex(-1);
     loading_ = false;
 }

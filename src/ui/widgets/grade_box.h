@@ -29,8 +29,8 @@ public:
     void LoadGrade(const TGrade& g);
     // When the teacher changed a field since the last load, reads the fields into the panel's
     // grade: the weight only while its field is shown and points are not weights, the
-    // category only while its drop-down is shown. Returns the panel's grade, which is the
-    // loaded copy when nothing changed.
+    // category only while its drop-down is shown; a number field left as loaded keeps its
+    // exact value. Returns the panel's grade, which is the loaded copy when nothing changed.
     const TGrade& StoreGrade(bool pointsAreWeights);
     void ShowWeightAndCategory(bool weight, bool category);
     // Empties the points and weight fields and selects no category (no grade selected).
@@ -64,6 +64,10 @@ private:
     bool changed_ = false;
     bool weightShown_ = true;
     bool categoryShown_ = true;
+    // The texts LoadGrade put into the number fields.
+    QString loadedPoints_;
+    QString loadedWeight_;
+    QString loadedCurveAmount_;
 };
 
 } // namespace marklow
