@@ -5,6 +5,8 @@
 #include "commands.h"
 #include "gradebook_document.h"
 #include "gradebook_file.h"
+#include "options_command.h"
+#include "paste_command.h"
 #include "sample_builder.h"
 #include "typing_command.h"
 
@@ -281,4 +283,34 @@ TEST_F(DocumentTest, NoCommandStartsInsideAnother) {
     EXPECT_GT(pushedInside, 0);
     EXPECT_EQ(doc.UndoStack().count(), 1);
     EXPECT_EQ(gb.Password, "");
+}
+
+TEST_F(DocumentTest, OptionsAndPasteAreStepsThatComeBackExactly) {
+    Load(true);
+    std::string before = State(gb);
+    TOptionsResult r = CaptureOptions(gb);
+    r.Categories.resize(1);
+    r.Categories[0].Percent = 100;
+    r.PointsAreWeights = true;
+    r.Grades = {{3, SettingsOf(*gb.GradeAt(3))}};
+    r.Grades[0].second.Curve = true;
+    r.Grades[0].second.CurveAmount = 2;
+    r.AffectsAverages = true;
+    r.CurveChanged = true;
+    r.Teacher = "Ms. Park";
+    ASSERT_TRUE(TOptionsCommand::Changes(gb, r));
+    doc.Push(new TOptionsCommand(doc, r));
+    EXPECT_EQ(gb.Categories.Count(), 1);
+    EXPECT_TRUE(gb.GradeAt(3)->Curve);
+    ExpectRoundTrips(before);
+    TOptionsResult same = CaptureOptions(gb);
+    same.Grades.clear(); // a dialog's result lists only the grades it changed
+    EXPECT_FALSE(TOptionsCommand::Changes(gb, same)) << "nothing to do";
+
+    before = State(gb);
+    TPastePlan plan = PlanNamesPaste(gb, {"Zed Ames", std::string(gb.Cell(1, 2))});
+    ASSERT_EQ(plan.NewStudents.size(), 1u) << "the second name is in the class already";
+    doc.Push(new TPasteCommand(doc, plan));
+    EXPECT_EQ(gb.StudentCount(), 7);
+    ExpectRoundTrips(before);
 }

@@ -3,17 +3,26 @@
 
 #include "chart_commands.h"
 #include "check_commands.h"
+#include "categories_page.h"
 #include "clipboard_commands.h"
+#include "description_page.h"
+#include "display_page.h"
+#include "options_commands.h"
+#include "string_grid.h"
 #include "main_window.h"
 #include "prompts.h"
 #include "test_app.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace marklow;
 
@@ -154,4 +163,86 @@ TEST_F(Features, ACurveSetFromTheChartIsOneStep) {
     w.form.Undo1->trigger();
     EXPECT_FALSE(quiz.Curve);
     EXPECT_EQ(w.Cell(0, 2), "80");
+}
+
+TEST_F(Features, OptionsOkIsOneStepAndCancelChangesNothing) {
+    Window w(clipboard);
+    TypeClass(w);
+    TNewOptionsDlg& dlg = w.form.OptionsCommands().OptionsDlg;
+    TGradebook& gb = w.form.Gradebook();
+    // Cancel: nothing at all, not even a step.
+    const int steps = w.form.Document().UndoStack().count();
+    script.DialogActions.push_back([&](QDialog&) {
+        dlg.DescriptionPage->TeacherEdit->setText("Ms. Park");
+        dlg.CancelBtn->click();
+    });
+    w.form.Other1->trigger();
+    EXPECT_EQ(gb.Teacher, "");
+    EXPECT_EQ(w.form.Document().UndoStack().count(), steps);
+    // OK on the Categories page: two categories, the quiz counts half.
+    script.DialogActions.push_back([&](QDialog&) {
+        EXPECT_EQ(dlg.PageControl->currentIndex(), kCategoriesPage);
+        TStringGrid1& grid = *dlg.CategoriesPage->CategoryGrid;
+        for (auto [c, r, text] : {std::tuple{0, 1, "Quizzes"}, {1, 1, "50"}, {0, 2, "Tests"},
+                                  {1, 2, "50"}}) {
+            grid.SetCurrent(c, r);
+            QTest::keyClicks(grid.Editor(), text);
+        }
+        dlg.OKBtn->click();
+    });
+    w.form.Categories1->trigger();
+    EXPECT_EQ(gb.Categories.Count(), 2);
+    EXPECT_EQ(w.form.Undo1->text(), "&Undo Options");
+    w.form.Undo1->trigger();
+    EXPECT_EQ(gb.Categories.Count(), 0);
+    w.form.Redo1->trigger();
+    EXPECT_EQ(gb.Categories.Item(1).Name, "Tests");
+}
+
+TEST_F(Features, ACategoryFindingOpensTheCategoriesPageOnItsCell) {
+    Window w(clipboard);
+    TypeClass(w);
+    TGradebook& gb = w.form.Gradebook();
+    gb.Categories.Add("Quizzes", 60, false);
+    gb.Categories.Add("", 40, false); // a blank category name: a finding on row 2, column 0
+    TNewOptionsDlg& dlg = w.form.OptionsCommands().OptionsDlg;
+    TCheckForm& check = w.form.CheckCommands().CheckForm;
+    script.DialogActions.push_back([&](QDialog&) {
+        for (int row = 0; row < check.Model().rowCount(); ++row)
+            if (check.Model().index(row, 0).data().toString().startsWith("Category in row")) {
+                check.ListView1->selectRow(row);
+                check.FindButton->click();
+                return;
+            }
+        ADD_FAILURE() << "no finding for the blank category";
+        check.reject();
+    });
+    script.DialogActions.push_back([&](QDialog&) {
+        EXPECT_EQ(dlg.PageControl->currentIndex(), kCategoriesPage);
+        EXPECT_EQ(dlg.CategoriesPage->CategoryGrid->Col(), 0);
+        EXPECT_EQ(dlg.CategoriesPage->CategoryGrid->Row(), 2);
+        dlg.CancelBtn->click();
+    });
+    w.form.CheckAllEntries1->trigger();
+    EXPECT_TRUE(script.DialogActions.empty()) << "both windows were shown";
+}
+
+TEST_F(Features, AFontChosenInTheOptionsReachesTheGridAndTheStatusBar) {
+    Window w(clipboard);
+    TypeClass(w);
+    TNewOptionsDlg& dlg = w.form.OptionsCommands().OptionsDlg;
+    script.Fonts = {QFont("Liberation Mono", 12)};
+    script.DialogActions.push_back([&](QDialog&) {
+        dlg.DisplayPage->ChangeButton->click();
+        dlg.OKBtn->click();
+    });
+    w.form.Display1->trigger();
+    EXPECT_EQ(w.form.GradeBook->font().family(), "Liberation Mono");
+    const QFontMetrics fm(w.form.GradeBook->font());
+    EXPECT_EQ(w.form.StatusBar1->height(), fm.height() + 8);
+    EXPECT_EQ(w.form.GradeBook->DefaultRowHeight(), fm.height() + 4);
+    EXPECT_EQ(w.form.OptionsCommands().OptionsDlg.font().family(), "Liberation Mono");
+    EXPECT_EQ(w.form.CheckCommands().CheckForm.font().family(), "Liberation Mono");
+    EXPECT_EQ(w.form.Document().UndoStack().count() > 0, true);
+    EXPECT_NE(w.form.Undo1->text(), "&Undo Options") << "the display is no gradebook change";
 }

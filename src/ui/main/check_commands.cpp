@@ -13,6 +13,8 @@ TCheckCommands::TCheckCommands(TSDIAppForm& form)
     connect(form.CheckAllEntries1, &QAction::triggered, this,
             &TCheckCommands::CheckAllEntries1Click);
     CheckForm.SetGoTo([this](const TErrorFinder& place) { GoTo(place); });
+    connect(&form, &TSDIAppForm::displayFontChanged, this,
+            [this](const QFont& font) { CheckForm.setFont(font); });
 }
 
 void TCheckCommands::CheckAllEntries1Click() {

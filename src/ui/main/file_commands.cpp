@@ -49,6 +49,11 @@ TFileCommands::TFileCommands(TSDIAppForm& form, TDocumentPaths paths)
     form.Reopen1->setEnabled(true);
     connect(form.Reopen1, &QMenu::triggered, this,
             [this](QAction* item) { lifecycle_.ReopenCommand(item->data().toInt()); });
+    // The password dialogs take the display font with the main window.
+    connect(&form, &TSDIAppForm::displayFontChanged, this, [this](const QFont& font) {
+        for (QDialog* d : std::initializer_list<QDialog*>{&PasswordDlg, &NewPasswordDlg, &PasswordDlg1})
+            d->setFont(font);
+    });
     form.installEventFilter(this);
 }
 
@@ -150,7 +155,9 @@ void TFileCommands::CollectSettings(TAppSettings& s) {
     s.DefaultPoints = gb.Preferences.DefaultPoints;
     s.DefaultWeight = gb.Preferences.DefaultWeight;
     s.OmitZeros = gb.Preferences.OmitZeros;
-    s.ShowHints = gb.Preferences.ShowHints;
+    s.ShowHints = form_.HintsShown();
+    s.FlatToolbars = form_.FlatToolBar();
+    s.TwoDTables = !form_.GradeBook->ThreeD();
     QFont font = form_.GradeBook->font();
     s.FontName = font.family().toStdString();
     s.FontSize = font.pointSize();

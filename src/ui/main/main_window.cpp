@@ -5,6 +5,7 @@
 #include "check_commands.h"
 #include "clipboard_commands.h"
 #include "edit_commands.h"
+#include "options_commands.h"
 #include "cell_rules.h"
 #include "entry.h"
 #include "prompts.h"
@@ -63,6 +64,10 @@ TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
     clipboardCommands_ = new TClipboardCommands(*this);
     checkCommands_ = new TCheckCommands(*this);
     chartCommands_ = new TChartCommands(*this);
+    optionsCommands_ = new TOptionsCommands(*this);
+    checkCommands_->CategoryOptions = [this](int category, int field) {
+        optionsCommands_->ShowCategoryField(category, field);
+    };
 
     resize(564, 406);
     if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
@@ -556,6 +561,7 @@ void TSDIAppForm::ApplyDisplayFont(const QFont& font) {
     panels_[1]->setFixedWidth(fm.horizontalAdvance(" Move Names ") + frames);
     AdjustRowHeight();
     FitAllColumns();
+    emit displayFontChanged(font);
 }
 
 void TSDIAppForm::SetThreeDTables(bool on) { GradeBook->SetThreeD(on); }
@@ -566,6 +572,9 @@ void TSDIAppForm::SetFlatToolBar(bool on) {
         b->setAutoRaise(on);
 }
 
-void TSDIAppForm::SetShowHints(bool on) { showHints_ = on; }
+void TSDIAppForm::SetShowHints(bool on) {
+    showHints_ = on;
+    Gradebook().Preferences.ShowHints = on;
+}
 
 } // namespace marklow

@@ -27,6 +27,7 @@ class TChartCommands;
 class TCheckCommands;
 class TClipboardCommands;
 class TEditCommands;
+class TOptionsCommands;
 class TViewCommands;
 
 // Sets a switch for the life of a scope and puts back what it was, whatever happens.
@@ -56,6 +57,7 @@ public:
     TClipboardCommands& ClipboardCommands() { return *clipboardCommands_; }
     TCheckCommands& CheckCommands() { return *checkCommands_; }
     TChartCommands& ChartCommands() { return *chartCommands_; }
+    TOptionsCommands& OptionsCommands() { return *optionsCommands_; }
 
     // --- components, named as the commands' items (public so the handlers can wire them) ---
     TStringGrid1* GradeBook = nullptr;
@@ -198,6 +200,13 @@ public:
     void SetFlatToolBar(bool on);
     bool FlatToolBar() const { return flatToolBar_; }
     void SetShowHints(bool on);
+    bool HintsShown() const { return showHints_; }
+
+signals:
+    // The display font was applied: the dialogs that follow it take it too.
+    void displayFontChanged(const QFont& font);
+
+public:
 
     // No tool-bar menu of its own: View > "&Tool Bar" is the one switch, stored at exit.
     QMenu* createPopupMenu() override { return nullptr; }
@@ -250,6 +259,7 @@ private:
     TClipboardCommands* clipboardCommands_ = nullptr;
     TCheckCommands* checkCommands_ = nullptr;
     TChartCommands* chartCommands_ = nullptr;
+    TOptionsCommands* optionsCommands_ = nullptr;
 };
 
 } // namespace marklow
