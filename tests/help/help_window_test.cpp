@@ -13,12 +13,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -55,6 +57,19 @@ TEST_F(HelpWindow, OpensOnATopicAndFollowsItsLinks) {
     w->BackAction->trigger();
     EXPECT_EQ(w->CurrentUrl(), Help().TopicUrl(669));
     EXPECT_TRUE(w->ForwardAction->isEnabled());
+
+    // The contents show where the page is, and the page scrolls to its part.
+    QHelpContentModel* model = Help().Engine()->contentModel();
+    if (model->isCreatingContents() || model->rowCount() == 0) {
+        QSignalSpy created(model, &QHelpContentModel::contentsCreated);
+        ASSERT_TRUE(created.wait(20000));
+    }
+    Help().ShowTopic(56);
+    EXPECT_EQ(Help().Engine()->contentWidget()->currentIndex().data().toString(),
+              "Copying and Pasting Students");
+    w->resize(700, 400);
+    Help().ShowTopic(71);
+    EXPECT_GT(w->Browser->verticalScrollBar()->value(), 0) << "not scrolled to Setup";
 
     // An unknown number shows the contents rather than nothing.
     Help().ShowTopic(12345);

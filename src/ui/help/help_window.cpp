@@ -113,8 +113,10 @@ void THelpWindow::BuildTabs() {
     Tabs->addTab(contents, "Contents");
     connect(contents, &QHelpContentWidget::linkActivated, this, &THelpWindow::ShowUrl);
     // The tree is built in the background; open the first level once it is there.
-    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, contents,
-            [contents] { contents->expandToDepth(0); });
+    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
+        contents->expandToDepth(0);
+        if (Browser) SyncContents(Browser->source());
+    });
 
     auto* indexPage = new QWidget(Tabs);
     auto* indexLayout = new QVBoxLayout(indexPage);
@@ -194,11 +196,11 @@ QUrl THelpWindow::CurrentUrl() const {
     return Browser ? Browser->source() : QUrl();
 }
 
-void THelpWindow::PageChanged() {
+void THelpWindow::PageChanged(const QUrl& url) {
     const QString title = Browser->documentTitle();
     setWindowTitle(title.isEmpty() ? QStringLiteral("Marklow Help")
                                    : QStringLiteral("Marklow Help - ") + title);
-    SyncContents(Browser->source());
+    SyncContents(url);
 }
 
 void THelpWindow::SyncContents(const QUrl& url) {

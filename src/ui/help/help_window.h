@@ -61,7 +61,7 @@ public:
 private:
     void BuildTabs();
     void SyncContents(const QUrl& url);
-    void PageChanged();
+    void PageChanged(const QUrl& url);
 
     QHelpEngine* engine_;
     QSplitter* splitter_ = nullptr;
