@@ -8,6 +8,7 @@
 #include "description_page.h"
 #include "display_page.h"
 #include "options_commands.h"
+#include "print_commands.h"
 #include "string_grid.h"
 #include "main_window.h"
 #include "prompts.h"
@@ -245,4 +246,21 @@ TEST_F(Features, AFontChosenInTheOptionsReachesTheGridAndTheStatusBar) {
     EXPECT_EQ(w.form.CheckCommands().CheckForm.font().family(), "Liberation Mono");
     EXPECT_EQ(w.form.Document().UndoStack().count() > 0, true);
     EXPECT_NE(w.form.Undo1->text(), "&Undo Options") << "the display is no gradebook change";
+}
+
+TEST_F(Features, PrintShowsThePrintDialogAfterFinishingTheCell) {
+    Window w(clipboard);
+    TypeClass(w);
+    w.At(2, 2);
+    w.Type("5");
+    QString caption;
+    script.DialogActions.push_back([&](QDialog& d) {
+        caption = d.windowTitle();
+        EXPECT_NE(dynamic_cast<TNewPrintDlg*>(&d), nullptr);
+        d.reject();
+    });
+    w.form.Print1->trigger();
+    EXPECT_EQ(caption, "Print");
+    EXPECT_FALSE(w.form.Document().HasPendingEdit()) << "the typed score was finished first";
+    EXPECT_EQ(w.form.Undo1->text(), "&Undo Typing");
 }

@@ -6,6 +6,7 @@
 #include "clipboard_commands.h"
 #include "edit_commands.h"
 #include "options_commands.h"
+#include "print_commands.h"
 #include "cell_rules.h"
 #include "entry.h"
 #include "prompts.h"
@@ -65,6 +66,7 @@ TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
     checkCommands_ = new TCheckCommands(*this);
     chartCommands_ = new TChartCommands(*this);
     optionsCommands_ = new TOptionsCommands(*this);
+    printCommands_ = new TPrintCommands(*this);
     checkCommands_->CategoryOptions = [this](int category, int field) {
         optionsCommands_->ShowCategoryField(category, field);
     };

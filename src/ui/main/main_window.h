@@ -28,6 +28,7 @@ class TCheckCommands;
 class TClipboardCommands;
 class TEditCommands;
 class TOptionsCommands;
+class TPrintCommands;
 class TViewCommands;
 
 // Sets a switch for the life of a scope and puts back what it was, whatever happens.
@@ -58,6 +59,7 @@ public:
     TCheckCommands& CheckCommands() { return *checkCommands_; }
     TChartCommands& ChartCommands() { return *chartCommands_; }
     TOptionsCommands& OptionsCommands() { return *optionsCommands_; }
+    TPrintCommands& PrintCommands() { return *printCommands_; }
 
     // --- components, named as the commands' items (public so the handlers can wire them) ---
     TStringGrid1* GradeBook = nullptr;
@@ -260,6 +262,7 @@ private:
     TCheckCommands* checkCommands_ = nullptr;
     TChartCommands* chartCommands_ = nullptr;
     TOptionsCommands* optionsCommands_ = nullptr;
+    TPrintCommands* printCommands_ = nullptr;
 };
 
 } // namespace marklow
