@@ -30,20 +30,6 @@ private:
     std::mutex mutex_;
     QHash<QString, T> values_;
 };
-} // namespace
-
-QString ResolveFamily(const QString& family) {
-    static TMemo<QString> memo;
-    return memo.Get(family, [&] { return ResolveFamilyUncached(family); });
-}
-
-bool IsOutlineFamily(const QString& family) {
-    static TMemo<bool> memo;
-    return memo.Get(family, [&] {
-        QString resolved = ResolveFamily(family);
-        return QFontDatabase::hasFamily(resolved) && QFontDatabase::isSmoothlyScalable(resolved);
-    });
-}
 
 QString ResolveFamilyUncached(const QString& family) {
     static const struct {
@@ -58,6 +44,20 @@ QString ResolveFamilyUncached(const QString& family) {
         if (QFontDatabase::hasFamily(QLatin1String(t.Twin))) return QLatin1String(t.Twin);
     }
     return family;
+}
+} // namespace
+
+QString ResolveFamily(const QString& family) {
+    static TMemo<QString> memo;
+    return memo.Get(family, [&] { return ResolveFamilyUncached(family); });
+}
+
+bool IsOutlineFamily(const QString& family) {
+    static TMemo<bool> memo;
+    return memo.Get(family, [&] {
+        QString resolved = ResolveFamily(family);
+        return QFontDatabase::hasFamily(resolved) && QFontDatabase::isSmoothlyScalable(resolved);
+    });
 }
 
 QFont ReportFont(const TFontSpec& spec) {

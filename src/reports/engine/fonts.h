@@ -25,7 +25,6 @@ struct TFontSpec {
 // The installed family a report font uses: "Arial" becomes its metric twin Liberation Sans
 // where Arial itself is missing, so pages break where they would with Arial.
 QString ResolveFamily(const QString& family);
-QString ResolveFamilyUncached(const QString& family);
 
 // The family has outline glyphs, so it can be rotated.
 bool IsOutlineFamily(const QString& family);
