@@ -157,6 +157,12 @@ TEST(HelpLinks, MenuItemsLeadToTheirHelpNumbers) {
         a.setObjectName(name);
         EXPECT_EQ(HelpLinkOf(&a), Topic(topic)) << name;
     }
+    // A context menu of a window without links of its own: the window's help.
+    TCheckForm checkForm;
+    QMenu popup(&checkForm);
+    popup.setActiveAction(popup.addAction("Copy"));
+    EXPECT_EQ(HelpLinkForMenu(&popup), Topic(TCheckForm::kHelpTopic));
+
     QAction keyboard;
     keyboard.setObjectName("Keyboard1");
     EXPECT_EQ(HelpLinkOf(&keyboard), Keyword("KeyboardShortcuts"));

@@ -8,6 +8,7 @@
 #include "prompts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -97,6 +98,24 @@ TEST_F(HelpWindow, TheHelpMenuCommands) {
     // The Contents button goes home from anywhere.
     w->HomeAction->trigger();
     EXPECT_EQ(FileOf(w->CurrentUrl()), "index.html");
+}
+
+TEST_F(HelpWindow, ShownFromAModalDialogItIsModalInItsTurn) {
+    QDialog dialog(&Main());
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+    Help().ShowTopic(32);
+    THelpWindow* w = Help().Window();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowModality(), Qt::ApplicationModal) << "the dialog would block it";
+    EXPECT_EQ(QApplication::activeModalWidget(), w);
+    w->close();
+    dialog.close();
+    Help().ShowTopic(59);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowModality(), Qt::NonModal);
+    EXPECT_EQ(w->CurrentUrl(), Help().TopicUrl(59));
 }
 
 TEST_F(HelpWindow, TheIndexFiltersAsYouType) {

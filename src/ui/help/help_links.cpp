@@ -234,8 +234,10 @@ THelpLink HelpLinkForMenu(const QMenu* menu) {
         if (!link.IsEmpty()) return link;
         link = HelpLinkOf(m->menuAction());
         if (!link.IsEmpty()) return link;
-        // A submenu: the menu it hangs from.
-        m = qobject_cast<const QMenu*>(m->parentWidget());
+        // A submenu: the menu it hangs from; a context menu: the window it belongs to.
+        const auto* parent = qobject_cast<const QMenu*>(m->parentWidget());
+        if (!parent) return HelpLinkFor(m->parentWidget());
+        m = parent;
     }
     return {};
 }

@@ -41,7 +41,7 @@ THelpLink HelpLinkFor(const QWidget* widget);
 QList<THelpLink> BuiltInHelpLinks();
 
 // F1 while a menu is open: the highlighted item's link, else the menu's own, else that of
-// the menus it was opened from.
+// the menus it was opened from, else that of the window a context menu belongs to.
 THelpLink HelpLinkForMenu(const QMenu* menu);
 
 } // namespace marklow
