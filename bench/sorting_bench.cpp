@@ -10,8 +10,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
+#include <numeric>
 #include <random>
+#include <string>
 
 using namespace marklow;
 
@@ -36,9 +40,29 @@ TGradebook& Large() {
     return *gb;
 }
 
+// The same class full of ties, which the exchange procedure has to order one by one: whole
+// percent averages, 40 different names and 40 different IDs.
+TGradebook& Tied() {
+    static std::unique_ptr<TGradebook> gb = [] {
+        TBuildOptions o;
+        o.Students = 10000;
+        o.Grades = 500;
+        auto b = BuildGradebook(o);
+        RecomputeAll(*b);
+        std::mt19937 rng(9);
+        for (int r = 2; r <= b->LastStudentRow(); ++r) {
+            TStudent& s = *b->StudentAt(r);
+            s.Average = std::round(s.Average);
+            b->SetCell(1, r, "Student " + std::to_string(rng() % 40));
+            s.ID = "S" + std::to_string(rng() % 40);
+        }
+        return b;
+    }();
+    return *gb;
+}
+
 // Plan and apply, the step the sort command takes; undone outside the timing.
-template <typename Key> void Sort(benchmark::State& state, bool students, Key key) {
-    TGradebook& gb = Large();
+template <typename Key> void Sort(benchmark::State& state, TGradebook& gb, Key key) {
     for (auto _ : state) {
         TSortStep step;
         if constexpr (std::is_same_v<Key, TStudentSortKey>)
@@ -50,30 +74,41 @@ template <typename Key> void Sort(benchmark::State& state, bool students, Key ke
         RevertSortStep(gb, step);
         state.ResumeTiming();
     }
-    (void)students;
 }
 
 void BM_SortStudentsByName(benchmark::State& s) {
-    Sort(s, true, TStudentSortKey::Name);
+    Sort(s, Large(), TStudentSortKey::Name);
 }
 void BM_SortStudentsByAverage(benchmark::State& s) {
-    Sort(s, true, TStudentSortKey::Average);
+    Sort(s, Large(), TStudentSortKey::Average);
 }
 void BM_SortStudentsByID(benchmark::State& s) {
-    Sort(s, true, TStudentSortKey::ID);
+    Sort(s, Large(), TStudentSortKey::ID);
 }
 void BM_SortGradesByName(benchmark::State& s) {
-    Sort(s, false, TGradeSortKey::Name);
+    Sort(s, Large(), TGradeSortKey::Name);
 }
 void BM_SortGradesByDate(benchmark::State& s) {
-    Sort(s, false, TGradeSortKey::Date);
+    Sort(s, Large(), TGradeSortKey::Date);
 }
 void BM_SortGradesByCategory(benchmark::State& s) {
-    Sort(s, false, TGradeSortKey::Category);
+    Sort(s, Large(), TGradeSortKey::Category);
+}
+void BM_SortTiedStudentsByName(benchmark::State& s) {
+    Sort(s, Tied(), TStudentSortKey::Name);
+}
+void BM_SortTiedStudentsByAverage(benchmark::State& s) {
+    Sort(s, Tied(), TStudentSortKey::Average);
+}
+void BM_SortTiedStudentsByID(benchmark::State& s) {
+    Sort(s, Tied(), TStudentSortKey::ID);
 }
 BENCHMARK(BM_SortStudentsByName)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortStudentsByAverage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortStudentsByID)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortTiedStudentsByName)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortTiedStudentsByAverage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortTiedStudentsByID)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortGradesByName)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortGradesByDate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortGradesByCategory)->Unit(benchmark::kMillisecond);
@@ -103,8 +138,8 @@ void BM_UndoSortGrades(benchmark::State& s) {
 BENCHMARK(BM_UndoSortStudents)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoSortGrades)->Unit(benchmark::kMillisecond);
 
-// The exchange procedure alone on 10000 ranks arranged three ways: random with many ties,
-// reversed (every step exchanges), and nearly sorted.
+// The exchange procedure alone on 10000 ranks arranged four ways: random with many ties,
+// reversed, nearly sorted, and a shuffle of distinct ranks (about half of all steps exchange).
 void BM_ExchangeProcedure(benchmark::State& state) {
     const int n = 10000;
     std::vector<int> ranks(n);
@@ -122,10 +157,14 @@ void BM_ExchangeProcedure(benchmark::State& state) {
             break;
         }
     }
+    if (state.range(0) == 3) {
+        std::iota(ranks.begin(), ranks.end(), 0);
+        std::shuffle(ranks.begin(), ranks.end(), rng);
+    }
     for (auto _ : state)
         benchmark::DoNotOptimize(ExchangeSortOrder(ranks).data());
 }
-BENCHMARK(BM_ExchangeProcedure)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExchangeProcedure)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 // Grade Properties OK: one grade's points changed, then RecomputeAll.
 void BM_GradePropertiesOk(benchmark::State& state) {

@@ -3,6 +3,7 @@
 #include "text.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
@@ -215,16 +216,31 @@ void TGradebook::PermuteColumns(const std::vector<int>& order) {
     moved.reserve(cols_.size());
     for (int i : order) moved.push_back(std::move(cols_[Index(i)]));
     cols_ = std::move(moved);
+    // Cells are a few bytes each and of every length, so a copy of exactly their bytes
+    // mispredicts a branch per cell. Instead each cell is copied in whole 8-byte pieces from a
+    // padded copy of the row into a padded new text; a piece that runs past the cell is
+    // overwritten by the next cell or cut off at the end.
+    constexpr size_t kPiece = 8;
+    std::string padded;
     for (auto& row : rows_) {
         const TCellRow& old = row.cells;
-        std::string text;
-        text.reserve(old.Text().size());
-        std::vector<uint32_t> ends;
-        ends.reserve(order.size());
-        for (int i : order) {
-            text.append(old[Index(i)]);
-            ends.push_back(static_cast<uint32_t>(text.size()));
+        const std::vector<uint32_t>& oldEnds = old.Ends();
+        const size_t total = old.Text().size();
+        padded.assign(old.Text());
+        padded.append(kPiece, '\0');
+        std::string text(total + kPiece, '\0');
+        std::vector<uint32_t> ends(order.size());
+        uint32_t at = 0;
+        for (size_t k = 0; k < order.size(); ++k) {
+            size_t i = Index(order[k]);
+            uint32_t start = i == 0 ? 0 : oldEnds[i - 1];
+            uint32_t size = oldEnds[i] - start;
+            for (uint32_t done = 0; done == 0 || done < size; done += kPiece)
+                std::memcpy(text.data() + at + done, padded.data() + start + done, kPiece);
+            at += size;
+            ends[k] = at;
         }
+        text.resize(total);
         row.cells = TCellRow::Adopt(std::move(text), std::move(ends));
     }
 }

@@ -54,9 +54,7 @@ bool IsIdentity(const std::vector<int>& order) {
 
 std::vector<int> ExchangeSortOrder(const std::vector<int>& ranks) {
     // Rank in the high half, item in the low half: `a < (x & kRankBits)` holds exactly when
-    // a's rank is below x's, so the item travels with its rank in one word. The inner loop is
-    // the procedure itself, with one shortcut: once place i holds the smallest rank left
-    // (known from counting the ranks), nothing later can be exchanged with it.
+    // a's rank is below x's, so the item travels with its rank in one word.
     const size_t n = ranks.size();
     std::vector<uint64_t> v(n);
     for (size_t k = 0; k < n; ++k)
@@ -65,15 +63,25 @@ std::vector<int> ExchangeSortOrder(const std::vector<int>& ranks) {
     for (size_t k = 0; k < n; ++k)
         smallest[k] = v[k] & kRankBits;
     std::sort(smallest.begin(), smallest.end());
-    for (size_t i = 0; i + 1 < n; ++i) {
-        uint64_t x = v[i];
-        for (size_t j = i + 1; j < n && (x & kRankBits) != smallest[i]; ++j) {
-            uint64_t a = v[j];
-            bool before = a < (x & kRankBits);
-            v[j] = before ? x : a;
-            x = before ? a : x;
+    if (std::adjacent_find(smallest.begin(), smallest.end()) == smallest.end()) {
+        // No ties (names and IDs, as a rule): the procedure ends in the one sorted order.
+        std::sort(v.begin(), v.end());
+    } else {
+        // The procedure itself, with one shortcut: once place i holds the smallest rank left,
+        // nothing later can be exchanged with it. It writes only when items are exchanged.
+        for (size_t i = 0; i + 1 < n; ++i) {
+            uint64_t x = v[i];
+            uint64_t rank = x & kRankBits;
+            for (size_t j = i + 1; j < n && rank != smallest[i]; ++j) {
+                uint64_t a = v[j];
+                if (a < rank) {
+                    v[j] = x;
+                    x = a;
+                    rank = a & kRankBits;
+                }
+            }
+            v[i] = x;
         }
-        v[i] = x;
     }
     std::vector<int> order(n);
     for (size_t k = 0; k < n; ++k)

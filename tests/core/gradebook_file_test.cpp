@@ -519,7 +519,8 @@ TEST(GradeRecord, FilesOfEarlierWritersStillGiveTodaysDate) {
     // Every earlier writer filled the reserved bytes with 0: no date, no switch.
     TGradebook gb;
     auto g = gb.NewGrade();
-    TByteReader in(GradeRecord(std::string(12, '\0')));
+    const std::string record = GradeRecord(std::string(12, '\0'));
+    TByteReader in(record);
     ReadGrade(in, *g);
     EXPECT_TRUE(in.AtEnd());
     EXPECT_EQ(g->Date, TodayDate());

@@ -9,6 +9,7 @@
 #include <numeric>
 #include <random>
 #include <stdexcept>
+#include <string>
 
 using namespace marklow;
 
@@ -134,6 +135,9 @@ TEST(ExchangeSort, TiesLandWhereTheProcedurePutsThem) {
     EXPECT_EQ(ExchangeSortOrder({}), std::vector<int>{});
     EXPECT_EQ(ExchangeSortOrder({5}), std::vector<int>{0});
     EXPECT_EQ(ExchangeSortOrder({3, 2, 1, 0}), (std::vector<int>{3, 2, 1, 0}));
+    EXPECT_EQ(ExchangeSortOrder({2, 0, 3, 1}), (std::vector<int>{1, 3, 0, 2}));
+    EXPECT_EQ(ExchangeSortOrder({2, 0, 2, 1}), (std::vector<int>{1, 3, 2, 0}));
+    EXPECT_EQ(ExchangeSortOrder({2, 2, 0, 1}), (std::vector<int>{2, 3, 0, 1}));
 }
 
 TEST(SortStudents, ByAverageHighestFirstWithTiesInExchangeOrder) {
@@ -366,6 +370,34 @@ TEST(Permutation, MovesCellsAndObjectsTogetherAndRefusesNonsense) {
     EXPECT_THROW(InversePermutation({0, 0}), std::invalid_argument);
     EXPECT_EQ(WriteGradebook(*gb), before);
     EXPECT_EQ(InversePermutation({2, 0, 1}), (std::vector<int>{1, 2, 0}));
+}
+
+TEST(Permutation, CellsOfEveryLengthArriveWhole) {
+    TGradebook gb;
+    gb.SetEditMode(false);
+    for (int c = 0; c < 9; ++c)
+        AddGrade(gb, "G" + std::to_string(c), 10);
+    for (int r = 0; r < 5; ++r)
+        AddStudent(gb, "S" + std::to_string(r));
+    std::mt19937 rng(4);
+    for (int r = 0; r < gb.RowCount(); ++r)
+        for (int c = 0; c < gb.ColCount(); ++c)
+            gb.SetCell(c, r, std::string(rng() % 20, static_cast<char>('a' + (r * 7 + c) % 26)));
+    std::vector<std::vector<std::string>> before;
+    for (int r = 0; r < gb.RowCount(); ++r)
+        before.push_back(gb.RowCells(r).ToVector());
+    std::vector<int> order(size_t(gb.ColCount()));
+    std::iota(order.begin(), order.end(), 0);
+    for (int round = 0; round < 5; ++round) {
+        std::shuffle(order.begin(), order.end(), rng);
+        gb.PermuteColumns(order);
+        for (int r = 0; r < gb.RowCount(); ++r)
+            for (size_t k = 0; k < order.size(); ++k)
+                ASSERT_EQ(gb.Cell(int(k), r), before[size_t(r)][size_t(order[k])]);
+        gb.PermuteColumns(InversePermutation(order));
+        for (int r = 0; r < gb.RowCount(); ++r)
+            ASSERT_EQ(gb.RowCells(r).ToVector(), before[size_t(r)]);
+    }
 }
 
 TEST(Placement, NewStudentsAndGradesGoToTheCursor) {
