@@ -5,6 +5,8 @@
 #include "check_commands.h"
 #include "categories_page.h"
 #include "clipboard_commands.h"
+#include "csv_export.h"
+#include "file_commands.h"
 #include "description_page.h"
 #include "display_page.h"
 #include "options_commands.h"
@@ -14,7 +16,9 @@
 #include "prompts.h"
 #include "test_app.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -263,4 +267,37 @@ TEST_F(Features, PrintShowsThePrintDialogAfterFinishingTheCell) {
     EXPECT_EQ(caption, "Print");
     EXPECT_FALSE(w.form.Document().HasPendingEdit()) << "the typed score was finished first";
     EXPECT_EQ(w.form.Undo1->text(), "&Undo Typing");
+}
+
+TEST_F(Features, ExportCsvWritesWhatTheCommandLineWrites) {
+    Window w(clipboard);
+    TFileCommands commands(w.form, TDocumentPaths{});
+    TypeClass(w);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("period1.csv");
+    script.FileNames = {path};
+    w.form.ExportCsv1->trigger();
+    ASSERT_EQ(script.FileRequests.size(), 1u);
+    EXPECT_EQ(script.FileRequests[0].DefaultSuffix, "csv");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray csv = file.readAll();
+    EXPECT_EQ(csv.toStdString(), GradebookCsv(w.form.Gradebook(), false));
+    EXPECT_TRUE(csv.startsWith("Name,ID,Average,Letter,Quiz\r\nAnn,,80,"));
+    EXPECT_FALSE(w.form.Document().IsModified() && w.form.Document().UndoStack().isClean())
+        << "an export changes nothing";
+}
+
+TEST_F(Features, TheHelpMenuAndTheAboutBox) {
+    Window w(clipboard);
+    QString about;
+    script.DialogActions.push_back([&](QDialog& d) {
+        about = d.windowTitle();
+        d.accept();
+    });
+    w.form.About2->trigger();
+    EXPECT_EQ(about, "About");
+    for (QAction* a : {w.form.Topics1, w.form.Contents2, w.form.Keyboard1, w.form.HowtoUseHelp1,
+                       w.form.HowtoUseWindowsHelp1})
+        EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
 }

@@ -1,6 +1,8 @@
 #include "file_commands.h"
 
 #include "commands.h"
+#include "csv_export.h"
+#include "safe_save.h"
 #include "gradebook.h"
 #include "main_window.h"
 #include "prompts.h"
@@ -45,6 +47,7 @@ TFileCommands::TFileCommands(TSDIAppForm& form, TDocumentPaths paths)
     wire(form.Save1, [this] { lifecycle_.SaveCommand(); });
     wire(form.SaveAs1, [this] { lifecycle_.SaveAsCommand(); });
     wire(form.Password1, [this] { Password1Click(); });
+    wire(form.ExportCsv1, [this] { ExportCsv1Click(); });
     wire(form.ExitItem, [this] { form_.close(); });
     form.Reopen1->setEnabled(true);
     connect(form.Reopen1, &QMenu::triggered, this,
@@ -64,6 +67,25 @@ void TFileCommands::Password1Click() {
     TGradebookDocument& doc = form_.Document();
     if (auto chosen = EditPassword(NewPasswordDlg, PasswordDlg1, doc.Gradebook().Password))
         doc.Push(new TPasswordCommand(doc, *chosen));
+}
+
+void TFileCommands::ExportCsv1Click() {
+    form_.FinishCellEdit();
+    TGradebookDocument& doc = form_.Document();
+    TFileRequest request;
+    request.Caption = "Export CSV";
+    request.Filter = "CSV Files (*.csv);;All Files (*)";
+    request.DefaultSuffix = "csv";
+    request.Suggested = doc.Title() + ".csv";
+    if (!doc.FilePath().isEmpty()) request.Folder = QFileInfo(doc.FilePath()).absolutePath();
+    const QString path = Prompts().SaveFileName(request);
+    if (path.isEmpty()) return;
+    TSaveOptions options;
+    options.KeepBackup = false; // an export is made again at will
+    const std::string error =
+        SaveFileSafely(path.toStdString(), GradebookCsv(doc.Gradebook(), false), options);
+    if (!error.empty())
+        Prompts().Message(TMessageKind::Error, QString::fromStdString(error), TButtons::Ok);
 }
 
 bool TFileCommands::eventFilter(QObject* watched, QEvent* event) {

@@ -25,6 +25,9 @@ public:
 
     TDocumentLifecycle& Lifecycle() { return lifecycle_; }
     void Password1Click();
+    // File > "Export CSV...": what marklow-cli export-csv writes, for a spreadsheet or a
+    // learning-management system's grade import.
+    void ExportCsv1Click();
 
     // The dialogs, created once and reused.
     TPasswordDlg PasswordDlg;

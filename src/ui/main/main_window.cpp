@@ -6,6 +6,7 @@
 #include "clipboard_commands.h"
 #include "edit_commands.h"
 #include "options_commands.h"
+#include "help_commands.h"
 #include "print_commands.h"
 #include "cell_rules.h"
 #include "entry.h"
@@ -67,6 +68,7 @@ TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
     chartCommands_ = new TChartCommands(*this);
     optionsCommands_ = new TOptionsCommands(*this);
     printCommands_ = new TPrintCommands(*this);
+    helpCommands_ = new THelpCommands(*this); // last: it connects the others' Help buttons
     checkCommands_->CategoryOptions = [this](int category, int field) {
         optionsCommands_->ShowCategoryField(category, field);
     };
@@ -124,6 +126,8 @@ void TSDIAppForm::CreateMenus() {
     Reopen1->menuAction()->setVisible(false); // until the history has entries
     SaveItem = item(FileMenu, "SaveItem", "&Save", QKeySequence("Alt+S"));
     SaveAs1 = item(FileMenu, "SaveAs1", "Save &As...", QKeySequence("Ctrl+A"));
+    // For a spreadsheet or a learning-management system's grade import.
+    ExportCsv1 = item(FileMenu, "ExportCsv1", "&Export CSV...");
     FileMenu->addSeparator();
     Password1 = item(FileMenu, "Password1", "Pass&word...", QKeySequence("Ctrl+W"));
     FileMenu->addSeparator();

@@ -29,6 +29,7 @@ class TClipboardCommands;
 class TEditCommands;
 class TOptionsCommands;
 class TPrintCommands;
+class THelpCommands;
 class TViewCommands;
 
 // Sets a switch for the life of a scope and puts back what it was, whatever happens.
@@ -60,6 +61,7 @@ public:
     TChartCommands& ChartCommands() { return *chartCommands_; }
     TOptionsCommands& OptionsCommands() { return *optionsCommands_; }
     TPrintCommands& PrintCommands() { return *printCommands_; }
+    THelpCommands& HelpCommands() { return *helpCommands_; }
 
     // --- components, named as the commands' items (public so the handlers can wire them) ---
     TStringGrid1* GradeBook = nullptr;
@@ -73,6 +75,7 @@ public:
     QMenu* Reopen1 = nullptr;
     QAction* SaveItem = nullptr;
     QAction* SaveAs1 = nullptr;
+    QAction* ExportCsv1 = nullptr;
     QAction* Password1 = nullptr;
     QAction* Print1 = nullptr;
     QAction* ExitItem = nullptr;
@@ -263,6 +266,7 @@ private:
     TChartCommands* chartCommands_ = nullptr;
     TOptionsCommands* optionsCommands_ = nullptr;
     TPrintCommands* printCommands_ = nullptr;
+    THelpCommands* helpCommands_ = nullptr;
 };
 
 } // namespace marklow
