@@ -130,9 +130,13 @@ void TModeCommand::Apply(bool editMode, int c, int r) {
     emit doc_.cursorRequested(c, r);
 }
 
-void TModeCommand::redo() { Apply(newMode_, newMode_ ? 1 : 2, 2); }
+void TModeCommand::redo() {
+    Apply(newMode_, newMode_ ? 1 : 2, 2);
+}
 
-void TModeCommand::undo() { Apply(!newMode_, oldCol_, oldRow_); }
+void TModeCommand::undo() {
+    Apply(!newMode_, oldCol_, oldRow_);
+}
 
 // --- the password ---
 
@@ -140,8 +144,12 @@ TPasswordCommand::TPasswordCommand(TGradebookDocument& doc, std::string password
     : TGradebookCommand(doc, QStringLiteral("Password")), old_(doc.Gradebook().Password),
       new_(std::move(password)) {}
 
-void TPasswordCommand::redo() { Gb().Password = new_; }
+void TPasswordCommand::redo() {
+    Gb().Password = new_;
+}
 
-void TPasswordCommand::undo() { Gb().Password = old_; }
+void TPasswordCommand::undo() {
+    Gb().Password = old_;
+}
 
 } // namespace marklow

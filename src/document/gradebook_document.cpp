@@ -25,7 +25,9 @@ TGradebookDocument::~TGradebookDocument() {
     stack_.clear();
 }
 
-void TGradebookDocument::SetFilePath(const QString& path) { filePath_ = path; }
+void TGradebookDocument::SetFilePath(const QString& path) {
+    filePath_ = path;
+}
 
 QString TGradebookDocument::Title() const {
     if (filePath_.isEmpty()) return QStringLiteral("Untitled");
@@ -83,9 +85,13 @@ void TGradebookDocument::Push(QUndoCommand* command) {
     stack_.push(owned.release());
 }
 
-bool TGradebookDocument::CanUndo() const { return stack_.canUndo() || PendingDiffers(); }
+bool TGradebookDocument::CanUndo() const {
+    return stack_.canUndo() || PendingDiffers();
+}
 
-bool TGradebookDocument::CanRedo() const { return stack_.canRedo() && !PendingDiffers(); }
+bool TGradebookDocument::CanRedo() const {
+    return stack_.canRedo() && !PendingDiffers();
+}
 
 QString TGradebookDocument::UndoText() const {
     if (PendingDiffers()) return QStringLiteral("&Undo Typing");
@@ -134,7 +140,9 @@ void TGradebookDocument::EditCell(int c, int r, std::string_view text) {
     emit undoRedoChanged();
 }
 
-bool TGradebookDocument::HasPendingEdit() const { return PendingDiffers(); }
+bool TGradebookDocument::HasPendingEdit() const {
+    return PendingDiffers();
+}
 
 bool TGradebookDocument::CommitCellEdit() {
     if (!pending_ || busy_ > 0) return false;

@@ -36,8 +36,7 @@ private:
 
 } // namespace
 
-TChartCommands::TChartCommands(TSDIAppForm& form)
-    : QObject(&form), ChartForm(&form), form_(form) {
+TChartCommands::TChartCommands(TSDIAppForm& form) : QObject(&form), ChartForm(&form), form_(form) {
     for (QAction* a : {form.ChartsStatistics1, form.ChartStatistics2}) {
         a->setEnabled(true);
         connect(a, &QAction::triggered, this, &TChartCommands::ChartsStatistics1Click);

@@ -7,8 +7,7 @@
 
 namespace marklow {
 
-TCheckCommands::TCheckCommands(TSDIAppForm& form)
-    : QObject(&form), CheckForm(&form), form_(form) {
+TCheckCommands::TCheckCommands(TSDIAppForm& form) : QObject(&form), CheckForm(&form), form_(form) {
     form.CheckAllEntries1->setEnabled(true);
     connect(form.CheckAllEntries1, &QAction::triggered, this,
             &TCheckCommands::CheckAllEntries1Click);

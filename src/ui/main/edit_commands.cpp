@@ -27,9 +27,13 @@ TEditCommands::TEditCommands(TSDIAppForm& form) : QObject(&form), form_(form) {
     form.Redo1->setEnabled(false);
 }
 
-void TEditCommands::Undo1Click() { form_.Document().Undo(); }
+void TEditCommands::Undo1Click() {
+    form_.Document().Undo();
+}
 
-void TEditCommands::Redo1Click() { form_.Document().Redo(); }
+void TEditCommands::Redo1Click() {
+    form_.Document().Redo();
+}
 
 void TEditCommands::DeleteStudent1Click() {
     TGradebookDocument& doc = form_.Document();

@@ -2,10 +2,10 @@
 
 #include "commands.h"
 #include "csv_export.h"
-#include "safe_save.h"
 #include "gradebook.h"
 #include "main_window.h"
 #include "prompts.h"
+#include "safe_save.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -35,8 +35,8 @@ TDocumentPaths DefaultDocumentPaths() {
 }
 
 TFileCommands::TFileCommands(TSDIAppForm& form, TDocumentPaths paths)
-    : QObject(&form), PasswordDlg(&form), NewPasswordDlg(&form), PasswordDlg1(&form),
-      form_(form), lifecycle_(*this, PasswordDlg, std::move(paths)) {
+    : QObject(&form), PasswordDlg(&form), NewPasswordDlg(&form), PasswordDlg1(&form), form_(form),
+      lifecycle_(*this, PasswordDlg, std::move(paths)) {
     auto wire = [this](QAction* action, auto&& handler) {
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, handler);
@@ -54,13 +54,16 @@ TFileCommands::TFileCommands(TSDIAppForm& form, TDocumentPaths paths)
             [this](QAction* item) { lifecycle_.ReopenCommand(item->data().toInt()); });
     // The password dialogs take the display font with the main window.
     connect(&form, &TSDIAppForm::displayFontChanged, this, [this](const QFont& font) {
-        for (QDialog* d : std::initializer_list<QDialog*>{&PasswordDlg, &NewPasswordDlg, &PasswordDlg1})
+        for (QDialog* d :
+             std::initializer_list<QDialog*>{&PasswordDlg, &NewPasswordDlg, &PasswordDlg1})
             d->setFont(font);
     });
     form.installEventFilter(this);
 }
 
-TFileCommands::~TFileCommands() { form_.removeEventFilter(this); }
+TFileCommands::~TFileCommands() {
+    form_.removeEventFilter(this);
+}
 
 void TFileCommands::Password1Click() {
     form_.FinishCellEdit();
@@ -116,11 +119,21 @@ bool TFileCommands::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-TGradebookDocument& TFileCommands::Document() { return form_.Document(); }
-bool TFileCommands::FinishCellEdit() { return form_.FinishCellEdit(); }
-void TFileCommands::BeginRebuild() { form_.BeginRebuild(); }
-void TFileCommands::EndRebuild() { form_.EndRebuild(); }
-void TFileCommands::SetCaption(const QString& caption) { form_.setWindowTitle(caption); }
+TGradebookDocument& TFileCommands::Document() {
+    return form_.Document();
+}
+bool TFileCommands::FinishCellEdit() {
+    return form_.FinishCellEdit();
+}
+void TFileCommands::BeginRebuild() {
+    form_.BeginRebuild();
+}
+void TFileCommands::EndRebuild() {
+    form_.EndRebuild();
+}
+void TFileCommands::SetCaption(const QString& caption) {
+    form_.setWindowTitle(caption);
+}
 
 void TFileCommands::SetReopenItems(const std::vector<std::pair<int, QString>>& items) {
     QMenu* menu = form_.Reopen1;

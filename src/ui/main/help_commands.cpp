@@ -34,11 +34,23 @@ THelpCommands::THelpCommands(TSDIAppForm& form) : QObject(&form), Help(&form), f
             [this](const QString& keyword) { Help.ShowKeyword(keyword); });
 }
 
-void THelpCommands::Topics1Click() { Help.ShowFinder(); }
-void THelpCommands::Contents2Click() { Help.ShowContents(); }
-void THelpCommands::Keyboard1Click() { Help.ShowKeyword("KeyboardShortcuts"); }
-void THelpCommands::HowtoUse1Click() { Help.ShowKeyword("HowToUseMarklowHelp"); }
-void THelpCommands::HowtoUseWindowsHelp1Click() { Help.ShowHelpOnHelp(); }
-void THelpCommands::About1Click() { ShowAboutBox(&form_); }
+void THelpCommands::Topics1Click() {
+    Help.ShowFinder();
+}
+void THelpCommands::Contents2Click() {
+    Help.ShowContents();
+}
+void THelpCommands::Keyboard1Click() {
+    Help.ShowKeyword("KeyboardShortcuts");
+}
+void THelpCommands::HowtoUse1Click() {
+    Help.ShowKeyword("HowToUseMarklowHelp");
+}
+void THelpCommands::HowtoUseWindowsHelp1Click() {
+    Help.ShowHelpOnHelp();
+}
+void THelpCommands::About1Click() {
+    ShowAboutBox(&form_);
+}
 
 } // namespace marklow

@@ -9,7 +9,8 @@ namespace marklow {
 
 TOptionsCommands::TOptionsCommands(TSDIAppForm& form)
     : QObject(&form), OptionsDlg(&form), form_(form) {
-    for (QAction* a : {form.Categories1, form.Weights1, form.Letters1, form.Other1, form.Display1}) {
+    for (QAction* a :
+         {form.Categories1, form.Weights1, form.Letters1, form.Other1, form.Display1}) {
         a->setEnabled(true);
         connect(a, &QAction::triggered, this, [this, a] { OptionsClick(a->data().toInt()); });
     }

@@ -7,8 +7,7 @@
 
 namespace marklow {
 
-TPrintCommands::TPrintCommands(TSDIAppForm& form)
-    : QObject(&form), Controller(&form), form_(form) {
+TPrintCommands::TPrintCommands(TSDIAppForm& form) : QObject(&form), Controller(&form), form_(form) {
     for (QAction* a : {form.Print1, form.Print2}) {
         a->setEnabled(true);
         connect(a, &QAction::triggered, this, &TPrintCommands::Print1Click);

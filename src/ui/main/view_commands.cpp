@@ -18,9 +18,13 @@ TViewCommands::TViewCommands(TSDIAppForm& form) : QObject(&form), form_(form) {
     wire(form.Curve1, &TViewCommands::Curve1Click);
 }
 
-void TViewCommands::ToolBar2Click() { form_.SetToolBarShown(form_.ToolBar2->isChecked()); }
+void TViewCommands::ToolBar2Click() {
+    form_.SetToolBarShown(form_.ToolBar2->isChecked());
+}
 
-void TViewCommands::StatusBar2Click() { form_.SetStatusBarShown(form_.StatusBar2->isChecked()); }
+void TViewCommands::StatusBar2Click() {
+    form_.SetStatusBarShown(form_.StatusBar2->isChecked());
+}
 
 void TViewCommands::ShowAveragesClick() {
     form_.SetAveragesShown(form_.ShowAverages->isChecked());
@@ -30,6 +34,8 @@ void TViewCommands::LetterAverages1Click() {
     form_.SetShowLetters(form_.LetterAverages1->isChecked());
 }
 
-void TViewCommands::Curve1Click() { form_.SetCurveShown(form_.Curve1->isChecked()); }
+void TViewCommands::Curve1Click() {
+    form_.SetCurveShown(form_.Curve1->isChecked());
+}
 
 } // namespace marklow
