@@ -18,8 +18,8 @@ QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-TFontSpec Arial(double size = 10, bool bold = false) {
-    TFontSpec f;
+TFontStyle Arial(double size = 10, bool bold = false) {
+    TFontStyle f;
     f.PointSize = size;
     f.Bold = bold;
     return f;

@@ -29,7 +29,7 @@ public:
     TQRLabel* NameLabel = nullptr;
     TQRShape* AverageBox = nullptr;
     TQRLabel* AverageLabel = nullptr;
-    // Position i on the page (0 here is the spec's position 1) shows column FirstGradeColumn + i.
+    // Position i on the page (0 here is the first position of the layout) shows column FirstGradeColumn + i.
     std::array<TQRShape*, kPositions> HeadingBox{};
     std::array<TQRAngledLabel*, kPositions> Heading{};
     std::array<TQRShape*, kPositions> CellBox{};

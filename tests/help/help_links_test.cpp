@@ -144,7 +144,7 @@ TEST(HelpLinks, MenuItemsLeadToTheirHelpNumbers) {
     copy->setActiveAction(averages);
     EXPECT_EQ(HelpLinkForMenu(copy), Topic(12));
 
-    // The spec's numbers of the menu bar, by the items' names.
+    // The help numbers of the menu bar, by the items' names.
     const std::pair<const char*, int> items[] = {
         {"New1", 2},         {"OpenItem", 3},  {"SaveItem", 4},  {"SaveAs1", 5},
         {"Password1", 6},    {"Print1", 7},    {"ExitItem", 8},  {"Names1", 13},

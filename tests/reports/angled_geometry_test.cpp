@@ -188,9 +188,9 @@ TEST(AngledGeometry, TheCasesReportsUse) {
 }
 
 TEST(AngledLabelFont, TheOutlineCheck) {
-    TFontSpec bitmap;
+    TFontStyle bitmap;
     bitmap.Family = "Fixed";
-    TFontSpec parent;
+    TFontStyle parent;
     parent.Family = "Liberation Sans";
     parent.PointSize = 11;
     // An outline font, or no check asked for: nothing happens.

@@ -263,7 +263,7 @@ TEST_F(GBookForm, HeadingsReadUpwardFromTheBottomOfTheirBox) {
     auto gb = Class(1, 12);
     auto pages = Print(*gb);
     TTextMeasurer m;
-    TFontSpec bold;
+    TFontStyle bold;
     bold.Bold = true;
     const double th = m.Metrics(bold).Height;
     for (int i = 1; i <= 12; ++i) {

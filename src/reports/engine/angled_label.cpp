@@ -6,8 +6,8 @@
 
 namespace marklow {
 
-TTrueTypeCheck CheckTrueType(const TFontSpec& font, bool fontIsOutline, TTrueTypeAlert alert,
-                             const TFontSpec* parent, bool parentIsOutline) {
+TTrueTypeCheck CheckTrueType(const TFontStyle& font, bool fontIsOutline, TTrueTypeAlert alert,
+                             const TFontStyle* parent, bool parentIsOutline) {
     TTrueTypeCheck result;
     result.Font = font;
     if (alert == TTrueTypeAlert::ttaNone || fontIsOutline) return result;
@@ -28,7 +28,7 @@ TTrueTypeCheck CheckTrueType(const TFontSpec& font, bool fontIsOutline, TTrueTyp
     return result;
 }
 
-void TQRAngledLabel::Check(const TFontSpec* parent) {
+void TQRAngledLabel::Check(const TFontStyle* parent) {
     TTrueTypeCheck c = CheckTrueType(font_, IsOutlineFamily(font_.Family), TrueTypeAlert, parent,
                                      parent && IsOutlineFamily(parent->Family));
     font_ = c.Font;
@@ -36,19 +36,19 @@ void TQRAngledLabel::Check(const TFontSpec* parent) {
     if (!c.Message.isEmpty() && OnAlert) OnAlert(c.Message);
 }
 
-void TQRAngledLabel::SetFont(const TFontSpec& font, const TFontSpec* parent) {
+void TQRAngledLabel::SetFont(const TFontStyle& font, const TFontStyle* parent) {
     font_ = font;
     ParentFont = false;
     Check(parent);
 }
 
-void TQRAngledLabel::SetTrueTypeAlert(TTrueTypeAlert alert, const TFontSpec* parent) {
+void TQRAngledLabel::SetTrueTypeAlert(TTrueTypeAlert alert, const TFontStyle* parent) {
     if (alert == TrueTypeAlert) return;
     TrueTypeAlert = alert;
     Check(parent);
 }
 
-TAngledGeometry TQRAngledLabel::Geometry(TTextMeasurer& measure, const TFontSpec& font,
+TAngledGeometry TQRAngledLabel::Geometry(TTextMeasurer& measure, const TFontStyle& font,
                                          const QString& text) const {
     // Computed in report dots, where rounding to whole units costs nothing visible.
     double tw = MmToDots(measure.Width(font, text));
@@ -68,7 +68,7 @@ void TQRAngledLabel::Place(const TPlaceContext& ctx) const {
     QString text = Caption;
     if (OnPrint) OnPrint(*this, text);
     // Laying out never asks anything: a font that cannot turn quietly gives way.
-    TFontSpec font = ParentFont && ctx.ParentFont ? *ctx.ParentFont : font_;
+    TFontStyle font = ParentFont && ctx.ParentFont ? *ctx.ParentFont : font_;
     if (TrueTypeAlert != TTrueTypeAlert::ttaNone && !IsOutlineFamily(font.Family)) {
         TTrueTypeCheck c = CheckTrueType(font, false, TTrueTypeAlert::ttaAbort, ctx.ParentFont,
                                          ctx.ParentFont && IsOutlineFamily(ctx.ParentFont->Family));

@@ -15,14 +15,14 @@ enum class TTrueTypeAlert { ttaNone, ttaMessage, ttaAbort, ttaAbortMessage };
 // What the outline-font check decides for an element's font.
 struct TTrueTypeCheck {
     bool UseParentFont = false;
-    TFontSpec Font;  // the font in use afterwards
+    TFontStyle Font;  // the font in use afterwards
     QString Message; // empty when nothing is to be told
 };
 
 // fontIsOutline and parentIsOutline say whether those families have outline glyphs;
 // parent is null when the element sits on nothing with a font of its own.
-TTrueTypeCheck CheckTrueType(const TFontSpec& font, bool fontIsOutline, TTrueTypeAlert alert,
-                             const TFontSpec* parent, bool parentIsOutline);
+TTrueTypeCheck CheckTrueType(const TFontStyle& font, bool fontIsOutline, TTrueTypeAlert alert,
+                             const TFontStyle* parent, bool parentIsOutline);
 
 class TQRAngledLabel : public TQRElement {
 public:
@@ -42,20 +42,20 @@ public:
     // Told the check's message when the font is set (never while pages are laid out).
     std::function<void(const QString& message)> OnAlert;
 
-    const TFontSpec& Font() const { return font_; }
+    const TFontStyle& Font() const { return font_; }
     // Sets the font and runs the outline-font check against the parent's font.
-    void SetFont(const TFontSpec& font, const TFontSpec* parent = nullptr);
-    void SetTrueTypeAlert(TTrueTypeAlert alert, const TFontSpec* parent = nullptr);
+    void SetFont(const TFontStyle& font, const TFontStyle* parent = nullptr);
+    void SetTrueTypeAlert(TTrueTypeAlert alert, const TFontStyle* parent = nullptr);
 
     // The geometry in mm for this text in font, as layout computes it.
-    TAngledGeometry Geometry(TTextMeasurer& measure, const TFontSpec& font,
+    TAngledGeometry Geometry(TTextMeasurer& measure, const TFontStyle& font,
                              const QString& text) const;
     void Place(const TPlaceContext& ctx) const override;
 
 private:
-    void Check(const TFontSpec* parent);
+    void Check(const TFontStyle* parent);
     int angle_ = 45;
-    TFontSpec font_;
+    TFontStyle font_;
 };
 
 } // namespace marklow

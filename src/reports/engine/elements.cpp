@@ -19,7 +19,7 @@ void AddFill(const TPlaceContext& ctx, const QRectF& box, const QColor& color) {
 }
 
 void PlaceLines(const TPlaceContext& ctx, const QRectF& box, const std::vector<QString>& lines,
-                const TFontSpec& font, TAlignment alignment, const QColor& color) {
+                const TFontStyle& font, TAlignment alignment, const QColor& color) {
     TTextMeasurer& m = *ctx.Measure;
     const TTextMeasurer::TMetrics metrics = m.Metrics(font);
     bool clipped = lines.size() * metrics.Height > box.height() + kSlack;
@@ -48,7 +48,7 @@ void PlaceLines(const TPlaceContext& ctx, const QRectF& box, const std::vector<Q
 
 // Lines of a label that fit its box: wrapped when asked, the last one kept ending in "…"
 // when text is left over, so a long name never runs into the next row.
-std::vector<QString> FitLines(TTextMeasurer& m, const TFontSpec& font, const QString& text,
+std::vector<QString> FitLines(TTextMeasurer& m, const TFontStyle& font, const QString& text,
                               double width, double height, bool wrap) {
     if (!wrap) {
         QString flat = text;

@@ -29,7 +29,7 @@ struct TPlaceContext {
     TReportPage* Page = nullptr;
     TTextMeasurer* Measure = nullptr;
     QPointF Origin;
-    const TFontSpec* ParentFont = nullptr;
+    const TFontStyle* ParentFont = nullptr;
 };
 
 // Adds the frame lines of a box to the page.
@@ -61,7 +61,7 @@ public:
     bool AutoSize = false;
     double MaxWidth = 0;
     bool WordWrap = false;
-    TFontSpec Font;
+    TFontStyle Font;
     bool Transparent = true;
     QColor Color = Qt::white; // background when not transparent
     QColor TextColor = Qt::black;

@@ -60,30 +60,30 @@ bool IsOutlineFamily(const QString& family) {
     });
 }
 
-QFont ReportFont(const TFontSpec& spec) {
-    QFont f(ResolveFamily(spec.Family));
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.PointSize * kDotsPerInch / 72))));
-    f.setBold(spec.Bold);
-    f.setItalic(spec.Italic);
-    f.setUnderline(spec.Underline);
+QFont ReportFont(const TFontStyle& style) {
+    QFont f(ResolveFamily(style.Family));
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(style.PointSize * kDotsPerInch / 72))));
+    f.setBold(style.Bold);
+    f.setItalic(style.Italic);
+    f.setUnderline(style.Underline);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(true);
     f.setStyleStrategy(QFont::ForceOutline);
     return f;
 }
 
-TTextMeasurer::TEntry& TTextMeasurer::Entry(const TFontSpec& font) {
+TTextMeasurer::TEntry& TTextMeasurer::Entry(const TFontStyle& font) {
     for (TEntry& e : cache_)
-        if (e.Spec == font) return e;
+        if (e.Style == font) return e;
     cache_.push_back({font, std::make_unique<QFontMetricsF>(ReportFont(font)), {}});
     return cache_.back();
 }
 
-const QFontMetricsF& TTextMeasurer::Get(const TFontSpec& font) {
+const QFontMetricsF& TTextMeasurer::Get(const TFontStyle& font) {
     return *Entry(font).Metrics;
 }
 
-double TTextMeasurer::Width(const TFontSpec& font, const QString& text) {
+double TTextMeasurer::Width(const TFontStyle& font, const QString& text) {
     // Reports repeat the same short texts (grades, letters) thousands of times.
     TEntry& e = Entry(font);
     auto it = e.Widths.constFind(text);
@@ -94,12 +94,12 @@ double TTextMeasurer::Width(const TFontSpec& font, const QString& text) {
     return w;
 }
 
-TTextMeasurer::TMetrics TTextMeasurer::Metrics(const TFontSpec& font) {
+TTextMeasurer::TMetrics TTextMeasurer::Metrics(const TFontStyle& font) {
     const QFontMetricsF& fm = Get(font);
     return {DotsToMm(fm.ascent()), DotsToMm(fm.ascent() + fm.descent())};
 }
 
-QString TTextMeasurer::Elide(const TFontSpec& font, const QString& text, double width) {
+QString TTextMeasurer::Elide(const TFontStyle& font, const QString& text, double width) {
     if (Width(font, text) <= width) return text;
     const QFontMetricsF& fm = Get(font);
     double dots = MmToDots(width);
@@ -119,7 +119,7 @@ QString TTextMeasurer::Elide(const TFontSpec& font, const QString& text, double 
     return text.left(lo).trimmed() + ellipsis;
 }
 
-std::vector<QString> TTextMeasurer::Wrap(const TFontSpec& font, const QString& text, double width) {
+std::vector<QString> TTextMeasurer::Wrap(const TFontStyle& font, const QString& text, double width) {
     const QFontMetricsF& fm = Get(font);
     double dots = MmToDots(width);
     std::vector<QString> lines;

@@ -12,14 +12,14 @@
 
 namespace marklow {
 
-struct TFontSpec {
+struct TFontStyle {
     QString Family = QStringLiteral("Arial");
     double PointSize = 10;
     bool Bold = false;
     bool Italic = false;
     bool Underline = false;
 
-    bool operator==(const TFontSpec&) const = default;
+    bool operator==(const TFontStyle&) const = default;
 };
 
 // The installed family a report font uses: "Arial" becomes its metric twin Liberation Sans
@@ -31,7 +31,7 @@ bool IsOutlineFamily(const QString& family);
 
 // The font in report dots (its pixel size is the point size times 100), unhinted so that
 // advances are the same on every device.
-QFont ReportFont(const TFontSpec& spec);
+QFont ReportFont(const TFontStyle& style);
 
 // Measures texts in millimetres at the report resolution, keeping the metrics of the few
 // fonts a report uses.
@@ -42,21 +42,21 @@ public:
         double Height = 0; // mm, ascent plus descent
     };
 
-    double Width(const TFontSpec& font, const QString& text);
-    TMetrics Metrics(const TFontSpec& font);
+    double Width(const TFontStyle& font, const QString& text);
+    TMetrics Metrics(const TFontStyle& font);
     // The longest start of text that fits width, followed by "…"; the text itself when it fits.
-    QString Elide(const TFontSpec& font, const QString& text, double width);
+    QString Elide(const TFontStyle& font, const QString& text, double width);
     // Lines of text broken at blanks (and inside a word too long for a line) to fit width.
-    std::vector<QString> Wrap(const TFontSpec& font, const QString& text, double width);
+    std::vector<QString> Wrap(const TFontStyle& font, const QString& text, double width);
 
 private:
     struct TEntry {
-        TFontSpec Spec;
+        TFontStyle Style;
         std::unique_ptr<QFontMetricsF> Metrics;
         QHash<QString, double> Widths;
     };
-    TEntry& Entry(const TFontSpec& font);
-    const QFontMetricsF& Get(const TFontSpec& font);
+    TEntry& Entry(const TFontStyle& font);
+    const QFontMetricsF& Get(const TFontStyle& font);
     std::vector<TEntry> cache_;
 };
 

@@ -23,7 +23,7 @@ namespace marklow {
 // text turns counter-clockwise about it by Angle degrees.
 struct TPlacedText {
     QString Text;
-    TFontSpec Font;
+    TFontStyle Font;
     QPointF Pos;
     double Angle = 0;
     QColor Color = Qt::black;

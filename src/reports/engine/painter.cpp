@@ -12,15 +12,15 @@ namespace {
 class TFontCache {
 public:
     struct TFont {
-        TFontSpec Spec;
+        TFontStyle Style;
         QFont Font;
         double Ascent;
     };
-    const TFont& Get(const TFontSpec& spec) {
+    const TFont& Get(const TFontStyle& style) {
         for (const TFont& f : fonts_)
-            if (f.Spec == spec) return f;
-        QFont font = ReportFont(spec);
-        fonts_.push_back({spec, font, QFontMetricsF(font).ascent()});
+            if (f.Style == style) return f;
+        QFont font = ReportFont(style);
+        fonts_.push_back({style, font, QFontMetricsF(font).ascent()});
         return fonts_.back();
     }
 

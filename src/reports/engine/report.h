@@ -67,7 +67,7 @@ public:
     bool LastPageFooter = true;  // the page footer also prints on the last page
     // Without any record, one page of headers and title (as much as fits) instead of none.
     bool PrintIfEmpty = false;
-    TFontSpec Font; // passed on to elements that take their parent's font
+    TFontStyle Font; // passed on to elements that take their parent's font
 
     std::unique_ptr<TQRBand> PageHeader, Title, ColumnHeader, Detail, PageFooter;
     TQRBand& MakeBand(TBandKind kind, double height);
