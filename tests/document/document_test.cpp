@@ -7,6 +7,7 @@
 #include "gradebook_file.h"
 #include "options_command.h"
 #include "paste_command.h"
+#include "property_commands.h"
 #include "sample_builder.h"
 #include "typing_command.h"
 
@@ -312,5 +313,44 @@ TEST_F(DocumentTest, OptionsAndPasteAreStepsThatComeBackExactly) {
     ASSERT_EQ(plan.NewStudents.size(), 1u) << "the second name is in the class already";
     doc.Push(new TPasteCommand(doc, plan));
     EXPECT_EQ(gb.StudentCount(), 7);
+    ExpectRoundTrips(before);
+}
+
+TEST_F(DocumentTest, SortsAndPropertiesComeBackExactly) {
+    Load(true);
+    gb.SetStudentsInUserOrder(true);
+    std::string before = State(gb);
+    TSortStep step = PlanStudentSort(gb, TStudentSortKey::Average);
+    ASSERT_TRUE(step.Changes());
+    doc.Push(new TSortCommand(doc, step, TStudentSort::Average, TGradeSort::UserInput, 2, 3));
+    EXPECT_FALSE(gb.StudentsInUserOrder);
+    ExpectRoundTrips(before);
+
+    before = State(gb);
+    doc.Push(new TSortCommand(doc, PlanGradeSort(gb, TGradeSortKey::Name), doc.StudentSort(),
+                              TGradeSort::Name, 2, 3));
+    ExpectRoundTrips(before);
+
+    before = State(gb);
+    TGradeEdit grade;
+    grade.Column = 3;
+    CopyGrade(grade.Grade, *gb.GradeAt(3));
+    grade.Grade.Date = gb.GradeAt(3)->Date;
+    grade.Grade.Points = 7;
+    grade.NameCell = "Lab";
+    grade.Defaults = GradeDefaultsOf(gb);
+    grade.Defaults.OmitZeros = !grade.Defaults.OmitZeros;
+    ASSERT_TRUE(GradeEditChanges(gb, grade));
+    doc.Push(new TGradeCommand(doc, grade));
+    EXPECT_EQ(gb.Cell(3, 1), "Lab");
+    ExpectRoundTrips(before);
+
+    before = State(gb);
+    TStudentEdit student;
+    student.IsNew = true;
+    student.Row = 3;
+    student.NameCell = "Nia";
+    doc.Push(new TStudentCommand(doc, student));
+    EXPECT_EQ(gb.Cell(1, 3), "Nia");
     ExpectRoundTrips(before);
 }

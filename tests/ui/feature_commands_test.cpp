@@ -11,6 +11,7 @@
 #include "display_page.h"
 #include "options_commands.h"
 #include "print_commands.h"
+#include "properties_commands.h"
 #include "string_grid.h"
 #include "main_window.h"
 #include "prompts.h"
@@ -300,4 +301,122 @@ TEST_F(Features, TheHelpMenuAndTheAboutBox) {
     for (QAction* a : {w.form.Topics1, w.form.Contents2, w.form.Keyboard1, w.form.HowtoUseHelp1,
                        w.form.HowtoUseWindowsHelp1})
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
+}
+
+TEST_F(Features, NewStudentGoesToTheCursorRowAndIsOneStep) {
+    Window w(clipboard);
+    TypeClass(w);
+    w.At(1, 2);
+    w.Type("Ann");
+    TPropertiesCommands& props = w.form.PropertiesCommands();
+    QString caption;
+    script.DialogActions.push_back([&](QDialog& d) {
+        caption = d.windowTitle();
+        QTest::keyClicks(props.StudentDlg.NameEdit, "Cal");
+        QTest::keyClicks(props.StudentDlg.IDEdit, "77");
+        props.StudentDlg.OKBtn->click();
+    });
+    w.At(1, 3); // Ben's row
+    w.form.Student3->trigger();
+    EXPECT_EQ(caption, "New Student Properties");
+    EXPECT_EQ(w.Cell(1, 3), "Cal");
+    EXPECT_EQ(w.Cell(1, 4), "Ben") << "Ben moved one row down";
+    EXPECT_EQ(w.form.Gradebook().StudentAt(3)->ID, "77");
+    EXPECT_EQ(w.form.GradeBook->Row(), 3);
+    EXPECT_EQ(w.form.Undo1->text(), "&Undo New Student");
+    w.form.Undo1->trigger();
+    EXPECT_EQ(w.Cell(1, 3), "Ben");
+    EXPECT_EQ(w.form.Gradebook().StudentCount(), 2);
+    // On the name row, Student properties is New Student, placed at row 2.
+    script.DialogActions.push_back([&](QDialog& d) {
+        caption = d.windowTitle();
+        QTest::keyClicks(props.StudentDlg.NameEdit, "Ada");
+        props.StudentDlg.OKBtn->click();
+    });
+    w.At(2, 1);
+    w.form.StudentProperties1->trigger();
+    EXPECT_EQ(caption, "New Student Properties");
+    EXPECT_EQ(w.Cell(1, 2), "Ada");
+}
+
+TEST_F(Features, GradePropertiesOkWithoutChangesIsNoStep) {
+    Window w(clipboard);
+    TypeClass(w);
+    w.At(2, 2);
+    w.form.ClearModified();
+    const int steps = w.form.Document().UndoStack().count();
+    TPropertiesCommands& props = w.form.PropertiesCommands();
+    script.DialogActions.push_back([&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Grade Properties");
+        EXPECT_EQ(props.GradeDlg.NameEdit->text(), "Quiz");
+        props.GradeDlg.OKBtn->click();
+    });
+    w.form.Grade3->trigger(); // Ctrl+G's item
+    EXPECT_EQ(w.form.Document().UndoStack().count(), steps);
+    EXPECT_FALSE(w.form.Document().IsModified());
+    // Renamed: one step, and the averages follow the new points at once.
+    script.DialogActions.push_back([&](QDialog&) {
+        props.GradeDlg.NameEdit->setText("Quiz 1");
+        props.GradeDlg.OKBtn->click();
+    });
+    w.form.GradeProperties1->trigger();
+    EXPECT_EQ(w.Cell(2, 1), "Quiz 1");
+    EXPECT_EQ(w.form.Undo1->text(), "&Undo Grade Properties");
+    w.form.Undo1->trigger();
+    EXPECT_EQ(w.Cell(2, 1), "Quiz");
+    EXPECT_FALSE(w.form.Document().IsModified());
+}
+
+TEST_F(Features, SortingMovesTheRowsAtOnceAndTheCursorFollowsItsStudent) {
+    Window w(clipboard);
+    w.At(1, 2);
+    for (const char* s : {"Cara", "Ann", "Ben"}) {
+        w.Type(s);
+        w.Enter();
+    }
+    w.At(1, 3); // Ann
+    w.form.byName1->trigger();
+    EXPECT_EQ(w.Cell(1, 2), "Ann");
+    EXPECT_EQ(w.Cell(1, 3), "Ben");
+    EXPECT_EQ(w.Cell(1, 4), "Cara");
+    EXPECT_EQ(w.form.GradeBook->Row(), 2) << "the cursor stays on Ann";
+    EXPECT_TRUE(w.form.byName1->isChecked());
+    EXPECT_FALSE(w.form.UserInput1->isChecked());
+    EXPECT_EQ(w.form.Undo1->text(), "&Undo Sort Students");
+    w.form.UserInput1->trigger(); // back to the teacher's order
+    EXPECT_EQ(w.Cell(1, 2), "Cara");
+    EXPECT_TRUE(w.form.UserInput1->isChecked());
+    w.form.UserInput1->trigger(); // already so: nothing changes, the mark stays
+    EXPECT_TRUE(w.form.UserInput1->isChecked());
+    EXPECT_EQ(w.form.Undo1->text(), "&Undo Sort Students");
+    w.form.Undo1->trigger();
+    EXPECT_EQ(w.Cell(1, 2), "Ann");
+    EXPECT_TRUE(w.form.byName1->isChecked());
+}
+
+TEST_F(Features, TheCheckOpensThePropertiesOfThatExactStudent) {
+    Window w(clipboard);
+    TypeClass(w);
+    w.At(1, 3);
+    QTest::keyClick(w.form.GradeBook->Editor(), Qt::Key_Backspace); // Ben's name gone
+    w.At(1, 2);
+    TCheckForm& check = w.form.CheckCommands().CheckForm;
+    TPropertiesCommands& props = w.form.PropertiesCommands();
+    script.DialogActions.push_back([&](QDialog&) {
+        for (int row = 0; row < check.Model().rowCount(); ++row)
+            if (check.Model().index(row, 0).data().toString().startsWith("Student name")) {
+                check.ListView1->selectRow(row);
+                check.FindButton->click();
+                return;
+            }
+        ADD_FAILURE() << "no finding for the nameless student";
+        check.reject();
+    });
+    script.DialogActions.push_back([&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Student Properties") << "his own, name blank or not";
+        props.StudentDlg.NameEdit->setText("Ben");
+        props.StudentDlg.OKBtn->click();
+    });
+    w.form.CheckAllEntries1->trigger();
+    EXPECT_EQ(w.Cell(1, 3), "Ben");
 }

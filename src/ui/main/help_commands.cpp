@@ -8,6 +8,7 @@
 #include "options_commands.h"
 #include "preview_window.h"
 #include "print_commands.h"
+#include "properties_commands.h"
 
 #include <QAction>
 
@@ -30,6 +31,9 @@ THelpCommands::THelpCommands(TSDIAppForm& form) : QObject(&form), Help(&form), f
     form.OptionsCommands().OptionsDlg.OnHelp = topic;
     form.CheckCommands().CheckForm.SetHelp(topic);
     form.ChartCommands().ChartForm.ShowHelp = topic;
+    TPropertiesCommands& properties = form.PropertiesCommands();
+    connect(&properties.StudentDlg, &TStudentDlg::HelpRequested, this, topic);
+    connect(&properties.GradeDlg, &TGradeDlg::HelpRequested, this, topic);
     connect(&form.PrintCommands().Controller, &TPrintController::HelpRequested, this,
             [this](const QString& keyword) { Help.ShowKeyword(keyword); });
 }

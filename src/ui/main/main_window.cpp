@@ -8,6 +8,7 @@
 #include "options_commands.h"
 #include "help_commands.h"
 #include "print_commands.h"
+#include "properties_commands.h"
 #include "cell_rules.h"
 #include "entry.h"
 #include "prompts.h"
@@ -68,6 +69,13 @@ TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
     chartCommands_ = new TChartCommands(*this);
     optionsCommands_ = new TOptionsCommands(*this);
     printCommands_ = new TPrintCommands(*this);
+    propertiesCommands_ = new TPropertiesCommands(*this);
+    checkCommands_->StudentProperties = [this](int row) {
+        propertiesCommands_->Student2Click(row);
+    };
+    checkCommands_->GradeProperties = [this](int column) {
+        propertiesCommands_->Grade2Click(column);
+    };
     helpCommands_ = new THelpCommands(*this); // last: it connects the others' Help buttons
     checkCommands_->CategoryOptions = [this](int category, int field) {
         optionsCommands_->ShowCategoryField(category, field);

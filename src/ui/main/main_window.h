@@ -30,6 +30,7 @@ class TEditCommands;
 class TOptionsCommands;
 class TPrintCommands;
 class THelpCommands;
+class TPropertiesCommands;
 class TViewCommands;
 
 // Sets a switch for the life of a scope and puts back what it was, whatever happens.
@@ -62,6 +63,7 @@ public:
     TOptionsCommands& OptionsCommands() { return *optionsCommands_; }
     TPrintCommands& PrintCommands() { return *printCommands_; }
     THelpCommands& HelpCommands() { return *helpCommands_; }
+    TPropertiesCommands& PropertiesCommands() { return *propertiesCommands_; }
 
     // --- components, named as the commands' items (public so the handlers can wire them) ---
     TStringGrid1* GradeBook = nullptr;
@@ -267,6 +269,7 @@ private:
     TOptionsCommands* optionsCommands_ = nullptr;
     TPrintCommands* printCommands_ = nullptr;
     THelpCommands* helpCommands_ = nullptr;
+    TPropertiesCommands* propertiesCommands_ = nullptr;
 };
 
 } // namespace marklow
