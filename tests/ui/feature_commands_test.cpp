@@ -20,6 +20,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -419,4 +421,15 @@ TEST_F(Features, TheCheckOpensThePropertiesOfThatExactStudent) {
     });
     w.form.CheckAllEntries1->trigger();
     EXPECT_EQ(w.Cell(1, 3), "Ben");
+}
+
+TEST_F(Features, ThePreviewToolBarFollowsTheFlatLook) {
+    Window w(clipboard);
+    QToolBar* bar = w.form.PrintCommands().Controller.Preview().ToolBar;
+    const auto buttons = bar->findChildren<QToolButton*>();
+    ASSERT_FALSE(buttons.isEmpty());
+    w.form.SetFlatToolBar(false);
+    for (QToolButton* b : buttons) EXPECT_FALSE(b->autoRaise());
+    w.form.SetFlatToolBar(true);
+    for (QToolButton* b : buttons) EXPECT_TRUE(b->autoRaise());
 }

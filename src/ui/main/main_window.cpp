@@ -582,12 +582,14 @@ void TSDIAppForm::SetThreeDTables(bool on) { GradeBook->SetThreeD(on); }
 
 void TSDIAppForm::SetFlatToolBar(bool on) {
     flatToolBar_ = on;
+    emit toolBarLookChanged(flatToolBar_, showHints_);
     for (QToolButton* b : ToolBar1->findChildren<QToolButton*>())
         b->setAutoRaise(on);
 }
 
 void TSDIAppForm::SetShowHints(bool on) {
     showHints_ = on;
+    emit toolBarLookChanged(flatToolBar_, showHints_);
     Gradebook().Preferences.ShowHints = on;
 }
 

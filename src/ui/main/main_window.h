@@ -212,6 +212,8 @@ public:
 signals:
     // The display font was applied: the dialogs that follow it take it too.
     void displayFontChanged(const QFont& font);
+    // Flat tool bars or hints were switched: the print preview's tool bar follows.
+    void toolBarLookChanged(bool flat, bool hints);
 
 public:
 

@@ -23,7 +23,12 @@ public:
 
     TPrintController Controller; // made once, so the choices last until the program ends
 
+protected:
+    // Swallows the preview tool bar's tool tips while hints are off.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool hints_ = true;
     TSDIAppForm& form_;
 };
 
