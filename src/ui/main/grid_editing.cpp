@@ -67,8 +67,11 @@ void TSDIAppForm::GradeBookSetEditText(int c, int r, const QString&) {
 
 void TSDIAppForm::GrowColumnToFit(int c, int r) {
     if (c == 0 && !averagesShown_) return;
-    const int needed = TextMeasure()(Gradebook().Cell(c, r)) + 10;
-    if (needed > GradeBook->ColWidth(c)) GradeBook->SetColWidth(c, needed);
+    const std::string_view text = Gradebook().Cell(c, r);
+    const int width = GradeBook->ColWidth(c);
+    if (WidthBound()(text) + 10 <= width) return; // fits for sure: no measuring per keystroke
+    const int needed = QFontMetrics(GradeBook->font()).horizontalAdvance(ToQString(text)) + 10;
+    if (needed > width) GradeBook->SetColWidth(c, needed);
 }
 
 bool TSDIAppForm::GradeBookKeyDown(QKeyEvent& e) {
