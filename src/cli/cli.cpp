@@ -27,6 +27,8 @@ constexpr const char* kHelp = R"(Usage:
   marklow-cli print progress FILE -o OUT.pdf [--student NAME] [--portrait | --landscape]
               [--grade MODE] [--shade-curved] [--omit-after-last-entry] [--paper P]
   marklow-cli print criteria FILE -o OUT.pdf [--portrait | --landscape] [--paper P]
+  marklow-cli print chart FILE -o OUT.pdf [--grade K | --student K] [--detail]
+              [--histogram [--single-letter] [--letter-stats]] [--portrait | --landscape]
   marklow-cli check FILE [--password TEXT]
   marklow-cli stats FILE [--grade K | --student K]
               [--histogram [--single-letter] [--letter-stats]] [--password TEXT]
@@ -62,6 +64,12 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
               progress: a page (or more) per student: the grades in three columns.
                 --student NAME           only the first student of that name
               criteria: the categories and each grade's share of the final grade.
+              chart: the chart of the series that stats prints (the same --grade K,
+              --student K, --histogram, --single-letter, --letter-stats), drawn as the
+              chart window draws it (a line graph, or bars for a histogram) on a
+              landscape page.
+                --detail                 instead, the chart's description, its ranges
+                                         and every item with its value and name (portrait)
               An option a report does not take is wrong usage; with nothing to print
               (progress reports of a class without students) the exit status is 2.
   check       Checks the gradebook as Edit > Check Gradebook does: one line per finding,

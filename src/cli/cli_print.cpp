@@ -5,6 +5,7 @@
 
 #ifdef MARKLOW_CLI_PRINT
 #include "averages.h"
+#include "chart_print_form.h"
 #include "gradebook.h"
 #include "output.h"
 #include "paper.h"
@@ -13,6 +14,7 @@
 #include <QGuiApplication>
 #endif
 
+#include <charconv>
 #include <ostream>
 
 namespace marklow::cli {
@@ -37,6 +39,9 @@ constexpr const char* kPrintHelp = R"(Usage:
               [--omit-after-last-entry] [--paper letter|a4] [--password TEXT]
   marklow-cli print criteria FILE -o OUT.pdf [--portrait | --landscape]
               [--paper letter|a4] [--password TEXT]
+  marklow-cli print chart FILE -o OUT.pdf [--grade K | --student K]
+              [--histogram [--single-letter] [--letter-stats]] [--detail]
+              [--portrait | --landscape] [--paper letter|a4] [--password TEXT]
 See 'marklow-cli --help' for what each option does.
 )";
 
@@ -48,12 +53,18 @@ enum TOption : unsigned {
     kOmit = 8,
     kIds = 16,
     kStudent = 32,
+    kHistogram = 64,
+    kSingleLetter = 128,
+    kLetterStats = 256,
+    kDetail = 512,
 };
+constexpr int kOptionCount = 10;
 
 struct TReportKind {
     const char* Name;
     TReportType Type;
     unsigned Options;
+    bool Chart = false; // the chart printouts: --grade and --student take entry numbers
 };
 
 // A later report kind is one more line here.
@@ -61,6 +72,8 @@ constexpr TReportKind kKinds[] = {
     {"gradebook", TReportType::Gradebook, kOrientation | kGrade | kShade | kOmit | kIds},
     {"progress", TReportType::Progress, kOrientation | kGrade | kShade | kOmit | kStudent},
     {"criteria", TReportType::GradeCriteria, kOrientation},
+    {"chart", TReportType::Gradebook,
+     kOrientation | kGrade | kStudent | kHistogram | kSingleLetter | kLetterStats | kDetail, true},
 };
 
 struct TPrintArgs {
@@ -70,7 +83,11 @@ struct TPrintArgs {
     std::optional<std::string> Password;
     std::optional<std::string> Student;
     std::optional<QPageSize::PageSizeId> Paper;
+    bool OrientationGiven = false;
     PrintOptions Options;
+    // The chart's choices, as marklow-cli stats takes them.
+    TChartSelection Chart;
+    bool Detail = false;
 };
 
 TPrintGrade ParseGrade(const std::string& v) {
@@ -87,17 +104,29 @@ const TReportKind& FindKind(const std::string& name) {
     throw TUsageError{"unknown report kind " + name};
 }
 
+int EntryNumber(const std::string& option, const std::string& text) {
+    int k = -1;
+    auto res = std::from_chars(text.data(), text.data() + text.size(), k);
+    if (res.ec != std::errc() || res.ptr != text.data() + text.size() || k < 0)
+        throw TUsageError{option + " needs an entry number (0, 1, 2, ...), not \"" + text + "\""};
+    return k;
+}
+
 TPrintArgs Parse(const std::vector<std::string>& args) {
     TPrintArgs a;
-    bool orientationGiven = false;
+    bool& orientationGiven = a.OrientationGiven;
     std::vector<std::string> words;
     unsigned used = 0;
-    std::string firstUsed[6];
+    std::string firstUsed[kOptionCount];
+    // --grade and --student mean one thing for the chart and another for the other
+    // reports: read once the kind is known.
+    std::optional<std::string> grade;
+    std::vector<std::pair<std::string, std::string>> entries; // option, value
     TArgReader r(args);
     while (r.Next()) {
         auto take = [&](TOption o) {
             used |= o;
-            for (int bit = 0; bit < 6; ++bit)
+            for (int bit = 0; bit < kOptionCount; ++bit)
                 if (o == (1u << bit) && firstUsed[bit].empty()) firstUsed[bit] = r.Word();
         };
         auto orientation = [&](TReportOrientation o) {
@@ -117,7 +146,8 @@ TPrintArgs Parse(const std::vector<std::string>& args) {
             orientation(TReportOrientation::Landscape);
         } else if (r.Is("--grade")) {
             take(kGrade);
-            a.Options.PrintGrade = ParseGrade(r.Value());
+            grade = r.Value();
+            entries.emplace_back("--grade", *grade);
         } else if (r.Word() == "--shade-curved") {
             take(kShade);
             a.Options.ShadeCurved = true;
@@ -130,6 +160,19 @@ TPrintArgs Parse(const std::vector<std::string>& args) {
         } else if (r.Is("--student")) {
             take(kStudent);
             a.Student = r.Value();
+            entries.emplace_back("--student", *a.Student);
+        } else if (r.Word() == "--histogram") {
+            take(kHistogram);
+            a.Chart.Histogram = true;
+        } else if (r.Word() == "--single-letter") {
+            take(kSingleLetter);
+            a.Chart.SingleLetter = true;
+        } else if (r.Word() == "--letter-stats") {
+            take(kLetterStats);
+            a.Chart.LetterStats = true;
+        } else if (r.Word() == "--detail") {
+            take(kDetail);
+            a.Detail = true;
         } else if (r.Is("--paper")) {
             std::string v = r.Value();
             if (v == "letter")
@@ -145,15 +188,27 @@ TPrintArgs Parse(const std::vector<std::string>& args) {
         }
     }
     if (words.empty())
-        throw TUsageError{"print needs a report kind: gradebook, progress or criteria"};
+        throw TUsageError{"print needs a report kind: gradebook, progress, criteria or chart"};
     a.Kind = &FindKind(words[0]);
     if (words.size() != 2) throw TUsageError{"print needs a report kind and exactly one FILE"};
     a.File = words[1];
     if (a.Output.empty()) throw TUsageError{"print needs -o OUT.pdf"};
-    for (int bit = 0; bit < 6; ++bit)
+    for (int bit = 0; bit < kOptionCount; ++bit)
         if ((used & ~a.Kind->Options) & (1u << bit))
             throw TUsageError{firstUsed[bit] + " does not apply to the " + a.Kind->Name +
                               " report"};
+    if (!a.Kind->Chart) {
+        if (grade) a.Options.PrintGrade = ParseGrade(*grade);
+        return a;
+    }
+    if (entries.size() > 1) throw TUsageError{"--grade and --student are given once, and not both"};
+    if (!entries.empty()) {
+        a.Chart.DataType = entries[0].first == "--grade" ? TDataType::Grade : TDataType::Student;
+        a.Chart.Entry = EntryNumber(entries[0].first, entries[0].second);
+    }
+    a.Student.reset();
+    if ((a.Chart.SingleLetter || a.Chart.LetterStats) && !a.Chart.Histogram)
+        throw TUsageError{"--single-letter and --letter-stats go with --histogram"};
     return a;
 }
 
@@ -179,6 +234,43 @@ bool EnsureGuiApplication(std::ostream& err) {
     return app != nullptr;
 }
 
+// The chart as the chart window shows it for the choices: a line graph, or a bar chart of
+// the histogram; one landscape page, or the description and detail in portrait.
+int PrintChart(const TPrintArgs& a, const TGradebook& gb, std::ostream& err) {
+    const bool grades = a.Chart.DataType == TDataType::Grade;
+    const int last = grades ? gb.GradeCount() : gb.StudentCount();
+    if (a.Chart.Entry > last)
+        throw TUsageError{a.File + " has no " + (grades ? "grade" : "student") + " entry " +
+                          std::to_string(a.Chart.Entry) + " (the list ends at " +
+                          std::to_string(last) + ")"};
+    if (!EnsureGuiApplication(err)) return kUnreadable;
+    TFormChartPrint form;
+    form.SetSource(gb, MakeChartPrintSource(gb, a.Chart, DefaultChartLook(a.Chart.Histogram)));
+    if (form.Source().Result.NoLetterThresholds)
+        err << "marklow-cli: " << a.File
+            << ": the Numbers to Letters table is empty, so the histogram has no ranges\n";
+    if (a.Detail) {
+        if (QString why = form.DetailNothingToPrint(); !why.isEmpty()) {
+            err << "marklow-cli: " << why.toStdString() << "\n";
+            return kUnreadable;
+        }
+    }
+    TQuickRep& report = a.Detail ? form.DetailReport : form.GraphicReport;
+    report.Page.Paper = a.Paper ? *a.Paper : LocalePaper();
+    // Each printout keeps its own orientation unless one is asked for.
+    if (a.OrientationGiven)
+        report.Page.Orientation = a.Options.Orientation == TReportOrientation::Landscape
+                                      ? QPageLayout::Landscape
+                                      : QPageLayout::Portrait;
+    const QString title = a.Detail ? form.DetailTitle() : form.GraphicTitle();
+    TOutputStatus s = WritePdfFile(report, QString::fromStdString(a.Output), {}, {}, title);
+    if (s.Result != TOutputResult::Done) {
+        err << "marklow-cli: " << s.Error.toStdString() << "\n";
+        return kUnreadable;
+    }
+    return kShown;
+}
+
 } // namespace
 
 int RunPrint(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -193,6 +285,7 @@ int RunPrint(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (int status = OpenGradebookFile(a.File, a.Password, gb, err)) return status;
     // The averages as the program shows them after opening the file.
     RecomputeAll(gb);
+    if (a.Kind->Chart) return PrintChart(a, gb, err);
     if (a.Student) {
         int r = StudentRow(gb, *a.Student);
         if (!r) throw TUsageError{"no student is named " + *a.Student};
