@@ -6,6 +6,15 @@
 
 namespace marklow {
 
+void TAveragesKeeper::AfterRedo(TGradebook& gb) {
+    if (after_) {
+        after_->Restore(gb);
+    } else {
+        RecomputeAll(gb);
+        after_ = TAveragesState::Capture(gb);
+    }
+}
+
 // --- Delete Student ---
 
 TDeleteStudentCommand::TDeleteStudentCommand(TGradebookDocument& doc, int r, int cursorCol)
@@ -13,14 +22,9 @@ TDeleteStudentCommand::TDeleteStudentCommand(TGradebookDocument& doc, int r, int
 
 void TDeleteStudentCommand::redo() {
     TGradebook& gb = Gb();
-    if (!before_) before_ = TAveragesState::Capture(gb);
+    averages_.Before(gb);
     taken_ = gb.TakeRow(row_);
-    if (after_) {
-        after_->Restore(gb);
-    } else {
-        RecomputeAll(gb);
-        after_ = TAveragesState::Capture(gb);
-    }
+    averages_.AfterRedo(gb);
     emit doc_.shapeChanged();
     emit doc_.averagesChanged();
     emit doc_.cursorRequested(cursorCol_, std::min(row_, gb.RowCount() - 1));
@@ -29,7 +33,7 @@ void TDeleteStudentCommand::redo() {
 void TDeleteStudentCommand::undo() {
     TGradebook& gb = Gb();
     gb.PutRow(row_, std::move(taken_));
-    before_->Restore(gb);
+    averages_.AfterUndo(gb);
     emit doc_.shapeChanged();
     emit doc_.averagesChanged();
     emit doc_.cursorRequested(cursorCol_, row_);
@@ -42,14 +46,9 @@ TDeleteGradeCommand::TDeleteGradeCommand(TGradebookDocument& doc, int c, int cur
 
 void TDeleteGradeCommand::redo() {
     TGradebook& gb = Gb();
-    if (!before_) before_ = TAveragesState::Capture(gb);
+    averages_.Before(gb);
     taken_ = gb.TakeColumn(col_);
-    if (after_) {
-        after_->Restore(gb);
-    } else {
-        RecomputeAll(gb);
-        after_ = TAveragesState::Capture(gb);
-    }
+    averages_.AfterRedo(gb);
     emit doc_.shapeChanged();
     emit doc_.widthsChanged();
     emit doc_.averagesChanged();
@@ -59,7 +58,7 @@ void TDeleteGradeCommand::redo() {
 void TDeleteGradeCommand::undo() {
     TGradebook& gb = Gb();
     gb.PutColumn(col_, std::move(taken_));
-    before_->Restore(gb);
+    averages_.AfterUndo(gb);
     emit doc_.shapeChanged();
     emit doc_.widthsChanged();
     emit doc_.averagesChanged();

@@ -23,6 +23,25 @@ protected:
     TGradebookDocument& doc_;
 };
 
+// The averages' results around a change that moves them all: the first redo recomputes
+// every average, each later undo and redo puts the results of before or after back in
+// O(students + grades). Results of objects made anew by a redo cannot be put back and are
+// recomputed.
+class TAveragesKeeper {
+public:
+    // Before the change is made, on every redo.
+    void Before(const TGradebook& gb) {
+        if (!before_) before_ = TAveragesState::Capture(gb);
+    }
+    // After the change is made.
+    void AfterRedo(TGradebook& gb);
+    // After the change is taken back.
+    void AfterUndo(TGradebook& gb) const { before_->Restore(gb); }
+
+private:
+    std::optional<TAveragesState> before_, after_;
+};
+
 // Delete > Student on row r. The cursor stays in column cursorCol.
 class TDeleteStudentCommand final : public TGradebookCommand {
 public:
@@ -34,7 +53,7 @@ private:
     int row_;
     int cursorCol_;
     TGradebook::TTakenRow taken_;
-    std::optional<TAveragesState> before_, after_;
+    TAveragesKeeper averages_;
 };
 
 // Delete > Grade on column c. The cursor stays in row cursorRow.
@@ -48,7 +67,7 @@ private:
     int col_;
     int cursorRow_;
     TGradebook::TTakenColumn taken_;
-    std::optional<TAveragesState> before_, after_;
+    TAveragesKeeper averages_;
 };
 
 // A row (student) or column (grade) dragged to a new place in move mode. The grid has moved

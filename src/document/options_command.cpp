@@ -1,7 +1,5 @@
 #include "options_command.h"
 
-#include "averages.h"
-
 namespace marklow {
 
 namespace {
@@ -33,23 +31,16 @@ bool TOptionsCommand::Changes(const TGradebook& gb, const TOptionsResult& r) {
 
 void TOptionsCommand::redo() {
     TGradebook& gb = Gb();
-    if (new_.AffectsAverages && !before_) before_ = TAveragesState::Capture(gb);
+    if (new_.AffectsAverages) averages_.Before(gb);
     ApplyOptions(gb, new_);
-    if (new_.AffectsAverages) {
-        if (after_) {
-            after_->Restore(gb);
-        } else {
-            RecomputeAll(gb);
-            after_ = TAveragesState::Capture(gb);
-        }
-    }
+    if (new_.AffectsAverages) averages_.AfterRedo(gb);
     Notify();
 }
 
 void TOptionsCommand::undo() {
     TGradebook& gb = Gb();
     ApplyOptions(gb, old_);
-    if (new_.AffectsAverages) before_->Restore(gb);
+    if (new_.AffectsAverages) averages_.AfterUndo(gb);
     Notify();
 }
 

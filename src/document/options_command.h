@@ -19,7 +19,7 @@ public:
 private:
     void Notify();
     TOptionsResult new_, old_;
-    std::optional<TAveragesState> before_, after_;
+    TAveragesKeeper averages_;
 };
 
 } // namespace marklow

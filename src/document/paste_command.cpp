@@ -1,7 +1,5 @@
 #include "paste_command.h"
 
-#include "averages.h"
-
 namespace marklow {
 
 TPasteCommand::TPasteCommand(TGradebookDocument& doc, TPastePlan plan)
@@ -9,11 +7,9 @@ TPasteCommand::TPasteCommand(TGradebookDocument& doc, TPastePlan plan)
 
 void TPasteCommand::redo() {
     TGradebook& gb = Gb();
-    if (!before_) before_ = TAveragesState::Capture(gb);
+    averages_.Before(gb);
     ApplyPaste(gb, plan_);
-    // New students and a new grade move every average; the objects are new each time, so
-    // there are no results to put back.
-    RecomputeAll(gb);
+    averages_.AfterRedo(gb); // new students and a new grade move every average
     emit doc_.shapeChanged();
     emit doc_.widthsChanged();
     emit doc_.averagesChanged();
@@ -22,7 +18,7 @@ void TPasteCommand::redo() {
 void TPasteCommand::undo() {
     TGradebook& gb = Gb();
     RevertPaste(gb, plan_);
-    before_->Restore(gb);
+    averages_.AfterUndo(gb);
     emit doc_.shapeChanged();
     emit doc_.widthsChanged();
     emit doc_.averagesChanged();

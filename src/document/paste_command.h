@@ -15,7 +15,7 @@ public:
 
 private:
     TPastePlan plan_;
-    std::optional<TAveragesState> before_;
+    TAveragesKeeper averages_;
 };
 
 } // namespace marklow

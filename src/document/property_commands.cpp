@@ -68,19 +68,13 @@ TGradeCommand::TGradeCommand(TGradebookDocument& doc, TGradeEdit edit)
 
 void TGradeCommand::redo() {
     TGradebook& gb = Gb();
-    if (!before_) before_ = TAveragesState::Capture(gb);
+    averages_.Before(gb);
     if (edit_.IsNew)
         InsertGrade(gb, edit_);
     else
         ExchangeGradeEdit(gb, edit_);
-    // Points, weight, category, curve, "Points are weights" and "Omit zeros" all move the
-    // averages; a new grade's objects are new each time, so only the old results keep.
-    if (after_ && !edit_.IsNew) {
-        after_->Restore(gb);
-    } else {
-        RecomputeAll(gb);
-        after_ = TAveragesState::Capture(gb);
-    }
+    // Points, weight, category, curve, "Points are weights" and "Omit zeros" all move them.
+    averages_.AfterRedo(gb);
     Notify(edit_.IsNew);
 }
 
@@ -90,7 +84,7 @@ void TGradeCommand::undo() {
         RemoveInsertedGrade(gb, edit_);
     else
         ExchangeGradeEdit(gb, edit_);
-    before_->Restore(gb);
+    averages_.AfterUndo(gb);
     Notify(edit_.IsNew);
 }
 

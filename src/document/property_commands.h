@@ -32,7 +32,7 @@ public:
 private:
     void Notify(bool shape);
     TGradeEdit edit_;
-    std::optional<TAveragesState> before_, after_;
+    TAveragesKeeper averages_;
 };
 
 // "Sort Students" or "Sort Grades": the permutation, the switch and the recorded order, with
