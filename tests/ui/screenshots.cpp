@@ -2,6 +2,11 @@
 // as the first argument (default /tmp/shots). Run on the offscreen platform.
 
 #include "averages.h"
+#include "chart_commands.h"
+#include "check_commands.h"
+#include "options_commands.h"
+#include "print_commands.h"
+#include "properties_commands.h"
 #include "commands.h"
 #include "main_window.h"
 #include "file_commands.h"
@@ -169,6 +174,34 @@ int main(int argc, char* argv[]) {
         Save(sample, folder, "sample-class");
         sample.resize(1000, 640);
         Save(sample, folder, "sample-class-large");
+
+        // Each window the sample class opens, as the teacher sees it.
+        ScopedPrompts prompts;
+        auto grab = [&](const QString& name, QSize size = QSize()) {
+            prompts.Script.DialogActions.push_back([&folder, name, size](QDialog& d) {
+                if (size.isValid()) d.resize(size);
+                Save(d, folder, name);
+            });
+        };
+        TGradebook& gb = sample.Gradebook();
+        int midterm = 2;
+        while (midterm < gb.LastGradeColumn() && gb.Cell(midterm, 1) != "Midterm") ++midterm;
+        grab("dialog-grade-properties");
+        sample.PropertiesCommands().Grade2Click(midterm);
+        grab("dialog-student-properties");
+        sample.PropertiesCommands().Student2Click(3);
+        grab("dialog-options-categories");
+        sample.OptionsCommands().OptionsClick(0);
+        grab("dialog-options-weights");
+        sample.GradeBook->SetCurrent(midterm, 2);
+        sample.OptionsCommands().OptionsClick(1);
+        grab("window-check");
+        sample.CheckCommands().CheckAllEntries1Click();
+        grab("window-chart", QSize(1000, 640));
+        sample.GradeBook->SetCurrent(2, 2);
+        sample.ChartCommands().ChartsStatistics1Click();
+        grab("dialog-print");
+        sample.PrintCommands().Print1Click();
     }
     return 0;
 }
