@@ -4,6 +4,7 @@
 #include "chart_curve.h"
 #include "commands.h"
 #include "main_window.h"
+#include "print_chart_dlg.h"
 
 #include <QAction>
 
@@ -44,6 +45,11 @@ TChartCommands::TChartCommands(TSDIAppForm& form) : QObject(&form), ChartForm(&f
     ChartForm.ChangeCurve = [this](int column, bool curve, double amount) {
         TGradebookDocument& doc = form_.Document();
         doc.Push(new TChangeCurveCommand(doc, column, curve, amount));
+    };
+    // "Print Chart" over the chart window, made once and kept with it.
+    auto* printing = new TChartPrintController(&ChartForm);
+    ChartForm.PrintChart = [this, printing] {
+        printing->PrintChart(ChartForm, form_.Gradebook(), form_.font());
     };
 }
 
