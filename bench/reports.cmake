@@ -1,4 +1,6 @@
 if(MARKLOW_GUI)
   marklow_add_bench(bench_reports ${CMAKE_CURRENT_SOURCE_DIR}/reports_bench.cpp)
   target_link_libraries(bench_reports PRIVATE marklow_reports)
+  marklow_add_bench(bench_chart_print ${CMAKE_CURRENT_SOURCE_DIR}/chart_print_bench.cpp)
+  target_link_libraries(bench_chart_print PRIVATE marklow_reports)
 endif()
