@@ -14,7 +14,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QToolButton>
@@ -121,16 +120,9 @@ TEST_F(PrintChart, TheDialogOffersItsTwoPrintoutsAndKeepsItsChoices) {
     EXPECT_EQ(dlg.RadioGroup1->Button(0)->text(), "Chart graphic");
     EXPECT_EQ(dlg.RadioGroup1->Button(1)->text(), "Chart description and detail");
     EXPECT_EQ(dlg.CheckBox1->text(), "Preview");
-    EXPECT_EQ(dlg.OkButton->text(), "&OK");
-    EXPECT_EQ(dlg.CancelButton->text(), "&Cancel");
     EXPECT_TRUE(dlg.OkButton->isDefault());
     EXPECT_FALSE(dlg.Detail());
     EXPECT_FALSE(dlg.Preview());
-    EXPECT_EQ(dlg.layout()->sizeConstraint(), QLayout::SetFixedSize);
-    EXPECT_EQ(dlg.RadioGroup1->property("HelpContext").toInt(), 45);
-    EXPECT_EQ(dlg.CheckBox1->property("HelpContext").toInt(), 46);
-    EXPECT_EQ(dlg.OkButton->property("HelpContext").toInt(), 47);
-    EXPECT_EQ(dlg.CancelButton->property("HelpContext").toInt(), 48);
 
     // Cancel prints nothing; the choices stay for the next time, in the display font.
     prompts.Script.DialogActions.push_back([](QDialog& d) {

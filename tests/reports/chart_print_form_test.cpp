@@ -486,3 +486,23 @@ TEST_F(ChartPrint, ACountOfThousandsPrintsWhole) {
     EXPECT_EQ(rows[0].Value, std::to_string(form.Source().Result.ChartData.size()));
     EXPECT_GT(form.Source().Result.ChartData.size(), 1000u);
 }
+
+// A page laid out on its own starts its ranges with the right lower neighbour.
+TEST_F(ChartPrint, RangesContinueOnTheNextPageWithThePreviousBound) {
+    Quiz q;
+    q.gb.NumberToLetter = TRealList();
+    for (int i = 0; i < 40; ++i)
+        q.gb.NumberToLetter.Add("L" + std::to_string(i), 99 - i);
+    form.SetSource(q.gb, MakeChartPrintSource(q.gb, Select(TDataType::Grade, 1, true),
+                                              DefaultChartLook(true)));
+    std::vector<TReportPage> pages = AllPages(form.DetailReport);
+    ASSERT_EQ(pages.size(), 2u);
+    std::vector<TRow> second = Rows(pages[1], kMargin);
+    ASSERT_FALSE(second.empty());
+    EXPECT_EQ(second[0].No, "27");
+    EXPECT_EQ(second[0].Name, "Histogram >=73 and <74");
+    TReportPages alone(form.DetailReport);
+    auto page = alone.Page(1);
+    ASSERT_TRUE(page);
+    EXPECT_EQ(Describe(*page), Describe(pages[1]));
+}
