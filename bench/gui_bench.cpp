@@ -98,4 +98,13 @@ void BM_FitAllColumns(benchmark::State& state) {
 }
 BENCHMARK(BM_FitAllColumns)->Unit(benchmark::kMillisecond);
 
+// A display font chosen in the options: the grid, the status bar and every column refitted.
+void BM_ApplyDisplayFont(benchmark::State& state) {
+    TSDIAppForm& form = Window();
+    const QFont fonts[] = {QFont("DejaVu Sans", 9), QFont("Liberation Sans", 11)};
+    int i = 0;
+    for (auto _ : state) form.ApplyDisplayFont(fonts[i++ % 2]);
+}
+BENCHMARK(BM_ApplyDisplayFont)->Unit(benchmark::kMillisecond);
+
 } // namespace
