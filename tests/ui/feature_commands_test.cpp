@@ -158,6 +158,7 @@ TEST_F(Features, ACurveSetFromTheChartIsOneStep) {
     TypeClass(w);
     w.At(2, 2);
     TChartForm& chart = w.form.ChartCommands().ChartForm;
+    EXPECT_TRUE(chart.PrintChart) << "the chart window's Print leads to Print Chart";
     script.DialogActions.push_back([&](QDialog&) {
         script.Inputs = {QString("1")};
         chart.ChangeCurveClick();
