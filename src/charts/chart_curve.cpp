@@ -39,17 +39,19 @@ TCurveChange TCurveChange::For(const TGradebook& gb, int column, bool curve, dou
     return {column, g.Curve, g.CurveAmount, curve, amount};
 }
 
-void TCurveChange::Redo(TGradebook& gb) const {
+void TCurveChange::Set(TGradebook& gb, bool forward) const {
     TGrade& g = *gb.GradeAt(Column);
-    g.Curve = NewCurve;
-    g.CurveAmount = NewAmount;
+    g.Curve = forward ? NewCurve : OldCurve;
+    g.CurveAmount = forward ? NewAmount : OldAmount;
+}
+
+void TCurveChange::Redo(TGradebook& gb) const {
+    Set(gb, true);
     RecomputeAll(gb);
 }
 
 void TCurveChange::Undo(TGradebook& gb) const {
-    TGrade& g = *gb.GradeAt(Column);
-    g.Curve = OldCurve;
-    g.CurveAmount = OldAmount;
+    Set(gb, false);
     RecomputeAll(gb);
 }
 

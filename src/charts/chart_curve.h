@@ -38,6 +38,8 @@ struct TCurveChange {
     double NewAmount = 0;
 
     static TCurveChange For(const TGradebook& gb, int column, bool curve, double amount);
+    // The new (forward) or old curve in the grade, averages left as they are.
+    void Set(TGradebook& gb, bool forward) const;
     void Redo(TGradebook& gb) const;
     void Undo(TGradebook& gb) const;
 };

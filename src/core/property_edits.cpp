@@ -20,13 +20,13 @@ void SetGradeDefaults(TGradebook& gb, const TGradeDefaults& d) {
     gb.Preferences.OmitZeros = d.OmitZeros;
 }
 
-namespace {
-
-void ExchangeDefaults(TGradebook& gb, TGradeDefaults& d) {
+void ExchangeGradeDefaults(TGradebook& gb, TGradeDefaults& d) {
     TGradeDefaults old = GradeDefaultsOf(gb);
     SetGradeDefaults(gb, d);
     d = old;
 }
+
+namespace {
 
 void ExchangeNameCell(TGradebook& gb, int c, int r, std::string& text) {
     std::string old(gb.Cell(c, r));
@@ -63,7 +63,7 @@ void ExchangeGradeEdit(TGradebook& gb, TGradeEdit& edit) {
     CopyGrade(edit.Grade, old);
     edit.Grade.Date = old.Date;
     ExchangeNameCell(gb, edit.Column, 1, edit.NameCell);
-    ExchangeDefaults(gb, edit.Defaults);
+    ExchangeGradeDefaults(gb, edit.Defaults);
 }
 
 void InsertGrade(TGradebook& gb, TGradeEdit& edit) {
@@ -73,12 +73,12 @@ void InsertGrade(TGradebook& gb, TGradeEdit& edit) {
     g->Date = edit.Grade.Date;
     gb.AttachGrade(edit.Column, std::move(g));
     gb.SetCell(edit.Column, 1, edit.NameCell);
-    ExchangeDefaults(gb, edit.Defaults);
+    ExchangeGradeDefaults(gb, edit.Defaults);
 }
 
 void RemoveInsertedGrade(TGradebook& gb, TGradeEdit& edit) {
     gb.DeleteColumn(edit.Column);
-    ExchangeDefaults(gb, edit.Defaults);
+    ExchangeGradeDefaults(gb, edit.Defaults);
 }
 
 } // namespace marklow

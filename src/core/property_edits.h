@@ -50,5 +50,7 @@ void ExchangeGradeEdit(TGradebook& gb, TGradeEdit& edit);
 // exchanges the defaults with the edit's. RemoveInsertedGrade undoes both.
 void InsertGrade(TGradebook& gb, TGradeEdit& edit);
 void RemoveInsertedGrade(TGradebook& gb, TGradeEdit& edit);
+// Exchanges the All Grades page's switch and defaults with those in d.
+void ExchangeGradeDefaults(TGradebook& gb, TGradeDefaults& d);
 
 } // namespace marklow

@@ -11,7 +11,7 @@ void TAveragesKeeper::AfterRedo(TGradebook& gb) {
         after_->Restore(gb);
     } else {
         RecomputeAll(gb);
-        after_ = TAveragesState::Capture(gb);
+        after_ = TAveragesState::Capture(gb, parts_);
     }
 }
 
@@ -27,7 +27,8 @@ void TDeleteStudentCommand::redo() {
     averages_.AfterRedo(gb);
     emit doc_.shapeChanged();
     emit doc_.averagesChanged();
-    emit doc_.cursorRequested(cursorCol_, std::min(row_, gb.RowCount() - 1));
+    // Never onto the spare row, where nothing typed would be kept.
+    emit doc_.cursorRequested(cursorCol_, std::clamp(row_, 2, std::max(2, gb.LastStudentRow())));
 }
 
 void TDeleteStudentCommand::undo() {
@@ -52,7 +53,7 @@ void TDeleteGradeCommand::redo() {
     emit doc_.shapeChanged();
     emit doc_.widthsChanged();
     emit doc_.averagesChanged();
-    emit doc_.cursorRequested(std::min(col_, gb.ColCount() - 1), cursorRow_);
+    emit doc_.cursorRequested(std::clamp(col_, 2, std::max(2, gb.LastGradeColumn())), cursorRow_);
 }
 
 void TDeleteGradeCommand::undo() {
@@ -91,7 +92,7 @@ void TMoveCommand::redo() {
         else
             Gb().MoveColumn(from_, to_);
         emit doc_.shapeChanged();
-        emit doc_.widthsChanged();
+        if (axis_ == TAxis::Columns) emit doc_.widthsChanged(); // widths go with columns
     }
     done_ = false;
     if (axis_ == TAxis::Rows) {
@@ -111,7 +112,7 @@ void TMoveCommand::undo() {
         Gb().MoveColumn(to_, from_);
     SetOrder(oldUserOrder_, oldStudentSort_, oldGradeSort_);
     emit doc_.shapeChanged();
-    emit doc_.widthsChanged();
+    if (axis_ == TAxis::Columns) emit doc_.widthsChanged();
 }
 
 // --- the mode ---
@@ -135,6 +136,19 @@ void TModeCommand::redo() {
 
 void TModeCommand::undo() {
     Apply(!newMode_, oldCol_, oldRow_);
+}
+
+// --- letters with the averages ---
+
+TShowLettersCommand::TShowLettersCommand(TGradebookDocument& doc, bool on)
+    : TGradebookCommand(doc, QStringLiteral("Letter Averages")), on_(on) {}
+
+void TShowLettersCommand::Set(bool on) {
+    TGradebook& gb = Gb();
+    gb.ShowLetters = on;
+    RecomputeAll(gb); // every average's text gains or loses its letter
+    emit doc_.averagesChanged();
+    emit doc_.switchesChanged();
 }
 
 // --- the password ---

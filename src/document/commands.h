@@ -29,9 +29,11 @@ protected:
 // recomputed.
 class TAveragesKeeper {
 public:
+    // parts: the results the change moves (TAveragesState::TParts).
+    explicit TAveragesKeeper(int parts = TAveragesState::kBoth) : parts_(parts) {}
     // Before the change is made, on every redo.
     void Before(const TGradebook& gb) {
-        if (!before_) before_ = TAveragesState::Capture(gb);
+        if (!before_) before_ = TAveragesState::Capture(gb, parts_);
     }
     // After the change is made.
     void AfterRedo(TGradebook& gb);
@@ -39,6 +41,7 @@ public:
     void AfterUndo(TGradebook& gb) const { before_->Restore(gb); }
 
 private:
+    int parts_;
     std::optional<TAveragesState> before_, after_;
 };
 
@@ -53,7 +56,7 @@ private:
     int row_;
     int cursorCol_;
     TGradebook::TTakenRow taken_;
-    TAveragesKeeper averages_;
+    TAveragesKeeper averages_{TAveragesState::kGrades}; // no other student's average moves
 };
 
 // Delete > Grade on column c. The cursor stays in row cursorRow.
@@ -67,7 +70,7 @@ private:
     int col_;
     int cursorRow_;
     TGradebook::TTakenColumn taken_;
-    TAveragesKeeper averages_;
+    TAveragesKeeper averages_{TAveragesState::kStudents}; // no other class average moves
 };
 
 // A row (student) or column (grade) dragged to a new place in move mode. The grid has moved
@@ -100,6 +103,18 @@ private:
     void Apply(bool editMode, int c, int r);
     bool newMode_;
     int oldCol_, oldRow_;
+};
+
+// View > "&Letter Averages": the switch is kept in the file, so it is a step like the others.
+class TShowLettersCommand final : public TGradebookCommand {
+public:
+    TShowLettersCommand(TGradebookDocument& doc, bool on);
+    void redo() override { Set(on_); }
+    void undo() override { Set(!on_); }
+
+private:
+    void Set(bool on);
+    bool on_;
 };
 
 // A password set, changed or removed.

@@ -13,6 +13,21 @@ bool StudentEditChanges(const TGradebook& gb, const TStudentEdit& e) {
            e.Student.Notes != s->Notes || e.Student.UserOrder != s->UserOrder;
 }
 
+bool GradeEditMovesAverages(const TGradebook& gb, const TGradeEdit& e) {
+    if (e.IsNew) return true; // its All Grades page may have changed the rules too
+    const TGrade* g = gb.GradeAt(e.Column);
+    const TGradeDefaults d = GradeDefaultsOf(gb);
+    if (!g || e.Defaults.PointsAreWeights != d.PointsAreWeights ||
+        e.Defaults.OmitZeros != d.OmitZeros)
+        return true;
+    const TGrade& n = e.Grade;
+    auto same = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+    return !same(n.Weight, g->Weight) || !same(n.Points, g->Points) ||
+           n.CategoryIndex != g->CategoryIndex || n.ExtraCredit != g->ExtraCredit ||
+           n.OmitClassAverage != g->OmitClassAverage || n.Curve != g->Curve ||
+           !same(n.CurveAmount, g->CurveAmount);
+}
+
 bool GradeEditChanges(const TGradebook& gb, const TGradeEdit& e) {
     if (e.IsNew) return true;
     const TGrade* g = gb.GradeAt(e.Column);
@@ -38,7 +53,12 @@ TStudentCommand::TStudentCommand(TGradebookDocument& doc, TStudentEdit edit)
 void TStudentCommand::redo() {
     TGradebook& gb = Gb();
     if (edit_.IsNew) {
-        InsertStudent(gb, edit_);
+        // The student made by the first redo comes back on later ones, so the results kept
+        // by later steps still find it.
+        if (taken_.Student)
+            gb.PutRow(edit_.Row, std::move(taken_));
+        else
+            InsertStudent(gb, edit_);
         emit doc_.shapeChanged();
     } else {
         ExchangeStudentEdit(gb, edit_); // the edit now holds what it replaced
@@ -50,7 +70,7 @@ void TStudentCommand::redo() {
 void TStudentCommand::undo() {
     TGradebook& gb = Gb();
     if (edit_.IsNew) {
-        gb.DeleteRow(edit_.Row);
+        taken_ = gb.TakeRow(edit_.Row);
         emit doc_.shapeChanged();
     } else {
         ExchangeStudentEdit(gb, edit_);
@@ -64,34 +84,40 @@ void TStudentCommand::undo() {
 TGradeCommand::TGradeCommand(TGradebookDocument& doc, TGradeEdit edit)
     : TGradebookCommand(doc, edit.IsNew ? QStringLiteral("New Grade")
                                         : QStringLiteral("Grade Properties")),
-      edit_(std::move(edit)) {}
+      edit_(std::move(edit)), moves_(GradeEditMovesAverages(doc.Gradebook(), edit_)) {}
 
 void TGradeCommand::redo() {
     TGradebook& gb = Gb();
-    averages_.Before(gb);
-    if (edit_.IsNew)
-        InsertGrade(gb, edit_);
-    else
+    if (moves_) averages_.Before(gb);
+    if (!edit_.IsNew) {
         ExchangeGradeEdit(gb, edit_);
-    // Points, weight, category, curve, "Points are weights" and "Omit zeros" all move them.
-    averages_.AfterRedo(gb);
+    } else if (taken_.Grade) {
+        // The grade made by the first redo comes back on later ones.
+        gb.PutColumn(edit_.Column, std::move(taken_));
+        ExchangeGradeDefaults(gb, edit_.Defaults);
+    } else {
+        InsertGrade(gb, edit_);
+    }
+    if (moves_) averages_.AfterRedo(gb);
     Notify(edit_.IsNew);
 }
 
 void TGradeCommand::undo() {
     TGradebook& gb = Gb();
-    if (edit_.IsNew)
-        RemoveInsertedGrade(gb, edit_);
-    else
+    if (edit_.IsNew) {
+        taken_ = gb.TakeColumn(edit_.Column);
+        ExchangeGradeDefaults(gb, edit_.Defaults);
+    } else {
         ExchangeGradeEdit(gb, edit_);
-    averages_.AfterUndo(gb);
+    }
+    if (moves_) averages_.AfterUndo(gb);
     Notify(edit_.IsNew);
 }
 
 void TGradeCommand::Notify(bool shape) {
     if (shape) emit doc_.shapeChanged();
     emit doc_.widthsChanged();
-    emit doc_.averagesChanged();
+    if (moves_) emit doc_.averagesChanged();
     emit doc_.switchesChanged();
     const int c = std::min(edit_.Column, Gb().ColCount() - 1);
     emit doc_.cursorRequested(c, 1);
@@ -109,9 +135,8 @@ TSortCommand::TSortCommand(TGradebookDocument& doc, TSortStep step, TStudentSort
 void TSortCommand::redo() {
     ApplySortStep(Gb(), step_);
     doc_.SetSorts(newStudents_, newGrades_);
-    emit doc_.shapeChanged();
-    emit doc_.widthsChanged();
-    emit doc_.averagesChanged();
+    emit doc_.shapeChanged();                       // the averages move with their rows and columns
+    if (!step_.Students) emit doc_.widthsChanged(); // and the widths with their columns
     int c = col_, r = row_;
     if (!step_.Order.empty()) {
         // The cursor stays with its student (grade).
@@ -127,8 +152,7 @@ void TSortCommand::undo() {
     RevertSortStep(Gb(), step_);
     doc_.SetSorts(oldStudents_, oldGrades_);
     emit doc_.shapeChanged();
-    emit doc_.widthsChanged();
-    emit doc_.averagesChanged();
+    if (!step_.Students) emit doc_.widthsChanged();
     emit doc_.cursorRequested(col_, row_);
 }
 

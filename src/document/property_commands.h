@@ -10,6 +10,8 @@ namespace marklow {
 // Whether an OK changes anything: a dialog closed with OK and nothing edited is no step.
 bool StudentEditChanges(const TGradebook& gb, const TStudentEdit& edit);
 bool GradeEditChanges(const TGradebook& gb, const TGradeEdit& edit);
+// Whether it moves the averages: a new name, notes or date move none.
+bool GradeEditMovesAverages(const TGradebook& gb, const TGradeEdit& edit);
 
 // "Student Properties" (an existing student's name, ID and notes) or "New Student".
 class TStudentCommand final : public TGradebookCommand {
@@ -20,6 +22,7 @@ public:
 
 private:
     TStudentEdit edit_;
+    TGradebook::TTakenRow taken_; // a new student while undone
 };
 
 // "Grade Properties" or "New Grade", with the All Grades page's switch and defaults.
@@ -32,6 +35,8 @@ public:
 private:
     void Notify(bool shape);
     TGradeEdit edit_;
+    bool moves_;                     // the edit moves the averages
+    TGradebook::TTakenColumn taken_; // a new grade while undone
     TAveragesKeeper averages_;
 };
 

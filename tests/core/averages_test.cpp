@@ -23,7 +23,8 @@ struct Class {
     }
     int Student(std::vector<std::string> entries) {
         int r = AddStudent(gb, "S" + std::to_string(gb.StudentCount() + 1));
-        for (size_t i = 0; i < entries.size(); ++i) gb.SetCell(static_cast<int>(i) + 2, r, entries[i]);
+        for (size_t i = 0; i < entries.size(); ++i)
+            gb.SetCell(static_cast<int>(i) + 2, r, entries[i]);
         return r;
     }
     double Avg(int r) {
@@ -296,9 +297,11 @@ TEST(RecomputeAll, AgreesWithTheSeparateComputations) {
         }
         RecomputeAll(*gb);
         std::vector<std::string> student, column;
-        for (int r = 2; r <= gb->LastStudentRow(); ++r) student.push_back(StudentAverage(*gb, r));
+        for (int r = 2; r <= gb->LastStudentRow(); ++r)
+            student.push_back(StudentAverage(*gb, r));
         std::string overallStudents = OverallStudentAverage(*gb);
-        for (int c = 2; c <= gb->LastGradeColumn(); ++c) column.push_back(ColumnAverage(*gb, c));
+        for (int c = 2; c <= gb->LastGradeColumn(); ++c)
+            column.push_back(ColumnAverage(*gb, c));
         std::string overallColumns = OverallColumnAverage(*gb);
         for (int r = 2; r <= gb->LastStudentRow(); ++r)
             EXPECT_EQ(gb->Cell(0, r), student[static_cast<size_t>(r - 2)]) << seed;
@@ -343,15 +346,21 @@ TEST(AveragesState, PutsBackTheResultsWithTheLettersShownNow) {
     RecomputeAll(*gb);
     const TAveragesState state = TAveragesState::Capture(*gb);
     std::vector<std::string> texts;
-    for (int r = 0; r <= gb->LastStudentRow(); ++r) texts.emplace_back(gb->Cell(0, r));
-    for (int c = 1; c <= gb->LastGradeColumn(); ++c) texts.emplace_back(gb->Cell(c, 0));
+    for (int r = 0; r <= gb->LastStudentRow(); ++r)
+        texts.emplace_back(gb->Cell(0, r));
+    for (int c = 1; c <= gb->LastGradeColumn(); ++c)
+        texts.emplace_back(gb->Cell(c, 0));
     // Spoil every result, then put them back.
-    for (int r = 2; r <= gb->LastStudentRow(); ++r) gb->SetCell(0, r, "?");
-    for (int c = 2; c <= gb->LastGradeColumn(); ++c) gb->GradeAt(c)->ClassAverage = -1;
+    for (int r = 2; r <= gb->LastStudentRow(); ++r)
+        gb->SetCell(0, r, "?");
+    for (int c = 2; c <= gb->LastGradeColumn(); ++c)
+        gb->GradeAt(c)->ClassAverage = -1;
     state.Restore(*gb);
     std::vector<std::string> back;
-    for (int r = 0; r <= gb->LastStudentRow(); ++r) back.emplace_back(gb->Cell(0, r));
-    for (int c = 1; c <= gb->LastGradeColumn(); ++c) back.emplace_back(gb->Cell(c, 0));
+    for (int r = 0; r <= gb->LastStudentRow(); ++r)
+        back.emplace_back(gb->Cell(0, r));
+    for (int c = 1; c <= gb->LastGradeColumn(); ++c)
+        back.emplace_back(gb->Cell(c, 0));
     EXPECT_EQ(back, texts);
     gb->ShowLetters = true;
     state.Restore(*gb);
@@ -361,4 +370,25 @@ TEST(AveragesState, PutsBackTheResultsWithTheLettersShownNow) {
     gb->SetCell(0, 3, "?");
     state.Restore(*gb);
     EXPECT_NE(gb->Cell(0, 3), "?");
+}
+
+TEST(AveragesState, APartialStateTouchesOnlyItsPart) {
+    TBuildOptions o;
+    o.Students = 5;
+    o.Grades = 4;
+    auto gb = BuildGradebook(o);
+    RecomputeAll(*gb);
+    const std::string classAverage(gb->Cell(2, 0));
+    const TAveragesState grades = TAveragesState::Capture(*gb, TAveragesState::kGrades);
+    gb->SetCell(0, 2, "kept");
+    gb->GradeAt(2)->ClassAverage = -1;
+    gb->SetCell(2, 0, "?");
+    grades.Restore(*gb);
+    EXPECT_EQ(gb->Cell(2, 0), classAverage);
+    EXPECT_EQ(gb->Cell(0, 2), "kept") << "a student's average is not part of this state";
+    const TAveragesState students = TAveragesState::Capture(*gb, TAveragesState::kStudents);
+    gb->SetCell(2, 0, "kept");
+    students.Restore(*gb);
+    EXPECT_NE(gb->Cell(0, 2), "kept");
+    EXPECT_EQ(gb->Cell(2, 0), "kept");
 }

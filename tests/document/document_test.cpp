@@ -24,7 +24,8 @@ std::string State(TGradebook& gb) {
     std::ostringstream out;
     out << WriteGradebook(gb) << '|' << gb.RowCount() << 'x' << gb.ColCount();
     for (int r = 0; r < gb.RowCount(); ++r)
-        for (int c = 0; c < gb.ColCount(); ++c) out << '|' << gb.Cell(c, r);
+        for (int c = 0; c < gb.ColCount(); ++c)
+            out << '|' << gb.Cell(c, r);
     for (int r = 2; r <= gb.LastStudentRow(); ++r) {
         const TStudent& s = *gb.StudentAt(r);
         out << '|' << s.HasAverage << s.Average << s.HasInvalidEntry;
@@ -173,7 +174,8 @@ TEST_F(DocumentTest, DeletingAStudentOrAGradeComesBackWithItsCellsAndAverages) {
 TEST_F(DocumentTest, DeletingTheLastGradeInEditModeLeavesTheSpareColumnRight) {
     Load(true);
     // Down to one grade, then that one too.
-    while (gb.GradeCount() > 1) doc.Push(new TDeleteGradeCommand(doc, 2, 2));
+    while (gb.GradeCount() > 1)
+        doc.Push(new TDeleteGradeCommand(doc, 2, 2));
     const std::string oneGrade = State(gb);
     doc.Push(new TDeleteGradeCommand(doc, 2, 2));
     EXPECT_EQ(gb.GradeCount(), 0);
@@ -233,9 +235,11 @@ TEST_F(DocumentTest, AChainUndoneAndRedoneWhole) {
     const std::string end = State(gb);
     const int steps = doc.UndoStack().count();
     EXPECT_EQ(steps, 6);
-    for (int i = 0; i < steps; ++i) doc.Undo();
+    for (int i = 0; i < steps; ++i)
+        doc.Undo();
     EXPECT_EQ(State(gb), start);
-    for (int i = 0; i < steps; ++i) doc.Redo();
+    for (int i = 0; i < steps; ++i)
+        doc.Redo();
     EXPECT_EQ(State(gb), end);
 }
 
@@ -353,4 +357,45 @@ TEST_F(DocumentTest, SortsAndPropertiesComeBackExactly) {
     doc.Push(new TStudentCommand(doc, student));
     EXPECT_EQ(gb.Cell(1, 3), "Nia");
     ExpectRoundTrips(before);
+}
+
+TEST_F(DocumentTest, NewObjectsAndTheStepsAfterThemComeBackWhole) {
+    Load(true);
+    const std::string start = State(gb);
+    TGradeEdit grade;
+    grade.IsNew = true;
+    grade.Column = 3;
+    grade.Grade.Points = 20;
+    grade.NameCell = "Lab";
+    grade.Defaults = GradeDefaultsOf(gb);
+    grade.Defaults.DefaultPoints = 40; // the All Grades page went with it
+    grade.Defaults.PointsAreWeights = !grade.Defaults.PointsAreWeights;
+    doc.Push(new TGradeCommand(doc, grade));
+    const TGrade* lab = gb.GradeAt(3);
+    Type(3, 2, "15");
+    doc.CommitCellEdit();
+    TStudentEdit student;
+    student.IsNew = true;
+    student.Row = 2;
+    student.NameCell = "Nia";
+    doc.Push(new TStudentCommand(doc, student));
+    Type(3, 2, "18");
+    doc.CommitCellEdit();
+    doc.Push(new TDeleteStudentCommand(doc, 4, 2));
+    doc.Push(new TDeleteGradeCommand(doc, 2, 2));
+    const std::string end = State(gb);
+    const int steps = doc.UndoStack().count();
+    ASSERT_EQ(steps, 6);
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < steps; ++i)
+            doc.Undo();
+        ASSERT_EQ(State(gb), start) << round;
+        for (int i = 0; i < steps; ++i)
+            doc.Redo();
+        ASSERT_EQ(State(gb), end) << round;
+    }
+    EXPECT_EQ(gb.GradeAt(2), lab) << "the new grade is the one made first, not a copy";
+    EXPECT_EQ(gb.Preferences.DefaultPoints, 40);
+    RecomputeAll(gb); // the kept results are the ones a full count gives
+    EXPECT_EQ(State(gb), end);
 }

@@ -129,6 +129,7 @@ TEST_F(Document, PreferencesComeBackAtTheNextStart) {
     form.ShowAverages->trigger(); // hide the averages
     form.LetterAverages1->trigger();
     gb.Preferences.DefaultPoints = 12.345;
+    script.Answers = {TAnswer::No}; // the letters are a change of the gradebook: not saved
     EXPECT_TRUE(form.close());
     TSDIAppForm next;
     TFileCommands nextDocument(next, TDocumentPaths{Path("data/default.ltd"), QString()});

@@ -142,3 +142,23 @@ TEST_F(Undo, TheModeSwitchAndADragAreStepsToo) {
     EXPECT_EQ(gb.RowCount(), 5) << "the spare row is back";
     EXPECT_EQ(grid.FixedCols(), 1);
 }
+
+TEST_F(Undo, LetterAveragesIsAStepKeptWithTheFile) {
+    Click(2, 2);
+    Type("85");
+    Click(2, 3);
+    form.ClearModified();
+    form.LetterAverages1->trigger();
+    EXPECT_TRUE(gb.ShowLetters);
+    EXPECT_EQ(Cell(0, 2).rfind("85=", 0), 0u) << Cell(0, 2);
+    EXPECT_TRUE(form.Document().IsModified()) << "the switch is saved in the gradebook";
+    EXPECT_EQ(form.Undo1->text(), "&Undo Letter Averages");
+    form.Undo1->trigger();
+    EXPECT_FALSE(gb.ShowLetters);
+    EXPECT_FALSE(form.LetterAverages1->isChecked()) << "the check mark follows the undo";
+    EXPECT_EQ(Cell(0, 2), "85");
+    EXPECT_FALSE(form.Document().IsModified());
+    form.Redo1->trigger();
+    EXPECT_TRUE(form.LetterAverages1->isChecked());
+    EXPECT_EQ(Cell(0, 2).rfind("85=", 0), 0u) << Cell(0, 2);
+}

@@ -12,7 +12,8 @@ namespace marklow {
 
 bool MayLeaveCell(const TGradebook& gb, int c, int r) {
     if (!gb.EditMode() || c < 2 || r < 2 || c >= gb.ColCount() || r >= gb.RowCount()) return true;
-    return gb.GradeAt(c) || IsBlank(gb.Cell(c, r));
+    // Text in the spare column or row belongs to no grade or student: it would be lost.
+    return (gb.GradeAt(c) && gb.StudentAt(r)) || IsBlank(gb.Cell(c, r));
 }
 
 bool MayEnterCell(const TGradebook& gb, int c, int r) {

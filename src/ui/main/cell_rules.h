@@ -21,8 +21,8 @@ class TGradebook;
 
 inline constexpr int kMinColumnWidth = 64;
 
-// False for a cell of the spare column of edit mode that holds text: such an entry belongs
-// to no grade and would vanish with the column.
+// False for a cell of the spare column or row of edit mode that holds text: such an entry
+// belongs to no grade or student and would vanish with them.
 bool MayLeaveCell(const TGradebook& gb, int c, int r);
 
 // A score needs a named student and a named grade; names and the averages' cells do not.

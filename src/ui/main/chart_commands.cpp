@@ -19,11 +19,14 @@ public:
         : TGradebookCommand(doc, QStringLiteral("Change Curve")),
           change_(TCurveChange::For(doc.Gradebook(), column, curve, amount)) {}
     void redo() override {
-        change_.Redo(Gb());
+        averages_.Before(Gb());
+        change_.Set(Gb(), true);
+        averages_.AfterRedo(Gb());
         Notify();
     }
     void undo() override {
-        change_.Undo(Gb());
+        change_.Set(Gb(), false);
+        averages_.AfterUndo(Gb());
         Notify();
     }
 
@@ -33,6 +36,7 @@ private:
         emit doc_.widthsChanged(); // curved cells show other texts
     }
     TCurveChange change_;
+    TAveragesKeeper averages_; // a curve moves its class average and every student's
 };
 
 } // namespace

@@ -58,7 +58,11 @@ void TEditCommands::DeleteGrade1Click() {
 void TEditCommands::ToggleEditModeClick() {
     TGradebookDocument& doc = form_.Document();
     if (!CanToggleMode(doc.Gradebook())) return;
-    form_.FinishCellEdit();
+    if (!form_.FinishCellEdit()) {
+        // Text in the spare column would vanish with it: say so and stay.
+        form_.ShowInvalidEntry();
+        return;
+    }
     doc.Push(new TModeCommand(doc, form_.GradeBook->Col(), form_.GradeBook->Row()));
 }
 

@@ -1,17 +1,17 @@
 #include "main_window.h"
 
 #include "averages.h"
+#include "cell_rules.h"
 #include "chart_commands.h"
 #include "check_commands.h"
 #include "clipboard_commands.h"
 #include "edit_commands.h"
-#include "options_commands.h"
-#include "help_commands.h"
-#include "print_commands.h"
-#include "properties_commands.h"
-#include "cell_rules.h"
 #include "entry.h"
+#include "help_commands.h"
+#include "options_commands.h"
+#include "print_commands.h"
 #include "prompts.h"
+#include "properties_commands.h"
 #include "text.h"
 #include "tool_icons.h"
 #include "view_commands.h"
@@ -226,7 +226,6 @@ void TSDIAppForm::CreateMenus() {
     HowtoUseHelp1 = item(Help2, "HowtoUseHelp1", "&How to Use Marklow Help");
     HowtoUseWindowsHelp1 = item(Help2, "HowtoUseWindowsHelp1", "How to Use Windows Help");
     About2 = item(Help2, "About2", "&About...");
-
 }
 
 void TSDIAppForm::CreateToolBar() {
@@ -414,6 +413,16 @@ void TSDIAppForm::UpdateUndoActions() {
 }
 
 void TSDIAppForm::PlaceCursor(int c, int r) {
+    // Only where the teacher may type: a score needs a named student and grade, so the
+    // cursor goes to the name still missing instead.
+    const TGradebook& gb = Gradebook();
+    if (c == 1 && r == 1) r = 2;
+    if (!MayEnterCell(gb, c, r)) {
+        if (r < gb.RowCount() && IsBlank(gb.Cell(1, r)))
+            c = 1;
+        else
+            r = 1;
+    }
     {
         TSwitchOn suppress(suppressSelect_);
         GradeBook->SetCurrent(c, r);
@@ -428,11 +437,17 @@ void TSDIAppForm::PlaceCursor(int c, int r) {
 
 // --- operations ---
 
-void TSDIAppForm::MarkModified() { document_.MarkModified(); }
+void TSDIAppForm::MarkModified() {
+    document_.MarkModified();
+}
 
-void TSDIAppForm::ClearModified() { document_.SetSaved(); }
+void TSDIAppForm::ClearModified() {
+    document_.SetSaved();
+}
 
-void TSDIAppForm::UpdateCaption() { setWindowTitle("Marklow - " + document_.Title()); }
+void TSDIAppForm::UpdateCaption() {
+    setWindowTitle("Marklow - " + document_.Title());
+}
 
 void TSDIAppForm::UpdateModeIndicators() {
     const bool edit = Gradebook().EditMode();
@@ -516,7 +531,7 @@ void TSDIAppForm::EndRebuild() {
 
 void TSDIAppForm::GradebookReplaced() {
     if (!suppressSelect_) BeginRebuild();
-    document_.ResetHistory(); // before anything reads the old gradebook's pending cell
+    document_.ResetHistory();  // before anything reads the old gradebook's pending cell
     RecomputeAll(Gradebook()); // before the widths are fitted to the averages' texts
     EndRebuild();
     document_.SortsFromSwitches();
@@ -578,7 +593,9 @@ void TSDIAppForm::ApplyDisplayFont(const QFont& font) {
     emit displayFontChanged(font);
 }
 
-void TSDIAppForm::SetThreeDTables(bool on) { GradeBook->SetThreeD(on); }
+void TSDIAppForm::SetThreeDTables(bool on) {
+    GradeBook->SetThreeD(on);
+}
 
 void TSDIAppForm::SetFlatToolBar(bool on) {
     flatToolBar_ = on;

@@ -1,5 +1,6 @@
 #include "view_commands.h"
 
+#include "commands.h"
 #include "main_window.h"
 
 #include <QAction>
@@ -31,7 +32,9 @@ void TViewCommands::ShowAveragesClick() {
 }
 
 void TViewCommands::LetterAverages1Click() {
-    form_.SetShowLetters(form_.LetterAverages1->isChecked());
+    TGradebookDocument& doc = form_.Document();
+    const bool on = form_.LetterAverages1->isChecked();
+    if (on != doc.Gradebook().ShowLetters) doc.Push(new TShowLettersCommand(doc, on));
 }
 
 void TViewCommands::Curve1Click() {

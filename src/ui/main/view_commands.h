@@ -1,6 +1,7 @@
 #pragma once
-// The View menu's switches: tool bar, status bar, averages, letters and curve. They are
-// preferences of the window, not changes of the gradebook, so none is an undo step.
+// The View menu's switches: tool bar, status bar, averages, letters and curve. All but the
+// letters are preferences of the window; the letters are kept in the gradebook's file, so
+// switching them is an undo step.
 
 #include <QObject>
 
