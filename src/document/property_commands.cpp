@@ -1,6 +1,7 @@
 #include "property_commands.h"
 
 #include "averages.h"
+#include "options_result.h"
 
 #include <cstring>
 
@@ -20,12 +21,7 @@ bool GradeEditMovesAverages(const TGradebook& gb, const TGradeEdit& e) {
     if (!g || e.Defaults.PointsAreWeights != d.PointsAreWeights ||
         e.Defaults.OmitZeros != d.OmitZeros)
         return true;
-    const TGrade& n = e.Grade;
-    auto same = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; };
-    return !same(n.Weight, g->Weight) || !same(n.Points, g->Points) ||
-           n.CategoryIndex != g->CategoryIndex || n.ExtraCredit != g->ExtraCredit ||
-           n.OmitClassAverage != g->OmitClassAverage || n.Curve != g->Curve ||
-           !same(n.CurveAmount, g->CurveAmount);
+    return !SameSettings(SettingsOf(e.Grade), SettingsOf(*g));
 }
 
 bool GradeEditChanges(const TGradebook& gb, const TGradeEdit& e) {

@@ -2,6 +2,7 @@
 #include "chart_labels.h"
 #include "chart_stats.h"
 #include "cli.h"
+#include "cli_run.h"
 #include "gradebook_file.h"
 #include "safe_save.h"
 #include "sample_builder.h"
@@ -13,28 +14,12 @@
 #include <sstream>
 
 using namespace marklow;
+using marklow::testing::Cli;
+using marklow::testing::Lines;
+using marklow::testing::TCliResult;
 using marklow::testing::TempFolder;
 
 namespace {
-
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    int status = cli::Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 // Quiz: 95 91 85 62 40; Essay: only the first two students; letters A 90 .. F 0.
 void SaveClass(const std::string& path, const std::string& password = "") {
@@ -61,7 +46,7 @@ void SaveClass(const std::string& path, const std::string& password = "") {
 TEST(CliStats, ClassAveragesByDefault) {
     TempFolder dir;
     SaveClass(dir / "c.gbd");
-    Result r = Cli({"stats", dir / "c.gbd"});
+    TCliResult r = Cli({"stats", dir / "c.gbd"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Lines(r.out),
               (std::vector<std::string>{"E\t85", "Q\t74.6", "Count 2, Mean 79.8, Std Dev 5.2"}));
@@ -71,15 +56,15 @@ TEST(CliStats, ClassAveragesByDefault) {
 TEST(CliStats, OneGradeAndOneStudent) {
     TempFolder dir;
     SaveClass(dir / "c.gbd");
-    Result g = Cli({"stats", dir / "c.gbd", "--grade=1"});
+    TCliResult g = Cli({"stats", dir / "c.gbd", "--grade=1"});
     EXPECT_EQ(g.status, 0);
     EXPECT_EQ(Lines(g.out),
               (std::vector<std::string>{"AL\t95", "BR\t91", "CD\t85", "DE\t62", "EF\t40",
                                         "Count 5, Mean 74.6, Std Dev 20.7"}));
-    Result s = Cli({"stats", dir / "c.gbd", "--student", "2"});
+    TCliResult s = Cli({"stats", dir / "c.gbd", "--student", "2"});
     EXPECT_EQ(Lines(s.out),
               (std::vector<std::string>{"Q\t91", "E\t90", "Count 2, Mean 90.5, Std Dev 0.5"}));
-    Result all = Cli({"stats", dir / "c.gbd", "--student", "0"});
+    TCliResult all = Cli({"stats", dir / "c.gbd", "--student", "0"});
     EXPECT_EQ(Lines(all.out).size(), 6u);
     EXPECT_EQ(Lines(all.out)[0], "BR\t90.5");
 }
@@ -87,11 +72,12 @@ TEST(CliStats, OneGradeAndOneStudent) {
 TEST(CliStats, HistogramWithLetterStats) {
     TempFolder dir;
     SaveClass(dir / "c.gbd");
-    Result r = Cli({"stats", dir / "c.gbd", "--grade", "1", "--histogram", "--letter-stats"});
+    TCliResult r = Cli({"stats", dir / "c.gbd", "--grade", "1", "--histogram", "--letter-stats"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(Lines(r.out), (std::vector<std::string>{"A\t2", "B\t1", "C\t0", "D\t1", "F\t1",
                                                       "Count 5, Mean 2.4 of 4, Std Dev 1.62"}));
-    Result plain = Cli({"stats", dir / "c.gbd", "--grade", "1", "--histogram", "--single-letter"});
+    TCliResult plain =
+        Cli({"stats", dir / "c.gbd", "--grade", "1", "--histogram", "--single-letter"});
     EXPECT_EQ(Lines(plain.out).back(), "Count 5, Mean 74.6, Std Dev 20.7");
 }
 
@@ -110,7 +96,7 @@ TEST(CliStats, PrintsWhatTheChartWindowComputes) {
     s.DataType = TDataType::Student;
     s.Entry = 7;
     TChartResult expected = ComputeChart(gb, MakeChartLabels(gb), s);
-    Result r = Cli({"stats", dir / "b.gbd", "--student", "7"});
+    TCliResult r = Cli({"stats", dir / "b.gbd", "--student", "7"});
     auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), expected.ChartData.size() + 1);
     for (size_t i = 0; i < expected.ChartData.size(); ++i)
@@ -134,13 +120,13 @@ TEST(CliStats, WrongUsageAndUnreadableFiles) {
           {"stats", dir / "c.gbd", "--letter-stats"},
           {"stats", dir / "c.gbd", "--bogus"},
           {"stats", dir / "c.gbd", dir / "c.gbd"}}) {
-        Result r = Cli(args);
+        TCliResult r = Cli(args);
         EXPECT_EQ(r.status, cli::kUsage) << args.back();
         EXPECT_EQ(r.out, "");
     }
     EXPECT_EQ(Cli({"stats", dir / "missing.gbd"}).status, cli::kUnreadable);
     EXPECT_EQ(Cli({"stats", dir / "p.gbd"}).status, cli::kPassword);
-    Result ok = Cli({"stats", dir / "p.gbd", "--password", "secret"});
+    TCliResult ok = Cli({"stats", dir / "p.gbd", "--password", "secret"});
     EXPECT_EQ(ok.status, 0);
     EXPECT_NE(Cli({"--help"}).out.find("marklow-cli stats FILE"), std::string::npos);
 }
@@ -153,7 +139,7 @@ TEST(CliStats, EmptyLetterTableAndEmptyClass) {
     AddStudent(gb, "Ann Lee");
     gb.SetCell(2, 2, "80");
     ASSERT_EQ(SaveFileSafely(dir / "n.gbd", WriteGradebook(gb)), "");
-    Result r = Cli({"stats", dir / "n.gbd", "--grade", "1", "--histogram", "--letter-stats"});
+    TCliResult r = Cli({"stats", dir / "n.gbd", "--grade", "1", "--histogram", "--letter-stats"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "Count 1, Mean 80, Std Dev 0\n");
     EXPECT_NE(r.err.find("Numbers to Letters table is empty"), std::string::npos);

@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "cli_run.h"
 #include "gradebook_file.h"
 #include "safe_save.h"
 #include "sample_builder.h"
@@ -9,21 +10,12 @@
 #include <sstream>
 
 using namespace marklow;
+using marklow::testing::Cli;
 using marklow::testing::ReadText;
+using marklow::testing::TCliResult;
 using marklow::testing::TempFolder;
 
 namespace {
-
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    int status = cli::Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 void Save(TGradebook& gb, const std::string& path) {
     ASSERT_EQ(SaveFileSafely(path, WriteGradebook(gb)), "");
@@ -47,7 +39,7 @@ TEST(CliCheck, FindingsInTheWindowsOrderThenTheCounters) {
     Save(gb, dir / "c.gbd");
     const std::string bytes = ReadText(dir / "c.gbd");
 
-    Result r = Cli({"check", dir / "c.gbd"});
+    TCliResult r = Cli({"check", dir / "c.gbd"});
     EXPECT_EQ(r.status, 5) << r.err;
     EXPECT_EQ(r.out, "Warning\tGrade name number 2 is blank\n"
                      "Warning\tPoints for grade \"\" is zero or blank\n"
@@ -75,12 +67,12 @@ TEST(CliCheck, ExitStatuses) {
     gb.Password = "secret";
     Save(gb, dir / "clean.gbd");
 
-    Result clean = Cli({"check", dir / "clean.gbd", "--password", "secret"});
+    TCliResult clean = Cli({"check", dir / "clean.gbd", "--password", "secret"});
     EXPECT_EQ(clean.status, 0) << clean.err;
     EXPECT_EQ(clean.out, "Errors: 0\nWarnings: 0\nGrade Entries: 1\nBlank Entries: 0\n");
     EXPECT_EQ(Cli({"check", "--password=secret", dir / "clean.gbd"}).status, 0);
 
-    Result locked = Cli({"check", dir / "clean.gbd"});
+    TCliResult locked = Cli({"check", dir / "clean.gbd"});
     EXPECT_EQ(locked.status, 3);
     EXPECT_TRUE(locked.out.empty());
     EXPECT_EQ(Cli({"check", dir / "missing.gbd"}).status, 2);
@@ -94,12 +86,12 @@ TEST(CliCheck, ExitStatuses) {
     marklow::testing::WriteText(dir / "future.gbd", bytes);
     EXPECT_EQ(Cli({"check", dir / "future.gbd"}).status, 4);
 
-    Result help = Cli({"--help"});
+    TCliResult help = Cli({"--help"});
     EXPECT_NE(help.out.find("marklow-cli check FILE [--password TEXT]"), std::string::npos);
 }
 
 TEST(CliCheck, TheShippedSampleClass) {
-    Result r = Cli({"check", std::string(MARKLOW_DATA_DIR) + "/sample-class.gbd"});
+    TCliResult r = Cli({"check", std::string(MARKLOW_DATA_DIR) + "/sample-class.gbd"});
     ASSERT_TRUE(r.status == 0 || r.status == 5) << r.err;
     EXPECT_EQ(r.status == 5, r.out.rfind("Errors: ", 0) != 0) << "5 exactly when lines precede";
     EXPECT_NE(r.out.find("\nGrade Entries: "), std::string::npos);

@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "cli_run.h"
 #include "gradebook_file.h"
 #include "option_files.h"
 #include "safe_save.h"
@@ -10,30 +11,14 @@
 #include <sstream>
 
 using namespace marklow;
+using marklow::testing::Cli;
+using marklow::testing::Lines;
 using marklow::testing::ReadText;
+using marklow::testing::TCliResult;
 using marklow::testing::TempFolder;
 using marklow::testing::WriteText;
 
 namespace {
-
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    int status = cli::Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 // Two students, two grades, letters, in edit mode so that the spare row and column exist.
 void SmallClass(const std::string& path, const std::string& password = "") {
@@ -60,7 +45,7 @@ void SmallClass(const std::string& path, const std::string& password = "") {
 TEST(CliShow, PrintsTheTableWithoutTheSpareRowAndColumn) {
     TempFolder dir;
     SmallClass(dir / "c.gbd");
-    Result r = Cli({"show", dir / "c.gbd"});
+    TCliResult r = Cli({"show", dir / "c.gbd"});
     EXPECT_EQ(r.status, 0) << r.err;
     // Zeros are omitted from class averages: the quiz's class average is 90, not 45.
     EXPECT_EQ(Lines(r.out), (std::vector<std::string>{
@@ -69,7 +54,7 @@ TEST(CliShow, PrintsTheTableWithoutTheSpareRowAndColumn) {
                                 "95=A\tLee, Ann\t9\t10 a\\\\b\\tc",
                                 "25=F\tBen \"Jr\" Roy\t0\t5",
                             }));
-    Result plain = Cli({"show", "--no-letters", dir / "c.gbd", "--no-omit-zeros"});
+    TCliResult plain = Cli({"show", "--no-letters", dir / "c.gbd", "--no-omit-zeros"});
     EXPECT_EQ(Lines(plain.out)[0], "Average\t60\t45\t75");
     EXPECT_EQ(Cli({"show", dir / "c.gbd", "--letters", "--no-letters"}).status, 1);
 }
@@ -83,16 +68,16 @@ TEST(CliShow, ExitStatusForEachFailure) {
     EXPECT_EQ(Cli({"show", dir / "locked.gbd", "--bogus"}).status, 1);
     EXPECT_EQ(Cli({"show", dir / "locked.gbd", "--password"}).status, 1);
 
-    Result missing = Cli({"show", dir / "missing.gbd"});
+    TCliResult missing = Cli({"show", dir / "missing.gbd"});
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("No such file"), std::string::npos) << missing.err;
     std::string bytes = ReadText(dir / "locked.gbd");
     WriteText(dir / "cut.gbd", bytes.substr(0, bytes.size() / 2));
-    Result cut = Cli({"show", dir / "cut.gbd", "--password", "Open Sesame"});
+    TCliResult cut = Cli({"show", dir / "cut.gbd", "--password", "Open Sesame"});
     EXPECT_EQ(cut.status, 2);
     EXPECT_NE(cut.err.find("File Read Error"), std::string::npos);
 
-    Result noPassword = Cli({"show", dir / "locked.gbd"});
+    TCliResult noPassword = Cli({"show", dir / "locked.gbd"});
     EXPECT_EQ(noPassword.status, 3);
     EXPECT_NE(noPassword.err.find("Password is incorrect"), std::string::npos);
     EXPECT_TRUE(noPassword.out.empty());
@@ -103,7 +88,7 @@ TEST(CliShow, ExitStatusForEachFailure) {
     WriteText(dir / "future.gbd", bytes);
     EXPECT_EQ(Cli({"show", dir / "future.gbd"}).status, 4);
 
-    Result help = Cli({"--help"});
+    TCliResult help = Cli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("export-csv FILE"), std::string::npos);
     EXPECT_EQ(Cli({"convert", "--help"}).status, 0);
@@ -112,7 +97,7 @@ TEST(CliShow, ExitStatusForEachFailure) {
 TEST(CliExport, CsvWithQuotedFieldsAndTheClassAverages) {
     TempFolder dir;
     SmallClass(dir / "c.gbd");
-    Result r = Cli({"export-csv", dir / "c.gbd"});
+    TCliResult r = Cli({"export-csv", dir / "c.gbd"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Name,ID,Average,Letter,Quiz,Essay\r\n"
                      "\"Lee, Ann\",7,95,A,9,10 a\\b\tc\r\n"
@@ -158,7 +143,7 @@ TEST(CliConvert, OldFileToCurrentWithABackupOfTheTarget) {
 }
 
 TEST(CliShow, TheShippedSampleClass) {
-    Result r = Cli({"show", std::string(MARKLOW_DATA_DIR) + "/sample-class.gbd"});
+    TCliResult r = Cli({"show", std::string(MARKLOW_DATA_DIR) + "/sample-class.gbd"});
     ASSERT_EQ(r.status, 0) << r.err;
     auto lines = Lines(r.out);
     EXPECT_EQ(lines.size(), 27u); // class averages, grade names, 25 students
