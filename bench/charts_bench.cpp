@@ -3,6 +3,7 @@
 // repaint of a 10000-bar chart.
 
 #include "averages.h"
+#include "big_class.h"
 #include "chart_labels.h"
 #include "chart_stats.h"
 #include "graph_layout.h"
@@ -24,18 +25,6 @@
 using namespace marklow;
 
 namespace {
-
-const TGradebook& BigClass() {
-    static std::unique_ptr<TGradebook> gb = [] {
-        TBuildOptions o;
-        o.Students = 10000;
-        o.Grades = 500;
-        auto built = BuildGradebook(o);
-        RecomputeAll(*built);
-        return built;
-    }();
-    return *gb;
-}
 
 const TChartLabels& BigLabels() {
     static TChartLabels labels = MakeChartLabels(BigClass());

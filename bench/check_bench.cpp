@@ -3,6 +3,7 @@
 // window opening and scrolling when every one of the five million entries is invalid.
 
 #include "averages.h"
+#include "big_class.h"
 #include "check.h"
 #include "clipboard_data.h"
 #include "gradebook_file.h"
@@ -25,18 +26,6 @@
 using namespace marklow;
 
 namespace {
-
-TGradebook& BigClass() {
-    static std::unique_ptr<TGradebook> gb = [] {
-        TBuildOptions o;
-        o.Students = 10000;
-        o.Grades = 500;
-        auto built = BuildGradebook(o);
-        RecomputeAll(*built);
-        return built;
-    }();
-    return *gb;
-}
 
 // Every entry invalid: the most findings a class of this size can have.
 TGradebook& AllInvalid() {

@@ -3,6 +3,7 @@
 // the recompute of every average when the change affects them.
 
 #include "averages.h"
+#include "big_class.h"
 #include "options_result.h"
 #include "sample_builder.h"
 
@@ -20,18 +21,6 @@
 using namespace marklow;
 
 namespace {
-
-TGradebook& BigClass() {
-    static std::unique_ptr<TGradebook> gb = [] {
-        TBuildOptions o;
-        o.Students = 10000;
-        o.Grades = 500;
-        auto built = BuildGradebook(o);
-        RecomputeAll(*built);
-        return built;
-    }();
-    return *gb;
-}
 
 // OK after a category's percentage changed: the result, applying it, and every average.
 void BM_OkWithChangedCategories(benchmark::State& state) {
