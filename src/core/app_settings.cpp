@@ -1,8 +1,11 @@
 #include "app_settings.h"
 
 #include "text.h"
+#include "window_geometry.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace marklow {
 
@@ -25,22 +28,42 @@ std::optional<long long> ParseInteger(const std::optional<std::string>& text) {
     return v;
 }
 
+// Every value is taken only when it lies in the range the program itself can set; any
+// other keeps its default, so a damaged file cannot make the program unusable.
 void ReadBool(const TSettingsStore& store, const char* section, const char* entry, bool& target) {
     if (auto v = ParseBool(store.Read(section, entry))) target = *v;
 }
 
-void ReadInt(const TSettingsStore& store, const char* section, const char* entry, int& target) {
+void ReadInt(const TSettingsStore& store, const char* section, const char* entry, int& target,
+             int lowest, int highest) {
     if (auto v = ParseInteger(store.Read(section, entry)))
-        if (*v >= INT32_MIN && *v <= INT32_MAX) target = static_cast<int>(*v);
+        if (*v >= lowest && *v <= highest) target = static_cast<int>(*v);
+}
+
+// What the grade dialog takes as a default: a number above 0.
+void ReadDefault(const TSettingsStore& store, const char* entry, double& target) {
+    auto text = store.Read(kGrades, entry);
+    if (!text) return;
+    auto v = ConvertNumber(TrimBlanks(*text));
+    if (v && std::isfinite(*v) && *v > 0) target = *v;
+}
+
+bool HasControl(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+    return false;
 }
 
 void ReadStartUpAndHistory(const TSettingsStore& store, TAppSettings& s, const TFileExists& exists) {
-    ReadInt(store, kStartUp, "Window State", s.WindowState);
-    if (auto v = store.Read(kStartUp, "Window Geometry")) s.WindowGeometry = *v;
+    ReadInt(store, kStartUp, "Window State", s.WindowState, 0, 2);
+    if (auto v = store.Read(kStartUp, "Window Geometry"))
+        if (DecodeWindowGeometry(*v)) s.WindowGeometry = *v;
     s.History.clear();
     for (int n = 1; n <= kMaxHistory; ++n) {
         auto path = store.Read(kHistory, "File Path " + std::to_string(n));
-        if (path && !path->empty() && exists(*path)) s.History.push_back(*path);
+        if (!path || path->empty() || path->size() > kMaxPathLength || HasControl(*path)) continue;
+        if (std::find(s.History.begin(), s.History.end(), *path) != s.History.end()) continue;
+        if (exists(*path)) s.History.push_back(*path);
     }
 }
 
@@ -49,10 +72,15 @@ void ReadStartUpAndHistory(const TSettingsStore& store, TAppSettings& s, const T
 std::string BoolText(bool value) { return value ? "1" : "0"; }
 
 std::optional<bool> ParseBool(const std::optional<std::string>& text) {
-    // An unreadable value counts as 0, as every number of the preferences does.
-    if (!text) return std::nullopt;
+    // Any number but 0 is true; a text that is no number is no switch.
     auto v = ParseInteger(text);
-    return v.value_or(0) != 0;
+    if (!v) return std::nullopt;
+    return *v != 0;
+}
+
+bool DisplayFontAllowed(std::string_view name, int size) {
+    return !name.empty() && name.size() <= kMaxFontNameLength && !HasControl(name) &&
+           size >= kMinDisplayFontSize && size <= kMaxDisplayFontSize;
 }
 
 void ReadSettings(const TSettingsStore& store, TAppSettings& s, const TFileExists& exists) {
@@ -63,13 +91,19 @@ void ReadSettings(const TSettingsStore& store, TAppSettings& s, const TFileExist
     ReadBool(store, kDisplay, "2D Tables", s.TwoDTables);
     ReadBool(store, kLetters, "Show Letters", s.ShowLetters);
     ReadBool(store, kGrades, "Omit Zeros", s.OmitZeros);
-    if (auto v = store.Read(kGrades, "Default Points")) s.DefaultPoints = ParseNumber(*v);
-    if (auto v = store.Read(kGrades, "Default Weight")) s.DefaultWeight = ParseNumber(*v);
+    ReadDefault(store, "Default Points", s.DefaultPoints);
+    ReadDefault(store, "Default Weight", s.DefaultWeight);
     s.Toolbar = ParseBool(store.Read(kView, "Toolbar")).value_or(true);
     s.Statusbar = ParseBool(store.Read(kView, "Statusbar")).value_or(true);
     s.Averages = ParseBool(store.Read(kView, "Averages")).value_or(true);
-    if (auto v = store.Read(kFont, "Name")) s.FontName = *v;
-    ReadInt(store, kFont, "Size", s.FontSize);
+    // The font chooser offers 8 to 12 points; a font is taken whole or not at all.
+    auto name = store.Read(kFont, "Name");
+    int size = 0;
+    ReadInt(store, kFont, "Size", size, kMinDisplayFontSize, kMaxDisplayFontSize);
+    if (name && DisplayFontAllowed(*name, size)) {
+        s.FontName = *name;
+        s.FontSize = size;
+    }
 }
 
 void ReadLegacySettings(const TSettingsStore& ini, TAppSettings& s, const TFileExists& exists) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace marklow {
@@ -22,6 +23,11 @@ public:
 };
 
 inline constexpr int kMaxHistory = 6;
+inline constexpr size_t kMaxPathLength = 4096;
+// The sizes the font chooser offers.
+inline constexpr int kMinDisplayFontSize = 8;
+inline constexpr int kMaxDisplayFontSize = 12;
+inline constexpr size_t kMaxFontNameLength = 255;
 
 struct TAppSettings {
     int WindowState = 0; // 0 normal, 1 minimized, 2 maximized
@@ -44,16 +50,22 @@ struct TAppSettings {
 
 using TFileExists = std::function<bool(const std::string& path)>;
 
-// Applies every entry found; missing entries keep their defaults (the current values, or
-// true for the four view switches). History files that no longer exist are dropped.
+// Applies every entry found; missing entries, and entries beyond what the program itself can
+// set (a font of 500 points, a window state of 7, a default of 0 points), keep their defaults
+// (the current values, or true for the four view switches). History files that no longer
+// exist, repeated entries and entries that cannot be paths are dropped.
 void ReadSettings(const TSettingsStore& store, TAppSettings& settings, const TFileExists& exists);
 // The older initialisation file: only "Start Up" and "File History".
 void ReadLegacySettings(const TSettingsStore& ini, TAppSettings& settings,
                         const TFileExists& exists);
 void WriteSettings(TSettingsStore& store, const TAppSettings& settings);
 
-// "1" or "0"; reading takes any non-zero number as true.
+// "1" or "0"; reading takes any non-zero number as true, and nothing from text that is no
+// number.
 std::string BoolText(bool value);
 std::optional<bool> ParseBool(const std::optional<std::string>& text);
+
+// A display font the program can use: a name of plain characters and 8 to 12 points.
+bool DisplayFontAllowed(std::string_view name, int size);
 
 } // namespace marklow

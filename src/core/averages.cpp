@@ -4,23 +4,87 @@
 #include "gradebook.h"
 #include "text.h"
 
+#include <cmath>
 #include <vector>
 
 namespace marklow {
 
-std::optional<double> EntryPercent(const TGrade& g, const TEntry& entry) {
+namespace {
+
+// Points as a percentage of the grade's points. Out of 100 points they are the percentage
+// itself: x * 100 / 100 is not always x, and a pasted average must count as it was copied.
+double PointsPercent(double points, double outOf) {
+    return outOf == 100 ? points : points * 100 / outOf;
+}
+
+// The percentage before the test that a double holds it; nothing for blanks, invalid entries
+// and numbers in a grade out of 0 points.
+std::optional<double> RawPercent(const TGrade& g, const TEntry& entry) {
     double pct;
     if (entry.Kind == EntryKind::Number) {
         // A grade out of 0 points cannot turn points into a percentage.
         if (g.Points == 0) return std::nullopt;
-        pct = entry.Value * 100 / g.Points;
+        pct = PointsPercent(entry.Value, g.Points);
     } else if (entry.Kind == EntryKind::Letter) {
         pct = entry.Value;
     } else {
         return std::nullopt;
     }
-    if (g.Curve && entry.Curve && g.Points != 0) pct += g.CurveAmount * 100 / g.Points;
+    if (g.Curve && entry.Curve && g.Points != 0) pct += PointsPercent(g.CurveAmount, g.Points);
     return pct;
+}
+
+} // namespace
+
+std::optional<double> EntryPercent(const TGrade& g, const TEntry& entry) {
+    auto pct = RawPercent(g, entry);
+    if (pct && !std::isfinite(*pct)) return std::nullopt;
+    return pct;
+}
+
+bool PercentOverflows(const TGrade& g, const TEntry& entry) {
+    auto pct = RawPercent(g, entry);
+    return pct && !std::isfinite(*pct);
+}
+
+std::optional<double> WideStudentAverage(const TCategoryList& list,
+                                         const std::vector<TWideTerm>& terms) {
+    // The double sums' steps, each in long double, whose range holds any sum of products of
+    // doubles; only the result must fit a double again.
+    struct TSums {
+        long double WeightSum = 0, WeightedSum = 0;
+        int Count = 0;
+        const TWideTerm* Lowest = nullptr;
+    };
+    std::vector<TSums> sums(static_cast<size_t>(list.CategoryCount()));
+    for (const TWideTerm& t : terms) {
+        TSums& k = sums[t.Category];
+        if (!t.ExtraCredit) {
+            if (list.Category(static_cast<int>(t.Category)).DropLowest &&
+                (!k.Lowest || k.Lowest->Percent > t.Percent))
+                k.Lowest = &t;
+            ++k.Count;
+            k.WeightSum += t.Weight;
+        }
+        k.WeightedSum += static_cast<long double>(t.Weight) * t.Percent;
+    }
+    long double average = 0, total = 0;
+    for (size_t i = 0; i < sums.size(); ++i) {
+        TSums& k = sums[i];
+        const TCategory& cat = list.Category(static_cast<int>(i));
+        if (cat.DropLowest && k.Count > 1) {
+            k.WeightSum -= k.Lowest->Weight;
+            k.WeightedSum -= static_cast<long double>(k.Lowest->Weight) * k.Lowest->Percent;
+        }
+        if (k.Count > 0) {
+            average += k.WeightedSum * cat.Percent / k.WeightSum;
+            total += cat.Percent;
+        }
+    }
+    if (!(total > 0)) return std::nullopt;
+    const double result = static_cast<double>(average / total);
+    if (!std::isfinite(result)) return std::nullopt;
+    return result;
 }
 
 std::string AverageText(const TGradebook& gb, bool invalid, bool hasAverage, double average) {
@@ -95,8 +159,9 @@ struct StudentPass {
         k.WeightedSum += col.weight * g.StudentValue;
     }
 
-    std::string Finish() {
+    std::string Finish(const std::vector<ColumnInfo>& cols) {
         TCategoryList& list = gb.Categories;
+        bool overflow = false;
         for (int i = 0; i < list.CategoryCount(); ++i) {
             TCategory& k = list.Category(i);
             if (k.DropLowest && k.Count > 1) {
@@ -105,21 +170,45 @@ struct StudentPass {
                 k.WeightedSum -= w * k.Lowest->StudentValue;
             }
             if (k.Count > 0) {
+                overflow |= !std::isfinite(k.WeightSum) || !std::isfinite(k.WeightedSum);
                 s.Average += k.WeightedSum * k.Percent / k.WeightSum;
                 list.TotalPercent += k.Percent;
             }
         }
+        overflow |= !std::isfinite(list.TotalPercent);
         if (list.TotalPercent > 0) {
             s.Average /= list.TotalPercent;
             s.HasAverage = true;
         }
+        if (overflow || (s.HasAverage && !std::isfinite(s.Average))) Widen(cols);
         return AverageText(gb, s.HasInvalidEntry, s.HasAverage, s.Average);
+    }
+
+    // A double sum overflowed (or weights cancelled to 0): the same average from the work
+    // fields in a wider type. One no double can hold is no average, and marked.
+    void Widen(const std::vector<ColumnInfo>& cols) {
+        const TCategoryList& list = gb.Categories;
+        std::vector<TWideTerm> terms;
+        for (const ColumnInfo& col : cols) {
+            const TGrade& g = *col.grade;
+            if (!(col.weight > 0) || !g.InStudentAverage) continue;
+            size_t slot = 0;
+            while (slot + 1 < static_cast<size_t>(list.CategoryCount()) &&
+                   &list.Category(static_cast<int>(slot)) != col.category)
+                ++slot;
+            terms.push_back({slot, col.weight, g.StudentValue, g.ExtraCredit});
+        }
+        auto wide = WideStudentAverage(list, terms);
+        s.HasAverage = wide.has_value();
+        s.Average = wide.value_or(0);
+        if (!wide) s.HasInvalidEntry = true;
     }
 };
 
 // Per-column state of the class average.
 struct ColumnPass {
     double sum = 0;
+    long double wideSum = 0; // for percentages whose double sum overflows
     int n = 0;
     bool invalid = false;
     bool skipped = false; // extra credit or "Don't compute class average"
@@ -145,6 +234,7 @@ void AddToColumn(const TGradebook& gb, const TGrade& g, TStudent& s, const TEntr
     s.ColumnHasEntry = true;
     s.ColumnValue = *pct;
     p.sum += *pct;
+    p.wideSum += *pct;
     // Under "Omit zeros" an entry worth exactly 0 percent is left out of the count.
     if (!gb.Preferences.OmitZeros || *pct != 0) ++p.n;
 }
@@ -154,14 +244,17 @@ std::string FinishColumn(const TGradebook& gb, TGrade& g, const ColumnPass& p) {
     g.HasInvalidEntry = p.invalid;
     if (p.n > 0) {
         g.ClassAverage = p.sum / p.n;
+        // The mean of finite percentages always fits a double, their sum need not.
+        if (!std::isfinite(g.ClassAverage)) g.ClassAverage = static_cast<double>(p.wideSum / p.n);
         g.HasClassAverage = true;
     }
     return AverageText(gb, g.HasInvalidEntry, g.HasClassAverage, g.ClassAverage);
 }
 
-std::string OverallText(const TGradebook& gb, double sum, int n) {
+std::string OverallText(const TGradebook& gb, double sum, long double wideSum, int n) {
     if (n < 2) return std::string();
     double mean = sum / n;
+    if (!std::isfinite(mean)) mean = static_cast<double>(wideSum / n);
     std::string text = FormatNumber(mean);
     if (gb.ShowLetters) text += "=" + LetterOf(gb.NumberToLetter, mean);
     return text;
@@ -180,7 +273,7 @@ std::string StudentAverage(TGradebook& gb, int r) {
         if (!(cols[i].weight > 0)) continue;
         pass.Add(cols[i], ReadEntry(cells[i + 2], gb.LetterToNumber));
     }
-    return pass.Finish();
+    return pass.Finish(cols);
 }
 
 std::string ColumnAverage(TGradebook& gb, int c) {
@@ -197,23 +290,25 @@ std::string ColumnAverage(TGradebook& gb, int c) {
 std::string OverallStudentAverage(TGradebook& gb) {
     if (gb.StudentCount() < 2) return std::string();
     double sum = 0;
+    long double wideSum = 0;
     int n = 0;
     for (int r = 2; r <= gb.LastStudentRow(); ++r) {
         const TStudent& s = *gb.StudentAt(r);
-        if (s.HasAverage) sum += s.Average, ++n;
+        if (s.HasAverage) sum += s.Average, wideSum += s.Average, ++n;
     }
-    return OverallText(gb, sum, n);
+    return OverallText(gb, sum, wideSum, n);
 }
 
 std::string OverallColumnAverage(TGradebook& gb) {
     if (gb.GradeCount() < 2) return std::string();
     double sum = 0;
+    long double wideSum = 0;
     int n = 0;
     for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
         const TGrade& g = *gb.GradeAt(c);
-        if (g.HasClassAverage) sum += g.ClassAverage, ++n;
+        if (g.HasClassAverage) sum += g.ClassAverage, wideSum += g.ClassAverage, ++n;
     }
-    return OverallText(gb, sum, n);
+    return OverallText(gb, sum, wideSum, n);
 }
 
 void RecomputeAll(TGradebook& gb) {
@@ -249,7 +344,7 @@ void RecomputeAll(TGradebook& gb) {
                 }
             }
         }
-        if (anyGrade) gb.SetCell(0, r, pass.Finish());
+        if (anyGrade) gb.SetCell(0, r, pass.Finish(cols));
         else gb.SetCell(0, r, std::string());
         // The column work fields end as the last counted column leaves them.
         if (lastCounted >= 0) {

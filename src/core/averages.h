@@ -1,18 +1,37 @@
 #pragma once
 // The averages: every number shown beside the entries is derived from their texts here.
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace marklow {
 
 class TGradebook;
+class TCategoryList;
 struct TGrade;
 struct TEntry;
 
 // The percentage an entry is worth in grade g, curve included; nothing when the entry does
-// not count (blank, invalid, or a number in a grade out of 0 points).
+// not count (blank, invalid, a number in a grade out of 0 points, or a percentage beyond
+// what a double holds).
 std::optional<double> EntryPercent(const TGrade& g, const TEntry& entry);
+// A number or letter whose percentage in grade g no double holds (1e308 points out of 1, or
+// with the curve added): an invalid entry, as everywhere entries are judged.
+bool PercentOverflows(const TGrade& g, const TEntry& entry);
+
+// A student's weighted average computed in a wider type, for percentages and weights whose
+// double sums overflow. The terms are the student's counted entries in column order, each
+// with its category's index; nothing when no double holds the result.
+struct TWideTerm {
+    size_t Category;
+    double Weight;
+    double Percent;
+    bool ExtraCredit;
+};
+std::optional<double> WideStudentAverage(const TCategoryList& list,
+                                         const std::vector<TWideTerm>& terms);
 
 // Each returns the display text of its cell and stores the results in the objects.
 std::string StudentAverage(TGradebook& gb, int r);

@@ -1,5 +1,6 @@
 #include "check.h"
 
+#include "averages.h"
 #include "entry.h"
 #include "gradebook.h"
 #include "text.h"
@@ -67,16 +68,16 @@ void CheckStudents(const TGradebook& gb, TFindingSink& sink) {
 class TEntryKinds {
 public:
     explicit TEntryKinds(const TRealList& letterToNumber) : letters_(letterToNumber) {}
-    EntryKind Of(std::string_view text) {
+    TEntry Of(std::string_view text) {
         const char first = text.front();
         if ((first >= '0' && first <= '9') || first == '.' || first == '-' || first == '+')
-            return ReadEntry(text, letters_).Kind;
+            return ReadEntry(text, letters_);
         auto it = seen_.find(text);
         if (it != seen_.end()) return it->second;
-        EntryKind kind = ReadEntry(text, letters_).Kind;
+        TEntry entry = ReadEntry(text, letters_);
         // Bounded: a class of all different texts is read entry by entry.
-        if (seen_.size() < kMaxSeen) seen_.emplace(std::string(text), kind);
-        return kind;
+        if (seen_.size() < kMaxSeen) seen_.emplace(std::string(text), entry);
+        return entry;
     }
 
 private:
@@ -86,7 +87,7 @@ private:
         size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
     };
     const TRealList& letters_;
-    std::unordered_map<std::string, EntryKind, THash, std::equal_to<>> seen_;
+    std::unordered_map<std::string, TEntry, THash, std::equal_to<>> seen_;
 };
 
 // Reads the table row by row (the way it is stored) and lists the invalid entries column by
@@ -110,10 +111,11 @@ void CheckEntries(const TGradebook& gb, TCheckResult& result, TFindingSink& sink
                 ++blank;
                 continue;
             }
-            EntryKind kind = kinds.Of(text);
-            if (kind == EntryKind::Blank) {
+            const TEntry entry = kinds.Of(text);
+            if (entry.Kind == EntryKind::Blank) {
                 ++blank;
-            } else if (kind == EntryKind::Invalid) {
+            } else if (entry.Kind == EntryKind::Invalid ||
+                       PercentOverflows(*gb.GradeAt(c), entry)) {
                 invalid.push_back({c, r});
                 ++perColumn[static_cast<size_t>(c - 1)];
             }

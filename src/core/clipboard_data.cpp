@@ -77,6 +77,7 @@ std::vector<TFreshAverage> FreshStudentAverages(const TGradebook& gb) {
         }
         TFreshAverage a;
         double total = 0;
+        bool overflow = false;
         for (int i = 0; i < categories; ++i) {
             TSum& k = sums[static_cast<size_t>(i)];
             const TCategory& cat = list.Category(i);
@@ -85,15 +86,28 @@ std::vector<TFreshAverage> FreshStudentAverages(const TGradebook& gb) {
                 k.WeightedSum -= k.LowestWeight * k.LowestValue;
             }
             if (k.Count > 0) {
+                overflow |= !std::isfinite(k.WeightSum) || !std::isfinite(k.WeightedSum);
                 a.Average += k.WeightedSum * cat.Percent / k.WeightSum;
                 total += cat.Percent;
             }
         }
+        overflow |= !std::isfinite(total);
         if (total > 0) {
             a.Average /= total;
             a.HasAverage = true;
         } else {
             a.Average = 0;
+        }
+        if (overflow || (a.HasAverage && !std::isfinite(a.Average))) {
+            // As StudentAverage does: the row again, its sums in a wider type.
+            std::vector<TWideTerm> terms;
+            for (const TColumn& col : cols) {
+                auto pct = EntryPercent(*col.Grade, ReadEntry(cells[col.Cell], gb.LetterToNumber));
+                if (pct) terms.push_back({col.Category, col.Weight, *pct, col.Grade->ExtraCredit});
+            }
+            auto wide = WideStudentAverage(list, terms);
+            a.HasAverage = wide.has_value();
+            a.Average = wide.value_or(0);
         }
         result.push_back(a);
     }
@@ -166,8 +180,9 @@ TPlainTextNames ReadPlainTextNames(std::string_view text) {
         std::string_view line =
             text.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at);
         size_t tab = line.find('\t');
-        std::string_view name = TrimBlanks(line.substr(0, tab));
-        if (!IsBlank(name)) result.Names.emplace_back(name);
+        // Cut here, before anything is inserted: a name holds what a file keeps of it.
+        std::string name = CleanPastedName(line.substr(0, tab), kMaxNameBytes);
+        if (!name.empty()) result.Names.push_back(std::move(name));
         if (end == std::string_view::npos) break;
         result.HasLineBreak = true;
         at = end + 1;
@@ -262,14 +277,15 @@ TPastePlan PlanPaste(const TGradebook& gb, TClipboardFormat format,
             plan.NewStudents.push_back(std::move(added));
             matcher.Add(row, record.Name, record.ID);
         }
-        // An average that is no number (a damaged block) is not pasted.
+        // An average that is no number (a damaged block) is not pasted. The text is the
+        // exact value, so averages built on pasted ones do not drift.
         if (!averages || !record.HasAverage || !std::isfinite(record.Average)) continue;
         int& at = cellIndex[static_cast<size_t>(row)];
         if (at < 0) {
             at = static_cast<int>(plan.AverageCells.size());
-            plan.AverageCells.emplace_back(row, FormatNumber(record.Average));
+            plan.AverageCells.emplace_back(row, ExactNumberText(record.Average));
         } else {
-            plan.AverageCells[static_cast<size_t>(at)].second = FormatNumber(record.Average);
+            plan.AverageCells[static_cast<size_t>(at)].second = ExactNumberText(record.Average);
         }
     }
     return plan;

@@ -20,6 +20,8 @@ enum class TClipboardFormat { Students, Averages };
 
 // The block holds its count in 16 bits: LastStudentRow, so at most 65534 students.
 inline constexpr int kMaxClipboardStudents = 65534;
+// A name in a file is a short text: 255 bytes of Windows-1252, one byte a character.
+inline constexpr size_t kMaxNameBytes = 255;
 
 struct TClipboardCopy {
     // Why nothing can be copied (a class larger than the block can count); the rest is
@@ -54,8 +56,9 @@ std::vector<TFreshAverage> FreshStudentAverages(const TGradebook& gb);
 
 // Plain text from another program: one name per line. A line ends at CR, LF or CRLF; the
 // name is the text before the line's first tab (a spreadsheet row's first column), without
-// blanks around it; lines whose name is blank are skipped. Text without any line break is
-// not a list: the cell editor takes it.
+// blanks around it, with other control characters as blanks and cut to the 255 characters a
+// file keeps of a name; lines whose name is blank are skipped. Text without any line break
+// is not a list: the cell editor takes it.
 struct TPlainTextNames {
     bool HasLineBreak = false;
     std::vector<std::string> Names;

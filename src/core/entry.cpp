@@ -3,6 +3,8 @@
 #include "gradebook.h"
 #include "text.h"
 
+#include <cmath>
+
 namespace marklow {
 
 std::string_view EntryCore(std::string_view text) {
@@ -79,6 +81,8 @@ std::string CurvedText(std::string_view entry, double curveAmount,
     if (entry.empty() || (e.Kind != EntryKind::Number && e.Kind != EntryKind::Letter))
         return std::string(entry);
     double shown = e.Curve ? e.Value + curveAmount : e.Value;
+    // Beyond a double with the curve: shown as typed, like any entry that is no score.
+    if (!std::isfinite(shown)) return std::string(entry);
     std::string_view core = EntryCore(entry);
     // What follows the core in the entry: the blank and the comment.
     size_t coreEnd = static_cast<size_t>(core.data() - entry.data()) + core.size();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace marklow {
 
@@ -395,6 +396,15 @@ void WriteCategoryList(TByteWriter& out, const TCategoryList& list, TLostTexts* 
     out.Zeros(kReserved);
 }
 
+namespace {
+// A stored number that is not one (NaN, infinite) reads as 0, as a text that is no number
+// does: no average may be built on it.
+double ReadFiniteNumber(TByteReader& in) {
+    const double v = in.Float64();
+    return std::isfinite(v) ? v : 0.0;
+}
+} // namespace
+
 void ReadCategoryList(TByteReader& in, TCategoryList& list) {
     list.Clear();
     uint16_t count = in.UInt16();
@@ -402,7 +412,7 @@ void ReadCategoryList(TByteReader& in, TCategoryList& list) {
     for (int i = 0; i < count; ++i) {
         auto k = std::make_unique<TCategory>();
         k->Name = ReadShortText(in);
-        k->Percent = in.Float64();
+        k->Percent = ReadFiniteNumber(in);
         k->DropLowest = in.Flag();
         in.Skip(kReserved);
         list.Add(std::move(k));
@@ -466,12 +476,12 @@ void WriteGrade(TByteWriter& out, const TGrade& g, TLostTexts* lost) {
 }
 
 void ReadGrade(TByteReader& in, TGrade& g) {
-    g.Weight = in.Float64();
-    g.Points = in.Float64();
+    g.Weight = ReadFiniteNumber(in);
+    g.Points = ReadFiniteNumber(in);
     g.CategoryIndex = in.Int32();
     g.ExtraCredit = in.Flag();
     g.Curve = in.Flag();
-    g.CurveAmount = in.Float64();
+    g.CurveAmount = ReadFiniteNumber(in);
     g.UserOrder = in.Int32();
     g.Notes = ReadLongText(in);
     g.Name = ReadShortText(in);

@@ -85,6 +85,12 @@ std::string FormatNumber(double value) {
     return out;
 }
 
+std::string ExactNumberText(double value) {
+    char buf[32];
+    auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, res.ptr);
+}
+
 std::optional<double> ConvertNumber(std::string_view text) {
     // Fast path for the usual entry (85, 42.5, -3): with at most 15 digits and no exponent,
     // the integer mantissa and the power of ten are exact doubles, so one division gives the
@@ -215,47 +221,56 @@ std::string Cp1252ToUtf8(std::string_view in) {
     return out;
 }
 
+namespace {
+
+// One character of UTF-8 as the Windows-1252 encoder takes it; a malformed byte is a character
+// of its own, with no code point.
+struct TUtf8Char {
+    size_t Length = 1;
+    char32_t Code = 0;
+    bool Valid = false;
+};
+
+TUtf8Char NextUtf8Char(std::string_view in, size_t i) {
+    TUtf8Char ch;
+    const unsigned char b = static_cast<unsigned char>(in[i]);
+    if (b < 0x80) {
+        ch.Code = b;
+        ch.Valid = true;
+        return ch;
+    }
+    const size_t len = (b >= 0xF0 && b < 0xF8) ? 4 : (b >= 0xE0) ? 3 : (b >= 0xC0) ? 2 : 0;
+    if (len == 0 || b >= 0xF8 || i + len > in.size()) return ch;
+    char32_t cp = b & (0x7F >> len);
+    for (size_t k = 1; k < len; ++k) {
+        const unsigned char cb = static_cast<unsigned char>(in[i + k]);
+        if ((cb & 0xC0) != 0x80) return ch;
+        cp = (cp << 6) | (cb & 0x3F);
+    }
+    ch.Length = len;
+    ch.Code = cp;
+    ch.Valid = true;
+    return ch;
+}
+
+} // namespace
+
 std::string Utf8ToCp1252(std::string_view in, bool* lost) {
     std::string out;
     out.reserve(in.size());
     bool anyLost = false;
-    size_t i = 0, n = in.size();
-    while (i < n) {
-        unsigned char b = static_cast<unsigned char>(in[i]);
-        if (b < 0x80) {
-            out.push_back(static_cast<char>(b));
-            ++i;
-            continue;
-        }
-        // Decode one UTF-8 sequence; a malformed byte counts as one lost character.
-        int len = (b >= 0xF0 && b < 0xF8) ? 4 : (b >= 0xE0) ? 3 : (b >= 0xC0) ? 2 : 0;
-        char32_t cp = 0;
-        bool ok = len > 0 && i + static_cast<size_t>(len) <= n && b < 0xF8;
-        if (ok) {
-            cp = b & (0x7F >> len);
-            for (int k = 1; k < len; ++k) {
-                unsigned char cb = static_cast<unsigned char>(in[i + k]);
-                if ((cb & 0xC0) != 0x80) {
-                    ok = false;
-                    break;
-                }
-                cp = (cp << 6) | (cb & 0x3F);
-            }
-        }
-        if (!ok) {
-            out.push_back('?');
-            anyLost = true;
-            ++i;
-            continue;
-        }
-        i += static_cast<size_t>(len);
-        if (cp >= 0xA0 && cp <= 0xFF) {
+    for (size_t i = 0; i < in.size();) {
+        const TUtf8Char ch = NextUtf8Char(in, i);
+        i += ch.Length;
+        const char32_t cp = ch.Code;
+        if (ch.Valid && (ch.Length == 1 || (cp >= 0xA0 && cp <= 0xFF))) {
             out.push_back(static_cast<char>(cp));
             continue;
         }
         int found = -1;
-        for (int k = 0; k < 32; ++k)
-            if (kHigh[k] == cp) found = k;
+        if (ch.Valid)
+            for (int k = 0; k < 32; ++k)
+                if (kHigh[k] == cp) found = k;
         if (found >= 0) {
             out.push_back(static_cast<char>(0x80 + found));
         } else {
@@ -264,6 +279,40 @@ std::string Utf8ToCp1252(std::string_view in, bool* lost) {
         }
     }
     if (lost) *lost = anyLost;
+    return out;
+}
+
+std::string_view CutToFileText(std::string_view utf8, size_t maxBytes) {
+    // Every character, and every malformed byte, becomes one byte of Windows-1252.
+    size_t at = 0;
+    for (size_t count = 0; at < utf8.size() && count < maxBytes; ++count)
+        at += NextUtf8Char(utf8, at).Length;
+    return utf8.substr(0, at);
+}
+
+std::string CleanPastedName(std::string_view text, size_t maxBytes) {
+    std::string out;
+    size_t count = 0;
+    for (size_t i = 0; i < text.size() && count < maxBytes;) {
+        const TUtf8Char ch = NextUtf8Char(text, i);
+        const char32_t cp = ch.Code;
+        // C0 and C1 controls and DEL would be invisible in the grid and unprintable; a blank
+        // keeps apart the words they stood between.
+        const bool control = ch.Valid && (cp < 0x20 || (cp >= 0x7F && cp <= 0x9F));
+        if (!ch.Valid)
+            out += '?';
+        else if (control)
+            out += ' ';
+        else
+            out.append(text.substr(i, ch.Length));
+        i += ch.Length;
+        // Leading blanks are not part of the name and take no room in it.
+        if (out == " ")
+            out.clear();
+        else
+            ++count;
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
     return out;
 }
 

@@ -12,6 +12,9 @@ namespace marklow {
 // shortest decimal form of the double (85.25 gives 85.3, as a teacher rounds).
 std::string FormatNumber(double value);
 
+// The shortest text that ConvertNumber reads back as the same double ("99.04", "86.66666666666667").
+std::string ExactNumberText(double value);
+
 // The standard decimal conversion of the whole text: optional sign, digits, optional "."
 // and fraction, optional exponent. Returns nothing when the text does not convert entirely.
 std::optional<double> ConvertNumber(std::string_view text);
@@ -32,6 +35,14 @@ std::string_view TrimBlanks(std::string_view text);
 // form (such characters become '?').
 std::string Utf8ToCp1252(std::string_view utf8, bool* lost = nullptr);
 std::string Cp1252ToUtf8(std::string_view cp1252);
+
+// The longest start of the text whose Windows-1252 form takes at most maxBytes bytes, cut
+// between characters (each character is one byte there, a malformed byte too).
+std::string_view CutToFileText(std::string_view utf8, size_t maxBytes);
+
+// A name taken from pasted text: control characters become blanks, bytes that are not UTF-8
+// become "?", blanks around it go, and it is cut to what a file's short text holds.
+std::string CleanPastedName(std::string_view text, size_t maxBytes = 255);
 
 // Today's date as a day number (days since 1899-12-30), time of day 0.
 double TodayDate();

@@ -389,3 +389,68 @@ TEST(FreshStudentAverages, EqualTheStoredAverages) {
         }
     }
 }
+
+TEST(PlainTextNames, ALongLineIsCutToWhatAFileKeepsOfAName) {
+    // One 50 MB line: cut as it is read, before anything is inserted.
+    std::string text(50'000'000, 'x');
+    text += "\nBen\n";
+    TPlainTextNames t = ReadPlainTextNames(text);
+    ASSERT_EQ(t.Names.size(), 2u);
+    EXPECT_EQ(t.Names[0], std::string(255, 'x'));
+    EXPECT_EQ(t.Names[1], "Ben");
+
+    // 255 bytes of the file are 255 characters: "é" takes two bytes here, one there.
+    std::string accents;
+    for (int i = 0; i < 300; ++i) accents += "é";
+    std::string emoji = std::string(254, 'b') + "\U0001F600\U0001F600";
+    t = ReadPlainTextNames("   " + accents + "\n" + emoji + "\n");
+    ASSERT_EQ(t.Names.size(), 2u);
+    EXPECT_EQ(t.Names[0].size(), 510u) << "leading blanks take no room";
+    EXPECT_EQ(t.Names[1], std::string(254, 'b') + "\U0001F600") << "cut between characters";
+
+    TGradebook gb;
+    ApplyPaste(gb, PlanNamesPaste(gb, t.Names));
+    gb.SetEditMode(false);
+    std::vector<std::string> lost;
+    TGradebook back;
+    ReadGradebook(WriteGradebook(gb, &lost), back, nullptr);
+    EXPECT_EQ(lost, std::vector<std::string>{t.Names[1]}) << "only the emoji has no byte";
+    EXPECT_EQ(back.Cell(1, 2), t.Names[0]) << "the whole name survives the file";
+}
+
+TEST(PlainTextNames, ControlCharactersBecomeBlanks) {
+    static const char kText[] =
+        "Ann\x01Lee\r\n\x7f\x1b Ben\0\n\tscore\nCy\xC2\x85" "Do\n\xFFZed\n\x02\x03\n";
+    const std::string text(kText, sizeof kText - 1);
+    TPlainTextNames t = ReadPlainTextNames(text);
+    EXPECT_EQ(t.Names, (Strings{"Ann Lee", "Ben", "Cy Do", "?Zed"}));
+    for (const std::string& name : t.Names)
+        for (char c : name) EXPECT_GE(static_cast<unsigned char>(c), 0x20) << name;
+}
+
+TEST(ClipboardPaste, AveragesArePastedExactly) {
+    Class from;
+    from.Grade("Quiz", 3);
+    from.Student("Ann", "", {"2.9712"}); // 99.04
+    from.Student("Ben", "", {"2.6"});    // 86.66666666666667
+    from.Student("Cy", "", {"2"});       // 66.66666666666667
+    Class to;
+    to.Student("Ann");
+    to.Student("Ben");
+    to.Student("Cy");
+    TGradebook& gb = to.Done();
+    TPastePlan plan = PlanPaste(gb, TClipboardFormat::Averages,
+                                Transfer(from.gb, TClipboardFormat::Averages).Students);
+    ApplyPaste(gb, plan);
+    EXPECT_EQ(gb.Cell(2, 2), "99.04");
+    for (int r = 2; r <= 4; ++r) {
+        StudentAverage(from.gb, r);
+        StudentAverage(gb, r);
+        // The cell holds the exact value, and the averages count it as it was copied.
+        EXPECT_EQ(ParseNumber(gb.Cell(2, r)), from.gb.StudentAt(r)->Average);
+        EXPECT_EQ(gb.StudentAt(r)->Average, from.gb.StudentAt(r)->Average) << r;
+    }
+    // Taking the paste back leaves no trace.
+    RevertPaste(gb, plan);
+    EXPECT_EQ(gb.LastGradeColumn(), 1);
+}

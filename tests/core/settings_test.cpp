@@ -66,7 +66,8 @@ TEST(Settings, RoundTripAndNumbersWithThreeDigits) {
     s.Averages = false;
     s.FontName = "DejaVu Sans";
     s.FontSize = 11;
-    s.WindowGeometry = "AdnQywADAAA=";
+    // 800 x 600 at (100, 80), as the toolkit saves it.
+    s.WindowGeometry = "AdnQywADAAAAAABiAAAAMgAAA4UAAAKpAAAAZAAAAFAAAAODAAACpwAAAAAAAAAAB4AAAABkAAAAUAAAA4MAAAKn";
     WriteSettings(store, s);
     EXPECT_EQ(store.Sections["All Grades"]["Default Points"], "12.3");
     EXPECT_EQ(store.Sections["Display Options"]["2D Tables"], "1");
@@ -82,22 +83,100 @@ TEST(Settings, RoundTripAndNumbersWithThreeDigits) {
     EXPECT_FALSE(back.Averages);
     EXPECT_EQ(back.FontName, "DejaVu Sans");
     EXPECT_EQ(back.FontSize, 11);
-    EXPECT_EQ(back.WindowGeometry, "AdnQywADAAA=");
+    EXPECT_EQ(back.WindowGeometry, s.WindowGeometry);
 }
 
-TEST(Settings, UnreadableValuesBecomeZero) {
+TEST(Settings, UnreadableValuesKeepTheirDefaults) {
     MemoryStore store;
     store.Write("All Grades", "Default Points", "lots");
     store.Write("View Menu", "Toolbar", "yes");
     store.Write("View Menu", "Statusbar", "7");
+    store.Write("View Menu", "Averages", "0");
     store.Write("Start Up", "Window State", "99999999999999999999");
     TAppSettings s;
     Files files;
     ReadSettings(store, s, files.Exists());
-    EXPECT_EQ(s.DefaultPoints, 0);
-    EXPECT_FALSE(s.Toolbar);
+    // A default of 0 points would give every new grade no points at all.
+    EXPECT_EQ(s.DefaultPoints, 100);
+    EXPECT_TRUE(s.Toolbar) << "a text that is no number is no switch";
     EXPECT_TRUE(s.Statusbar); // any non-zero number is true
+    EXPECT_FALSE(s.Averages);
     EXPECT_EQ(s.WindowState, 0);
+}
+
+TEST(Settings, ValuesBeyondWhatTheProgramCanSetKeepTheirDefaults) {
+    TAppSettings current;
+    current.FontName = "DejaVu Sans";
+    current.FontSize = 9;
+    current.WindowState = 0;
+    current.DefaultPoints = 50;
+    current.DefaultWeight = 2;
+    Files files;
+    for (const char* size : {"100000", "2147483647", "500", "13", "7", "0", "-10", "9.5", ""}) {
+        MemoryStore store;
+        store.Write("Display Font", "Name", "Liberation Sans");
+        store.Write("Display Font", "Size", size);
+        TAppSettings s = current;
+        ReadSettings(store, s, files.Exists());
+        EXPECT_EQ(s.FontSize, 9) << size;
+        EXPECT_EQ(s.FontName, "DejaVu Sans") << "a font is taken whole or not at all: " << size;
+    }
+    for (int size = 8; size <= 12; ++size) {
+        MemoryStore store;
+        store.Write("Display Font", "Name", "Liberation Sans");
+        store.Write("Display Font", "Size", std::to_string(size));
+        TAppSettings s = current;
+        ReadSettings(store, s, files.Exists());
+        EXPECT_EQ(s.FontSize, size);
+        EXPECT_EQ(s.FontName, "Liberation Sans");
+    }
+    for (const std::string& name : {std::string(), std::string(300, 'x'), std::string("Bad\nFont")}) {
+        MemoryStore store;
+        store.Write("Display Font", "Name", name);
+        store.Write("Display Font", "Size", "10");
+        TAppSettings s = current;
+        ReadSettings(store, s, files.Exists());
+        EXPECT_EQ(s.FontName, "DejaVu Sans");
+        EXPECT_EQ(s.FontSize, 9);
+    }
+    for (const char* state : {"3", "-1", "2147483647"}) {
+        MemoryStore store;
+        store.Write("Start Up", "Window State", state);
+        TAppSettings s = current;
+        ReadSettings(store, s, files.Exists());
+        EXPECT_EQ(s.WindowState, 0) << state;
+    }
+    for (const char* number : {"0", "-5", "1e309", "nan", "inf", "1e400"}) {
+        MemoryStore store;
+        store.Write("All Grades", "Default Points", number);
+        store.Write("All Grades", "Default Weight", number);
+        TAppSettings s = current;
+        ReadSettings(store, s, files.Exists());
+        EXPECT_EQ(s.DefaultPoints, 50) << number;
+        EXPECT_EQ(s.DefaultWeight, 2) << number;
+    }
+    // A geometry that is not the toolkit's keeps the window as it is.
+    MemoryStore store;
+    store.Write("Start Up", "Window Geometry", "garbage");
+    TAppSettings s = current;
+    s.WindowGeometry = "kept";
+    ReadSettings(store, s, files.Exists());
+    EXPECT_EQ(s.WindowGeometry, "kept");
+}
+
+TEST(Settings, HistoryEntriesThatCannotBePathsOrRepeatAreDropped) {
+    MemoryStore store;
+    const std::string huge = "/" + std::string(50000, 'a');
+    const std::vector<std::string> entries = {"/a.gbd", "/a.gbd", "/b\x01.gbd", huge,
+                                              "/c\n.gbd",  "/d.gbd"};
+    Files files;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        store.Write("File History", "File Path " + std::to_string(i + 1), entries[i]);
+        files.present.insert(entries[i]);
+    }
+    TAppSettings s;
+    ReadSettings(store, s, files.Exists());
+    EXPECT_EQ(s.History, (std::vector<std::string>{"/a.gbd", "/d.gbd"}));
 }
 
 TEST(Settings, HistoryDropsVanishedFilesAndIsRewrittenWhole) {

@@ -100,3 +100,33 @@ TEST(ParseNumber, ShortDecimalsAgreeWithTheFullConversion) {
         EXPECT_EQ(ParseNumber(s), std::strtod(s.c_str(), nullptr)) << s;
     }
 }
+
+TEST(FileText, CutsBetweenCharactersAtTheFilesLength) {
+    EXPECT_EQ(CutToFileText("abc", 255), "abc");
+    EXPECT_EQ(CutToFileText(std::string(300, 'a'), 255).size(), 255u);
+    std::string accents;
+    for (int i = 0; i < 300; ++i) accents += "é";
+    std::string_view cut = CutToFileText(accents, 255);
+    EXPECT_EQ(cut.size(), 510u);
+    EXPECT_EQ(Utf8ToCp1252(cut).size(), 255u) << "exactly what the file holds";
+    EXPECT_EQ(CutToFileText("ab\U0001F600c", 3), "ab\U0001F600");
+    // A malformed byte is one character, as the encoder takes it.
+    EXPECT_EQ(CutToFileText("\xE2\x82x", 2), "\xE2\x82");
+}
+
+TEST(ExactNumberText, ReadsBackAsTheSameDouble) {
+    EXPECT_EQ(ExactNumberText(99.04), "99.04");
+    EXPECT_EQ(ExactNumberText(85), "85");
+    EXPECT_EQ(ExactNumberText(2.6 * 100 / 3), "86.66666666666667");
+    std::mt19937_64 rng(5);
+    std::uniform_real_distribution<double> any(-1e3, 1e3);
+    for (double v : {0.1, 1e-7, 1e21, -3.25, 2.2250738585072014e-308, 1.7976931348623157e308}) {
+        auto back = ConvertNumber(ExactNumberText(v));
+        ASSERT_TRUE(back) << ExactNumberText(v);
+        EXPECT_EQ(*back, v);
+    }
+    for (int i = 0; i < 10000; ++i) {
+        double v = any(rng);
+        ASSERT_EQ(ConvertNumber(ExactNumberText(v)), v) << ExactNumberText(v);
+    }
+}

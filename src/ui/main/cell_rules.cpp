@@ -1,5 +1,6 @@
 #include "cell_rules.h"
 
+#include "averages.h"
 #include "entry.h"
 #include "gradebook.h"
 #include "text.h"
@@ -62,7 +63,7 @@ TEntryProblem EntryProblem(const TGradebook& gb, int c, int r) {
     const TGrade* g = gb.GradeAt(c);
     if (!g || !gb.StudentAt(r)) return TEntryProblem::None;
     const TEntry e = ReadEntry(gb.Cell(c, r), gb.LetterToNumber);
-    if (e.Kind == EntryKind::Invalid) return TEntryProblem::Invalid;
+    if (e.Kind == EntryKind::Invalid || PercentOverflows(*g, e)) return TEntryProblem::Invalid;
     if (e.Kind == EntryKind::Number && !g->ExtraCredit && g->Points > 0 && e.Value > g->Points)
         return TEntryProblem::AbovePoints;
     return TEntryProblem::None;
