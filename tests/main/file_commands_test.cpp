@@ -6,8 +6,11 @@
 #include "prompts.h"
 #include "sample_builder.h"
 #include "test_app.h"
+#include "window_geometry.h"
 
 #include <QAction>
+#include <QDataStream>
+#include <QScreen>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -152,6 +155,51 @@ TEST_F(Document, TheWindowComesBackWhereItWas) {
     next.show();
     EXPECT_EQ(next.size(), placed.size());
     next.close();
+}
+
+TEST_F(Document, TheSavedGeometryIsReadAsTheToolkitWroteIt) {
+    form.move(40, 30);
+    form.resize(700, 500);
+    QApplication::processEvents();
+    auto saved = DecodeWindowGeometry(form.saveGeometry().toBase64().toStdString());
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->Normal.Width, form.normalGeometry().width());
+    EXPECT_EQ(saved->Normal.Height, form.normalGeometry().height());
+    EXPECT_EQ(saved->Normal.X, form.normalGeometry().x());
+    ASSERT_TRUE(saved->Client);
+    EXPECT_EQ(saved->Client->Width, form.geometry().width());
+    EXPECT_EQ(saved->Client->Y, form.geometry().y());
+}
+
+TEST_F(Document, PreferencesNoWindowCanUseAreIgnoredAtTheNextStart) {
+    // A window far off the screen and of an impossible size, and a font of 100000 points.
+    QRect huge(50000, 50000, 100000, 100000);
+    TSDIAppForm probe;
+    const QSize fresh = probe.size();
+    const QFont freshFont = probe.GradeBook->font();
+    probe.setGeometry(QRect(40, 30, 700, 500));
+    QByteArray blob = probe.saveGeometry();
+    QDataStream patch(&blob, QIODevice::ReadWrite);
+    patch.setVersion(QDataStream::Qt_4_0);
+    patch.device()->seek(8);
+    patch << huge << huge; // the frame and the normal geometry
+    EXPECT_TRUE(form.close());
+    {
+        QSettings ini(QSettings::IniFormat, QSettings::UserScope, "Brindlecraft", "Marklow");
+        ini.setValue("Start Up/Window Geometry", QString::fromLatin1(blob.toBase64()));
+        ini.setValue("Display Font/Size", "100000");
+    }
+    TSDIAppForm next;
+    TFileCommands nextDocument(next, TDocumentPaths{Path("data/default.ltd"), QString()});
+    next.show();
+    QApplication::processEvents();
+    EXPECT_EQ(next.size(), fresh);
+    EXPECT_TRUE(next.screen()->availableGeometry().intersects(next.geometry()));
+    EXPECT_EQ(next.GradeBook->font().pointSize(), freshFont.pointSize());
+    next.close();
+    QSettings ini(QSettings::IniFormat, QSettings::UserScope, "Brindlecraft", "Marklow");
+    EXPECT_EQ(ini.value("Display Font/Size").toInt(), freshFont.pointSize())
+        << "the size in use is written back";
 }
 
 TEST_F(Document, ACutShortFileLeavesTitleAndModifiedAlone) {

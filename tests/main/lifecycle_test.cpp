@@ -330,3 +330,35 @@ TEST_F(Lifecycle, FirstShowLoadsTheShippedLettersWhenTheUserHasNone) {
     life->FirstShow();
     EXPECT_EQ(view.gb.NumberToLetter, shipped.NumberToLetter);
 }
+
+TEST_F(Lifecycle, AnImpossibleFontSizeIsNeitherAppliedNorWrittenBack) {
+    for (const char* size : {"100000", "2147483647", "500"}) {
+        QDir().mkpath(Path("config/Brindlecraft"));
+        QFile f(Path("config/Brindlecraft/Marklow.ini"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray("[Display Font]\nName=DejaVu Sans\nSize=") + size + "\n");
+        f.close();
+        life->FirstShow();
+        ASSERT_TRUE(view.hasApplied);
+        EXPECT_NE(view.applied.FontSize, QByteArray(size).toInt()) << size;
+        EXPECT_TRUE(life->CloseRequested());
+        QSettings ini(QSettings::IniFormat, QSettings::UserScope, "Brindlecraft", "Marklow");
+        EXPECT_NE(ini.value("Display Font/Size").toString(), size);
+    }
+    EXPECT_TRUE(script.Messages.empty());
+}
+
+TEST_F(Lifecycle, ExitWithAPreferencesFileOfRandomBytesSaysNothing) {
+    QDir().mkpath(Path("config/Brindlecraft"));
+    QFile f(Path("config/Brindlecraft/Marklow.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 5000; ++i) f.putChar(static_cast<char>((i * 7919 + i / 3) & 0xFF));
+    f.close();
+    life->FirstShow();
+    life->Settings().DefaultPoints = 40;
+    EXPECT_TRUE(life->CloseRequested());
+    EXPECT_TRUE(script.Messages.empty()) << "the preferences were written";
+    QSettings ini(QSettings::IniFormat, QSettings::UserScope, "Brindlecraft", "Marklow");
+    EXPECT_EQ(ini.status(), QSettings::NoError);
+    EXPECT_EQ(ini.value("All Grades/Default Points").toString(), "40");
+}

@@ -6,16 +6,31 @@
 #include "main_window.h"
 #include "prompts.h"
 #include "safe_save.h"
+#include "window_geometry.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QScreen>
 #include <QStandardPaths>
 
 namespace marklow {
+
+namespace {
+// The areas of the screens free of panels, where a window may be placed.
+std::vector<TRect> ScreenAreas() {
+    std::vector<TRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect r = screen->availableGeometry();
+        areas.push_back({r.x(), r.y(), r.width(), r.height()});
+    }
+    return areas;
+}
+} // namespace
 
 TDocumentPaths DefaultDocumentPaths() {
     TDocumentPaths paths;
@@ -162,13 +177,15 @@ void TFileCommands::ApplySettings(const TAppSettings& s) {
     form_.SetShowHints(s.ShowHints);
     form_.SetFlatToolBar(s.FlatToolbars);
     form_.SetThreeDTables(!s.TwoDTables);
-    if (!s.FontName.empty() && s.FontSize > 0)
+    if (DisplayFontAllowed(s.FontName, s.FontSize))
         form_.ApplyDisplayFont(QFont(QString::fromStdString(s.FontName), s.FontSize));
     form_.SetShowLetters(s.ShowLetters);
     form_.SetAveragesShown(s.Averages);
-    // The window comes back where it was; the first start keeps its size, centred.
-    if (!s.WindowGeometry.empty())
-        form_.restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(s.WindowGeometry)));
+    // The window comes back where it was, when that is still on a screen and of a usable
+    // size; otherwise, as at the first start, it keeps its size, centred.
+    if (auto saved = DecodeWindowGeometry(s.WindowGeometry);
+        saved && GeometryFitsScreens(*saved, ScreenAreas()))
+        form_.restoreGeometry(QByteArray::fromStdString(saved->Bytes));
     // Only a maximised window is restored, on its first activation.
     maximizePending_ = s.WindowState == 2;
     if (maximizePending_ && form_.isActiveWindow()) {

@@ -67,12 +67,9 @@ bool TDocumentLifecycle::CloseRequested() {
         if (!error.empty()) ShowError(QString::fromStdString(error));
     }
     view_.CollectSettings(settings_);
-    auto ini = OpenUserSettings();
-    QtSettingsStore store(*ini);
-    WriteSettings(store, settings_);
-    ini->sync();
-    if (ini->status() != QSettings::NoError)
-        ShowError("The preferences could not be written to " + ini->fileName());
+    const QString path = OpenUserSettings()->fileName();
+    if (!WriteSettingsFile(path, settings_))
+        ShowError("The preferences could not be written to " + path);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace marklow {
@@ -34,6 +35,24 @@ void QtSettingsStore::EraseSection(const std::string& section) {
 std::unique_ptr<QSettings> OpenUserSettings() {
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Brindlecraft",
                                        "Marklow");
+}
+
+bool WriteSettingsFile(const QString& path, const TAppSettings& settings) {
+    auto ini = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    // Sections are parsed when first used: reading every key shows the damage now rather
+    // than during the write.
+    ini->allKeys();
+    if (ini->status() == QSettings::FormatError) {
+        ini.reset();
+        const QString aside = path + ".damaged";
+        QFile::remove(aside);
+        if (!QFile::rename(path, aside)) QFile::remove(path);
+        ini = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    }
+    QtSettingsStore store(*ini);
+    WriteSettings(store, settings);
+    ini->sync();
+    return ini->status() == QSettings::NoError;
 }
 
 bool SettingsExist() { return QFileInfo::exists(OpenUserSettings()->fileName()); }

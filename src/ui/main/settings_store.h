@@ -26,6 +26,13 @@ private:
 
 // The user's preferences file (~/.config/Brindlecraft/Marklow.ini).
 std::unique_ptr<QSettings> OpenUserSettings();
+
+// Writes every entry to the INI file at path and returns whether the file now holds them.
+// A file that is not an INI file (random bytes) is set aside as path + ".damaged" first and
+// written afresh: QSettings parses the file while writing and keeps the first error it met,
+// so the damage would read as a failed write, and what it made of the damage would be
+// written back.
+bool WriteSettingsFile(const QString& path, const TAppSettings& settings);
 // True when the user's preferences file exists.
 bool SettingsExist();
 // "MARKLW.INI" in the program's folder.
