@@ -7,6 +7,7 @@
 #include "clipboard_commands.h"
 #include "csv_export.h"
 #include "file_commands.h"
+#include "gradebook_file.h"
 #include "description_page.h"
 #include "display_page.h"
 #include "options_commands.h"
@@ -110,6 +111,44 @@ TEST_F(Features, TwoWindowsExchangeAClassAndItsAveragesAndPasteIsOneStep) {
     EXPECT_FALSE(b.form.Document().IsModified());
     b.form.Redo1->trigger();
     EXPECT_EQ(b.Cell(1, 3), "Ben");
+}
+
+TEST_F(Features, PastedAveragesKeepTheirExactValueAndUndoRestoresExactly) {
+    Window a(clipboard), b(clipboard);
+    TypeClass(a);
+    a.form.Gradebook().GradeAt(2)->Points = 3;
+    a.At(2, 2);
+    a.Type("2.9712"); // 99.04 percent
+    a.At(2, 3);
+    a.Type("2.6"); // 86.66...
+    a.At(1, 2);
+    a.form.Names1->trigger();
+    b.form.Paste1->trigger();
+    TGradebook& gb = b.form.Gradebook();
+    const std::string before = WriteGradebook(gb);
+    const std::string averagesBefore = b.Cell(0, 2) + "|" + b.Cell(0, 3) + "|" + b.Cell(0, 1);
+
+    a.form.Averages1->trigger();
+    b.form.Paste1->trigger();
+    ASSERT_EQ(gb.GradeCount(), 1);
+    EXPECT_EQ(b.Cell(2, 2), "99.04") << "not the 3 digits of the display";
+    for (int r = 2; r <= 3; ++r)
+        EXPECT_EQ(gb.StudentAt(r)->Average, a.form.Gradebook().StudentAt(r)->Average) << r;
+    b.form.Undo1->trigger();
+    EXPECT_EQ(WriteGradebook(gb), before);
+    EXPECT_EQ(b.Cell(0, 2) + "|" + b.Cell(0, 3) + "|" + b.Cell(0, 1), averagesBefore);
+    b.form.Redo1->trigger();
+    EXPECT_EQ(b.Cell(2, 2), "99.04");
+}
+
+TEST_F(Features, ALongPastedLineBecomesANameAFileCanHold) {
+    Window w(clipboard);
+    auto text = std::make_unique<QMimeData>();
+    text->setText(QString(1'000'000, QChar(0xE9)) + "\nDev\x01Ng\n");
+    clipboard.SetMimeData(std::move(text));
+    w.form.Paste1->trigger();
+    EXPECT_EQ(QString::fromStdString(w.Cell(1, 2)), QString(255, QChar(0xE9)));
+    EXPECT_EQ(w.Cell(1, 3), "Dev Ng");
 }
 
 TEST_F(Features, NamesFromASpreadsheetAndOneLineIntoTheCell) {

@@ -170,6 +170,24 @@ TEST_F(Typing, InvalidAndOverPointEntriesShowWhereTheyAre) {
     EXPECT_GT(TSDIAppForm::ProblemColor(dark, TEntryProblem::AbovePoints).lightness(), 150);
 }
 
+TEST_F(Typing, ANumberNoPercentageCanHoldIsAnInvalidEntry) {
+    TypeClass();
+    Click(3, 2);
+    Type("1e308"); // 1e308 points out of 10
+    EXPECT_EQ(form.StatusPanel(2)->text(), "Not a number or a known letter");
+    Click(2, 2);
+    Type("1e308"); // out of 100 points: 1e308 percent still fits
+    Click(2, 3);
+    Type("1e308");
+    Click(1, 2);
+    const QColor red = TSDIAppForm::ProblemColor(grid.palette(), TEntryProblem::Invalid);
+    EXPECT_GT(PixelsOf(3, 2, red), 5);
+    EXPECT_EQ(PixelsOf(2, 2, red), 0);
+    EXPECT_EQ(Cell(0, 2), "*1E308");
+    EXPECT_EQ(Cell(2, 0), "1E308") << "two 1e308 entries: their mean, not INF";
+    EXPECT_EQ(Cell(3, 0), "*");
+}
+
 TEST_F(Typing, EndStopsAtTheLastGradeAndStudentInEditMode) {
     TypeClass();
     Click(2, 2);
