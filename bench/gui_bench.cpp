@@ -1,11 +1,14 @@
 // The main window with a class of 10000 students and 500 grades: painting a full window of
 // cells, and one keystroke from the editor's change to the repainted averages.
 
+#include "clipboard_commands.h"
 #include "main_window.h"
 #include "sample_builder.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QImage>
+#include <QMimeData>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -106,5 +109,41 @@ void BM_ApplyDisplayFont(benchmark::State& state) {
     for (auto _ : state) form.ApplyDisplayFont(fonts[i++ % 2]);
 }
 BENCHMARK(BM_ApplyDisplayFont)->Unit(benchmark::kMillisecond);
+
+// Paste of plain text into an empty class, as Edit > Paste runs it (reading the text, the
+// step, the refitted columns and the repaint): 100,000 short names, or one line of 50 MB,
+// which becomes a name of 255 characters.
+void BM_PastePlainText(benchmark::State& state) {
+    App();
+    static TSDIAppForm* form = [] {
+        auto* f = new TSDIAppForm;
+        f->resize(800, 600);
+        f->show();
+        QApplication::processEvents();
+        return f;
+    }();
+    TMemoryClipboard clipboard;
+    form->ClipboardCommands().SetClipboard(&clipboard);
+    QString text;
+    if (state.range(0) == 0) {
+        for (int i = 0; i < 100000; ++i) text += QString("Student %1\n").arg(i);
+    } else {
+        text = QString(50'000'000, QChar('x')) + "\n";
+    }
+    for (auto _ : state) {
+        auto data = std::make_unique<QMimeData>();
+        data->setText(text);
+        clipboard.SetMimeData(std::move(data));
+        form->Paste1->trigger();
+        QApplication::processEvents();
+        state.PauseTiming();
+        if (form->Gradebook().StudentCount() == 0) state.SkipWithError("nothing pasted");
+        form->Undo1->trigger();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    form->ClipboardCommands().SetClipboard(nullptr);
+}
+BENCHMARK(BM_PastePlainText)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
