@@ -6,6 +6,7 @@
 #include "option_files.h"
 #include "safe_save.h"
 #include "sample_builder.h"
+#include "window_geometry.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -115,5 +116,28 @@ int main(int argc, char** argv) {
     ok &= Put(root + "/paste", "text.bin",
               "\x02"
               "Ann Lee\nBen\tB+\r\n\r\n  Cy \r");
+
+    // Pasted plain text: names, a spreadsheet's columns, controls, a long line.
+    ok &= Put(root + "/paste_names", "names.txt", "Ann Lee\nBen\tB+\r\n\r\n  Cy \rZo\xc3\xab\n");
+    ok &= Put(root + "/paste_names", "controls.txt", "Di\x01" "Ek\x7f\n\x1b\xc2\x85" "Fay\n\xff\n");
+    ok &= Put(root + "/paste_names", "long.txt", std::string(600, 'x') + "\n" +
+                                                     std::string(300, ' ') + "y\n");
+
+    // Preferences: a first byte for the kind (0 an INI file, 1 a geometry's text, 2 its bytes).
+    const std::string geometry = "AdnQywADAAAAAABiAAAAMgAAA4UAAAKpAAAAZAAAAFAAAAODAAACpwAAAAAAAAAA"
+                                 "B4AAAABkAAAAUAAAA4MAAAKn";
+    const std::string ini = "[Start Up]\nWindow State=2\nWindow Geometry=" + geometry +
+                            "\n[File History]\nFile Path 1=/home/t/period 1.gbd\n"
+                            "File Path 2=/home/t/a,b.gbd\n[Display Options]\nCurve=0\n"
+                            "Show Hints=1\nFlat Toolbars=1\n2D Tables=0\n[Letters Options]\n"
+                            "Show Letters=1\n[All Grades]\nOmit Zeros=1\nDefault Points=12.3\n"
+                            "Default Weight=1\n[View Menu]\nToolbar=1\nStatusbar=1\n"
+                            "Averages=1\n[Display Font]\nName=DejaVu Sans\nSize=10\n";
+    ok &= Put(root + "/settings", "settings.ini", std::string(1, '\0') + ini);
+    ok &= Put(root + "/settings", "huge-font.ini",
+              std::string(1, '\0') + "[Display Font]\nName=DejaVu Sans\nSize=100000\n");
+    ok &= Put(root + "/settings", "geometry.txt", "\x01" + geometry);
+    if (auto g = DecodeWindowGeometry(geometry))
+        ok &= Put(root + "/settings", "geometry.bin", "\x02" + g->Bytes);
     return ok ? 0 : 2;
 }
