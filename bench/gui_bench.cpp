@@ -5,8 +5,8 @@
 #include "main_window.h"
 #include "sample_builder.h"
 
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QMimeData>
 #include <QTest>
@@ -126,7 +126,8 @@ void BM_PastePlainText(benchmark::State& state) {
     form->ClipboardCommands().SetClipboard(&clipboard);
     QString text;
     if (state.range(0) == 0) {
-        for (int i = 0; i < 100000; ++i) text += QString("Student %1\n").arg(i);
+        for (int i = 0; i < 100000; ++i)
+            text += QString("Student %1\n").arg(i);
     } else {
         text = QString(50'000'000, QChar('x')) + "\n";
     }

@@ -50,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(plan.NewStudents.size() <= names.Names.size());
     ApplyPaste(*gb, plan);
     for (size_t i = 0; i < plan.NewStudents.size(); ++i)
-        FUZZ_CHECK(gb->Cell(1, plan.FirstNewRow + static_cast<int>(i)) ==
-                   plan.NewStudents[i].Name);
+        FUZZ_CHECK(gb->Cell(1, plan.FirstNewRow + static_cast<int>(i)) == plan.NewStudents[i].Name);
     // The file keeps every pasted name whole, or says which it could not.
     std::vector<std::string> lost;
     const std::string file = WriteGradebook(*gb, &lost);

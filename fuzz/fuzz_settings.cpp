@@ -34,7 +34,8 @@ std::string Base64(std::string_view in) {
     for (char c : in) {
         bits = (bits << 8) | static_cast<uint8_t>(c);
         if (++count == 3) {
-            for (int s = 18; s >= 0; s -= 6) out += k[(bits >> s) & 63];
+            for (int s = 18; s >= 0; s -= 6)
+                out += k[(bits >> s) & 63];
             bits = 0;
             count = 0;
         }
@@ -64,8 +65,10 @@ void CheckInRange(const TAppSettings& s) {
     for (size_t i = 0; i < s.History.size(); ++i) {
         const std::string& p = s.History[i];
         FUZZ_CHECK(!p.empty() && p.size() <= kMaxPathLength);
-        for (char c : p) FUZZ_CHECK(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
-        for (size_t j = 0; j < i; ++j) FUZZ_CHECK(s.History[j] != p);
+        for (char c : p)
+            FUZZ_CHECK(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
+        for (size_t j = 0; j < i; ++j)
+            FUZZ_CHECK(s.History[j] != p);
     }
     CheckGeometry(s.WindowGeometry);
 }
@@ -75,8 +78,9 @@ TAppSettings Current() {
     TAppSettings s;
     s.FontName = "DejaVu Sans";
     s.FontSize = 9;
-    s.WindowGeometry = "AdnQywADAAAAAABiAAAAMgAAA4UAAAKpAAAAZAAAAFAAAAODAAACpwAAAAAAAAAAB4AAAABkAAAA"
-                       "UAAAA4MAAAKn";
+    s.WindowGeometry =
+        "AdnQywADAAAAAABiAAAAMgAAA4UAAAKpAAAAZAAAAFAAAAODAAACpwAAAAAAAAAAB4AAAABkAAAA"
+        "UAAAA4MAAAKn";
     return s;
 }
 

@@ -119,9 +119,12 @@ int main(int argc, char** argv) {
 
     // Pasted plain text: names, a spreadsheet's columns, controls, a long line.
     ok &= Put(root + "/paste_names", "names.txt", "Ann Lee\nBen\tB+\r\n\r\n  Cy \rZo\xc3\xab\n");
-    ok &= Put(root + "/paste_names", "controls.txt", "Di\x01" "Ek\x7f\n\x1b\xc2\x85" "Fay\n\xff\n");
-    ok &= Put(root + "/paste_names", "long.txt", std::string(600, 'x') + "\n" +
-                                                     std::string(300, ' ') + "y\n");
+    ok &= Put(root + "/paste_names", "controls.txt",
+              "Di\x01"
+              "Ek\x7f\n\x1b\xc2\x85"
+              "Fay\n\xff\n");
+    ok &= Put(root + "/paste_names", "long.txt",
+              std::string(600, 'x') + "\n" + std::string(300, ' ') + "y\n");
 
     // Preferences: a first byte for the kind (0 an INI file, 1 a geometry's text, 2 its bytes).
     const std::string geometry = "AdnQywADAAAAAABiAAAAMgAAA4UAAAKpAAAAZAAAAFAAAAODAAACpwAAAAAAAAAA"

@@ -344,7 +344,8 @@ void RecomputeAll(TGradebook& gb) {
                 }
             }
         }
-        if (anyGrade) gb.SetCell(0, r, pass.Finish(cols));
+        if (anyGrade)
+            gb.SetCell(0, r, pass.Finish(cols));
         else gb.SetCell(0, r, std::string());
         // The column work fields end as the last counted column leaves them.
         if (lastCounted >= 0) {

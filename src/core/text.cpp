@@ -312,7 +312,8 @@ std::string CleanPastedName(std::string_view text, size_t maxBytes) {
         else
             ++count;
     }
-    while (!out.empty() && out.back() == ' ') out.pop_back();
+    while (!out.empty() && out.back() == ' ')
+        out.pop_back();
     return out;
 }
 

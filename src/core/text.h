@@ -12,7 +12,8 @@ namespace marklow {
 // shortest decimal form of the double (85.25 gives 85.3, as a teacher rounds).
 std::string FormatNumber(double value);
 
-// The shortest text that ConvertNumber reads back as the same double ("99.04", "86.66666666666667").
+// The shortest text that ConvertNumber reads back as the same double ("99.04",
+// "86.66666666666667").
 std::string ExactNumberText(double value);
 
 // The standard decimal conversion of the whole text: optional sign, digits, optional "."

@@ -16,7 +16,8 @@ std::optional<std::string> DecodeBase64(std::string_view text) {
         if (c == '/') return 63;
         return -1;
     };
-    while (!text.empty() && text.back() == '=') text.remove_suffix(1);
+    while (!text.empty() && text.back() == '=')
+        text.remove_suffix(1);
     std::string out;
     out.reserve(text.size() * 3 / 4);
     uint32_t bits = 0;

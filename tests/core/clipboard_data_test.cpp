@@ -401,7 +401,8 @@ TEST(PlainTextNames, ALongLineIsCutToWhatAFileKeepsOfAName) {
 
     // 255 bytes of the file are 255 characters: "é" takes two bytes here, one there.
     std::string accents;
-    for (int i = 0; i < 300; ++i) accents += "é";
+    for (int i = 0; i < 300; ++i)
+        accents += "é";
     std::string emoji = std::string(254, 'b') + "\U0001F600\U0001F600";
     t = ReadPlainTextNames("   " + accents + "\n" + emoji + "\n");
     ASSERT_EQ(t.Names.size(), 2u);
@@ -419,13 +420,14 @@ TEST(PlainTextNames, ALongLineIsCutToWhatAFileKeepsOfAName) {
 }
 
 TEST(PlainTextNames, ControlCharactersBecomeBlanks) {
-    static const char kText[] =
-        "Ann\x01Lee\r\n\x7f\x1b Ben\0\n\tscore\nCy\xC2\x85" "Do\n\xFFZed\n\x02\x03\n";
+    static const char kText[] = "Ann\x01Lee\r\n\x7f\x1b Ben\0\n\tscore\nCy\xC2\x85"
+                                "Do\n\xFFZed\n\x02\x03\n";
     const std::string text(kText, sizeof kText - 1);
     TPlainTextNames t = ReadPlainTextNames(text);
     EXPECT_EQ(t.Names, (Strings{"Ann Lee", "Ben", "Cy Do", "?Zed"}));
     for (const std::string& name : t.Names)
-        for (char c : name) EXPECT_GE(static_cast<unsigned char>(c), 0x20) << name;
+        for (char c : name)
+            EXPECT_GE(static_cast<unsigned char>(c), 0x20) << name;
 }
 
 TEST(ClipboardPaste, AveragesArePastedExactly) {

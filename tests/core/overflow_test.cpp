@@ -38,8 +38,10 @@ struct Class {
     std::vector<std::string> AverageTexts() {
         RecomputeAll(gb);
         std::vector<std::string> texts;
-        for (int r = 1; r <= gb.LastStudentRow(); ++r) texts.emplace_back(gb.Cell(0, r));
-        for (int c = 1; c <= gb.LastGradeColumn(); ++c) texts.emplace_back(gb.Cell(c, 0));
+        for (int r = 1; r <= gb.LastStudentRow(); ++r)
+            texts.emplace_back(gb.Cell(0, r));
+        for (int c = 1; c <= gb.LastGradeColumn(); ++c)
+            texts.emplace_back(gb.Cell(c, 0));
         return texts;
     }
 };
@@ -77,7 +79,8 @@ TEST(Overflow, HugeEntriesWhoseSumOverflowsStillGiveTheirMean) {
 TEST(Overflow, ManyHugePercentagesAverageToTheirMean) {
     Class k;
     k.Grade(100);
-    for (int i = 0; i < 40; ++i) k.Student({"1e307"});
+    for (int i = 0; i < 40; ++i)
+        k.Student({"1e307"});
     ExpectNoInfOrNan(k.AverageTexts());
     EXPECT_EQ(k.gb.Cell(2, 0), "1E307");
     EXPECT_DOUBLE_EQ(k.gb.GradeAt(2)->ClassAverage, 1e307);

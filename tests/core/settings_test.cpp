@@ -67,7 +67,8 @@ TEST(Settings, RoundTripAndNumbersWithThreeDigits) {
     s.FontName = "DejaVu Sans";
     s.FontSize = 11;
     // 800 x 600 at (100, 80), as the toolkit saves it.
-    s.WindowGeometry = "AdnQywADAAAAAABiAAAAMgAAA4UAAAKpAAAAZAAAAFAAAAODAAACpwAAAAAAAAAAB4AAAABkAAAAUAAAA4MAAAKn";
+    s.WindowGeometry =
+        "AdnQywADAAAAAABiAAAAMgAAA4UAAAKpAAAAZAAAAFAAAAODAAACpwAAAAAAAAAAB4AAAABkAAAAUAAAA4MAAAKn";
     WriteSettings(store, s);
     EXPECT_EQ(store.Sections["All Grades"]["Default Points"], "12.3");
     EXPECT_EQ(store.Sections["Display Options"]["2D Tables"], "1");
@@ -130,7 +131,8 @@ TEST(Settings, ValuesBeyondWhatTheProgramCanSetKeepTheirDefaults) {
         EXPECT_EQ(s.FontSize, size);
         EXPECT_EQ(s.FontName, "Liberation Sans");
     }
-    for (const std::string& name : {std::string(), std::string(300, 'x'), std::string("Bad\nFont")}) {
+    for (const std::string& name :
+         {std::string(), std::string(300, 'x'), std::string("Bad\nFont")}) {
         MemoryStore store;
         store.Write("Display Font", "Name", name);
         store.Write("Display Font", "Size", "10");
@@ -167,8 +169,8 @@ TEST(Settings, ValuesBeyondWhatTheProgramCanSetKeepTheirDefaults) {
 TEST(Settings, HistoryEntriesThatCannotBePathsOrRepeatAreDropped) {
     MemoryStore store;
     const std::string huge = "/" + std::string(50000, 'a');
-    const std::vector<std::string> entries = {"/a.gbd", "/a.gbd", "/b\x01.gbd", huge,
-                                              "/c\n.gbd",  "/d.gbd"};
+    const std::vector<std::string> entries = {"/a.gbd", "/a.gbd",   "/b\x01.gbd",
+                                              huge,     "/c\n.gbd", "/d.gbd"};
     Files files;
     for (size_t i = 0; i < entries.size(); ++i) {
         store.Write("File History", "File Path " + std::to_string(i + 1), entries[i]);

@@ -105,7 +105,8 @@ TEST(FileText, CutsBetweenCharactersAtTheFilesLength) {
     EXPECT_EQ(CutToFileText("abc", 255), "abc");
     EXPECT_EQ(CutToFileText(std::string(300, 'a'), 255).size(), 255u);
     std::string accents;
-    for (int i = 0; i < 300; ++i) accents += "é";
+    for (int i = 0; i < 300; ++i)
+        accents += "é";
     std::string_view cut = CutToFileText(accents, 255);
     EXPECT_EQ(cut.size(), 510u);
     EXPECT_EQ(Utf8ToCp1252(cut).size(), 255u) << "exactly what the file holds";

@@ -12,7 +12,8 @@ namespace {
 struct Blob {
     std::string bytes;
     void UInt(uint32_t v, int size) {
-        for (int i = size - 1; i >= 0; --i) bytes += static_cast<char>((v >> (8 * i)) & 0xFF);
+        for (int i = size - 1; i >= 0; --i)
+            bytes += static_cast<char>((v >> (8 * i)) & 0xFF);
     }
     void Rect(int x, int y, int w, int h) {
         UInt(static_cast<uint32_t>(x), 4);
@@ -29,7 +30,8 @@ std::string Base64(const std::string& in) {
     for (; i + 2 < in.size(); i += 3) {
         uint32_t v = static_cast<uint8_t>(in[i]) << 16 | static_cast<uint8_t>(in[i + 1]) << 8 |
                      static_cast<uint8_t>(in[i + 2]);
-        for (int s = 18; s >= 0; s -= 6) out += k[(v >> s) & 63];
+        for (int s = 18; s >= 0; s -= 6)
+            out += k[(v >> s) & 63];
     }
     if (i < in.size()) {
         uint32_t v = static_cast<uint8_t>(in[i]) << 16;

@@ -10,11 +10,11 @@
 
 #include <QAction>
 #include <QDataStream>
-#include <QScreen>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>

@@ -352,7 +352,8 @@ TEST_F(Lifecycle, ExitWithAPreferencesFileOfRandomBytesSaysNothing) {
     QDir().mkpath(Path("config/Brindlecraft"));
     QFile f(Path("config/Brindlecraft/Marklow.ini"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    for (int i = 0; i < 5000; ++i) f.putChar(static_cast<char>((i * 7919 + i / 3) & 0xFF));
+    for (int i = 0; i < 5000; ++i)
+        f.putChar(static_cast<char>((i * 7919 + i / 3) & 0xFF));
     f.close();
     life->FirstShow();
     life->Settings().DefaultPoints = 40;

@@ -51,7 +51,8 @@ TEST(SettingsStore, AFileOfRandomBytesIsWrittenAfreshWithoutAFalseError) {
     std::mt19937 rng(7);
     for (int round = 0; round < 20; ++round) {
         QByteArray junk;
-        for (int i = 0; i < 4000; ++i) junk.append(static_cast<char>(rng() & 0xFF));
+        for (int i = 0; i < 4000; ++i)
+            junk.append(static_cast<char>(rng() & 0xFF));
         if (round == 0) junk = "[Display Font]\nSize=10\n[\xff\xfe" + junk; // some sense in it
         {
             QFile f(path);

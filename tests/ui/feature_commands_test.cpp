@@ -1,21 +1,21 @@
 // The clipboard, the check and the chart window as the main window runs them: from their menu
 // items, each change one undo step.
 
+#include "categories_page.h"
 #include "chart_commands.h"
 #include "check_commands.h"
-#include "categories_page.h"
 #include "clipboard_commands.h"
 #include "csv_export.h"
-#include "file_commands.h"
-#include "gradebook_file.h"
 #include "description_page.h"
 #include "display_page.h"
+#include "file_commands.h"
+#include "gradebook_file.h"
+#include "main_window.h"
 #include "options_commands.h"
 #include "print_commands.h"
+#include "prompts.h"
 #include "properties_commands.h"
 #include "string_grid.h"
-#include "main_window.h"
-#include "prompts.h"
 #include "test_app.h"
 
 #include <QFile>
