@@ -208,7 +208,6 @@ struct StudentPass {
 // Per-column state of the class average.
 struct ColumnPass {
     double sum = 0;
-    long double wideSum = 0; // for percentages whose double sum overflows
     int n = 0;
     bool invalid = false;
     bool skipped = false; // extra credit or "Don't compute class average"
@@ -234,27 +233,44 @@ void AddToColumn(const TGradebook& gb, const TGrade& g, TStudent& s, const TEntr
     s.ColumnHasEntry = true;
     s.ColumnValue = *pct;
     p.sum += *pct;
-    p.wideSum += *pct;
     // Under "Omit zeros" an entry worth exactly 0 percent is left out of the count.
     if (!gb.Preferences.OmitZeros || *pct != 0) ++p.n;
 }
 
-std::string FinishColumn(const TGradebook& gb, TGrade& g, const ColumnPass& p) {
+// The column's sum again in a wider type: the mean of finite percentages always fits a
+// double, their sum need not. Only columns whose double sum overflowed come here.
+double WideColumnMean(const TGradebook& gb, const TGrade& g, int c, int n) {
+    long double sum = 0;
+    for (int r = 2; r <= gb.LastStudentRow(); ++r)
+        if (auto pct = EntryPercent(g, ReadEntry(gb.Cell(c, r), gb.LetterToNumber))) sum += *pct;
+    return static_cast<double>(sum / n);
+}
+
+std::string FinishColumn(const TGradebook& gb, TGrade& g, int c, const ColumnPass& p) {
     if (p.skipped) return std::string();
     g.HasInvalidEntry = p.invalid;
     if (p.n > 0) {
         g.ClassAverage = p.sum / p.n;
-        // The mean of finite percentages always fits a double, their sum need not.
-        if (!std::isfinite(g.ClassAverage)) g.ClassAverage = static_cast<double>(p.wideSum / p.n);
+        if (!std::isfinite(g.ClassAverage)) g.ClassAverage = WideColumnMean(gb, g, c, p.n);
         g.HasClassAverage = true;
     }
     return AverageText(gb, g.HasInvalidEntry, g.HasClassAverage, g.ClassAverage);
 }
 
-std::string OverallText(const TGradebook& gb, double sum, long double wideSum, int n) {
-    if (n < 2) return std::string();
+// The mean of averages that have one, summed in a wider type when the double sum overflowed.
+template <typename TItems, typename THas, typename TValue>
+double OverallMean(double sum, int n, const TItems& each, THas has, TValue value) {
     double mean = sum / n;
-    if (!std::isfinite(mean)) mean = static_cast<double>(wideSum / n);
+    if (std::isfinite(mean)) return mean;
+    long double wide = 0;
+    each([&](const auto& item) {
+        if (has(item)) wide += value(item);
+    });
+    return static_cast<double>(wide / n);
+}
+
+std::string OverallText(const TGradebook& gb, double mean, int n) {
+    if (n < 2) return std::string();
     std::string text = FormatNumber(mean);
     if (gb.ShowLetters) text += "=" + LetterOf(gb.NumberToLetter, mean);
     return text;
@@ -284,31 +300,47 @@ std::string ColumnAverage(TGradebook& gb, int c) {
     if (p.skipped) return std::string();
     for (int r = 2; r <= gb.LastStudentRow(); ++r)
         AddToColumn(gb, g, *gb.StudentAt(r), ReadEntry(gb.Cell(c, r), gb.LetterToNumber), p);
-    return FinishColumn(gb, g, p);
+    return FinishColumn(gb, g, c, p);
 }
 
 std::string OverallStudentAverage(TGradebook& gb) {
     if (gb.StudentCount() < 2) return std::string();
     double sum = 0;
-    long double wideSum = 0;
     int n = 0;
     for (int r = 2; r <= gb.LastStudentRow(); ++r) {
         const TStudent& s = *gb.StudentAt(r);
-        if (s.HasAverage) sum += s.Average, wideSum += s.Average, ++n;
+        if (s.HasAverage) sum += s.Average, ++n;
     }
-    return OverallText(gb, sum, wideSum, n);
+    if (n < 2) return std::string();
+    auto each = [&](auto&& f) {
+        for (int r = 2; r <= gb.LastStudentRow(); ++r)
+            f(*gb.StudentAt(r));
+    };
+    return OverallText(gb,
+                       OverallMean(
+                           sum, n, each, [](const TStudent& s) { return s.HasAverage; },
+                           [](const TStudent& s) { return s.Average; }),
+                       n);
 }
 
 std::string OverallColumnAverage(TGradebook& gb) {
     if (gb.GradeCount() < 2) return std::string();
     double sum = 0;
-    long double wideSum = 0;
     int n = 0;
     for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
         const TGrade& g = *gb.GradeAt(c);
-        if (g.HasClassAverage) sum += g.ClassAverage, wideSum += g.ClassAverage, ++n;
+        if (g.HasClassAverage) sum += g.ClassAverage, ++n;
     }
-    return OverallText(gb, sum, wideSum, n);
+    if (n < 2) return std::string();
+    auto each = [&](auto&& f) {
+        for (int c = 2; c <= gb.LastGradeColumn(); ++c)
+            f(*gb.GradeAt(c));
+    };
+    return OverallText(gb,
+                       OverallMean(
+                           sum, n, each, [](const TGrade& g) { return g.HasClassAverage; },
+                           [](const TGrade& g) { return g.ClassAverage; }),
+                       n);
 }
 
 void RecomputeAll(TGradebook& gb) {
@@ -355,9 +387,9 @@ void RecomputeAll(TGradebook& gb) {
     }
     if (gb.StudentCount() > 0) gb.SetCell(0, 1, OverallStudentAverage(gb));
     for (size_t i = 0; i < cols.size(); ++i) {
-        std::string text = gb.StudentCount() > 0
-                               ? FinishColumn(gb, *cols[i].grade, passes[i])
-                               : std::string();
+        std::string text = gb.StudentCount() > 0 ? FinishColumn(gb, *cols[i].grade,
+                                                                static_cast<int>(i) + 2, passes[i])
+                                                 : std::string();
         gb.SetCell(static_cast<int>(i) + 2, 0, std::move(text));
     }
     if (!cols.empty()) gb.SetCell(1, 0, OverallColumnAverage(gb));

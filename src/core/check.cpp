@@ -103,6 +103,16 @@ void CheckEntries(const TGradebook& gb, TCheckResult& result, TFindingSink& sink
     std::vector<size_t> perColumn(static_cast<size_t>(grades) + 1, 0);
     int64_t blank = 0;
     TEntryKinds kinds(gb.LetterToNumber);
+    // Columns where no entry of up to 1e300 can reach a percentage beyond a double, so that
+    // only the rare huge numbers are worked out in full.
+    std::vector<const TGrade*> grade(static_cast<size_t>(gb.ColCount()), nullptr);
+    std::vector<char> safe(grade.size(), 0);
+    for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
+        const TGrade* g = gb.GradeAt(c);
+        grade[static_cast<size_t>(c)] = g;
+        safe[static_cast<size_t>(c)] =
+            std::fabs(g->Points) >= 1e-5 && std::fabs(g->CurveAmount) <= 1e300;
+    }
     for (int r = 2; r <= gb.LastStudentRow(); ++r) {
         const TCellRow& cells = gb.RowCells(r);
         for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
@@ -115,7 +125,8 @@ void CheckEntries(const TGradebook& gb, TCheckResult& result, TFindingSink& sink
             if (entry.Kind == EntryKind::Blank) {
                 ++blank;
             } else if (entry.Kind == EntryKind::Invalid ||
-                       PercentOverflows(*gb.GradeAt(c), entry)) {
+                       ((!safe[static_cast<size_t>(c)] || !(std::fabs(entry.Value) <= 1e300)) &&
+                        PercentOverflows(*grade[static_cast<size_t>(c)], entry))) {
                 invalid.push_back({c, r});
                 ++perColumn[static_cast<size_t>(c - 1)];
             }
