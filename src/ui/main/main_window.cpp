@@ -97,6 +97,7 @@ TSDIAppForm::~TSDIAppForm() {
     GradeBook->OnTopLeftChanged = nullptr;
     GradeBook->OnRowMoved = nullptr;
     GradeBook->OnColumnMoved = nullptr;
+    GradeBook->CanTakeCursor = nullptr;
     GradeBook->SetTable(nullptr);
 }
 
@@ -336,6 +337,7 @@ void TSDIAppForm::ConnectGrid() {
     GradeBook->OnTopLeftChanged = [this] { GradeBookTopLeftChanged(); };
     GradeBook->OnRowMoved = [this](int from, int to) { GradeBookRowMoved(from, to); };
     GradeBook->OnColumnMoved = [this](int from, int to) { GradeBookColumnMoved(from, to); };
+    GradeBook->CanTakeCursor = [this](int c, int r) { return TakesCursor(Gradebook(), c, r); };
 }
 
 // The grid, the panels and the menus follow what the document says changed.
