@@ -499,12 +499,16 @@ void TSDIAppForm::AdjustRowHeight() {
 }
 
 void TSDIAppForm::EmptyGradebook() {
+    // A new gradebook leaves the sort check marks as they were ("by User Input" at start).
+    const TStudentSort students = document_.StudentSort();
+    const TGradeSort grades = document_.GradeSort();
     BeginRebuild();
     {
         TSwitchOn rebuilding(rebuilding_);
         Gradebook().MakeEmpty();
     }
     GradebookReplaced();
+    document_.SetSorts(students, grades);
 }
 
 void TSDIAppForm::BeginRebuild() {
