@@ -10,9 +10,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -303,4 +305,48 @@ TEST_F(Keyboard, TheMenuShortcutsOfTheKeyboardPageInBothModes) {
         EXPECT_EQ(std::pair(grid.Col(), grid.Row()), edit ? std::pair(4, 4) : std::pair(3, 3))
             << "no shortcut moves the cursor";
     }
+}
+
+// The status bar's message about an entry (why it is red or amber) is about the cell under
+// the cursor, whatever moved the cursor or the entry.
+TEST_F(Keyboard, TheStatusBarSpeaksOnlyOfTheCellUnderTheCursor) {
+    TypeClass();
+    const QString invalid = "Not a number or a known letter";
+    const QString prompt = "Enter a grade value, then press Tab or Enter";
+    QLabel* panel = form.StatusPanel(2);
+    Go(3, 3);
+    Type("abc");
+    ASSERT_EQ(panel->text(), invalid);
+    Key(Qt::Key_Escape); // the cell has its 80 again
+    EXPECT_EQ(panel->text().toStdString(), prompt.toStdString()) << "Escape";
+    Type("abc");
+    Key(Qt::Key_Z, kCtrl);
+    EXPECT_EQ(panel->text(), prompt) << "Ctrl+Z";
+
+    Type("abc");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(panel->text(), prompt) << "left with Enter";
+    Go(3, 3);
+    EXPECT_EQ(panel->text(), invalid) << "back on it";
+    Key(Qt::Key_Home, kCtrl);
+    EXPECT_EQ(panel->text(), prompt) << "left with Ctrl+Home";
+    Go(3, 3);
+    Key(Qt::Key_PageDown);
+    EXPECT_EQ(panel->text(), prompt) << "left with Page Down";
+
+    // Move Names: Ben's row dragged and the drag undone and redone; the message follows
+    // whatever entry is under the cursor.
+    form.MoveViewNames1->trigger();
+    Go(3, 3);
+    ASSERT_EQ(panel->text(), invalid);
+    auto speaksOfTheCursor = [&] {
+        const bool bad = Cell(grid.Col(), grid.Row()) == "abc";
+        return (bad ? invalid : prompt).toStdString() == panel->text().toStdString();
+    };
+    grid.MoveRow(3, 2);
+    EXPECT_TRUE(speaksOfTheCursor()) << "dragged";
+    form.Document().Undo();
+    EXPECT_TRUE(speaksOfTheCursor()) << "undone";
+    form.Document().Redo();
+    EXPECT_TRUE(speaksOfTheCursor()) << "redone";
 }

@@ -68,6 +68,8 @@ public:
     // Whether (c, r) would take the cursor, asked without side effects; jumps (Home, End,
     // Page Up, Page Down) then stop at the nearest cell that does instead of not moving.
     std::function<bool(int c, int r)> CanTakeCursor;
+    // The cursor was put on a cell, or the table changed under it.
+    std::function<void()> OnCurrentChanged;
 
     // --- the table ---
     void SetTable(TGridTable* table); // not owned
