@@ -118,7 +118,8 @@ void RunModal(QDialog& dialog, const std::function<void()>& act) {
 // Keys pressed as a user presses them: through the window system, to the active window.
 void PressIn(QWidget& window, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     window.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    // Not qWaitForWindowActive: a window counts as active while its transient parent is.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
     QTest::keyClick(window.windowHandle(), key, mods);
 }
 
