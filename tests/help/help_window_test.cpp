@@ -25,7 +25,11 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <functional>
 
 using namespace marklow;
 using marklow::testing::THelpFixture;
@@ -100,22 +104,74 @@ TEST_F(HelpWindow, TheHelpMenuCommands) {
     EXPECT_EQ(FileOf(w->CurrentUrl()), "index.html");
 }
 
-TEST_F(HelpWindow, ShownFromAModalDialogItIsModalInItsTurn) {
+// A dialog shown with exec(), as the program shows its dialogs; act runs inside its loop. A
+// timer rejects it should a step go wrong, so the test never hangs.
+void RunModal(QDialog& dialog, const std::function<void()>& act) {
+    QTimer::singleShot(0, &dialog, act);
+    QTimer::singleShot(20000, &dialog, [&dialog] {
+        ADD_FAILURE() << "the dialog was still open";
+        dialog.reject();
+    });
+    dialog.exec();
+}
+
+// Keys pressed as a user presses them: through the window system, to the active window.
+void PressIn(QWidget& window, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    window.activateWindow();
+    // Not qWaitForWindowActive: a window counts as active while its transient parent is.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
+    QTest::keyClick(window.windowHandle(), key, mods);
+}
+
+TEST_F(HelpWindow, ShownFromAModalDialogNeitherBlocksItNorIsStuck) {
     QDialog dialog(&Main());
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.show();
-    ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
-    Help().ShowTopic(32);
-    THelpWindow* w = Help().Window();
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->windowModality(), Qt::ApplicationModal) << "the dialog would block it";
-    EXPECT_EQ(QApplication::activeModalWidget(), w);
-    w->close();
-    dialog.close();
+    auto* edit = new QLineEdit(&dialog);
+    (new QVBoxLayout(&dialog))->addWidget(edit);
+    RunModal(dialog, [&] {
+        Help().ShowTopic(32);
+        THelpWindow* w = Help().Window();
+        ASSERT_TRUE(w->isVisible());
+        EXPECT_EQ(QApplication::activeModalWidget(), &dialog) << "the help is no modal of its own";
+        PressIn(*w, Qt::Key_Escape);
+        EXPECT_FALSE(w->isVisible()) << "Escape closes the help";
+        Help().ShowTopic(59);
+        ASSERT_TRUE(w->isVisible());
+        PressIn(*w, Qt::Key_W, Qt::ControlModifier);
+        EXPECT_FALSE(w->isVisible()) << "Ctrl+W closes the help";
+
+        // With the help open the dialog still takes typing, and closes.
+        Help().ShowTopic(32);
+        edit->setFocus();
+        PressIn(dialog, Qt::Key_X);
+        EXPECT_EQ(edit->text(), "x") << "the help blocks the dialog";
+        EXPECT_TRUE(w->isVisible());
+        PressIn(dialog, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(dialog.isVisible());
+    ASSERT_TRUE(Help().Window()->isVisible());
+    Help().Window()->close();
+
+    // From the main window again: neither modal nor tied to the closed dialog.
     Help().ShowTopic(59);
+    THelpWindow* w = Help().Window();
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowModality(), Qt::NonModal);
     EXPECT_EQ(w->CurrentUrl(), Help().TopicUrl(59));
+    EXPECT_EQ(w->windowHandle()->transientParent(), Main().windowHandle());
+    w->close();
+}
+
+TEST_F(HelpWindow, OpenBeforeAModalDialogItStaysUsable) {
+    Main().show();
+    Help().ShowTopic(32);
+    THelpWindow* w = Help().Window();
+    ASSERT_TRUE(w->isVisible());
+    QDialog dialog(&Main());
+    RunModal(dialog, [&] {
+        PressIn(*w, Qt::Key_Escape);
+        EXPECT_FALSE(w->isVisible()) << "the dialog blocks the help";
+        dialog.reject();
+    });
 }
 
 TEST_F(HelpWindow, TheIndexFiltersAsYouType) {

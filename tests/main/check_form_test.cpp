@@ -176,3 +176,29 @@ TEST_F(CheckFormTest, TheIndexRepairIsNoEdit) {
     EXPECT_EQ(form.Model().rowCount(), 0);
     EXPECT_FALSE(doc.IsModified());
 }
+
+TEST_F(CheckFormTest, NothingLooksSelectedUntilALineIsChosen) {
+    auto gb = SmallClass();
+    gb->SetCell(2, 3, "y"); // a second invalid entry, above the first
+    auto went = Show(*gb, [](TCheckForm& f) {
+        f.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        f.ListView1->setFocus(Qt::TabFocusReason);
+        EXPECT_FALSE(f.ListView1->selectionModel()->hasSelection());
+        EXPECT_FALSE(f.ListView1->currentIndex().isValid()) << "no line to act on yet";
+        // The first line is drawn as the second is.
+        const QImage image = f.ListView1->viewport()->grab().toImage();
+        auto background = [&](int row) {
+            const QRect cell = f.ListView1->visualRect(f.Model().index(row, 0));
+            return image.pixelColor(cell.right() - 3, cell.center().y());
+        };
+        EXPECT_EQ(background(0), background(1));
+        // The first arrow key chooses the first line, and Enter goes to it.
+        QTest::keyClick(f.ListView1, Qt::Key_Down);
+        const QModelIndexList rows = f.ListView1->selectionModel()->selectedRows();
+        ASSERT_EQ(rows.size(), 1);
+        EXPECT_EQ(rows.front().row(), 0);
+        QTest::keyClick(f.ListView1, Qt::Key_Return);
+    });
+    EXPECT_EQ(went, (std::vector<TErrorFinder>{{TErrorFinder::EntryCell, 2, 3}}));
+}

@@ -2,11 +2,13 @@
 // where the gradebook allows it, and on its shortcut key.
 
 #include "file_commands.h"
+#include "gradebook_file.h"
 #include "main_window.h"
 #include "prompts.h"
 #include "sample_builder.h"
 #include "test_app.h"
 
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -147,4 +149,46 @@ TEST_F(Commands, ShortcutsTypedIntoTheCellEditorRunTheirCommands) {
 
     QTest::keyClick(editor, Qt::Key_T, Qt::ControlModifier);
     EXPECT_FALSE(form.Gradebook().EditMode()) << "Ctrl+T toggles the mode";
+}
+
+TEST_F(Commands, SortCheckMarksAtStartAfterNewAndAfterOpen) {
+    // A new window: the teacher's own order in both submenus, though a new gradebook's
+    // students are not yet in user order.
+    ASSERT_FALSE(form.Gradebook().StudentsInUserOrder);
+    EXPECT_TRUE(form.UserInput1->isChecked());
+    EXPECT_TRUE(form.UserInput2->isChecked());
+
+    // File > New leaves the marks as they were.
+    LoadClass(false);
+    form.byName1->trigger();
+    form.byDate1->trigger();
+    script.Answers = {TAnswer::No}; // do not save the sorted class
+    form.New1->trigger();
+    ASSERT_EQ(form.Gradebook().StudentCount(), 0);
+    EXPECT_TRUE(form.byName1->isChecked());
+    EXPECT_TRUE(form.byDate1->isChecked());
+    EXPECT_FALSE(form.UserInput1->isChecked());
+    EXPECT_FALSE(form.UserInput2->isChecked());
+
+    // Open clears both and checks "by User Input" where the file's switch is on.
+    TBuildOptions o;
+    o.Students = 3;
+    o.Grades = 2;
+    auto stored = BuildGradebook(o);
+    stored->StudentsInUserOrder = false;
+    stored->GradesInUserOrder = true;
+    const QString path = dir.filePath("sorted.gbd");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        const std::string bytes = WriteGradebook(*stored);
+        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+    script.FileNames = {path};
+    form.OpenItem->trigger();
+    ASSERT_EQ(form.Gradebook().StudentCount(), 3);
+    for (QAction* a : {form.UserInput1, form.byName1, form.byAverage1, form.byID1, form.byName2,
+                       form.byDate1, form.byCategory1})
+        EXPECT_FALSE(a->isChecked()) << a->objectName().toStdString();
+    EXPECT_TRUE(form.UserInput2->isChecked());
 }

@@ -18,7 +18,10 @@
 #include "string_grid.h"
 #include "test_app.h"
 
+#include <QCheckBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -28,6 +31,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -329,6 +333,85 @@ TEST_F(Features, ExportCsvWritesWhatTheCommandLineWrites) {
     EXPECT_TRUE(csv.startsWith("Name,ID,Average,Letter,Quiz\r\nAnn,,80,"));
     EXPECT_FALSE(w.form.Document().IsModified() && w.form.Document().UndoStack().isClean())
         << "an export changes nothing";
+}
+
+TEST_F(Features, ExportCsvOffersTheByteOrderMarkAndRemembersTheChoice) {
+    Window w(clipboard);
+    TFileCommands commands(w.form, TDocumentPaths{});
+    TypeClass(w);
+    QTemporaryDir dir;
+    auto exported = [&](const QString& name) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        return file.readAll().toStdString();
+    };
+    const std::string plain = GradebookCsv(w.form.Gradebook(), false);
+    const std::string marked = GradebookCsv(w.form.Gradebook(), true);
+    ASSERT_EQ(marked, "\xEF\xBB\xBF" + plain);
+
+    script.FileNames = {dir.filePath("a.csv")};
+    script.Options = {true}; // the teacher ticks the box
+    w.form.ExportCsv1->trigger();
+    ASSERT_EQ(script.FileRequests.size(), 1u);
+    EXPECT_FALSE(script.FileRequests[0].Option.isEmpty()) << "the save dialog offers the mark";
+    EXPECT_FALSE(script.FileRequests[0].OptionChecked) << "off at first, as on the command line";
+    EXPECT_EQ(exported("a.csv"), marked);
+
+    script.FileNames = {dir.filePath("b.csv")}; // the box left alone: as chosen last time
+    w.form.ExportCsv1->trigger();
+    ASSERT_EQ(script.FileRequests.size(), 2u);
+    EXPECT_TRUE(script.FileRequests[1].OptionChecked);
+    EXPECT_EQ(exported("b.csv"), marked);
+
+    script.FileNames = {dir.filePath("c.csv")};
+    script.Options = {false};
+    w.form.ExportCsv1->trigger();
+    EXPECT_EQ(exported("c.csv"), plain);
+
+    script.FileNames = {QString()}; // cancelled: nothing written, the choice kept
+    script.Options = {true};
+    w.form.ExportCsv1->trigger();
+    script.FileNames = {dir.filePath("d.csv")};
+    w.form.ExportCsv1->trigger();
+    EXPECT_FALSE(script.FileRequests.back().OptionChecked);
+    EXPECT_EQ(exported("d.csv"), plain);
+}
+
+// The real save dialog, run modally: its check box is shown and its state handed back.
+TEST(SavePrompt, TheSaveDialogShowsTheOptionAndHandsBackItsState) {
+    TestApp();
+    QTemporaryDir dir;
+    QtPrompts real;
+    TFileRequest request;
+    request.Caption = "Export CSV";
+    request.Folder = dir.path();
+    request.Filter = "CSV Files (*.csv)";
+    request.DefaultSuffix = "csv";
+    request.Suggested = "period1.csv";
+    request.Option = "Start with a byte order mark";
+    QString shownText;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* box = dialog->findChild<QCheckBox*>("OptionBox");
+        ASSERT_NE(box, nullptr);
+        shownText = box->text();
+        EXPECT_TRUE(box->isVisible());
+        EXPECT_FALSE(box->isChecked());
+        box->setChecked(true);
+        QMetaObject::invokeMethod(dialog, "accept"); // as its Save button does
+    });
+    QTimer::singleShot(20000, [] {
+        if (QWidget* d = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "the dialog was still open";
+            d->close();
+        }
+    });
+    bool checked = false;
+    const QString name = real.SaveFileNameWithOption(request, checked);
+    EXPECT_EQ(shownText, request.Option);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(QFileInfo(name).fileName(), "period1.csv");
 }
 
 TEST_F(Features, TheHelpMenuAndTheAboutBox) {

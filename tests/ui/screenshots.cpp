@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTest>
+#include <QTimer>
 
 using namespace marklow;
 
@@ -164,6 +165,24 @@ int main(int argc, char* argv[]) {
                                    TButtons::YesNoCancel);
     question->show();
     Save(*question, folder, "save-question");
+
+    // File > Export CSV's save dialog, with the byte order mark box.
+    {
+        TFileRequest request;
+        request.Caption = "Export CSV";
+        request.Folder = folder;
+        request.Filter = "CSV Files (*.csv);;All Files (*)";
+        request.Suggested = "period1.csv";
+        request.Option = "Start with a UTF-8 byte order mark (for Excel on Windows)";
+        QTimer::singleShot(300, [&folder] {
+            if (QWidget* d = QApplication::activeModalWidget()) {
+                Save(*d, folder, "export-csv-dialog");
+                d->close();
+            }
+        });
+        bool bom = false;
+        QtPrompts().SaveFileNameWithOption(request, bom);
+    }
 
     // The sample class, opened as the program opens it.
     if (argc > 2) {

@@ -151,14 +151,9 @@ THelpWindow& THelp::EnsureWindow() {
 void THelp::Present(const QUrl& url) {
     THelpWindow& window = EnsureWindow();
     if (url.isValid()) window.ShowUrl(url);
-    // A modal dialog would block the window: shown from one, it is modal in its turn.
-    const bool fromModal =
-        QApplication::activeModalWidget() && QApplication::activeModalWidget() != &window;
-    const Qt::WindowModality modality = fromModal ? Qt::ApplicationModal : Qt::NonModal;
-    if (window.windowModality() != modality) {
-        window.hide();
-        window.setWindowModality(modality);
-    }
+    // Over a modal dialog the help stays with it, so that neither blocks the other.
+    QWidget* modal = QApplication::activeModalWidget();
+    window.SetOwner(modal && modal != &window ? modal : mainWindow_);
     window.show();
     window.raise();
     window.activateWindow();

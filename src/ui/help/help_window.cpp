@@ -3,6 +3,7 @@
 #include "help_links.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -17,6 +18,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace marklow {
 
@@ -56,6 +58,13 @@ THelpWindow::THelpWindow(QHelpEngine* engine, QWidget* parent)
     LargerAction->setShortcut(QKeySequence::ZoomIn);
     SmallerAction = ToolBar->addAction("&Smaller Text");
     SmallerAction->setShortcut(QKeySequence::ZoomOut);
+    ToolBar->addSeparator();
+    // The help must never be in the way: one key takes it away, whatever has the focus.
+    CloseAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), "Cl&ose");
+    CloseAction->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")});
+    CloseAction->setShortcutContext(Qt::WindowShortcut);
+    CloseAction->setToolTip("Close the help (Escape or Ctrl+W)");
+    connect(CloseAction, &QAction::triggered, this, &QWidget::close);
 
     splitter_ = new QSplitter(Qt::Horizontal, this);
     Tabs = new QTabWidget(splitter_);
@@ -100,6 +109,37 @@ THelpWindow::THelpWindow(QHelpEngine* engine, QWidget* parent)
     HomeAction->setEnabled(engine_ != nullptr);
     LargerAction->setEnabled(engine_ != nullptr);
     SmallerAction->setEnabled(engine_ != nullptr);
+}
+
+void THelpWindow::SetOwner(QWidget* owner) {
+    owner_ = owner;
+    FollowOwner();
+}
+
+void THelpWindow::FollowOwner() {
+    // A window that stands over a modal dialog (its transient child) is not blocked by it.
+    QWindow* handle = windowHandle();
+    QWidget* owner = owner_ ? owner_->window() : nullptr;
+    if (!handle || !owner || owner == this) return;
+    QWindow* parent = owner->windowHandle();
+    if (parent && handle->transientParent() != parent) handle->setTransientParent(parent);
+}
+
+bool THelpWindow::event(QEvent* e) {
+    const bool done = QWidget::event(e);
+    switch (e->type()) {
+    case QEvent::Show:
+        FollowOwner(); // showing gives the window its parent's window again
+        break;
+    case QEvent::WindowBlocked:
+        // A modal dialog opened while the help is up: the help goes over to it.
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this)
+            SetOwner(modal);
+        break;
+    default:
+        break;
+    }
+    return done;
 }
 
 void THelpWindow::BuildTabs() {

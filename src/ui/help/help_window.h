@@ -2,6 +2,7 @@
 // The help window: the contents, the index and the finder beside the page shown. Pages
 // come out of the help collection through the engine (qthelp:// addresses).
 
+#include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QWidget>
@@ -44,6 +45,9 @@ public:
     void ShowMessage(const QString& html);
     // Brings a tab to the front and puts the focus where typing goes.
     void ShowTab(TTab tab);
+    // The window the help stays with: the main window, or the modal dialog the help was
+    // asked for from. The help never blocks that dialog, nor is blocked by it.
+    void SetOwner(QWidget* owner);
     TTab CurrentTab() const;
     QUrl CurrentUrl() const;
 
@@ -57,8 +61,13 @@ public:
     QAction* HomeAction = nullptr;
     QAction* LargerAction = nullptr;
     QAction* SmallerAction = nullptr;
+    QAction* CloseAction = nullptr; // Escape, Ctrl+W
+
+protected:
+    bool event(QEvent* e) override;
 
 private:
+    void FollowOwner();
     void BuildTabs();
     void SyncContents(const QUrl& url);
     void PageChanged(const QUrl& url);
@@ -66,6 +75,7 @@ private:
     QHelpEngine* engine_;
     QSplitter* splitter_ = nullptr;
     QUrl home_;
+    QPointer<QWidget> owner_;
 };
 
 } // namespace marklow

@@ -45,6 +45,16 @@ TWalk WalkBack(int c, int r) {
     return {};
 }
 
+std::pair<int, int> FirstEntryCell(const TGradebook& gb) {
+    if (!gb.EditMode() || MayEnterCell(gb, 2, 2)) return {2, 2};
+    if (gb.RowCount() > 2 && IsBlank(gb.Cell(1, 2))) return {1, 2};
+    return {2, 1};
+}
+
+bool TakesCursor(const TGradebook& gb, int c, int r) {
+    return !(c == 1 && r == 1) && MayEnterCell(gb, c, r);
+}
+
 std::optional<std::string> OverpaintText(const TGradebook& gb, int c, int r, bool showCurve) {
     if (c >= gb.ColCount() || r >= gb.RowCount()) return std::nullopt;
     if (gb.EditMode() && c == 1 && r == 1) return std::string(gb.Cell(c, r));

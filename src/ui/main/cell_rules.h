@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace marklow {
@@ -41,6 +42,11 @@ struct TWalk {
 TWalk WalkForward(int c, int r, int colCount, int rowCount);
 // Shift+Tab: left along the grade-name row, up elsewhere, never into the name row.
 TWalk WalkBack(int c, int r);
+// Ctrl+Home: the first score, (2, 2); while it has no named student or grade, the name that is
+// missing, so that what is typed next never lands on a name already there.
+std::pair<int, int> FirstEntryCell(const TGradebook& gb);
+// Whether the cursor may go to (c, r) by the rules of typing, asked without leaving the cell.
+bool TakesCursor(const TGradebook& gb, int c, int r);
 
 // What is painted over the ordinary drawing of (c, r) in the header look, if anything:
 // "Name" in (1, 1) of edit mode, and curved entries while the curve is shown.

@@ -145,6 +145,10 @@ void TCheckForm::Fill(const TGradebook& gb) {
     WarningsBox->setText(QString::number(r.Warnings));
     GradeEntriesBox->setText(QString::number(r.GradeEntries));
     BlankEntriesBox->setText(QString::number(r.BlankEntries));
+    // No line is chosen until the teacher chooses one: the view would otherwise make the first
+    // line current on getting the focus, which looks selected while "&Find" finds nothing, and
+    // the first Down would pass over it.
+    ListView1->setCurrentIndex(QModelIndex());
     ListView1->scrollToTop();
     SizeColumns(); // a model reset gives the sections their default widths again
 }

@@ -96,12 +96,15 @@ void TFileCommands::ExportCsv1Click() {
     request.DefaultSuffix = "csv";
     request.Suggested = doc.Title() + ".csv";
     if (!doc.FilePath().isEmpty()) request.Folder = QFileInfo(doc.FilePath()).absolutePath();
-    const QString path = Prompts().SaveFileName(request);
+    // What marklow-cli export-csv --bom gives; kept for the next export of this session.
+    request.Option = "Start with a UTF-8 byte order mark (for Excel on Windows)";
+    request.OptionChecked = csvBom_;
+    const QString path = Prompts().SaveFileNameWithOption(request, csvBom_);
     if (path.isEmpty()) return;
     TSaveOptions options;
     options.KeepBackup = false; // an export is made again at will
     const std::string error =
-        SaveFileSafely(path.toStdString(), GradebookCsv(doc.Gradebook(), false), options);
+        SaveFileSafely(path.toStdString(), GradebookCsv(doc.Gradebook(), csvBom_), options);
     if (!error.empty())
         Prompts().Message(TMessageKind::Error, QString::fromStdString(error), TButtons::Ok);
 }

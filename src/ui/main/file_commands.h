@@ -53,6 +53,7 @@ private:
     TDocumentLifecycle lifecycle_;
     bool firstShow_ = true;
     bool maximizePending_ = false;
+    bool csvBom_ = false; // the last export's byte order mark choice
 };
 
 } // namespace marklow

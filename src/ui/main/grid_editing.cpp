@@ -91,6 +91,13 @@ bool TSDIAppForm::GradeBookKeyDown(QKeyEvent& e) {
         GradeBook->Editor()->selectAll();
         return true;
     }
+    if (key == Qt::Key_Home && mods == Qt::ControlModifier) {
+        // In edit mode the grid's own first cell is the "Name" caption, which takes no cursor.
+        const auto [c, r] = FirstEntryCell(Gradebook());
+        if (c != GradeBook->Col() || r != GradeBook->Row()) GradeBook->MoveCurrent(c, r);
+        GradeBook->Editor()->selectAll();
+        return true;
+    }
     const bool backTab = (key == Qt::Key_Backtab && (mods == Qt::ShiftModifier || !mods)) ||
                          (key == Qt::Key_Tab && mods == Qt::ShiftModifier);
     if (backTab) {
@@ -101,7 +108,9 @@ bool TSDIAppForm::GradeBookKeyDown(QKeyEvent& e) {
     return false;
 }
 
-void TSDIAppForm::GradeBookExit() { FinishCellEdit(); }
+void TSDIAppForm::GradeBookExit() {
+    FinishCellEdit();
+}
 
 QColor TSDIAppForm::ProblemColor(const QPalette& palette, TEntryProblem problem) {
     // Red and amber that read on the light and on the dark desktop themes alike.

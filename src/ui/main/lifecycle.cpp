@@ -97,8 +97,8 @@ void TDocumentLifecycle::NewGradebook() {
         doc.Gradebook().MakeEmpty();
         doc.ResetHistory();
         SetCurrentFile(QString());
-        doc.SortsFromSwitches();
-        view_.EndRebuild();
+        view_.EndRebuild(); // the sort check marks stay as they were
+
     }
     RebuildReopenMenu();
 }

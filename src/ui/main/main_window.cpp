@@ -97,6 +97,8 @@ TSDIAppForm::~TSDIAppForm() {
     GradeBook->OnTopLeftChanged = nullptr;
     GradeBook->OnRowMoved = nullptr;
     GradeBook->OnColumnMoved = nullptr;
+    GradeBook->CanTakeCursor = nullptr;
+    GradeBook->OnCurrentChanged = nullptr;
     GradeBook->SetTable(nullptr);
 }
 
@@ -336,6 +338,8 @@ void TSDIAppForm::ConnectGrid() {
     GradeBook->OnTopLeftChanged = [this] { GradeBookTopLeftChanged(); };
     GradeBook->OnRowMoved = [this](int from, int to) { GradeBookRowMoved(from, to); };
     GradeBook->OnColumnMoved = [this](int from, int to) { GradeBookColumnMoved(from, to); };
+    GradeBook->CanTakeCursor = [this](int c, int r) { return TakesCursor(Gradebook(), c, r); };
+    GradeBook->OnCurrentChanged = [this] { UpdateCellPrompt(); };
 }
 
 // The grid, the panels and the menus follow what the document says changed.
@@ -347,6 +351,7 @@ void TSDIAppForm::ConnectDocument() {
     connect(doc, &TGradebookDocument::averagesChanged, this, [this] {
         GradeBook->InvalidateGrid();
         FitColumnWidth(0);
+        UpdateCellPrompt(); // a grade's points may have changed
     });
     connect(doc, &TGradebookDocument::modeChanged, this, [this] {
         SyncGridShape();
@@ -403,6 +408,13 @@ void TSDIAppForm::SyncCheckMarks() {
         students[i]->setChecked(i == student);
         grades[i]->setChecked(i == grade);
     }
+}
+
+void TSDIAppForm::UpdateCellPrompt() {
+    // Only about the entry under the cursor: a message about a cell the cursor has left, or
+    // an entry that has left the cursor's cell, would send the teacher to the wrong entry.
+    if (suppressSelect_) return;
+    panels_[2]->setText(CellPrompt(Gradebook(), GradeBook->Col(), GradeBook->Row()));
 }
 
 void TSDIAppForm::UpdateUndoActions() {
@@ -497,12 +509,16 @@ void TSDIAppForm::AdjustRowHeight() {
 }
 
 void TSDIAppForm::EmptyGradebook() {
+    // A new gradebook leaves the sort check marks as they were ("by User Input" at start).
+    const TStudentSort students = document_.StudentSort();
+    const TGradeSort grades = document_.GradeSort();
     BeginRebuild();
     {
         TSwitchOn rebuilding(rebuilding_);
         Gradebook().MakeEmpty();
     }
     GradebookReplaced();
+    document_.SetSorts(students, grades);
 }
 
 void TSDIAppForm::BeginRebuild() {

@@ -233,6 +233,8 @@ private:
     void SyncGridShape();
     void SyncCheckMarks();
     void UpdateUndoActions();
+    // Panel 2: the prompt for the current cell, or why its entry is marked.
+    void UpdateCellPrompt();
     void CellChanged(int c, int r);
     // Widens column c when the text of (c, r) no longer fits; never narrows it.
     void GrowColumnToFit(int c, int r);

@@ -1,12 +1,14 @@
 #include "prompts.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontComboBox>
 #include <QFontDialog>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -75,6 +77,26 @@ QString QtPrompts::SaveFileName(const TFileRequest& r) {
     return dialog.selectedFiles().first();
 }
 
+QString QtPrompts::SaveFileNameWithOption(const TFileRequest& r, bool& checked) {
+    // The desktop's own dialog takes no widget of ours: Qt's dialog, with the box below.
+    QFileDialog dialog(ParentWindow(), r.Caption, r.Folder, r.Filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(r.DefaultSuffix);
+    if (!r.Suggested.isEmpty()) dialog.selectFile(r.Suggested);
+    auto* box = new QCheckBox(r.Option, &dialog);
+    box->setObjectName("OptionBox");
+    box->setChecked(r.OptionChecked);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(box, grid->rowCount(), 0, 1, -1);
+    else if (dialog.layout())
+        dialog.layout()->addWidget(box);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    checked = box->isChecked();
+    return dialog.selectedFiles().first();
+}
+
 std::optional<QString> QtPrompts::InputText(const QString& caption, const QString& label,
                                             const QString& initial) {
     bool ok = false;
@@ -94,6 +116,12 @@ std::optional<QFont> QtPrompts::ChooseFont(const QFont& initial) {
 int QtPrompts::ExecDialog(QDialog& dialog) { return dialog.exec(); }
 
 bool UserPrompts::PrinterSetup(QPrinter&, int, int) { return false; }
+
+QString UserPrompts::SaveFileNameWithOption(const TFileRequest& request, bool& checked) {
+    QString name = SaveFileName(request);
+    if (!name.isEmpty()) checked = request.OptionChecked;
+    return name;
+}
 
 bool QtPrompts::PrinterSetup(QPrinter& printer, int minPage, int maxPage) {
     QPrintDialog dialog(&printer, ParentWindow());
@@ -187,6 +215,17 @@ QString ScriptedPrompts::OpenFileName(const TFileRequest& request) {
 
 QString ScriptedPrompts::SaveFileName(const TFileRequest& request) {
     return NextFileName(request, "save file");
+}
+
+QString ScriptedPrompts::SaveFileNameWithOption(const TFileRequest& request, bool& checked) {
+    QString name = NextFileName(request, "save file");
+    bool state = request.OptionChecked;
+    if (!Options.empty()) {
+        state = Options.front();
+        Options.pop_front();
+    }
+    if (!name.isEmpty()) checked = state;
+    return name;
 }
 
 std::optional<QString> ScriptedPrompts::InputText(const QString& caption, const QString& label,

@@ -31,6 +31,10 @@ struct TFileRequest {
     QString Filter;        // Qt form: "Grade Book Files (*.gbd);;All Files (*)"
     QString DefaultSuffix; // save dialogs only
     QString Suggested;     // file name proposed by save dialogs
+    // SaveFileNameWithOption: the caption of a check box under the file name, and its state
+    // as the dialog opens.
+    QString Option;
+    bool OptionChecked = false;
 };
 
 // What a font chooser offers: the families that can show a writing system, sizes in points
@@ -49,6 +53,9 @@ public:
     virtual QString OpenFileName(const TFileRequest& request) = 0;
     // Asks before overwriting an existing file; empty text when the user cancels.
     virtual QString SaveFileName(const TFileRequest& request) = 0;
+    // A save dialog with the request's check box; checked is set to its state on OK. By
+    // default the plain dialog, leaving the box as offered.
+    virtual QString SaveFileNameWithOption(const TFileRequest& request, bool& checked);
     virtual std::optional<QString> InputText(const QString& caption, const QString& label,
                                              const QString& initial) = 0;
     virtual std::optional<QFont> ChooseFont(const QFont& initial) = 0;
@@ -75,6 +82,7 @@ public:
     TAnswer Message(TMessageKind kind, const QString& text, TButtons buttons) override;
     QString OpenFileName(const TFileRequest& request) override;
     QString SaveFileName(const TFileRequest& request) override;
+    QString SaveFileNameWithOption(const TFileRequest& request, bool& checked) override;
     std::optional<QString> InputText(const QString& caption, const QString& label,
                                      const QString& initial) override;
     std::optional<QFont> ChooseFont(const QFont& initial) override;
@@ -95,6 +103,8 @@ public:
 
     std::deque<TAnswer> Answers;
     std::deque<QString> FileNames;
+    // The state each save dialog's check box is left in; without one it stays as offered.
+    std::deque<bool> Options;
     std::deque<std::optional<QString>> Inputs;
     std::deque<std::optional<QFont>> Fonts;
     // Each acts on a shown dialog (fills fields, presses buttons) and returns; the dialog's
@@ -117,6 +127,7 @@ public:
     TAnswer Message(TMessageKind kind, const QString& text, TButtons buttons) override;
     QString OpenFileName(const TFileRequest& request) override;
     QString SaveFileName(const TFileRequest& request) override;
+    QString SaveFileNameWithOption(const TFileRequest& request, bool& checked) override;
     std::optional<QString> InputText(const QString& caption, const QString& label,
                                      const QString& initial) override;
     std::optional<QFont> ChooseFont(const QFont& initial) override;

@@ -129,6 +129,7 @@ void TStringGrid1::TableChanged() {
     if (editor_->text() != Cell(col_, row_)) LoadEditor();
     PlaceEditor();
     viewport()->update();
+    if (OnCurrentChanged) OnCurrentChanged();
 }
 
 void TStringGrid1::SetFixedCols(int n) {
@@ -192,6 +193,7 @@ void TStringGrid1::SetCurrent(int c, int r) {
     LoadEditor();
     PlaceEditor();
     InvalidateCell(col_, row_);
+    if (OnCurrentChanged) OnCurrentChanged();
 }
 
 void TStringGrid1::LoadEditor() {

@@ -65,6 +65,11 @@ public:
     // A row or column was moved, by dragging or by MoveRow/MoveColumn.
     std::function<void(int from, int to)> OnRowMoved;
     std::function<void(int from, int to)> OnColumnMoved;
+    // Whether (c, r) would take the cursor, asked without side effects; jumps (Home, End,
+    // Page Up, Page Down) then stop at the nearest cell that does instead of not moving.
+    std::function<bool(int c, int r)> CanTakeCursor;
+    // The cursor was put on a cell, or the table changed under it.
+    std::function<void()> OnCurrentChanged;
 
     // --- the table ---
     void SetTable(TGridTable* table); // not owned
@@ -194,6 +199,8 @@ private:
     bool Owns(QWidget* w) const;
     void MoveBy(int dc, int dr);
     void MoveTo(int c, int r);
+    // MoveTo for a jump: short of a target that takes no cursor, toward the current cell.
+    void JumpTo(int c, int r);
     // The cursor stays: the editor's whole text is selected again.
     void StayInCell();
     int PageRows() const;

@@ -23,6 +23,18 @@ void TStringGrid1::MoveTo(int c, int r) {
         StayInCell();
 }
 
+void TStringGrid1::JumpTo(int c, int r) {
+    c = std::clamp(c, fixedCols_, std::max(fixedCols_, ColCount() - 1));
+    r = std::clamp(r, fixedRows_, std::max(fixedRows_, RowCount() - 1));
+    if (CanTakeCursor) {
+        while ((c != col_ || r != row_) && !CanTakeCursor(c, r)) {
+            c += c < col_ ? 1 : c > col_ ? -1 : 0;
+            r += r < row_ ? 1 : r > row_ ? -1 : 0;
+        }
+    }
+    MoveTo(c, r);
+}
+
 void TStringGrid1::MoveBy(int dc, int dr) {
     MoveTo(col_ + dc, row_ + dr);
 }
@@ -50,10 +62,10 @@ bool TStringGrid1::HandleKey(QKeyEvent& e, bool fromEditor) {
         MoveBy(0, 1);
         return true;
     case Qt::Key_PageUp:
-        MoveBy(0, -PageRows());
+        JumpTo(col_, row_ - PageRows());
         return true;
     case Qt::Key_PageDown:
-        MoveBy(0, PageRows());
+        JumpTo(col_, row_ + PageRows());
         return true;
     case Qt::Key_Left:
         if (!ctrl && !atStart) return false;
@@ -65,19 +77,19 @@ bool TStringGrid1::HandleKey(QKeyEvent& e, bool fromEditor) {
         return true;
     case Qt::Key_Home:
         if (ctrl) {
-            MoveTo(fixedCols_, fixedRows_);
+            JumpTo(fixedCols_, fixedRows_);
             return true;
         }
         if (!atStart) return false;
-        MoveTo(fixedCols_, row_);
+        JumpTo(fixedCols_, row_);
         return true;
     case Qt::Key_End:
         if (ctrl) {
-            MoveTo(lastCol, lastRow);
+            JumpTo(lastCol, lastRow);
             return true;
         }
         if (!atEnd) return false;
-        MoveTo(lastCol, row_);
+        JumpTo(lastCol, row_);
         return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
