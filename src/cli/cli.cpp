@@ -174,7 +174,9 @@ int OpenGradebookFile(const std::string& path, const std::optional<std::string>&
     } catch (const TFileSystemError& e) {
         err << "marklow-cli: " << e.what() << "\n";
     } catch (const TFileReadError& e) {
-        err << "marklow-cli: " << path << ": " << e.what() << "\n";
+        err << "marklow-cli: " << path << ": " << e.what();
+        if (!e.Reason().empty()) err << ": " << e.Reason();
+        err << "\n";
     }
     return kUnreadable;
 }
