@@ -1,8 +1,8 @@
 #pragma once
-// A named pipe that a reader can never wait on forever. The test holds one end open for
-// writing, so an open that waits for a writer returns, and closes it after a few seconds at
-// the latest, so a read that waits for data ends: a reader that should refuse the pipe but
-// does not fails its test instead of hanging it.
+// A named pipe that a reader can never wait on forever. After two seconds the guard keeps
+// opening and closing the pipe's write end, which lets an open that waits for a writer return
+// and a read that waits for data end: a reader that should refuse the pipe but does not fails
+// its test instead of hanging it.
 
 #include <chrono>
 #include <condition_variable>
@@ -19,12 +19,15 @@ class TGuardedFifo {
 public:
     explicit TGuardedFifo(const std::string& path) {
         if (::mkfifo(path.c_str(), 0600) != 0) return;
-        fd_ = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-        closer_ = std::thread([this] {
+        guard_ = std::thread([this, path] {
             std::unique_lock<std::mutex> lock(mutex_);
-            done_.wait_for(lock, std::chrono::seconds(5), [this] { return finished_; });
-            if (fd_ >= 0) ::close(fd_);
-            fd_ = -1;
+            std::chrono::milliseconds wait(2000);
+            while (!done_.wait_for(lock, wait, [this] { return finished_; })) {
+                // Succeeds only while someone has the pipe open for reading.
+                int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                if (fd >= 0) ::close(fd);
+                wait = std::chrono::milliseconds(100);
+            }
         });
     }
     ~TGuardedFifo() {
@@ -33,19 +36,18 @@ public:
             finished_ = true;
         }
         done_.notify_all();
-        if (closer_.joinable()) closer_.join();
+        if (guard_.joinable()) guard_.join();
     }
     TGuardedFifo(const TGuardedFifo&) = delete;
     TGuardedFifo& operator=(const TGuardedFifo&) = delete;
 
-    bool Made() const { return closer_.joinable(); }
+    bool Made() const { return guard_.joinable(); }
 
 private:
-    int fd_ = -1;
     std::mutex mutex_;
     std::condition_variable done_;
     bool finished_ = false;
-    std::thread closer_;
+    std::thread guard_;
 };
 
 } // namespace marklow::testing
