@@ -92,7 +92,8 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
 
   --password TEXT  the password of a protected gradebook
 
-Exit status: 0 done; 1 wrong usage; 2 a file cannot be read or written; 3 the file has
+Exit status: 0 done; 1 wrong usage; 2 a file cannot be read or written, is not a regular
+file, or is damaged ("File Read Error" and where its data went wrong); 3 the file has
 a password and --password is missing or wrong; 4 the file's version is not recognised;
 5 check listed at least one finding.
 )";
@@ -174,7 +175,9 @@ int OpenGradebookFile(const std::string& path, const std::optional<std::string>&
     } catch (const TFileSystemError& e) {
         err << "marklow-cli: " << e.what() << "\n";
     } catch (const TFileReadError& e) {
-        err << "marklow-cli: " << path << ": " << e.what() << "\n";
+        err << "marklow-cli: " << path << ": " << e.what();
+        if (!e.Reason().empty()) err << ": " << e.Reason();
+        err << "\n";
     }
     return kUnreadable;
 }

@@ -12,11 +12,37 @@
 
 namespace marklow {
 
-// The one error of the file readers: cut-short or impossible data.
+// The one error of the file readers: cut-short or impossible data. The message is always
+// "File Read Error"; told about a file, its second line names the file. Reason() says where
+// the data went wrong, for the command line.
 class TFileReadError : public std::runtime_error {
 public:
     TFileReadError() : std::runtime_error("File Read Error") {}
+    explicit TFileReadError(std::string reason)
+        : std::runtime_error("File Read Error"), reason_(std::move(reason)) {}
+
+    TFileReadError ForFile(const std::string& path) const {
+        return TFileReadError("File Read Error\n" + path, reason_, path);
+    }
+    const std::string& Reason() const { return reason_; }
+    const std::string& File() const { return file_; }
+
+private:
+    TFileReadError(const std::string& message, std::string reason, std::string file)
+        : std::runtime_error(message), reason_(std::move(reason)), file_(std::move(file)) {}
+
+    std::string reason_;
+    std::string file_;
 };
+
+// Runs a reader of the bytes of the file `path`; a damaged file's error names the file.
+template <typename Read> decltype(auto) ReadingFile(const std::string& path, Read&& read) {
+    try {
+        return read();
+    } catch (const TFileReadError& e) {
+        throw e.ForFile(path);
+    }
+}
 
 // Something the layout cannot hold (a 16-bit count overflowing, a text of 2 GB); the writer
 // refuses instead of producing a file that reads back wrong.
@@ -28,9 +54,11 @@ public:
 class TByteReader {
 public:
     explicit TByteReader(std::string_view bytes)
-        : p_(bytes.data()), end_(bytes.data() + bytes.size()) {}
+        : begin_(bytes.data()), p_(bytes.data()), end_(bytes.data() + bytes.size()) {}
 
     size_t Remaining() const { return static_cast<size_t>(end_ - p_); }
+    // How far the reader is into the data.
+    size_t Offset() const { return static_cast<size_t>(p_ - begin_); }
     bool AtEnd() const { return p_ == end_; }
 
     uint8_t Byte() {
@@ -63,14 +91,19 @@ public:
     // Fails unless at least count records of minSize bytes each can still follow: a count
     // read from a file must never drive an allocation or a loop beyond the data.
     void NeedRecords(uint64_t count, uint64_t minSize) const {
-        if (minSize != 0 && count > Remaining() / minSize) Fail();
+        if (minSize != 0 && count > Remaining() / minSize) FailCount(count);
     }
 
-    [[noreturn]] static void Fail();
+    // The data ends inside a field that starts `ahead` bytes after the present position.
+    [[noreturn]] void FailShort(size_t ahead = 0) const;
+    // A count just read promises more than the rest of the data can hold.
+    [[noreturn]] void FailCount(uint64_t count) const;
+    // Anything else the data cannot mean, said in a few words.
+    [[noreturn]] void Fail(const char* what) const;
 
 private:
     void Need(size_t n) const {
-        if (n > Remaining()) Fail();
+        if (n > Remaining()) FailShort();
     }
     template <typename T> T Fixed() {
         Need(sizeof(T));
@@ -81,6 +114,7 @@ private:
         return v;
     }
 
+    const char* begin_;
     const char* p_;
     const char* end_;
 };

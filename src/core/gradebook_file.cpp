@@ -121,9 +121,10 @@ TCellRow ReadRow(TByteReader& in, int width) {
     size_t used = 0;
     uint64_t high = 0;
     for (size_t c = 0; c < static_cast<size_t>(count); ++c) {
-        if (p == end) TByteReader::Fail();
+        if (p == end) in.FailShort(static_cast<size_t>(p - rest.data()));
         size_t n = static_cast<unsigned char>(*p++);
-        if (static_cast<size_t>(end - p) < n) TByteReader::Fail();
+        if (static_cast<size_t>(end - p) < n)
+            in.FailShort(static_cast<size_t>(p - 1 - rest.data()));
         if (c < kept) {
             if (text.size() - used < n + 16) text.resize(std::max(text.size() * 2, used + n + 16));
             // The bytes after a cell in the file include length bytes.
@@ -183,7 +184,7 @@ void ReadVersion20(TByteReader& in, TGradebook& gb) {
     int32_t lastStudent = in.Int32();
     bool editMode = in.Flag();
     if (lastGrade < 1 || lastStudent < 1 || lastGrade > INT_MAX - 3 || lastStudent > INT_MAX - 3)
-        TByteReader::Fail();
+        in.Fail("an impossible size of the table");
     uint64_t grades = static_cast<uint64_t>(lastGrade) - 1;
     uint64_t students = static_cast<uint64_t>(lastStudent) - 1;
     in.NeedRecords(students, kStudentRecordMin);
@@ -360,7 +361,7 @@ void WriteLongText(TByteWriter& out, std::string_view text, TLostTexts* lost) {
 
 std::string ReadLongText(TByteReader& in) {
     int32_t n = in.Int32();
-    if (n < 0) TByteReader::Fail();
+    if (n < 0) in.Fail("a negative length of a text");
     return Decode(in.Bytes(static_cast<size_t>(n)));
 }
 

@@ -59,7 +59,8 @@ std::string SaveCategoryFile(const std::string& path, const TCategoryList& list,
 }
 
 TCategoryList LoadCategoryFile(const std::string& path) {
-    return ReadCategoryFile(ReadFileBytes(path));
+    std::string bytes = ReadFileBytes(path);
+    return ReadingFile(path, [&] { return ReadCategoryFile(bytes); });
 }
 
 std::string SaveLetterFile(const std::string& path, const TRealList& toNumbers,
@@ -68,7 +69,8 @@ std::string SaveLetterFile(const std::string& path, const TRealList& toNumbers,
 }
 
 void LoadLetterFile(const std::string& path, TRealList& toNumbers, TRealList& toLetters) {
-    ReadLetterFile(ReadFileBytes(path), toNumbers, toLetters);
+    std::string bytes = ReadFileBytes(path);
+    ReadingFile(path, [&] { ReadLetterFile(bytes, toNumbers, toLetters); });
 }
 
 bool LoadDefaultLetterFile(const std::string& path, TGradebook& gb) {

@@ -2,9 +2,10 @@
 // Category option files (.gca) and letter option files (.gln, also "default.ltd"): the
 // category section and the two letter-table sections of a gradebook file, byte for byte.
 //
-// Readers throw TFileReadError for bad data and, for paths, TFileSystemError when the file
-// cannot be read; the lists handed in change only when the whole file was read. Savers go
-// through SaveFileSafely without a backup and return its message (empty when saved).
+// Readers throw TFileReadError for bad data (naming the file when given a path) and, for
+// paths, TFileSystemError when the file cannot be read or is not a regular file; the lists
+// handed in change only when the whole file was read. Savers go through SaveFileSafely
+// without a backup and return its message (empty when saved).
 
 #include "gradebook.h"
 

@@ -1,11 +1,15 @@
 #include "safe_save.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace marklow {
 
@@ -66,6 +70,91 @@ int StatMode(const std::string& path, mode_t& mode) {
     return errno == ENOENT ? 0 : -1;
 }
 
+// The kinds of temporaries a save makes; "old-backup" only earlier versions of the program.
+constexpr std::string_view kTempKinds[] = {"saving", "backup", "old-backup"};
+
+bool AllDigits(std::string_view s) {
+    return !s.empty() && s.size() < 19 &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Another process that is still running may be saving the same file this moment.
+bool OtherLiveProcess(long pid) {
+    if (pid == static_cast<long>(getpid())) return false;
+    return pid > 0 && pid <= INT_MAX && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
+// What earlier saves of this file left behind when they were killed: they hold nothing the
+// target and its backup (which the save replaces) do not, and can be as large as the class.
+void RemoveStaleTemporaries(const fs::path& dir, const std::string& base) {
+    std::error_code ec;
+    std::vector<fs::path> stale;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        long pid = 0;
+        if (IsSaveTemporary(it->path().filename().string(), base, &pid) && !OtherLiveProcess(pid))
+            stale.push_back(it->path());
+    }
+    for (const fs::path& p : stale) {
+        struct stat st;
+        if (::lstat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(p.c_str());
+    }
+}
+
+// Creates a fresh temporary of `kind` beside the target through `make`, which returns 0 or an
+// errno value; a name already taken is never reused.
+int MakeUnique(const fs::path& dir, const std::string& base, const char* kind, std::string& name,
+               const std::function<int(const std::string&)>& make) {
+    for (int attempt = 0;; ++attempt) {
+        name = UniqueName(dir, base, kind);
+        int err = make(name);
+        if (err != EEXIST || attempt > 100) return err;
+    }
+}
+
+// A copy of `from` as the new file `to`, flushed to disk; on failure nothing of `to` is left.
+int CopyFile(const std::string& from, const std::string& to, mode_t mode) {
+    int in = ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (in < 0) return errno;
+    int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (out < 0) {
+        int err = errno;
+        ::close(in);
+        return err;
+    }
+    (void)::fchmod(out, mode & 07777);
+    int err = 0;
+    std::string buffer(size_t{1} << 20, '\0');
+    for (;;) {
+        ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) err = errno;
+        if (n <= 0) break;
+        if (!WriteAll(out, std::string_view(buffer.data(), static_cast<size_t>(n)))) {
+            err = errno;
+            break;
+        }
+    }
+    if (!err && ::fsync(out) != 0) err = errno;
+    if (::close(out) != 0 && !err) err = errno;
+    ::close(in);
+    if (err) ::unlink(to.c_str());
+    return err;
+}
+
+// Throws unless the file is a regular one of a size a gradebook can have.
+void CheckReadable(const std::string& path, const struct stat& st) {
+    if (S_ISDIR(st.st_mode)) throw TFileSystemError(Message(path, EISDIR));
+    if (!S_ISREG(st.st_mode)) {
+        const char* kind = S_ISFIFO(st.st_mode)                         ? "a named pipe"
+                           : S_ISSOCK(st.st_mode)                       ? "a socket"
+                           : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? "a device"
+                                                                        : "a special file";
+        throw TFileSystemError(path + ": Not a regular file (" + kind + ")");
+    }
+    if (st.st_size < 0 || static_cast<uint64_t>(st.st_size) > kMaxFileBytes)
+        throw TFileSystemError(path + ": File is too large");
+}
+
 } // namespace
 
 std::string BackupPathFor(const std::string& path) {
@@ -74,6 +163,26 @@ std::string BackupPathFor(const std::string& path) {
     name += ".Backup";
     name += p.extension();
     return (p.parent_path() / name).string();
+}
+
+bool IsSaveTemporary(std::string_view name, std::string_view base, long* pid) {
+    if (name.size() < base.size() + 2 || name[0] != '.' || name.substr(1, base.size()) != base ||
+        name[base.size() + 1] != '.')
+        return false;
+    std::string_view rest = name.substr(base.size() + 2);
+    for (std::string_view kind : kTempKinds) {
+        if (rest.size() <= kind.size() || rest.substr(0, kind.size()) != kind ||
+            rest[kind.size()] != '-')
+            continue;
+        std::string_view numbers = rest.substr(kind.size() + 1);
+        size_t dash = numbers.find('-');
+        if (dash == std::string_view::npos || !AllDigits(numbers.substr(0, dash)) ||
+            !AllDigits(numbers.substr(dash + 1)))
+            continue;
+        if (pid) *pid = std::stol(std::string(numbers.substr(0, dash)));
+        return true;
+    }
+    return false;
 }
 
 std::string SaveFileSafely(const std::string& path, std::string_view bytes,
@@ -87,21 +196,24 @@ std::string SaveFileSafely(const std::string& path, std::string_view bytes,
     int exists = StatMode(path, mode);
     if (exists < 0) return Message(path, errno);
     if (exists && !S_ISREG(mode)) return Message(path, S_ISDIR(mode) ? EISDIR : EINVAL);
-    std::string backup = options.KeepBackup ? BackupPathFor(path) : std::string();
+    const bool keepBackup = exists && options.KeepBackup;
+    std::string backup = keepBackup ? BackupPathFor(path) : std::string();
     mode_t backupMode = 0;
-    int hasBackup = exists && options.KeepBackup ? StatMode(backup, backupMode) : 0;
+    int hasBackup = keepBackup ? StatMode(backup, backupMode) : 0;
     if (hasBackup < 0) return Message(backup, errno);
     if (hasBackup && !S_ISREG(backupMode)) return Message(backup, EISDIR);
+
+    RemoveStaleTemporaries(dir, base);
 
     // 1. The new content under a temporary name, written and flushed completely.
     std::string temp;
     int fd = -1;
     int err = Inject(options, TSaveStep::CreateTemp);
-    for (int attempt = 0; !err && fd < 0; ++attempt) {
-        temp = UniqueName(dir, base, "saving");
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && (errno != EEXIST || attempt > 100)) err = errno;
-    }
+    if (!err)
+        err = MakeUnique(dir, base, "saving", temp, [&](const std::string& name) {
+            fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            return fd < 0 ? errno : 0;
+        });
     if (err) return Message(path, err);
     // The new file keeps the permissions the teacher gave the old one.
     if (exists) (void)::fchmod(fd, mode & 07777);
@@ -118,57 +230,111 @@ std::string SaveFileSafely(const std::string& path, std::string_view bytes,
         return Message(path, err);
     }
 
-    // 2. The old backup aside, the old file to the backup name, the new file into place; each
-    // step undoes the ones before it when it fails.
-    std::string aside;
-    if (hasBackup) {
-        aside = UniqueName(dir, base, "old-backup");
-        err = Inject(options, TSaveStep::SetAside);
-        if (!err && ::rename(backup.c_str(), aside.c_str()) != 0) err = errno;
-        if (err) {
-            ::unlink(temp.c_str());
-            return Message(backup, err);
-        }
-    }
+    // 2. The old file under a second name, so that it stays whole under its own name until
+    // the new one replaces it in one step.
+    std::string second, aside;
+    bool moved = false;
     auto restoreBackup = [&] {
-        if (hasBackup) ::rename(aside.c_str(), backup.c_str());
+        if (!aside.empty()) ::rename(aside.c_str(), backup.c_str());
     };
-    bool backedUp = false;
-    if (exists && options.KeepBackup) {
-        err = Inject(options, TSaveStep::Backup);
-        if (!err && ::rename(path.c_str(), backup.c_str()) != 0) err = errno;
+    if (keepBackup) {
+        err = Inject(options, TSaveStep::Link);
+        if (!err)
+            err = MakeUnique(dir, base, "backup", second, [&](const std::string& name) {
+                return ::link(path.c_str(), name.c_str()) == 0 ? 0 : errno;
+            });
         if (err) {
-            restoreBackup();
-            ::unlink(temp.c_str());
-            return Message(backup, err);
+            // Folders that take no hard links (FAT, some shares) get a copy.
+            err = Inject(options, TSaveStep::Copy);
+            if (!err)
+                err = MakeUnique(dir, base, "backup", second, [&](const std::string& name) {
+                    return CopyFile(path, name, mode);
+                });
         }
-        backedUp = true;
+        if (err) {
+            // No room for a copy: the old file itself becomes the backup, as the only way
+            // left to keep one. Until the rename below, the target's name is then empty.
+            // The older backup is set aside first, to be put back if the save fails.
+            second.clear();
+            if (hasBackup) {
+                err = Inject(options, TSaveStep::SetAside);
+                if (!err)
+                    err = MakeUnique(dir, base, "old-backup", aside, [&](const std::string& name) {
+                        // rename() would replace a file of that name: only a free one.
+                        if (::access(name.c_str(), F_OK) == 0) return EEXIST;
+                        return ::rename(backup.c_str(), name.c_str()) == 0 ? 0 : errno;
+                    });
+                if (err) {
+                    ::unlink(temp.c_str());
+                    return Message(backup, err);
+                }
+            }
+            err = Inject(options, TSaveStep::Move);
+            if (!err && ::rename(path.c_str(), backup.c_str()) != 0) err = errno;
+            if (err) {
+                restoreBackup();
+                ::unlink(temp.c_str());
+                return Message(backup, err);
+            }
+            moved = true;
+        }
     }
+
+    // 3. The new file over the old one.
     err = Inject(options, TSaveStep::Replace);
     if (!err && ::rename(temp.c_str(), path.c_str()) != 0) err = errno;
     if (err) {
-        if (backedUp) ::rename(backup.c_str(), path.c_str());
+        if (moved) ::rename(backup.c_str(), path.c_str());
         restoreBackup();
+        if (!second.empty()) ::unlink(second.c_str());
         ::unlink(temp.c_str());
         return Message(path, err);
     }
-    if (hasBackup) ::unlink(aside.c_str());
+    if (!aside.empty()) ::unlink(aside.c_str());
     SyncFolder(dir);
+
+    // 4. The second name of the old file becomes the backup, replacing the older one.
+    if (!second.empty()) {
+        err = Inject(options, TSaveStep::Backup);
+        if (!err && ::rename(second.c_str(), backup.c_str()) != 0) err = errno;
+        if (err) {
+            // A failed save leaves the old file and its backup as they were.
+            if (::rename(second.c_str(), path.c_str()) != 0) ::unlink(second.c_str());
+            SyncFolder(dir);
+            return Message(backup, err);
+        }
+        // rename() leaves both names when they were links to one file already.
+        ::unlink(second.c_str());
+        SyncFolder(dir);
+    }
     return {};
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Looked at before opening: opening a pipe waits for a writer, and opening a device can
+    // do things of its own.
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) throw TFileSystemError(Message(path, errno));
+    CheckReadable(path, st);
+    // Without blocking, in case the name was changed into a pipe in between.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) throw TFileSystemError(Message(path, errno));
     auto fail = [&](std::string message) {
         ::close(fd);
         throw TFileSystemError(std::move(message));
     };
-    struct stat st;
     if (::fstat(fd, &st) != 0) fail(Message(path, errno));
-    if (S_ISDIR(st.st_mode)) fail(Message(path, EISDIR));
-    size_t expected = S_ISREG(st.st_mode) ? static_cast<size_t>(st.st_size) : 0;
-    std::string bytes(std::min(expected, kMaxFileBytes) + 1, '\0');
+    try {
+        CheckReadable(path, st);
+    } catch (const TFileSystemError&) {
+        ::close(fd);
+        throw;
+    }
+    // A regular file from here on: plain reads.
+    int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    // One byte more than expected, to notice a file that grows while it is read.
+    std::string bytes(static_cast<size_t>(st.st_size) + 1, '\0');
     size_t size = 0;
     for (;;) {
         if (size == bytes.size()) {
@@ -183,8 +349,8 @@ std::string ReadFileBytes(const std::string& path) {
         if (n == 0) break;
         size += static_cast<size_t>(n);
     }
-    if (size > kMaxFileBytes) fail(path + ": File is too large");
     ::close(fd);
+    if (size > kMaxFileBytes) throw TFileSystemError(path + ": File is too large");
     bytes.resize(size);
     return bytes;
 }

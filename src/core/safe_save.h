@@ -18,8 +18,21 @@ public:
 // "period1.gbd" gives "period1.Backup.gbd", "notes" gives "notes.Backup"; the folder stays.
 std::string BackupPathFor(const std::string& path);
 
-// The steps of a save, in order, for tests that make one of them fail.
-enum class TSaveStep { CreateTemp, Write, Sync, Close, SetAside, Backup, Replace };
+// The steps of a save, in the order they happen, for tests that make one of them fail or end
+// the process there. Link, Copy and Move are the three ways of keeping the old file as the
+// backup, each tried only when the one before it failed; SetAside belongs to Move.
+enum class TSaveStep {
+    CreateTemp,
+    Write,
+    Sync,
+    Close,
+    Link,
+    Copy,
+    SetAside,
+    Move,
+    Replace,
+    Backup
+};
 
 struct TSaveOptions {
     // Keep the previous file as BackupPathFor(path), replacing an older backup.
@@ -28,15 +41,24 @@ struct TSaveOptions {
     std::function<int(TSaveStep)> Fault;
 };
 
-// Writes the bytes beside the target under a temporary name, checks every write, flushes to
-// disk, then (with KeepBackup) moves the old file to its backup name and the new one into
-// place. Returns an empty string when saved, otherwise the message; on failure the original
-// file and its old backup are as they were and no temporary file is left behind.
+// Writes the bytes beside the target under a temporary name, checks every write and flushes
+// to disk. With KeepBackup the old file then gets a second name (a hard link, else a copy),
+// the new file is renamed over the target in one step and the second name becomes the
+// backup, so the target always holds the old or the new file whole. Only where neither a link
+// nor a copy can be made is the old file renamed to the backup name first.
+// Temporaries of this same file left by an earlier save that was killed are removed first.
+// Returns an empty string when saved, otherwise the message; on failure the original file and
+// its old backup are as they were and no temporary file is left behind.
 std::string SaveFileSafely(const std::string& path, std::string_view bytes,
                            const TSaveOptions& options = {});
 
-// The whole content of a file. Throws TFileSystemError (also for a folder, or for a file too
-// large to be a gradebook).
+// Whether `name` is one of the hidden temporaries a save of the file `base` (a name without
+// folder) makes: "." base "." kind "-" pid "-" counter. Sets *pid when it is.
+bool IsSaveTemporary(std::string_view name, std::string_view base, long* pid = nullptr);
+
+// The whole content of a regular file. Anything else (a folder, a named pipe, a device) and a
+// file too large to be a gradebook throw TFileSystemError at once, before any byte is read:
+// the type is looked at before opening and again, without blocking, on what was opened.
 std::string ReadFileBytes(const std::string& path);
 
 } // namespace marklow

@@ -1,6 +1,7 @@
 #include "cli.h"
 #include "cli_run.h"
 #include "gradebook_file.h"
+#include "guarded_fifo.h"
 #include "option_files.h"
 #include "safe_save.h"
 #include "sample_builder.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 using namespace marklow;
@@ -92,6 +94,38 @@ TEST(CliShow, ExitStatusForEachFailure) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("export-csv FILE"), std::string::npos);
     EXPECT_EQ(Cli({"convert", "--help"}).status, 0);
+}
+
+TEST(CliShow, ADamagedFileIsNamedWithWhereItWentWrong) {
+    TempFolder dir;
+    SmallClass(dir / "c.gbd");
+    std::string bytes = ReadText(dir / "c.gbd");
+    WriteText(dir / "cut.gbd", bytes.substr(0, 5));
+    for (const char* command : {"show", "check", "export-csv"}) {
+        TCliResult cut = Cli({command, dir / "cut.gbd"});
+        EXPECT_EQ(cut.status, 2);
+        EXPECT_EQ(cut.err, "marklow-cli: " + dir / "cut.gbd" +
+                               ": File Read Error: the data ends at byte 5, inside the field at "
+                               "byte 5\n");
+    }
+}
+
+TEST(CliShow, WhatIsNotAFileIsRefusedAtOnce) {
+    TempFolder dir;
+    marklow::testing::TGuardedFifo fifo(dir / "pipe.gbd");
+    ASSERT_TRUE(fifo.Made());
+    std::filesystem::create_symlink("/dev/zero", dir / "zero.gbd");
+    for (const char* kind : {"pipe", "zero"}) {
+        const std::string path = dir / (std::string(kind) + ".gbd");
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"show", path}, {"convert", path, dir / "out.gbd"}}) {
+            TCliResult r = Cli(args);
+            EXPECT_EQ(r.status, 2);
+            EXPECT_EQ(r.err.rfind("marklow-cli: " + path + ": Not a regular file (", 0), 0u)
+                << r.err;
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.gbd"));
 }
 
 TEST(CliExport, CsvWithQuotedFieldsAndTheClassAverages) {

@@ -254,9 +254,52 @@ TEST(GradebookFile, FailedReadsLeaveTheOpenGradebookAsItWas) {
             ADD_FAILURE() << "a file cut at " << n << " bytes was read";
         } catch (const TFileReadError& e) {
             EXPECT_STREQ(e.what(), "File Read Error");
+            // Where it went wrong, for the command line.
+            EXPECT_NE(e.Reason().find(" byte "), std::string::npos) << n << ": " << e.Reason();
         }
     }
     untouched();
+}
+
+TEST(GradebookFile, AReadErrorSaysWhereAndNamesTheFileItIsToldOf) {
+    TGradebook open;
+    try {
+        ReadGradebook(std::string("\0\x03"
+                                  "2.0",
+                                  5),
+                      open, kAccept);
+        ADD_FAILURE();
+    } catch (const TFileReadError& e) {
+        EXPECT_EQ(e.Reason(), "the data ends at byte 5, inside the field at byte 5");
+        TFileReadError told = e.ForFile("/home/t/period1.gbd");
+        EXPECT_STREQ(told.what(), "File Read Error\n/home/t/period1.gbd");
+        EXPECT_EQ(told.Reason(), e.Reason());
+        EXPECT_EQ(told.File(), "/home/t/period1.gbd");
+    }
+    // A row whose cells run past the end names the cell's own length byte.
+    TGradebook gb;
+    gb.SetEditMode(false);
+    AddStudent(gb, "Ann");
+    std::string full = WriteGradebook(gb);
+    // The table rows are followed by the description texts (3 empty ones), a reserved byte
+    // and four switches: cut inside the last row's last cell.
+    const size_t tail = 3 + 1 + 4;
+    std::string cut = full.substr(0, full.size() - tail - 1);
+    try {
+        ReadGradebook(cut, open, kAccept);
+        ADD_FAILURE();
+    } catch (const TFileReadError& e) {
+        EXPECT_EQ(e.Reason(), "the data ends at byte " + std::to_string(cut.size()) +
+                                  ", inside the field at byte " +
+                                  std::to_string(full.size() - tail - 4));
+    }
+    // Impossible counts say what they promised.
+    try {
+        ReadGradebook(full.substr(0, 5) + std::string("\xff\x7f", 2), open, kAccept);
+        ADD_FAILURE();
+    } catch (const TFileReadError& e) {
+        EXPECT_EQ(e.Reason(), "the count 32767 before byte 7 promises more than the 0 bytes left");
+    }
 }
 
 TEST(GradebookFile, ImpossibleCountsFailAtOnce) {

@@ -1,11 +1,15 @@
 #include "binary_io.h"
 #include "gradebook_file.h"
+#include "guarded_fifo.h"
 #include "option_files.h"
 #include "safe_save.h"
 #include "sample_builder.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
 
 using namespace marklow;
 using marklow::testing::TempFolder;
@@ -111,4 +115,45 @@ TEST(DefaultLetterFile, MissingFileKeepsTheTablesAndWritingItBringsThemBack) {
     marklow::testing::WriteText(dir / "default.ltd", std::string("\x05\x00", 2));
     EXPECT_THROW(LoadDefaultLetterFile(dir / "default.ltd", gb), TFileReadError);
     EXPECT_EQ(gb.NumberToLetter, source.NumberToLetter);
+}
+
+TEST(OptionFiles, ADamagedFileIsNamedAndWhatIsNotAFileIsRefusedAtOnce) {
+    TempFolder dir;
+    TGradebook gb;
+    SetStandardLetterTables(gb);
+    gb.Categories.Add("Tests", 100, false);
+    const TRealList toNumbers = gb.LetterToNumber, toLetters = gb.NumberToLetter;
+    auto message = [](const std::function<void()>& load) {
+        try {
+            load();
+        } catch (const std::exception& e) {
+            return std::string(e.what());
+        }
+        return std::string("loaded");
+    };
+    const std::string gca = dir / "cut.gca", gln = dir / "cut.gln";
+    marklow::testing::WriteText(gca, std::string(3, '\0'));
+    marklow::testing::WriteText(gln, std::string("\x01\x00\x05"
+                                                 "AB",
+                                                 5));
+    EXPECT_EQ(message([&] { LoadCategoryFile(gca); }), "File Read Error\n" + gca);
+    EXPECT_EQ(message([&] { LoadLetterFile(gln, gb.LetterToNumber, gb.NumberToLetter); }),
+              "File Read Error\n" + gln);
+    EXPECT_EQ(message([&] { LoadDefaultLetterFile(gln, gb); }), "File Read Error\n" + gln);
+
+    // A pipe and a device, under every name the program reads option files by.
+    marklow::testing::TGuardedFifo fifo(dir / "pipe.ltd");
+    ASSERT_TRUE(fifo.Made());
+    std::filesystem::create_symlink("/dev/zero", dir / "zero.gca");
+    for (const std::string& path : {dir / "pipe.ltd", dir / "zero.gca"}) {
+        for (const std::string& said :
+             {message([&] { LoadCategoryFile(path); }),
+              message([&] { LoadLetterFile(path, gb.LetterToNumber, gb.NumberToLetter); }),
+              message([&] { LoadDefaultLetterFile(path, gb); })}) {
+            EXPECT_EQ(said.rfind(path + ": Not a regular file", 0), 0u) << said;
+        }
+    }
+    EXPECT_EQ(gb.LetterToNumber, toNumbers);
+    EXPECT_EQ(gb.NumberToLetter, toLetters);
+    EXPECT_EQ(gb.Categories.Count(), 1);
 }

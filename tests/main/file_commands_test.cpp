@@ -2,6 +2,7 @@
 
 #include "file_commands.h"
 #include "gradebook_file.h"
+#include "guarded_fifo.h"
 #include "main_window.h"
 #include "prompts.h"
 #include "sample_builder.h"
@@ -216,8 +217,28 @@ TEST_F(Document, ACutShortFileLeavesTitleAndModifiedAlone) {
     script.Answers = {TAnswer::No, TAnswer::Ok};
     form.OpenItem->trigger(); // asks to save first: No; then the error
     ASSERT_EQ(script.Messages.size(), 2u);
-    EXPECT_EQ(script.Messages[1].Text, "File Read Error");
+    // The first line as ever, then which file it was.
+    EXPECT_EQ(script.Messages[1].Text, "File Read Error\n" + Path("cut.gbd"));
     EXPECT_EQ(gb.Cell(1, 2), "Ann Lee");
     EXPECT_TRUE(form.Document().IsModified());
     EXPECT_EQ(form.windowTitle(), "Marklow - Untitled");
+}
+
+TEST_F(Document, OpeningAPipeOrADeviceSaysSoAtOnce) {
+    marklow::testing::TGuardedFifo fifo(Path("pipe.gbd").toStdString());
+    ASSERT_TRUE(fifo.Made());
+    ASSERT_TRUE(QFile::link("/dev/zero", Path("zero.gbd")));
+    TypeScore(1, 2, "Ann Lee");
+    for (const QString& name : {QString("pipe.gbd"), QString("zero.gbd")}) {
+        script.FileNames = {Path(name)};
+        script.Answers = {TAnswer::No, TAnswer::Ok};
+        script.Messages.clear();
+        form.OpenItem->trigger(); // asks to save first: No; then the error
+        ASSERT_EQ(script.Messages.size(), 2u) << name.toStdString();
+        EXPECT_EQ(script.Messages[1].Kind, TMessageKind::Error);
+        EXPECT_TRUE(script.Messages[1].Text.startsWith(Path(name) + ": Not a regular file"))
+            << script.Messages[1].Text.toStdString();
+        EXPECT_EQ(gb.Cell(1, 2), "Ann Lee");
+        EXPECT_EQ(form.windowTitle(), "Marklow - Untitled");
+    }
 }

@@ -2,6 +2,7 @@
 #include "gradebook.h"
 #include "gradebook_document.h"
 #include "gradebook_file.h"
+#include "guarded_fifo.h"
 #include "lifecycle.h"
 #include "option_files.h"
 #include "password_dialogs.h"
@@ -232,7 +233,7 @@ TEST_F(Lifecycle, ACutShortFileLeavesTheOpenGradebookAsItWas) {
     view.gb.SetCell(1, 2, "Kept");
     EXPECT_FALSE(life->OpenGradebook(Path("cut.gbd")));
     ASSERT_FALSE(script.Messages.empty());
-    EXPECT_EQ(script.Messages.back().Text, "File Read Error");
+    EXPECT_EQ(script.Messages.back().Text, "File Read Error\n" + Path("cut.gbd"));
     EXPECT_EQ(view.gb.Cell(1, 2), "Kept");
     EXPECT_EQ(view.doc.Title(), "Untitled");
     EXPECT_TRUE(view.doc.IsModified());
@@ -362,4 +363,29 @@ TEST_F(Lifecycle, ExitWithAPreferencesFileOfRandomBytesSaysNothing) {
     QSettings ini(QSettings::IniFormat, QSettings::UserScope, "Brindlecraft", "Marklow");
     EXPECT_EQ(ini.status(), QSettings::NoError);
     EXPECT_EQ(ini.value("All Grades/Default Points").toString(), "40");
+}
+
+TEST_F(Lifecycle, FirstShowNamesALetterFileItCannotUse) {
+    ASSERT_TRUE(QDir().mkpath(Path("data")));
+    // Damaged: the message's first line as ever, then the file.
+    QFile cut(Path("data/default.ltd"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(QByteArray("\x02\x00\x07", 3));
+    cut.close();
+    life->FirstShow();
+    ASSERT_EQ(script.Messages.size(), 1u);
+    EXPECT_EQ(script.Messages[0].Text, "File Read Error\n" + Path("data/default.ltd"));
+    EXPECT_EQ(view.gb.LetterToNumber.Count(), 0);
+
+    // A pipe in its place is refused at once instead of waiting for a writer.
+    ASSERT_TRUE(QFile::remove(Path("data/default.ltd")));
+    marklow::testing::TGuardedFifo fifo(Path("data/default.ltd").toStdString());
+    ASSERT_TRUE(fifo.Made());
+    script.Messages.clear();
+    TDocumentLifecycle next(view, passwordPrompt,
+                            TDocumentPaths{Path("data/default.ltd"), Path("shipped.ltd")});
+    next.FirstShow();
+    ASSERT_EQ(script.Messages.size(), 1u);
+    EXPECT_EQ(script.Messages[0].Text,
+              Path("data/default.ltd") + ": Not a regular file (a named pipe)");
 }

@@ -270,7 +270,8 @@ TEST_F(OptionsTest, ADamagedCategoryFileLeavesTheGridAsItWas) {
         EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
     });
     ASSERT_EQ(prompts.Script.Messages.size(), 2u);
-    EXPECT_EQ(prompts.Script.Messages[0].Text, "File Read Error");
+    EXPECT_EQ(prompts.Script.Messages[0].Text,
+              "File Read Error\n" + QString::fromStdString(data / "cut.gca"));
     EXPECT_EQ(prompts.Script.Messages[0].Kind, TMessageKind::Error);
     EXPECT_EQ(prompts.Script.Messages[1].Kind, TMessageKind::Error);
     EXPECT_TRUE(prompts.Script.Messages[1].Text.contains("missing.gca"));

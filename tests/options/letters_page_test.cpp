@@ -157,7 +157,8 @@ TEST_F(OptionsTest, ADamagedLetterFileLeavesBothGridsAsTheyWere) {
         EXPECT_EQ(ColumnTexts(N2L(d), 1), (QStringList{"A", ""}));
     });
     ASSERT_EQ(prompts.Script.Messages.size(), 1u);
-    EXPECT_EQ(prompts.Script.Messages[0].Text, "File Read Error");
+    EXPECT_EQ(prompts.Script.Messages[0].Text,
+              "File Read Error\n" + QString::fromStdString(data / "cut.gln"));
     ASSERT_TRUE(out);
     EXPECT_FALSE(out->Options.AffectsAverages);
 }

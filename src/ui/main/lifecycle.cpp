@@ -150,7 +150,8 @@ bool TDocumentLifecycle::OpenGradebook(const QString& path) {
         }
     } catch (const TFileReadError& e) {
         view_.EndRebuild();
-        ShowError(QString::fromStdString(e.what()));
+        // The teacher may have several files open in turn: say which one is damaged.
+        ShowError(QString::fromStdString(e.ForFile(Std(path)).what()));
         return false;
     }
     view_.EndRebuild();
