@@ -87,11 +87,9 @@ bool TOptionTable::RowBlank(int r) const {
     return true;
 }
 
-bool KeepSpareRow(TOptionTable& table, bool anyColumn) {
+bool KeepSpareRow(TOptionTable& table) {
     const int last = table.LastRow();
-    if (last < 1) return false;
-    const bool filled = anyColumn ? !table.RowBlank(last) : !IsBlank(table.Text(0, last));
-    if (!filled) return false;
+    if (last < 1 || IsBlank(table.Text(0, last))) return false;
     table.SetRowCount(table.RowCount() + 1);
     return true;
 }

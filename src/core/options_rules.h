@@ -59,11 +59,11 @@ private:
     std::vector<std::vector<TCell>> rows_;
 };
 
-// After an edit of the last row: when it is no longer empty a new empty row is appended, so
-// that one empty row always stays at the bottom for typing. The category grid looks at every
-// cell of the row (so the total, the grade editor's choices and the stored list agree); the
-// letter grids at column 0, the one their reading looks at. Returns whether a row was added.
-bool KeepSpareRow(TOptionTable& table, bool anyColumn);
+// After an edit of column 0: when the last row's column 0 is no longer blank a new empty row
+// is appended, so that one empty row always stays at the bottom for typing. Only a name (a
+// letter) makes a row: the last row is never stored, so a percentage or a drop switch typed
+// there alone must not turn it into a nameless category. Returns whether a row was added.
+bool KeepSpareRow(TOptionTable& table);
 
 // --- the categories grid: "Category", "Percentage of Grade", "Drop the Lowest" ---
 inline constexpr int kCategoryNameCol = 0;

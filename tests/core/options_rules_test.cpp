@@ -21,10 +21,10 @@ TCategory Cat(std::string name, double percent, bool drop = false) {
     return c;
 }
 
-// Types a row of the categories grid as the grid does: text first, then the spare-row rule.
-void Type(TOptionTable& t, int c, int r, const std::string& text, bool anyColumn = true) {
+// Types into a grid as the grid does: text first, then the spare-row rule.
+void Type(TOptionTable& t, int c, int r, const std::string& text) {
     t.SetText(c, r, text);
-    KeepSpareRow(t, anyColumn);
+    KeepSpareRow(t);
 }
 
 std::vector<std::string> Column(const TOptionTable& t, int c) {
@@ -77,25 +77,29 @@ TEST(CategoryGrid, AnEditedPercentageIsReadFromItsText) {
     EXPECT_FALSE(back[2].DropLowest);
 }
 
-TEST(CategoryGrid, TypingIntoAnyCellOfTheLastRowAddsAnEmptyRow) {
+TEST(CategoryGrid, OnlyANameInTheLastRowAddsAnEmptyRow) {
     TOptionTable t = MakeCategoryTable();
     ASSERT_EQ(t.RowCount(), 2);
-    Type(t, 1, 1, "40"); // a percentage alone is a category too
-    EXPECT_EQ(t.RowCount(), 3);
-    Type(t, 0, 2, " "); // blanks are not a category yet
-    EXPECT_EQ(t.RowCount(), 3);
-    Type(t, 2, 2, "Yes");
-    EXPECT_EQ(t.RowCount(), 4);
-    Type(t, 0, 1, "Quizzes"); // not the last row: nothing to add
-    EXPECT_EQ(t.RowCount(), 4);
-
-    // The total, the stored list and the editor's choices all see the same two rows.
+    Type(t, 1, 1, "40"); // a percentage alone is no category
+    Type(t, 2, 1, "Yes");
+    EXPECT_EQ(t.RowCount(), 2);
+    Type(t, 0, 1, " "); // blanks are not a name
+    EXPECT_EQ(t.RowCount(), 2);
+    // The total counts the last row; the stored list never holds it.
     EXPECT_EQ(CategoryTotal(t), 40);
+    EXPECT_TRUE(ReadCategoryTable(t).empty());
+    EXPECT_TRUE(CategoryChoices(t).empty());
+
+    Type(t, 0, 1, "Quizzes");
+    EXPECT_EQ(t.RowCount(), 3);
+    Type(t, 0, 1, "Quiz"); // not the last row: nothing to add
+    EXPECT_EQ(t.RowCount(), 3);
     auto stored = ReadCategoryTable(t);
-    ASSERT_EQ(stored.size(), 2u);
-    EXPECT_EQ(stored[1].Name, " ");
-    EXPECT_TRUE(stored[1].DropLowest);
-    EXPECT_EQ(CategoryChoices(t), (std::vector<std::string>{"Quizzes", " "}));
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].Name, "Quiz");
+    EXPECT_EQ(stored[0].Percent, 40);
+    EXPECT_TRUE(stored[0].DropLowest);
+    EXPECT_EQ(CategoryChoices(t), (std::vector<std::string>{"Quiz"}));
 }
 
 TEST(CategoryGrid, ChoicesIncludeANameStillInTheLastRow) {
@@ -220,7 +224,7 @@ TEST(LetterGrid, ReadingSortsEachTableAsItsLookupNeeds) {
     TOptionTable n2l = MakeLetterTable(TLetterGrid::NumbersToLetters);
     for (auto [num, letter] : {std::pair{"70", "D"}, {"90", "A"}, {"80", "B"}}) {
         int r = n2l.LastRow();
-        Type(n2l, 0, r, num, false);
+        Type(n2l, 0, r, num);
         n2l.SetText(1, r, letter);
     }
     TRealList toLetters = ReadLetterTable(n2l, TLetterGrid::NumbersToLetters);
@@ -231,7 +235,7 @@ TEST(LetterGrid, ReadingSortsEachTableAsItsLookupNeeds) {
     TOptionTable l2n = MakeLetterTable(TLetterGrid::LettersToNumbers);
     for (auto [letter, num] : {std::pair{"b", "85"}, {"A", "95"}}) {
         int r = l2n.LastRow();
-        Type(l2n, 0, r, letter, false);
+        Type(l2n, 0, r, letter);
         l2n.SetText(1, r, num);
     }
     TRealList toNumbers = ReadLetterTable(l2n, TLetterGrid::LettersToNumbers);
@@ -243,10 +247,10 @@ TEST(LetterGrid, ReadingSortsEachTableAsItsLookupNeeds) {
 
 TEST(LetterGrid, OnlyColumnZeroDecidesWhetherARowIsAnEntry) {
     TOptionTable l2n = MakeLetterTable(TLetterGrid::LettersToNumbers);
-    Type(l2n, 1, 1, "50", false); // a number alone: no new row, no entry
+    Type(l2n, 1, 1, "50"); // a number alone: no new row, no entry
     EXPECT_EQ(l2n.RowCount(), 2);
     EXPECT_TRUE(ReadLetterTable(l2n, TLetterGrid::LettersToNumbers).Empty());
-    Type(l2n, 0, 1, "P", false); // a letter: a new row
+    Type(l2n, 0, 1, "P"); // a letter: a new row
     EXPECT_EQ(l2n.RowCount(), 3);
     l2n.SetText(1, 1, "pass");
     l2n.SetText(0, 2, "F"); // the last row is read too, with number 0

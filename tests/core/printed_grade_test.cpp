@@ -107,8 +107,8 @@ TEST(FormatPrintedGrade, ExtraCreditPrintsNoLetter) {
     t.ToLetter.Add("F", 0);
     TGrade g = Grade(10, 1);
     g.ExtraCredit = true;
-    for (TPrintGrade mode : {TPrintGrade::NumbersOnly, TPrintGrade::LettersOnly,
-                             TPrintGrade::NumbersAndLetters}) {
+    for (TPrintGrade mode :
+         {TPrintGrade::NumbersOnly, TPrintGrade::LettersOnly, TPrintGrade::NumbersAndLetters}) {
         TPrintedGrade p = t.Format("5 bonus", g, mode);
         EXPECT_EQ(p.Text, "6");
         EXPECT_TRUE(p.Shade);

@@ -1,5 +1,6 @@
 #include "categories_page.h"
 #include "check.h"
+#include "grade_box.h"
 #include "option_files.h"
 #include "options_fixture.h"
 
@@ -59,9 +60,10 @@ TEST_F(OptionsTest, TypedCategoriesAreStoredWithTheirTotal) {
         TypeInto(g, 1, 1, "3x3,5%"); // letters never appear; a comma is a decimal point
         EXPECT_EQ(g.Cell(1, 1), "33.5");
         EXPECT_EQ(g.Editor()->text(), "33.5");
-        TypeInto(g, 1, 2, "66.5"); // a percentage alone in the last row is a category too
-        EXPECT_EQ(g.RowCount(), 4);
+        TypeInto(g, 1, 2, "66.5"); // the last row counts in the total
         EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
+        TypeInto(g, 0, 2, "Tests"); // its name makes it a category
+        EXPECT_EQ(g.RowCount(), 4);
         TypeInto(g, 2, 1, "y");
         EXPECT_EQ(g.Cell(2, 1), "Yes");
     });
@@ -70,9 +72,31 @@ TEST_F(OptionsTest, TypedCategoriesAreStoredWithTheirTotal) {
     EXPECT_EQ(out->Options.Categories[0].Name, "Homework");
     EXPECT_EQ(out->Options.Categories[0].Percent, 33.5);
     EXPECT_TRUE(out->Options.Categories[0].DropLowest);
-    EXPECT_EQ(out->Options.Categories[1].Name, "");
+    EXPECT_EQ(out->Options.Categories[1].Name, "Tests");
     EXPECT_EQ(out->Options.Categories[1].Percent, 66.5);
     EXPECT_TRUE(out->Options.AffectsAverages);
+}
+
+TEST_F(OptionsTest, APercentageOrADropSwitchAloneInTheLastRowIsNoCategory) {
+    SetCategories(*gb, {Cat("Homework", 60)});
+    auto out = Run([](TNewOptionsDlg& d) {
+        TStringGrid1& g = Grid(d);
+        TypeInto(g, 1, 2, "40");
+        EXPECT_EQ(g.RowCount(), 3);
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
+        TypeInto(g, 2, 2, "y"); // a typed switch
+        EXPECT_EQ(g.Cell(2, 2), "Yes");
+        EXPECT_EQ(g.RowCount(), 3);
+        TypeInto(g, 0, 2, " "); // blanks are no name
+        EXPECT_EQ(g.RowCount(), 3);
+        // Nothing nameless is offered on the Weights page either.
+        d.PageControl->setCurrentIndex(kWeightsPage);
+        EXPECT_EQ(d.WeightsPage->GradeBox1->CategoryCombo->count(), 1);
+    });
+    ASSERT_TRUE(out);
+    ASSERT_EQ(out->Options.Categories.size(), 1u);
+    EXPECT_EQ(out->Options.Categories[0].Name, "Homework");
+    EXPECT_FALSE(out->Options.Categories[0].DropLowest);
 }
 
 TEST_F(OptionsTest, PastedPercentagesAreFilteredLikeTypedOnes) {
