@@ -47,18 +47,12 @@ void TOptionTable::SetText(int c, int r, std::string text) {
 }
 
 void TOptionTable::SetNumber(int c, int r, double value) {
-    if (TCell* cell = At(c, r)) {
-        cell->Text = FormatNumber(value);
-        cell->Shown = cell->Text;
-        cell->Exact = value;
-    }
+    if (TCell* cell = At(c, r)) cell->Text = FormatNumber(value);
 }
 
 double TOptionTable::Number(int c, int r) const {
     const TCell* cell = At(c, r);
-    if (!cell) return 0;
-    if (cell->Exact && cell->Text == cell->Shown) return *cell->Exact;
-    return ParseNumber(cell->Text);
+    return cell ? ShownNumber(ParseNumber(cell->Text)) : 0;
 }
 
 void TOptionTable::ClearRow(int r) {

@@ -51,25 +51,26 @@ TEST(CategoryGrid, FillsAndReadsBackExactlyWhatItWasGiven) {
     EXPECT_EQ(Column(t, 2), (std::vector<std::string>{"Yes", "", "", ""}));
     EXPECT_TRUE(t.RowBlank(4));
 
-    // Untouched percentages keep every digit; the empty name stays empty.
+    // Percentages come back as shown; the empty name stays empty.
     auto back = ReadCategoryTable(t);
     ASSERT_EQ(back.size(), 3u);
-    EXPECT_EQ(back[0].Percent, 100.0 / 3);
+    EXPECT_EQ(back[0].Percent, 33.3);
     EXPECT_TRUE(back[0].DropLowest);
     EXPECT_EQ(back[1].Name, "");
-    EXPECT_EQ(back[1].Percent, 12.345);
-    EXPECT_EQ(back[2].Percent, 54.321);
+    EXPECT_EQ(back[1].Percent, 12.3);
+    EXPECT_EQ(back[2].Percent, 54.3);
 }
 
-TEST(CategoryGrid, AnEditedPercentageIsReadFromItsText) {
+TEST(CategoryGrid, AnEditedPercentageIsReadAsItWillBeShown) {
     TOptionTable t = MakeCategoryTable();
     FillCategoryTable(t, {Cat("A", 12.345), Cat("B", 40), Cat("C", 50)});
-    t.SetText(1, 1, "12.3"); // the same text as shown: still the stored value
-    EXPECT_EQ(t.Number(1, 1), 12.345);
+    EXPECT_EQ(t.Number(1, 1), 12.3);
     t.SetText(1, 1, "12.35"); // edited
-    EXPECT_EQ(t.Number(1, 1), 12.35);
-    t.SetText(1, 1, "12.3"); // typed back to the shown text: the exact value returns
-    EXPECT_EQ(t.Number(1, 1), 12.345);
+    EXPECT_EQ(t.Number(1, 1), 12.4);
+    t.SetText(1, 1, "33.333");
+    EXPECT_EQ(t.Number(1, 1), 33.3);
+    // The total adds what will be stored: 33.3 + 40 + 50.
+    EXPECT_EQ(TotalText(CategoryTotal(t)), " 123.3");
     t.SetText(1, 2, "1.2.3"); // not a number
     t.SetText(2, 3, "yes");   // only "Yes" drops the lowest
     auto back = ReadCategoryTable(t);
@@ -116,7 +117,10 @@ TEST(CategoryGrid, TotalWithFourSignificantDigits) {
     EXPECT_EQ(TotalText(CategoryTotal(t)), " 0");
     FillCategoryTable(t, {Cat("A", 33.3), Cat("B", 33.3), Cat("C", 33.3)});
     EXPECT_EQ(TotalText(CategoryTotal(t)), " 99.9");
+    // The total adds the percentages as shown: 12.3 and 0.0005.
     FillCategoryTable(t, {Cat("A", 12.345), Cat("B", 0.0005)});
+    EXPECT_EQ(TotalText(CategoryTotal(t)), " 12.3");
+    FillCategoryTable(t, {Cat("A", 12.3), Cat("B", 0.05)});
     EXPECT_EQ(TotalText(CategoryTotal(t)), " 12.35");
     EXPECT_EQ(TotalText(1234.5), " 1235");
     EXPECT_EQ(TotalText(12345), " 1.235E4");
@@ -343,6 +347,8 @@ std::unique_ptr<TGradebook> SmallClass() {
 
 TEST(OptionsResult, OkWithoutChangesChangesNothing) {
     auto gb = SmallClass();
+    gb->Categories.Item(0).Percent = 33.3; // as shown
+    RecomputeAll(*gb);
     TOptionsWork w = MakeOptionsWork(*gb);
     ASSERT_EQ(w.GradeCopies.size(), 5u);
     EXPECT_EQ(w.CurrentGradeIndex, -1);
@@ -351,7 +357,7 @@ TEST(OptionsResult, OkWithoutChangesChangesNothing) {
     EXPECT_FALSE(r.AffectsAverages);
     EXPECT_FALSE(r.CurveChanged);
     ASSERT_EQ(r.Categories.size(), 3u);
-    EXPECT_EQ(r.Categories[0].Percent, 100.0 / 3);
+    EXPECT_EQ(r.Categories[0].Percent, 33.3);
 
     const std::string before = WriteGradebook(*gb);
     ApplyOptions(*gb, r);
@@ -383,6 +389,7 @@ TEST(OptionsResult, OnlyChangedGradesAreListedAndIndexesFitTheNewList) {
 
 TEST(OptionsResult, DescriptionAndCategoryNamesLeaveTheAveragesAlone) {
     auto gb = SmallClass();
+    gb->Categories.Item(0).Percent = 33.3;
     TOptionsWork w = MakeOptionsWork(*gb);
     w.Teacher = "Mr. Day";
     w.CategoryGrid.SetText(0, 1, "Renamed");
@@ -391,6 +398,27 @@ TEST(OptionsResult, DescriptionAndCategoryNamesLeaveTheAveragesAlone) {
     ApplyOptions(*gb, r);
     EXPECT_EQ(gb->Teacher, "Mr. Day");
     EXPECT_EQ(gb->Categories.Item(0).Name, "Renamed");
+}
+
+TEST(OptionsResult, PercentagesComeBackAsShownAndTheOldOnesExactly) {
+    auto gb = SmallClass();
+    gb->Categories.Item(1).Percent = 12.345;
+    RecomputeAll(*gb);
+    const std::string before = WriteGradebook(*gb);
+    TOptionsWork w = MakeOptionsWork(*gb);
+    TOptionsResult r = MakeOptionsResult(*gb, w);
+    EXPECT_EQ(r.Categories[0].Percent, 33.3);
+    EXPECT_EQ(r.Categories[1].Percent, 12.3);
+    EXPECT_TRUE(r.AffectsAverages);
+    // The grades' untouched numbers keep every digit.
+    EXPECT_TRUE(r.Grades.empty());
+    TOptionsResult old = CaptureOptions(*gb, r);
+    ApplyOptions(*gb, r);
+    EXPECT_EQ(gb->Categories.Item(1).Percent, 12.3);
+    EXPECT_EQ(gb->GradeAt(2)->Points, 33.333);
+    ApplyOptions(*gb, old);
+    RecomputeAll(*gb);
+    EXPECT_EQ(WriteGradebook(*gb), before);
 }
 
 TEST(OptionsResult, CurveChangedFollowsTheAmountAndTheLetterValues) {

@@ -115,7 +115,7 @@ TEST_F(OptionsTest, PastedPercentagesAreFilteredLikeTypedOnes) {
         EXPECT_EQ(g.Cell(2, 2), "Yes");
     });
     ASSERT_TRUE(out);
-    EXPECT_EQ(out->Options.Categories[0].Percent, 45.25);
+    EXPECT_EQ(out->Options.Categories[0].Percent, 45.3); // as the grid shows it next time
     EXPECT_TRUE(out->Options.Categories[1].DropLowest);
 }
 
@@ -178,16 +178,23 @@ TEST_F(OptionsTest, DoubleClickTogglesDropTheLowestOfACategoryRowOnly) {
     });
 }
 
-TEST_F(OptionsTest, AnUntouchedPercentageKeepsEveryDigit) {
+TEST_F(OptionsTest, PercentagesAreStoredAsShown) {
     SetCategories(*gb, {Cat("A", 100.0 / 3), Cat("B", 12.345), Cat("C", 54.322)});
+    gb->GradeAt(2)->Points = 33.333;
     auto out = Run([](TNewOptionsDlg& d) {
         EXPECT_EQ(Grid(d).Cell(1, 1), "33.3");
+        EXPECT_EQ(Grid(d).Cell(1, 2), "12.3");
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 99.9");
+        TypeInto(Grid(d), 1, 3, "54.35"); // typed: kept as it will be shown
         EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
-        TypeInto(Grid(d), 1, 2, "12.5"); // edited: read from its text
     });
     ASSERT_TRUE(out);
-    EXPECT_EQ(out->Options.Categories[0].Percent, 100.0 / 3);
-    EXPECT_EQ(out->Options.Categories[1].Percent, 12.5);
+    EXPECT_EQ(out->Options.Categories[0].Percent, 33.3);
+    EXPECT_EQ(out->Options.Categories[1].Percent, 12.3);
+    EXPECT_EQ(out->Options.Categories[2].Percent, 54.4);
+    // The grades' numbers nobody touched keep every digit.
+    ApplyOptions(*gb, out->Options);
+    EXPECT_EQ(gb->GradeAt(2)->Points, 33.333);
 }
 
 TEST_F(OptionsTest, DeletingACategoryRemapsEveryGradeAndCancelKeepsIt) {
