@@ -351,3 +351,31 @@ TEST_F(OptionsTest, AFindingOfTheCheckOpensOnItsCategorysCell) {
             false, r);
     }
 }
+
+// Shown for the first time from a finding, the grid shows the asked-for cell with its
+// category's name, however far down or right it is.
+TEST_F(OptionsTest, AFindingShowsItsCellWithTheCategorysName) {
+    std::vector<TCategory> many;
+    for (int i = 0; i < 40; ++i)
+        many.push_back(Cat(("Unit " + std::to_string(i + 1)).c_str(), 2.5, i == 34));
+    gb->Categories.ReplaceItems(many);
+    TOptionsRequest r;
+    r.StartCategoryRow = 34; // the drop-the-lowest cell of "Unit 35"
+    r.StartCategoryCol = 2;
+    Run(
+        [](TNewOptionsDlg& d) {
+            TStringGrid1& g = Grid(d);
+            QApplication::processEvents();
+            EXPECT_EQ(g.Col(), 2);
+            EXPECT_EQ(g.Row(), 35);
+            EXPECT_EQ(g.LeftCol(), 0);
+            const QRect view = g.viewport()->rect();
+            for (int c = 0; c < 3; ++c) {
+                const QRect cell = g.CellRect(c, 35);
+                EXPECT_FALSE(cell.isEmpty()) << c;
+                EXPECT_TRUE(view.contains(cell)) << c;
+            }
+            EXPECT_EQ(g.Cell(0, 35), "Unit 35");
+        },
+        false, r);
+}
