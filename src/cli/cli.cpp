@@ -56,6 +56,7 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
               default) or 12 (landscape).
                 --grade MODE             exact: entries as typed (default); numbers: the
                                          points with the curve added; letters; both: 85=B
+                                         (58= below every threshold; extra credit: points)
                 --shade-curved           shade entries that received a curve
                 --omit-after-last-entry  leave out trailing grades nobody has an entry in
                 --ids                    print student IDs instead of names

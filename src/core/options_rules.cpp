@@ -47,18 +47,12 @@ void TOptionTable::SetText(int c, int r, std::string text) {
 }
 
 void TOptionTable::SetNumber(int c, int r, double value) {
-    if (TCell* cell = At(c, r)) {
-        cell->Text = FormatNumber(value);
-        cell->Shown = cell->Text;
-        cell->Exact = value;
-    }
+    if (TCell* cell = At(c, r)) cell->Text = FormatNumber(value);
 }
 
 double TOptionTable::Number(int c, int r) const {
     const TCell* cell = At(c, r);
-    if (!cell) return 0;
-    if (cell->Exact && cell->Text == cell->Shown) return *cell->Exact;
-    return ParseNumber(cell->Text);
+    return cell ? ShownNumber(ParseNumber(cell->Text)) : 0;
 }
 
 void TOptionTable::ClearRow(int r) {
@@ -87,11 +81,9 @@ bool TOptionTable::RowBlank(int r) const {
     return true;
 }
 
-bool KeepSpareRow(TOptionTable& table, bool anyColumn) {
+bool KeepSpareRow(TOptionTable& table) {
     const int last = table.LastRow();
-    if (last < 1) return false;
-    const bool filled = anyColumn ? !table.RowBlank(last) : !IsBlank(table.Text(0, last));
-    if (!filled) return false;
+    if (last < 1 || IsBlank(table.Text(0, last))) return false;
     table.SetRowCount(table.RowCount() + 1);
     return true;
 }

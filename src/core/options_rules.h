@@ -7,16 +7,14 @@
 #include "gradebook.h"
 #include "real_list.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace marklow {
 
-// A small text table with one header row. A cell filled with a number keeps the exact double
-// besides its rounded text, and gives it back for as long as the text reads as it was shown:
-// opening the dialog and pressing OK must not turn 33.333 into 33.3.
+// A small text table with one header row. Numbers are shown with FormatNumber and read back
+// as shown: a cell holds no digit the teacher cannot see.
 class TOptionTable {
 public:
     explicit TOptionTable(int cols = 0) : cols_(cols) {}
@@ -31,9 +29,10 @@ public:
     const std::string& Text(int c, int r) const;
     // The text as typed; outside the table nothing happens.
     void SetText(int c, int r, std::string text);
-    // The number as FormatNumber shows it, remembering the exact value.
+    // The number as FormatNumber shows it.
     void SetNumber(int c, int r, double value);
-    // The exact value while the text is the one shown for it, else ParseNumber of the text.
+    // The cell's number as the grid shows it: ParseNumber of the text, rounded to 3
+    // significant digits; 0 when the text is not a number.
     double Number(int c, int r) const;
 
     void ClearRow(int r);
@@ -48,8 +47,6 @@ public:
 private:
     struct TCell {
         std::string Text;
-        std::optional<double> Exact; // valid while Text == Shown
-        std::string Shown;
         bool operator==(const TCell&) const = default;
     };
     TCell* At(int c, int r);
@@ -59,11 +56,11 @@ private:
     std::vector<std::vector<TCell>> rows_;
 };
 
-// After an edit of the last row: when it is no longer empty a new empty row is appended, so
-// that one empty row always stays at the bottom for typing. The category grid looks at every
-// cell of the row (so the total, the grade editor's choices and the stored list agree); the
-// letter grids at column 0, the one their reading looks at. Returns whether a row was added.
-bool KeepSpareRow(TOptionTable& table, bool anyColumn);
+// After an edit of column 0: when the last row's column 0 is no longer blank a new empty row
+// is appended, so that one empty row always stays at the bottom for typing. Only a name (a
+// letter) makes a row: the last row is never stored, so a percentage or a drop switch typed
+// there alone must not turn it into a nameless category. Returns whether a row was added.
+bool KeepSpareRow(TOptionTable& table);
 
 // --- the categories grid: "Category", "Percentage of Grade", "Drop the Lowest" ---
 inline constexpr int kCategoryNameCol = 0;

@@ -5,6 +5,8 @@
 #include "gradebook.h"
 #include "text.h"
 
+#include <optional>
+
 namespace marklow {
 
 TPrintedGrade FormatPrintedGrade(std::string_view s, const TGrade& g, TPrintGrade mode,
@@ -23,15 +25,18 @@ TPrintedGrade FormatPrintedGrade(std::string_view s, const TGrade& g, TPrintGrad
     bool curved = g.Curve && e.Curve;
     result.Shade = curved;
     std::string number = FormatNumber(e.Value + (curved ? g.CurveAmount : 0));
-    std::string letter;
-    if (mode != TPrintGrade::NumbersOnly) {
-        auto percent = EntryPercent(g, e);
-        if (percent) letter = LetterOf(numberToLetter, *percent);
-    }
-    // Without a letter the number stands alone rather than vanish or read "85=".
-    if (mode == TPrintGrade::NumbersOnly || letter.empty())
+    // Extra points are no grade of their own: a letter of them ("5=F") would misinform.
+    // Out of 0 points a number has no percentage, so no letter either.
+    std::optional<double> percent;
+    if (mode != TPrintGrade::NumbersOnly && !g.ExtraCredit) percent = EntryPercent(g, e);
+    if (!percent) {
         result.Text = number;
-    else if (mode == TPrintGrade::LettersOnly)
+        return result;
+    }
+    // Below every threshold the letter is empty: "Letters only" prints an empty cell and
+    // "Numbers and Letters" prints "58=".
+    std::string letter = LetterOf(numberToLetter, *percent);
+    if (mode == TPrintGrade::LettersOnly)
         result.Text = letter;
     else
         result.Text = number + "=" + letter;

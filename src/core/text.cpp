@@ -158,6 +158,11 @@ double ParseNumber(std::string_view text) {
     return v ? *v : 0.0;
 }
 
+double ShownNumber(double value) {
+    if (!std::isfinite(value)) return value;
+    return ParseNumber(FormatNumber(value));
+}
+
 bool IsBlank(std::string_view text) {
     for (char c : text)
         if (c != ' ') return false;

@@ -23,6 +23,11 @@ std::optional<double> ConvertNumber(std::string_view text);
 // ConvertNumber of the text without its surrounding blanks, or 0 when it is not a number.
 double ParseNumber(std::string_view text);
 
+// The number that FormatNumber(value) shows: value rounded to 3 significant digits. What a
+// field showing numbers that way stores, so no digit is kept that the teacher cannot see.
+// Values that are not finite come back as they are.
+double ShownNumber(double value);
+
 // Empty, or blanks only.
 bool IsBlank(std::string_view text);
 

@@ -13,6 +13,17 @@ namespace {
 const QColor kWhite(255, 255, 255);
 const QColor kShade(217, 217, 217);
 
+// The page header's rows and lines, and the smallest size a name may shrink to before it
+// wraps.
+constexpr double kLine = 4.23;
+constexpr double kHeaderTop = 3.39;
+constexpr double kRowStep = 10.16 - 3.39;
+constexpr double kRowGap = kRowStep - kLine;
+constexpr double kHeaderHeight = 15.88;
+constexpr double kDetailHeight = 7.20;
+constexpr double kNormalSize = 10;
+constexpr double kLeastSize = 8;
+
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -43,9 +54,9 @@ TRprogform::TRprogform() {
     ClassLabel = &AddLabel(header, 77.89, 3.39, {}, false, 123.61 - 77.89 - 1);
     AddLabel(header, 123.61, 3.39, "Class Number", true);
     CNLabel = &AddLabel(header, 150.71, 3.39, {}, false, 175.9 - 150.71);
-    AddLabel(header, 3.39, 10.16, "Student", true);
+    studentCaption_ = &AddLabel(header, 3.39, 10.16, "Student", true);
     Studlab = &AddLabel(header, 20.32, 10.16, {}, false, 64.35 - 20.32 - 1);
-    AddLabel(header, 64.35, 10.16, "Average", true);
+    averageCaption_ = &AddLabel(header, 64.35, 10.16, "Average", true);
     AveLabel = &AddLabel(header, 81.28, 10.16, {}, false, 123.61 - 81.28);
 
     TQRBand& columns = q.MakeBand(TBandKind::ColumnHeader, 8.47);
@@ -94,6 +105,48 @@ void TRprogform::ShowStudent() {
     if (CurrentRow < 2 || CurrentRow > LastStudent) return;
     Studlab->Caption = Q(gb_->Cell(1, CurrentRow));
     AveLabel->Caption = Q(gb_->Cell(0, CurrentRow));
+    LayOutHeader();
+}
+
+void TRprogform::LayOutHeader() {
+    auto fit = [this](TQRLabel& l) {
+        return FitCaption(l, measure_, l.MaxWidth, kNormalSize, kLeastSize, kLine);
+    };
+    double first = 0;
+    for (TQRLabel* l : {TeachLabel, ClassLabel, CNLabel})
+        first = std::max(first, fit(*l));
+    // The second row moves down below the first one's lines.
+    const double top = kHeaderTop + std::max(kRowStep, first + kRowGap);
+    double second = 0;
+    for (TQRLabel* l : {Studlab, AveLabel})
+        second = std::max(second, fit(*l));
+    for (TQRLabel* l : {studentCaption_, Studlab, averageCaption_, AveLabel})
+        l->Top = top;
+    Quickxrp1.PageHeader->Height =
+        std::max(kHeaderHeight, top + second + (kHeaderHeight - kRowStep - kHeaderTop - kLine));
+}
+
+void TRprogform::LayOutGradeNames() {
+    nameFits_.clear();
+    for (int c = 2; c <= LastGrade; ++c) {
+        NameLabel->Caption = Q(gb_->Cell(c, 1));
+        TNameFit f;
+        f.Height =
+            FitCaption(*NameLabel, measure_, NameLabel->MaxWidth, kNormalSize, kLeastSize, kLine);
+        f.PointSize = NameLabel->Font.PointSize;
+        f.Wrap = NameLabel->WordWrap;
+        nameFits_.push_back(f);
+    }
+}
+
+void TRprogform::ShowGradeName(int column) {
+    const size_t i = static_cast<size_t>(column - 2);
+    if (i >= nameFits_.size()) return;
+    const TNameFit& f = nameFits_[i];
+    NameLabel->Font.PointSize = f.PointSize;
+    NameLabel->WordWrap = f.Wrap;
+    NameLabel->Height = f.Height;
+    Quickxrp1.Detail->Height = std::max(kDetailHeight, kDetailHeight - kLine + f.Height);
 }
 
 void TRprogform::Quickxrp1BeforePrint() {
@@ -117,6 +170,7 @@ void TRprogform::Quickxrp1BeforePrint() {
     LastGrade = AllStudents ? LastPrintedGradeColumn(gb, options_->OmitAfterLastEntry)
                             : LastPrintedGradeColumn(gb, options_->OmitAfterLastEntry, CurrentRow,
                                                      CurrentRow);
+    LayOutGradeNames();
     ShowStudent();
 }
 
@@ -142,6 +196,8 @@ void TRprogform::Quickxrp1NeedData(bool& MoreData) {
     }
     const bool line = CurrentGrade <= LastGrade;
     Quickxrp1.Detail->Enabled = line;
+    // The line's height counts while pages are only counted too.
+    if (line) ShowGradeName(CurrentGrade);
     if (line && !Quickxrp1.Counting()) {
         const int c = CurrentGrade;
         NameLabel->Caption = Q(gb.Cell(c, 1));

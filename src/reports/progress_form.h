@@ -36,9 +36,25 @@ public:
 
 private:
     void ShowStudent();
+    // Names are printed whole: the header grows for a long name, teacher or class, and a
+    // detail line for a long grade name.
+    void LayOutHeader();
+    void LayOutGradeNames();
+    void ShowGradeName(int column);
+
+    // How the name of a grade column is printed, the same for every student.
+    struct TNameFit {
+        double PointSize = 10;
+        bool Wrap = false;
+        double Height = 4.23;
+    };
 
     const TGradebook* gb_ = nullptr;
     const PrintOptions* options_ = nullptr;
+    TQRLabel* studentCaption_ = nullptr;
+    TQRLabel* averageCaption_ = nullptr;
+    TTextMeasurer measure_;
+    std::vector<TNameFit> nameFits_; // by grade column - 2
 };
 
 } // namespace marklow

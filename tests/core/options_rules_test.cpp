@@ -21,10 +21,10 @@ TCategory Cat(std::string name, double percent, bool drop = false) {
     return c;
 }
 
-// Types a row of the categories grid as the grid does: text first, then the spare-row rule.
-void Type(TOptionTable& t, int c, int r, const std::string& text, bool anyColumn = true) {
+// Types into a grid as the grid does: text first, then the spare-row rule.
+void Type(TOptionTable& t, int c, int r, const std::string& text) {
     t.SetText(c, r, text);
-    KeepSpareRow(t, anyColumn);
+    KeepSpareRow(t);
 }
 
 std::vector<std::string> Column(const TOptionTable& t, int c) {
@@ -51,25 +51,26 @@ TEST(CategoryGrid, FillsAndReadsBackExactlyWhatItWasGiven) {
     EXPECT_EQ(Column(t, 2), (std::vector<std::string>{"Yes", "", "", ""}));
     EXPECT_TRUE(t.RowBlank(4));
 
-    // Untouched percentages keep every digit; the empty name stays empty.
+    // Percentages come back as shown; the empty name stays empty.
     auto back = ReadCategoryTable(t);
     ASSERT_EQ(back.size(), 3u);
-    EXPECT_EQ(back[0].Percent, 100.0 / 3);
+    EXPECT_EQ(back[0].Percent, 33.3);
     EXPECT_TRUE(back[0].DropLowest);
     EXPECT_EQ(back[1].Name, "");
-    EXPECT_EQ(back[1].Percent, 12.345);
-    EXPECT_EQ(back[2].Percent, 54.321);
+    EXPECT_EQ(back[1].Percent, 12.3);
+    EXPECT_EQ(back[2].Percent, 54.3);
 }
 
-TEST(CategoryGrid, AnEditedPercentageIsReadFromItsText) {
+TEST(CategoryGrid, AnEditedPercentageIsReadAsItWillBeShown) {
     TOptionTable t = MakeCategoryTable();
     FillCategoryTable(t, {Cat("A", 12.345), Cat("B", 40), Cat("C", 50)});
-    t.SetText(1, 1, "12.3"); // the same text as shown: still the stored value
-    EXPECT_EQ(t.Number(1, 1), 12.345);
+    EXPECT_EQ(t.Number(1, 1), 12.3);
     t.SetText(1, 1, "12.35"); // edited
-    EXPECT_EQ(t.Number(1, 1), 12.35);
-    t.SetText(1, 1, "12.3"); // typed back to the shown text: the exact value returns
-    EXPECT_EQ(t.Number(1, 1), 12.345);
+    EXPECT_EQ(t.Number(1, 1), 12.4);
+    t.SetText(1, 1, "33.333");
+    EXPECT_EQ(t.Number(1, 1), 33.3);
+    // The total adds what will be stored: 33.3 + 40 + 50.
+    EXPECT_EQ(TotalText(CategoryTotal(t)), " 123.3");
     t.SetText(1, 2, "1.2.3"); // not a number
     t.SetText(2, 3, "yes");   // only "Yes" drops the lowest
     auto back = ReadCategoryTable(t);
@@ -77,25 +78,29 @@ TEST(CategoryGrid, AnEditedPercentageIsReadFromItsText) {
     EXPECT_FALSE(back[2].DropLowest);
 }
 
-TEST(CategoryGrid, TypingIntoAnyCellOfTheLastRowAddsAnEmptyRow) {
+TEST(CategoryGrid, OnlyANameInTheLastRowAddsAnEmptyRow) {
     TOptionTable t = MakeCategoryTable();
     ASSERT_EQ(t.RowCount(), 2);
-    Type(t, 1, 1, "40"); // a percentage alone is a category too
-    EXPECT_EQ(t.RowCount(), 3);
-    Type(t, 0, 2, " "); // blanks are not a category yet
-    EXPECT_EQ(t.RowCount(), 3);
-    Type(t, 2, 2, "Yes");
-    EXPECT_EQ(t.RowCount(), 4);
-    Type(t, 0, 1, "Quizzes"); // not the last row: nothing to add
-    EXPECT_EQ(t.RowCount(), 4);
-
-    // The total, the stored list and the editor's choices all see the same two rows.
+    Type(t, 1, 1, "40"); // a percentage alone is no category
+    Type(t, 2, 1, "Yes");
+    EXPECT_EQ(t.RowCount(), 2);
+    Type(t, 0, 1, " "); // blanks are not a name
+    EXPECT_EQ(t.RowCount(), 2);
+    // The total counts the last row; the stored list never holds it.
     EXPECT_EQ(CategoryTotal(t), 40);
+    EXPECT_TRUE(ReadCategoryTable(t).empty());
+    EXPECT_TRUE(CategoryChoices(t).empty());
+
+    Type(t, 0, 1, "Quizzes");
+    EXPECT_EQ(t.RowCount(), 3);
+    Type(t, 0, 1, "Quiz"); // not the last row: nothing to add
+    EXPECT_EQ(t.RowCount(), 3);
     auto stored = ReadCategoryTable(t);
-    ASSERT_EQ(stored.size(), 2u);
-    EXPECT_EQ(stored[1].Name, " ");
-    EXPECT_TRUE(stored[1].DropLowest);
-    EXPECT_EQ(CategoryChoices(t), (std::vector<std::string>{"Quizzes", " "}));
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].Name, "Quiz");
+    EXPECT_EQ(stored[0].Percent, 40);
+    EXPECT_TRUE(stored[0].DropLowest);
+    EXPECT_EQ(CategoryChoices(t), (std::vector<std::string>{"Quiz"}));
 }
 
 TEST(CategoryGrid, ChoicesIncludeANameStillInTheLastRow) {
@@ -112,7 +117,10 @@ TEST(CategoryGrid, TotalWithFourSignificantDigits) {
     EXPECT_EQ(TotalText(CategoryTotal(t)), " 0");
     FillCategoryTable(t, {Cat("A", 33.3), Cat("B", 33.3), Cat("C", 33.3)});
     EXPECT_EQ(TotalText(CategoryTotal(t)), " 99.9");
+    // The total adds the percentages as shown: 12.3 and 0.0005.
     FillCategoryTable(t, {Cat("A", 12.345), Cat("B", 0.0005)});
+    EXPECT_EQ(TotalText(CategoryTotal(t)), " 12.3");
+    FillCategoryTable(t, {Cat("A", 12.3), Cat("B", 0.05)});
     EXPECT_EQ(TotalText(CategoryTotal(t)), " 12.35");
     EXPECT_EQ(TotalText(1234.5), " 1235");
     EXPECT_EQ(TotalText(12345), " 1.235E4");
@@ -220,7 +228,7 @@ TEST(LetterGrid, ReadingSortsEachTableAsItsLookupNeeds) {
     TOptionTable n2l = MakeLetterTable(TLetterGrid::NumbersToLetters);
     for (auto [num, letter] : {std::pair{"70", "D"}, {"90", "A"}, {"80", "B"}}) {
         int r = n2l.LastRow();
-        Type(n2l, 0, r, num, false);
+        Type(n2l, 0, r, num);
         n2l.SetText(1, r, letter);
     }
     TRealList toLetters = ReadLetterTable(n2l, TLetterGrid::NumbersToLetters);
@@ -231,7 +239,7 @@ TEST(LetterGrid, ReadingSortsEachTableAsItsLookupNeeds) {
     TOptionTable l2n = MakeLetterTable(TLetterGrid::LettersToNumbers);
     for (auto [letter, num] : {std::pair{"b", "85"}, {"A", "95"}}) {
         int r = l2n.LastRow();
-        Type(l2n, 0, r, letter, false);
+        Type(l2n, 0, r, letter);
         l2n.SetText(1, r, num);
     }
     TRealList toNumbers = ReadLetterTable(l2n, TLetterGrid::LettersToNumbers);
@@ -243,10 +251,10 @@ TEST(LetterGrid, ReadingSortsEachTableAsItsLookupNeeds) {
 
 TEST(LetterGrid, OnlyColumnZeroDecidesWhetherARowIsAnEntry) {
     TOptionTable l2n = MakeLetterTable(TLetterGrid::LettersToNumbers);
-    Type(l2n, 1, 1, "50", false); // a number alone: no new row, no entry
+    Type(l2n, 1, 1, "50"); // a number alone: no new row, no entry
     EXPECT_EQ(l2n.RowCount(), 2);
     EXPECT_TRUE(ReadLetterTable(l2n, TLetterGrid::LettersToNumbers).Empty());
-    Type(l2n, 0, 1, "P", false); // a letter: a new row
+    Type(l2n, 0, 1, "P"); // a letter: a new row
     EXPECT_EQ(l2n.RowCount(), 3);
     l2n.SetText(1, 1, "pass");
     l2n.SetText(0, 2, "F"); // the last row is read too, with number 0
@@ -339,6 +347,8 @@ std::unique_ptr<TGradebook> SmallClass() {
 
 TEST(OptionsResult, OkWithoutChangesChangesNothing) {
     auto gb = SmallClass();
+    gb->Categories.Item(0).Percent = 33.3; // as shown
+    RecomputeAll(*gb);
     TOptionsWork w = MakeOptionsWork(*gb);
     ASSERT_EQ(w.GradeCopies.size(), 5u);
     EXPECT_EQ(w.CurrentGradeIndex, -1);
@@ -347,7 +357,7 @@ TEST(OptionsResult, OkWithoutChangesChangesNothing) {
     EXPECT_FALSE(r.AffectsAverages);
     EXPECT_FALSE(r.CurveChanged);
     ASSERT_EQ(r.Categories.size(), 3u);
-    EXPECT_EQ(r.Categories[0].Percent, 100.0 / 3);
+    EXPECT_EQ(r.Categories[0].Percent, 33.3);
 
     const std::string before = WriteGradebook(*gb);
     ApplyOptions(*gb, r);
@@ -379,6 +389,7 @@ TEST(OptionsResult, OnlyChangedGradesAreListedAndIndexesFitTheNewList) {
 
 TEST(OptionsResult, DescriptionAndCategoryNamesLeaveTheAveragesAlone) {
     auto gb = SmallClass();
+    gb->Categories.Item(0).Percent = 33.3;
     TOptionsWork w = MakeOptionsWork(*gb);
     w.Teacher = "Mr. Day";
     w.CategoryGrid.SetText(0, 1, "Renamed");
@@ -387,6 +398,27 @@ TEST(OptionsResult, DescriptionAndCategoryNamesLeaveTheAveragesAlone) {
     ApplyOptions(*gb, r);
     EXPECT_EQ(gb->Teacher, "Mr. Day");
     EXPECT_EQ(gb->Categories.Item(0).Name, "Renamed");
+}
+
+TEST(OptionsResult, PercentagesComeBackAsShownAndTheOldOnesExactly) {
+    auto gb = SmallClass();
+    gb->Categories.Item(1).Percent = 12.345;
+    RecomputeAll(*gb);
+    const std::string before = WriteGradebook(*gb);
+    TOptionsWork w = MakeOptionsWork(*gb);
+    TOptionsResult r = MakeOptionsResult(*gb, w);
+    EXPECT_EQ(r.Categories[0].Percent, 33.3);
+    EXPECT_EQ(r.Categories[1].Percent, 12.3);
+    EXPECT_TRUE(r.AffectsAverages);
+    // The grades' untouched numbers keep every digit.
+    EXPECT_TRUE(r.Grades.empty());
+    TOptionsResult old = CaptureOptions(*gb, r);
+    ApplyOptions(*gb, r);
+    EXPECT_EQ(gb->Categories.Item(1).Percent, 12.3);
+    EXPECT_EQ(gb->GradeAt(2)->Points, 33.333);
+    ApplyOptions(*gb, old);
+    RecomputeAll(*gb);
+    EXPECT_EQ(WriteGradebook(*gb), before);
 }
 
 TEST(OptionsResult, CurveChangedFollowsTheAmountAndTheLetterValues) {

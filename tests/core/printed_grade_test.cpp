@@ -88,10 +88,36 @@ TEST(FormatPrintedGrade, NoLetterLeavesTheNumberAlone) {
     EXPECT_EQ(t.Format("7", zero, TPrintGrade::NumbersOnly).Text, "10");
     // A letter keeps its own percentage even out of 0 points (the curve cannot apply).
     EXPECT_EQ(t.Format("B", zero, TPrintGrade::NumbersAndLetters).Text, "88=B");
-    // Below every threshold: no "40=".
+}
+
+TEST(FormatPrintedGrade, BelowEveryThresholdTheLetterIsEmpty) {
+    Tables t;
     TGrade g = Grade(100);
-    EXPECT_EQ(t.Format("40", g, TPrintGrade::NumbersAndLetters).Text, "40");
-    EXPECT_EQ(t.Format("40", g, TPrintGrade::LettersOnly).Text, "40");
+    EXPECT_EQ(t.Format("58", g, TPrintGrade::NumbersAndLetters).Text, "58=");
+    EXPECT_EQ(t.Format("58", g, TPrintGrade::LettersOnly).Text, "");
+    EXPECT_EQ(t.Format("58", g, TPrintGrade::NumbersOnly).Text, "58");
+    // The curve can lift an entry over the lowest threshold: 77 + 5 is a B.
+    TGrade curved = Grade(100, 5);
+    EXPECT_EQ(t.Format("77", curved, TPrintGrade::NumbersAndLetters).Text, "82=B");
+    EXPECT_EQ(t.Format("/77", curved, TPrintGrade::NumbersAndLetters).Text, "77=");
+}
+
+TEST(FormatPrintedGrade, ExtraCreditPrintsNoLetter) {
+    Tables t;
+    t.ToLetter.Add("F", 0);
+    TGrade g = Grade(10, 1);
+    g.ExtraCredit = true;
+    for (TPrintGrade mode :
+         {TPrintGrade::NumbersOnly, TPrintGrade::LettersOnly, TPrintGrade::NumbersAndLetters}) {
+        TPrintedGrade p = t.Format("5 bonus", g, mode);
+        EXPECT_EQ(p.Text, "6");
+        EXPECT_TRUE(p.Shade);
+        EXPECT_EQ(t.Format("B", g, mode).Text, "86");
+    }
+    EXPECT_EQ(t.Format("5 bonus", g, TPrintGrade::ExactlyAsEntered).Text, "5 bonus");
+    // The same entry in a regular grade does get its letter.
+    g.ExtraCredit = false;
+    EXPECT_EQ(t.Format("5", g, TPrintGrade::NumbersAndLetters).Text, "6=F");
 }
 
 TEST(FormatPrintedGrade, NumbersUseThreeSignificantDigits) {

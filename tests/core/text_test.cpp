@@ -45,6 +45,21 @@ TEST(FormatNumber, SurvivesValuesThatAreNotFinite) {
     EXPECT_EQ(FormatNumber(INFINITY), "INF");
 }
 
+TEST(ShownNumber, IsTheNumberFormatNumberShows) {
+    EXPECT_EQ(ShownNumber(12.345), 12.3);
+    EXPECT_EQ(ShownNumber(2.345), 2.35);
+    EXPECT_EQ(ShownNumber(-84.35), -84.4);
+    EXPECT_EQ(ShownNumber(100.0 / 3), 33.3);
+    EXPECT_EQ(ShownNumber(99.96), 100);
+    EXPECT_EQ(ShownNumber(0.125), 0.125);
+    EXPECT_EQ(ShownNumber(0), 0);
+    // In scientific notation too: what is shown is what is kept.
+    EXPECT_EQ(ShownNumber(1234.5), 1230);
+    EXPECT_EQ(ShownNumber(0.0000012345), 0.00000123);
+    EXPECT_TRUE(std::isnan(ShownNumber(std::nan(""))));
+    EXPECT_EQ(ShownNumber(-HUGE_VAL), -HUGE_VAL);
+}
+
 TEST(ParseNumber, AcceptsOnlyWholeDecimalNumbers) {
     EXPECT_EQ(ParseNumber("85"), 85);
     EXPECT_EQ(ParseNumber("-2.5"), -2.5);

@@ -1,5 +1,6 @@
 #include "categories_page.h"
 #include "check.h"
+#include "grade_box.h"
 #include "option_files.h"
 #include "options_fixture.h"
 
@@ -59,9 +60,10 @@ TEST_F(OptionsTest, TypedCategoriesAreStoredWithTheirTotal) {
         TypeInto(g, 1, 1, "3x3,5%"); // letters never appear; a comma is a decimal point
         EXPECT_EQ(g.Cell(1, 1), "33.5");
         EXPECT_EQ(g.Editor()->text(), "33.5");
-        TypeInto(g, 1, 2, "66.5"); // a percentage alone in the last row is a category too
-        EXPECT_EQ(g.RowCount(), 4);
+        TypeInto(g, 1, 2, "66.5"); // the last row counts in the total
         EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
+        TypeInto(g, 0, 2, "Tests"); // its name makes it a category
+        EXPECT_EQ(g.RowCount(), 4);
         TypeInto(g, 2, 1, "y");
         EXPECT_EQ(g.Cell(2, 1), "Yes");
     });
@@ -70,9 +72,31 @@ TEST_F(OptionsTest, TypedCategoriesAreStoredWithTheirTotal) {
     EXPECT_EQ(out->Options.Categories[0].Name, "Homework");
     EXPECT_EQ(out->Options.Categories[0].Percent, 33.5);
     EXPECT_TRUE(out->Options.Categories[0].DropLowest);
-    EXPECT_EQ(out->Options.Categories[1].Name, "");
+    EXPECT_EQ(out->Options.Categories[1].Name, "Tests");
     EXPECT_EQ(out->Options.Categories[1].Percent, 66.5);
     EXPECT_TRUE(out->Options.AffectsAverages);
+}
+
+TEST_F(OptionsTest, APercentageOrADropSwitchAloneInTheLastRowIsNoCategory) {
+    SetCategories(*gb, {Cat("Homework", 60)});
+    auto out = Run([](TNewOptionsDlg& d) {
+        TStringGrid1& g = Grid(d);
+        TypeInto(g, 1, 2, "40");
+        EXPECT_EQ(g.RowCount(), 3);
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
+        TypeInto(g, 2, 2, "y"); // a typed switch
+        EXPECT_EQ(g.Cell(2, 2), "Yes");
+        EXPECT_EQ(g.RowCount(), 3);
+        TypeInto(g, 0, 2, " "); // blanks are no name
+        EXPECT_EQ(g.RowCount(), 3);
+        // Nothing nameless is offered on the Weights page either.
+        d.PageControl->setCurrentIndex(kWeightsPage);
+        EXPECT_EQ(d.WeightsPage->GradeBox1->CategoryCombo->count(), 1);
+    });
+    ASSERT_TRUE(out);
+    ASSERT_EQ(out->Options.Categories.size(), 1u);
+    EXPECT_EQ(out->Options.Categories[0].Name, "Homework");
+    EXPECT_FALSE(out->Options.Categories[0].DropLowest);
 }
 
 TEST_F(OptionsTest, PastedPercentagesAreFilteredLikeTypedOnes) {
@@ -91,7 +115,7 @@ TEST_F(OptionsTest, PastedPercentagesAreFilteredLikeTypedOnes) {
         EXPECT_EQ(g.Cell(2, 2), "Yes");
     });
     ASSERT_TRUE(out);
-    EXPECT_EQ(out->Options.Categories[0].Percent, 45.25);
+    EXPECT_EQ(out->Options.Categories[0].Percent, 45.3); // as the grid shows it next time
     EXPECT_TRUE(out->Options.Categories[1].DropLowest);
 }
 
@@ -154,16 +178,23 @@ TEST_F(OptionsTest, DoubleClickTogglesDropTheLowestOfACategoryRowOnly) {
     });
 }
 
-TEST_F(OptionsTest, AnUntouchedPercentageKeepsEveryDigit) {
+TEST_F(OptionsTest, PercentagesAreStoredAsShown) {
     SetCategories(*gb, {Cat("A", 100.0 / 3), Cat("B", 12.345), Cat("C", 54.322)});
+    gb->GradeAt(2)->Points = 33.333;
     auto out = Run([](TNewOptionsDlg& d) {
         EXPECT_EQ(Grid(d).Cell(1, 1), "33.3");
+        EXPECT_EQ(Grid(d).Cell(1, 2), "12.3");
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 99.9");
+        TypeInto(Grid(d), 1, 3, "54.35"); // typed: kept as it will be shown
         EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
-        TypeInto(Grid(d), 1, 2, "12.5"); // edited: read from its text
     });
     ASSERT_TRUE(out);
-    EXPECT_EQ(out->Options.Categories[0].Percent, 100.0 / 3);
-    EXPECT_EQ(out->Options.Categories[1].Percent, 12.5);
+    EXPECT_EQ(out->Options.Categories[0].Percent, 33.3);
+    EXPECT_EQ(out->Options.Categories[1].Percent, 12.3);
+    EXPECT_EQ(out->Options.Categories[2].Percent, 54.4);
+    // The grades' numbers nobody touched keep every digit.
+    ApplyOptions(*gb, out->Options);
+    EXPECT_EQ(gb->GradeAt(2)->Points, 33.333);
 }
 
 TEST_F(OptionsTest, DeletingACategoryRemapsEveryGradeAndCancelKeepsIt) {
@@ -320,4 +351,32 @@ TEST_F(OptionsTest, AFindingOfTheCheckOpensOnItsCategorysCell) {
             },
             false, r);
     }
+}
+
+// Shown for the first time from a finding, the grid shows the asked-for cell with its
+// category's name, however far down or right it is.
+TEST_F(OptionsTest, AFindingShowsItsCellWithTheCategorysName) {
+    std::vector<TCategory> many;
+    for (int i = 0; i < 40; ++i)
+        many.push_back(Cat(("Unit " + std::to_string(i + 1)).c_str(), 2.5, i == 34));
+    gb->Categories.ReplaceItems(many);
+    TOptionsRequest r;
+    r.StartCategoryRow = 34; // the drop-the-lowest cell of "Unit 35"
+    r.StartCategoryCol = 2;
+    Run(
+        [](TNewOptionsDlg& d) {
+            TStringGrid1& g = Grid(d);
+            QApplication::processEvents();
+            EXPECT_EQ(g.Col(), 2);
+            EXPECT_EQ(g.Row(), 35);
+            EXPECT_EQ(g.LeftCol(), 0);
+            const QRect view = g.viewport()->rect();
+            for (int c = 0; c < 3; ++c) {
+                const QRect cell = g.CellRect(c, 35);
+                EXPECT_FALSE(cell.isEmpty()) << c;
+                EXPECT_TRUE(view.contains(cell)) << c;
+            }
+            EXPECT_EQ(g.Cell(0, 35), "Unit 35");
+        },
+        false, r);
 }

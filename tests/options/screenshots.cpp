@@ -1,6 +1,7 @@
 // Renders every page of the options dialog, with three-dimensional tables and without, to PNG
 // files in the folder given as the first argument (default /tmp/shots). Not a test.
 
+#include "check.h"
 #include "options_dialog.h"
 #include "prompts.h"
 #include "sample_builder.h"
@@ -27,6 +28,36 @@ int main(int argc, char* argv[]) {
     gb->Teacher = "Ms. Alvarez";
     gb->ClassName = "Algebra I";
     gb->ClassNumber = "MATH-101";
+
+    // Opened for the first time from a finding of the check: the drop-the-lowest switch of a
+    // category far down a long list, shown with its row's name.
+    {
+        auto many = BuildGradebook(o);
+        std::vector<TCategory> list;
+        for (int i = 0; i < 40; ++i) {
+            TCategory c;
+            c.Name = "Unit " + std::to_string(i + 1);
+            c.Percent = 2.5;
+            c.DropLowest = i == 34;
+            list.push_back(std::move(c));
+        }
+        many->Categories.ReplaceItems(list);
+        ScopedPrompts first;
+        TNewOptionsDlg fresh;
+        fresh.SetDataFolder(QDir::temp().filePath("marklow-shots"));
+        for (const TFinding& f : RunCheck(*many).Findings) {
+            if (f.Finder.Kind != TErrorFinder::CategoryField || f.Finder.Y != 2) continue;
+            TOptionsRequest r;
+            r.StartCategoryRow = f.Finder.X;
+            r.StartCategoryCol = f.Finder.Y;
+            first.Script.DialogActions.push_back([&](QDialog& d) {
+                QApplication::processEvents();
+                d.grab().save(folder + "/options-categories-from-check.png");
+            });
+            fresh.Run(*many, r);
+            break;
+        }
+    }
 
     static const char* const names[] = {"categories", "weights", "letters", "description",
                                         "display"};

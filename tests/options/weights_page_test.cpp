@@ -113,6 +113,25 @@ TEST_F(OptionsTest, UntouchedNumbersKeepEveryDigit) {
     EXPECT_FALSE(out->Options.CurveChanged);
 }
 
+TEST_F(OptionsTest, TypedNumbersAreStoredAsShown) {
+    gb->PointsAreWeights = false;
+    auto out = RunOn(kWeightsPage, [](TNewOptionsDlg& d) {
+        Chooser(d).setCurrentIndex(0);
+        SetText(Box(d).PointsEdit, "12.345");
+        SetText(Box(d).WeightEdit, "0.33333");
+        SetText(Box(d).CurveAmountEdit, "2.675");
+        Chooser(d).setCurrentIndex(1);
+        Chooser(d).setCurrentIndex(0);
+        EXPECT_EQ(Box(d).PointsEdit->text(), "12.3");
+    });
+    ASSERT_TRUE(out);
+    const TGradeSettings* s = Changed(*out, 2);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->Points, 12.3);
+    EXPECT_EQ(s->Weight, 0.333);
+    EXPECT_EQ(s->CurveAmount, 2.68);
+}
+
 TEST_F(OptionsTest, CurveChangedFollowsTheCheckAndTheAmount) {
     for (int c = 2; c <= 5; ++c) {
         gb->GradeAt(c)->Curve = false;

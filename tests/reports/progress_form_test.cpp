@@ -243,3 +243,106 @@ TEST_F(Progress, ColumnsKeepTheirGradesOnLetterAndA4) {
         }
     }
 }
+
+namespace {
+
+// The lines printed from x on, from the top of the header down to (not including) y, joined
+// by blanks: a wrapped text read back whole.
+std::string LinesAt(const TReportPage& page, double x, double yFrom, double yTo) {
+    std::string out;
+    for (const TPlacedText& t : Texts(page)) {
+        if (std::abs(t.Pos.x() - x) > 1e-6 || t.Pos.y() < yFrom - 1e-6 || t.Pos.y() >= yTo)
+            continue;
+        if (!out.empty()) out += ' ';
+        out += t.Text.toStdString();
+    }
+    return out;
+}
+
+const std::string kLongStudent =
+    "Maximilian Alexander Fernsworth-Bellingham van der Heijden III"; // 62 characters
+const std::string kLongClass = "Advanced Placement Environmental Science and Field Studies";
+const std::string kLongTeacher = "Dr. Evangeline Montgomery-Castellanos de la Fuente";
+const std::string kLongGrade = "Unit 4 Laboratory Report: Water Quality of the Riverside Creek";
+
+} // namespace
+
+// On a page for parents no name is cut: the header makes room for long names of the student,
+// the class and the teacher, and a detail line for a long grade name.
+TEST_F(Progress, LongNamesArePrintedWhole) {
+    auto gb = Class(2, 40);
+    gb->SetCell(1, 2, kLongStudent);
+    gb->ClassName = kLongClass;
+    gb->Teacher = kLongTeacher;
+    gb->ClassNumber = "ENV-SCI 2024 FALL SECTION 07";
+    gb->SetCell(3, 1, kLongGrade);
+    RecomputeAll(*gb);
+    auto pages = Print(*gb);
+    ASSERT_EQ(pages.size(), 2u);
+    const TReportPage& page = pages[0];
+    for (const TPlacedText& t : Texts(page)) {
+        EXPECT_FALSE(t.Text.contains(QChar(0x2026))) << t.Text.toStdString();
+        EXPECT_FALSE(t.Clipped) << t.Text.toStdString();
+        EXPECT_GE(t.Font.PointSize, 8) << t.Text.toStdString();
+    }
+    const TPlacedText* student = FindText(page, "Student");
+    const TPlacedText* columns = FindText(page, "Grade Name");
+    ASSERT_TRUE(student && columns);
+    const double top = kMargin;
+    EXPECT_EQ(LinesAt(page, kMargin + 20.32, top, student->Pos.y()), kLongTeacher);
+    EXPECT_EQ(LinesAt(page, kMargin + 77.89, top, student->Pos.y()), kLongClass);
+    EXPECT_EQ(LinesAt(page, kMargin + 150.71, top, student->Pos.y()),
+              "ENV-SCI 2024 FALL SECTION 07");
+    EXPECT_EQ(LinesAt(page, kMargin + 20.32, student->Pos.y(), columns->Pos.y()), kLongStudent);
+    // Every header line ends above the column headings' frame.
+    TTextMeasurer m;
+    double headerBottom = 0;
+    for (const TPlacedText& t : Texts(page))
+        if (t.Pos.y() < columns->Pos.y() - 3.39 + 1e-6)
+            headerBottom = std::max(headerBottom, t.Pos.y() + m.Metrics(t.Font).Height);
+    EXPECT_LE(headerBottom, columns->Pos.y() - 3.39);
+    // The long grade name takes the lines it needs inside its own framed line; the next
+    // grade starts below it.
+    const TPlacedText* g1 = FindText(page, "G1");
+    const TPlacedText* g3 = FindText(page, "G3");
+    ASSERT_TRUE(g1 && g3);
+    EXPECT_EQ(LinesAt(page, g1->Pos.x(), g1->Pos.y() + 1, g3->Pos.y()), kLongGrade);
+    EXPECT_GT(g3->Pos.y() - g1->Pos.y(), 2 * 7.20);
+    // The other student's short name leaves the header shorter.
+    EXPECT_EQ(LinesAt(pages[1], kMargin + 20.32, student->Pos.y(), student->Pos.y() + 1),
+              "Student 2");
+    const TPlacedText* otherColumns = FindText(pages[1], "Grade Name");
+    ASSERT_TRUE(otherColumns);
+    EXPECT_LT(otherColumns->Pos.y(), columns->Pos.y());
+}
+
+TEST_F(Progress, ANameALittleTooLongShrinksOntoItsLine) {
+    auto gb = Class(1, 3);
+    gb->SetCell(1, 2, "Maximilian Alexander Fernsworth");
+    RecomputeAll(*gb);
+    auto page = Print(*gb)[0];
+    EXPECT_EQ(StudentOf(page), "Maximilian Alexander Fernsworth");
+    const TPlacedText* name = FindText(page, "Maximilian Alexander Fernsworth");
+    ASSERT_TRUE(name);
+    EXPECT_LT(name->Font.PointSize, 10);
+    EXPECT_GE(name->Font.PointSize, 8);
+    EXPECT_NEAR(name->Pos.y(), FindText(page, "Student")->Pos.y(), 1e-9);
+    EXPECT_NEAR(name->Pos.y(), kMargin + 10.16, 1e-9) << "the header keeps its rows";
+}
+
+TEST_F(Progress, PagesWithLongNamesAreCountedAsTheyAreLaidOut) {
+    auto gb = Class(4, 90);
+    for (int c = 2; c <= gb->LastGradeColumn(); c += 3)
+        gb->SetCell(c, 1, kLongGrade + " " + std::to_string(c));
+    gb->SetCell(1, 3, kLongStudent);
+    RecomputeAll(*gb);
+    form.SetSource(*gb, options);
+    std::vector<std::string> expected;
+    for (const auto& p : AllPages(form.Quickxrp1))
+        expected.push_back(Describe(p));
+    TReportPages pages(form.Quickxrp1, 1);
+    pages.CountAll();
+    ASSERT_EQ(pages.Counted(), static_cast<int>(expected.size()));
+    for (int i = pages.Counted() - 1; i >= 0; --i)
+        EXPECT_EQ(Describe(*pages.Page(i)), expected[static_cast<size_t>(i)]) << i;
+}

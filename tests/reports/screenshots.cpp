@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include <fstream>
 #include <iostream>
 
 using namespace marklow;
@@ -92,6 +93,36 @@ int main(int argc, char** argv) {
         WritePdfFile(progress.Quickxrp1, QDir(dir).filePath("progress-a4.pdf"));
         std::cout << QDir(dir).filePath("criteria.pdf").toStdString() << "\n"
                   << QDir(dir).filePath("progress-a4.pdf").toStdString() << "\n";
+    }
+
+    // Progress reports with names of 60 characters and more, printed whole, and the same class
+    // as a gradebook file for marklow-cli. One grade is extra credit, and some entries fall
+    // below every threshold.
+    {
+        TBuildOptions o;
+        o.Students = 2;
+        o.Grades = 12;
+        o.Categories = 2;
+        auto built = BuildGradebook(o);
+        built->Teacher = "Dr. Evangeline Montgomery-Castellanos de la Fuente";
+        built->ClassName = "Advanced Placement Environmental Science and Field Studies";
+        built->ClassNumber = "ENV-SCI 2024 FALL SECTION 07";
+        built->SetCell(1, 2, "Maximilian Alexander Fernsworth-Bellingham van der Heijden III");
+        built->SetCell(3, 1, "Unit 4 Laboratory Report: Water Quality of the Riverside Creek");
+        built->SetCell(5, 1, "Bonus: Field Trip Journal");
+        built->GradeAt(5)->ExtraCredit = true;
+        built->GradeAt(5)->Points = 10;
+        built->SetCell(5, 2, "5");
+        built->SetCell(6, 2, "12");
+        RecomputeAll(*built);
+        std::ofstream(QDir(dir).filePath("long-names.gbd").toStdString(), std::ios::binary)
+            << WriteGradebook(*built);
+        TRprogform progress;
+        PrintOptions p;
+        p.PrintGrade = TPrintGrade::NumbersAndLetters;
+        progress.SetSource(*built, p);
+        WritePdfFile(progress.Quickxrp1, QDir(dir).filePath("progress-long-names.pdf"));
+        std::cout << QDir(dir).filePath("progress-long-names.pdf").toStdString() << "\n";
     }
 
     TPrintProgress progress;

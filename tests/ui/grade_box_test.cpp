@@ -1,5 +1,6 @@
 #include "grade_box.h"
 #include "test_app.h"
+#include "text.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -97,6 +98,24 @@ TEST_F(GradeBox, NumbersLeftAsShownKeepTheirExactValue) {
     // Retyping the shown text is a change like any other.
     Type(box.PointsEdit, "12.3 ");
     EXPECT_EQ(box.StoreGrade(false).Points, 12.3);
+}
+
+TEST_F(GradeBox, TypedNumbersAreStoredAsTheFieldShowsThem) {
+    grade.Weight = 2.0 / 3;
+    box.LoadGrade(grade);
+    Type(box.PointsEdit, "33.333");
+    Type(box.CurveAmountEdit, "1.255");
+    const TGrade& g = box.StoreGrade(false);
+    EXPECT_EQ(g.Points, 33.3);
+    EXPECT_EQ(g.CurveAmount, 1.26);
+    EXPECT_EQ(g.Weight, 2.0 / 3) << "untouched, shown as 0.667";
+    Type(box.WeightEdit, "1234.5");
+    EXPECT_EQ(box.StoreGrade(false).Weight, 1230) << "shown as 1.23E3";
+    // Loaded again, each field shows exactly what is stored.
+    box.LoadGrade(box.StoreGrade(false));
+    EXPECT_EQ(ParseNumber(box.PointsEdit->text().toStdString()), 33.3);
+    EXPECT_EQ(ParseNumber(box.WeightEdit->text().toStdString()), 1230);
+    EXPECT_EQ(ParseNumber(box.CurveAmountEdit->text().toStdString()), 1.26);
 }
 
 TEST_F(GradeBox, TheWeightFieldHoldsTheGradesOwnWeight) {

@@ -218,6 +218,21 @@ TEST_F(Grid, ARowOfHeightZeroAndAColumnOfWidthZeroVanish) {
     EXPECT_EQ(grid.RowHeight(0), 22);
 }
 
+TEST_F(Grid, GrowingBringsBackCellsScrolledOutWhileSmall) {
+    grid.SetFixedCols(0);
+    grid.SetFixedRows(1);
+    grid.resize(90, 60); // room for about one cell
+    grid.SetCurrent(5, 7);
+    ASSERT_GT(grid.LeftCol(), 0);
+    ASSERT_GT(grid.TopRow(), 1);
+    grid.resize(600, 400); // every cell fits now
+    EXPECT_EQ(grid.LeftCol(), 0);
+    EXPECT_EQ(grid.TopRow(), 1);
+    EXPECT_FALSE(grid.CellRect(0, 7).isEmpty());
+    EXPECT_FALSE(grid.CellRect(5, 7).isEmpty());
+    EXPECT_EQ(grid.Editor()->geometry(), grid.CellRect(5, 7));
+}
+
 TEST_F(Grid, FocusLeavingForAnotherWidgetIsReported) {
     QWidget window;
     auto* inWindow = new TStringGrid1(&window);

@@ -2,12 +2,17 @@
 // grid's editor, and the steps a teacher takes.
 
 #include "edit_commands.h"
+#include "grade_box.h"
 #include "main_window.h"
 #include "prompts.h"
+#include "properties_commands.h"
+#include "property_dialogs.h"
 #include "test_app.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -161,4 +166,26 @@ TEST_F(Undo, LetterAveragesIsAStepKeptWithTheFile) {
     form.Redo1->trigger();
     EXPECT_TRUE(form.LetterAverages1->isChecked());
     EXPECT_EQ(Cell(0, 2).rfind("85=", 0), 0u) << Cell(0, 2);
+}
+
+TEST_F(Undo, NumbersTypedInTheGradeDialogAreStoredAsShownAndUndoneExactly) {
+    TGrade& quiz = *gb.GradeAt(2);
+    quiz.Points = 33.333;
+    quiz.Weight = 2.0 / 3;
+    Click(2, 2);
+    TGradeDlg& dlg = form.PropertiesCommands().GradeDlg;
+    script.DialogActions.push_back([&](QDialog&) {
+        QLineEdit* weight = dlg.GradeBox1->WeightEdit;
+        weight->selectAll();
+        QTest::keyClicks(weight, "2.345");
+        dlg.OKBtn->click();
+    });
+    form.GradeProperties1->trigger();
+    EXPECT_EQ(quiz.Weight, 2.35);
+    EXPECT_EQ(quiz.Points, 33.333) << "left as shown: every digit kept";
+    form.Undo1->trigger();
+    EXPECT_EQ(quiz.Weight, 2.0 / 3);
+    EXPECT_EQ(quiz.Points, 33.333);
+    form.Redo1->trigger();
+    EXPECT_EQ(quiz.Weight, 2.35);
 }

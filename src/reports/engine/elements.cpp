@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace marklow {
@@ -112,6 +113,24 @@ void TQRLabel::Place(const TPlaceContext& ctx) const {
         PlaceLines(ctx, box, FitLines(m, Font, Caption, box.width(), box.height(), WordWrap), Font,
                    Alignment, TextColor);
     PlaceFrame(ctx, box, Frame);
+}
+
+double FitCaption(TQRLabel& label, TTextMeasurer& m, double width, double normalSize,
+                  double leastSize, double oneLine) {
+    QString flat = label.Caption;
+    flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    label.WordWrap = false;
+    label.Height = oneLine;
+    for (int halves = static_cast<int>(std::lround(normalSize * 2));
+         halves >= static_cast<int>(std::lround(leastSize * 2)); --halves) {
+        label.Font.PointSize = halves / 2.0;
+        if (m.Width(label.Font, flat) <= width + kSlack) return oneLine;
+    }
+    label.Font.PointSize = leastSize;
+    label.WordWrap = true;
+    const double lines = static_cast<double>(m.Wrap(label.Font, label.Caption, width).size());
+    label.Height = std::max(oneLine, lines * m.Metrics(label.Font).Height);
+    return label.Height;
 }
 
 void TQRMemo::Place(const TPlaceContext& ctx) const {

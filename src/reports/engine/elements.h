@@ -69,6 +69,14 @@ public:
     void Place(const TPlaceContext& ctx) const override;
 };
 
+// Gives a label the room its whole caption needs within width, for texts that must never be
+// cut (a name on a page for parents): the largest point size from normalSize down to
+// leastSize, in half points, at which the caption fits on one line; else leastSize with the
+// caption wrapped over as many lines as it takes. Sets the label's font size, word wrap and
+// height (at least oneLine) and returns the height.
+double FitCaption(TQRLabel& label, TTextMeasurer& m, double width, double normalSize,
+                  double leastSize, double oneLine);
+
 // Several lines, each word-wrapped within the width.
 class TQRMemo : public TQRLabel {
 public:

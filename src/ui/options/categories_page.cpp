@@ -148,7 +148,7 @@ void TCategoriesPage::CategoryGridSetEditText(int c, int r, const QString& text)
         editor->setText(shown);
         editor->setCursorPosition(caret);
     }
-    CellChanged();
+    CellChanged(c);
 }
 
 bool TCategoriesPage::CategoryGridKeyDown(QKeyEvent& e) {
@@ -162,14 +162,14 @@ bool TCategoriesPage::CategoryGridKeyDown(QKeyEvent& e) {
     const char32_t key = typed.toUcs4().value(0);
     SetCellText(kCategoryDropCol, r,
                 QString::fromStdString(DropLowestAfterKey(Table().Text(kCategoryDropCol, r), key)));
-    CellChanged();
+    CellChanged(kCategoryDropCol);
     return true;
 }
 
 void TCategoriesPage::CategoryGridDblClick(int c, int r) {
     if (c != kCategoryDropCol || r < 1 || r > Table().RowCount() - 2) return;
     SetCellText(c, r, QString::fromStdString(ToggleDropLowest(Table().Text(c, r))));
-    CellChanged();
+    CellChanged(c);
 }
 
 bool TCategoriesPage::eventFilter(QObject* watched, QEvent* event) {
@@ -192,8 +192,8 @@ void TCategoriesPage::SetCellText(int c, int r, const QString& text) {
     CategoryGrid->SetCell(c, r, text);
 }
 
-void TCategoriesPage::CellChanged() {
-    if (KeepSpareRow(Table(), true)) CategoryGrid->TableChanged();
+void TCategoriesPage::CellChanged(int c) {
+    if (c == kCategoryNameCol && KeepSpareRow(Table())) CategoryGrid->TableChanged();
     UpdateTotal();
 }
 

@@ -60,8 +60,9 @@ private:
     void CategoryGridSetEditText(int c, int r, const QString& text);
     bool CategoryGridKeyDown(QKeyEvent& e);
     void CategoryGridDblClick(int c, int r);
-    // After a cell changed: the spare row, the grid's shape and the total.
-    void CellChanged();
+    // After a cell of column c changed: the spare row (a name only), the grid's shape and
+    // the total.
+    void CellChanged(int c);
     void SetCellText(int c, int r, const QString& text);
     void UpdateTotal();
     // The grade copies' categories follow a change of the list.

@@ -79,7 +79,7 @@ TStringGrid1* TLettersPage::MakeGrid(TOptionGridTable& table, const QString& nam
     grid->SetTable(&table);
     grid->OnSetEditText = [this, grid](int, int, const QString&) {
         // A letter typed into the last row opens a new empty row below it.
-        if (KeepSpareRow(TableOf(grid), false)) grid->TableChanged();
+        if (KeepSpareRow(TableOf(grid))) grid->TableChanged();
     };
     grid->installEventFilter(this);
     grid->Editor()->installEventFilter(this);

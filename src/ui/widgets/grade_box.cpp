@@ -14,11 +14,12 @@ QString Number(double v) {
     return QString::fromStdString(FormatNumber(v));
 }
 
-// The field's number; a field still showing what was loaded keeps the exact value, which
-// the field shows rounded to 3 significant digits.
+// The field's number. A field still showing what was loaded keeps the exact value, which it
+// shows rounded to 3 significant digits; a typed number is kept as the field would show it,
+// so no digit is stored that the teacher cannot see again.
 double ReadNumber(const QLineEdit* edit, const QString& loaded, double value) {
     if (edit->text() == loaded) return value;
-    return ParseNumber(edit->text().toStdString());
+    return ShownNumber(ParseNumber(edit->text().toStdString()));
 }
 
 QLineEdit* NumberEdit(QWidget* parent) {

@@ -30,7 +30,8 @@ public:
     // When the teacher changed a field since the last load, reads the fields into the panel's
     // grade: the weight only while its field is shown and points are not weights, the
     // category only while its drop-down is shown; a number field left as loaded keeps its
-    // exact value. Returns the panel's grade, which is the loaded copy when nothing changed.
+    // exact value, a typed one is stored as shown (3 significant digits). Returns the panel's
+    // grade, which is the loaded copy when nothing changed.
     const TGrade& StoreGrade(bool pointsAreWeights);
     void ShowWeightAndCategory(bool weight, bool category);
     // Empties the points and weight fields and selects no category (no grade selected).

@@ -464,6 +464,9 @@ void TStringGrid1::ScrollIntoView(int c, int r) {
 
 void TStringGrid1::resizeEvent(QResizeEvent* e) {
     QAbstractScrollArea::resizeEvent(e);
+    // A grid scrolled while it was small (before its first showing) must not keep cells
+    // hidden at the left or top once there is room for them, with no scroll bar to reach them.
+    SetTopLeft(leftCol_, topRow_);
     UpdateScrollBars();
     PlaceEditor();
 }
