@@ -15,6 +15,7 @@ const char* kLetters = "Letters Options";
 const char* kGrades = "All Grades";
 const char* kView = "View Menu";
 const char* kFont = "Display Font";
+const char* kRecovery = "Recovery";
 
 std::optional<long long> ParseInteger(const std::optional<std::string>& text) {
     if (!text) return std::nullopt;
@@ -70,6 +71,10 @@ void ReadSettings(const TSettingsStore& store, TAppSettings& s, const TFileExist
     s.Averages = ParseBool(store.Read(kView, "Averages")).value_or(true);
     if (auto v = store.Read(kFont, "Name")) s.FontName = *v;
     ReadInt(store, kFont, "Size", s.FontSize);
+    // Out of range: the default, not a copy every second nor never.
+    int every = s.RecoverySeconds;
+    ReadInt(store, kRecovery, "Interval", every);
+    if (every >= 0 && every <= kMaxRecoverySeconds) s.RecoverySeconds = every;
 }
 
 void ReadLegacySettings(const TSettingsStore& ini, TAppSettings& s, const TFileExists& exists) {
@@ -95,6 +100,7 @@ void WriteSettings(TSettingsStore& store, const TAppSettings& s) {
     store.Write(kView, "Averages", BoolText(s.Averages));
     store.Write(kFont, "Name", s.FontName);
     store.Write(kFont, "Size", std::to_string(s.FontSize));
+    store.Write(kRecovery, "Interval", std::to_string(s.RecoverySeconds));
 }
 
 } // namespace marklow

@@ -1,5 +1,7 @@
 #include "recovery.h"
 
+#include "app_settings.h"
+
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -150,4 +152,42 @@ TEST(RecoveryEntries, ACopyWithoutLockCanBeClaimedAndRemovedWithIt) {
     EXPECT_EQ(again[0].Lock->Pid, 100);
     EXPECT_EQ(RemoveRecoveryEntry(again[0].CopyPath, again[0].LockPath), "");
     EXPECT_TRUE(dir.Names().empty());
+}
+
+namespace {
+class OneEntryStore final : public TSettingsStore {
+public:
+    std::optional<std::string> Value;
+    std::string Written;
+    std::optional<std::string> Read(const std::string& s, const std::string& e) const override {
+        return s == "Recovery" && e == "Interval" ? Value : std::nullopt;
+    }
+    void Write(const std::string& s, const std::string& e, const std::string& v) override {
+        if (s == "Recovery" && e == "Interval") Written = v;
+    }
+    void EraseSection(const std::string&) override {}
+};
+} // namespace
+
+TEST(RecoverySetting, ReadWithinItsRangeElseTheDefault) {
+    auto read = [](std::optional<std::string> text) {
+        OneEntryStore store;
+        store.Value = std::move(text);
+        TAppSettings s;
+        ReadSettings(store, s, [](const std::string&) { return false; });
+        return s.RecoverySeconds;
+    };
+    EXPECT_EQ(read(std::nullopt), 60);
+    EXPECT_EQ(read("0"), 0);
+    EXPECT_EQ(read(" 15 "), 15);
+    EXPECT_EQ(read("3600"), 3600);
+    EXPECT_EQ(read("3601"), 60);
+    EXPECT_EQ(read("-1"), 60);
+    EXPECT_EQ(read("99999999999"), 60);
+    EXPECT_EQ(read("soon"), 60);
+    OneEntryStore out;
+    TAppSettings s;
+    s.RecoverySeconds = 5;
+    WriteSettings(out, s);
+    EXPECT_EQ(out.Written, "5");
 }

@@ -166,6 +166,7 @@ void TFileCommands::ApplySettings(const TAppSettings& s) {
         form_.ApplyDisplayFont(QFont(QString::fromStdString(s.FontName), s.FontSize));
     form_.SetShowLetters(s.ShowLetters);
     form_.SetAveragesShown(s.Averages);
+    form_.SetRecoverySeconds(s.RecoverySeconds);
     // The window comes back where it was; the first start keeps its size, centred.
     if (!s.WindowGeometry.empty())
         form_.restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(s.WindowGeometry)));
@@ -196,6 +197,7 @@ void TFileCommands::CollectSettings(TAppSettings& s) {
     QFont font = form_.GradeBook->font();
     s.FontName = font.family().toStdString();
     s.FontSize = font.pointSize();
+    s.RecoverySeconds = form_.RecoverySeconds();
 }
 
 } // namespace marklow
