@@ -8,6 +8,7 @@
 #include <charconv>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -133,6 +134,18 @@ std::string RecoveryId(long long pid, std::string_view processStart) {
 
 std::string RecoveryCopyName(std::string_view id) { return std::string(id) + kCopySuffix; }
 std::string RecoveryLockName(std::string_view id) { return std::string(id) + kLockSuffix; }
+
+std::string DefaultRecoveryFolder() {
+    fs::path base;
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && *data && fs::path(data).is_absolute()) {
+        base = data;
+    } else {
+        const char* home = std::getenv("HOME");
+        base = fs::path(home && *home ? home : ".") / ".local" / "share";
+    }
+    return (base / "Brindlecraft" / "Marklow" / "recovery").string();
+}
 
 std::vector<TRecoveryEntry> ListRecoveryEntries(const std::string& folder) {
     std::vector<TRecoveryEntry> entries;

@@ -43,6 +43,10 @@ struct TRecoveryEntry {
     long long CopyTime = 0;            // the copy's modification time, seconds since 1970
 };
 
+// Where the program keeps them: $XDG_DATA_HOME (else ~/.local/share), then
+// "Brindlecraft/Marklow/recovery", as the window's per-user data folder.
+std::string DefaultRecoveryFolder();
+
 // Every copy in the folder, newest first; an absent folder has none.
 std::vector<TRecoveryEntry> ListRecoveryEntries(const std::string& folder);
 
