@@ -5,16 +5,22 @@
 #include "averages.h"
 #include "file_commands.h"
 #include "gradebook_file.h"
+#include "display_page.h"
 #include "main_window.h"
+#include "options_commands.h"
+#include "options_dialog.h"
 #include "prompts.h"
 #include "recovery_commands.h"
 #include "safe_save.h"
 #include "sample_builder.h"
+#include "settings_store.h"
 #include "test_app.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -373,4 +379,38 @@ TEST_F(Recovery, TwoRunningProgramsDoNotTakeEachOthersCopies) {
     mine.OfferRecovery();
     EXPECT_EQ(script.Messages.size(), 1u);
     EXPECT_TRUE(QFile::exists(other.Copy()));
+}
+
+TEST_F(Recovery, TheIntervalIsSetOnTheDisplayPageAndKeptInThePreferences) {
+    TNewOptionsDlg& dlg = form.OptionsCommands().OptionsDlg;
+    script.DialogActions.push_back([&](QDialog&) {
+        EXPECT_EQ(dlg.DisplayPage->RecoveryBox->value(), 60);
+        EXPECT_EQ(dlg.DisplayPage->RecoveryBox->maximum(), kMaxRecoverySeconds);
+        dlg.DisplayPage->RecoveryBox->setValue(15);
+        dlg.OKBtn->click();
+    });
+    form.Display1->trigger();
+    EXPECT_EQ(form.RecoverySeconds(), 15);
+    EXPECT_EQ(recovery->Timer().interval(), 15000);
+    EXPECT_EQ(doc.UndoStack().count(), 0) << "a preference is no change of the gradebook";
+
+    // "Never" stops the copies.
+    script.DialogActions.push_back([&](QDialog&) {
+        EXPECT_EQ(dlg.DisplayPage->RecoveryBox->value(), 15);
+        dlg.DisplayPage->RecoveryBox->setValue(0);
+        EXPECT_EQ(dlg.DisplayPage->RecoveryBox->text(), "Never");
+        dlg.OKBtn->click();
+    });
+    form.Display1->trigger();
+    EXPECT_FALSE(recovery->Timer().isActive());
+
+    ASSERT_TRUE(document->Lifecycle().CloseRequested());
+    auto ini = OpenUserSettings();
+    EXPECT_EQ(ini->value("Recovery/Interval").toString(), "0");
+    ini->setValue("Recovery/Interval", "45");
+    ini->sync();
+    form.SetRecoverySeconds(60);
+    document->Lifecycle().FirstShow();
+    EXPECT_EQ(form.RecoverySeconds(), 45);
+    EXPECT_EQ(recovery->Timer().interval(), 45000);
 }
