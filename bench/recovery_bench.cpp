@@ -30,7 +30,8 @@ BENCHMARK(BM_RecoveryBytesOnWindowThread)->Unit(benchmark::kMillisecond);
 // On the worker: the lock and the copy written safely, flushed to disk.
 void BM_RecoveryWriteOnWorker(benchmark::State& state) {
     const std::string bytes = WriteGradebook(BigClass());
-    std::string pattern = (std::filesystem::temp_directory_path() / "marklow-bench-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "marklow-bench-XXXXXX").string();
     const std::string folder = mkdtemp(pattern.data());
     TSaveOptions options;
     options.KeepBackup = false;

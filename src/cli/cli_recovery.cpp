@@ -29,9 +29,12 @@ int RunRecovery(const std::vector<std::string>& args, std::ostream& out, std::os
     TArgReader reader(args);
     bool listed = false;
     while (reader.Next()) {
-        if (reader.Is("--folder")) folder = reader.Value();
-        else if (reader.Word() == "list" && !listed) listed = true;
-        else throw TUsageError{"recovery takes only list and --folder DIR"};
+        if (reader.Is("--folder"))
+            folder = reader.Value();
+        else if (reader.Word() == "list" && !listed)
+            listed = true;
+        else
+            throw TUsageError{"recovery takes only list and --folder DIR"};
     }
     const TProcessIdentity me = CurrentProcess();
     for (const TRecoveryEntry& e : ListRecoveryEntries(folder)) {

@@ -36,10 +36,14 @@ std::optional<long long> ParseLong(std::string_view s) {
 std::string Escape(std::string_view s) {
     std::string out;
     for (char c : s) {
-        if (c == '\\') out += "\\\\";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else out += c;
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else
+            out += c;
     }
     return out;
 }
@@ -132,8 +136,12 @@ std::string RecoveryId(long long pid, std::string_view processStart) {
     return id;
 }
 
-std::string RecoveryCopyName(std::string_view id) { return std::string(id) + kCopySuffix; }
-std::string RecoveryLockName(std::string_view id) { return std::string(id) + kLockSuffix; }
+std::string RecoveryCopyName(std::string_view id) {
+    return std::string(id) + kCopySuffix;
+}
+std::string RecoveryLockName(std::string_view id) {
+    return std::string(id) + kLockSuffix;
+}
 
 std::string DefaultRecoveryFolder() {
     fs::path base;
@@ -185,7 +193,8 @@ std::optional<std::string> ProcessStartOf(long long pid) {
         std::istringstream fields(text.substr(close + 1));
         std::string field;
         std::vector<std::string> f;
-        while (fields >> field && f.size() < 20) f.push_back(field);
+        while (fields >> field && f.size() < 20)
+            f.push_back(field);
         if (f.size() < 20) return std::nullopt;
         if (f[0] == "Z" || f[0] == "X" || f[0] == "x") return std::nullopt;
         return f[19]; // starttime, in clock ticks since boot

@@ -39,7 +39,8 @@ TEST(CliRecovery, ListsEachCopyWithItsStateAndShowPrintsOne) {
     auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u) << r.out;
     std::sort(lines.begin(), lines.end());
-    EXPECT_EQ(lines[0], dir / "1-1.gbd" + "\tperiod1\t/school/period1.gbd\t1970-01-02T00:00:00Z\tleft over");
+    EXPECT_EQ(lines[0],
+              dir / "1-1.gbd" + "\tperiod1\t/school/period1.gbd\t1970-01-02T00:00:00Z\tleft over");
     EXPECT_EQ(lines[1].substr(0, lines[1].find('\t')), dir / "2-2.gbd");
     EXPECT_NE(lines[1].find("\tUntitled\t-\t"), std::string::npos);
     EXPECT_NE(lines[1].find("in use by process " + std::to_string(me.Pid)), std::string::npos);

@@ -52,11 +52,11 @@ TEST(RecoveryLock, RoundTripsEveryFieldEvenAPathWithLineBreaksAndBackslashes) {
 
 TEST(RecoveryLock, RefusesWhatIsNotALock) {
     EXPECT_FALSE(ParseRecoveryLock(""));
-    EXPECT_FALSE(ParseRecoveryLock("original=/x.gbd\n"));           // no owner
-    EXPECT_FALSE(ParseRecoveryLock("pid=12x\n"));                   // not a number
-    EXPECT_FALSE(ParseRecoveryLock("pid=-3\n"));                    // not a process
-    EXPECT_FALSE(ParseRecoveryLock("pid=12\ngarbage line\n"));      // not key=value
-    EXPECT_FALSE(ParseRecoveryLock(std::string(70000, 'a')));       // far too long
+    EXPECT_FALSE(ParseRecoveryLock("original=/x.gbd\n"));      // no owner
+    EXPECT_FALSE(ParseRecoveryLock("pid=12x\n"));              // not a number
+    EXPECT_FALSE(ParseRecoveryLock("pid=-3\n"));               // not a process
+    EXPECT_FALSE(ParseRecoveryLock("pid=12\ngarbage line\n")); // not key=value
+    EXPECT_FALSE(ParseRecoveryLock(std::string(70000, 'a')));  // far too long
     auto windows = ParseRecoveryLock("pid=12\r\nfuture=1\r\noriginal=/a.gbd\r\n");
     ASSERT_TRUE(windows);
     EXPECT_EQ(windows->Original, "/a.gbd");
@@ -114,7 +114,8 @@ TEST(RecoveryEntries, ProcessStartTellsALiveProcessFromAFinishedOne) {
     if (child == 0) _exit(0);
     ASSERT_GT(child, 0);
     // Exited but not yet waited for: a zombie is gone too.
-    for (int i = 0; i < 200 && ProcessStartOf(child); ++i) usleep(10000);
+    for (int i = 0; i < 200 && ProcessStartOf(child); ++i)
+        usleep(10000);
     EXPECT_FALSE(ProcessStartOf(child));
     waitpid(child, nullptr, 0);
     EXPECT_FALSE(ProcessStartOf(child));

@@ -3,9 +3,9 @@
 // program that still runs.
 
 #include "averages.h"
+#include "display_page.h"
 #include "file_commands.h"
 #include "gradebook_file.h"
-#include "display_page.h"
 #include "main_window.h"
 #include "options_commands.h"
 #include "options_dialog.h"
@@ -20,8 +20,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -95,7 +95,8 @@ protected:
         lock.Host = CurrentProcess().Host;
         lock.Original = original;
         lock.OriginalStamp = stamp;
-        std::ofstream(QDir(Folder()).filePath(id + ".lock").toStdString()) << FormatRecoveryLock(lock);
+        std::ofstream(QDir(Folder()).filePath(id + ".lock").toStdString())
+            << FormatRecoveryLock(lock);
         return copy;
     }
     QString Folder() const { return recovery->Folder(); }
@@ -198,7 +199,8 @@ TEST_F(Recovery, RecoverOpensTheCopyAsTheOriginalModifiedAndSaveWritesTheOrigina
     EXPECT_EQ(doc.FilePath(), QFileInfo(original).absoluteFilePath());
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(form.windowTitle(), "Marklow - period1");
-    for (const auto& h : document->Lifecycle().History()) EXPECT_NE(QString::fromStdString(h), copy);
+    for (const auto& h : document->Lifecycle().History())
+        EXPECT_NE(QString::fromStdString(h), copy);
     // The copy stays until the teacher saves: a crash now still has it.
     EXPECT_TRUE(Bytes(copy) == bytes);
 
@@ -256,7 +258,8 @@ TEST_F(Recovery, AnUnreadableCopyIsToldAndKeptAndAChangedOriginalIsNamed) {
     ASSERT_EQ(script.Messages.size(), 2u);
     EXPECT_TRUE(script.Messages[0].Text.contains("has been changed since"));
     EXPECT_EQ(script.Messages[1].Kind, TMessageKind::Error);
-    EXPECT_TRUE(script.Messages[1].Text.startsWith("The unsaved changes to period1 cannot be read"));
+    EXPECT_TRUE(
+        script.Messages[1].Text.startsWith("The unsaved changes to period1 cannot be read"));
     EXPECT_TRUE(script.Messages[1].Text.contains("5-1.gbd"));
     EXPECT_EQ(Bytes(QDir(Folder()).filePath("5-1.gbd")), "not a gradebook at all");
     EXPECT_TRUE(doc.FilePath().isEmpty());
@@ -311,7 +314,8 @@ public:
     bool WaitTyped() {
         while (lines.size() < 2) {
             if (!process.waitForReadyRead(20000)) return false;
-            while (process.canReadLine()) lines << QString::fromUtf8(process.readLine()).trimmed();
+            while (process.canReadLine())
+                lines << QString::fromUtf8(process.readLine()).trimmed();
         }
         return true;
     }

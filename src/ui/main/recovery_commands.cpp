@@ -22,7 +22,9 @@ namespace marklow {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 void ShowMessage(TMessageKind kind, const QString& text) {
     Prompts().Message(kind, text, TButtons::Ok);
@@ -49,7 +51,9 @@ TRecoveryCommands::TRecoveryCommands(TSDIAppForm& form, TDocumentLifecycle& life
     SetInterval(form.RecoverySeconds());
 }
 
-TRecoveryCommands::~TRecoveryCommands() { WaitForWrite(); }
+TRecoveryCommands::~TRecoveryCommands() {
+    WaitForWrite();
+}
 
 QString TRecoveryCommands::DefaultRecoveryFolder() {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
@@ -78,7 +82,9 @@ void TRecoveryCommands::SetInterval(int seconds) {
     timer_.start(seconds * 1000);
 }
 
-void TRecoveryCommands::Changed() { dirty_ = true; }
+void TRecoveryCommands::Changed() {
+    dirty_ = true;
+}
 
 void TRecoveryCommands::ModifiedChanged(bool modified) {
     if (modified) {
@@ -99,7 +105,8 @@ void TRecoveryCommands::WaitForWrite() {
 
 void TRecoveryCommands::RemoveOwnCopy() {
     WaitForWrite(); // a write finishing later would leave a copy of saved work behind
-    const std::string error = RemoveRecoveryEntry(CopyPath().toStdString(), LockPath().toStdString());
+    const std::string error =
+        RemoveRecoveryEntry(CopyPath().toStdString(), LockPath().toStdString());
     if (!error.empty()) {
         std::lock_guard<std::mutex> guard(errorMutex_);
         lastError_ = error;
@@ -189,13 +196,15 @@ bool TRecoveryCommands::Offer(const TRecoveryEntry& entry) {
                     "its backup.";
     }
     switch (Prompts().Message(TMessageKind::Confirmation, text, TButtons::RecoverDiscardLater)) {
-    case TAnswer::Recover: return Recover(entry);
+    case TAnswer::Recover:
+        return Recover(entry);
     case TAnswer::Discard: {
         const std::string error = RemoveRecoveryEntry(entry.CopyPath, entry.LockPath);
         if (!error.empty()) ShowMessage(TMessageKind::Error, Q(error));
         return false;
     }
-    default: return false; // Later: kept, and offered again at the next start
+    default:
+        return false; // Later: kept, and offered again at the next start
     }
 }
 
@@ -206,10 +215,11 @@ bool TRecoveryCommands::Recover(const TRecoveryEntry& entry) {
     // Read once on the side first: a damaged copy must not half-replace the open gradebook.
     try {
         TGradebook scratch;
-        ReadGradebook(ReadFileBytes(entry.CopyPath), scratch, [](const std::string&) { return true; });
+        ReadGradebook(ReadFileBytes(entry.CopyPath), scratch,
+                      [](const std::string&) { return true; });
     } catch (const std::runtime_error& e) {
-        ShowMessage(TMessageKind::Error, "The unsaved changes to " + name + " cannot be read: " +
-                                             Q(e.what()) + kept);
+        ShowMessage(TMessageKind::Error,
+                    "The unsaved changes to " + name + " cannot be read: " + Q(e.what()) + kept);
         return false;
     }
     TGradebookDocument& doc = form_.Document();
