@@ -4,6 +4,7 @@
 #include "about_box.h"
 #include "file_commands.h"
 #include "main_window.h"
+#include "recovery_commands.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -17,12 +18,19 @@ int main(int argc, char* argv[]) {
 
     marklow::TSDIAppForm form;
     marklow::TFileCommands document(form, marklow::DefaultDocumentPaths());
+    marklow::TRecoveryCommands recovery(form, document.Lifecycle());
     form.show();
     const QStringList args = QApplication::arguments();
-    if (args.size() > 1) {
-        const QString path = args.at(1);
-        QTimer::singleShot(0, &form,
-                           [&document, path] { document.Lifecycle().OpenGradebook(path); });
-    }
-    return app.exec();
+    const QString path = args.size() > 1 ? args.at(1) : QString();
+    QTimer::singleShot(0, &form, [&document, &recovery, &form, path] {
+        // What a crash left behind comes first; recovered changes are not dropped unasked.
+        recovery.OfferRecovery();
+        if (path.isEmpty()) return;
+        if (!form.Document().IsModified() || document.Lifecycle().QuerySave())
+            document.Lifecycle().OpenGradebook(path);
+    });
+    const int status = app.exec();
+    // Closing asked about unsaved changes: whatever the answer, the copy is no longer needed.
+    recovery.Finish();
+    return status;
 }

@@ -32,6 +32,7 @@ constexpr const char* kHelp = R"(Usage:
   marklow-cli check FILE [--password TEXT]
   marklow-cli stats FILE [--grade K | --student K]
               [--histogram [--single-letter] [--letter-stats]] [--password TEXT]
+  marklow-cli recovery [list] [--folder DIR]
   marklow-cli --help
 
 Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
@@ -90,6 +91,14 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
                 --single-letter          merge ranges whose letters begin alike (B+ B B-)
                 --letter-stats           statistics of letter points: the lowest range
                                          scores 0, each range above one more
+  recovery    Lists the recovery copies of unsaved changes, newest first, one per line:
+              COPY<tab>NAME<tab>ORIGINAL<tab>WRITTEN<tab>STATE. NAME is the gradebook's
+              title ("Untitled" when never saved), ORIGINAL its file ("-" when none),
+              WRITTEN the time in UTC, STATE "left over" (the program that wrote it is
+              gone: the next start offers it) or "in use by process N". A copy is a
+              gradebook file: show COPY prints it.
+                --folder DIR             the folder to list (default:
+                                         $XDG_DATA_HOME/Brindlecraft/Marklow/recovery)
 
   --password TEXT  the password of a protected gradebook
 

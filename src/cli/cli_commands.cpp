@@ -5,6 +5,7 @@ namespace marklow::cli {
 int RunPrint(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunStats(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunRecovery(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Each command in a file of its own adds one line here.
 const std::vector<TCommand>& ExtraCommands() {
@@ -12,6 +13,7 @@ const std::vector<TCommand>& ExtraCommands() {
         {"print", RunPrint},
         {"check", RunCheckCommand},
         {"stats", RunStats},
+        {"recovery", RunRecovery},
     };
     return commands;
 }

@@ -18,6 +18,7 @@ const char* kLetters = "Letters Options";
 const char* kGrades = "All Grades";
 const char* kView = "View Menu";
 const char* kFont = "Display Font";
+const char* kRecovery = "Recovery";
 
 std::optional<long long> ParseInteger(const std::optional<std::string>& text) {
     if (!text) return std::nullopt;
@@ -104,6 +105,8 @@ void ReadSettings(const TSettingsStore& store, TAppSettings& s, const TFileExist
         s.FontName = *name;
         s.FontSize = size;
     }
+    // Out of range: the default, not a copy every second nor never.
+    ReadInt(store, kRecovery, "Interval", s.RecoverySeconds, 0, kMaxRecoverySeconds);
 }
 
 void ReadLegacySettings(const TSettingsStore& ini, TAppSettings& s, const TFileExists& exists) {
@@ -129,6 +132,7 @@ void WriteSettings(TSettingsStore& store, const TAppSettings& s) {
     store.Write(kView, "Averages", BoolText(s.Averages));
     store.Write(kFont, "Name", s.FontName);
     store.Write(kFont, "Size", std::to_string(s.FontSize));
+    store.Write(kRecovery, "Interval", std::to_string(s.RecoverySeconds));
 }
 
 } // namespace marklow

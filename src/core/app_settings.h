@@ -46,7 +46,11 @@ struct TAppSettings {
     bool Averages = true;
     std::string FontName;
     int FontSize = 0;
+    // Seconds between recovery copies of unsaved changes; 0 writes none.
+    int RecoverySeconds = 60;
 };
+
+inline constexpr int kMaxRecoverySeconds = 3600;
 
 using TFileExists = std::function<bool(const std::string& path)>;
 

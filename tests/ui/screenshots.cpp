@@ -165,6 +165,12 @@ int main(int argc, char* argv[]) {
                                    TButtons::YesNoCancel);
     question->show();
     Save(*question, folder, "save-question");
+    auto recover = MakeMessageBox(
+        TMessageKind::Confirmation,
+        "Marklow was not closed properly. Recover the unsaved changes to period1?",
+        TButtons::RecoverDiscardLater);
+    recover->show();
+    Save(*recover, folder, "recover-question");
 
     // File > Export CSV's save dialog, with the byte order mark box.
     {
@@ -214,6 +220,8 @@ int main(int argc, char* argv[]) {
         grab("dialog-options-weights");
         sample.GradeBook->SetCurrent(midterm, 2);
         sample.OptionsCommands().OptionsClick(1);
+        grab("dialog-options-display");
+        sample.OptionsCommands().OptionsClick(4);
         grab("window-check");
         sample.CheckCommands().CheckAllEntries1Click();
         grab("window-chart", QSize(1000, 640));

@@ -184,6 +184,7 @@ void TFileCommands::ApplySettings(const TAppSettings& s) {
         form_.ApplyDisplayFont(QFont(QString::fromStdString(s.FontName), s.FontSize));
     form_.SetShowLetters(s.ShowLetters);
     form_.SetAveragesShown(s.Averages);
+    form_.SetRecoverySeconds(s.RecoverySeconds);
     // The window comes back where it was, when that is still on a screen and of a usable
     // size; otherwise, as at the first start, it keeps its size, centred.
     if (auto saved = DecodeWindowGeometry(s.WindowGeometry);
@@ -216,6 +217,7 @@ void TFileCommands::CollectSettings(TAppSettings& s) {
     QFont font = form_.GradeBook->font();
     s.FontName = font.family().toStdString();
     s.FontSize = font.pointSize();
+    s.RecoverySeconds = form_.RecoverySeconds();
 }
 
 } // namespace marklow

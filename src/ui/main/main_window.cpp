@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "app_settings.h"
 #include "averages.h"
 #include "cell_rules.h"
 #include "chart_commands.h"
@@ -28,6 +29,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace marklow {
 
@@ -624,6 +627,13 @@ void TSDIAppForm::SetShowHints(bool on) {
     showHints_ = on;
     emit toolBarLookChanged(flatToolBar_, showHints_);
     Gradebook().Preferences.ShowHints = on;
+}
+
+void TSDIAppForm::SetRecoverySeconds(int seconds) {
+    seconds = std::clamp(seconds, 0, kMaxRecoverySeconds);
+    if (seconds == recoverySeconds_) return;
+    recoverySeconds_ = seconds;
+    emit recoverySecondsChanged(seconds);
 }
 
 } // namespace marklow

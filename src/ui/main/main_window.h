@@ -208,12 +208,16 @@ public:
     bool FlatToolBar() const { return flatToolBar_; }
     void SetShowHints(bool on);
     bool HintsShown() const { return showHints_; }
+    // Seconds between recovery copies of unsaved changes; 0 writes none.
+    int RecoverySeconds() const { return recoverySeconds_; }
+    void SetRecoverySeconds(int seconds);
 
 signals:
     // The display font was applied: the dialogs that follow it take it too.
     void displayFontChanged(const QFont& font);
     // Flat tool bars or hints were switched: the print preview's tool bar follows.
     void toolBarLookChanged(bool flat, bool hints);
+    void recoverySecondsChanged(int seconds);
 
 public:
 
@@ -263,6 +267,7 @@ private:
     bool showHints_ = true;
     bool flatToolBar_ = true;
     bool firstShow_ = true;
+    int recoverySeconds_ = 60;
     QFont measuredFont_; // the font widthBound_ was taken from
     std::unique_ptr<TWidthBound> widthBound_;
     TEditCommands* editCommands_ = nullptr;

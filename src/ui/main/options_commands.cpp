@@ -22,6 +22,7 @@ TDisplayOptions TOptionsCommands::Display() const {
     d.TwoDTables = !form_.GradeBook->ThreeD();
     d.ShowHints = form_.HintsShown();
     d.Font = form_.GradeBook->font();
+    d.RecoverySeconds = form_.RecoverySeconds();
     return d;
 }
 
@@ -29,6 +30,7 @@ void TOptionsCommands::ApplyDisplay(const TDisplayOptions& d, const TDisplayChan
     if (changed.FlatToolbars) form_.SetFlatToolBar(d.FlatToolbars);
     if (changed.TwoDTables) form_.SetThreeDTables(!d.TwoDTables);
     if (changed.ShowHints) form_.SetShowHints(d.ShowHints);
+    if (changed.RecoverySeconds) form_.SetRecoverySeconds(d.RecoverySeconds);
     if (changed.Font) {
         OptionsDlg.setFont(d.Font);
         form_.ApplyDisplayFont(d.Font); // the dialogs that follow it listen to the form

@@ -13,6 +13,8 @@ struct TDisplayOptions {
     bool ShowHints = true;
     // The display font of the grids, the dialogs and the status bar.
     QFont Font;
+    // Seconds between recovery copies of unsaved changes; 0 writes none.
+    int RecoverySeconds = 60;
 };
 
 // What OK changed, so the main window applies only that.
@@ -21,7 +23,8 @@ struct TDisplayChanges {
     bool TwoDTables = false;
     bool ShowHints = false;
     bool Font = false; // another family or size
-    bool Any() const { return FlatToolbars || TwoDTables || ShowHints || Font; }
+    bool RecoverySeconds = false;
+    bool Any() const { return FlatToolbars || TwoDTables || ShowHints || Font || RecoverySeconds; }
 };
 
 TDisplayChanges CompareDisplay(const TDisplayOptions& before, const TDisplayOptions& after);

@@ -1,11 +1,14 @@
 #include "display_page.h"
 
+#include "app_settings.h"
 #include "prompts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include <QFontInfo>
 #include <algorithm>
@@ -19,6 +22,7 @@ TDisplayChanges CompareDisplay(const TDisplayOptions& before, const TDisplayOpti
     c.ShowHints = before.ShowHints != after.ShowHints;
     c.Font = before.Font.family() != after.Font.family() ||
              before.Font.pointSize() != after.Font.pointSize();
+    c.RecoverySeconds = before.RecoverySeconds != after.RecoverySeconds;
     return c;
 }
 
@@ -40,6 +44,13 @@ TDisplayPage::TDisplayPage(QWidget* parent) : TOptionsPage(parent) {
     FontPanel->setFixedSize(260, 40);
     ChangeButton = new QPushButton("Change", this);
     ChangeButton->setAutoDefault(false);
+    auto* recoveryLabel = new QLabel("Save recovery information every", this);
+    RecoveryBox = new QSpinBox(this);
+    RecoveryBox->setObjectName("RecoveryBox");
+    RecoveryBox->setRange(0, kMaxRecoverySeconds);
+    RecoveryBox->setSuffix(" seconds");
+    RecoveryBox->setSpecialValueText("Never");
+    recoveryLabel->setBuddy(RecoveryBox);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(FlatToolBarBox, 0, 0, 1, 3);
@@ -49,8 +60,14 @@ TDisplayPage::TDisplayPage(QWidget* parent) : TOptionsPage(parent) {
     layout->addWidget(fontLabel, 4, 0);
     layout->addWidget(FontPanel, 4, 1);
     layout->addWidget(ChangeButton, 4, 2, Qt::AlignLeft);
+    layout->setRowMinimumHeight(5, 16);
+    auto* recovery = new QHBoxLayout;
+    recovery->addWidget(recoveryLabel);
+    recovery->addWidget(RecoveryBox);
+    recovery->addStretch(1);
+    layout->addLayout(recovery, 6, 0, 1, 4);
     layout->setColumnStretch(3, 1);
-    layout->setRowStretch(5, 1);
+    layout->setRowStretch(7, 1);
 
     connect(ChangeButton, &QPushButton::clicked, this, &TDisplayPage::ChangeButtonClick);
 }
@@ -60,6 +77,7 @@ void TDisplayPage::LoadDisplay(const TDisplayOptions& display) {
     ThreeDTableBox->setChecked(!display.TwoDTables);
     ShowHintsBox->setChecked(display.ShowHints);
     SetPanelFont(display.Font);
+    RecoveryBox->setValue(display.RecoverySeconds);
 }
 
 TDisplayOptions TDisplayPage::Display() const {
@@ -68,6 +86,7 @@ TDisplayOptions TDisplayPage::Display() const {
     d.TwoDTables = !ThreeDTableBox->isChecked();
     d.ShowHints = ShowHintsBox->isChecked();
     d.Font = panelFont_;
+    d.RecoverySeconds = RecoveryBox->value();
     return d;
 }
 

@@ -9,6 +9,7 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 
 namespace marklow {
 
@@ -32,6 +33,8 @@ public:
     QCheckBox* ShowHintsBox = nullptr;
     QLabel* FontPanel = nullptr;
     QPushButton* ChangeButton = nullptr;
+    // "Save recovery information every N seconds"; 0 is shown as "Never".
+    QSpinBox* RecoveryBox = nullptr;
 
     void ChangeButtonClick();
 

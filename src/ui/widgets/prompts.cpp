@@ -1,5 +1,6 @@
 #include "prompts.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,13 +49,31 @@ std::unique_ptr<QMessageBox> MakeMessageBox(TMessageKind kind, const QString& te
     case TButtons::OkCancel: set = QMessageBox::Ok | QMessageBox::Cancel; break;
     case TButtons::YesNoCancel: set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
     case TButtons::RetryCancel: set = QMessageBox::Retry | QMessageBox::Cancel; break;
+    case TButtons::RecoverDiscardLater:
+        set = QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Ignore;
+        break;
     }
-    return std::make_unique<QMessageBox>(icon, caption, text, set, ParentWindow());
+    auto box = std::make_unique<QMessageBox>(icon, caption, text, set, ParentWindow());
+    if (buttons == TButtons::RecoverDiscardLater) {
+        box->button(QMessageBox::Yes)->setText("&Recover");
+        box->button(QMessageBox::Discard)->setText("&Discard");
+        box->button(QMessageBox::Ignore)->setText("&Later");
+        box->setDefaultButton(QMessageBox::Yes);
+        // Closing the box decides nothing: the copy is kept.
+        box->setEscapeButton(QMessageBox::Ignore);
+    }
+    return box;
 }
 
 TAnswer QtPrompts::Message(TMessageKind kind, const QString& text, TButtons buttons) {
     auto box = MakeMessageBox(kind, text, buttons);
-    switch (box->exec()) {
+    const int result = box->exec();
+    if (buttons == TButtons::RecoverDiscardLater) {
+        if (result == QMessageBox::Yes) return TAnswer::Recover;
+        if (result == QMessageBox::Discard) return TAnswer::Discard;
+        return TAnswer::Later;
+    }
+    switch (result) {
     case QMessageBox::Ok: return TAnswer::Ok;
     case QMessageBox::Yes: return TAnswer::Yes;
     case QMessageBox::No: return TAnswer::No;
@@ -191,6 +210,7 @@ TAnswer ScriptedPrompts::Message(TMessageKind kind, const QString& text, TButton
     Messages.push_back({kind, text, buttons});
     if (Answers.empty()) {
         Unexpected << "message: " + text;
+        if (buttons == TButtons::RecoverDiscardLater) return TAnswer::Later;
         return buttons == TButtons::Ok ? TAnswer::Ok : TAnswer::Cancel;
     }
     TAnswer a = Answers.front();

@@ -22,8 +22,9 @@ class QPrinter;
 namespace marklow {
 
 enum class TMessageKind { Error, Warning, Information, Confirmation };
-enum class TButtons { Ok, OkCancel, YesNoCancel, RetryCancel };
-enum class TAnswer { Ok, Cancel, Yes, No, Retry };
+// RecoverDiscardLater answers Recover, Discard or Later (also when the box is closed).
+enum class TButtons { Ok, OkCancel, YesNoCancel, RetryCancel, RecoverDiscardLater };
+enum class TAnswer { Ok, Cancel, Yes, No, Retry, Recover, Discard, Later };
 
 struct TFileRequest {
     QString Caption;

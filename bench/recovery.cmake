@@ -1,0 +1,2 @@
+marklow_add_bench(bench_recovery ${CMAKE_CURRENT_SOURCE_DIR}/recovery_bench.cpp)
+target_link_libraries(bench_recovery PRIVATE marklow_core)

@@ -1,0 +1,420 @@
+// Recovery copies through the real main window: written while changes are unsaved, gone after
+// Save, offered back after a crash (a real program killed with SIGKILL), never taken from a
+// program that still runs.
+
+#include "averages.h"
+#include "display_page.h"
+#include "file_commands.h"
+#include "gradebook_file.h"
+#include "main_window.h"
+#include "options_commands.h"
+#include "options_dialog.h"
+#include "prompts.h"
+#include "recovery_commands.h"
+#include "safe_save.h"
+#include "sample_builder.h"
+#include "settings_store.h"
+#include "test_app.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace marklow;
+
+namespace {
+
+std::string Bytes(const QString& path) {
+    try {
+        return ReadFileBytes(path.toStdString());
+    } catch (const TFileSystemError&) {
+        return {};
+    }
+}
+
+// A pid that no process has any more.
+long long FinishedPid() {
+    pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+class Recovery : public ::testing::Test {
+protected:
+    Recovery() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("config"));
+        document = std::make_unique<TFileCommands>(
+            form, TDocumentPaths{dir.filePath("data/default.ltd"), QString()});
+        recovery = std::make_unique<TRecoveryCommands>(form, document->Lifecycle(),
+                                                       dir.filePath("state/recovery"));
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    ~Recovery() override {
+        EXPECT_TRUE(script.Unexpected.isEmpty()) << script.Unexpected.join("; ").toStdString();
+    }
+
+    QString Path(const QString& name) { return dir.filePath(name); }
+    QString WriteClass(const QString& name, int students = 5) {
+        TBuildOptions o;
+        o.Students = students;
+        o.Grades = 3;
+        auto gb = BuildGradebook(o);
+        std::ofstream(Path(name).toStdString(), std::ios::binary) << WriteGradebook(*gb);
+        return Path(name);
+    }
+    void TypeScore(int c, int r, const QString& text) {
+        form.GradeBook->MoveCurrent(c, r);
+        QTest::keyClicks(form.GradeBook->Editor(), text);
+    }
+    void WriteNow() {
+        recovery->WriteRecoveryCopy();
+        recovery->WaitForWrite();
+    }
+    // A copy as a crashed program leaves it: the gradebook's bytes and a lock of a dead pid.
+    QString LeaveCopy(const QString& id, const std::string& bytes, const std::string& original,
+                      const std::string& stamp = {}) {
+        QDir().mkpath(Folder());
+        const QString copy = QDir(Folder()).filePath(id + ".gbd");
+        std::ofstream(copy.toStdString(), std::ios::binary) << bytes;
+        TRecoveryLock lock;
+        lock.Pid = FinishedPid();
+        lock.ProcessStart = "1";
+        lock.Host = CurrentProcess().Host;
+        lock.Original = original;
+        lock.OriginalStamp = stamp;
+        std::ofstream(QDir(Folder()).filePath(id + ".lock").toStdString())
+            << FormatRecoveryLock(lock);
+        return copy;
+    }
+    QString Folder() const { return recovery->Folder(); }
+    QStringList FolderFiles() const { return QDir(Folder()).entryList(QDir::Files | QDir::Hidden); }
+
+    QApplication& app = TestApp();
+    QTemporaryDir dir;
+    ScopedPrompts prompts;
+    ScriptedPrompts& script = prompts.Script;
+    TSDIAppForm form;
+    std::unique_ptr<TFileCommands> document;
+    std::unique_ptr<TRecoveryCommands> recovery;
+    TGradebook& gb = form.Gradebook();
+    TGradebookDocument& doc = form.Document();
+};
+
+std::unique_ptr<TGradebook> ReadBack(const std::string& bytes) {
+    auto back = std::make_unique<TGradebook>();
+    ReadGradebook(bytes, *back, [](const std::string&) { return true; });
+    return back;
+}
+
+} // namespace
+
+TEST_F(Recovery, ACopyHoldsTheCellBeingTypedAndGoesWithSave) {
+    const QString path = WriteClass("period1.gbd");
+    ASSERT_TRUE(document->Lifecycle().OpenGradebook(path));
+    WriteNow();
+    EXPECT_TRUE(FolderFiles().isEmpty()); // nothing unsaved, nothing written
+
+    TypeScore(2, 3, "97");
+    const bool couldUndo = doc.CanUndo();
+    WriteNow();
+    ASSERT_TRUE(QFile::exists(recovery->CopyPath()));
+    ASSERT_TRUE(QFile::exists(recovery->LockPath()));
+    EXPECT_EQ(recovery->LastError(), "");
+    // The text still in the editor is in the copy, and writing it made no undo step.
+    EXPECT_EQ(ReadBack(Bytes(recovery->CopyPath()))->Cell(2, 3), "97");
+    EXPECT_EQ(doc.CanUndo(), couldUndo);
+    EXPECT_EQ(form.GradeBook->Editor()->text(), "97");
+    // Never beside the teacher's file.
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.gbd"}, QDir::Files), QStringList{"period1.gbd"});
+    auto lock = ParseRecoveryLock(Bytes(recovery->LockPath()));
+    ASSERT_TRUE(lock);
+    EXPECT_EQ(lock->Original, QFileInfo(path).absoluteFilePath().toStdString());
+    EXPECT_EQ(lock->Pid, static_cast<long long>(getpid()));
+
+    // Another keystroke reaches the next copy.
+    QTest::keyClicks(form.GradeBook->Editor(), "5");
+    WriteNow();
+    EXPECT_EQ(ReadBack(Bytes(recovery->CopyPath()))->Cell(2, 3), "975");
+
+    form.SaveItem->trigger();
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(FolderFiles().isEmpty());
+}
+
+TEST_F(Recovery, LeavingTheChangesOnPurposeRemovesTheCopyAndTheTimerFollowsThePreference) {
+    EXPECT_TRUE(recovery->Timer().isActive());
+    EXPECT_EQ(recovery->Timer().interval(), 60000);
+    TypeScore(1, 2, "Ann");
+    WriteNow();
+    ASSERT_TRUE(QFile::exists(recovery->CopyPath()));
+    script.Answers = {TAnswer::No}; // "Save Changes to Untitled": No
+    form.New1->trigger();
+    EXPECT_TRUE(FolderFiles().isEmpty());
+
+    // Exit after "No": the program's orderly end removes it too.
+    TypeScore(1, 2, "Ben");
+    WriteNow();
+    ASSERT_TRUE(QFile::exists(recovery->CopyPath()));
+    recovery->Finish();
+    EXPECT_TRUE(FolderFiles().isEmpty());
+    EXPECT_FALSE(recovery->Timer().isActive());
+
+    form.SetRecoverySeconds(0);
+    EXPECT_FALSE(recovery->Timer().isActive());
+    form.SetRecoverySeconds(1);
+    TypeScore(1, 3, "Cy");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(recovery->CopyPath()); }, 10000));
+}
+
+TEST_F(Recovery, RecoverOpensTheCopyAsTheOriginalModifiedAndSaveWritesTheOriginal) {
+    const QString original = WriteClass("period1.gbd");
+    auto changed = std::make_unique<TGradebook>();
+    ReadGradebook(Bytes(original), *changed, nullptr);
+    changed->SetCell(2, 2, "42 late");
+    const std::string bytes = WriteGradebook(*changed);
+    const QString stamp = QString::number(QFileInfo(original).size()) + ":" +
+                          QString::number(QFileInfo(original).lastModified().toMSecsSinceEpoch());
+    const QString copy = LeaveCopy("7-1", bytes, original.toStdString(), stamp.toStdString());
+
+    script.Answers = {TAnswer::Recover};
+    recovery->OfferRecovery();
+    ASSERT_EQ(script.Messages.size(), 1u);
+    EXPECT_EQ(script.Messages[0].Text,
+              "Marklow was not closed properly. Recover the unsaved changes to period1?");
+    EXPECT_EQ(script.Messages[0].Buttons, TButtons::RecoverDiscardLater);
+    EXPECT_EQ(gb.Cell(2, 2), "42 late");
+    EXPECT_EQ(doc.FilePath(), QFileInfo(original).absoluteFilePath());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(form.windowTitle(), "Marklow - period1");
+    for (const auto& h : document->Lifecycle().History())
+        EXPECT_NE(QString::fromStdString(h), copy);
+    // The copy stays until the teacher saves: a crash now still has it.
+    EXPECT_TRUE(Bytes(copy) == bytes);
+
+    form.SaveItem->trigger();
+    EXPECT_TRUE(Bytes(original) == WriteGradebook(gb));
+    EXPECT_EQ(ReadBack(Bytes(original))->Cell(2, 2), "42 late");
+    EXPECT_TRUE(FolderFiles().isEmpty());
+}
+
+TEST_F(Recovery, DiscardRemovesLaterKeepsAndAnUntitledCopyComesBackUntitled) {
+    auto sample = BuildGradebook(TBuildOptions{});
+    RecomputeAll(*sample); // as the program shows it after opening
+    const std::string bytes = WriteGradebook(*sample);
+    LeaveCopy("1-1", bytes, "");
+    LeaveCopy("2-1", bytes, "/nowhere/gone.gbd");
+    std::filesystem::last_write_time(QDir(Folder()).filePath("1-1.gbd").toStdString(),
+                                     std::filesystem::file_time_type::clock::now() -
+                                         std::chrono::hours(2));
+
+    // Newest first: gone.gbd, then the untitled one.
+    script.Answers = {TAnswer::Later, TAnswer::Discard};
+    recovery->OfferRecovery();
+    ASSERT_EQ(script.Messages.size(), 2u);
+    EXPECT_TRUE(script.Messages[0].Text.startsWith(
+        "Marklow was not closed properly. Recover the unsaved changes to gone?"));
+    EXPECT_TRUE(script.Messages[0].Text.contains("no longer exists"));
+    EXPECT_EQ(script.Messages[1].Text,
+              "Marklow was not closed properly. Recover the unsaved changes to Untitled?");
+    EXPECT_EQ(FolderFiles(), (QStringList{"2-1.gbd", "2-1.lock"}));
+    EXPECT_TRUE(Bytes(QDir(Folder()).filePath("2-1.gbd")) == bytes);
+    EXPECT_FALSE(doc.IsModified());
+
+    // Later: this program holds it while it runs; once it is gone the copy is offered again.
+    recovery->OfferRecovery();
+    EXPECT_EQ(script.Messages.size(), 2u);
+    auto lock = ParseRecoveryLock(Bytes(QDir(Folder()).filePath("2-1.lock")));
+    ASSERT_TRUE(lock);
+    EXPECT_EQ(lock->Pid, static_cast<long long>(getpid()));
+    EXPECT_EQ(lock->Original, "/nowhere/gone.gbd");
+
+    LeaveCopy("3-1", bytes, "");
+    script.Answers = {TAnswer::Recover};
+    recovery->OfferRecovery();
+    EXPECT_TRUE(doc.FilePath().isEmpty());
+    EXPECT_EQ(form.windowTitle(), "Marklow - Untitled");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(WriteGradebook(gb) == bytes);
+}
+
+TEST_F(Recovery, AnUnreadableCopyIsToldAndKeptAndAChangedOriginalIsNamed) {
+    const QString original = WriteClass("period1.gbd");
+    LeaveCopy("5-1", "not a gradebook at all", original.toStdString(), "1:1");
+    script.Answers = {TAnswer::Recover, TAnswer::Ok};
+    recovery->OfferRecovery();
+    ASSERT_EQ(script.Messages.size(), 2u);
+    EXPECT_TRUE(script.Messages[0].Text.contains("has been changed since"));
+    EXPECT_EQ(script.Messages[1].Kind, TMessageKind::Error);
+    EXPECT_TRUE(
+        script.Messages[1].Text.startsWith("The unsaved changes to period1 cannot be read"));
+    EXPECT_TRUE(script.Messages[1].Text.contains("5-1.gbd"));
+    EXPECT_EQ(Bytes(QDir(Folder()).filePath("5-1.gbd")), "not a gradebook at all");
+    EXPECT_TRUE(doc.FilePath().isEmpty());
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(Recovery, AProtectedGradebooksCopyNeedsItsPassword) {
+    const QString path = WriteClass("period1.gbd");
+    ASSERT_TRUE(document->Lifecycle().OpenGradebook(path));
+    gb.Password = "secret";
+    TypeScore(2, 2, "88");
+    WriteNow();
+    TGradebook reader;
+    bool asked = false;
+    TReadResult r = ReadGradebook(Bytes(recovery->CopyPath()), reader, [&](const std::string& s) {
+        asked = true;
+        EXPECT_EQ(s, "secret");
+        return false;
+    });
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(r.Status, TReadResult::TStatus::PasswordRefused);
+    EXPECT_EQ(QFile::permissions(Folder()) & (QFile::ReadOther | QFile::ReadGroup), 0);
+}
+
+namespace {
+
+// Marklow started as a program of its own, with its own home and folders.
+class Program {
+public:
+    Program(const QString& home, const QStringList& args, int seconds) {
+        QDir().mkpath(home + "/config/Brindlecraft");
+        QSettings ini(home + "/config/Brindlecraft/Marklow.ini", QSettings::IniFormat);
+        ini.setValue("Recovery/Interval", QString::number(seconds));
+        ini.sync();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", home + "/home");
+        env.insert("XDG_CONFIG_HOME", home + "/config");
+        env.insert("XDG_DATA_HOME", home + "/data");
+        env.insert("XDG_STATE_HOME", home + "/state");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(QStringLiteral(MARKLOW_RECOVERY_DRIVER), args);
+    }
+    ~Program() {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+        }
+    }
+    // The two lines it prints once it has typed.
+    bool WaitTyped() {
+        while (lines.size() < 2) {
+            if (!process.waitForReadyRead(20000)) return false;
+            while (process.canReadLine())
+                lines << QString::fromUtf8(process.readLine()).trimmed();
+        }
+        return true;
+    }
+    std::string Typed() const {
+        return QByteArray::fromBase64(lines[0].mid(6).toLatin1()).toStdString();
+    }
+    QString Copy() const { return lines[1].mid(5); }
+    void KillHard() {
+        process.kill(); // SIGKILL: no destructor, no clean-up runs
+        process.waitForFinished();
+    }
+    QProcess process;
+    QStringList lines;
+};
+
+} // namespace
+
+TEST_F(Recovery, AProgramKilledAfterTypingLeavesACopyTheNextStartRecoversExactly) {
+    const QString original = WriteClass("period1.gbd");
+    const QString home = Path("child");
+    Program child(home, {original, "93"}, 1);
+    ASSERT_TRUE(child.WaitTyped());
+    const std::string typed = child.Typed();
+    ASSERT_EQ(ReadBack(typed)->Cell(2, 2), "93");
+    // The copy lands in the program's per-user data folder within the interval.
+    const QString folder = home + "/data/Brindlecraft/Marklow/recovery";
+    EXPECT_TRUE(child.Copy().startsWith(folder));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Bytes(child.Copy()) == typed; }, 15000));
+    child.KillHard();
+
+    TRecoveryCommands next(form, document->Lifecycle(), folder);
+    script.Answers = {TAnswer::Recover};
+    next.OfferRecovery();
+    ASSERT_EQ(script.Messages.size(), 1u);
+    EXPECT_EQ(script.Messages[0].Text,
+              "Marklow was not closed properly. Recover the unsaved changes to period1?");
+    EXPECT_TRUE(WriteGradebook(gb) == typed);
+    EXPECT_EQ(doc.FilePath(), QFileInfo(original).absoluteFilePath());
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(Recovery, TwoRunningProgramsDoNotTakeEachOthersCopies) {
+    const QString home = Path("other");
+    Program other(home, {QString(), "Zed"}, 1);
+    ASSERT_TRUE(other.WaitTyped());
+    const QString folder = home + "/data/Brindlecraft/Marklow/recovery";
+    // "Zed" in the name column of an untitled gradebook: a student, unsaved.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Bytes(other.Copy()) == other.Typed(); }, 15000));
+
+    // This program shares the folder while the other one runs.
+    TRecoveryCommands mine(form, document->Lifecycle(), folder);
+    mine.OfferRecovery();
+    EXPECT_TRUE(script.Messages.empty());
+    TypeScore(1, 2, "Ann");
+    mine.WriteRecoveryCopy();
+    mine.WaitForWrite();
+    EXPECT_NE(mine.CopyPath(), other.Copy());
+    EXPECT_EQ(QDir(folder).entryList({"*.gbd"}, QDir::Files).size(), 2);
+    mine.Finish();
+    EXPECT_FALSE(QFile::exists(mine.CopyPath()));
+    EXPECT_TRUE(Bytes(other.Copy()) == other.Typed());
+
+    other.KillHard();
+    script.Answers = {TAnswer::Later};
+    mine.OfferRecovery();
+    EXPECT_EQ(script.Messages.size(), 1u);
+    EXPECT_TRUE(QFile::exists(other.Copy()));
+}
+
+TEST_F(Recovery, TheIntervalIsSetOnTheDisplayPageAndKeptInThePreferences) {
+    TNewOptionsDlg& dlg = form.OptionsCommands().OptionsDlg;
+    script.DialogActions.push_back([&](QDialog&) {
+        EXPECT_EQ(dlg.DisplayPage->RecoveryBox->value(), 60);
+        EXPECT_EQ(dlg.DisplayPage->RecoveryBox->maximum(), kMaxRecoverySeconds);
+        dlg.DisplayPage->RecoveryBox->setValue(15);
+        dlg.OKBtn->click();
+    });
+    form.Display1->trigger();
+    EXPECT_EQ(form.RecoverySeconds(), 15);
+    EXPECT_EQ(recovery->Timer().interval(), 15000);
+    EXPECT_EQ(doc.UndoStack().count(), 0) << "a preference is no change of the gradebook";
+
+    // "Never" stops the copies.
+    script.DialogActions.push_back([&](QDialog&) {
+        EXPECT_EQ(dlg.DisplayPage->RecoveryBox->value(), 15);
+        dlg.DisplayPage->RecoveryBox->setValue(0);
+        EXPECT_EQ(dlg.DisplayPage->RecoveryBox->text(), "Never");
+        dlg.OKBtn->click();
+    });
+    form.Display1->trigger();
+    EXPECT_FALSE(recovery->Timer().isActive());
+
+    ASSERT_TRUE(document->Lifecycle().CloseRequested());
+    auto ini = OpenUserSettings();
+    EXPECT_EQ(ini->value("Recovery/Interval").toString(), "0");
+    ini->setValue("Recovery/Interval", "45");
+    ini->sync();
+    form.SetRecoverySeconds(60);
+    document->Lifecycle().FirstShow();
+    EXPECT_EQ(form.RecoverySeconds(), 45);
+    EXPECT_EQ(recovery->Timer().interval(), 45000);
+}
