@@ -5,6 +5,7 @@
 #include "gradebook.h"
 #include "text.h"
 
+#include <cmath>
 #include <optional>
 
 namespace marklow {
@@ -23,8 +24,14 @@ TPrintedGrade FormatPrintedGrade(std::string_view s, const TGrade& g, TPrintGrad
         return result;
     }
     bool curved = g.Curve && e.Curve;
+    double value = e.Value + (curved ? g.CurveAmount : 0);
+    // A number beyond a double, with its curve or as a percentage, is no score: as typed.
+    if (!std::isfinite(value) || PercentOverflows(g, e)) {
+        result.Text = s;
+        return result;
+    }
     result.Shade = curved;
-    std::string number = FormatNumber(e.Value + (curved ? g.CurveAmount : 0));
+    std::string number = FormatNumber(value);
     // Extra points are no grade of their own: a letter of them ("5=F") would misinform.
     // Out of 0 points a number has no percentage, so no letter either.
     std::optional<double> percent;

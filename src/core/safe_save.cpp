@@ -1,6 +1,7 @@
 #include "safe_save.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -30,7 +31,8 @@ int Inject(const TSaveOptions& o, TSaveStep step) {
 
 // A name beside the target that no other save of this process or another one uses.
 std::string UniqueName(const fs::path& dir, const std::string& base, const char* what) {
-    static unsigned counter = 0;
+    // Recovery copies are written from a worker thread while the window may save.
+    static std::atomic<unsigned> counter = 0;
     std::string name =
         "." + base + "." + what + "-" + std::to_string(getpid()) + "-" + std::to_string(++counter);
     return (dir / name).string();

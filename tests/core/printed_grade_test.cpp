@@ -126,3 +126,17 @@ TEST(FormatPrintedGrade, NumbersUseThreeSignificantDigits) {
     EXPECT_EQ(t.Format("27.333", g, TPrintGrade::NumbersOnly).Text, "27.6");
     EXPECT_EQ(t.Format("1e2", Grade(100), TPrintGrade::NumbersOnly).Text, "100");
 }
+
+TEST(FormatPrintedGrade, NumbersBeyondADoublePrintAsTyped) {
+    Tables t;
+    // The curve pushes the score past the largest double.
+    TGrade curved = Grade(100, 1.7e308);
+    for (TPrintGrade mode : {TPrintGrade::NumbersOnly, TPrintGrade::NumbersAndLetters}) {
+        TPrintedGrade p = t.Format("1.7e308 late", curved, mode);
+        EXPECT_EQ(p.Text, "1.7e308 late");
+        EXPECT_FALSE(p.Shade);
+    }
+    // A finite score whose percentage is not.
+    TGrade tiny = Grade(1e-10);
+    EXPECT_EQ(t.Format("1e300", tiny, TPrintGrade::NumbersAndLetters).Text, "1e300");
+}
