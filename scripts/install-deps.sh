@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   libqt6svg6 qt6-qpa-plugins libgl-dev
-  qt6-documentation-tools libqt6sql6-sqlite desktop-file-utils shared-mime-info
+  qt6-documentation-tools libqt6sql6-sqlite desktop-file-utils shared-mime-info appstream
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth poppler-utils fonts-liberation2 fonts-dejavu-core

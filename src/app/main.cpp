@@ -13,6 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Marklow");
     QApplication::setOrganizationName("Brindlecraft");
+    // Wayland matches the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName("com.brindlecraft.Marklow");
     // No display name: the platform would add " — Marklow" to "Marklow - period1".
     QApplication::setWindowIcon(marklow::MarklowIcon());
 

@@ -14,7 +14,12 @@ set(expected
   share/marklow/help/marklow.qhc
   share/marklow/help/marklow.qch
   share/marklow/default.ltd
-  share/applications/marklow.desktop
+  share/applications/com.brindlecraft.Marklow.desktop
+  share/metainfo/com.brindlecraft.Marklow.metainfo.xml
+  share/man/man1/marklow.1.gz
+  share/man/man1/marklow-cli.1.gz
+  share/doc/marklow/copyright
+  share/doc/marklow/changelog.gz
   share/mime/packages/marklow-gradebook.xml
   share/icons/hicolor/scalable/apps/marklow.svg)
 foreach(size 16 22 24 32 48 64 128 256)
@@ -39,10 +44,19 @@ if(NOT rc EQUAL 0 OR NOT out MATCHES "export-csv")
 endif()
 
 if(VALIDATE)
-  execute_process(COMMAND "${VALIDATE}" "${PREFIX}/share/applications/marklow.desktop"
+  execute_process(COMMAND "${VALIDATE}" "${PREFIX}/share/applications/com.brindlecraft.Marklow.desktop"
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "the installed desktop file does not validate:\n${out}${err}")
+  endif()
+endif()
+
+# The listing with the desktop file it launches, as a software centre reads the installed tree.
+if(APPSTREAMCLI)
+  execute_process(COMMAND "${APPSTREAMCLI}" validate-tree --no-net "${PREFIX}"
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "the installed metainfo does not validate:\n${out}${err}")
   endif()
 endif()
 
