@@ -4,6 +4,7 @@
 #include "print_progress.h"
 #include "prompts.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -43,9 +44,9 @@ bool PrintReport(TQuickRep& report, TReportPages* pages, QPrinter& printer, cons
     if (toFile ? printer.outputFileName().isEmpty() : QPrinterInfo::availablePrinters().isEmpty()) {
         Prompts().Message(TMessageKind::Error,
                           QPrinterInfo::availablePrinters().isEmpty()
-                              ? "No printer is available. Choose \"Print to File (PDF)\" in the "
-                                "printer setup to save the report as a PDF file."
-                              : "No file was named for the PDF. Name one in the printer setup.",
+                              ? QCoreApplication::translate("Printing", "No printer is available. Choose \"Print to File (PDF)\" in the "
+                                "printer setup to save the report as a PDF file.")
+                              : QCoreApplication::translate("Printing", "No file was named for the PDF. Name one in the printer setup."),
                           TButtons::Ok);
         return false;
     }
@@ -66,7 +67,7 @@ bool PrintReport(TQuickRep& report, TReportPages* pages, QPrinter& printer, cons
         if (status.Result == TOutputResult::Cancelled) printer.abort();
         if (status.Result == TOutputResult::Done && printer.printerState() == QPrinter::Error) {
             status.Result = TOutputResult::Failed;
-            status.Error = QStringLiteral("The printer reported an error; the report may not "
+            status.Error = QCoreApplication::translate("Printing", "The printer reported an error; the report may not "
                                           "have been printed.");
         }
     }
