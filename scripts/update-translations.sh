@@ -6,8 +6,10 @@
 # src/core/messages.cpp, read here under the context "core".
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The check of the translations updates copies elsewhere.
+ts_dir=${MARKLOW_TS_DIR:-translations}
 lupdate=${LUPDATE:-$(command -v lupdate 2>/dev/null || echo /usr/lib/qt6/bin/lupdate)}
 "$lupdate" -no-obsolete -locations none \
   -tr-function-alias QT_TRANSLATE_NOOP+=MessageText,QT_TRANSLATE_NOOP+=PhraseText \
   -extensions cpp,h src/core/messages.cpp src/ui src/reports src/charts src/document src/app \
-  -ts translations/marklow_de.ts translations/marklow_es.ts "$@"
+  -ts "$ts_dir/marklow_de.ts" "$ts_dir/marklow_es.ts" "$@"

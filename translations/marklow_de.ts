@@ -204,6 +204,22 @@
         <source>PNG Image (*.png);;SVG Drawing (*.svg)</source>
         <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg)</translation>
     </message>
+    <message>
+        <source>2D bar</source>
+        <translation>2D-Balken</translation>
+    </message>
+    <message>
+        <source>3D bar</source>
+        <translation>3D-Balken</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Fläche</translation>
+    </message>
 </context>
 <context>
     <name>CheckForm</name>
@@ -253,6 +269,77 @@
     <message>
         <source>Not enough memory to copy the class.</source>
         <translation>Nicht genug Speicher, um die Klasse zu kopieren.</translation>
+    </message>
+</context>
+<context>
+    <name>CriteriaForm</name>
+    <message>
+        <source>! Extra Credit  - Percent of grade for extra credit is in addition to the total of 100%.</source>
+        <translation>! Zusatzpunkte  - Der Prozentanteil für Zusatzpunkte kommt zur Summe von 100% hinzu.</translation>
+    </message>
+    <message>
+        <source>Grade Criteria</source>
+        <translation>Bewertungskriterien</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Lehrkraft</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>Klassennummer</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>% (entered)</source>
+        <translation>% (eingegeben)</translation>
+    </message>
+    <message>
+        <source>Drop Lowest</source>
+        <translation>Schlechteste streichen</translation>
+    </message>
+    <message>
+        <source>Grade Name</source>
+        <translation>Notenname</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewichtung</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>% of Grade</source>
+        <translation>% der Note</translation>
+    </message>
+    <message>
+        <source>* When dropping the lowest grade in a category with unequal weights, percent of grade values are estimated</source>
+        <translation>* Wird in einer Kategorie mit ungleichen Gewichtungen die schlechteste Note gestrichen, sind die Prozentanteile geschätzt</translation>
+    </message>
+    <message>
+        <source>based on the lowest weighted grade</source>
+        <translation>ausgehend von der am niedrigsten gewichteten Note</translation>
+    </message>
+    <message>
+        <source>Grade Criteria for %1</source>
+        <translation>Bewertungskriterien für %1</translation>
+    </message>
+    <message>
+        <source>Yes *</source>
+        <translation>Ja *</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
     </message>
 </context>
 <context>
@@ -307,6 +394,29 @@
     <message>
         <source>Never</source>
         <translation>Nie</translation>
+    </message>
+</context>
+<context>
+    <name>GBookForm</name>
+    <message>
+        <source>Teacher</source>
+        <translation>Lehrkraft</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>Klassennummer</translation>
+    </message>
+    <message>
+        <source>Student Average</source>
+        <translation>Schülerdurchschnitt</translation>
+    </message>
+    <message>
+        <source>Gradebook for %1</source>
+        <translation>Notenbuch für %1</translation>
+    </message>
+    <message>
+        <source>Class Average</source>
+        <translation>Klassendurchschnitt</translation>
     </message>
 </context>
 <context>
@@ -878,6 +988,49 @@
     </message>
 </context>
 <context>
+    <name>ProgressForm</name>
+    <message>
+        <source>Teacher</source>
+        <translation>Lehrkraft</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>Klassennummer</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Grade Name</source>
+        <translation>Notenname</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Progress Reports for %1</source>
+        <translation>Leistungsberichte für %1</translation>
+    </message>
+    <message>
+        <source>There are no students to print progress reports for.</source>
+        <translation>Es gibt keine Schüler, für die Leistungsberichte gedruckt werden können.</translation>
+    </message>
+    <message>
+        <source>Choose the student to print a progress report for.</source>
+        <translation>Wählen Sie den Schüler, für den ein Leistungsbericht gedruckt werden soll.</translation>
+    </message>
+</context>
+<context>
     <name>Prompts</name>
     <message>
         <source>Information</source>
@@ -1293,6 +1446,26 @@
     <message>
         <source>Average</source>
         <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Count %1, Mean %2 of %3, Std Dev %4</source>
+        <translation>Anzahl %1, Mittelwert %2 von %3, Std.-Abw. %4</translation>
+    </message>
+    <message>
+        <source>Count %1, Mean %2, Std Dev %3</source>
+        <translation>Anzahl %1, Mittelwert %2, Std.-Abw. %3</translation>
+    </message>
+    <message>
+        <source>Median %1, Min %2, Max %3</source>
+        <translation>Median %1, Min. %2, Max. %3</translation>
+    </message>
+    <message>
+        <source>Class Averages</source>
+        <translation>Klassendurchschnitte</translation>
+    </message>
+    <message>
+        <source>Student Averages</source>
+        <translation>Schülerdurchschnitte</translation>
     </message>
 </context>
 <context>

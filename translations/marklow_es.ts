@@ -204,6 +204,22 @@
         <source>PNG Image (*.png);;SVG Drawing (*.svg)</source>
         <translation>Imagen PNG (*.png);;Dibujo SVG (*.svg)</translation>
     </message>
+    <message>
+        <source>2D bar</source>
+        <translation>Barras 2D</translation>
+    </message>
+    <message>
+        <source>3D bar</source>
+        <translation>Barras 3D</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Área</translation>
+    </message>
 </context>
 <context>
     <name>CheckForm</name>
@@ -253,6 +269,77 @@
     <message>
         <source>Not enough memory to copy the class.</source>
         <translation>No hay memoria suficiente para copiar la clase.</translation>
+    </message>
+</context>
+<context>
+    <name>CriteriaForm</name>
+    <message>
+        <source>! Extra Credit  - Percent of grade for extra credit is in addition to the total of 100%.</source>
+        <translation>! Crédito extra  - El porcentaje de crédito extra se suma al total del 100%.</translation>
+    </message>
+    <message>
+        <source>Grade Criteria</source>
+        <translation>Criterios de calificación</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Docente</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>Número de la clase</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>% (entered)</source>
+        <translation>% (introducido)</translation>
+    </message>
+    <message>
+        <source>Drop Lowest</source>
+        <translation>Descartar la más baja</translation>
+    </message>
+    <message>
+        <source>Grade Name</source>
+        <translation>Nombre de la calificación</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>% of Grade</source>
+        <translation>% de la nota</translation>
+    </message>
+    <message>
+        <source>* When dropping the lowest grade in a category with unequal weights, percent of grade values are estimated</source>
+        <translation>* Al descartar la calificación más baja de una categoría con pesos desiguales, los porcentajes son estimados</translation>
+    </message>
+    <message>
+        <source>based on the lowest weighted grade</source>
+        <translation>a partir de la calificación de menor peso</translation>
+    </message>
+    <message>
+        <source>Grade Criteria for %1</source>
+        <translation>Criterios de calificación de %1</translation>
+    </message>
+    <message>
+        <source>Yes *</source>
+        <translation>Sí *</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
     </message>
 </context>
 <context>
@@ -307,6 +394,29 @@
     <message>
         <source>Never</source>
         <translation>Nunca</translation>
+    </message>
+</context>
+<context>
+    <name>GBookForm</name>
+    <message>
+        <source>Teacher</source>
+        <translation>Docente</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>Número de la clase</translation>
+    </message>
+    <message>
+        <source>Student Average</source>
+        <translation>Promedio del estudiante</translation>
+    </message>
+    <message>
+        <source>Gradebook for %1</source>
+        <translation>Libro de calificaciones de %1</translation>
+    </message>
+    <message>
+        <source>Class Average</source>
+        <translation>Promedio de la clase</translation>
     </message>
 </context>
 <context>
@@ -878,6 +988,49 @@
     </message>
 </context>
 <context>
+    <name>ProgressForm</name>
+    <message>
+        <source>Teacher</source>
+        <translation>Docente</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>Número de la clase</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Estudiante</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Promedio</translation>
+    </message>
+    <message>
+        <source>Grade Name</source>
+        <translation>Nombre de la calificación</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Calificación</translation>
+    </message>
+    <message>
+        <source>Progress Reports for %1</source>
+        <translation>Informes de progreso de %1</translation>
+    </message>
+    <message>
+        <source>There are no students to print progress reports for.</source>
+        <translation>No hay estudiantes para los que imprimir informes de progreso.</translation>
+    </message>
+    <message>
+        <source>Choose the student to print a progress report for.</source>
+        <translation>Elija el estudiante para el que imprimir un informe de progreso.</translation>
+    </message>
+</context>
+<context>
     <name>Prompts</name>
     <message>
         <source>Information</source>
@@ -1293,6 +1446,26 @@
     <message>
         <source>Average</source>
         <translation>Promedio</translation>
+    </message>
+    <message>
+        <source>Count %1, Mean %2 of %3, Std Dev %4</source>
+        <translation>Cantidad %1, media %2 de %3, desv. est. %4</translation>
+    </message>
+    <message>
+        <source>Count %1, Mean %2, Std Dev %3</source>
+        <translation>Cantidad %1, media %2, desv. est. %3</translation>
+    </message>
+    <message>
+        <source>Median %1, Min %2, Max %3</source>
+        <translation>Mediana %1, mín. %2, máx. %3</translation>
+    </message>
+    <message>
+        <source>Class Averages</source>
+        <translation>Promedios de la clase</translation>
+    </message>
+    <message>
+        <source>Student Averages</source>
+        <translation>Promedios de los estudiantes</translation>
     </message>
 </context>
 <context>

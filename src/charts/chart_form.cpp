@@ -2,6 +2,7 @@
 
 #include "chart_curve.h"
 #include "prompts.h"
+#include "translations.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -126,9 +127,13 @@ void TChartForm::BuildPanel() {
     auto* type = new QGroupBox(QCoreApplication::translate("ChartForm", "Chart Type"), Panel1);
     auto* types = new QHBoxLayout(type);
     ComboBox2 = new QComboBox(type);
-    ComboBox2->addItems({QStringLiteral("2D bar"), QStringLiteral("3D bar"), QStringLiteral("Line"),
-                         QStringLiteral("Area")});
-    ComboBox2->setCurrentText(QStringLiteral("Line"));
+    // Shown in the language of the windows; the item's data is the type's own name.
+    for (const char* name : {QT_TRANSLATE_NOOP("ChartForm", "2D bar"),
+                             QT_TRANSLATE_NOOP("ChartForm", "3D bar"),
+                             QT_TRANSLATE_NOOP("ChartForm", "Line"),
+                             QT_TRANSLATE_NOOP("ChartForm", "Area")})
+        ComboBox2->addItem(QCoreApplication::translate("ChartForm", name), QString(name));
+    ComboBox2->setCurrentIndex(ComboBox2->findData(QStringLiteral("Line")));
     types->addWidget(ComboBox2);
     row->addWidget(type);
 
@@ -204,12 +209,14 @@ void TChartForm::Prepare(const TGradebook& gb, int currentColumn, int currentRow
         const QSignalBlocker block1(StudentCombo), block2(GradeCombo), block3(GradeRadio);
         StudentCombo->clear();
         StudentCombo->addItems(ToQStrings(StudentListEntries(gb)));
+        if (StudentCombo->count()) StudentCombo->setItemText(0, CoreText("Student Averages"));
         const bool studentRow = currentRow >= 2 && currentRow <= gb.LastStudentRow();
         StudentCombo->setCurrentIndex(StudentCombo->count() > 0 ? (studentRow ? currentRow - 1 : 0)
                                                                 : -1);
         GradeRadio->setChecked(true);
         GradeCombo->clear();
         GradeCombo->addItems(ToQStrings(GradeListEntries(gb)));
+        if (GradeCombo->count()) GradeCombo->setItemText(0, CoreText("Class Averages"));
         const bool gradeColumn = currentColumn >= 2 && currentColumn <= gb.LastGradeColumn();
         GradeCombo->setCurrentIndex(GradeCombo->count() > 0 ? (gradeColumn ? currentColumn - 1 : 0)
                                                             : -1);
@@ -244,7 +251,7 @@ std::string TChartForm::ChosenEntryText() const {
 }
 
 std::string TChartForm::ChartDescriptionText() const {
-    return ChartDescription(ComboBox2->currentText().toStdString(), CheckBox1->isChecked(),
+    return ChartDescription(ComboBox2->currentData().toString().toStdString(), CheckBox1->isChecked(),
                             HistoButton->isChecked());
 }
 
@@ -290,20 +297,21 @@ void TChartForm::HandOver() {
 }
 
 void TChartForm::SetTitles() {
-    const int type = ChartTypeIndex(ComboBox2->currentText().toStdString());
+    const int type = ChartTypeIndex(ComboBox2->currentData().toString().toStdString());
     Graph1->SetChartType(type);
     const bool bars = type == kChart2DBar || type == kChart3DBar;
     CheckBox1->setVisible(bars);
     Graph1->SetHorizontal(bars && CheckBox1->isChecked());
     Graph1->SetChartTitle(ChosenEntryText());
-    Graph1->SetStatsLine(result_.StatsLine);
-    Graph1->SetMedianLine(result_.MedianLine);
+    Graph1->SetStatsLine(CoreText(result_.StatsLine).toStdString());
+    Graph1->SetMedianLine(CoreText(result_.MedianLine).toStdString());
 }
 
 void TChartForm::HistoButtonClick() {
     const bool down = HistoButton->isChecked();
     InitsButton->setText(down ? QCoreApplication::translate("ChartForm", "Letters") : QCoreApplication::translate("ChartForm", "Initials"));
-    ComboBox2->setCurrentText(down ? QStringLiteral("2D bar") : QStringLiteral("Line"));
+    ComboBox2->setCurrentIndex(
+        ComboBox2->findData(down ? QStringLiteral("2D bar") : QStringLiteral("Line")));
     EntryChosen();
 }
 

@@ -68,6 +68,12 @@ constexpr TMessageTemplate kTemplates[] = {
     MessageText("core", "Numbers"),
     // The grid's corner.
     MessageText("core", "Average"),
+    // The chart window.
+    MessageText("core", "Count %1, Mean %2 of %3, Std Dev %4"),
+    MessageText("core", "Count %1, Mean %2, Std Dev %3"),
+    MessageText("core", "Median %1, Min %2, Max %3"),
+    MessageText("core", "Class Averages"),
+    MessageText("core", "Student Averages"),
 };
 
 // The number of the place starting at pattern[i] ("%1".."%9"), or 0.

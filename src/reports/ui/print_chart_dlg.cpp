@@ -81,7 +81,7 @@ TChartPrintSource ChartPrintSourceOf(const TChartForm& chart) {
     s.Selection = chart.Selection();
     s.Result = chart.Result();
     s.EntryText = chart.ChosenEntryText();
-    s.Look.ChartType = chart.ComboBox2->currentText().toStdString();
+    s.Look.ChartType = chart.ComboBox2->currentData().toString().toStdString();
     s.Look.Horizontal = chart.CheckBox1->isChecked();
     s.Look.Initials = chart.InitsButton->isChecked();
     s.Graph = chart.Graph1->Model();
