@@ -220,6 +220,10 @@
         <source>Area</source>
         <translation>Fläche</translation>
     </message>
+    <message>
+        <source>&amp;Change Curve</source>
+        <translation>Kurve &amp;ändern</translation>
+    </message>
 </context>
 <context>
     <name>CheckForm</name>
@@ -253,7 +257,7 @@
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation>&amp;Suchen</translation>
+        <translation>Su&amp;chen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -455,6 +459,29 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>The help collection was not found. Looked for:&lt;br&gt;</source>
+        <translation>Die Hilfesammlung wurde nicht gefunden. Gesucht wurde:&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>The help collection %1 cannot be read: %2</source>
+        <translation>Die Hilfesammlung %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 to %2</source>
+        <translation>%1 kann nicht nach %2 kopiert werden</translation>
+    </message>
+    <message>
+        <source>The help files are missing: %1</source>
+        <translation>Die Hilfedateien fehlen: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Marklow Help</source>
@@ -523,6 +550,10 @@
     <message>
         <source>Search</source>
         <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Marklow Help - </source>
+        <translation>Marklow-Hilfe - </translation>
     </message>
 </context>
 <context>
@@ -644,6 +675,25 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Output</name>
+    <message>
+        <source>The report has no pages to print.</source>
+        <translation>Der Bericht hat keine Seiten zum Drucken.</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>Eine neue Seite konnte nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -985,6 +1035,22 @@
     <message>
         <source>The printer reported an error; the report may not have been printed.</source>
         <translation>Der Drucker hat einen Fehler gemeldet; der Bericht wurde möglicherweise nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>The report has no pages to print.</source>
+        <translation>Der Bericht hat keine Seiten zum Drucken.</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled; the file was not written.</source>
+        <translation>Das Drucken wurde abgebrochen; die Datei wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled after %1 page(s).</source>
+        <translation>Das Drucken wurde nach %1 Seite(n) abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
     </message>
 </context>
 <context>
@@ -1556,7 +1622,7 @@
     <name>marklow::TSDIAppForm</name>
     <message>
         <source>Lan&amp;guage</source>
-        <translation>&amp;Sprache</translation>
+        <translation>Sprac&amp;he</translation>
     </message>
     <message>
         <source>&amp;System Default</source>
@@ -1756,7 +1822,7 @@
     </message>
     <message>
         <source>&amp;Description...</source>
-        <translation>&amp;Beschreibung...</translation>
+        <translation>Bes&amp;chreibung...</translation>
     </message>
     <message>
         <source>Dis&amp;play...</source>
@@ -1768,7 +1834,7 @@
     </message>
     <message>
         <source>Help &amp;Topics</source>
-        <translation>Hilfe&amp;themen</translation>
+        <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -1860,7 +1926,7 @@
     </message>
     <message>
         <source>Copy &amp;Averages</source>
-        <translation>&amp;Durchschnitte kopieren</translation>
+        <translation>Durchschnitte ko&amp;pieren</translation>
     </message>
     <message>
         <source>New Stu&amp;dent</source>
@@ -1872,11 +1938,11 @@
     </message>
     <message>
         <source>&amp;Student Properties</source>
-        <translation>&amp;Schülereigenschaften</translation>
+        <translation>Schüler&amp;eigenschaften</translation>
     </message>
     <message>
         <source>&amp;Grade Properties</source>
-        <translation>&amp;Noteneigenschaften</translation>
+        <translation>Noteneigenschaf&amp;ten</translation>
     </message>
     <message>
         <source>C&amp;hart/Statistics</source>

@@ -220,6 +220,10 @@
         <source>Area</source>
         <translation>Área</translation>
     </message>
+    <message>
+        <source>&amp;Change Curve</source>
+        <translation>&amp;Cambiar curva</translation>
+    </message>
 </context>
 <context>
     <name>CheckForm</name>
@@ -455,6 +459,29 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>The help collection was not found. Looked for:&lt;br&gt;</source>
+        <translation>No se encontró la colección de ayuda. Se buscó:&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>The help collection %1 cannot be read: %2</source>
+        <translation>No se puede leer la colección de ayuda %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 to %2</source>
+        <translation>No se puede copiar %1 en %2</translation>
+    </message>
+    <message>
+        <source>The help files are missing: %1</source>
+        <translation>Faltan los archivos de ayuda: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Marklow Help</source>
@@ -523,6 +550,10 @@
     <message>
         <source>Search</source>
         <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Marklow Help - </source>
+        <translation>Ayuda de Marklow - </translation>
     </message>
 </context>
 <context>
@@ -644,6 +675,25 @@
     <message>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
+    </message>
+</context>
+<context>
+    <name>Output</name>
+    <message>
+        <source>The report has no pages to print.</source>
+        <translation>El informe no tiene páginas para imprimir.</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>No se pudo iniciar la impresora.</translation>
+    </message>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>No se pudo empezar una página nueva.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>
@@ -820,7 +870,7 @@
     </message>
     <message>
         <source>&amp;Setup</source>
-        <translation>&amp;Configurar</translation>
+        <translation>Con&amp;figurar</translation>
     </message>
 </context>
 <context>
@@ -934,7 +984,7 @@
     </message>
     <message>
         <source>&amp;Setup</source>
-        <translation>&amp;Configurar</translation>
+        <translation>Con&amp;figurar</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -985,6 +1035,22 @@
     <message>
         <source>The printer reported an error; the report may not have been printed.</source>
         <translation>La impresora informó de un error; es posible que el informe no se haya impreso.</translation>
+    </message>
+    <message>
+        <source>The report has no pages to print.</source>
+        <translation>El informe no tiene páginas para imprimir.</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled; the file was not written.</source>
+        <translation>La impresión se canceló; no se escribió el archivo.</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled after %1 page(s).</source>
+        <translation>La impresión se canceló tras %1 página(s).</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>No se pudo imprimir el informe.</translation>
     </message>
 </context>
 <context>
@@ -1660,7 +1726,7 @@
     </message>
     <message>
         <source>&amp;Student...</source>
-        <translation>&amp;Estudiante...</translation>
+        <translation>E&amp;studiante...</translation>
     </message>
     <message>
         <source>&amp;Grade...</source>
@@ -1668,11 +1734,11 @@
     </message>
     <message>
         <source>&amp;Toggle Edit Mode</source>
-        <translation>&amp;Cambiar modo de edición</translation>
+        <translation>Cambiar &amp;modo de edición</translation>
     </message>
     <message>
         <source>&amp;Edit Names</source>
-        <translation>&amp;Editar nombres</translation>
+        <translation>Editar &amp;nombres</translation>
     </message>
     <message>
         <source>Move Names</source>
@@ -1776,11 +1842,11 @@
     </message>
     <message>
         <source>&amp;Keyboard</source>
-        <translation>&amp;Teclado</translation>
+        <translation>Tecl&amp;ado</translation>
     </message>
     <message>
         <source>&amp;How to Use Marklow Help</source>
-        <translation>&amp;Cómo usar la ayuda de Marklow</translation>
+        <translation>Cómo &amp;usar la ayuda de Marklow</translation>
     </message>
     <message>
         <source>How to Use Windows Help</source>
@@ -1880,7 +1946,7 @@
     </message>
     <message>
         <source>C&amp;hart/Statistics</source>
-        <translation>&amp;Gráfico/Estadísticas</translation>
+        <translation>Gr&amp;áfico/Estadísticas</translation>
     </message>
     <message>
         <source>Modified</source>

@@ -83,8 +83,10 @@ void TChartForm::BuildToolBar() {
     InitsButton = AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Initials"), true);
     ToolBar1->addSeparator();
     HistoButton = AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Histogram"), true);
-    SingleButton = AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Single Letter"), true);
-    LetterButton = AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Letter Stats"), true);
+    SingleButton =
+        AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Single Letter"), true);
+    LetterButton =
+        AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Letter Stats"), true);
     ToolBar1->addSeparator();
     HelpButton = AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Help"), false);
     PrintButton->setEnabled(false);
@@ -109,7 +111,8 @@ void TChartForm::BuildPanel() {
     RadioGroup1 = new QGroupBox(QCoreApplication::translate("ChartForm", "Data Type"), Panel1);
     auto* radios = new QHBoxLayout(RadioGroup1);
     GradeRadio = new QRadioButton(QCoreApplication::translate("ChartForm", "Grade"), RadioGroup1);
-    StudentRadio = new QRadioButton(QCoreApplication::translate("ChartForm", "Student"), RadioGroup1);
+    StudentRadio =
+        new QRadioButton(QCoreApplication::translate("ChartForm", "Student"), RadioGroup1);
     GradeRadio->setChecked(true);
     radios->addWidget(GradeRadio);
     radios->addWidget(StudentRadio);
@@ -128,10 +131,9 @@ void TChartForm::BuildPanel() {
     auto* types = new QHBoxLayout(type);
     ComboBox2 = new QComboBox(type);
     // Shown in the language of the windows; the item's data is the type's own name.
-    for (const char* name : {QT_TRANSLATE_NOOP("ChartForm", "2D bar"),
-                             QT_TRANSLATE_NOOP("ChartForm", "3D bar"),
-                             QT_TRANSLATE_NOOP("ChartForm", "Line"),
-                             QT_TRANSLATE_NOOP("ChartForm", "Area")})
+    for (const char* name :
+         {QT_TRANSLATE_NOOP("ChartForm", "2D bar"), QT_TRANSLATE_NOOP("ChartForm", "3D bar"),
+          QT_TRANSLATE_NOOP("ChartForm", "Line"), QT_TRANSLATE_NOOP("ChartForm", "Area")})
         ComboBox2->addItem(QCoreApplication::translate("ChartForm", name), QString(name));
     ComboBox2->setCurrentIndex(ComboBox2->findData(QStringLiteral("Line")));
     types->addWidget(ComboBox2);
@@ -152,16 +154,19 @@ void TChartForm::BuildPanel() {
 void TChartForm::BuildPopup() {
     PopupMenu1 = new QMenu(this);
     Print2 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "&Print"));
-    SavePicture1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Save &Picture..."));
+    SavePicture1 =
+        PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Save &Picture..."));
     Close2 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "&Close"));
     Help2 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "&Help"));
     PopupMenu1->addSeparator();
-    Initials1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Initials/Letter Names"));
+    Initials1 =
+        PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Initials/Letter Names"));
     Histogram1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Histogram"));
-    SingleLetter1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Single Letter"));
+    SingleLetter1 =
+        PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Single Letter"));
     LetterStats1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Letter Stats"));
     PopupMenu1->addSeparator();
-    ChangeCurve1 = PopupMenu1->addAction(QStringLiteral("&Change Curve"));
+    ChangeCurve1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "&Change Curve"));
     Print2->setEnabled(false);
 
     // Each toggle item works its button, which then acts as for a click.
@@ -251,8 +256,8 @@ std::string TChartForm::ChosenEntryText() const {
 }
 
 std::string TChartForm::ChartDescriptionText() const {
-    return ChartDescription(ComboBox2->currentData().toString().toStdString(), CheckBox1->isChecked(),
-                            HistoButton->isChecked());
+    return ChartDescription(ComboBox2->currentData().toString().toStdString(),
+                            CheckBox1->isChecked(), HistoButton->isChecked());
 }
 
 void TChartForm::PaintChart(QPainter& painter, const QRectF& rect) const {
@@ -292,8 +297,11 @@ void TChartForm::HandOver() {
             Graph1->SetPointValue(e, shown[i].Value);
         }
     }
-    Graph1->SetNote(
-        result_.NoLetterThresholds ? QCoreApplication::translate("ChartForm", "The Numbers to Letters table has no letter thresholds.") : "");
+    Graph1->SetNote(result_.NoLetterThresholds
+                        ? QCoreApplication::translate(
+                              "ChartForm", "The Numbers to Letters table has no letter thresholds.")
+                              .toStdString()
+                        : std::string());
 }
 
 void TChartForm::SetTitles() {
@@ -309,7 +317,8 @@ void TChartForm::SetTitles() {
 
 void TChartForm::HistoButtonClick() {
     const bool down = HistoButton->isChecked();
-    InitsButton->setText(down ? QCoreApplication::translate("ChartForm", "Letters") : QCoreApplication::translate("ChartForm", "Initials"));
+    InitsButton->setText(down ? QCoreApplication::translate("ChartForm", "Letters")
+                              : QCoreApplication::translate("ChartForm", "Initials"));
     ComboBox2->setCurrentIndex(
         ComboBox2->findData(down ? QStringLiteral("2D bar") : QStringLiteral("Line")));
     EntryChosen();
@@ -331,9 +340,9 @@ void TChartForm::ChangeCurveClick() {
     const int c = entry + 1;
     const TGrade& g = *gb_->GradeAt(c);
     const QString name = Q(std::string(gb_->Cell(c, 1)));
-    auto answer =
-        Prompts().InputText(QCoreApplication::translate("ChartForm", "Curve for ") + name,
-                            QCoreApplication::translate("ChartForm", "Enter New Curve Amount"), Q(CurveAmountText(g)));
+    auto answer = Prompts().InputText(
+        QCoreApplication::translate("ChartForm", "Curve for ") + name,
+        QCoreApplication::translate("ChartForm", "Enter New Curve Amount"), Q(CurveAmountText(g)));
     if (!answer) return;
     const TCurveAnswer read = ReadCurveAnswer(answer->toStdString(), g);
     switch (read.Kind) {
@@ -356,7 +365,8 @@ void TChartForm::ChangeCurveClick() {
 void TChartForm::SavePictureClick() {
     TFileRequest request;
     request.Caption = QCoreApplication::translate("ChartForm", "Save Picture");
-    request.Filter = QCoreApplication::translate("ChartForm", "PNG Image (*.png);;SVG Drawing (*.svg)");
+    request.Filter =
+        QCoreApplication::translate("ChartForm", "PNG Image (*.png);;SVG Drawing (*.svg)");
     request.DefaultSuffix = QStringLiteral("png");
     request.Suggested = QStringLiteral("chart.png");
     const QString path = Prompts().SaveFileName(request);

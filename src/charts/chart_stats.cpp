@@ -209,9 +209,9 @@ std::string StatsLine(const TSeriesStats& stats, std::optional<int> letterTop) {
 
 std::string MedianLine(const TSeriesStats& stats) {
     if (stats.Count == 0) return std::string();
-    return FormatMessage("Median %1, Min %2, Max %3", {FormatNumber(stats.Median),
-                                                       FormatNumber(stats.Min),
-                                                       FormatNumber(stats.Max)});
+    return FormatMessage(
+        "Median %1, Min %2, Max %3",
+        {FormatNumber(stats.Median), FormatNumber(stats.Min), FormatNumber(stats.Max)});
 }
 
 std::vector<TChartItem> TChartResult::ShownSeries() const {

@@ -254,8 +254,9 @@ std::string FindingText(const TGradebook& gb, const TFinding& finding) {
     case TCheckMessage::CategoryWithoutGrades:
         return FormatMessage("Category \"%1\" has no grades assigned", {CategoryName(gb, x)});
     case TCheckMessage::DropNeedsTwo:
-        return FormatMessage("Category \"%1\" needs at least two grades assigned to drop the lowest",
-                             {CategoryName(gb, x)});
+        return FormatMessage(
+            "Category \"%1\" needs at least two grades assigned to drop the lowest",
+            {CategoryName(gb, x)});
     case TCheckMessage::UnequalDropWeights:
         return FormatMessage("Weights are not equal dropping this lowest in category \"%1\"",
                              {CategoryName(gb, x)});

@@ -35,9 +35,12 @@ constexpr TMessageTemplate kTemplates[] = {
     // Typing into the grid.
     MessageText("core", "%1 entry of \"%2\" for student %3 is invalid"),
     // The clipboard.
-    MessageText("core", "The class has %1 students; a copy can carry at most %2. Nothing was copied."),
-    MessageText("core", "These texts hold characters that the clipboard's class list cannot carry; they were "
-     "copied with \"?\" in their place:\n%1"),
+    MessageText("core",
+                "The class has %1 students; a copy can carry at most %2. Nothing was copied."),
+    MessageText(
+        "core",
+        "These texts hold characters that the clipboard's class list cannot carry; they were "
+        "copied with \"?\" in their place:\n%1"),
     // Files.
     PhraseText("core", "%1: Not a regular file (%2)"),
     MessageText("core", "a named pipe"),

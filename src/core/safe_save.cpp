@@ -354,7 +354,8 @@ std::string ReadFileBytes(const std::string& path) {
         size += static_cast<size_t>(n);
     }
     ::close(fd);
-    if (size > kMaxFileBytes) throw TFileSystemError(FormatMessage("%1: File is too large", {path}));
+    if (size > kMaxFileBytes)
+        throw TFileSystemError(FormatMessage("%1: File is too large", {path}));
     bytes.resize(size);
     return bytes;
 }

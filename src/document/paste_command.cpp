@@ -5,7 +5,8 @@
 namespace marklow {
 
 TPasteCommand::TPasteCommand(TGradebookDocument& doc, TPastePlan plan)
-    : TGradebookCommand(doc, QCoreApplication::translate("TGradebookCommand", "Paste")), plan_(std::move(plan)) {}
+    : TGradebookCommand(doc, QCoreApplication::translate("TGradebookCommand", "Paste")),
+      plan_(std::move(plan)) {}
 
 void TPasteCommand::redo() {
     TGradebook& gb = Gb();

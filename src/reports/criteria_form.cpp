@@ -65,20 +65,27 @@ TGradeCriForm::TGradeCriForm() {
     q.PrintIfEmpty = true;
 
     TQRBand& header = q.MakeBand(TBandKind::PageHeader, 19.05);
-    AddLabel(header, 73.66, 5.08, QCoreApplication::translate("CriteriaForm", "Grade Criteria"), true).Font.PointSize = 12;
+    AddLabel(header, 73.66, 5.08, QCoreApplication::translate("CriteriaForm", "Grade Criteria"),
+             true)
+        .Font.PointSize = 12;
     AddLabel(header, 1.69, 11.85, QCoreApplication::translate("CriteriaForm", "Teacher"), true);
     TeachLabel = &AddLabel(header, 17.78, 11.85, {}, false, 66.04 - 17.78 - 1);
     AddLabel(header, 66.04, 11.85, QCoreApplication::translate("CriteriaForm", "Class"), true);
     ClassLabel = &AddLabel(header, 77.89, 11.85, {}, false, 125.31 - 77.89 - 1);
-    AddLabel(header, 125.31, 11.85, QCoreApplication::translate("CriteriaForm", "Class Number"), true);
+    AddLabel(header, 125.31, 11.85, QCoreApplication::translate("CriteriaForm", "Class Number"),
+             true);
     CNLabel = &AddLabel(header, 152.40, 11.85, {}, false, 175.9 - 152.40);
 
     TQRBand& title = q.MakeBand(TBandKind::Title, 8.47);
     for (const THalf& h : kHalves) {
-        AddLabel(title, h.Name, 1.69, QCoreApplication::translate("CriteriaForm", "Category"), true);
-        AddBoxed(title, h.Entered, h.EnteredWidth, QCoreApplication::translate("CriteriaForm", "% (entered)"), true);
+        AddLabel(title, h.Name, 1.69, QCoreApplication::translate("CriteriaForm", "Category"),
+                 true);
+        AddBoxed(title, h.Entered, h.EnteredWidth,
+                 QCoreApplication::translate("CriteriaForm", "% (entered)"), true);
         AddLabel(title, h.Scaled, 1.69, "%", true);
-        AddBoxed(title, h.Drop, h.DropWidth, QCoreApplication::translate("CriteriaForm", "Drop Lowest"), true).Alignment = TAlignment::Left;
+        AddBoxed(title, h.Drop, h.DropWidth,
+                 QCoreApplication::translate("CriteriaForm", "Drop Lowest"), true)
+            .Alignment = TAlignment::Left;
     }
     AddDivider(title);
 
@@ -87,7 +94,8 @@ TGradeCriForm::TGradeCriForm() {
     AddLabel(columns, 52.49, 1.69, QCoreApplication::translate("CriteriaForm", "Category"), true);
     AddLabel(columns, 111.76, 1.69, QCoreApplication::translate("CriteriaForm", "Weight"), true);
     AddLabel(columns, 137.16, 1.69, QCoreApplication::translate("CriteriaForm", "Points"), true);
-    AddLabel(columns, 154.09, 1.69, QCoreApplication::translate("CriteriaForm", "% of Grade"), true);
+    AddLabel(columns, 154.09, 1.69, QCoreApplication::translate("CriteriaForm", "% of Grade"),
+             true);
 
     TQRBand& detail = q.MakeBand(TBandKind::Detail, 8.47);
     detail.Frame.All(true);
@@ -99,8 +107,9 @@ TGradeCriForm::TGradeCriForm() {
 
     TQRBand& footer = q.MakeBand(TBandKind::PageFooter, 0);
     ExtraCreditBand = &footer.AddChild(0);
-    ExtraCreditNote = &AddLabel(*ExtraCreditBand, 3.39, 1.69,
-                                QCoreApplication::translate("CriteriaForm", kExtraCredit), false, 172.93);
+    ExtraCreditNote =
+        &AddLabel(*ExtraCreditBand, 3.39, 1.69,
+                  QCoreApplication::translate("CriteriaForm", kExtraCredit), false, 172.93);
     EstimateBand = &footer.AddChild(0);
     EstimateNote = &EstimateBand->Add<TQRMemo>();
     EstimateNote->SetBounds(3.39, 1.69, 172.93, 8.68);
@@ -122,7 +131,8 @@ void TGradeCriForm::SetSource(const TGradebook& gb, const PrintOptions&) {
 }
 
 QString TGradeCriForm::DocumentTitle() const {
-    return QCoreApplication::translate("CriteriaForm", "Grade Criteria for %1").arg(gb_ ? Q(gb_->ClassName) : QString());
+    return QCoreApplication::translate("CriteriaForm", "Grade Criteria for %1")
+        .arg(gb_ ? Q(gb_->ClassName) : QString());
 }
 
 void TGradeCriForm::AddCategoryRow(int k, int half) {
@@ -144,8 +154,9 @@ void TGradeCriForm::AddCategoryRow(int k, int half) {
         AddLabel(row, h.Scaled, 1.69, Number(c.ScaledPercent), false,
                  h.Drop + h.DropWidth / 3 - h.Scaled - 1);
         if (c.DropLowest) {
-            AddLabel(row, h.Drop + h.DropWidth / 3, 1.69, c.UnequalWeights ? QCoreApplication::translate("CriteriaForm", "Yes *")
-                                                   : QCoreApplication::translate("CriteriaForm", "Yes"));
+            AddLabel(row, h.Drop + h.DropWidth / 3, 1.69,
+                     c.UnequalWeights ? QCoreApplication::translate("CriteriaForm", "Yes *")
+                                      : QCoreApplication::translate("CriteriaForm", "Yes"));
             estimate = estimate || c.UnequalWeights;
         }
     }

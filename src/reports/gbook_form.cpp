@@ -67,11 +67,15 @@ TGBookForm::TGBookForm() {
     TitleLabel = &AddLabel(header, 0, 3.39, 170.39, 5.29);
     TitleLabel->Font = Arial(12, true);
     TitleLabel->Alignment = TAlignment::Center;
-    AddLabel(header, 5.08, 11.85, 0, 4.45, QCoreApplication::translate("GBookForm", "Teacher"), true).AutoSize = true;
+    AddLabel(header, 5.08, 11.85, 0, 4.45, QCoreApplication::translate("GBookForm", "Teacher"),
+             true)
+        .AutoSize = true;
     TeachLabel = &AddLabel(header, 22.01, 11.85, 0, 4.45);
     TeachLabel->AutoSize = true;
     TeachLabel->MaxWidth = 62.02 - 22.01 - 1;
-    AddLabel(header, 62.02, 11.85, 0, 4.45, QCoreApplication::translate("GBookForm", "Class Number"), true).AutoSize = true;
+    AddLabel(header, 62.02, 11.85, 0, 4.45,
+             QCoreApplication::translate("GBookForm", "Class Number"), true)
+        .AutoSize = true;
     CNLabel = &AddLabel(header, 88.90, 11.85, 0, 4.45);
     CNLabel->AutoSize = true;
 
@@ -137,7 +141,8 @@ void TGBookForm::SetSource(const TGradebook& gb, const PrintOptions& options) {
 }
 
 QString TGBookForm::DocumentTitle() const {
-    return QCoreApplication::translate("GBookForm", "Gradebook for %1").arg(gb_ ? Q(gb_->ClassName) : QString());
+    return QCoreApplication::translate("GBookForm", "Gradebook for %1")
+        .arg(gb_ ? Q(gb_->ClassName) : QString());
 }
 
 void TGBookForm::EnablePosition(int i, bool on) {
@@ -150,7 +155,8 @@ void TGBookForm::EnablePosition(int i, bool on) {
 void TGBookForm::Quickxrp1BeforePrint() {
     const TGradebook& gb = *gb_;
     TeachLabel->Caption = Q(gb.Teacher);
-    TitleLabel->Caption = QCoreApplication::translate("GBookForm", "Gradebook for %1").arg(Q(gb.ClassName));
+    TitleLabel->Caption =
+        QCoreApplication::translate("GBookForm", "Gradebook for %1").arg(Q(gb.ClassName));
     CNLabel->Caption = Q(gb.ClassNumber);
     FirstGradeColumn = 2;
     CurrentLine = 1;

@@ -28,10 +28,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -39,9 +41,17 @@ namespace marklow {
 namespace {
 
 // Texts that are the same in German: names, symbols, and what Qt's German keeps.
-const std::set<QString> kSameInGerman = {
-    "", "Marklow", "OK", "&OK", "Name", "%", "English", "&English", "Deutsch", "&Deutsch",
-    QString::fromUtf8("Espa\u00f1o&l")};
+const std::set<QString> kSameInGerman = {"",
+                                         "Marklow",
+                                         "OK",
+                                         "&OK",
+                                         "Name",
+                                         "%",
+                                         "English",
+                                         "&English",
+                                         "Deutsch",
+                                         "&Deutsch",
+                                         QString::fromUtf8("Espa\u00f1o&l")};
 
 struct TText {
     QString Where;
@@ -100,15 +110,25 @@ QStringList Untranslated(const TMake& make) {
     EXPECT_EQ(InstallTranslations("de"), "de");
     const std::vector<TText> german = VisibleTexts(*make());
     RemoveTranslations();
+    // By place: the n-th text of a widget or item in one language against the same in the other.
+    auto keyed = [](const std::vector<TText>& texts) {
+        std::map<QString, QString> byPlace;
+        std::map<QString, int> seen;
+        for (const TText& t : texts)
+            byPlace[t.Where + "#" + QString::number(seen[t.Where]++)] = t.Text;
+        return byPlace;
+    };
+    const auto inGerman = keyed(german);
     QStringList same;
-    EXPECT_EQ(english.size(), german.size());
-    for (size_t i = 0; i < std::min(english.size(), german.size()); ++i) {
-        const QString& text = english[i].Text;
-        // Numbers and symbols alone are the same in any language.
+    for (const auto& [where, text] : keyed(english)) {
+        // Numbers and symbols alone are the same in any language, and so is a version.
         if (!text.contains(QRegularExpression("[A-Za-z]{2}"))) continue;
-        if (text == german[i].Text && !kSameInGerman.count(text))
-            same << english[i].Where + " \"" + text + "\"";
+        if (text.contains(QRegularExpression("^Marklow [0-9.]+$"))) continue;
+        const auto it = inGerman.find(where);
+        if (it != inGerman.end() && it->second == text && !kSameInGerman.count(text))
+            same << where + " \"" + text + "\"";
     }
+    EXPECT_GT(english.size(), 3u);
     return same;
 }
 
@@ -119,13 +139,20 @@ template <typename T> TMake Make() {
 TEST(Translations, EveryWindowAndDialogIsTranslatedIntoGerman) {
     TestApp();
     const std::pair<const char*, TMake> windows[] = {
-        {"main window", Make<TSDIAppForm>()},      {"student", Make<TStudentDlg>()},
-        {"grade", Make<TGradeDlg>()},              {"password", Make<TPasswordDlg>()},
-        {"new password", Make<TNewPasswordDlg>()}, {"change password", Make<TPasswordDlg1>()},
-        {"check", Make<TCheckForm>()},             {"options", Make<TNewOptionsDlg>()},
-        {"print", Make<TNewPrintDlg>()},           {"preview", Make<TPreviewForm>()},
-        {"print chart", Make<TPrintChartDlg>()},   {"progress", Make<TPrintProgress>()},
-        {"chart", Make<TChartForm>()},             {"about", Make<TAboutBox>()},
+        {"main window", Make<TSDIAppForm>()},
+        {"student", Make<TStudentDlg>()},
+        {"grade", Make<TGradeDlg>()},
+        {"password", Make<TPasswordDlg>()},
+        {"new password", Make<TNewPasswordDlg>()},
+        {"change password", Make<TPasswordDlg1>()},
+        {"check", Make<TCheckForm>()},
+        {"options", Make<TNewOptionsDlg>()},
+        {"print", Make<TNewPrintDlg>()},
+        {"preview", Make<TPreviewForm>()},
+        {"print chart", Make<TPrintChartDlg>()},
+        {"progress", Make<TPrintProgress>()},
+        {"chart", Make<TChartForm>()},
+        {"about", Make<TAboutBox>()},
     };
     for (const auto& [name, make] : windows)
         EXPECT_EQ(Untranslated(make).join("\n").toStdString(), "") << name;
@@ -134,11 +161,13 @@ TEST(Translations, EveryWindowAndDialogIsTranslatedIntoGerman) {
 TEST(Translations, EveryCoreTemplateHasAGermanAndASpanishText) {
     TestApp();
     for (const char* language : {"de", "es"}) {
-        ASSERT_EQ(InstallTranslations(language), language);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QString(":/i18n/marklow_") + language));
         for (const TMessageTemplate& t : MessageTemplates()) {
             const std::string source(t.Text);
-            const QString shown = QCoreApplication::translate("core", source.c_str());
-            EXPECT_NE(shown, QString::fromStdString(source)) << language << ": " << source;
+            // A word may be the same ("Error" in Spanish); its translation must still be there.
+            const QString shown = translator.translate("core", source.c_str());
+            EXPECT_FALSE(shown.isEmpty()) << language << ": " << source;
             // The places survive the translation.
             for (char n = '1'; n <= '9'; ++n)
                 EXPECT_EQ(shown.contains(QString("%") + n),
@@ -146,15 +175,15 @@ TEST(Translations, EveryCoreTemplateHasAGermanAndASpanishText) {
                     << language << ": " << source;
         }
     }
-    RemoveTranslations();
 }
 
 TEST(Translations, CoreTextsAreShownTranslatedWithTheirPartsAsTyped) {
     TestApp();
     ASSERT_EQ(InstallTranslations("de"), "de");
     // A name is put in as typed, even one that looks like a place or a phrase.
-    EXPECT_EQ(CoreText(FormatMessage("Category \"%1\" has no grades assigned", {"letters %2"})),
-              QString::fromUtf8("Der Kategorie \u201eletters %2\u201c sind keine Noten zugeordnet"));
+    EXPECT_EQ(
+        CoreText(FormatMessage("Category \"%1\" has no grades assigned", {"letters %2"})),
+        QString::fromUtf8("Der Kategorie \u201eletters %2\u201c sind keine Noten zugeordnet"));
     // A phrase given as a part is itself translated.
     EXPECT_EQ(CoreText(FormatMessage("%1: Not a regular file (%2)", {"/tmp/x", "a device"})),
               QString::fromUtf8("/tmp/x: Keine normale Datei (ein Ger\u00e4t)"));

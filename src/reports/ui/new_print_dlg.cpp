@@ -21,24 +21,40 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 
     RadioGroup1 =
-        new TRadioGroup(QCoreApplication::translate("PrintDialog", "Report Type"), {QCoreApplication::translate("PrintDialog", "Gradebook"), QCoreApplication::translate("PrintDialog", "Grade Criteria"), QCoreApplication::translate("PrintDialog", "Progress Report(s)")}, this);
+        new TRadioGroup(QCoreApplication::translate("PrintDialog", "Report Type"),
+                        {QCoreApplication::translate("PrintDialog", "Gradebook"),
+                         QCoreApplication::translate("PrintDialog", "Grade Criteria"),
+                         QCoreApplication::translate("PrintDialog", "Progress Report(s)")},
+                        this);
     Help(RadioGroup1, 62);
     CheckBox1 = new QCheckBox(QCoreApplication::translate("PrintDialog", "Preview"), this);
     Help(CheckBox1, 46);
-    ShadeBox = new QCheckBox(QCoreApplication::translate("PrintDialog", "Shade Curved Grades"), this);
-    OrientGroup = new TRadioGroup(QCoreApplication::translate("PrintDialog", "Orientation"), {QCoreApplication::translate("PrintDialog", "Portrait"), QCoreApplication::translate("PrintDialog", "Landscape")}, this);
+    ShadeBox =
+        new QCheckBox(QCoreApplication::translate("PrintDialog", "Shade Curved Grades"), this);
+    OrientGroup = new TRadioGroup(QCoreApplication::translate("PrintDialog", "Orientation"),
+                                  {QCoreApplication::translate("PrintDialog", "Portrait"),
+                                   QCoreApplication::translate("PrintDialog", "Landscape")},
+                                  this);
     Help(OrientGroup, 64);
-    OmitBox = new QCheckBox(QCoreApplication::translate("PrintDialog", "Omit grades after last entry"), this);
+    OmitBox = new QCheckBox(
+        QCoreApplication::translate("PrintDialog", "Omit grades after last entry"), this);
     Help(OmitBox, 65);
-    GradeGroup = new TRadioGroup(
-        QCoreApplication::translate("PrintDialog", "Print grade"),
-        {QCoreApplication::translate("PrintDialog", "Exactly as entered"), QCoreApplication::translate("PrintDialog", "Numbers only"), QCoreApplication::translate("PrintDialog", "Letters only"), QCoreApplication::translate("PrintDialog", "Numbers and Letters")}, this);
+    GradeGroup =
+        new TRadioGroup(QCoreApplication::translate("PrintDialog", "Print grade"),
+                        {QCoreApplication::translate("PrintDialog", "Exactly as entered"),
+                         QCoreApplication::translate("PrintDialog", "Numbers only"),
+                         QCoreApplication::translate("PrintDialog", "Letters only"),
+                         QCoreApplication::translate("PrintDialog", "Numbers and Letters")},
+                        this);
     Help(GradeGroup, 66);
 
     Notebook1 = new QStackedWidget(this);
     auto* gradebookPage = new QWidget;
     gradebookPage->setObjectName("Gradebook");
-    StudentGroup = new TRadioGroup(QCoreApplication::translate("PrintDialog", "Print student"), {QCoreApplication::translate("PrintDialog", "Names"), QCoreApplication::translate("PrintDialog", "IDs")}, gradebookPage);
+    StudentGroup = new TRadioGroup(QCoreApplication::translate("PrintDialog", "Print student"),
+                                   {QCoreApplication::translate("PrintDialog", "Names"),
+                                    QCoreApplication::translate("PrintDialog", "IDs")},
+                                   gradebookPage);
     Help(StudentGroup, 67);
     auto* gl = new QVBoxLayout(gradebookPage);
     gl->setContentsMargins(0, 0, 0, 0);
@@ -48,10 +64,12 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
     criteriaPage->setObjectName("Criteria");
     auto* progressPage = new QWidget;
     progressPage->setObjectName("Progress");
-    StudentsBox = new QGroupBox(QCoreApplication::translate("PrintDialog", "Students"), progressPage);
+    StudentsBox =
+        new QGroupBox(QCoreApplication::translate("PrintDialog", "Students"), progressPage);
     AllButton = new QRadioButton(QCoreApplication::translate("PrintDialog", "All"), StudentsBox);
     Help(AllButton, 68);
-    SelectedButton = new QRadioButton(QCoreApplication::translate("PrintDialog", "Selected"), StudentsBox);
+    SelectedButton =
+        new QRadioButton(QCoreApplication::translate("PrintDialog", "Selected"), StudentsBox);
     Help(SelectedButton, 69);
     ComboBox2 = new QComboBox(StudentsBox);
     Help(ComboBox2, 70);

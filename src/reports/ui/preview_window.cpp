@@ -78,25 +78,34 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
     resize(900, 700);
     ToolBar = new QToolBar(this);
     ToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    auto add = [this](const char* text, const char* hint) {
+    auto add = [this](const QString& text, const QString& hint) {
         QAction* a = ToolBar->addAction(text);
         a->setToolTip(hint);
         a->setStatusTip(hint);
         return a;
     };
-    FitAction = add(QCoreApplication::translate("PreviewWindow", "Fit"), QCoreApplication::translate("PreviewWindow", "Zoom to Fit"));
+    FitAction = add(QCoreApplication::translate("PreviewWindow", "Fit"),
+                    QCoreApplication::translate("PreviewWindow", "Zoom to Fit"));
     ZoomAction = add("100 %", QCoreApplication::translate("PreviewWindow", "Zoom to 100%"));
-    WidthAction = add(QCoreApplication::translate("PreviewWindow", "Width"), QCoreApplication::translate("PreviewWindow", "Zoom to Width"));
+    WidthAction = add(QCoreApplication::translate("PreviewWindow", "Width"),
+                      QCoreApplication::translate("PreviewWindow", "Zoom to Width"));
     ToolBar->addSeparator();
-    FirstAction = add(QCoreApplication::translate("PreviewWindow", "First"), QCoreApplication::translate("PreviewWindow", "First Page"));
-    PrevAction = add(QCoreApplication::translate("PreviewWindow", "Prev"), QCoreApplication::translate("PreviewWindow", "Previous Page"));
-    NextAction = add(QCoreApplication::translate("PreviewWindow", "Next"), QCoreApplication::translate("PreviewWindow", "Next Page"));
-    LastAction = add(QCoreApplication::translate("PreviewWindow", "Last"), QCoreApplication::translate("PreviewWindow", "Last Page"));
+    FirstAction = add(QCoreApplication::translate("PreviewWindow", "First"),
+                      QCoreApplication::translate("PreviewWindow", "First Page"));
+    PrevAction = add(QCoreApplication::translate("PreviewWindow", "Prev"),
+                     QCoreApplication::translate("PreviewWindow", "Previous Page"));
+    NextAction = add(QCoreApplication::translate("PreviewWindow", "Next"),
+                     QCoreApplication::translate("PreviewWindow", "Next Page"));
+    LastAction = add(QCoreApplication::translate("PreviewWindow", "Last"),
+                     QCoreApplication::translate("PreviewWindow", "Last Page"));
     ToolBar->addSeparator();
-    SetupAction = add(QCoreApplication::translate("PreviewWindow", "Setup"), QCoreApplication::translate("PreviewWindow", "Printer Setup"));
-    PrintAction = add(QCoreApplication::translate("PreviewWindow", "Print"), QCoreApplication::translate("PreviewWindow", "Print"));
+    SetupAction = add(QCoreApplication::translate("PreviewWindow", "Setup"),
+                      QCoreApplication::translate("PreviewWindow", "Printer Setup"));
+    PrintAction = add(QCoreApplication::translate("PreviewWindow", "Print"),
+                      QCoreApplication::translate("PreviewWindow", "Print"));
     ToolBar->addSeparator();
-    CloseAction = add(QCoreApplication::translate("PreviewWindow", "Close"), QCoreApplication::translate("PreviewWindow", "Close"));
+    CloseAction = add(QCoreApplication::translate("PreviewWindow", "Close"),
+                      QCoreApplication::translate("PreviewWindow", "Close"));
     for (QAction* a : {FitAction, ZoomAction, WidthAction})
         a->setCheckable(true);
     FitAction->setChecked(true);
@@ -224,10 +233,14 @@ void TPreviewForm::Render() {
 
 void TPreviewForm::UpdateStatus() {
     if (!pages_ || pages_->Counted() == 0) {
-        Status->setText(pages_ && pages_->CountComplete() ? QCoreApplication::translate("PreviewWindow", "No pages") : QString());
+        Status->setText(pages_ && pages_->CountComplete()
+                            ? QCoreApplication::translate("PreviewWindow", "No pages")
+                            : QString());
         return;
     }
-    QString text = QString(QCoreApplication::translate("PreviewWindow", "Page %1 of %2")).arg(current_ + 1).arg(pages_->Counted());
+    QString text = QString(QCoreApplication::translate("PreviewWindow", "Page %1 of %2"))
+                       .arg(current_ + 1)
+                       .arg(pages_->Counted());
     if (!pages_->CountComplete()) text += QStringLiteral(" (counting\u2026)");
     Status->setText(text);
     const bool first = current_ == 0;

@@ -30,15 +30,19 @@ TPrintChartDlg::TPrintChartDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("PrintChartDialog", "Print Chart"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 
-    RadioGroup1 =
-        new TRadioGroup(QCoreApplication::translate("PrintChartDialog", "Option"), {QCoreApplication::translate("PrintChartDialog", "Chart graphic"), QCoreApplication::translate("PrintChartDialog", "Chart description and detail")}, this);
+    RadioGroup1 = new TRadioGroup(
+        QCoreApplication::translate("PrintChartDialog", "Option"),
+        {QCoreApplication::translate("PrintChartDialog", "Chart graphic"),
+         QCoreApplication::translate("PrintChartDialog", "Chart description and detail")},
+        this);
     Help(RadioGroup1, 45);
     CheckBox1 = new QCheckBox(QCoreApplication::translate("PrintChartDialog", "Preview"), this);
     Help(CheckBox1, 46);
     OkButton = new QPushButton(QCoreApplication::translate("PrintChartDialog", "&OK"), this);
     Help(OkButton, 47);
     OkButton->setDefault(true);
-    CancelButton = new QPushButton(QCoreApplication::translate("PrintChartDialog", "&Cancel"), this);
+    CancelButton =
+        new QPushButton(QCoreApplication::translate("PrintChartDialog", "&Cancel"), this);
     Help(CancelButton, 48);
     // Printing straight to paper needs a way to the printer and to "Print to File (PDF)".
     SetupButton = new QPushButton(QCoreApplication::translate("PrintChartDialog", "&Setup"), this);

@@ -82,7 +82,9 @@ bool TPrintController::RunReport() {
     TReportForm* form = Form(type);
     if (!form) {
         Prompts().Message(TMessageKind::Information,
-                          QString(QCoreApplication::translate("PrintController", "The %1 report is not available yet.")).arg(ReportName(type)),
+                          QString(QCoreApplication::translate(
+                                      "PrintController", "The %1 report is not available yet."))
+                              .arg(ReportName(type)),
                           TButtons::Ok);
         return false;
     }

@@ -1,4 +1,5 @@
 #include "print_progress.h"
+
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -29,11 +30,15 @@ void TPrintProgress::reject() {
 
 bool TPrintProgress::Step(int page, int total) {
     if (total > 0) {
-        PageLabel->setText(QString(QCoreApplication::translate("PrintProgress", "Printing page %1 of %2")).arg(page).arg(total));
+        PageLabel->setText(
+            QString(QCoreApplication::translate("PrintProgress", "Printing page %1 of %2"))
+                .arg(page)
+                .arg(total));
         Bar->setRange(0, total);
         Bar->setValue(std::min(page - 1, total));
     } else {
-        PageLabel->setText(QString(QCoreApplication::translate("PrintProgress", "Printing page %1")).arg(page));
+        PageLabel->setText(
+            QString(QCoreApplication::translate("PrintProgress", "Printing page %1")).arg(page));
     }
     QCoreApplication::processEvents();
     return !cancelled_;

@@ -40,8 +40,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     bold.setBold(true);
     ProductName->setFont(bold);
     ProductName->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Comments = new QLabel(QCoreApplication::translate("AboutBox", "A gradebook for teachers: scores, weighted averages, letter grades, "
-                          "charts and printed reports."),
+    Comments = new QLabel(QCoreApplication::translate(
+                              "AboutBox",
+                              "A gradebook for teachers: scores, weighted averages, letter grades, "
+                              "charts and printed reports."),
                           this);
     Comments->setWordWrap(true);
     Comments->setMinimumWidth(280);

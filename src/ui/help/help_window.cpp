@@ -45,15 +45,21 @@ THelpWindow::THelpWindow(QHelpEngine* engine, QWidget* parent)
 
     ToolBar = new QToolBar(this);
     ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    BackAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QCoreApplication::translate("HelpWindow", "&Back"));
+    BackAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
+                                    QCoreApplication::translate("HelpWindow", "&Back"));
     BackAction->setShortcut(QKeySequence::Back);
-    BackAction->setToolTip(QCoreApplication::translate("HelpWindow", "Back to the page shown before (Alt+Left)"));
-    ForwardAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QCoreApplication::translate("HelpWindow", "&Forward"));
+    BackAction->setToolTip(
+        QCoreApplication::translate("HelpWindow", "Back to the page shown before (Alt+Left)"));
+    ForwardAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                                       QCoreApplication::translate("HelpWindow", "&Forward"));
     ForwardAction->setShortcut(QKeySequence::Forward);
-    ForwardAction->setToolTip(QCoreApplication::translate("HelpWindow", "Forward again (Alt+Right)"));
-    HomeAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QCoreApplication::translate("HelpWindow", "&Contents"));
+    ForwardAction->setToolTip(
+        QCoreApplication::translate("HelpWindow", "Forward again (Alt+Right)"));
+    HomeAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
+                                    QCoreApplication::translate("HelpWindow", "&Contents"));
     HomeAction->setShortcut(QKeySequence("Alt+Home"));
-    HomeAction->setToolTip(QCoreApplication::translate("HelpWindow", "The contents page of Marklow Help (Alt+Home)"));
+    HomeAction->setToolTip(
+        QCoreApplication::translate("HelpWindow", "The contents page of Marklow Help (Alt+Home)"));
     ToolBar->addSeparator();
     LargerAction = ToolBar->addAction(QCoreApplication::translate("HelpWindow", "&Larger Text"));
     LargerAction->setShortcut(QKeySequence::ZoomIn);
@@ -61,10 +67,12 @@ THelpWindow::THelpWindow(QHelpEngine* engine, QWidget* parent)
     SmallerAction->setShortcut(QKeySequence::ZoomOut);
     ToolBar->addSeparator();
     // The help must never be in the way: one key takes it away, whatever has the focus.
-    CloseAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), QCoreApplication::translate("HelpWindow", "Cl&ose"));
+    CloseAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                                     QCoreApplication::translate("HelpWindow", "Cl&ose"));
     CloseAction->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")});
     CloseAction->setShortcutContext(Qt::WindowShortcut);
-    CloseAction->setToolTip(QCoreApplication::translate("HelpWindow", "Close the help (Escape or Ctrl+W)"));
+    CloseAction->setToolTip(
+        QCoreApplication::translate("HelpWindow", "Close the help (Escape or Ctrl+W)"));
     connect(CloseAction, &QAction::triggered, this, &QWidget::close);
 
     splitter_ = new QSplitter(Qt::Horizontal, this);
@@ -145,7 +153,9 @@ bool THelpWindow::event(QEvent* e) {
 
 void THelpWindow::BuildTabs() {
     if (!engine_) {
-        Tabs->addTab(new QLabel(QCoreApplication::translate("HelpWindow", "No help is available."), Tabs), QCoreApplication::translate("HelpWindow", "Contents"));
+        Tabs->addTab(
+            new QLabel(QCoreApplication::translate("HelpWindow", "No help is available."), Tabs),
+            QCoreApplication::translate("HelpWindow", "Contents"));
         return;
     }
     QHelpContentWidget* contents = engine_->contentWidget();
@@ -162,7 +172,9 @@ void THelpWindow::BuildTabs() {
     auto* indexPage = new QWidget(Tabs);
     auto* indexLayout = new QVBoxLayout(indexPage);
     auto* indexLabel =
-        new QLabel(QCoreApplication::translate("HelpWindow", "&Type the first letters of the word you are looking for:"), indexPage);
+        new QLabel(QCoreApplication::translate(
+                       "HelpWindow", "&Type the first letters of the word you are looking for:"),
+                   indexPage);
     indexLabel->setWordWrap(true);
     IndexEdit = new QLineEdit(indexPage);
     IndexEdit->setClearButtonEnabled(true);
@@ -185,8 +197,10 @@ void THelpWindow::BuildTabs() {
     QHelpSearchEngine* search = engine_->searchEngine();
     auto* searchPage = new QWidget(Tabs);
     auto* searchLayout = new QVBoxLayout(searchPage);
-    auto* searchLabel =
-        new QLabel(QCoreApplication::translate("HelpWindow", "Type words to find every page that holds them, then press Enter:"), searchPage);
+    auto* searchLabel = new QLabel(
+        QCoreApplication::translate(
+            "HelpWindow", "Type words to find every page that holds them, then press Enter:"),
+        searchPage);
     searchLabel->setWordWrap(true);
     searchLayout->addWidget(searchLabel);
     searchLayout->addWidget(search->queryWidget());
@@ -239,8 +253,9 @@ QUrl THelpWindow::CurrentUrl() const {
 
 void THelpWindow::PageChanged(const QUrl& url) {
     const QString title = Browser->documentTitle();
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Marklow Help")
-                                   : QStringLiteral("Marklow Help - ") + title);
+    setWindowTitle(title.isEmpty()
+                       ? QCoreApplication::translate("HelpWindow", "Marklow Help")
+                       : QCoreApplication::translate("HelpWindow", "Marklow Help - ") + title);
     SyncContents(url);
 }
 

@@ -26,9 +26,12 @@ bool MayEnterCell(const TGradebook& gb, int c, int r) {
 }
 
 QString EntryPrompt(int c, int r) {
-    return r == 1   ? QCoreApplication::translate("CellRules", "Enter a grade name, then press Tab or Enter")
-           : c == 1 ? QCoreApplication::translate("CellRules", "Enter a student name, then press Tab or Enter")
-                    : QCoreApplication::translate("CellRules", "Enter a grade value, then press Tab or Enter");
+    return r == 1   ? QCoreApplication::translate("CellRules",
+                                                  "Enter a grade name, then press Tab or Enter")
+           : c == 1 ? QCoreApplication::translate("CellRules",
+                                                  "Enter a student name, then press Tab or Enter")
+                    : QCoreApplication::translate("CellRules",
+                                                  "Enter a grade value, then press Tab or Enter");
 }
 
 TWalk WalkForward(int c, int r, int colCount, int rowCount) {

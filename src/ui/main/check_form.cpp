@@ -48,8 +48,7 @@ QVariant TCheckModel::data(const QModelIndex& index, int role) const {
         return CoreText(FindingText(*gb_, f));
     }
     // Descriptions wider than their column can be read whole.
-    if (role == Qt::ToolTipRole && index.column() == 0)
-        return CoreText(FindingText(*gb_, f));
+    if (role == Qt::ToolTipRole && index.column() == 0) return CoreText(FindingText(*gb_, f));
     return QVariant();
 }
 

@@ -106,8 +106,7 @@ void TFileCommands::ExportCsv1Click() {
     options.KeepBackup = false; // an export is made again at will
     const std::string error =
         SaveFileSafely(path.toStdString(), GradebookCsv(doc.Gradebook(), csvBom_), options);
-    if (!error.empty())
-        Prompts().Message(TMessageKind::Error, CoreText(error), TButtons::Ok);
+    if (!error.empty()) Prompts().Message(TMessageKind::Error, CoreText(error), TButtons::Ok);
 }
 
 bool TFileCommands::eventFilter(QObject* watched, QEvent* event) {

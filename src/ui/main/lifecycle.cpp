@@ -12,6 +12,7 @@
 #include "settings_store.h"
 #include "translations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -20,7 +21,8 @@ namespace marklow {
 namespace {
 
 QString GradebookFilter() {
-    return QCoreApplication::translate("TDocumentLifecycle", "Grade Book Files (*.gbd *.GBD);;All Files (*)");
+    return QCoreApplication::translate("TDocumentLifecycle",
+                                       "Grade Book Files (*.gbd *.GBD);;All Files (*)");
 }
 
 std::string Std(const QString& s) { return s.toStdString(); }
@@ -71,15 +73,19 @@ bool TDocumentLifecycle::CloseRequested() {
     view_.CollectSettings(settings_);
     const QString path = OpenUserSettings()->fileName();
     if (!WriteSettingsFile(path, settings_))
-        ShowError(QCoreApplication::translate("TDocumentLifecycle", "The preferences could not be written to %1").arg(path));
+        ShowError(QCoreApplication::translate("TDocumentLifecycle",
+                                              "The preferences could not be written to %1")
+                      .arg(path));
     return true;
 }
 
 bool TDocumentLifecycle::QuerySave() {
     TGradebookDocument& doc = view_.Document();
     if (!doc.IsModified()) return true;
-    TAnswer a = Prompts().Message(TMessageKind::Confirmation, QCoreApplication::translate("TDocumentLifecycle", "Save Changes to %1").arg(doc.Title()),
-                                  TButtons::YesNoCancel);
+    TAnswer a = Prompts().Message(
+        TMessageKind::Confirmation,
+        QCoreApplication::translate("TDocumentLifecycle", "Save Changes to %1").arg(doc.Title()),
+        TButtons::YesNoCancel);
     if (a == TAnswer::Cancel) return false;
     if (a == TAnswer::No) return true;
     if (doc.FilePath().isEmpty()) {
@@ -141,7 +147,10 @@ bool TDocumentLifecycle::OpenGradebook(const QString& path) {
                 return CheckPasswordOnOpen(passwordPrompt_, stored, gb.Password);
             });
         if (result.Status == TReadResult::TStatus::UnknownVersion) {
-            ShowError(QCoreApplication::translate("TDocumentLifecycle", "\"%1\" is not a gradebook file that Marklow can read.").arg(path));
+            ShowError(
+                QCoreApplication::translate("TDocumentLifecycle",
+                                            "\"%1\" is not a gradebook file that Marklow can read.")
+                    .arg(path));
         } else if (result.Status == TReadResult::TStatus::Loaded) {
             loaded = true;
             RecomputeAll(gb);
@@ -205,8 +214,11 @@ bool TDocumentLifecycle::SaveGradebook(const QString& path) {
         QString list;
         for (const auto& t : lost) list += "\n" + QString::fromStdString(t);
         Prompts().Message(TMessageKind::Warning,
-                          QCoreApplication::translate("TDocumentLifecycle", "These texts hold characters that a gradebook file cannot store; "
-                                                      "they were saved with \"?\" in their place:") + list,
+                          QCoreApplication::translate(
+                              "TDocumentLifecycle",
+                              "These texts hold characters that a gradebook file cannot store; "
+                              "they were saved with \"?\" in their place:") +
+                              list,
                           TButtons::Ok);
     }
     return true;
@@ -217,7 +229,8 @@ void TDocumentLifecycle::SetCurrentFile(const QString& given) {
     // Kept whole, so the history reopens it from any folder the program starts in.
     const QString path = given.isEmpty() ? given : QFileInfo(given).absoluteFilePath();
     doc.SetFilePath(path);
-    view_.SetCaption(QCoreApplication::translate("TDocumentLifecycle", "Marklow - %1").arg(doc.Title()));
+    view_.SetCaption(
+        QCoreApplication::translate("TDocumentLifecycle", "Marklow - %1").arg(doc.Title()));
     // A new gradebook has no file to remember.
     if (!path.isEmpty()) AddToHistory(settings_.History, Std(path), FileExists);
     RebuildReopenMenu();

@@ -169,14 +169,16 @@ void TSDIAppForm::CreateMenus() {
     Grade3 = item(Edit1, "Grade3", tr("&Grade..."), QKeySequence("Ctrl+G"));
     Edit1->addSeparator();
     // Not in the menu: a hidden item's shortcut would not work. The window carries it.
-    ToggleEditMode1 = item(nullptr, "ToggleEditMode1", tr("&Toggle Edit Mode"), QKeySequence("Ctrl+T"));
+    ToggleEditMode1 =
+        item(nullptr, "ToggleEditMode1", tr("&Toggle Edit Mode"), QKeySequence("Ctrl+T"));
     addAction(ToggleEditMode1);
     modeGroup_ = new QActionGroup(this);
     EnterAddNames1 = check(Edit1, "EnterAddNames1", tr("&Edit Names"), true);
     MoveViewNames1 = check(Edit1, "MoveViewNames1", tr("Move Names"), false);
     modeGroup_->addAction(EnterAddNames1);
     modeGroup_->addAction(MoveViewNames1);
-    CheckAllEntries1 = item(Edit1, "CheckAllEntries1", tr("Check Gradebook"), QKeySequence("Alt+C"));
+    CheckAllEntries1 =
+        item(Edit1, "CheckAllEntries1", tr("Check Gradebook"), QKeySequence("Alt+C"));
 
     View1 = bar->addMenu(tr("&View"));
     View1->setObjectName("View1");

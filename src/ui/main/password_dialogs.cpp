@@ -87,7 +87,8 @@ bool NewPasswordAcceptable(const QString& first, const QString& second, bool& cl
         message = QCoreApplication::translate("PasswordDialogs", "Password can not be blank");
     else if (!PasswordStorable(first.toStdString()))
         // Checked here rather than at the save, which would fail until the password changed.
-        message = QCoreApplication::translate("PasswordDialogs", "Password has characters that can not be saved");
+        message = QCoreApplication::translate("PasswordDialogs",
+                                              "Password has characters that can not be saved");
     else
         return true;
     closeAnyway = Prompts().Message(TMessageKind::Warning, message, TButtons::RetryCancel) !=
@@ -100,7 +101,8 @@ bool NewPasswordAcceptable(const QString& first, const QString& second, bool& cl
 TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("PasswordDialogs", "Password Dialog"));
     auto* grid = new QGridLayout;
-    Password = AddField(grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter password:"), this);
+    Password =
+        AddField(grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter password:"), this);
     Finish(this, grid, OkButton, CancelButton);
 }
 
@@ -114,8 +116,10 @@ void TPasswordDlg::showEvent(QShowEvent* event) {
 void TPasswordDlg::done(int result) {
     // Checked on every way out, Cancel and the close box included.
     if (Password->text() != expected_) {
-        if (Prompts().Message(TMessageKind::Error, QCoreApplication::translate("PasswordDialogs", "Password is incorrect"), TButtons::RetryCancel) ==
-            TAnswer::Retry) {
+        if (Prompts().Message(
+                TMessageKind::Error,
+                QCoreApplication::translate("PasswordDialogs", "Password is incorrect"),
+                TButtons::RetryCancel) == TAnswer::Retry) {
             Refocus(Password);
             return;
         }
@@ -128,8 +132,10 @@ void TPasswordDlg::done(int result) {
 TNewPasswordDlg::TNewPasswordDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("PasswordDialogs", "New Password"));
     auto* grid = new QGridLayout;
-    NewPass1 = AddField(grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter new password:"), this);
-    NewPass2 = AddField(grid, 1, QCoreApplication::translate("PasswordDialogs", "Reenter new password:"), this);
+    NewPass1 = AddField(
+        grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter new password:"), this);
+    NewPass2 = AddField(
+        grid, 1, QCoreApplication::translate("PasswordDialogs", "Reenter new password:"), this);
     Finish(this, grid, OkButton, CancelButton);
 }
 
@@ -159,9 +165,12 @@ void TNewPasswordDlg::done(int result) {
 TPasswordDlg1::TPasswordDlg1(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("PasswordDialogs", "Change Password"));
     auto* grid = new QGridLayout;
-    CurrentPass = AddField(grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter current password:"), this);
-    NewPass1 = AddField(grid, 1, QCoreApplication::translate("PasswordDialogs", "Enter new password:"), this);
-    NewPass2 = AddField(grid, 2, QCoreApplication::translate("PasswordDialogs", "Reenter new password:"), this);
+    CurrentPass = AddField(
+        grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter current password:"), this);
+    NewPass1 = AddField(
+        grid, 1, QCoreApplication::translate("PasswordDialogs", "Enter new password:"), this);
+    NewPass2 = AddField(
+        grid, 2, QCoreApplication::translate("PasswordDialogs", "Reenter new password:"), this);
     Finish(this, grid, OkButton, CancelButton);
 }
 
@@ -181,7 +190,9 @@ void TPasswordDlg1::done(int result) {
         bool closeAnyway = false;
         bool ok;
         if (CurrentPass->text() != current_) {
-            closeAnyway = Prompts().Message(TMessageKind::Warning, QCoreApplication::translate("PasswordDialogs", "Current Password is incorrect"),
+            closeAnyway = Prompts().Message(TMessageKind::Warning,
+                                            QCoreApplication::translate(
+                                                "PasswordDialogs", "Current Password is incorrect"),
                                             TButtons::RetryCancel) != TAnswer::Retry;
             ok = false;
         } else {

@@ -73,13 +73,15 @@ TStudentDlg::TStudentDlg(QWidget* parent)
     Memo1 = new QPlainTextEdit(this);
     auto* fields = new QVBoxLayout;
     fields->setSpacing(2);
-    fields->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Name"), NameEdit, this));
+    fields->addWidget(
+        Caption(QCoreApplication::translate("PropertyDialogs", "Name"), NameEdit, this));
     fields->addWidget(NameEdit);
     fields->addSpacing(8);
     fields->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "ID"), IDEdit, this));
     fields->addWidget(IDEdit);
     fields->addSpacing(8);
-    fields->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Notes"), Memo1, this));
+    fields->addWidget(
+        Caption(QCoreApplication::translate("PropertyDialogs", "Notes"), Memo1, this));
     fields->addWidget(Memo1, 1);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(fields, 1);
@@ -139,13 +141,15 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
     Memo1 = new QPlainTextEdit(InformationSheet);
     auto* info = new QVBoxLayout(InformationSheet);
     info->setSpacing(2);
-    info->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Date"), DateTimePicker1, InformationSheet));
+    info->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Date"), DateTimePicker1,
+                            InformationSheet));
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(DateTimePicker1);
     dateRow->addStretch();
     info->addLayout(dateRow);
     info->addSpacing(8);
-    info->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Notes"), Memo1, InformationSheet));
+    info->addWidget(
+        Caption(QCoreApplication::translate("PropertyDialogs", "Notes"), Memo1, InformationSheet));
     info->addWidget(Memo1, 1);
 
     AllGradesSheet = new QWidget;
@@ -153,14 +157,21 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
     DefaultWeightEdit = new QLineEdit(AllGradesSheet);
     DefaultPointsEdit->setMaximumWidth(90);
     DefaultWeightEdit->setMaximumWidth(90);
-    OmitZerosBox = new QCheckBox(QCoreApplication::translate("PropertyDialogs", "Omit zeros from class averages"), AllGradesSheet);
-    wpcheckbox = new QCheckBox(QCoreApplication::translate("PropertyDialogs", "Points are weights"), AllGradesSheet);
+    OmitZerosBox = new QCheckBox(
+        QCoreApplication::translate("PropertyDialogs", "Omit zeros from class averages"),
+        AllGradesSheet);
+    wpcheckbox = new QCheckBox(QCoreApplication::translate("PropertyDialogs", "Points are weights"),
+                               AllGradesSheet);
     auto* all = new QGridLayout(AllGradesSheet);
     all->setHorizontalSpacing(16);
     all->setVerticalSpacing(2);
-    all->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Default Points"), DefaultPointsEdit, AllGradesSheet), 0, 0);
+    all->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Default Points"),
+                           DefaultPointsEdit, AllGradesSheet),
+                   0, 0);
     all->addWidget(DefaultPointsEdit, 1, 0);
-    all->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Default Weight"), DefaultWeightEdit, AllGradesSheet), 0, 1);
+    all->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Default Weight"),
+                           DefaultWeightEdit, AllGradesSheet),
+                   0, 1);
     all->addWidget(DefaultWeightEdit, 1, 1);
     all->setRowMinimumHeight(2, 12);
     all->addWidget(OmitZerosBox, 3, 0, 1, 3);
@@ -169,8 +180,10 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
     all->setRowStretch(5, 1);
 
     PageControl1->addTab(AverageSheet, QCoreApplication::translate("PropertyDialogs", "Average"));
-    PageControl1->addTab(InformationSheet, QCoreApplication::translate("PropertyDialogs", "Information"));
-    PageControl1->addTab(AllGradesSheet, QCoreApplication::translate("PropertyDialogs", "All Grades"));
+    PageControl1->addTab(InformationSheet,
+                         QCoreApplication::translate("PropertyDialogs", "Information"));
+    PageControl1->addTab(AllGradesSheet,
+                         QCoreApplication::translate("PropertyDialogs", "All Grades"));
 
     auto* outer = new QVBoxLayout(this);
     outer->setSpacing(2);

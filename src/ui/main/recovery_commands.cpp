@@ -185,7 +185,8 @@ void TRecoveryCommands::OfferRecovery() {
 
 bool TRecoveryCommands::Offer(const TRecoveryEntry& entry) {
     const QString name = Q(RecoveryTitle(entry));
-    QString text = tr("Marklow was not closed properly. Recover the unsaved changes to %1?").arg(name);
+    QString text =
+        tr("Marklow was not closed properly. Recover the unsaved changes to %1?").arg(name);
     if (entry.Lock && !entry.Lock->Original.empty()) {
         const QString original = Q(entry.Lock->Original);
         const std::string now = StampOf(original);
@@ -193,8 +194,8 @@ bool TRecoveryCommands::Offer(const TRecoveryEntry& entry) {
             text += "\n\n" + tr("\"%1\" no longer exists; Save writes it again.").arg(original);
         else if (now != entry.Lock->OriginalStamp)
             text += "\n\n" + tr("\"%1\" has been changed since. Save replaces it and keeps "
-                                  "that version as its backup.")
-                                   .arg(original);
+                                "that version as its backup.")
+                                 .arg(original);
     }
     switch (Prompts().Message(TMessageKind::Confirmation, text, TButtons::RecoverDiscardLater)) {
     case TAnswer::Recover:
@@ -219,8 +220,10 @@ bool TRecoveryCommands::Recover(const TRecoveryEntry& entry) {
         ReadGradebook(ReadFileBytes(entry.CopyPath), scratch,
                       [](const std::string&) { return true; });
     } catch (const std::runtime_error& e) {
-        ShowMessage(TMessageKind::Error,
-                    tr("The unsaved changes to %1 cannot be read: %2").arg(name, CoreText(e.what())) + kept);
+        ShowMessage(
+            TMessageKind::Error,
+            tr("The unsaved changes to %1 cannot be read: %2").arg(name, CoreText(e.what())) +
+                kept);
         return false;
     }
     TGradebookDocument& doc = form_.Document();

@@ -21,8 +21,10 @@ TDescriptionPage::TDescriptionPage(QWidget* parent) : TOptionsPage(parent) {
         return edit;
     };
     TeacherEdit = field(QCoreApplication::translate("DescriptionPage", "Teacher"), "TeacherEdit");
-    ClassNameEdit = field(QCoreApplication::translate("DescriptionPage", "Class Name"), "ClassNameEdit");
-    ClassNumberEdit = field(QCoreApplication::translate("DescriptionPage", "Class Number"), "ClassNumberEdit");
+    ClassNameEdit =
+        field(QCoreApplication::translate("DescriptionPage", "Class Name"), "ClassNameEdit");
+    ClassNumberEdit =
+        field(QCoreApplication::translate("DescriptionPage", "Class Number"), "ClassNumberEdit");
     layout->addStretch(1);
 }
 

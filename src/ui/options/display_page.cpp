@@ -34,7 +34,8 @@ QString FontCaption(const QFont& font) {
 }
 
 TDisplayPage::TDisplayPage(QWidget* parent) : TOptionsPage(parent) {
-    FlatToolBarBox = new QCheckBox(QCoreApplication::translate("DisplayPage", "Flat Toolbars"), this);
+    FlatToolBarBox =
+        new QCheckBox(QCoreApplication::translate("DisplayPage", "Flat Toolbars"), this);
     ThreeDTableBox = new QCheckBox(QCoreApplication::translate("DisplayPage", "3D Tables"), this);
     ShowHintsBox = new QCheckBox(QCoreApplication::translate("DisplayPage", "Show Hints"), this);
     auto* fontLabel = new QLabel(QCoreApplication::translate("DisplayPage", "Font"), this);
@@ -45,7 +46,8 @@ TDisplayPage::TDisplayPage(QWidget* parent) : TOptionsPage(parent) {
     FontPanel->setFixedSize(260, 40);
     ChangeButton = new QPushButton(QCoreApplication::translate("DisplayPage", "Change"), this);
     ChangeButton->setAutoDefault(false);
-    auto* recoveryLabel = new QLabel(QCoreApplication::translate("DisplayPage", "Save recovery information every"), this);
+    auto* recoveryLabel = new QLabel(
+        QCoreApplication::translate("DisplayPage", "Save recovery information every"), this);
     RecoveryBox = new QSpinBox(this);
     RecoveryBox->setObjectName("RecoveryBox");
     RecoveryBox->setRange(0, kMaxRecoverySeconds);

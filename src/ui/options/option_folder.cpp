@@ -1,7 +1,6 @@
 #include "option_folder.h"
 
 #include "translations.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -46,8 +45,10 @@ void ReportOptionSave(const std::string& error, const std::vector<std::string>& 
     for (const auto& t : lostTexts)
         list += "\n" + QString::fromStdString(t);
     Prompts().Message(TMessageKind::Warning,
-                      QCoreApplication::translate("OptionFolder", "These texts hold characters that an option file cannot store; they were "
-                      "saved with \"?\" in their place:") +
+                      QCoreApplication::translate(
+                          "OptionFolder",
+                          "These texts hold characters that an option file cannot store; they were "
+                          "saved with \"?\" in their place:") +
                           list,
                       TButtons::Ok);
 }

@@ -31,7 +31,8 @@ TNewOptionsDlg::TNewOptionsDlg(QWidget* parent) : QDialog(parent) {
     PageControl->addTab(CategoriesPage, QCoreApplication::translate("OptionsDialog", "Categories"));
     PageControl->addTab(WeightsPage, QCoreApplication::translate("OptionsDialog", "Weights"));
     PageControl->addTab(LettersPage, QCoreApplication::translate("OptionsDialog", "Letters"));
-    PageControl->addTab(DescriptionPage, QCoreApplication::translate("OptionsDialog", "Description"));
+    PageControl->addTab(DescriptionPage,
+                        QCoreApplication::translate("OptionsDialog", "Description"));
     PageControl->addTab(DisplayPage, QCoreApplication::translate("OptionsDialog", "Display"));
 
     OKBtn = new QPushButton(QCoreApplication::translate("OptionsDialog", "&OK"), this);

@@ -35,7 +35,8 @@ TWeightsPage::TWeightsPage(QWidget* parent) : TOptionsPage(parent) {
     toolBar_->AddWidget(GradeNameLabel);
     toolBar_->AddWidget(GradeNameCombo);
     toolBar_->AddStretch();
-    PWButton = toolBar_->AddButton(QCoreApplication::translate("WeightsPage", "Points are Weights"), QString(), QStyle::SP_CustomBase, true);
+    PWButton = toolBar_->AddButton(QCoreApplication::translate("WeightsPage", "Points are Weights"),
+                                   QString(), QStyle::SP_CustomBase, true);
     PWButton->setObjectName("PWButton");
     GradeBox1 = new TGradeBox(this);
     GradeBox1->setObjectName("GradeBox1");
@@ -57,7 +58,8 @@ void TWeightsPage::SetSource(const TGradebook* gb, int currentColumn) {
 }
 
 void TWeightsPage::FitLabel() {
-    GradeNameLabel->setFixedWidth(QFontMetrics(font()).horizontalAdvance(GradeNameLabel->text() + " "));
+    GradeNameLabel->setFixedWidth(
+        QFontMetrics(font()).horizontalAdvance(GradeNameLabel->text() + " "));
 }
 
 void TWeightsPage::LoadPage(TOptionsWork& work) {

@@ -45,7 +45,8 @@ TGradeBox::TGradeBox(QWidget* parent) : QWidget(parent) {
     AmountLabel = new QLabel(QCoreApplication::translate("GradeBox", "Amount"), this);
     CurveAmountEdit = NumberEdit(this);
     PointsUnitLabel = new QLabel(QCoreApplication::translate("GradeBox", "(Points)"), this);
-    OmitAverageBox = new QCheckBox(QCoreApplication::translate("GradeBox", "Don't compute class average"), this);
+    OmitAverageBox =
+        new QCheckBox(QCoreApplication::translate("GradeBox", "Don't compute class average"), this);
     PointsLabel->setBuddy(PointsEdit);
     WeightLabel->setBuddy(WeightEdit);
     CategoryLabel->setBuddy(CategoryCombo);

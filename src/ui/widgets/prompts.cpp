@@ -39,9 +39,18 @@ std::unique_ptr<QMessageBox> MakeMessageBox(TMessageKind kind, const QString& te
     QMessageBox::Icon icon = QMessageBox::Information;
     QString caption = QCoreApplication::translate("Prompts", "Information");
     switch (kind) {
-    case TMessageKind::Error: icon = QMessageBox::Critical; caption = QCoreApplication::translate("Prompts", "Error"); break;
-    case TMessageKind::Warning: icon = QMessageBox::Warning; caption = QCoreApplication::translate("Prompts", "Warning"); break;
-    case TMessageKind::Confirmation: icon = QMessageBox::Question; caption = QCoreApplication::translate("Prompts", "Confirm"); break;
+    case TMessageKind::Error:
+        icon = QMessageBox::Critical;
+        caption = QCoreApplication::translate("Prompts", "Error");
+        break;
+    case TMessageKind::Warning:
+        icon = QMessageBox::Warning;
+        caption = QCoreApplication::translate("Prompts", "Warning");
+        break;
+    case TMessageKind::Confirmation:
+        icon = QMessageBox::Question;
+        caption = QCoreApplication::translate("Prompts", "Confirm");
+        break;
     case TMessageKind::Information: break;
     }
     QMessageBox::StandardButtons set = QMessageBox::Ok;
@@ -57,7 +66,8 @@ std::unique_ptr<QMessageBox> MakeMessageBox(TMessageKind kind, const QString& te
     auto box = std::make_unique<QMessageBox>(icon, caption, text, set, ParentWindow());
     if (buttons == TButtons::RecoverDiscardLater) {
         box->button(QMessageBox::Yes)->setText(QCoreApplication::translate("Prompts", "&Recover"));
-        box->button(QMessageBox::Discard)->setText(QCoreApplication::translate("Prompts", "&Discard"));
+        box->button(QMessageBox::Discard)
+            ->setText(QCoreApplication::translate("Prompts", "&Discard"));
         box->button(QMessageBox::Ignore)->setText(QCoreApplication::translate("Prompts", "&Later"));
         box->setDefaultButton(QMessageBox::Yes);
         // Closing the box decides nothing: the copy is kept.
