@@ -83,15 +83,15 @@
     <name>CellRules</name>
     <message>
         <source>Enter a grade name, then press Tab or Enter</source>
-        <translation>Einen Notennamen eingeben, dann Tab oder Eingabe drücken</translation>
+        <translation>Notennamen eingeben, dann Tab oder Eingabe</translation>
     </message>
     <message>
         <source>Enter a student name, then press Tab or Enter</source>
-        <translation>Einen Schülernamen eingeben, dann Tab oder Eingabe drücken</translation>
+        <translation>Schülernamen eingeben, dann Tab oder Eingabe</translation>
     </message>
     <message>
         <source>Enter a grade value, then press Tab or Enter</source>
-        <translation>Einen Notenwert eingeben, dann Tab oder Eingabe drücken</translation>
+        <translation>Notenwert eingeben, dann Tab oder Eingabe</translation>
     </message>
     <message>
         <source>Not a number or a known letter</source>
@@ -1511,7 +1511,7 @@
     </message>
     <message>
         <source>Average</source>
-        <translation>Durchschnitt</translation>
+        <translation>Schnitt</translation>
     </message>
     <message>
         <source>Count %1, Mean %2 of %3, Std Dev %4</source>

@@ -83,15 +83,15 @@
     <name>CellRules</name>
     <message>
         <source>Enter a grade name, then press Tab or Enter</source>
-        <translation>Escriba el nombre de una calificación y pulse Tab o Intro</translation>
+        <translation>Nombre de la calificación, luego Tab o Intro</translation>
     </message>
     <message>
         <source>Enter a student name, then press Tab or Enter</source>
-        <translation>Escriba el nombre de un estudiante y pulse Tab o Intro</translation>
+        <translation>Nombre del estudiante, luego Tab o Intro</translation>
     </message>
     <message>
         <source>Enter a grade value, then press Tab or Enter</source>
-        <translation>Escriba un valor de calificación y pulse Tab o Intro</translation>
+        <translation>Valor de la calificación, luego Tab o Intro</translation>
     </message>
     <message>
         <source>Not a number or a known letter</source>
