@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>Class Number</source>
-        <translation>Klassennummer</translation>
+        <translation>Klassen-Nr.</translation>
     </message>
     <message>
         <source>Category</source>
@@ -303,11 +303,11 @@
     </message>
     <message>
         <source>% (entered)</source>
-        <translation>% (eingegeben)</translation>
+        <translation>% (Eingabe)</translation>
     </message>
     <message>
         <source>Drop Lowest</source>
-        <translation>Schlechteste streichen</translation>
+        <translation>Streichen</translation>
     </message>
     <message>
         <source>Grade Name</source>
@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>* When dropping the lowest grade in a category with unequal weights, percent of grade values are estimated</source>
-        <translation>* Wird in einer Kategorie mit ungleichen Gewichtungen die schlechteste Note gestrichen, sind die Prozentanteile geschätzt</translation>
+        <translation>* Wird bei ungleichen Gewichtungen die schlechteste Note gestrichen, sind die Prozentanteile geschätzt,</translation>
     </message>
     <message>
         <source>based on the lowest weighted grade</source>
@@ -408,11 +408,11 @@
     </message>
     <message>
         <source>Class Number</source>
-        <translation>Klassennummer</translation>
+        <translation>Klassen-Nr.</translation>
     </message>
     <message>
         <source>Student Average</source>
-        <translation>Schülerdurchschnitt</translation>
+        <translation>Durchschnitt</translation>
     </message>
     <message>
         <source>Gradebook for %1</source>
@@ -1065,7 +1065,7 @@
     </message>
     <message>
         <source>Class Number</source>
-        <translation>Klassennummer</translation>
+        <translation>Klassen-Nr.</translation>
     </message>
     <message>
         <source>Student</source>
@@ -1073,7 +1073,7 @@
     </message>
     <message>
         <source>Average</source>
-        <translation>Durchschnitt</translation>
+        <translation>Schnitt</translation>
     </message>
     <message>
         <source>Grade Name</source>

@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>Class Number</source>
-        <translation>Número de la clase</translation>
+        <translation>N.º de clase</translation>
     </message>
     <message>
         <source>Category</source>
@@ -303,11 +303,11 @@
     </message>
     <message>
         <source>% (entered)</source>
-        <translation>% (introducido)</translation>
+        <translation>% (escrito)</translation>
     </message>
     <message>
         <source>Drop Lowest</source>
-        <translation>Descartar la más baja</translation>
+        <translation>Descartar</translation>
     </message>
     <message>
         <source>Grade Name</source>
@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>* When dropping the lowest grade in a category with unequal weights, percent of grade values are estimated</source>
-        <translation>* Al descartar la calificación más baja de una categoría con pesos desiguales, los porcentajes son estimados</translation>
+        <translation>* Al descartar la más baja en una categoría con pesos desiguales, los porcentajes son estimados</translation>
     </message>
     <message>
         <source>based on the lowest weighted grade</source>
@@ -408,11 +408,11 @@
     </message>
     <message>
         <source>Class Number</source>
-        <translation>Número de la clase</translation>
+        <translation>N.º de clase</translation>
     </message>
     <message>
         <source>Student Average</source>
-        <translation>Promedio del estudiante</translation>
+        <translation>Promedio</translation>
     </message>
     <message>
         <source>Gradebook for %1</source>
@@ -1065,7 +1065,7 @@
     </message>
     <message>
         <source>Class Number</source>
-        <translation>Número de la clase</translation>
+        <translation>N.º de clase</translation>
     </message>
     <message>
         <source>Student</source>
