@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>% (entered)</source>
-        <translation>% (Eingabe)</translation>
+        <translation>% (eing.)</translation>
     </message>
     <message>
         <source>Drop Lowest</source>
