@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
+  qt6-l10n-tools qt6-translations-l10n
   libqt6svg6 qt6-qpa-plugins libgl-dev
   qt6-documentation-tools libqt6sql6-sqlite desktop-file-utils shared-mime-info appstream
   libgtest-dev libgmock-dev googletest libbenchmark-dev

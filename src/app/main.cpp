@@ -5,6 +5,8 @@
 #include "file_commands.h"
 #include "main_window.h"
 #include "recovery_commands.h"
+#include "settings_store.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -17,8 +19,13 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName("com.brindlecraft.Marklow");
     // No display name: the platform would add " — Marklow" to "Marklow - period1".
     QApplication::setWindowIcon(marklow::MarklowIcon());
+    // The language comes before the first window: every caption is made in it.
+    const QString language = QString::fromStdString(
+        marklow::ReadLanguage(marklow::QtSettingsStore(*marklow::OpenUserSettings())));
+    marklow::InstallTranslations(language);
 
     marklow::TSDIAppForm form;
+    form.SetLanguage(language);
     marklow::TFileCommands document(form, marklow::DefaultDocumentPaths());
     marklow::TRecoveryCommands recovery(form, document.Lifecycle());
     form.show();

@@ -2,10 +2,12 @@
 
 #include "chart_curve.h"
 #include "prompts.h"
+#include "translations.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -56,7 +58,7 @@ QComboBox* MakeList(QWidget* parent) {
 } // namespace
 
 TChartForm::TChartForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Chart & Statistics"));
+    setWindowTitle(QCoreApplication::translate("ChartForm", "Chart & Statistics"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -75,16 +77,18 @@ TChartForm::~TChartForm() = default;
 
 void TChartForm::BuildToolBar() {
     ToolBar1 = new QToolBar(this);
-    PrintButton = AddButton(ToolBar1, QStringLiteral("Print"), false);
-    CloseButton = AddButton(ToolBar1, QStringLiteral("Close"), false);
+    PrintButton = AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Print"), false);
+    CloseButton = AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Close"), false);
     ToolBar1->addSeparator();
-    InitsButton = AddButton(ToolBar1, QStringLiteral("Initials"), true);
+    InitsButton = AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Initials"), true);
     ToolBar1->addSeparator();
-    HistoButton = AddButton(ToolBar1, QStringLiteral("Histogram"), true);
-    SingleButton = AddButton(ToolBar1, QStringLiteral("Single Letter"), true);
-    LetterButton = AddButton(ToolBar1, QStringLiteral("Letter Stats"), true);
+    HistoButton = AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Histogram"), true);
+    SingleButton =
+        AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Single Letter"), true);
+    LetterButton =
+        AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Letter Stats"), true);
     ToolBar1->addSeparator();
-    HelpButton = AddButton(ToolBar1, QStringLiteral("Help"), false);
+    HelpButton = AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Help"), false);
     PrintButton->setEnabled(false);
 
     connect(PrintButton, &QToolButton::clicked, this, [this] {
@@ -104,16 +108,17 @@ void TChartForm::BuildPanel() {
     Panel1 = new QWidget(this);
     auto* row = new QHBoxLayout(Panel1);
 
-    RadioGroup1 = new QGroupBox(QStringLiteral("Data Type"), Panel1);
+    RadioGroup1 = new QGroupBox(QCoreApplication::translate("ChartForm", "Data Type"), Panel1);
     auto* radios = new QHBoxLayout(RadioGroup1);
-    GradeRadio = new QRadioButton(QStringLiteral("Grade"), RadioGroup1);
-    StudentRadio = new QRadioButton(QStringLiteral("Student"), RadioGroup1);
+    GradeRadio = new QRadioButton(QCoreApplication::translate("ChartForm", "Grade"), RadioGroup1);
+    StudentRadio =
+        new QRadioButton(QCoreApplication::translate("ChartForm", "Student"), RadioGroup1);
     GradeRadio->setChecked(true);
     radios->addWidget(GradeRadio);
     radios->addWidget(StudentRadio);
     row->addWidget(RadioGroup1);
 
-    auto* data = new QGroupBox(QStringLiteral("Data"), Panel1);
+    auto* data = new QGroupBox(QCoreApplication::translate("ChartForm", "Data"), Panel1);
     auto* lists = new QHBoxLayout(data);
     GradeCombo = MakeList(data);
     StudentCombo = MakeList(data);
@@ -122,16 +127,19 @@ void TChartForm::BuildPanel() {
     StudentCombo->hide();
     row->addWidget(data);
 
-    auto* type = new QGroupBox(QStringLiteral("Chart Type"), Panel1);
+    auto* type = new QGroupBox(QCoreApplication::translate("ChartForm", "Chart Type"), Panel1);
     auto* types = new QHBoxLayout(type);
     ComboBox2 = new QComboBox(type);
-    ComboBox2->addItems({QStringLiteral("2D bar"), QStringLiteral("3D bar"), QStringLiteral("Line"),
-                         QStringLiteral("Area")});
-    ComboBox2->setCurrentText(QStringLiteral("Line"));
+    // Shown in the language of the windows; the item's data is the type's own name.
+    for (const char* name :
+         {QT_TRANSLATE_NOOP("ChartForm", "2D bar"), QT_TRANSLATE_NOOP("ChartForm", "3D bar"),
+          QT_TRANSLATE_NOOP("ChartForm", "Line"), QT_TRANSLATE_NOOP("ChartForm", "Area")})
+        ComboBox2->addItem(QCoreApplication::translate("ChartForm", name), QString(name));
+    ComboBox2->setCurrentIndex(ComboBox2->findData(QStringLiteral("Line")));
     types->addWidget(ComboBox2);
     row->addWidget(type);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Horizontal"), Panel1);
+    CheckBox1 = new QCheckBox(QCoreApplication::translate("ChartForm", "Horizontal"), Panel1);
     CheckBox1->hide();
     row->addWidget(CheckBox1);
     row->addStretch(1);
@@ -145,17 +153,20 @@ void TChartForm::BuildPanel() {
 
 void TChartForm::BuildPopup() {
     PopupMenu1 = new QMenu(this);
-    Print2 = PopupMenu1->addAction(QStringLiteral("&Print"));
-    SavePicture1 = PopupMenu1->addAction(QStringLiteral("Save &Picture..."));
-    Close2 = PopupMenu1->addAction(QStringLiteral("&Close"));
-    Help2 = PopupMenu1->addAction(QStringLiteral("&Help"));
+    Print2 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "&Print"));
+    SavePicture1 =
+        PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Save &Picture..."));
+    Close2 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "&Close"));
+    Help2 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "&Help"));
     PopupMenu1->addSeparator();
-    Initials1 = PopupMenu1->addAction(QStringLiteral("Initials/Letter Names"));
-    Histogram1 = PopupMenu1->addAction(QStringLiteral("Histogram"));
-    SingleLetter1 = PopupMenu1->addAction(QStringLiteral("Single Letter"));
-    LetterStats1 = PopupMenu1->addAction(QStringLiteral("Letter Stats"));
+    Initials1 =
+        PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Initials/Letter Names"));
+    Histogram1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Histogram"));
+    SingleLetter1 =
+        PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Single Letter"));
+    LetterStats1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Letter Stats"));
     PopupMenu1->addSeparator();
-    ChangeCurve1 = PopupMenu1->addAction(QStringLiteral("&Change Curve"));
+    ChangeCurve1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "&Change Curve"));
     Print2->setEnabled(false);
 
     // Each toggle item works its button, which then acts as for a click.
@@ -203,12 +214,14 @@ void TChartForm::Prepare(const TGradebook& gb, int currentColumn, int currentRow
         const QSignalBlocker block1(StudentCombo), block2(GradeCombo), block3(GradeRadio);
         StudentCombo->clear();
         StudentCombo->addItems(ToQStrings(StudentListEntries(gb)));
+        if (StudentCombo->count()) StudentCombo->setItemText(0, CoreText("Student Averages"));
         const bool studentRow = currentRow >= 2 && currentRow <= gb.LastStudentRow();
         StudentCombo->setCurrentIndex(StudentCombo->count() > 0 ? (studentRow ? currentRow - 1 : 0)
                                                                 : -1);
         GradeRadio->setChecked(true);
         GradeCombo->clear();
         GradeCombo->addItems(ToQStrings(GradeListEntries(gb)));
+        if (GradeCombo->count()) GradeCombo->setItemText(0, CoreText("Class Averages"));
         const bool gradeColumn = currentColumn >= 2 && currentColumn <= gb.LastGradeColumn();
         GradeCombo->setCurrentIndex(GradeCombo->count() > 0 ? (gradeColumn ? currentColumn - 1 : 0)
                                                             : -1);
@@ -243,8 +256,8 @@ std::string TChartForm::ChosenEntryText() const {
 }
 
 std::string TChartForm::ChartDescriptionText() const {
-    return ChartDescription(ComboBox2->currentText().toStdString(), CheckBox1->isChecked(),
-                            HistoButton->isChecked());
+    return ChartDescription(ComboBox2->currentData().toString().toStdString(),
+                            CheckBox1->isChecked(), HistoButton->isChecked());
 }
 
 void TChartForm::PaintChart(QPainter& painter, const QRectF& rect) const {
@@ -284,25 +297,30 @@ void TChartForm::HandOver() {
             Graph1->SetPointValue(e, shown[i].Value);
         }
     }
-    Graph1->SetNote(
-        result_.NoLetterThresholds ? "The Numbers to Letters table has no letter thresholds." : "");
+    Graph1->SetNote(result_.NoLetterThresholds
+                        ? QCoreApplication::translate(
+                              "ChartForm", "The Numbers to Letters table has no letter thresholds.")
+                              .toStdString()
+                        : std::string());
 }
 
 void TChartForm::SetTitles() {
-    const int type = ChartTypeIndex(ComboBox2->currentText().toStdString());
+    const int type = ChartTypeIndex(ComboBox2->currentData().toString().toStdString());
     Graph1->SetChartType(type);
     const bool bars = type == kChart2DBar || type == kChart3DBar;
     CheckBox1->setVisible(bars);
     Graph1->SetHorizontal(bars && CheckBox1->isChecked());
     Graph1->SetChartTitle(ChosenEntryText());
-    Graph1->SetStatsLine(result_.StatsLine);
-    Graph1->SetMedianLine(result_.MedianLine);
+    Graph1->SetStatsLine(CoreText(result_.StatsLine).toStdString());
+    Graph1->SetMedianLine(CoreText(result_.MedianLine).toStdString());
 }
 
 void TChartForm::HistoButtonClick() {
     const bool down = HistoButton->isChecked();
-    InitsButton->setText(down ? QStringLiteral("Letters") : QStringLiteral("Initials"));
-    ComboBox2->setCurrentText(down ? QStringLiteral("2D bar") : QStringLiteral("Line"));
+    InitsButton->setText(down ? QCoreApplication::translate("ChartForm", "Letters")
+                              : QCoreApplication::translate("ChartForm", "Initials"));
+    ComboBox2->setCurrentIndex(
+        ComboBox2->findData(down ? QStringLiteral("2D bar") : QStringLiteral("Line")));
     EntryChosen();
 }
 
@@ -322,9 +340,9 @@ void TChartForm::ChangeCurveClick() {
     const int c = entry + 1;
     const TGrade& g = *gb_->GradeAt(c);
     const QString name = Q(std::string(gb_->Cell(c, 1)));
-    auto answer =
-        Prompts().InputText(QStringLiteral("Curve for ") + name,
-                            QStringLiteral("Enter New Curve Amount"), Q(CurveAmountText(g)));
+    auto answer = Prompts().InputText(
+        QCoreApplication::translate("ChartForm", "Curve for ") + name,
+        QCoreApplication::translate("ChartForm", "Enter New Curve Amount"), Q(CurveAmountText(g)));
     if (!answer) return;
     const TCurveAnswer read = ReadCurveAnswer(answer->toStdString(), g);
     switch (read.Kind) {
@@ -346,8 +364,9 @@ void TChartForm::ChangeCurveClick() {
 
 void TChartForm::SavePictureClick() {
     TFileRequest request;
-    request.Caption = QStringLiteral("Save Picture");
-    request.Filter = QStringLiteral("PNG Image (*.png);;SVG Drawing (*.svg)");
+    request.Caption = QCoreApplication::translate("ChartForm", "Save Picture");
+    request.Filter =
+        QCoreApplication::translate("ChartForm", "PNG Image (*.png);;SVG Drawing (*.svg)");
     request.DefaultSuffix = QStringLiteral("png");
     request.Suggested = QStringLiteral("chart.png");
     const QString path = Prompts().SaveFileName(request);

@@ -2,6 +2,7 @@
 
 #include "averages.h"
 #include "entry.h"
+#include "messages.h"
 #include "text.h"
 
 #include <algorithm>
@@ -197,17 +198,20 @@ void CountIntoBins(std::vector<TLetterBin>& bins, std::vector<TChartItem>& items
 }
 
 std::string StatsLine(const TSeriesStats& stats, std::optional<int> letterTop) {
-    std::string line =
-        "Count " + std::to_string(stats.Count) + ", Mean " + FormatNumber(stats.Mean);
-    if (letterTop) line += " of " + std::to_string(*letterTop);
-    line += ", Std Dev " + FormatNumber(stats.StdDev);
-    return line;
+    const std::string count = std::to_string(stats.Count);
+    if (letterTop)
+        return FormatMessage("Count %1, Mean %2 of %3, Std Dev %4",
+                             {count, FormatNumber(stats.Mean), std::to_string(*letterTop),
+                              FormatNumber(stats.StdDev)});
+    return FormatMessage("Count %1, Mean %2, Std Dev %3",
+                         {count, FormatNumber(stats.Mean), FormatNumber(stats.StdDev)});
 }
 
 std::string MedianLine(const TSeriesStats& stats) {
     if (stats.Count == 0) return std::string();
-    return "Median " + FormatNumber(stats.Median) + ", Min " + FormatNumber(stats.Min) + ", Max " +
-           FormatNumber(stats.Max);
+    return FormatMessage(
+        "Median %1, Min %2, Max %3",
+        {FormatNumber(stats.Median), FormatNumber(stats.Min), FormatNumber(stats.Max)});
 }
 
 std::vector<TChartItem> TChartResult::ShownSeries() const {

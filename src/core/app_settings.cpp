@@ -107,6 +107,7 @@ void ReadSettings(const TSettingsStore& store, TAppSettings& s, const TFileExist
     }
     // Out of range: the default, not a copy every second nor never.
     ReadInt(store, kRecovery, "Interval", s.RecoverySeconds, 0, kMaxRecoverySeconds);
+    if (std::string language = ReadLanguage(store); !language.empty()) s.Language = language;
 }
 
 void ReadLegacySettings(const TSettingsStore& ini, TAppSettings& s, const TFileExists& exists) {
@@ -133,6 +134,14 @@ void WriteSettings(TSettingsStore& store, const TAppSettings& s) {
     store.Write(kFont, "Name", s.FontName);
     store.Write(kFont, "Size", std::to_string(s.FontSize));
     store.Write(kRecovery, "Interval", std::to_string(s.RecoverySeconds));
+    store.Write(kStartUp, "Language", s.Language);
+}
+
+std::string ReadLanguage(const TSettingsStore& store) {
+    const std::optional<std::string> v = store.Read(kStartUp, "Language");
+    for (const char* code : kLanguages)
+        if (v && *v == code) return *v;
+    return std::string();
 }
 
 } // namespace marklow

@@ -48,7 +48,14 @@ struct TAppSettings {
     int FontSize = 0;
     // Seconds between recovery copies of unsaved changes; 0 writes none.
     int RecoverySeconds = 60;
+    // The language of the windows: empty follows the desktop, else one of kLanguages.
+    std::string Language;
 };
+
+// The languages the program is translated into, by their codes.
+inline constexpr const char* kLanguages[] = {"en", "de", "es"};
+// The preferred language as stored; anything but a known code reads as empty (the desktop's).
+std::string ReadLanguage(const TSettingsStore& store);
 
 inline constexpr int kMaxRecoverySeconds = 3600;
 

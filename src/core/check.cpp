@@ -3,6 +3,7 @@
 #include "averages.h"
 #include "entry.h"
 #include "gradebook.h"
+#include "messages.h"
 #include "text.h"
 
 #include <cmath>
@@ -180,10 +181,6 @@ std::string CategoryName(const TGradebook& gb, int i) {
     return gb.Categories.Item(i).Name;
 }
 
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
 } // namespace
 
 TCategoryTallies TallyCategories(const TGradebook& gb) {
@@ -235,32 +232,34 @@ const char* SeverityText(TCheckMessage message) {
 std::string FindingText(const TGradebook& gb, const TFinding& finding) {
     const int x = finding.Finder.X;
     const int y = finding.Finder.Y;
+    const std::string grade = TextAt(gb, x, 1);
     switch (finding.Message) {
     case TCheckMessage::BlankGradeName:
-        return "Grade name number " + std::to_string(x - 1) + " is blank";
+        return FormatMessage("Grade name number %1 is blank", {std::to_string(x - 1)});
     case TCheckMessage::PointsZero:
-        return "Points for grade " + Quoted(TextAt(gb, x, 1)) + " is zero or blank";
+        return FormatMessage("Points for grade \"%1\" is zero or blank", {grade});
     case TCheckMessage::WeightZero:
-        return "Weight for grade " + Quoted(TextAt(gb, x, 1)) + " is zero or blank";
+        return FormatMessage("Weight for grade \"%1\" is zero or blank", {grade});
     case TCheckMessage::BlankStudentName:
-        return "Student name number " + std::to_string(x - 1) + " is blank";
+        return FormatMessage("Student name number %1 is blank", {std::to_string(x - 1)});
     case TCheckMessage::PercentTotal:
         return "Percent of grade entries do not total 100";
     case TCheckMessage::InvalidEntry:
-        return "Entry of " + Quoted(TextAt(gb, x, y)) + " for grade " + Quoted(TextAt(gb, x, 1)) +
-               " & student " + Quoted(TextAt(gb, 1, y)) + " is invalid";
+        return FormatMessage("Entry of \"%1\" for grade \"%2\" & student \"%3\" is invalid",
+                             {TextAt(gb, x, y), grade, TextAt(gb, 1, y)});
     case TCheckMessage::BlankCategory:
-        return "Category in row " + std::to_string(x + 1) + " is blank";
+        return FormatMessage("Category in row %1 is blank", {std::to_string(x + 1)});
     case TCheckMessage::CategoryPercentZero:
-        return "Percent of grade for category " + Quoted(CategoryName(gb, x)) + " is zero";
+        return FormatMessage("Percent of grade for category \"%1\" is zero", {CategoryName(gb, x)});
     case TCheckMessage::CategoryWithoutGrades:
-        return "Category " + Quoted(CategoryName(gb, x)) + " has no grades assigned";
+        return FormatMessage("Category \"%1\" has no grades assigned", {CategoryName(gb, x)});
     case TCheckMessage::DropNeedsTwo:
-        return "Category " + Quoted(CategoryName(gb, x)) +
-               " needs at least two grades assigned to drop the lowest";
+        return FormatMessage(
+            "Category \"%1\" needs at least two grades assigned to drop the lowest",
+            {CategoryName(gb, x)});
     case TCheckMessage::UnequalDropWeights:
-        return "Weights are not equal dropping this lowest in category " +
-               Quoted(CategoryName(gb, x));
+        return FormatMessage("Weights are not equal dropping this lowest in category \"%1\"",
+                             {CategoryName(gb, x)});
     }
     return std::string();
 }

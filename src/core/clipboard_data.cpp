@@ -3,6 +3,7 @@
 #include "averages.h"
 #include "entry.h"
 #include "gradebook_file.h"
+#include "messages.h"
 #include "text.h"
 
 #include <algorithm>
@@ -118,9 +119,9 @@ std::optional<TClipboardCopy> BuildClipboardCopy(const TGradebook& gb, TClipboar
     if (gb.StudentCount() == 0) return std::nullopt;
     TClipboardCopy copy;
     if (gb.StudentCount() > kMaxClipboardStudents) {
-        copy.Error = "The class has " + std::to_string(gb.StudentCount()) +
-                     " students; a copy can carry at most " +
-                     std::to_string(kMaxClipboardStudents) + ". Nothing was copied.";
+        copy.Error = FormatMessage(
+            "The class has %1 students; a copy can carry at most %2. Nothing was copied.",
+            {std::to_string(gb.StudentCount()), std::to_string(kMaxClipboardStudents)});
         return copy;
     }
     const bool averages = format == TClipboardFormat::Averages;
@@ -165,11 +166,12 @@ std::optional<TClipboardCopy> BuildClipboardCopy(const TGradebook& gb, TClipboar
 }
 
 std::string LostTextsMessage(const std::vector<std::string>& texts) {
-    std::string message = "These texts hold characters that the clipboard's class list cannot "
-                          "carry; they were copied with \"?\" in their place:";
+    std::string list;
     for (const std::string& t : texts)
-        message += "\n" + t;
-    return message;
+        list += (list.empty() ? "" : "\n") + t;
+    return FormatMessage("These texts hold characters that the clipboard's class list cannot "
+                         "carry; they were copied with \"?\" in their place:\n%1",
+                         {list});
 }
 
 TPlainTextNames ReadPlainTextNames(std::string_view text) {

@@ -1,6 +1,7 @@
 #include "entry.h"
 
 #include "gradebook.h"
+#include "messages.h"
 #include "text.h"
 
 #include <cmath>
@@ -90,8 +91,9 @@ std::string CurvedText(std::string_view entry, double curveAmount,
 }
 
 std::string InvalidEntryMessage(const TGradebook& gradebook, int c, int r) {
-    return std::string(gradebook.Cell(c, 0)) + " entry of \"" + std::string(gradebook.Cell(c, r)) +
-           "\" for student " + std::string(gradebook.Cell(1, r)) + " is invalid";
+    return FormatMessage("%1 entry of \"%2\" for student %3 is invalid",
+                         {std::string(gradebook.Cell(c, 0)), std::string(gradebook.Cell(c, r)),
+                          std::string(gradebook.Cell(1, r))});
 }
 
 } // namespace marklow

@@ -1,5 +1,6 @@
 #include "gradebook_file.h"
 
+#include "messages.h"
 #include "text.h"
 
 #include <algorithm>
@@ -72,7 +73,7 @@ void WriteShortBytes(TByteWriter& out, std::string_view bytes) {
 
 void CheckCount(size_t count, size_t limit, const char* what) {
     if (count > limit)
-        throw TFileWriteError(std::string("Too many ") + what + " to be stored in the file");
+        throw TFileWriteError(FormatMessage("Too many %1 to be stored in the file", {what}));
 }
 
 // Copies n bytes where n is usually small into a buffer with at least 16 bytes to spare at

@@ -1,5 +1,6 @@
 #include "options_rules.h"
 
+#include "messages.h"
 #include "text.h"
 
 #include <algorithm>
@@ -165,7 +166,7 @@ std::vector<std::string> CategoryChoices(const TOptionTable& table) {
 
 std::string CategoryDeleteQuestion(const TOptionTable& table, int row) {
     if (table.RowCount() <= 2 || row < 1 || row >= table.LastRow()) return {};
-    return "Delete Category - " + table.Text(kCategoryNameCol, row);
+    return FormatMessage("Delete Category - %1", {table.Text(kCategoryNameCol, row)});
 }
 
 // --- numbers ---
@@ -336,21 +337,9 @@ bool SortLetterTable(TOptionTable& table, TLetterGrid which) {
 
 std::string LetterDeleteQuestion(const TOptionTable& table, TLetterGrid which, int row) {
     if (row < 1 || row >= table.LastRow()) return {};
-    const std::string format = which == TLetterGrid::NumbersToLetters
-                                   ? "Delete Number %s to Letter %s"
-                                   : "Delete Letter %s to Number %s";
-    std::string out;
-    const std::string* parts[] = {&table.Text(0, row), &table.Text(1, row)};
-    int next = 0;
-    for (size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's') {
-            out += *parts[next++];
-            ++i;
-        } else {
-            out += format[i];
-        }
-    }
-    return out;
+    return FormatMessage(which == TLetterGrid::NumbersToLetters ? "Delete Number %1 to Letter %2"
+                                                                : "Delete Letter %1 to Number %2",
+                         {table.Text(0, row), table.Text(1, row)});
 }
 
 std::string LetterNewQuestion(TLetterGrid which) {
@@ -363,7 +352,7 @@ std::string LetterNewQuestion(TLetterGrid which) {
 std::string GradeChoiceText(const TGradebook& gb, int column) {
     std::string name(gb.Cell(column, 1));
     if (!IsBlank(name)) return name;
-    return "(unnamed, column " + std::to_string(column - 1) + ")";
+    return FormatMessage("(unnamed, column %1)", {std::to_string(column - 1)});
 }
 
 } // namespace marklow

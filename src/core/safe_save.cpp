@@ -1,5 +1,7 @@
 #include "safe_save.h"
 
+#include "messages.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -151,10 +153,10 @@ void CheckReadable(const std::string& path, const struct stat& st) {
                            : S_ISSOCK(st.st_mode)                       ? "a socket"
                            : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? "a device"
                                                                         : "a special file";
-        throw TFileSystemError(path + ": Not a regular file (" + kind + ")");
+        throw TFileSystemError(FormatMessage("%1: Not a regular file (%2)", {path, kind}));
     }
     if (st.st_size < 0 || static_cast<uint64_t>(st.st_size) > kMaxFileBytes)
-        throw TFileSystemError(path + ": File is too large");
+        throw TFileSystemError(FormatMessage("%1: File is too large", {path}));
 }
 
 } // namespace
@@ -340,7 +342,7 @@ std::string ReadFileBytes(const std::string& path) {
     size_t size = 0;
     for (;;) {
         if (size == bytes.size()) {
-            if (size > kMaxFileBytes) fail(path + ": File is too large");
+            if (size > kMaxFileBytes) fail(FormatMessage("%1: File is too large", {path}));
             bytes.resize(std::min(std::max<size_t>(size * 2, 1 << 16), kMaxFileBytes + 1));
         }
         ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
@@ -352,7 +354,8 @@ std::string ReadFileBytes(const std::string& path) {
         size += static_cast<size_t>(n);
     }
     ::close(fd);
-    if (size > kMaxFileBytes) throw TFileSystemError(path + ": File is too large");
+    if (size > kMaxFileBytes)
+        throw TFileSystemError(FormatMessage("%1: File is too large", {path}));
     bytes.resize(size);
     return bytes;
 }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace marklow {
 
 void TAveragesKeeper::AfterRedo(TGradebook& gb) {
@@ -18,7 +20,8 @@ void TAveragesKeeper::AfterRedo(TGradebook& gb) {
 // --- Delete Student ---
 
 TDeleteStudentCommand::TDeleteStudentCommand(TGradebookDocument& doc, int r, int cursorCol)
-    : TGradebookCommand(doc, QStringLiteral("Delete Student")), row_(r), cursorCol_(cursorCol) {}
+    : TGradebookCommand(doc, QCoreApplication::translate("TGradebookCommand", "Delete Student")),
+      row_(r), cursorCol_(cursorCol) {}
 
 void TDeleteStudentCommand::redo() {
     TGradebook& gb = Gb();
@@ -43,7 +46,8 @@ void TDeleteStudentCommand::undo() {
 // --- Delete Grade ---
 
 TDeleteGradeCommand::TDeleteGradeCommand(TGradebookDocument& doc, int c, int cursorRow)
-    : TGradebookCommand(doc, QStringLiteral("Delete Grade")), col_(c), cursorRow_(cursorRow) {}
+    : TGradebookCommand(doc, QCoreApplication::translate("TGradebookCommand", "Delete Grade")),
+      col_(c), cursorRow_(cursorRow) {}
 
 void TDeleteGradeCommand::redo() {
     TGradebook& gb = Gb();
@@ -69,8 +73,9 @@ void TDeleteGradeCommand::undo() {
 // --- a dragged row or column ---
 
 TMoveCommand::TMoveCommand(TGradebookDocument& doc, TAxis axis, int from, int to)
-    : TGradebookCommand(doc, axis == TAxis::Rows ? QStringLiteral("Move Student")
-                                                 : QStringLiteral("Move Grade")),
+    : TGradebookCommand(doc, axis == TAxis::Rows
+                                 ? QCoreApplication::translate("TGradebookCommand", "Move Student")
+                                 : QCoreApplication::translate("TGradebookCommand", "Move Grade")),
       axis_(axis), from_(from), to_(to),
       oldUserOrder_(axis == TAxis::Rows ? Gb().StudentsInUserOrder : Gb().GradesInUserOrder),
       oldStudentSort_(doc.StudentSort()), oldGradeSort_(doc.GradeSort()) {}
@@ -118,7 +123,7 @@ void TMoveCommand::undo() {
 // --- the mode ---
 
 TModeCommand::TModeCommand(TGradebookDocument& doc, int cursorCol, int cursorRow)
-    : TGradebookCommand(doc, QStringLiteral("Toggle Edit Mode")),
+    : TGradebookCommand(doc, QCoreApplication::translate("TGradebookCommand", "Toggle Edit Mode")),
       newMode_(!doc.Gradebook().EditMode()), oldCol_(cursorCol), oldRow_(cursorRow) {}
 
 void TModeCommand::Apply(bool editMode, int c, int r) {
@@ -141,7 +146,8 @@ void TModeCommand::undo() {
 // --- letters with the averages ---
 
 TShowLettersCommand::TShowLettersCommand(TGradebookDocument& doc, bool on)
-    : TGradebookCommand(doc, QStringLiteral("Letter Averages")), on_(on) {}
+    : TGradebookCommand(doc, QCoreApplication::translate("TGradebookCommand", "Letter Averages")),
+      on_(on) {}
 
 void TShowLettersCommand::Set(bool on) {
     TGradebook& gb = Gb();
@@ -154,8 +160,8 @@ void TShowLettersCommand::Set(bool on) {
 // --- the password ---
 
 TPasswordCommand::TPasswordCommand(TGradebookDocument& doc, std::string password)
-    : TGradebookCommand(doc, QStringLiteral("Password")), old_(doc.Gradebook().Password),
-      new_(std::move(password)) {}
+    : TGradebookCommand(doc, QCoreApplication::translate("TGradebookCommand", "Password")),
+      old_(doc.Gradebook().Password), new_(std::move(password)) {}
 
 void TPasswordCommand::redo() {
     Gb().Password = new_;

@@ -30,7 +30,7 @@ void TGradebookDocument::SetFilePath(const QString& path) {
 }
 
 QString TGradebookDocument::Title() const {
-    if (filePath_.isEmpty()) return QStringLiteral("Untitled");
+    if (filePath_.isEmpty()) return tr("Untitled");
     return QString::fromStdString(TitleFromPath(filePath_.toStdString()));
 }
 
@@ -94,12 +94,12 @@ bool TGradebookDocument::CanRedo() const {
 }
 
 QString TGradebookDocument::UndoText() const {
-    if (PendingDiffers()) return QStringLiteral("&Undo Typing");
-    return stack_.canUndo() ? "&Undo " + stack_.undoText() : QStringLiteral("&Undo");
+    if (PendingDiffers()) return tr("&Undo Typing");
+    return stack_.canUndo() ? tr("&Undo %1").arg(stack_.undoText()) : tr("&Undo");
 }
 
 QString TGradebookDocument::RedoText() const {
-    return CanRedo() ? "&Redo " + stack_.redoText() : QStringLiteral("&Redo");
+    return CanRedo() ? tr("&Redo %1").arg(stack_.redoText()) : tr("&Redo");
 }
 
 void TGradebookDocument::Undo() {

@@ -1,5 +1,7 @@
 #include "options_command.h"
 
+#include <QCoreApplication>
+
 namespace marklow {
 
 namespace {
@@ -16,8 +18,8 @@ bool SameCategories(const std::vector<TCategory>& a, const std::vector<TCategory
 } // namespace
 
 TOptionsCommand::TOptionsCommand(TGradebookDocument& doc, TOptionsResult result)
-    : TGradebookCommand(doc, QStringLiteral("Options")), new_(std::move(result)),
-      old_(CaptureOptions(doc.Gradebook(), new_)) {}
+    : TGradebookCommand(doc, QCoreApplication::translate("TGradebookCommand", "Options")),
+      new_(std::move(result)), old_(CaptureOptions(doc.Gradebook(), new_)) {}
 
 bool TOptionsCommand::Changes(const TGradebook& gb, const TOptionsResult& r) {
     const TOptionsResult now = CaptureOptions(gb, r);

@@ -1,9 +1,12 @@
 #include "paste_command.h"
 
+#include <QCoreApplication>
+
 namespace marklow {
 
 TPasteCommand::TPasteCommand(TGradebookDocument& doc, TPastePlan plan)
-    : TGradebookCommand(doc, QStringLiteral("Paste")), plan_(std::move(plan)) {}
+    : TGradebookCommand(doc, QCoreApplication::translate("TGradebookCommand", "Paste")),
+      plan_(std::move(plan)) {}
 
 void TPasteCommand::redo() {
     TGradebook& gb = Gb();

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include <QCoreApplication>
+
 namespace marklow {
 
 bool StudentEditChanges(const TGradebook& gb, const TStudentEdit& e) {
@@ -42,8 +44,9 @@ bool GradeEditChanges(const TGradebook& gb, const TGradeEdit& e) {
 // --- students ---
 
 TStudentCommand::TStudentCommand(TGradebookDocument& doc, TStudentEdit edit)
-    : TGradebookCommand(doc, edit.IsNew ? QStringLiteral("New Student")
-                                        : QStringLiteral("Student Properties")),
+    : TGradebookCommand(
+          doc, edit.IsNew ? QCoreApplication::translate("TGradebookCommand", "New Student")
+                          : QCoreApplication::translate("TGradebookCommand", "Student Properties")),
       edit_(std::move(edit)) {}
 
 void TStudentCommand::redo() {
@@ -78,8 +81,9 @@ void TStudentCommand::undo() {
 // --- grades ---
 
 TGradeCommand::TGradeCommand(TGradebookDocument& doc, TGradeEdit edit)
-    : TGradebookCommand(doc, edit.IsNew ? QStringLiteral("New Grade")
-                                        : QStringLiteral("Grade Properties")),
+    : TGradebookCommand(
+          doc, edit.IsNew ? QCoreApplication::translate("TGradebookCommand", "New Grade")
+                          : QCoreApplication::translate("TGradebookCommand", "Grade Properties")),
       edit_(std::move(edit)), moves_(GradeEditMovesAverages(doc.Gradebook(), edit_)) {}
 
 void TGradeCommand::redo() {
@@ -123,8 +127,9 @@ void TGradeCommand::Notify(bool shape) {
 
 TSortCommand::TSortCommand(TGradebookDocument& doc, TSortStep step, TStudentSort students,
                            TGradeSort grades, int cursorCol, int cursorRow)
-    : TGradebookCommand(doc, step.Students ? QStringLiteral("Sort Students")
-                                           : QStringLiteral("Sort Grades")),
+    : TGradebookCommand(doc, step.Students
+                                 ? QCoreApplication::translate("TGradebookCommand", "Sort Students")
+                                 : QCoreApplication::translate("TGradebookCommand", "Sort Grades")),
       step_(std::move(step)), newStudents_(students), oldStudents_(doc.StudentSort()),
       newGrades_(grades), oldGrades_(doc.GradeSort()), col_(cursorCol), row_(cursorRow) {}
 

@@ -2,10 +2,13 @@
 
 #include "averages.h"
 
+#include <QCoreApplication>
+
 namespace marklow {
 
 TTypingCommand::TTypingCommand(TGradebookDocument& doc, TCellEdit edit)
-    : TGradebookCommand(doc, QStringLiteral("Typing")), edit_(std::move(edit)) {
+    : TGradebookCommand(doc, QCoreApplication::translate("TGradebookCommand", "Typing")),
+      edit_(std::move(edit)) {
     newText_ = std::string(Gb().Cell(edit_.Col, edit_.Row));
     if (edit_.Created == TNewObject::Student) newUserOrder_ = Gb().StudentsInUserOrder;
     if (edit_.Created == TNewObject::Grade) newUserOrder_ = Gb().GradesInUserOrder;

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace marklow {
 
 namespace {
@@ -49,8 +51,9 @@ struct THalf {
 constexpr THalf kHalves[2] = {{1.69, 32.17, 20.74, 57.57, 64.35, 21.59},
                               {89.75, 120.86, 19.90, 143.93, 150.71, 21.59}};
 
-const char* kExtraCredit =
-    "! Extra Credit  - Percent of grade for extra credit is in addition to the total of 100%.";
+const char* kExtraCredit = QT_TRANSLATE_NOOP(
+    "CriteriaForm",
+    "! Extra Credit  - Percent of grade for extra credit is in addition to the total of 100%.");
 } // namespace
 
 TGradeCriForm::TGradeCriForm() {
@@ -62,29 +65,37 @@ TGradeCriForm::TGradeCriForm() {
     q.PrintIfEmpty = true;
 
     TQRBand& header = q.MakeBand(TBandKind::PageHeader, 19.05);
-    AddLabel(header, 73.66, 5.08, "Grade Criteria", true).Font.PointSize = 12;
-    AddLabel(header, 1.69, 11.85, "Teacher", true);
+    AddLabel(header, 73.66, 5.08, QCoreApplication::translate("CriteriaForm", "Grade Criteria"),
+             true)
+        .Font.PointSize = 12;
+    AddLabel(header, 1.69, 11.85, QCoreApplication::translate("CriteriaForm", "Teacher"), true);
     TeachLabel = &AddLabel(header, 17.78, 11.85, {}, false, 66.04 - 17.78 - 1);
-    AddLabel(header, 66.04, 11.85, "Class", true);
+    AddLabel(header, 66.04, 11.85, QCoreApplication::translate("CriteriaForm", "Class"), true);
     ClassLabel = &AddLabel(header, 77.89, 11.85, {}, false, 125.31 - 77.89 - 1);
-    AddLabel(header, 125.31, 11.85, "Class Number", true);
+    AddLabel(header, 125.31, 11.85, QCoreApplication::translate("CriteriaForm", "Class Number"),
+             true);
     CNLabel = &AddLabel(header, 152.40, 11.85, {}, false, 175.9 - 152.40);
 
     TQRBand& title = q.MakeBand(TBandKind::Title, 8.47);
     for (const THalf& h : kHalves) {
-        AddLabel(title, h.Name, 1.69, "Category", true);
-        AddBoxed(title, h.Entered, h.EnteredWidth, "% (entered)", true);
+        AddLabel(title, h.Name, 1.69, QCoreApplication::translate("CriteriaForm", "Category"),
+                 true);
+        AddBoxed(title, h.Entered, h.EnteredWidth,
+                 QCoreApplication::translate("CriteriaForm", "% (entered)"), true);
         AddLabel(title, h.Scaled, 1.69, "%", true);
-        AddBoxed(title, h.Drop, h.DropWidth, "Drop Lowest", true).Alignment = TAlignment::Left;
+        AddBoxed(title, h.Drop, h.DropWidth,
+                 QCoreApplication::translate("CriteriaForm", "Drop Lowest"), true)
+            .Alignment = TAlignment::Left;
     }
     AddDivider(title);
 
     TQRBand& columns = q.MakeBand(TBandKind::ColumnHeader, 8.47);
-    AddLabel(columns, 1.69, 1.69, "Grade Name", true);
-    AddLabel(columns, 52.49, 1.69, "Category", true);
-    AddLabel(columns, 111.76, 1.69, "Weight", true);
-    AddLabel(columns, 137.16, 1.69, "Points", true);
-    AddLabel(columns, 154.09, 1.69, "% of Grade", true);
+    AddLabel(columns, 1.69, 1.69, QCoreApplication::translate("CriteriaForm", "Grade Name"), true);
+    AddLabel(columns, 52.49, 1.69, QCoreApplication::translate("CriteriaForm", "Category"), true);
+    AddLabel(columns, 111.76, 1.69, QCoreApplication::translate("CriteriaForm", "Weight"), true);
+    AddLabel(columns, 137.16, 1.69, QCoreApplication::translate("CriteriaForm", "Points"), true);
+    AddLabel(columns, 154.09, 1.69, QCoreApplication::translate("CriteriaForm", "% of Grade"),
+             true);
 
     TQRBand& detail = q.MakeBand(TBandKind::Detail, 8.47);
     detail.Frame.All(true);
@@ -96,14 +107,18 @@ TGradeCriForm::TGradeCriForm() {
 
     TQRBand& footer = q.MakeBand(TBandKind::PageFooter, 0);
     ExtraCreditBand = &footer.AddChild(0);
-    ExtraCreditNote = &AddLabel(*ExtraCreditBand, 3.39, 1.69, kExtraCredit, false, 172.93);
+    ExtraCreditNote =
+        &AddLabel(*ExtraCreditBand, 3.39, 1.69,
+                  QCoreApplication::translate("CriteriaForm", kExtraCredit), false, 172.93);
     EstimateBand = &footer.AddChild(0);
     EstimateNote = &EstimateBand->Add<TQRMemo>();
     EstimateNote->SetBounds(3.39, 1.69, 172.93, 8.68);
     // The note's second line starts at "based", as its run of blanks meant it to.
-    EstimateNote->Lines = {"* When dropping the lowest grade in a category with unequal weights, "
-                           "percent of grade values are estimated",
-                           "based on the lowest weighted grade"};
+    EstimateNote->Lines = {
+        QCoreApplication::translate("CriteriaForm",
+                                    "* When dropping the lowest grade in a category with unequal "
+                                    "weights, percent of grade values are estimated"),
+        QCoreApplication::translate("CriteriaForm", "based on the lowest weighted grade")};
 
     q.BeforePrint = [this] { Quickxrp1BeforePrint(); };
     q.OnNeedData = [this](bool& more) { Quickxrp1NeedData(more); };
@@ -116,7 +131,8 @@ void TGradeCriForm::SetSource(const TGradebook& gb, const PrintOptions&) {
 }
 
 QString TGradeCriForm::DocumentTitle() const {
-    return QStringLiteral("Grade Criteria for ") + (gb_ ? Q(gb_->ClassName) : QString());
+    return QCoreApplication::translate("CriteriaForm", "Grade Criteria for %1")
+        .arg(gb_ ? Q(gb_->ClassName) : QString());
 }
 
 void TGradeCriForm::AddCategoryRow(int k, int half) {
@@ -138,7 +154,9 @@ void TGradeCriForm::AddCategoryRow(int k, int half) {
         AddLabel(row, h.Scaled, 1.69, Number(c.ScaledPercent), false,
                  h.Drop + h.DropWidth / 3 - h.Scaled - 1);
         if (c.DropLowest) {
-            AddLabel(row, h.Drop + h.DropWidth / 3, 1.69, c.UnequalWeights ? "Yes *" : "Yes");
+            AddLabel(row, h.Drop + h.DropWidth / 3, 1.69,
+                     c.UnequalWeights ? QCoreApplication::translate("CriteriaForm", "Yes *")
+                                      : QCoreApplication::translate("CriteriaForm", "Yes"));
             estimate = estimate || c.UnequalWeights;
         }
     }

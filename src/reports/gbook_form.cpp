@@ -3,6 +3,8 @@
 #include "gradebook.h"
 #include "text.h"
 
+#include <QCoreApplication>
+
 namespace marklow {
 
 namespace {
@@ -65,11 +67,15 @@ TGBookForm::TGBookForm() {
     TitleLabel = &AddLabel(header, 0, 3.39, 170.39, 5.29);
     TitleLabel->Font = Arial(12, true);
     TitleLabel->Alignment = TAlignment::Center;
-    AddLabel(header, 5.08, 11.85, 0, 4.45, QStringLiteral("Teacher"), true).AutoSize = true;
+    AddLabel(header, 5.08, 11.85, 0, 4.45, QCoreApplication::translate("GBookForm", "Teacher"),
+             true)
+        .AutoSize = true;
     TeachLabel = &AddLabel(header, 22.01, 11.85, 0, 4.45);
     TeachLabel->AutoSize = true;
     TeachLabel->MaxWidth = 62.02 - 22.01 - 1;
-    AddLabel(header, 62.02, 11.85, 0, 4.45, QStringLiteral("Class Number"), true).AutoSize = true;
+    AddLabel(header, 62.02, 11.85, 0, 4.45,
+             QCoreApplication::translate("GBookForm", "Class Number"), true)
+        .AutoSize = true;
     CNLabel = &AddLabel(header, 88.90, 11.85, 0, 4.45);
     CNLabel->AutoSize = true;
 
@@ -89,7 +95,7 @@ TGBookForm::TGBookForm() {
     // overlapped their neighbours by a fraction of a millimetre printed doubled rules.
     AverageHeadingBox = &AddBox(columns, 37.25, 0, kCellStride, kHeaderHeight, 2);
     AverageHeading = heading(42.76);
-    AverageHeading->Caption = QStringLiteral("Student Average");
+    AverageHeading->Caption = QCoreApplication::translate("GBookForm", "Student Average");
     for (int i = 0; i < kPositions; ++i) {
         HeadingBox[i] = &AddBox(columns, 52.49 + kCellStride * i, 0, kCellStride, kHeaderHeight, 1);
         Heading[i] = heading(58.00 + kCellStride * i);
@@ -135,7 +141,8 @@ void TGBookForm::SetSource(const TGradebook& gb, const PrintOptions& options) {
 }
 
 QString TGBookForm::DocumentTitle() const {
-    return QStringLiteral("Gradebook for ") + (gb_ ? Q(gb_->ClassName) : QString());
+    return QCoreApplication::translate("GBookForm", "Gradebook for %1")
+        .arg(gb_ ? Q(gb_->ClassName) : QString());
 }
 
 void TGBookForm::EnablePosition(int i, bool on) {
@@ -148,7 +155,8 @@ void TGBookForm::EnablePosition(int i, bool on) {
 void TGBookForm::Quickxrp1BeforePrint() {
     const TGradebook& gb = *gb_;
     TeachLabel->Caption = Q(gb.Teacher);
-    TitleLabel->Caption = QStringLiteral("Gradebook for ") + Q(gb.ClassName);
+    TitleLabel->Caption =
+        QCoreApplication::translate("GBookForm", "Gradebook for %1").arg(Q(gb.ClassName));
     CNLabel->Caption = Q(gb.ClassNumber);
     FirstGradeColumn = 2;
     CurrentLine = 1;
@@ -192,7 +200,7 @@ void TGBookForm::Quickxrp1NeedData(bool& MoreData) {
         if (CurrentLine == 1) {
             AverageLabel->Caption = QStringLiteral(" ");
             NameBox->PenWidth = 2;
-            NameLabel->Caption = QStringLiteral("Class Average");
+            NameLabel->Caption = QCoreApplication::translate("GBookForm", "Class Average");
             for (int i = 0; i < ColumnsPerPage; ++i) {
                 CellLabel[i]->Color = kWhite;
                 CellBox[i]->PenWidth = 2;

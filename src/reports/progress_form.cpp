@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace marklow {
 
 namespace {
@@ -48,21 +50,24 @@ TRprogform::TRprogform() {
 
     // Each label stops short of the caption to its right.
     TQRBand& header = q.MakeBand(TBandKind::PageHeader, 15.88);
-    AddLabel(header, 3.39, 3.39, "Teacher", true);
+    AddLabel(header, 3.39, 3.39, QCoreApplication::translate("ProgressForm", "Teacher"), true);
     TeachLabel = &AddLabel(header, 20.32, 3.39, {}, false, 64.35 - 20.32 - 1);
-    AddLabel(header, 64.35, 3.39, "Class", true);
+    AddLabel(header, 64.35, 3.39, QCoreApplication::translate("ProgressForm", "Class"), true);
     ClassLabel = &AddLabel(header, 77.89, 3.39, {}, false, 123.61 - 77.89 - 1);
-    AddLabel(header, 123.61, 3.39, "Class Number", true);
+    AddLabel(header, 123.61, 3.39, QCoreApplication::translate("ProgressForm", "Class Number"),
+             true);
     CNLabel = &AddLabel(header, 150.71, 3.39, {}, false, 175.9 - 150.71);
-    studentCaption_ = &AddLabel(header, 3.39, 10.16, "Student", true);
+    studentCaption_ = &AddLabel(header, 3.39, 10.16,
+                                QCoreApplication::translate("ProgressForm", "Student"), true);
     Studlab = &AddLabel(header, 20.32, 10.16, {}, false, 64.35 - 20.32 - 1);
-    averageCaption_ = &AddLabel(header, 64.35, 10.16, "Average", true);
+    averageCaption_ = &AddLabel(header, 64.35, 10.16,
+                                QCoreApplication::translate("ProgressForm", "Average"), true);
     AveLabel = &AddLabel(header, 81.28, 10.16, {}, false, 123.61 - 81.28);
 
     TQRBand& columns = q.MakeBand(TBandKind::ColumnHeader, 8.47);
     columns.Frame.All(true);
-    AddLabel(columns, 1.69, 3.39, "Grade Name", true);
-    AddLabel(columns, 40.64, 3.39, "Grade", true);
+    AddLabel(columns, 1.69, 3.39, QCoreApplication::translate("ProgressForm", "Grade Name"), true);
+    AddLabel(columns, 40.64, 3.39, QCoreApplication::translate("ProgressForm", "Grade"), true);
 
     TQRBand& detail = q.MakeBand(TBandKind::Detail, 7.20);
     detail.Frame.All(true);
@@ -89,15 +94,18 @@ void TRprogform::SetSource(const TGradebook& gb, const PrintOptions& options) {
 }
 
 QString TRprogform::DocumentTitle() const {
-    return QStringLiteral("Progress Reports for ") + (gb_ ? Q(gb_->ClassName) : QString());
+    return QCoreApplication::translate("ProgressForm", "Progress Reports for %1")
+        .arg(gb_ ? Q(gb_->ClassName) : QString());
 }
 
 QString TRprogform::NothingToPrint() const {
     if (!gb_ || gb_->StudentCount() == 0)
-        return QStringLiteral("There are no students to print progress reports for.");
+        return QCoreApplication::translate("ProgressForm",
+                                           "There are no students to print progress reports for.");
     if (!options_->AllStudents &&
         (options_->SelectedStudent < 0 || options_->SelectedStudent >= gb_->StudentCount()))
-        return QStringLiteral("Choose the student to print a progress report for.");
+        return QCoreApplication::translate("ProgressForm",
+                                           "Choose the student to print a progress report for.");
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include "options_dialog.h"
 #include "prompts.h"
 #include "sample_builder.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,6 +17,8 @@ using namespace marklow;
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // MARKLOW_LANGUAGE=de shows the windows in German.
+    InstallTranslations(qEnvironmentVariable("MARKLOW_LANGUAGE", "en"));
     const QString folder = argc > 1 ? QString(argv[1]) : QString("/tmp/shots");
     QDir().mkpath(folder);
 

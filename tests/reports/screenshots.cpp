@@ -13,6 +13,7 @@
 #include "progress_form.h"
 #include "safe_save.h"
 #include "sample_builder.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,6 +26,8 @@ using namespace marklow;
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // MARKLOW_LANGUAGE=de shows the windows in German.
+    InstallTranslations(qEnvironmentVariable("MARKLOW_LANGUAGE", "en"));
     QString dir = argc > 1 ? argv[1] : "/tmp";
     TGradebook gb;
     std::string bytes = ReadFileBytes(MARKLOW_DATA_DIR "/sample-class.gbd");

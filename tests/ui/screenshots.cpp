@@ -4,15 +4,16 @@
 #include "averages.h"
 #include "chart_commands.h"
 #include "check_commands.h"
-#include "options_commands.h"
-#include "print_commands.h"
-#include "properties_commands.h"
 #include "commands.h"
-#include "main_window.h"
 #include "file_commands.h"
+#include "main_window.h"
+#include "options_commands.h"
 #include "password_dialogs.h"
+#include "print_commands.h"
 #include "prompts.h"
+#include "properties_commands.h"
 #include "sample_builder.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,6 +61,8 @@ void LoadClass(TSDIAppForm& form, bool editMode) {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // MARKLOW_LANGUAGE=de shows the windows in German.
+    InstallTranslations(qEnvironmentVariable("MARKLOW_LANGUAGE", "en"));
     const QString folder = argc > 1 ? QString(argv[1]) : QString("/tmp/shots");
     QDir().mkpath(folder);
 

@@ -5,6 +5,7 @@
 #include "report_run.h"
 #include "units.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -28,7 +29,7 @@ QPageLayout LayoutFor(const TReportPage& page) {
 TOutputStatus Empty() {
     TOutputStatus s;
     s.Result = TOutputResult::Empty;
-    s.Error = QStringLiteral("The report has no pages to print.");
+    s.Error = QCoreApplication::translate("Output", "The report has no pages to print.");
     return s;
 }
 
@@ -56,7 +57,7 @@ TOutputStatus PaintRun(TReportRun& run, QPagedPaintDevice& device, int lastPage,
     QPainter painter;
     if (!painter.begin(&device)) {
         status.Result = TOutputResult::Failed;
-        status.Error = QStringLiteral("The printer could not be started.");
+        status.Error = QCoreApplication::translate("Output", "The printer could not be started.");
         return status;
     }
     for (;;) {
@@ -75,7 +76,8 @@ TOutputStatus PaintRun(TReportRun& run, QPagedPaintDevice& device, int lastPage,
         device.setPageLayout(LayoutFor(*page));
         if (!device.newPage()) {
             status.Result = TOutputResult::Failed;
-            status.Error = QStringLiteral("A new page could not be started.");
+            status.Error =
+                QCoreApplication::translate("Output", "A new page could not be started.");
             break;
         }
     }
@@ -110,7 +112,8 @@ TOutputStatus WritePdf(const QString& path, const QString& title,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         status.Result = TOutputResult::Failed;
-        status.Error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        status.Error = QCoreApplication::translate("Output", "Cannot write %1: %2")
+                           .arg(path, file.errorString());
         return status;
     }
     {
@@ -126,7 +129,8 @@ TOutputStatus WritePdf(const QString& path, const QString& title,
     }
     if (!file.commit()) {
         status.Result = TOutputResult::Failed;
-        status.Error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        status.Error = QCoreApplication::translate("Output", "Cannot write %1: %2")
+                           .arg(path, file.errorString());
     }
     return status;
 }

@@ -2,6 +2,7 @@
 
 #include "gradebook.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -16,28 +17,44 @@ void Help(QWidget* w, int context) {
 } // namespace
 
 TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Print");
+    setWindowTitle(QCoreApplication::translate("PrintDialog", "Print"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 
     RadioGroup1 =
-        new TRadioGroup("Report Type", {"Gradebook", "Grade Criteria", "Progress Report(s)"}, this);
+        new TRadioGroup(QCoreApplication::translate("PrintDialog", "Report Type"),
+                        {QCoreApplication::translate("PrintDialog", "Gradebook"),
+                         QCoreApplication::translate("PrintDialog", "Grade Criteria"),
+                         QCoreApplication::translate("PrintDialog", "Progress Report(s)")},
+                        this);
     Help(RadioGroup1, 62);
-    CheckBox1 = new QCheckBox("Preview", this);
+    CheckBox1 = new QCheckBox(QCoreApplication::translate("PrintDialog", "Preview"), this);
     Help(CheckBox1, 46);
-    ShadeBox = new QCheckBox("Shade Curved Grades", this);
-    OrientGroup = new TRadioGroup("Orientation", {"Portrait", "Landscape"}, this);
+    ShadeBox =
+        new QCheckBox(QCoreApplication::translate("PrintDialog", "Shade Curved Grades"), this);
+    OrientGroup = new TRadioGroup(QCoreApplication::translate("PrintDialog", "Orientation"),
+                                  {QCoreApplication::translate("PrintDialog", "Portrait"),
+                                   QCoreApplication::translate("PrintDialog", "Landscape")},
+                                  this);
     Help(OrientGroup, 64);
-    OmitBox = new QCheckBox("Omit grades after last entry", this);
+    OmitBox = new QCheckBox(
+        QCoreApplication::translate("PrintDialog", "Omit grades after last entry"), this);
     Help(OmitBox, 65);
-    GradeGroup = new TRadioGroup(
-        "Print grade",
-        {"Exactly as entered", "Numbers only", "Letters only", "Numbers and Letters"}, this);
+    GradeGroup =
+        new TRadioGroup(QCoreApplication::translate("PrintDialog", "Print grade"),
+                        {QCoreApplication::translate("PrintDialog", "Exactly as entered"),
+                         QCoreApplication::translate("PrintDialog", "Numbers only"),
+                         QCoreApplication::translate("PrintDialog", "Letters only"),
+                         QCoreApplication::translate("PrintDialog", "Numbers and Letters")},
+                        this);
     Help(GradeGroup, 66);
 
     Notebook1 = new QStackedWidget(this);
     auto* gradebookPage = new QWidget;
     gradebookPage->setObjectName("Gradebook");
-    StudentGroup = new TRadioGroup("Print student", {"Names", "IDs"}, gradebookPage);
+    StudentGroup = new TRadioGroup(QCoreApplication::translate("PrintDialog", "Print student"),
+                                   {QCoreApplication::translate("PrintDialog", "Names"),
+                                    QCoreApplication::translate("PrintDialog", "IDs")},
+                                   gradebookPage);
     Help(StudentGroup, 67);
     auto* gl = new QVBoxLayout(gradebookPage);
     gl->setContentsMargins(0, 0, 0, 0);
@@ -47,10 +64,12 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
     criteriaPage->setObjectName("Criteria");
     auto* progressPage = new QWidget;
     progressPage->setObjectName("Progress");
-    StudentsBox = new QGroupBox("Students", progressPage);
-    AllButton = new QRadioButton("All", StudentsBox);
+    StudentsBox =
+        new QGroupBox(QCoreApplication::translate("PrintDialog", "Students"), progressPage);
+    AllButton = new QRadioButton(QCoreApplication::translate("PrintDialog", "All"), StudentsBox);
     Help(AllButton, 68);
-    SelectedButton = new QRadioButton("Selected", StudentsBox);
+    SelectedButton =
+        new QRadioButton(QCoreApplication::translate("PrintDialog", "Selected"), StudentsBox);
     Help(SelectedButton, 69);
     ComboBox2 = new QComboBox(StudentsBox);
     Help(ComboBox2, 70);
@@ -69,14 +88,14 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
     Notebook1->addWidget(progressPage);
     AllButton->setChecked(true);
 
-    SetupButton = new QPushButton("&Setup", this);
+    SetupButton = new QPushButton(QCoreApplication::translate("PrintDialog", "&Setup"), this);
     Help(SetupButton, 71);
-    OkButton = new QPushButton("&OK", this);
+    OkButton = new QPushButton(QCoreApplication::translate("PrintDialog", "&OK"), this);
     Help(OkButton, 47);
     OkButton->setDefault(true);
-    CancelButton = new QPushButton("&Cancel", this);
+    CancelButton = new QPushButton(QCoreApplication::translate("PrintDialog", "&Cancel"), this);
     Help(CancelButton, 48);
-    HelpButton = new QPushButton("&Help", this);
+    HelpButton = new QPushButton(QCoreApplication::translate("PrintDialog", "&Help"), this);
     Help(HelpButton, 49);
 
     auto* left = new QVBoxLayout;

@@ -3,6 +3,7 @@
 #include "painter.h"
 #include "units.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -72,30 +73,39 @@ void TPageView::keyPressEvent(QKeyEvent* event) {
 }
 
 TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Print Preview");
+    setWindowTitle(QCoreApplication::translate("PreviewWindow", "Print Preview"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     resize(900, 700);
     ToolBar = new QToolBar(this);
     ToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    auto add = [this](const char* text, const char* hint) {
+    auto add = [this](const QString& text, const QString& hint) {
         QAction* a = ToolBar->addAction(text);
         a->setToolTip(hint);
         a->setStatusTip(hint);
         return a;
     };
-    FitAction = add("Fit", "Zoom to Fit");
-    ZoomAction = add("100 %", "Zoom to 100%");
-    WidthAction = add("Width", "Zoom to Width");
+    FitAction = add(QCoreApplication::translate("PreviewWindow", "Fit"),
+                    QCoreApplication::translate("PreviewWindow", "Zoom to Fit"));
+    ZoomAction = add("100 %", QCoreApplication::translate("PreviewWindow", "Zoom to 100%"));
+    WidthAction = add(QCoreApplication::translate("PreviewWindow", "Width"),
+                      QCoreApplication::translate("PreviewWindow", "Zoom to Width"));
     ToolBar->addSeparator();
-    FirstAction = add("First", "First Page");
-    PrevAction = add("Prev", "Previous Page");
-    NextAction = add("Next", "Next Page");
-    LastAction = add("Last", "Last Page");
+    FirstAction = add(QCoreApplication::translate("PreviewWindow", "First"),
+                      QCoreApplication::translate("PreviewWindow", "First Page"));
+    PrevAction = add(QCoreApplication::translate("PreviewWindow", "Prev"),
+                     QCoreApplication::translate("PreviewWindow", "Previous Page"));
+    NextAction = add(QCoreApplication::translate("PreviewWindow", "Next"),
+                     QCoreApplication::translate("PreviewWindow", "Next Page"));
+    LastAction = add(QCoreApplication::translate("PreviewWindow", "Last"),
+                     QCoreApplication::translate("PreviewWindow", "Last Page"));
     ToolBar->addSeparator();
-    SetupAction = add("Setup", "Printer Setup");
-    PrintAction = add("Print", "Print");
+    SetupAction = add(QCoreApplication::translate("PreviewWindow", "Setup"),
+                      QCoreApplication::translate("PreviewWindow", "Printer Setup"));
+    PrintAction = add(QCoreApplication::translate("PreviewWindow", "Print"),
+                      QCoreApplication::translate("PreviewWindow", "Print"));
     ToolBar->addSeparator();
-    CloseAction = add("Close", "Close");
+    CloseAction = add(QCoreApplication::translate("PreviewWindow", "Close"),
+                      QCoreApplication::translate("PreviewWindow", "Close"));
     for (QAction* a : {FitAction, ZoomAction, WidthAction})
         a->setCheckable(true);
     FitAction->setChecked(true);
@@ -223,10 +233,14 @@ void TPreviewForm::Render() {
 
 void TPreviewForm::UpdateStatus() {
     if (!pages_ || pages_->Counted() == 0) {
-        Status->setText(pages_ && pages_->CountComplete() ? "No pages" : QString());
+        Status->setText(pages_ && pages_->CountComplete()
+                            ? QCoreApplication::translate("PreviewWindow", "No pages")
+                            : QString());
         return;
     }
-    QString text = QString("Page %1 of %2").arg(current_ + 1).arg(pages_->Counted());
+    QString text = QString(QCoreApplication::translate("PreviewWindow", "Page %1 of %2"))
+                       .arg(current_ + 1)
+                       .arg(pages_->Counted());
     if (!pages_->CountComplete()) text += QStringLiteral(" (counting\u2026)");
     Status->setText(text);
     const bool first = current_ == 0;

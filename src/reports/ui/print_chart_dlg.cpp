@@ -7,6 +7,7 @@
 #include "prompts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPrinter>
 #include <QScreen>
@@ -26,21 +27,25 @@ constexpr int kUnknownLastPage = 9999;
 } // namespace
 
 TPrintChartDlg::TPrintChartDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Print Chart");
+    setWindowTitle(QCoreApplication::translate("PrintChartDialog", "Print Chart"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 
-    RadioGroup1 =
-        new TRadioGroup("Option", {"Chart graphic", "Chart description and detail"}, this);
+    RadioGroup1 = new TRadioGroup(
+        QCoreApplication::translate("PrintChartDialog", "Option"),
+        {QCoreApplication::translate("PrintChartDialog", "Chart graphic"),
+         QCoreApplication::translate("PrintChartDialog", "Chart description and detail")},
+        this);
     Help(RadioGroup1, 45);
-    CheckBox1 = new QCheckBox("Preview", this);
+    CheckBox1 = new QCheckBox(QCoreApplication::translate("PrintChartDialog", "Preview"), this);
     Help(CheckBox1, 46);
-    OkButton = new QPushButton("&OK", this);
+    OkButton = new QPushButton(QCoreApplication::translate("PrintChartDialog", "&OK"), this);
     Help(OkButton, 47);
     OkButton->setDefault(true);
-    CancelButton = new QPushButton("&Cancel", this);
+    CancelButton =
+        new QPushButton(QCoreApplication::translate("PrintChartDialog", "&Cancel"), this);
     Help(CancelButton, 48);
     // Printing straight to paper needs a way to the printer and to "Print to File (PDF)".
-    SetupButton = new QPushButton("&Setup", this);
+    SetupButton = new QPushButton(QCoreApplication::translate("PrintChartDialog", "&Setup"), this);
     Help(SetupButton, 71);
 
     auto* buttons = new QVBoxLayout;
@@ -80,7 +85,7 @@ TChartPrintSource ChartPrintSourceOf(const TChartForm& chart) {
     s.Selection = chart.Selection();
     s.Result = chart.Result();
     s.EntryText = chart.ChosenEntryText();
-    s.Look.ChartType = chart.ComboBox2->currentText().toStdString();
+    s.Look.ChartType = chart.ComboBox2->currentData().toString().toStdString();
     s.Look.Horizontal = chart.CheckBox1->isChecked();
     s.Look.Initials = chart.InitsButton->isChecked();
     s.Graph = chart.Graph1->Model();

@@ -7,21 +7,22 @@
 #include "prompts.h"
 #include "report_form.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 namespace marklow {
 
 namespace {
-const char* ReportName(TReportType type) {
+QString ReportName(TReportType type) {
     switch (type) {
     case TReportType::Gradebook:
-        return "gradebook";
+        return QCoreApplication::translate("PrintController", "gradebook");
     case TReportType::GradeCriteria:
-        return "grading criteria";
+        return QCoreApplication::translate("PrintController", "grading criteria");
     case TReportType::Progress:
-        return "progress";
+        return QCoreApplication::translate("PrintController", "progress");
     }
-    return "";
+    return QString();
 }
 
 // Until a preview has counted the pages, any page up to 9999 may be asked for.
@@ -81,7 +82,9 @@ bool TPrintController::RunReport() {
     TReportForm* form = Form(type);
     if (!form) {
         Prompts().Message(TMessageKind::Information,
-                          QString("The %1 report is not available yet.").arg(ReportName(type)),
+                          QString(QCoreApplication::translate(
+                                      "PrintController", "The %1 report is not available yet."))
+                              .arg(ReportName(type)),
                           TButtons::Ok);
         return false;
     }

@@ -7,13 +7,13 @@
 namespace marklow {
 
 TPrintProgress::TPrintProgress(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Printing progress");
+    setWindowTitle(QCoreApplication::translate("PrintProgress", "Printing progress"));
     setWindowModality(Qt::ApplicationModal);
-    PageLabel = new QLabel("Preparing pages", this);
+    PageLabel = new QLabel(QCoreApplication::translate("PrintProgress", "Preparing pages"), this);
     Bar = new QProgressBar(this);
     Bar->setRange(0, 0);
     Bar->setMinimumWidth(280);
-    CancelButton = new QPushButton("Cancel", this);
+    CancelButton = new QPushButton(QCoreApplication::translate("PrintProgress", "Cancel"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(CancelButton);
@@ -30,11 +30,15 @@ void TPrintProgress::reject() {
 
 bool TPrintProgress::Step(int page, int total) {
     if (total > 0) {
-        PageLabel->setText(QString("Printing page %1 of %2").arg(page).arg(total));
+        PageLabel->setText(
+            QString(QCoreApplication::translate("PrintProgress", "Printing page %1 of %2"))
+                .arg(page)
+                .arg(total));
         Bar->setRange(0, total);
         Bar->setValue(std::min(page - 1, total));
     } else {
-        PageLabel->setText(QString("Printing page %1").arg(page));
+        PageLabel->setText(
+            QString(QCoreApplication::translate("PrintProgress", "Printing page %1")).arg(page));
     }
     QCoreApplication::processEvents();
     return !cancelled_;

@@ -4,6 +4,7 @@
 #include "print_progress.h"
 #include "prompts.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -21,12 +22,17 @@ QString OutcomeMessage(const TOutputStatus& s, bool toFile) {
     case TOutputResult::Done:
         return {};
     case TOutputResult::Empty:
-        return QStringLiteral("The report has no pages to print.");
+        return QCoreApplication::translate("Printing", "The report has no pages to print.");
     case TOutputResult::Cancelled:
-        if (toFile) return QStringLiteral("Printing was cancelled; the file was not written.");
-        return QStringLiteral("Printing was cancelled after %1 page(s).").arg(s.Pages);
+        if (toFile)
+            return QCoreApplication::translate("Printing",
+                                               "Printing was cancelled; the file was not written.");
+        return QCoreApplication::translate("Printing", "Printing was cancelled after %1 page(s).")
+            .arg(s.Pages);
     case TOutputResult::Failed:
-        return s.Error.isEmpty() ? QStringLiteral("The report could not be printed.") : s.Error;
+        return s.Error.isEmpty()
+                   ? QCoreApplication::translate("Printing", "The report could not be printed.")
+                   : s.Error;
     }
     return {};
 }
@@ -41,12 +47,15 @@ bool PrintReport(TQuickRep& report, TReportPages* pages, QPrinter& printer, cons
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     // Without any printer Qt falls back to PDF output, with no file named.
     if (toFile ? printer.outputFileName().isEmpty() : QPrinterInfo::availablePrinters().isEmpty()) {
-        Prompts().Message(TMessageKind::Error,
-                          QPrinterInfo::availablePrinters().isEmpty()
-                              ? "No printer is available. Choose \"Print to File (PDF)\" in the "
-                                "printer setup to save the report as a PDF file."
-                              : "No file was named for the PDF. Name one in the printer setup.",
-                          TButtons::Ok);
+        Prompts().Message(
+            TMessageKind::Error,
+            QPrinterInfo::availablePrinters().isEmpty()
+                ? QCoreApplication::translate(
+                      "Printing", "No printer is available. Choose \"Print to File (PDF)\" in the "
+                                  "printer setup to save the report as a PDF file.")
+                : QCoreApplication::translate(
+                      "Printing", "No file was named for the PDF. Name one in the printer setup."),
+            TButtons::Ok);
         return false;
     }
     TPrintProgress progress(parent);
@@ -66,8 +75,9 @@ bool PrintReport(TQuickRep& report, TReportPages* pages, QPrinter& printer, cons
         if (status.Result == TOutputResult::Cancelled) printer.abort();
         if (status.Result == TOutputResult::Done && printer.printerState() == QPrinter::Error) {
             status.Result = TOutputResult::Failed;
-            status.Error = QStringLiteral("The printer reported an error; the report may not "
-                                          "have been printed.");
+            status.Error = QCoreApplication::translate(
+                "Printing", "The printer reported an error; the report may not "
+                            "have been printed.");
         }
     }
     progress.hide();

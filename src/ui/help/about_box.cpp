@@ -3,6 +3,7 @@
 #include "marklow_version.h"
 #include "prompts.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -28,7 +29,7 @@ QIcon MarklowIcon() {
 }
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("About");
+    setWindowTitle(QCoreApplication::translate("AboutBox", "About"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* picture = new QLabel(this);
@@ -39,12 +40,14 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     bold.setBold(true);
     ProductName->setFont(bold);
     ProductName->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Comments = new QLabel("A gradebook for teachers: scores, weighted averages, letter grades, "
-                          "charts and printed reports.",
+    Comments = new QLabel(QCoreApplication::translate(
+                              "AboutBox",
+                              "A gradebook for teachers: scores, weighted averages, letter grades, "
+                              "charts and printed reports."),
                           this);
     Comments->setWordWrap(true);
     Comments->setMinimumWidth(280);
-    OKButton = new QPushButton("OK", this);
+    OKButton = new QPushButton(QCoreApplication::translate("AboutBox", "OK"), this);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 

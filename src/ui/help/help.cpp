@@ -4,6 +4,7 @@
 #include "help_window.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHelpEngine>
 #include <QHelpLink>
 #include <QKeyEvent>
@@ -77,7 +78,8 @@ private:
 THelp::THelp(QWidget* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow) {
     const QString found = FindHelpCollection();
     if (found.isEmpty()) {
-        error_ = QStringLiteral("The help collection was not found. Looked for:<br>") +
+        error_ = QCoreApplication::translate("Help",
+                                             "The help collection was not found. Looked for:<br>") +
                  HelpCollectionCandidates().join("<br>");
         return;
     }
@@ -105,7 +107,7 @@ void THelp::Open(const QString& collection) {
     auto engine = std::make_unique<QHelpEngine>(collection);
     engine->setUsesFilterEngine(true);
     if (!engine->setupData() || engine->registeredDocumentations().isEmpty()) {
-        error_ = QStringLiteral("The help collection %1 cannot be read: %2")
+        error_ = QCoreApplication::translate("Help", "The help collection %1 cannot be read: %2")
                      .arg(collection, engine->error());
         return;
     }

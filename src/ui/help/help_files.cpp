@@ -19,7 +19,8 @@ bool SameFile(const QFileInfo& a, const QFileInfo& b) {
 bool CopyKeepingTime(const QString& from, const QString& to, QString* error) {
     QFile::remove(to);
     if (!QFile::copy(from, to)) {
-        if (error) *error = QStringLiteral("Cannot copy %1 to %2").arg(from, to);
+        if (error)
+            *error = QCoreApplication::translate("Help", "Cannot copy %1 to %2").arg(from, to);
         return false;
     }
     QFile copy(to);
@@ -59,7 +60,9 @@ QString PrepareUserCollection(const QString& collection, const QString& userFold
     const QFileInfo source(collection);
     const QFileInfo documentation(source.dir().filePath(kHelpDocumentationName));
     if (!source.exists() || !documentation.exists()) {
-        if (error) *error = QStringLiteral("The help files are missing: %1").arg(collection);
+        if (error)
+            *error = QCoreApplication::translate("Help", "The help files are missing: %1")
+                         .arg(collection);
         return {};
     }
     QDir folder(userFolder);
@@ -72,7 +75,9 @@ QString PrepareUserCollection(const QString& collection, const QString& userFold
     QFile::remove(qhc);
     QDir(folder.filePath(".marklow")).removeRecursively();
     if (!QDir().mkpath(userFolder)) {
-        if (error) *error = QStringLiteral("Cannot create the folder %1").arg(userFolder);
+        if (error)
+            *error =
+                QCoreApplication::translate("Help", "Cannot create the folder %1").arg(userFolder);
         return {};
     }
     // The documentation last, so a copy cut short is made again next time.

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -39,31 +40,39 @@ QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
 
 THelpWindow::THelpWindow(QHelpEngine* engine, QWidget* parent)
     : QWidget(parent, Qt::Window), engine_(engine) {
-    setWindowTitle("Marklow Help");
+    setWindowTitle(QCoreApplication::translate("HelpWindow", "Marklow Help"));
     resize(900, 620);
 
     ToolBar = new QToolBar(this);
     ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    BackAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "&Back");
+    BackAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
+                                    QCoreApplication::translate("HelpWindow", "&Back"));
     BackAction->setShortcut(QKeySequence::Back);
-    BackAction->setToolTip("Back to the page shown before (Alt+Left)");
-    ForwardAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "&Forward");
+    BackAction->setToolTip(
+        QCoreApplication::translate("HelpWindow", "Back to the page shown before (Alt+Left)"));
+    ForwardAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                                       QCoreApplication::translate("HelpWindow", "&Forward"));
     ForwardAction->setShortcut(QKeySequence::Forward);
-    ForwardAction->setToolTip("Forward again (Alt+Right)");
-    HomeAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), "&Contents");
+    ForwardAction->setToolTip(
+        QCoreApplication::translate("HelpWindow", "Forward again (Alt+Right)"));
+    HomeAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
+                                    QCoreApplication::translate("HelpWindow", "&Contents"));
     HomeAction->setShortcut(QKeySequence("Alt+Home"));
-    HomeAction->setToolTip("The contents page of Marklow Help (Alt+Home)");
+    HomeAction->setToolTip(
+        QCoreApplication::translate("HelpWindow", "The contents page of Marklow Help (Alt+Home)"));
     ToolBar->addSeparator();
-    LargerAction = ToolBar->addAction("&Larger Text");
+    LargerAction = ToolBar->addAction(QCoreApplication::translate("HelpWindow", "&Larger Text"));
     LargerAction->setShortcut(QKeySequence::ZoomIn);
-    SmallerAction = ToolBar->addAction("&Smaller Text");
+    SmallerAction = ToolBar->addAction(QCoreApplication::translate("HelpWindow", "&Smaller Text"));
     SmallerAction->setShortcut(QKeySequence::ZoomOut);
     ToolBar->addSeparator();
     // The help must never be in the way: one key takes it away, whatever has the focus.
-    CloseAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), "Cl&ose");
+    CloseAction = ToolBar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                                     QCoreApplication::translate("HelpWindow", "Cl&ose"));
     CloseAction->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")});
     CloseAction->setShortcutContext(Qt::WindowShortcut);
-    CloseAction->setToolTip("Close the help (Escape or Ctrl+W)");
+    CloseAction->setToolTip(
+        QCoreApplication::translate("HelpWindow", "Close the help (Escape or Ctrl+W)"));
     connect(CloseAction, &QAction::triggered, this, &QWidget::close);
 
     splitter_ = new QSplitter(Qt::Horizontal, this);
@@ -144,13 +153,15 @@ bool THelpWindow::event(QEvent* e) {
 
 void THelpWindow::BuildTabs() {
     if (!engine_) {
-        Tabs->addTab(new QLabel("No help is available.", Tabs), "Contents");
+        Tabs->addTab(
+            new QLabel(QCoreApplication::translate("HelpWindow", "No help is available."), Tabs),
+            QCoreApplication::translate("HelpWindow", "Contents"));
         return;
     }
     QHelpContentWidget* contents = engine_->contentWidget();
     contents->setHeaderHidden(true);
     contents->setRootIsDecorated(true);
-    Tabs->addTab(contents, "Contents");
+    Tabs->addTab(contents, QCoreApplication::translate("HelpWindow", "Contents"));
     connect(contents, &QHelpContentWidget::linkActivated, this, &THelpWindow::ShowUrl);
     // The tree is built in the background; open the first level once it is there.
     connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
@@ -161,7 +172,9 @@ void THelpWindow::BuildTabs() {
     auto* indexPage = new QWidget(Tabs);
     auto* indexLayout = new QVBoxLayout(indexPage);
     auto* indexLabel =
-        new QLabel("&Type the first letters of the word you are looking for:", indexPage);
+        new QLabel(QCoreApplication::translate(
+                       "HelpWindow", "&Type the first letters of the word you are looking for:"),
+                   indexPage);
     indexLabel->setWordWrap(true);
     IndexEdit = new QLineEdit(indexPage);
     IndexEdit->setClearButtonEnabled(true);
@@ -170,7 +183,7 @@ void THelpWindow::BuildTabs() {
     indexLayout->addWidget(indexLabel);
     indexLayout->addWidget(IndexEdit);
     indexLayout->addWidget(index);
-    Tabs->addTab(indexPage, "Index");
+    Tabs->addTab(indexPage, QCoreApplication::translate("HelpWindow", "Index"));
     connect(IndexEdit, &QLineEdit::textChanged, index,
             [index](const QString& text) { index->filterIndices(text); });
     connect(IndexEdit, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
@@ -184,13 +197,15 @@ void THelpWindow::BuildTabs() {
     QHelpSearchEngine* search = engine_->searchEngine();
     auto* searchPage = new QWidget(Tabs);
     auto* searchLayout = new QVBoxLayout(searchPage);
-    auto* searchLabel =
-        new QLabel("Type words to find every page that holds them, then press Enter:", searchPage);
+    auto* searchLabel = new QLabel(
+        QCoreApplication::translate(
+            "HelpWindow", "Type words to find every page that holds them, then press Enter:"),
+        searchPage);
     searchLabel->setWordWrap(true);
     searchLayout->addWidget(searchLabel);
     searchLayout->addWidget(search->queryWidget());
     searchLayout->addWidget(search->resultWidget(), 1);
-    Tabs->addTab(searchPage, "Search");
+    Tabs->addTab(searchPage, QCoreApplication::translate("HelpWindow", "Search"));
     connect(search->queryWidget(), &QHelpSearchQueryWidget::search, search,
             [search] { search->search(search->queryWidget()->searchInput()); });
     connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, this,
@@ -238,8 +253,9 @@ QUrl THelpWindow::CurrentUrl() const {
 
 void THelpWindow::PageChanged(const QUrl& url) {
     const QString title = Browser->documentTitle();
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Marklow Help")
-                                   : QStringLiteral("Marklow Help - ") + title);
+    setWindowTitle(title.isEmpty()
+                       ? QCoreApplication::translate("HelpWindow", "Marklow Help")
+                       : QCoreApplication::translate("HelpWindow", "Marklow Help - ") + title);
     SyncContents(url);
 }
 

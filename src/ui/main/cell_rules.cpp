@@ -9,6 +9,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include <QCoreApplication>
+
 namespace marklow {
 
 bool MayLeaveCell(const TGradebook& gb, int c, int r) {
@@ -24,10 +26,12 @@ bool MayEnterCell(const TGradebook& gb, int c, int r) {
 }
 
 QString EntryPrompt(int c, int r) {
-    const char* what = r == 1   ? "Enter a grade name"
-                       : c == 1 ? "Enter a student name"
-                                : "Enter a grade value";
-    return QString(what) + ", then press Tab or Enter";
+    return r == 1   ? QCoreApplication::translate("CellRules",
+                                                  "Enter a grade name, then press Tab or Enter")
+           : c == 1 ? QCoreApplication::translate("CellRules",
+                                                  "Enter a student name, then press Tab or Enter")
+                    : QCoreApplication::translate("CellRules",
+                                                  "Enter a grade value, then press Tab or Enter");
 }
 
 TWalk WalkForward(int c, int r, int colCount, int rowCount) {
@@ -82,9 +86,9 @@ TEntryProblem EntryProblem(const TGradebook& gb, int c, int r) {
 QString CellPrompt(const TGradebook& gb, int c, int r) {
     switch (EntryProblem(gb, c, r)) {
     case TEntryProblem::Invalid:
-        return QStringLiteral("Not a number or a known letter");
+        return QCoreApplication::translate("CellRules", "Not a number or a known letter");
     case TEntryProblem::AbovePoints:
-        return QString("Above the %1 points of %2")
+        return QCoreApplication::translate("CellRules", "Above the %1 points of %2")
             .arg(QString::fromStdString(FormatNumber(gb.GradeAt(c)->Points)),
                  QString::fromStdString(std::string(gb.Cell(c, 1))));
     case TEntryProblem::None:

@@ -7,6 +7,7 @@
 #include "print_chart_dlg.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace marklow {
 
@@ -16,7 +17,7 @@ namespace {
 class TChangeCurveCommand final : public TGradebookCommand {
 public:
     TChangeCurveCommand(TGradebookDocument& doc, int column, bool curve, double amount)
-        : TGradebookCommand(doc, QStringLiteral("Change Curve")),
+        : TGradebookCommand(doc, QCoreApplication::translate("TGradebookCommand", "Change Curve")),
           change_(TCurveChange::For(doc.Gradebook(), column, curve, amount)) {}
     void redo() override {
         averages_.Before(Gb());

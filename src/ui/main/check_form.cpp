@@ -1,8 +1,10 @@
 #include "check_form.h"
 
 #include "prompts.h"
+#include "translations.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -42,23 +44,23 @@ QVariant TCheckModel::data(const QModelIndex& index, int role) const {
     if (!gb_ || !index.isValid() || index.row() >= rowCount()) return QVariant();
     const TFinding& f = Finding(index.row());
     if (role == Qt::DisplayRole) {
-        if (index.column() == 1) return QString::fromLatin1(SeverityText(f.Message));
-        return QString::fromStdString(FindingText(*gb_, f));
+        if (index.column() == 1) return CoreText(SeverityText(f.Message));
+        return CoreText(FindingText(*gb_, f));
     }
     // Descriptions wider than their column can be read whole.
-    if (role == Qt::ToolTipRole && index.column() == 0)
-        return QString::fromStdString(FindingText(*gb_, f));
+    if (role == Qt::ToolTipRole && index.column() == 0) return CoreText(FindingText(*gb_, f));
     return QVariant();
 }
 
 QVariant TCheckModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
-    return section == 0 ? QStringLiteral("Description") : QStringLiteral("Severity");
+    return section == 0 ? QCoreApplication::translate("CheckForm", "Description")
+                        : QCoreApplication::translate("CheckForm", "Severity");
 }
 
 TCheckForm::TCheckForm(QWidget* parent) : QDialog(parent), model_(this) {
     setObjectName("TCheckForm");
-    setWindowTitle("Check Results");
+    setWindowTitle(QCoreApplication::translate("CheckForm", "Check Results"));
     resize(628, 300);
     setSizeGripEnabled(true);
 
@@ -76,10 +78,10 @@ TCheckForm::TCheckForm(QWidget* parent) : QDialog(parent), model_(this) {
         counters->addLayout(column);
         return box;
     };
-    ErrorsBox = counter("Errors");
-    WarningsBox = counter("Warnings");
-    GradeEntriesBox = counter("Grade Entries");
-    BlankEntriesBox = counter("Blank Entries");
+    ErrorsBox = counter(QCoreApplication::translate("CheckForm", "Errors"));
+    WarningsBox = counter(QCoreApplication::translate("CheckForm", "Warnings"));
+    GradeEntriesBox = counter(QCoreApplication::translate("CheckForm", "Grade Entries"));
+    BlankEntriesBox = counter(QCoreApplication::translate("CheckForm", "Blank Entries"));
     counters->addStretch();
 
     ListView1 = new QTableView(this);
@@ -106,10 +108,10 @@ TCheckForm::TCheckForm(QWidget* parent) : QDialog(parent), model_(this) {
     columns->setDefaultSectionSize(60);
     columns->setStretchLastSection(true);
 
-    FindButton = new QPushButton("&Find", this);
+    FindButton = new QPushButton(QCoreApplication::translate("CheckForm", "&Find"), this);
     FindButton->setDefault(true);
-    CloseButton = new QPushButton("&Close", this);
-    HelpButton = new QPushButton("&Help", this);
+    CloseButton = new QPushButton(QCoreApplication::translate("CheckForm", "&Close"), this);
+    HelpButton = new QPushButton(QCoreApplication::translate("CheckForm", "&Help"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(FindButton);

@@ -1,6 +1,7 @@
 #include "clipboard.h"
 
 #include "gradebook_file.h"
+#include "translations.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -42,15 +43,15 @@ std::optional<TClipboardNotice> CopyClipboard(const TGradebook& gb, TClipboardFo
     try {
         copy = BuildClipboardCopy(gb, format);
     } catch (const std::bad_alloc&) {
-        return TClipboardNotice{TMessageKind::Error, "Not enough memory to copy the class."};
+        return TClipboardNotice{
+            TMessageKind::Error,
+            QCoreApplication::translate("Clipboard", "Not enough memory to copy the class.")};
     }
     if (!copy) return std::nullopt;
-    if (!copy->Error.empty())
-        return TClipboardNotice{TMessageKind::Error, QString::fromStdString(copy->Error)};
+    if (!copy->Error.empty()) return TClipboardNotice{TMessageKind::Error, CoreText(copy->Error)};
     clipboard.SetMimeData(MakeClipboardMimeData(*copy, format));
     if (!copy->LostTexts.empty())
-        return TClipboardNotice{TMessageKind::Warning,
-                                QString::fromStdString(LostTextsMessage(copy->LostTexts))};
+        return TClipboardNotice{TMessageKind::Warning, CoreText(LostTextsMessage(copy->LostTexts))};
     return std::nullopt;
 }
 

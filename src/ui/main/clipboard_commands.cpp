@@ -2,6 +2,7 @@
 
 #include "main_window.h"
 #include "paste_command.h"
+#include "translations.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -47,7 +48,7 @@ void TClipboardCommands::Paste1Click() {
     if (plan->Changes()) doc.Push(new TPasteCommand(doc, *plan));
     // A cut-short block: the students read before the damage are in, then the error.
     if (!plan->Error.empty())
-        Prompts().Message(TMessageKind::Error, QString::fromStdString(plan->Error), TButtons::Ok);
+        Prompts().Message(TMessageKind::Error, CoreText(plan->Error), TButtons::Ok);
 }
 
 } // namespace marklow

@@ -39,7 +39,7 @@ void TEditCommands::DeleteStudent1Click() {
     TGradebookDocument& doc = form_.Document();
     const int c = form_.GradeBook->Col(), r = form_.GradeBook->Row();
     if (!CanDeleteStudent(doc.Gradebook(), r)) return;
-    const QString text = "Delete Student-" + ToQString(doc.Gradebook().Cell(1, r));
+    const QString text = tr("Delete Student-%1").arg(ToQString(doc.Gradebook().Cell(1, r)));
     if (Prompts().Message(TMessageKind::Confirmation, text, TButtons::OkCancel) != TAnswer::Ok)
         return;
     doc.Push(new TDeleteStudentCommand(doc, r, c));
@@ -49,7 +49,7 @@ void TEditCommands::DeleteGrade1Click() {
     TGradebookDocument& doc = form_.Document();
     const int c = form_.GradeBook->Col(), r = form_.GradeBook->Row();
     if (!CanDeleteGrade(doc.Gradebook(), c)) return;
-    const QString text = "Delete Grade-" + ToQString(doc.Gradebook().Cell(c, 1));
+    const QString text = tr("Delete Grade-%1").arg(ToQString(doc.Gradebook().Cell(c, 1)));
     if (Prompts().Message(TMessageKind::Confirmation, text, TButtons::OkCancel) != TAnswer::Ok)
         return;
     doc.Push(new TDeleteGradeCommand(doc, c, r));

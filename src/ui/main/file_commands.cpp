@@ -6,6 +6,7 @@
 #include "main_window.h"
 #include "prompts.h"
 #include "safe_save.h"
+#include "translations.h"
 #include "window_geometry.h"
 
 #include <QAction>
@@ -91,13 +92,13 @@ void TFileCommands::ExportCsv1Click() {
     form_.FinishCellEdit();
     TGradebookDocument& doc = form_.Document();
     TFileRequest request;
-    request.Caption = "Export CSV";
-    request.Filter = "CSV Files (*.csv);;All Files (*)";
+    request.Caption = tr("Export CSV");
+    request.Filter = tr("CSV Files (*.csv);;All Files (*)");
     request.DefaultSuffix = "csv";
     request.Suggested = doc.Title() + ".csv";
     if (!doc.FilePath().isEmpty()) request.Folder = QFileInfo(doc.FilePath()).absolutePath();
     // What marklow-cli export-csv --bom gives; kept for the next export of this session.
-    request.Option = "Start with a UTF-8 byte order mark (for Excel on Windows)";
+    request.Option = tr("Start with a UTF-8 byte order mark (for Excel on Windows)");
     request.OptionChecked = csvBom_;
     const QString path = Prompts().SaveFileNameWithOption(request, csvBom_);
     if (path.isEmpty()) return;
@@ -105,8 +106,7 @@ void TFileCommands::ExportCsv1Click() {
     options.KeepBackup = false; // an export is made again at will
     const std::string error =
         SaveFileSafely(path.toStdString(), GradebookCsv(doc.Gradebook(), csvBom_), options);
-    if (!error.empty())
-        Prompts().Message(TMessageKind::Error, QString::fromStdString(error), TButtons::Ok);
+    if (!error.empty()) Prompts().Message(TMessageKind::Error, CoreText(error), TButtons::Ok);
 }
 
 bool TFileCommands::eventFilter(QObject* watched, QEvent* event) {
@@ -185,6 +185,7 @@ void TFileCommands::ApplySettings(const TAppSettings& s) {
     form_.SetShowLetters(s.ShowLetters);
     form_.SetAveragesShown(s.Averages);
     form_.SetRecoverySeconds(s.RecoverySeconds);
+    form_.SetLanguage(QString::fromStdString(s.Language));
     // The window comes back where it was, when that is still on a screen and of a usable
     // size; otherwise, as at the first start, it keeps its size, centred.
     if (auto saved = DecodeWindowGeometry(s.WindowGeometry);
@@ -218,6 +219,7 @@ void TFileCommands::CollectSettings(TAppSettings& s) {
     s.FontName = font.family().toStdString();
     s.FontSize = font.pointSize();
     s.RecoverySeconds = form_.RecoverySeconds();
+    s.Language = form_.Language().toStdString();
 }
 
 } // namespace marklow

@@ -5,6 +5,7 @@
 
 #include "gradebook_document.h"
 #include "grid_table.h"
+#include "translations.h"
 
 #include <QString>
 
@@ -26,6 +27,7 @@ public:
     void SetRowCount(int n) override { Gb().SetRowCount(n); }
     QString Text(int c, int r) const override {
         if (!Inside(c, r)) return QString();
+        if (c == 0 && r == 0) return CoreText(Gb().Cell(0, 0)); // "Average"
         return ToQString(Gb().Cell(c, r));
     }
     void SetText(int c, int r, const QString& text) override {

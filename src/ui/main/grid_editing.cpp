@@ -7,6 +7,7 @@
 #include "main_window.h"
 #include "prompts.h"
 #include "text.h"
+#include "translations.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,7 +32,7 @@ bool TSDIAppForm::FinishCellEdit() {
 
 void TSDIAppForm::ShowInvalidEntry() {
     const std::string text = InvalidEntryMessage(Gradebook(), GradeBook->Col(), GradeBook->Row());
-    Prompts().Message(TMessageKind::Error, QString::fromStdString(text), TButtons::Ok);
+    Prompts().Message(TMessageKind::Error, CoreText(text), TButtons::Ok);
 }
 
 bool TSDIAppForm::GradeBookSelectCell(int c, int r) {

@@ -10,7 +10,9 @@
 #include "prompts.h"
 #include "safe_save.h"
 #include "settings_store.h"
+#include "translations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,8 +20,10 @@ namespace marklow {
 
 namespace {
 
-const char* kOpenFilter = "Grade Book Files (*.gbd *.GBD);;All Files (*)";
-const char* kSaveFilter = "Grade Book Files (*.gbd *.GBD);;All Files (*)";
+QString GradebookFilter() {
+    return QCoreApplication::translate("TDocumentLifecycle",
+                                       "Grade Book Files (*.gbd *.GBD);;All Files (*)");
+}
 
 std::string Std(const QString& s) { return s.toStdString(); }
 
@@ -40,7 +44,7 @@ void TDocumentLifecycle::FirstShow() {
             if (LoadDefaultLetterFile(Std(path), gb)) break;
         } catch (const std::runtime_error& e) {
             // Unreadable or damaged: said once, and the tables stay empty.
-            ShowError(QString::fromStdString(e.what()));
+            ShowError(CoreText(e.what()));
             break;
         }
     }
@@ -64,20 +68,24 @@ bool TDocumentLifecycle::CloseRequested() {
     if (!paths_.UserLetterFile.isEmpty()) {
         QDir().mkpath(QFileInfo(paths_.UserLetterFile).absolutePath());
         std::string error = SaveDefaultLetterFile(Std(paths_.UserLetterFile), gb);
-        if (!error.empty()) ShowError(QString::fromStdString(error));
+        if (!error.empty()) ShowError(CoreText(error));
     }
     view_.CollectSettings(settings_);
     const QString path = OpenUserSettings()->fileName();
     if (!WriteSettingsFile(path, settings_))
-        ShowError("The preferences could not be written to " + path);
+        ShowError(QCoreApplication::translate("TDocumentLifecycle",
+                                              "The preferences could not be written to %1")
+                      .arg(path));
     return true;
 }
 
 bool TDocumentLifecycle::QuerySave() {
     TGradebookDocument& doc = view_.Document();
     if (!doc.IsModified()) return true;
-    TAnswer a = Prompts().Message(TMessageKind::Confirmation, "Save Changes to " + doc.Title(),
-                                  TButtons::YesNoCancel);
+    TAnswer a = Prompts().Message(
+        TMessageKind::Confirmation,
+        QCoreApplication::translate("TDocumentLifecycle", "Save Changes to %1").arg(doc.Title()),
+        TButtons::YesNoCancel);
     if (a == TAnswer::Cancel) return false;
     if (a == TAnswer::No) return true;
     if (doc.FilePath().isEmpty()) {
@@ -107,8 +115,8 @@ void TDocumentLifecycle::OpenCommand() {
     view_.FinishCellEdit();
     if (view_.Document().IsModified() && !QuerySave()) return;
     TFileRequest request;
-    request.Caption = "Open";
-    request.Filter = kOpenFilter;
+    request.Caption = QCoreApplication::translate("TDocumentLifecycle", "Open");
+    request.Filter = GradebookFilter();
     QString name = Prompts().OpenFileName(request);
     if (!name.isEmpty()) OpenGradebook(name);
 }
@@ -129,7 +137,7 @@ bool TDocumentLifecycle::OpenGradebook(const QString& path) {
     try {
         bytes = ReadFileBytes(Std(path));
     } catch (const TFileSystemError& e) {
-        ShowError(QString::fromStdString(e.what()));
+        ShowError(CoreText(e.what()));
         return false;
     }
     bool loaded = false;
@@ -139,7 +147,10 @@ bool TDocumentLifecycle::OpenGradebook(const QString& path) {
                 return CheckPasswordOnOpen(passwordPrompt_, stored, gb.Password);
             });
         if (result.Status == TReadResult::TStatus::UnknownVersion) {
-            ShowError("\"" + path + "\" is not a gradebook file that Marklow can read.");
+            ShowError(
+                QCoreApplication::translate("TDocumentLifecycle",
+                                            "\"%1\" is not a gradebook file that Marklow can read.")
+                    .arg(path));
         } else if (result.Status == TReadResult::TStatus::Loaded) {
             loaded = true;
             RecomputeAll(gb);
@@ -151,7 +162,7 @@ bool TDocumentLifecycle::OpenGradebook(const QString& path) {
     } catch (const TFileReadError& e) {
         view_.EndRebuild();
         // The teacher may have several files open in turn: say which one is damaged.
-        ShowError(QString::fromStdString(e.ForFile(Std(path)).what()));
+        ShowError(CoreText(e.ForFile(Std(path)).what()));
         return false;
     }
     view_.EndRebuild();
@@ -175,8 +186,8 @@ void TDocumentLifecycle::SaveAsCommand() {
 
 QString TDocumentLifecycle::AskSaveName() {
     TFileRequest request;
-    request.Caption = "Save As";
-    request.Filter = kSaveFilter;
+    request.Caption = QCoreApplication::translate("TDocumentLifecycle", "Save As");
+    request.Filter = GradebookFilter();
     request.DefaultSuffix = "gbd";
     request.Suggested = view_.Document().FilePath();
     return Prompts().SaveFileName(request);
@@ -194,7 +205,7 @@ bool TDocumentLifecycle::SaveGradebook(const QString& path) {
         error = e.what();
     }
     if (!error.empty()) {
-        ShowError(QString::fromStdString(error));
+        ShowError(CoreText(error));
         return false;
     }
     SetCurrentFile(path);
@@ -203,8 +214,11 @@ bool TDocumentLifecycle::SaveGradebook(const QString& path) {
         QString list;
         for (const auto& t : lost) list += "\n" + QString::fromStdString(t);
         Prompts().Message(TMessageKind::Warning,
-                          "These texts hold characters that a gradebook file cannot store; "
-                          "they were saved with \"?\" in their place:" + list,
+                          QCoreApplication::translate(
+                              "TDocumentLifecycle",
+                              "These texts hold characters that a gradebook file cannot store; "
+                              "they were saved with \"?\" in their place:") +
+                              list,
                           TButtons::Ok);
     }
     return true;
@@ -215,7 +229,8 @@ void TDocumentLifecycle::SetCurrentFile(const QString& given) {
     // Kept whole, so the history reopens it from any folder the program starts in.
     const QString path = given.isEmpty() ? given : QFileInfo(given).absoluteFilePath();
     doc.SetFilePath(path);
-    view_.SetCaption("Marklow - " + doc.Title());
+    view_.SetCaption(
+        QCoreApplication::translate("TDocumentLifecycle", "Marklow - %1").arg(doc.Title()));
     // A new gradebook has no file to remember.
     if (!path.isEmpty()) AddToHistory(settings_.History, Std(path), FileExists);
     RebuildReopenMenu();

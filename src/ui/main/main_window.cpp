@@ -131,60 +131,62 @@ void TSDIAppForm::CreateMenus() {
     };
     QMenuBar* bar = menuBar();
 
-    FileMenu = bar->addMenu("&File");
+    FileMenu = bar->addMenu(tr("&File"));
     FileMenu->setObjectName("FileMenu");
-    New1 = item(FileMenu, "New1", "&New", QKeySequence("Ctrl+N"));
-    OpenItem = item(FileMenu, "OpenItem", "&Open...", QKeySequence("Ctrl+O"));
-    Reopen1 = submenu(FileMenu, "Reopen1", "&Reopen...");
+    New1 = item(FileMenu, "New1", tr("&New"), QKeySequence("Ctrl+N"));
+    OpenItem = item(FileMenu, "OpenItem", tr("&Open..."), QKeySequence("Ctrl+O"));
+    Reopen1 = submenu(FileMenu, "Reopen1", tr("&Reopen..."));
     Reopen1->menuAction()->setVisible(false); // until the history has entries
-    SaveItem = item(FileMenu, "SaveItem", "&Save", QKeySequence("Alt+S"));
-    SaveAs1 = item(FileMenu, "SaveAs1", "Save &As...", QKeySequence("Ctrl+A"));
+    SaveItem = item(FileMenu, "SaveItem", tr("&Save"), QKeySequence("Alt+S"));
+    SaveAs1 = item(FileMenu, "SaveAs1", tr("Save &As..."), QKeySequence("Ctrl+A"));
     // For a spreadsheet or a learning-management system's grade import.
-    ExportCsv1 = item(FileMenu, "ExportCsv1", "&Export CSV...");
+    ExportCsv1 = item(FileMenu, "ExportCsv1", tr("&Export CSV..."));
     FileMenu->addSeparator();
-    Password1 = item(FileMenu, "Password1", "Pass&word...", QKeySequence("Ctrl+W"));
+    Password1 = item(FileMenu, "Password1", tr("Pass&word..."), QKeySequence("Ctrl+W"));
     FileMenu->addSeparator();
-    Print1 = item(FileMenu, "Print1", "&Print...", QKeySequence("Ctrl+P"));
+    Print1 = item(FileMenu, "Print1", tr("&Print..."), QKeySequence("Ctrl+P"));
     FileMenu->addSeparator();
-    ExitItem = item(FileMenu, "ExitItem", "E&xit", QKeySequence("Alt+X"));
+    ExitItem = item(FileMenu, "ExitItem", tr("E&xit"), QKeySequence("Alt+X"));
 
-    Edit1 = bar->addMenu("&Edit");
+    Edit1 = bar->addMenu(tr("&Edit"));
     Edit1->setObjectName("Edit1");
-    Undo1 = item(Edit1, "Undo1", "&Undo", QKeySequence::Undo);
-    Redo1 = item(Edit1, "Redo1", "&Redo");
+    Undo1 = item(Edit1, "Undo1", tr("&Undo"), QKeySequence::Undo);
+    Redo1 = item(Edit1, "Redo1", tr("&Redo"));
     Redo1->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
     Edit1->addSeparator();
-    Copy1 = submenu(Edit1, "Copy1", "&Copy");
-    Averages1 = item(Copy1, "Averages1", "&Averages", QKeySequence("Alt+A"));
-    Names1 = item(Copy1, "Names1", "&Students", QKeySequence("Alt+N"));
-    Paste1 = item(Edit1, "Paste1", "&Paste", QKeySequence("Ctrl+V"));
-    DeleteStudent1 = submenu(Edit1, "DeleteStudent1", "&Delete");
-    Student1 = item(DeleteStudent1, "Student1", "&Student");
-    Grade1 = item(DeleteStudent1, "Grade1", "&Grade");
+    Copy1 = submenu(Edit1, "Copy1", tr("&Copy"));
+    Averages1 = item(Copy1, "Averages1", tr("&Averages"), QKeySequence("Alt+A"));
+    Names1 = item(Copy1, "Names1", tr("&Students"), QKeySequence("Alt+N"));
+    Paste1 = item(Edit1, "Paste1", tr("&Paste"), QKeySequence("Ctrl+V"));
+    DeleteStudent1 = submenu(Edit1, "DeleteStudent1", tr("&Delete"));
+    Student1 = item(DeleteStudent1, "Student1", tr("&Student"));
+    Grade1 = item(DeleteStudent1, "Grade1", tr("&Grade"));
     Edit1->addSeparator();
-    New2 = submenu(Edit1, "New2", "New");
-    Student3 = item(New2, "Student3", "Student...");
-    Grade4 = item(New2, "Grade4", "Grade...");
-    Student2 = item(Edit1, "Student2", "&Student...", QKeySequence("Ctrl+S"));
-    Grade3 = item(Edit1, "Grade3", "&Grade...", QKeySequence("Ctrl+G"));
+    New2 = submenu(Edit1, "New2", tr("New"));
+    Student3 = item(New2, "Student3", tr("Student..."));
+    Grade4 = item(New2, "Grade4", tr("Grade..."));
+    Student2 = item(Edit1, "Student2", tr("&Student..."), QKeySequence("Ctrl+S"));
+    Grade3 = item(Edit1, "Grade3", tr("&Grade..."), QKeySequence("Ctrl+G"));
     Edit1->addSeparator();
     // Not in the menu: a hidden item's shortcut would not work. The window carries it.
-    ToggleEditMode1 = item(nullptr, "ToggleEditMode1", "&Toggle Edit Mode", QKeySequence("Ctrl+T"));
+    ToggleEditMode1 =
+        item(nullptr, "ToggleEditMode1", tr("&Toggle Edit Mode"), QKeySequence("Ctrl+T"));
     addAction(ToggleEditMode1);
     modeGroup_ = new QActionGroup(this);
-    EnterAddNames1 = check(Edit1, "EnterAddNames1", "&Edit Names", true);
-    MoveViewNames1 = check(Edit1, "MoveViewNames1", "Move Names", false);
+    EnterAddNames1 = check(Edit1, "EnterAddNames1", tr("&Edit Names"), true);
+    MoveViewNames1 = check(Edit1, "MoveViewNames1", tr("Move Names"), false);
     modeGroup_->addAction(EnterAddNames1);
     modeGroup_->addAction(MoveViewNames1);
-    CheckAllEntries1 = item(Edit1, "CheckAllEntries1", "Check Gradebook", QKeySequence("Alt+C"));
+    CheckAllEntries1 =
+        item(Edit1, "CheckAllEntries1", tr("Check Gradebook"), QKeySequence("Alt+C"));
 
-    View1 = bar->addMenu("&View");
+    View1 = bar->addMenu(tr("&View"));
     View1->setObjectName("View1");
-    ToolBar2 = check(View1, "ToolBar2", "&Tool Bar", true);
-    StatusBar2 = check(View1, "StatusBar2", "&Status Bar", true);
-    ShowAverages = check(View1, "ShowAverages", "&Averages", true);
-    LetterAverages1 = check(View1, "LetterAverages1", "&Letter Averages", false);
-    Curve1 = check(View1, "Curve1", "&Curve", true);
+    ToolBar2 = check(View1, "ToolBar2", tr("&Tool Bar"), true);
+    StatusBar2 = check(View1, "StatusBar2", tr("&Status Bar"), true);
+    ShowAverages = check(View1, "ShowAverages", tr("&Averages"), true);
+    LetterAverages1 = check(View1, "LetterAverages1", tr("&Letter Averages"), false);
+    Curve1 = check(View1, "Curve1", tr("&Curve"), true);
     View1->addSeparator();
     // Each sort submenu is a radio group.
     auto radio = [&](QActionGroup* group, QMenu* menu, const char* name, const QString& caption,
@@ -193,48 +195,49 @@ void TSDIAppForm::CreateMenus() {
         group->addAction(a);
         return a;
     };
-    Sort1 = submenu(View1, "Sort1", "Sort Students");
+    Sort1 = submenu(View1, "Sort1", tr("Sort Students"));
     // After opening a file whose order is a sort, neither submenu carries a check mark.
     auto* students = new QActionGroup(this);
     students->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    UserInput1 = radio(students, Sort1, "UserInput1", "by User Input", true);
-    byName1 = radio(students, Sort1, "byName1", "by Name", false);
-    byAverage1 = radio(students, Sort1, "byAverage1", "by Average", false);
-    byID1 = radio(students, Sort1, "byID1", "by ID", false);
-    SortGrades1 = submenu(View1, "SortGrades1", "Sort Grades");
+    UserInput1 = radio(students, Sort1, "UserInput1", tr("by User Input"), true);
+    byName1 = radio(students, Sort1, "byName1", tr("by Name"), false);
+    byAverage1 = radio(students, Sort1, "byAverage1", tr("by Average"), false);
+    byID1 = radio(students, Sort1, "byID1", tr("by ID"), false);
+    SortGrades1 = submenu(View1, "SortGrades1", tr("Sort Grades"));
     auto* grades = new QActionGroup(this);
     grades->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    UserInput2 = radio(grades, SortGrades1, "UserInput2", "by User Input", true);
-    byName2 = radio(grades, SortGrades1, "byName2", "by Name", false);
-    byDate1 = radio(grades, SortGrades1, "byDate1", "by Date", false);
-    byCategory1 = radio(grades, SortGrades1, "byCategory1", "by Category", false);
+    UserInput2 = radio(grades, SortGrades1, "UserInput2", tr("by User Input"), true);
+    byName2 = radio(grades, SortGrades1, "byName2", tr("by Name"), false);
+    byDate1 = radio(grades, SortGrades1, "byDate1", tr("by Date"), false);
+    byCategory1 = radio(grades, SortGrades1, "byCategory1", tr("by Category"), false);
     View1->addSeparator();
-    ChartsStatistics1 = item(View1, "ChartsStatistics1", "C&harts/Statistics...");
+    ChartsStatistics1 = item(View1, "ChartsStatistics1", tr("C&harts/Statistics..."));
+    CreateLanguageMenu();
 
-    GradeBook1 = bar->addMenu("&Options");
+    GradeBook1 = bar->addMenu(tr("&Options"));
     GradeBook1->setObjectName("GradeBook1");
-    Categories1 = item(GradeBook1, "Categories1", "&Categories...", QKeySequence("Ctrl+5"));
+    Categories1 = item(GradeBook1, "Categories1", tr("&Categories..."), QKeySequence("Ctrl+5"));
     // Ctrl+W belongs to Pass&word...; here it is only shown.
-    Weights1 = item(GradeBook1, "Weights1", "&Weights...\tCtrl+W");
-    Letters1 = item(GradeBook1, "Letters1", "&Letter grades...", QKeySequence("Ctrl+L"));
-    Other1 = item(GradeBook1, "Other1", "&Description...", QKeySequence("Ctrl+D"));
-    Display1 = item(GradeBook1, "Display1", "Dis&play...");
+    Weights1 = item(GradeBook1, "Weights1", tr("&Weights...\tCtrl+W"));
+    Letters1 = item(GradeBook1, "Letters1", tr("&Letter grades..."), QKeySequence("Ctrl+L"));
+    Other1 = item(GradeBook1, "Other1", tr("&Description..."), QKeySequence("Ctrl+D"));
+    Display1 = item(GradeBook1, "Display1", tr("Dis&play..."));
     int page = 0;
     for (QAction* a : {Categories1, Weights1, Letters1, Other1, Display1})
         a->setData(page++);
 
-    Help2 = bar->addMenu("&Help");
+    Help2 = bar->addMenu(tr("&Help"));
     Help2->setObjectName("Help2");
-    Topics1 = item(Help2, "Topics1", "Help &Topics");
-    Contents2 = item(Help2, "Contents2", "&Contents");
-    Keyboard1 = item(Help2, "Keyboard1", "&Keyboard");
-    HowtoUseHelp1 = item(Help2, "HowtoUseHelp1", "&How to Use Marklow Help");
-    HowtoUseWindowsHelp1 = item(Help2, "HowtoUseWindowsHelp1", "How to Use Windows Help");
-    About2 = item(Help2, "About2", "&About...");
+    Topics1 = item(Help2, "Topics1", tr("Help &Topics"));
+    Contents2 = item(Help2, "Contents2", tr("&Contents"));
+    Keyboard1 = item(Help2, "Keyboard1", tr("&Keyboard"));
+    HowtoUseHelp1 = item(Help2, "HowtoUseHelp1", tr("&How to Use Marklow Help"));
+    HowtoUseWindowsHelp1 = item(Help2, "HowtoUseWindowsHelp1", tr("How to Use Windows Help"));
+    About2 = item(Help2, "About2", tr("&About..."));
 }
 
 void TSDIAppForm::CreateToolBar() {
-    ToolBar1 = addToolBar("Tool Bar");
+    ToolBar1 = addToolBar(tr("Tool Bar"));
     ToolBar1->setObjectName("ToolBar1");
     ToolBar1->setMovable(false);
     ToolBar1->setIconSize(QSize(16, 16));
@@ -245,21 +248,21 @@ void TSDIAppForm::CreateToolBar() {
         const char* hint;
     };
     const Button buttons[] = {
-        {"ToolButton1", New1, TToolIcon::New, "New Gradebook"},
-        {"ToolButton2", OpenItem, TToolIcon::Open, "Open Gradebook"},
-        {"ToolButton3", SaveItem, TToolIcon::Save, "Save Gradebook"},
-        {"ToolButton10", Password1, TToolIcon::Password, "Password"},
-        {"ToolButton4", Print1, TToolIcon::Print, "Print"},
+        {"ToolButton1", New1, TToolIcon::New, QT_TR_NOOP("New Gradebook")},
+        {"ToolButton2", OpenItem, TToolIcon::Open, QT_TR_NOOP("Open Gradebook")},
+        {"ToolButton3", SaveItem, TToolIcon::Save, QT_TR_NOOP("Save Gradebook")},
+        {"ToolButton10", Password1, TToolIcon::Password, QT_TR_NOOP("Password")},
+        {"ToolButton4", Print1, TToolIcon::Print, QT_TR_NOOP("Print")},
         {nullptr, nullptr, TToolIcon::New, nullptr},
-        {"ToolButton14", Student2, TToolIcon::Student, "Student properties"},
-        {"ToolButton15", Grade3, TToolIcon::Grade, "Grade properties"},
-        {"ToolButton9", ToggleEditMode1, TToolIcon::ToggleMode, "Toggle edit mode"},
-        {"ToolButton6", CheckAllEntries1, TToolIcon::Check, "Check gradebook"},
+        {"ToolButton14", Student2, TToolIcon::Student, QT_TR_NOOP("Student properties")},
+        {"ToolButton15", Grade3, TToolIcon::Grade, QT_TR_NOOP("Grade properties")},
+        {"ToolButton9", ToggleEditMode1, TToolIcon::ToggleMode, QT_TR_NOOP("Toggle edit mode")},
+        {"ToolButton6", CheckAllEntries1, TToolIcon::Check, QT_TR_NOOP("Check gradebook")},
         {nullptr, nullptr, TToolIcon::New, nullptr},
-        {"ToolButton8", Categories1, TToolIcon::Categories, "Categories"},
-        {"ToolButton7", Weights1, TToolIcon::Weights, "Weights"},
-        {"ToolButton5", Letters1, TToolIcon::Letters, "Letter grades"},
-        {"ToolButton11", Other1, TToolIcon::Description, "Description"},
+        {"ToolButton8", Categories1, TToolIcon::Categories, QT_TR_NOOP("Categories")},
+        {"ToolButton7", Weights1, TToolIcon::Weights, QT_TR_NOOP("Weights")},
+        {"ToolButton5", Letters1, TToolIcon::Letters, QT_TR_NOOP("Letter grades")},
+        {"ToolButton11", Other1, TToolIcon::Description, QT_TR_NOOP("Description")},
     };
     auto* hints = new THintFilter(this, showHints_);
     for (const Button& b : buttons) {
@@ -268,7 +271,7 @@ void TSDIAppForm::CreateToolBar() {
             continue;
         }
         b.action->setIcon(ToolIcon(b.icon));
-        b.action->setToolTip(b.hint);
+        b.action->setToolTip(tr(b.hint));
         ToolBar1->addAction(b.action);
         QWidget* w = ToolBar1->widgetForAction(b.action);
         w->setObjectName(b.name);
@@ -285,20 +288,20 @@ void TSDIAppForm::CreatePopup() {
         a->setEnabled(false);
         return a;
     };
-    Save1 = item("Save1", "Sa&ve");
-    Print2 = item("Print2", "&Print");
+    Save1 = item("Save1", tr("Sa&ve"));
+    Print2 = item("Print2", tr("&Print"));
     GradebookPopup->addSeparator();
-    CopyStudents1 = item("CopyStudents1", "&Copy Students");
-    CopyAverages1 = item("CopyAverages1", "Copy &Averages");
+    CopyStudents1 = item("CopyStudents1", tr("&Copy Students"));
+    CopyAverages1 = item("CopyAverages1", tr("Copy &Averages"));
     GradebookPopup->addSeparator();
-    NewStudent1 = item("NewStudent1", "New Stu&dent");
-    NewGrade1 = item("NewGrade1", "&New Grade");
-    StudentProperties1 = item("StudentProperties1", "&Student Properties");
-    GradeProperties1 = item("GradeProperties1", "&Grade Properties");
+    NewStudent1 = item("NewStudent1", tr("New Stu&dent"));
+    NewGrade1 = item("NewGrade1", tr("&New Grade"));
+    StudentProperties1 = item("StudentProperties1", tr("&Student Properties"));
+    GradeProperties1 = item("GradeProperties1", tr("&Grade Properties"));
     GradebookPopup->addSeparator();
-    ToggleEditMode2 = item("ToggleEditMode2", "&Toggle Edit Mode");
+    ToggleEditMode2 = item("ToggleEditMode2", tr("&Toggle Edit Mode"));
     GradebookPopup->addSeparator();
-    ChartStatistics2 = item("ChartStatistics2", "C&hart/Statistics");
+    ChartStatistics2 = item("ChartStatistics2", tr("C&hart/Statistics"));
 
     GradeBook->setContextMenuPolicy(Qt::CustomContextMenu);
     GradeBook->Editor()->setContextMenuPolicy(Qt::NoContextMenu); // the grid's menu instead
@@ -362,7 +365,7 @@ void TSDIAppForm::ConnectDocument() {
     });
     connect(doc, &TGradebookDocument::switchesChanged, this, &TSDIAppForm::SyncCheckMarks);
     connect(doc, &TGradebookDocument::modifiedChanged, this,
-            [this](bool on) { panels_[0]->setText(on ? "Modified" : QString()); });
+            [this](bool on) { panels_[0]->setText(on ? tr("Modified") : QString()); });
     connect(doc, &TGradebookDocument::undoRedoChanged, this, &TSDIAppForm::UpdateUndoActions);
     connect(doc, &TGradebookDocument::cursorRequested, this, &TSDIAppForm::PlaceCursor);
 }
@@ -461,12 +464,12 @@ void TSDIAppForm::ClearModified() {
 }
 
 void TSDIAppForm::UpdateCaption() {
-    setWindowTitle("Marklow - " + document_.Title());
+    setWindowTitle(tr("Marklow - %1").arg(document_.Title()));
 }
 
 void TSDIAppForm::UpdateModeIndicators() {
     const bool edit = Gradebook().EditMode();
-    panels_[1]->setText(edit ? "Edit Names" : "Move Names");
+    panels_[1]->setText(edit ? tr("Edit Names") : tr("Move Names"));
     EnterAddNames1->setChecked(edit);
     MoveViewNames1->setChecked(!edit);
 }
@@ -605,8 +608,11 @@ void TSDIAppForm::ApplyDisplayFont(const QFont& font) {
     StatusBar1->setFixedHeight(fm.height() + 8);
     // The panels' frames come on top of their texts' widths.
     const int frames = 2 * panels_[0]->frameWidth();
-    panels_[0]->setFixedWidth(fm.horizontalAdvance(" Modified ") + frames);
-    panels_[1]->setFixedWidth(fm.horizontalAdvance(" Move Names ") + frames);
+    // Wide enough for either text of the mode panel in the language shown.
+    panels_[0]->setFixedWidth(fm.horizontalAdvance(" " + tr("Modified") + " ") + frames);
+    panels_[1]->setFixedWidth(std::max(fm.horizontalAdvance(" " + tr("Move Names") + " "),
+                                       fm.horizontalAdvance(" " + tr("Edit Names") + " ")) +
+                              frames);
     AdjustRowHeight();
     FitAllColumns();
     emit displayFontChanged(font);

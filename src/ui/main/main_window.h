@@ -120,6 +120,7 @@ public:
     QAction* byDate1 = nullptr;
     QAction* byCategory1 = nullptr;
     QAction* ChartsStatistics1 = nullptr;
+    QMenu* Language1 = nullptr; // View > Language: one item per code, "" the desktop's
 
     QMenu* GradeBook1 = nullptr; // the Options menu; its items carry their page number
     QAction* Categories1 = nullptr;
@@ -211,6 +212,10 @@ public:
     // Seconds between recovery copies of unsaved changes; 0 writes none.
     int RecoverySeconds() const { return recoverySeconds_; }
     void SetRecoverySeconds(int seconds);
+    // The language preference ("" follows the desktop), checked in View > Language. It is
+    // applied at the next start; choosing one says so.
+    QString Language() const { return language_; }
+    void SetLanguage(const QString& code);
 
 signals:
     // The display font was applied: the dialogs that follow it take it too.
@@ -232,6 +237,7 @@ private:
     void CreateToolBar();
     void CreatePopup();
     void CreateStatusBar();
+    void CreateLanguageMenu(); // language_menu.cpp
     void ConnectGrid();
     void ConnectDocument();
     void SyncGridShape();
@@ -268,6 +274,7 @@ private:
     bool flatToolBar_ = true;
     bool firstShow_ = true;
     int recoverySeconds_ = 60;
+    QString language_;
     QFont measuredFont_; // the font widthBound_ was taken from
     std::unique_ptr<TWidthBound> widthBound_;
     TEditCommands* editCommands_ = nullptr;

@@ -5,6 +5,7 @@
 #include "prompts.h"
 #include "text.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -45,8 +46,8 @@ QLineEdit* AddField(QGridLayout* grid, int row, const QString& label, QWidget* p
 
 // Lays out the fields above a right-aligned OK and Cancel, then fixes the size.
 void Finish(QDialog* dialog, QGridLayout* grid, QPushButton*& ok, QPushButton*& cancel) {
-    ok = new QPushButton("&OK", dialog);
-    cancel = new QPushButton("&Cancel", dialog);
+    ok = new QPushButton(QCoreApplication::translate("PasswordDialogs", "&OK"), dialog);
+    cancel = new QPushButton(QCoreApplication::translate("PasswordDialogs", "&Cancel"), dialog);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
@@ -81,12 +82,13 @@ void Refocus(QLineEdit* field) {
 bool NewPasswordAcceptable(const QString& first, const QString& second, bool& closeAnyway) {
     QString message;
     if (first != second)
-        message = "New passwords don't match";
+        message = QCoreApplication::translate("PasswordDialogs", "New passwords don't match");
     else if (IsBlank(first.toStdString()))
-        message = "Password can not be blank";
+        message = QCoreApplication::translate("PasswordDialogs", "Password can not be blank");
     else if (!PasswordStorable(first.toStdString()))
         // Checked here rather than at the save, which would fail until the password changed.
-        message = "Password has characters that can not be saved";
+        message = QCoreApplication::translate("PasswordDialogs",
+                                              "Password has characters that can not be saved");
     else
         return true;
     closeAnyway = Prompts().Message(TMessageKind::Warning, message, TButtons::RetryCancel) !=
@@ -97,9 +99,10 @@ bool NewPasswordAcceptable(const QString& first, const QString& second, bool& cl
 } // namespace
 
 TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Password Dialog");
+    setWindowTitle(QCoreApplication::translate("PasswordDialogs", "Password Dialog"));
     auto* grid = new QGridLayout;
-    Password = AddField(grid, 0, "Enter password:", this);
+    Password =
+        AddField(grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter password:"), this);
     Finish(this, grid, OkButton, CancelButton);
 }
 
@@ -113,8 +116,10 @@ void TPasswordDlg::showEvent(QShowEvent* event) {
 void TPasswordDlg::done(int result) {
     // Checked on every way out, Cancel and the close box included.
     if (Password->text() != expected_) {
-        if (Prompts().Message(TMessageKind::Error, "Password is incorrect", TButtons::RetryCancel) ==
-            TAnswer::Retry) {
+        if (Prompts().Message(
+                TMessageKind::Error,
+                QCoreApplication::translate("PasswordDialogs", "Password is incorrect"),
+                TButtons::RetryCancel) == TAnswer::Retry) {
             Refocus(Password);
             return;
         }
@@ -125,10 +130,12 @@ void TPasswordDlg::done(int result) {
 }
 
 TNewPasswordDlg::TNewPasswordDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("New Password");
+    setWindowTitle(QCoreApplication::translate("PasswordDialogs", "New Password"));
     auto* grid = new QGridLayout;
-    NewPass1 = AddField(grid, 0, "Enter new password:", this);
-    NewPass2 = AddField(grid, 1, "Reenter new password:", this);
+    NewPass1 = AddField(
+        grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter new password:"), this);
+    NewPass2 = AddField(
+        grid, 1, QCoreApplication::translate("PasswordDialogs", "Reenter new password:"), this);
     Finish(this, grid, OkButton, CancelButton);
 }
 
@@ -156,11 +163,14 @@ void TNewPasswordDlg::done(int result) {
 }
 
 TPasswordDlg1::TPasswordDlg1(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Change Password");
+    setWindowTitle(QCoreApplication::translate("PasswordDialogs", "Change Password"));
     auto* grid = new QGridLayout;
-    CurrentPass = AddField(grid, 0, "Enter current password:", this);
-    NewPass1 = AddField(grid, 1, "Enter new password:", this);
-    NewPass2 = AddField(grid, 2, "Reenter new password:", this);
+    CurrentPass = AddField(
+        grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter current password:"), this);
+    NewPass1 = AddField(
+        grid, 1, QCoreApplication::translate("PasswordDialogs", "Enter new password:"), this);
+    NewPass2 = AddField(
+        grid, 2, QCoreApplication::translate("PasswordDialogs", "Reenter new password:"), this);
     Finish(this, grid, OkButton, CancelButton);
 }
 
@@ -180,7 +190,9 @@ void TPasswordDlg1::done(int result) {
         bool closeAnyway = false;
         bool ok;
         if (CurrentPass->text() != current_) {
-            closeAnyway = Prompts().Message(TMessageKind::Warning, "Current Password is incorrect",
+            closeAnyway = Prompts().Message(TMessageKind::Warning,
+                                            QCoreApplication::translate(
+                                                "PasswordDialogs", "Current Password is incorrect"),
                                             TButtons::RetryCancel) != TAnswer::Retry;
             ok = false;
         } else {

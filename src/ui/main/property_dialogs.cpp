@@ -4,6 +4,7 @@
 #include "sorting.h"
 #include "text.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLocale>
@@ -23,9 +24,9 @@ QString Number(double v) {
 
 // OK, Cancel and Help in a row at the bottom right.
 QHBoxLayout* Buttons(QDialog* dialog, QPushButton*& ok, QPushButton*& cancel, QPushButton*& help) {
-    ok = new QPushButton("&OK", dialog);
-    cancel = new QPushButton("&Cancel", dialog);
-    help = new QPushButton("&Help", dialog);
+    ok = new QPushButton(QCoreApplication::translate("PropertyDialogs", "&OK"), dialog);
+    cancel = new QPushButton(QCoreApplication::translate("PropertyDialogs", "&Cancel"), dialog);
+    help = new QPushButton(QCoreApplication::translate("PropertyDialogs", "&Help"), dialog);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
@@ -72,13 +73,15 @@ TStudentDlg::TStudentDlg(QWidget* parent)
     Memo1 = new QPlainTextEdit(this);
     auto* fields = new QVBoxLayout;
     fields->setSpacing(2);
-    fields->addWidget(Caption("Name", NameEdit, this));
+    fields->addWidget(
+        Caption(QCoreApplication::translate("PropertyDialogs", "Name"), NameEdit, this));
     fields->addWidget(NameEdit);
     fields->addSpacing(8);
-    fields->addWidget(Caption("ID", IDEdit, this));
+    fields->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "ID"), IDEdit, this));
     fields->addWidget(IDEdit);
     fields->addSpacing(8);
-    fields->addWidget(Caption("Notes", Memo1, this));
+    fields->addWidget(
+        Caption(QCoreApplication::translate("PropertyDialogs", "Notes"), Memo1, this));
     fields->addWidget(Memo1, 1);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(fields, 1);
@@ -115,7 +118,7 @@ void TStudentDlg::done(int result) {
 
 TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique<TGrade>()) {
     NameEdit = new QLineEdit(this);
-    NameLabel = Caption("Name", NameEdit, this);
+    NameLabel = Caption(QCoreApplication::translate("PropertyDialogs", "Name"), NameEdit, this);
     // The pages stay where they are when the name is hidden on the All Grades page.
     for (QWidget* w : {static_cast<QWidget*>(NameLabel), static_cast<QWidget*>(NameEdit)}) {
         QSizePolicy policy = w->sizePolicy();
@@ -138,13 +141,15 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
     Memo1 = new QPlainTextEdit(InformationSheet);
     auto* info = new QVBoxLayout(InformationSheet);
     info->setSpacing(2);
-    info->addWidget(Caption("Date", DateTimePicker1, InformationSheet));
+    info->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Date"), DateTimePicker1,
+                            InformationSheet));
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(DateTimePicker1);
     dateRow->addStretch();
     info->addLayout(dateRow);
     info->addSpacing(8);
-    info->addWidget(Caption("Notes", Memo1, InformationSheet));
+    info->addWidget(
+        Caption(QCoreApplication::translate("PropertyDialogs", "Notes"), Memo1, InformationSheet));
     info->addWidget(Memo1, 1);
 
     AllGradesSheet = new QWidget;
@@ -152,14 +157,21 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
     DefaultWeightEdit = new QLineEdit(AllGradesSheet);
     DefaultPointsEdit->setMaximumWidth(90);
     DefaultWeightEdit->setMaximumWidth(90);
-    OmitZerosBox = new QCheckBox("Omit zeros from class averages", AllGradesSheet);
-    wpcheckbox = new QCheckBox("Points are weights", AllGradesSheet);
+    OmitZerosBox = new QCheckBox(
+        QCoreApplication::translate("PropertyDialogs", "Omit zeros from class averages"),
+        AllGradesSheet);
+    wpcheckbox = new QCheckBox(QCoreApplication::translate("PropertyDialogs", "Points are weights"),
+                               AllGradesSheet);
     auto* all = new QGridLayout(AllGradesSheet);
     all->setHorizontalSpacing(16);
     all->setVerticalSpacing(2);
-    all->addWidget(Caption("Default Points", DefaultPointsEdit, AllGradesSheet), 0, 0);
+    all->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Default Points"),
+                           DefaultPointsEdit, AllGradesSheet),
+                   0, 0);
     all->addWidget(DefaultPointsEdit, 1, 0);
-    all->addWidget(Caption("Default Weight", DefaultWeightEdit, AllGradesSheet), 0, 1);
+    all->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Default Weight"),
+                           DefaultWeightEdit, AllGradesSheet),
+                   0, 1);
     all->addWidget(DefaultWeightEdit, 1, 1);
     all->setRowMinimumHeight(2, 12);
     all->addWidget(OmitZerosBox, 3, 0, 1, 3);
@@ -167,9 +179,11 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
     all->setColumnStretch(2, 1);
     all->setRowStretch(5, 1);
 
-    PageControl1->addTab(AverageSheet, "Average");
-    PageControl1->addTab(InformationSheet, "Information");
-    PageControl1->addTab(AllGradesSheet, "All Grades");
+    PageControl1->addTab(AverageSheet, QCoreApplication::translate("PropertyDialogs", "Average"));
+    PageControl1->addTab(InformationSheet,
+                         QCoreApplication::translate("PropertyDialogs", "Information"));
+    PageControl1->addTab(AllGradesSheet,
+                         QCoreApplication::translate("PropertyDialogs", "All Grades"));
 
     auto* outer = new QVBoxLayout(this);
     outer->setSpacing(2);
@@ -244,7 +258,7 @@ void TGradeDlg::done(int result) {
 std::optional<TStudentEdit> EditStudent(TStudentDlg& dialog, const TGradebook& gb, int row) {
     const TStudent* student = row >= 2 ? gb.StudentAt(row) : nullptr;
     if (!student) return CreateStudent(dialog, gb, row);
-    dialog.setWindowTitle("Student Properties");
+    dialog.setWindowTitle(QCoreApplication::translate("PropertyDialogs", "Student Properties"));
     dialog.SetFocusField(dialog.IDEdit);
     CopyStudent(dialog.WorkingStudent(), *student);
     dialog.WorkingStudent().Name = std::string(gb.Cell(1, row));
@@ -258,7 +272,7 @@ std::optional<TStudentEdit> EditStudent(TStudentDlg& dialog, const TGradebook& g
 
 std::optional<TStudentEdit> CreateStudent(TStudentDlg& dialog, const TGradebook& gb,
                                           int currentRow) {
-    dialog.setWindowTitle("New Student Properties");
+    dialog.setWindowTitle(QCoreApplication::translate("PropertyDialogs", "New Student Properties"));
     dialog.ResetWorkingStudent();
     dialog.SetFocusField(dialog.NameEdit);
     if (Prompts().ExecDialog(dialog) != QDialog::Accepted) return std::nullopt;
@@ -288,7 +302,7 @@ TGradeEdit GradeEditFrom(const TGradeDlg& dialog, const TGrade& working, int col
 std::optional<TGradeEdit> EditGrade(TGradeDlg& dialog, const TGradebook& gb, int column) {
     const TGrade* grade = column >= 2 ? gb.GradeAt(column) : nullptr;
     if (!grade) return CreateGrade(dialog, gb, column);
-    dialog.setWindowTitle("Grade Properties");
+    dialog.setWindowTitle(QCoreApplication::translate("PropertyDialogs", "Grade Properties"));
     TGrade& working = dialog.WorkingGrade();
     CopyGrade(working, *grade);
     working.Date = grade->Date;
@@ -301,7 +315,7 @@ std::optional<TGradeEdit> EditGrade(TGradeDlg& dialog, const TGradebook& gb, int
 }
 
 std::optional<TGradeEdit> CreateGrade(TGradeDlg& dialog, const TGradebook& gb, int currentColumn) {
-    dialog.setWindowTitle("New Grade Properties");
+    dialog.setWindowTitle(QCoreApplication::translate("PropertyDialogs", "New Grade Properties"));
     dialog.ResetWorkingGrade(gb);
     std::vector<std::string> names;
     gb.CategoryNames(names);

@@ -8,6 +8,7 @@
 #include "main_window.h"
 #include "prompts.h"
 #include "safe_save.h"
+#include "translations.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -143,7 +144,7 @@ void TRecoveryCommands::WriteRecoveryCopy() {
     // Only the owner may read a copy of someone's class.
     if (!QDir().mkpath(folder_)) {
         std::lock_guard<std::mutex> guard(errorMutex_);
-        lastError_ = (folder_ + ": the folder cannot be created").toStdString();
+        lastError_ = tr("%1: the folder cannot be created").arg(folder_).toStdString();
         dirty_ = true;
         return;
     }
@@ -184,23 +185,24 @@ void TRecoveryCommands::OfferRecovery() {
 
 bool TRecoveryCommands::Offer(const TRecoveryEntry& entry) {
     const QString name = Q(RecoveryTitle(entry));
-    QString text = "Marklow was not closed properly. Recover the unsaved changes to " + name + "?";
+    QString text =
+        tr("Marklow was not closed properly. Recover the unsaved changes to %1?").arg(name);
     if (entry.Lock && !entry.Lock->Original.empty()) {
         const QString original = Q(entry.Lock->Original);
         const std::string now = StampOf(original);
         if (!QFileInfo::exists(original))
-            text += "\n\n\"" + original + "\" no longer exists; Save writes it again.";
+            text += "\n\n" + tr("\"%1\" no longer exists; Save writes it again.").arg(original);
         else if (now != entry.Lock->OriginalStamp)
-            text += "\n\n\"" + original +
-                    "\" has been changed since. Save replaces it and keeps that version as "
-                    "its backup.";
+            text += "\n\n" + tr("\"%1\" has been changed since. Save replaces it and keeps "
+                                "that version as its backup.")
+                                 .arg(original);
     }
     switch (Prompts().Message(TMessageKind::Confirmation, text, TButtons::RecoverDiscardLater)) {
     case TAnswer::Recover:
         return Recover(entry);
     case TAnswer::Discard: {
         const std::string error = RemoveRecoveryEntry(entry.CopyPath, entry.LockPath);
-        if (!error.empty()) ShowMessage(TMessageKind::Error, Q(error));
+        if (!error.empty()) ShowMessage(TMessageKind::Error, CoreText(error));
         return false;
     }
     default:
@@ -211,22 +213,26 @@ bool TRecoveryCommands::Offer(const TRecoveryEntry& entry) {
 bool TRecoveryCommands::Recover(const TRecoveryEntry& entry) {
     const QString copy = Q(entry.CopyPath);
     const QString name = Q(RecoveryTitle(entry));
-    const QString kept = "\nIt is kept as \"" + copy + "\".";
+    const QString kept = "\n" + tr("It is kept as \"%1\".").arg(copy);
     // Read once on the side first: a damaged copy must not half-replace the open gradebook.
     try {
         TGradebook scratch;
         ReadGradebook(ReadFileBytes(entry.CopyPath), scratch,
                       [](const std::string&) { return true; });
     } catch (const std::runtime_error& e) {
-        ShowMessage(TMessageKind::Error,
-                    "The unsaved changes to " + name + " cannot be read: " + Q(e.what()) + kept);
+        ShowMessage(
+            TMessageKind::Error,
+            tr("The unsaved changes to %1 cannot be read: %2").arg(name, CoreText(e.what())) +
+                kept);
         return false;
     }
     TGradebookDocument& doc = form_.Document();
     if (!lifecycle_.OpenGradebook(copy)) {
         ShowMessage(TMessageKind::Information,
-                    "The unsaved changes to " + name +
-                        " were not opened; Marklow offers them again at its next start." + kept);
+                    tr("The unsaved changes to %1 were not opened; Marklow offers them again "
+                       "at its next start.")
+                            .arg(name) +
+                        kept);
         return false;
     }
     // The copy is no file of the teacher's: it leaves the history, and Save writes the original.

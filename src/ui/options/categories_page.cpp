@@ -3,7 +3,9 @@
 #include "option_files.h"
 #include "option_folder.h"
 #include "string_grid.h"
+#include "translations.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -16,7 +18,8 @@ namespace marklow {
 
 namespace {
 
-const QString kFilter = "Grade Book Category files (*.gca)";
+const QString kFilter =
+    QCoreApplication::translate("CategoriesPage", "Grade Book Category files (*.gca)");
 
 bool IsNavigationKey(int key) {
     switch (key) {
@@ -44,22 +47,32 @@ bool IsNavigationKey(int key) {
 TCategoriesPage::TCategoriesPage(QWidget* parent) : TOptionsPage(parent) {
     table_.SetSource(&empty_.CategoryGrid);
     toolBar_ = new TPageToolBar(this);
-    NewCButton = toolBar_->AddButton("New", "New empty category table", QStyle::SP_FileIcon);
-    LoadButton = toolBar_->AddButton("Load", "Load the category table from a file",
-                                     QStyle::SP_DialogOpenButton);
-    SaveButton = toolBar_->AddButton("Save", "Save the category table to a file",
-                                     QStyle::SP_DialogSaveButton);
-    DeleteCButton =
-        toolBar_->AddButton("Delete", "Delete the current category", QStyle::SP_TrashIcon);
+    NewCButton = toolBar_->AddButton(
+        QCoreApplication::translate("CategoriesPage", "New"),
+        QCoreApplication::translate("CategoriesPage", "New empty category table"),
+        QStyle::SP_FileIcon);
+    LoadButton = toolBar_->AddButton(
+        QCoreApplication::translate("CategoriesPage", "Load"),
+        QCoreApplication::translate("CategoriesPage", "Load the category table from a file"),
+        QStyle::SP_DialogOpenButton);
+    SaveButton = toolBar_->AddButton(
+        QCoreApplication::translate("CategoriesPage", "Save"),
+        QCoreApplication::translate("CategoriesPage", "Save the category table to a file"),
+        QStyle::SP_DialogSaveButton);
+    DeleteCButton = toolBar_->AddButton(
+        QCoreApplication::translate("CategoriesPage", "Delete"),
+        QCoreApplication::translate("CategoriesPage", "Delete the current category"),
+        QStyle::SP_TrashIcon);
     toolBar_->AddStretch();
-    auto* totalLabel = new QLabel("% Total", this);
+    auto* totalLabel = new QLabel(QCoreApplication::translate("CategoriesPage", "% Total"), this);
     toolBar_->AddWidget(totalLabel);
     PercentDisplay = new QLabel(" 100", this);
     PercentDisplay->setObjectName("PercentDisplay");
     PercentDisplay->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     PercentDisplay->setMinimumWidth(64);
     PercentDisplay->setFixedHeight(24);
-    SetHint(*PercentDisplay, "Displays the current total percent of grade");
+    SetHint(*PercentDisplay, QCoreApplication::translate(
+                                 "CategoriesPage", "Displays the current total percent of grade"));
     toolBar_->AddWidget(PercentDisplay);
 
     CategoryGrid = new TStringGrid1(this);
@@ -109,8 +122,8 @@ void TCategoriesPage::GoTo(int categoryRow, int column) {
 void TCategoriesPage::FitToFont() {
     const QFontMetrics fm(CategoryGrid->font());
     // 155 pixels, or more when a large font would cut the headers.
-    CategoryGrid->SetDefaultColWidth(
-        std::max(155, fm.horizontalAdvance("Percentage of Grade") + 8));
+    CategoryGrid->SetDefaultColWidth(std::max(
+        155, fm.horizontalAdvance(QCoreApplication::translate("core", "Percentage of Grade")) + 8));
     CategoryGrid->SetDefaultRowHeight(fm.height() + 4);
     // All three columns in view: the dialog grows with them.
     CategoryGrid->setMinimumWidth(3 * (CategoryGrid->DefaultColWidth() + 1) +
@@ -211,8 +224,10 @@ void TCategoriesPage::Remap(const std::function<void()>& change) {
 // --- buttons ---
 
 void TCategoriesPage::NewCButtonClick() {
-    if (Prompts().Message(TMessageKind::Confirmation, "Discard existing categories",
-                          TButtons::OkCancel) != TAnswer::Ok)
+    if (Prompts().Message(
+            TMessageKind::Confirmation,
+            QCoreApplication::translate("CategoriesPage", "Discard existing categories"),
+            TButtons::OkCancel) != TAnswer::Ok)
         return;
     CategoryGrid->SetCurrent(0, 1);
     Remap([this] {
@@ -226,8 +241,8 @@ void TCategoriesPage::DeleteCButtonClick() {
     const int row = CategoryGrid->Row();
     const std::string question = CategoryDeleteQuestion(Table(), row);
     if (question.empty()) return;
-    if (Prompts().Message(TMessageKind::Confirmation, QString::fromStdString(question),
-                          TButtons::OkCancel) != TAnswer::Ok)
+    if (Prompts().Message(TMessageKind::Confirmation, CoreText(question), TButtons::OkCancel) !=
+        TAnswer::Ok)
         return;
     Remap([this, row] {
         Table().DeleteRow(row);
@@ -238,8 +253,9 @@ void TCategoriesPage::DeleteCButtonClick() {
 
 void TCategoriesPage::LoadButtonClick() {
     TFileRequest request;
-    request.Caption = "Load Category Options";
-    request.Folder = OptionFolder(DataFolder ? DataFolder() : DefaultDataFolder(), "Categories");
+    request.Caption = QCoreApplication::translate("CategoriesPage", "Load Category Options");
+    request.Folder = OptionFolder(DataFolder ? DataFolder() : DefaultDataFolder(),
+                                  QCoreApplication::translate("CategoriesPage", "Categories"));
     request.Filter = kFilter;
     request.DefaultSuffix = "gca";
     const QString name = Prompts().OpenFileName(request);
@@ -257,8 +273,9 @@ void TCategoriesPage::LoadButtonClick() {
 
 void TCategoriesPage::SaveButtonClick() {
     TFileRequest request;
-    request.Caption = "Save Category Options";
-    request.Folder = OptionFolder(DataFolder ? DataFolder() : DefaultDataFolder(), "Categories");
+    request.Caption = QCoreApplication::translate("CategoriesPage", "Save Category Options");
+    request.Folder = OptionFolder(DataFolder ? DataFolder() : DefaultDataFolder(),
+                                  QCoreApplication::translate("CategoriesPage", "Categories"));
     request.Filter = kFilter;
     request.DefaultSuffix = "gca";
     const QString name = Prompts().SaveFileName(request);

@@ -1,5 +1,6 @@
 #include "description_page.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -19,9 +20,11 @@ TDescriptionPage::TDescriptionPage(QWidget* parent) : TOptionsPage(parent) {
         layout->addSpacing(8);
         return edit;
     };
-    TeacherEdit = field("Teacher", "TeacherEdit");
-    ClassNameEdit = field("Class Name", "ClassNameEdit");
-    ClassNumberEdit = field("Class Number", "ClassNumberEdit");
+    TeacherEdit = field(QCoreApplication::translate("DescriptionPage", "Teacher"), "TeacherEdit");
+    ClassNameEdit =
+        field(QCoreApplication::translate("DescriptionPage", "Class Name"), "ClassNameEdit");
+    ClassNumberEdit =
+        field(QCoreApplication::translate("DescriptionPage", "Class Number"), "ClassNumberEdit");
     layout->addStretch(1);
 }
 

@@ -4,6 +4,7 @@
 #include "prompts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,27 +30,29 @@ TDisplayChanges CompareDisplay(const TDisplayOptions& before, const TDisplayOpti
 QString FontCaption(const QFont& font) {
     // A font given in pixels has no point size of its own; the resolved one stands in.
     const int size = font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
-    return font.family() + " " + QString::number(size) + " Points";
+    return QCoreApplication::translate("DisplayPage", "%1 %2 Points").arg(font.family()).arg(size);
 }
 
 TDisplayPage::TDisplayPage(QWidget* parent) : TOptionsPage(parent) {
-    FlatToolBarBox = new QCheckBox("Flat Toolbars", this);
-    ThreeDTableBox = new QCheckBox("3D Tables", this);
-    ShowHintsBox = new QCheckBox("Show Hints", this);
-    auto* fontLabel = new QLabel("Font", this);
+    FlatToolBarBox =
+        new QCheckBox(QCoreApplication::translate("DisplayPage", "Flat Toolbars"), this);
+    ThreeDTableBox = new QCheckBox(QCoreApplication::translate("DisplayPage", "3D Tables"), this);
+    ShowHintsBox = new QCheckBox(QCoreApplication::translate("DisplayPage", "Show Hints"), this);
+    auto* fontLabel = new QLabel(QCoreApplication::translate("DisplayPage", "Font"), this);
     FontPanel = new QLabel(this);
     FontPanel->setObjectName("FontPanel");
     FontPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     FontPanel->setAlignment(Qt::AlignCenter);
     FontPanel->setFixedSize(260, 40);
-    ChangeButton = new QPushButton("Change", this);
+    ChangeButton = new QPushButton(QCoreApplication::translate("DisplayPage", "Change"), this);
     ChangeButton->setAutoDefault(false);
-    auto* recoveryLabel = new QLabel("Save recovery information every", this);
+    auto* recoveryLabel = new QLabel(
+        QCoreApplication::translate("DisplayPage", "Save recovery information every"), this);
     RecoveryBox = new QSpinBox(this);
     RecoveryBox->setObjectName("RecoveryBox");
     RecoveryBox->setRange(0, kMaxRecoverySeconds);
-    RecoveryBox->setSuffix(" seconds");
-    RecoveryBox->setSpecialValueText("Never");
+    RecoveryBox->setSuffix(QCoreApplication::translate("DisplayPage", " seconds"));
+    RecoveryBox->setSpecialValueText(QCoreApplication::translate("DisplayPage", "Never"));
     recoveryLabel->setBuddy(RecoveryBox);
 
     auto* layout = new QGridLayout(this);

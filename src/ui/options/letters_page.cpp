@@ -3,7 +3,9 @@
 #include "option_files.h"
 #include "option_folder.h"
 #include "string_grid.h"
+#include "translations.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -15,29 +17,43 @@
 namespace marklow {
 
 namespace {
-const QString kFilter = "Grade Book Letter Option files (*.gln)";
+const QString kFilter =
+    QCoreApplication::translate("LettersPage", "Grade Book Letter Option files (*.gln)");
 } // namespace
 
 TLettersPage::TLettersPage(QWidget* parent) : TOptionsPage(parent) {
     l2nTable_.SetSource(&empty_.L2NGrid);
     n2lTable_.SetSource(&empty_.N2LGrid);
     toolBar_ = new TPageToolBar(this);
-    NewLButton =
-        toolBar_->AddButton("New", "Clear the currently selected table", QStyle::SP_FileIcon);
-    LoadLButton =
-        toolBar_->AddButton("Load", "Load both tables from a file", QStyle::SP_DialogOpenButton);
-    saveLbutton =
-        toolBar_->AddButton("Save", "Save both tables to a file", QStyle::SP_DialogSaveButton);
-    SortButton =
-        toolBar_->AddButton("Sort", "Sort the currently selected table", QStyle::SP_ArrowDown);
+    NewLButton = toolBar_->AddButton(
+        QCoreApplication::translate("LettersPage", "New"),
+        QCoreApplication::translate("LettersPage", "Clear the currently selected table"),
+        QStyle::SP_FileIcon);
+    LoadLButton = toolBar_->AddButton(
+        QCoreApplication::translate("LettersPage", "Load"),
+        QCoreApplication::translate("LettersPage", "Load both tables from a file"),
+        QStyle::SP_DialogOpenButton);
+    saveLbutton = toolBar_->AddButton(
+        QCoreApplication::translate("LettersPage", "Save"),
+        QCoreApplication::translate("LettersPage", "Save both tables to a file"),
+        QStyle::SP_DialogSaveButton);
+    SortButton = toolBar_->AddButton(
+        QCoreApplication::translate("LettersPage", "Sort"),
+        QCoreApplication::translate("LettersPage", "Sort the currently selected table"),
+        QStyle::SP_ArrowDown);
     DeleteLButton = toolBar_->AddButton(
-        "Delete", "Delete the current row in the currently selected table", QStyle::SP_TrashIcon);
-    ShowButton = toolBar_->AddButton("Show", "Show letter grades in computed averages",
-                                     QStyle::SP_FileDialogDetailedView, true);
+        QCoreApplication::translate("LettersPage", "Delete"),
+        QCoreApplication::translate("LettersPage",
+                                    "Delete the current row in the currently selected table"),
+        QStyle::SP_TrashIcon);
+    ShowButton = toolBar_->AddButton(
+        QCoreApplication::translate("LettersPage", "Show"),
+        QCoreApplication::translate("LettersPage", "Show letter grades in computed averages"),
+        QStyle::SP_FileDialogDetailedView, true);
     toolBar_->AddStretch();
 
-    L2NTitle = new QLabel("Letters to Numbers", this);
-    N2LTitle = new QLabel("Numbers to Letters", this);
+    L2NTitle = new QLabel(QCoreApplication::translate("LettersPage", "Letters to Numbers"), this);
+    N2LTitle = new QLabel(QCoreApplication::translate("LettersPage", "Numbers to Letters"), this);
     for (QLabel* title : {L2NTitle, N2LTitle}) {
         title->setAlignment(Qt::AlignCenter);
         title->setMargin(2);
@@ -129,7 +145,8 @@ void TLettersPage::FitToFont() {
     for (TStringGrid1* grid : {L2NGrid, N2LGrid}) {
         const QFontMetrics fm(grid->font());
         // 90 pixels, or more when a large font would cut the headers.
-        const int width = std::max(90, fm.horizontalAdvance("Numbers") + 8);
+        const int width =
+            std::max(90, fm.horizontalAdvance(QCoreApplication::translate("core", "Numbers")) + 8);
         grid->SetDefaultColWidth(width);
         grid->SetDefaultRowHeight(fm.height() + 4);
         // Both columns with their lines, the frame and a vertical scroll bar.
@@ -158,8 +175,7 @@ void TLettersPage::Refill(TStringGrid1* grid) {
 
 void TLettersPage::NewLButtonClick() {
     TStringGrid1* grid = current_;
-    if (Prompts().Message(TMessageKind::Confirmation,
-                          QString::fromStdString(LetterNewQuestion(Which(grid))),
+    if (Prompts().Message(TMessageKind::Confirmation, CoreText(LetterNewQuestion(Which(grid))),
                           TButtons::OkCancel) != TAnswer::Ok)
         return;
     FillLetterTable(TableOf(grid), Which(grid), TRealList{});
@@ -176,8 +192,8 @@ void TLettersPage::DeleteLButtonClick() {
     const int row = grid->Row();
     const std::string question = LetterDeleteQuestion(TableOf(grid), Which(grid), row);
     if (question.empty()) return;
-    if (Prompts().Message(TMessageKind::Confirmation, QString::fromStdString(question),
-                          TButtons::OkCancel) != TAnswer::Ok)
+    if (Prompts().Message(TMessageKind::Confirmation, CoreText(question), TButtons::OkCancel) !=
+        TAnswer::Ok)
         return;
     TableOf(grid).DeleteRow(row);
     grid->TableChanged();
@@ -185,8 +201,9 @@ void TLettersPage::DeleteLButtonClick() {
 
 void TLettersPage::LoadLButtonClick() {
     TFileRequest request;
-    request.Caption = "Load Letter Options";
-    request.Folder = OptionFolder(DataFolder ? DataFolder() : DefaultDataFolder(), "Letters");
+    request.Caption = QCoreApplication::translate("LettersPage", "Load Letter Options");
+    request.Folder = OptionFolder(DataFolder ? DataFolder() : DefaultDataFolder(),
+                                  QCoreApplication::translate("LettersPage", "Letters"));
     request.Filter = kFilter;
     request.DefaultSuffix = "gln";
     const QString name = Prompts().OpenFileName(request);
@@ -201,8 +218,9 @@ void TLettersPage::LoadLButtonClick() {
 
 void TLettersPage::saveLbuttonClick() {
     TFileRequest request;
-    request.Caption = "Save Letter Options";
-    request.Folder = OptionFolder(DataFolder ? DataFolder() : DefaultDataFolder(), "Letters");
+    request.Caption = QCoreApplication::translate("LettersPage", "Save Letter Options");
+    request.Folder = OptionFolder(DataFolder ? DataFolder() : DefaultDataFolder(),
+                                  QCoreApplication::translate("LettersPage", "Letters"));
     request.Filter = kFilter;
     request.DefaultSuffix = "gln";
     const QString name = Prompts().SaveFileName(request);

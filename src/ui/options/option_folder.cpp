@@ -1,5 +1,7 @@
 #include "option_folder.h"
 
+#include "translations.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -28,14 +30,14 @@ bool RunFileAction(const std::function<void()>& action) {
         action();
         return true;
     } catch (const std::exception& e) {
-        Prompts().Message(TMessageKind::Error, QString::fromStdString(e.what()), TButtons::Ok);
+        Prompts().Message(TMessageKind::Error, CoreText(e.what()), TButtons::Ok);
         return false;
     }
 }
 
 void ReportOptionSave(const std::string& error, const std::vector<std::string>& lostTexts) {
     if (!error.empty()) {
-        Prompts().Message(TMessageKind::Error, QString::fromStdString(error), TButtons::Ok);
+        Prompts().Message(TMessageKind::Error, CoreText(error), TButtons::Ok);
         return;
     }
     if (lostTexts.empty()) return;
@@ -43,8 +45,10 @@ void ReportOptionSave(const std::string& error, const std::vector<std::string>& 
     for (const auto& t : lostTexts)
         list += "\n" + QString::fromStdString(t);
     Prompts().Message(TMessageKind::Warning,
-                      "These texts hold characters that an option file cannot store; they were "
-                      "saved with \"?\" in their place:" +
+                      QCoreApplication::translate(
+                          "OptionFolder",
+                          "These texts hold characters that an option file cannot store; they were "
+                          "saved with \"?\" in their place:") +
                           list,
                       TButtons::Ok);
 }

@@ -4,6 +4,7 @@
 
 #include "grid_table.h"
 #include "options_rules.h"
+#include "translations.h"
 
 namespace marklow {
 
@@ -20,7 +21,9 @@ public:
         if (table_) table_->SetRowCount(n);
     }
     QString Text(int c, int r) const override {
-        return table_ ? QString::fromStdString(table_->Text(c, r)) : QString();
+        if (!table_) return QString();
+        // The headers are the core's captions.
+        return r == 0 ? CoreText(table_->Text(c, r)) : QString::fromStdString(table_->Text(c, r));
     }
     void SetText(int c, int r, const QString& text) override {
         if (table_) table_->SetText(c, r, text.toStdString());

@@ -8,6 +8,7 @@
 #include "prompts.h"
 #include "weights_page.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -19,7 +20,7 @@
 namespace marklow {
 
 TNewOptionsDlg::TNewOptionsDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Options");
+    setWindowTitle(QCoreApplication::translate("OptionsDialog", "Options"));
     setObjectName("NewOptionsDlg");
     PageControl = new QTabWidget(this);
     CategoriesPage = new TCategoriesPage(PageControl);
@@ -27,15 +28,16 @@ TNewOptionsDlg::TNewOptionsDlg(QWidget* parent) : QDialog(parent) {
     LettersPage = new TLettersPage(PageControl);
     DescriptionPage = new TDescriptionPage(PageControl);
     DisplayPage = new TDisplayPage(PageControl);
-    PageControl->addTab(CategoriesPage, "Categories");
-    PageControl->addTab(WeightsPage, "Weights");
-    PageControl->addTab(LettersPage, "Letters");
-    PageControl->addTab(DescriptionPage, "Description");
-    PageControl->addTab(DisplayPage, "Display");
+    PageControl->addTab(CategoriesPage, QCoreApplication::translate("OptionsDialog", "Categories"));
+    PageControl->addTab(WeightsPage, QCoreApplication::translate("OptionsDialog", "Weights"));
+    PageControl->addTab(LettersPage, QCoreApplication::translate("OptionsDialog", "Letters"));
+    PageControl->addTab(DescriptionPage,
+                        QCoreApplication::translate("OptionsDialog", "Description"));
+    PageControl->addTab(DisplayPage, QCoreApplication::translate("OptionsDialog", "Display"));
 
-    OKBtn = new QPushButton("&OK", this);
-    CancelBtn = new QPushButton("&Cancel", this);
-    HelpBtn = new QPushButton("&Help", this);
+    OKBtn = new QPushButton(QCoreApplication::translate("OptionsDialog", "&OK"), this);
+    CancelBtn = new QPushButton(QCoreApplication::translate("OptionsDialog", "&Cancel"), this);
+    HelpBtn = new QPushButton(QCoreApplication::translate("OptionsDialog", "&Help"), this);
     OKBtn->setDefault(true);
     CancelBtn->setAutoDefault(false);
     HelpBtn->setAutoDefault(false);

@@ -3,8 +3,10 @@
 #include "grade_box.h"
 #include "gradebook.h"
 #include "text.h"
+#include "translations.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +27,7 @@ double KeptNumber(double edited, double exact, const QLineEdit* field) {
 
 TWeightsPage::TWeightsPage(QWidget* parent) : TOptionsPage(parent) {
     toolBar_ = new TPageToolBar(this);
-    GradeNameLabel = new QLabel("Grade Name", this);
+    GradeNameLabel = new QLabel(QCoreApplication::translate("WeightsPage", "Grade Name"), this);
     GradeNameCombo = new QComboBox(this);
     GradeNameCombo->setObjectName("GradeNameCombo");
     GradeNameCombo->setFixedWidth(200);
@@ -33,7 +35,8 @@ TWeightsPage::TWeightsPage(QWidget* parent) : TOptionsPage(parent) {
     toolBar_->AddWidget(GradeNameLabel);
     toolBar_->AddWidget(GradeNameCombo);
     toolBar_->AddStretch();
-    PWButton = toolBar_->AddButton("Points are Weights", QString(), QStyle::SP_CustomBase, true);
+    PWButton = toolBar_->AddButton(QCoreApplication::translate("WeightsPage", "Points are Weights"),
+                                   QString(), QStyle::SP_CustomBase, true);
     PWButton->setObjectName("PWButton");
     GradeBox1 = new TGradeBox(this);
     GradeBox1->setObjectName("GradeBox1");
@@ -55,7 +58,8 @@ void TWeightsPage::SetSource(const TGradebook* gb, int currentColumn) {
 }
 
 void TWeightsPage::FitLabel() {
-    GradeNameLabel->setFixedWidth(QFontMetrics(font()).horizontalAdvance("Grade Name "));
+    GradeNameLabel->setFixedWidth(
+        QFontMetrics(font()).horizontalAdvance(GradeNameLabel->text() + " "));
 }
 
 void TWeightsPage::LoadPage(TOptionsWork& work) {
@@ -68,7 +72,7 @@ void TWeightsPage::LoadPage(TOptionsWork& work) {
         QStringList names;
         names.reserve(n);
         for (int k = 0; k < n; ++k)
-            names << QString::fromStdString(GradeChoiceText(*gb_, k + 2));
+            names << CoreText(GradeChoiceText(*gb_, k + 2));
         GradeNameCombo->addItems(names);
         // The grade of the main grid's current column, else the first.
         const bool onGrade = currentColumn_ >= 2 && currentColumn_ - 2 < n;

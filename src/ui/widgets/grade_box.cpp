@@ -2,6 +2,7 @@
 
 #include "text.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -31,20 +32,21 @@ QLineEdit* NumberEdit(QWidget* parent) {
 } // namespace
 
 TGradeBox::TGradeBox(QWidget* parent) : QWidget(parent) {
-    PointsLabel = new QLabel("Points", this);
+    PointsLabel = new QLabel(QCoreApplication::translate("GradeBox", "Points"), this);
     PointsEdit = NumberEdit(this);
-    WeightLabel = new QLabel("Weight", this);
+    WeightLabel = new QLabel(QCoreApplication::translate("GradeBox", "Weight"), this);
     WeightEdit = NumberEdit(this);
-    CategoryLabel = new QLabel("Category", this);
+    CategoryLabel = new QLabel(QCoreApplication::translate("GradeBox", "Category"), this);
     CategoryCombo = new QComboBox(this);
     CategoryCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     CategoryCombo->setMinimumContentsLength(14);
-    ExtraCreditBox = new QCheckBox("Extra Credit", this);
-    CurveBox = new QCheckBox("Curve", this);
-    AmountLabel = new QLabel("Amount", this);
+    ExtraCreditBox = new QCheckBox(QCoreApplication::translate("GradeBox", "Extra Credit"), this);
+    CurveBox = new QCheckBox(QCoreApplication::translate("GradeBox", "Curve"), this);
+    AmountLabel = new QLabel(QCoreApplication::translate("GradeBox", "Amount"), this);
     CurveAmountEdit = NumberEdit(this);
-    PointsUnitLabel = new QLabel("(Points)", this);
-    OmitAverageBox = new QCheckBox("Don't compute class average", this);
+    PointsUnitLabel = new QLabel(QCoreApplication::translate("GradeBox", "(Points)"), this);
+    OmitAverageBox =
+        new QCheckBox(QCoreApplication::translate("GradeBox", "Don't compute class average"), this);
     PointsLabel->setBuddy(PointsEdit);
     WeightLabel->setBuddy(WeightEdit);
     CategoryLabel->setBuddy(CategoryCombo);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontComboBox>
@@ -36,11 +37,20 @@ void SetPrompts(UserPrompts* prompts) { installed = prompts; }
 std::unique_ptr<QMessageBox> MakeMessageBox(TMessageKind kind, const QString& text,
                                             TButtons buttons) {
     QMessageBox::Icon icon = QMessageBox::Information;
-    QString caption = "Information";
+    QString caption = QCoreApplication::translate("Prompts", "Information");
     switch (kind) {
-    case TMessageKind::Error: icon = QMessageBox::Critical; caption = "Error"; break;
-    case TMessageKind::Warning: icon = QMessageBox::Warning; caption = "Warning"; break;
-    case TMessageKind::Confirmation: icon = QMessageBox::Question; caption = "Confirm"; break;
+    case TMessageKind::Error:
+        icon = QMessageBox::Critical;
+        caption = QCoreApplication::translate("Prompts", "Error");
+        break;
+    case TMessageKind::Warning:
+        icon = QMessageBox::Warning;
+        caption = QCoreApplication::translate("Prompts", "Warning");
+        break;
+    case TMessageKind::Confirmation:
+        icon = QMessageBox::Question;
+        caption = QCoreApplication::translate("Prompts", "Confirm");
+        break;
     case TMessageKind::Information: break;
     }
     QMessageBox::StandardButtons set = QMessageBox::Ok;
@@ -55,9 +65,10 @@ std::unique_ptr<QMessageBox> MakeMessageBox(TMessageKind kind, const QString& te
     }
     auto box = std::make_unique<QMessageBox>(icon, caption, text, set, ParentWindow());
     if (buttons == TButtons::RecoverDiscardLater) {
-        box->button(QMessageBox::Yes)->setText("&Recover");
-        box->button(QMessageBox::Discard)->setText("&Discard");
-        box->button(QMessageBox::Ignore)->setText("&Later");
+        box->button(QMessageBox::Yes)->setText(QCoreApplication::translate("Prompts", "&Recover"));
+        box->button(QMessageBox::Discard)
+            ->setText(QCoreApplication::translate("Prompts", "&Discard"));
+        box->button(QMessageBox::Ignore)->setText(QCoreApplication::translate("Prompts", "&Later"));
         box->setDefaultButton(QMessageBox::Yes);
         // Closing the box decides nothing: the copy is kept.
         box->setEscapeButton(QMessageBox::Ignore);
@@ -144,7 +155,7 @@ QString UserPrompts::SaveFileNameWithOption(const TFileRequest& request, bool& c
 
 bool QtPrompts::PrinterSetup(QPrinter& printer, int minPage, int maxPage) {
     QPrintDialog dialog(&printer, ParentWindow());
-    dialog.setWindowTitle("Printer Setup");
+    dialog.setWindowTitle(QCoreApplication::translate("Prompts", "Printer Setup"));
     dialog.setMinMax(minPage, maxPage);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
@@ -169,7 +180,7 @@ std::optional<QFont> QtPrompts::ChooseFontWithin(const QFont& initial,
                                                  const TFontLimits& limits) {
     // The stock font dialog offers every size and style; this one only what the limits allow.
     QDialog dialog(ParentWindow());
-    dialog.setWindowTitle("Font");
+    dialog.setWindowTitle(QCoreApplication::translate("Prompts", "Font"));
     dialog.setMinimumWidth(340);
     auto* families = new QFontComboBox(&dialog);
     families->setWritingSystem(limits.System);
@@ -192,9 +203,9 @@ std::optional<QFont> QtPrompts::ChooseFontWithin(const QFont& initial,
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* form = new QFormLayout(&dialog);
-    form->addRow("Font", families);
-    form->addRow("Size", sizes);
-    form->addRow("Sample", sample);
+    form->addRow(QCoreApplication::translate("Prompts", "Font"), families);
+    form->addRow(QCoreApplication::translate("Prompts", "Size"), sizes);
+    form->addRow(QCoreApplication::translate("Prompts", "Sample"), sample);
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return chosen();

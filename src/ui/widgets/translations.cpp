@@ -1,0 +1,78 @@
+#include "translations.h"
+
+#include "messages.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+#include <vector>
+
+namespace marklow {
+
+namespace {
+
+std::vector<std::unique_ptr<QTranslator>>& Installed() {
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    return translators;
+}
+
+bool Load(const QLocale& locale, const QString& name, const QString& folder) {
+    auto t = std::make_unique<QTranslator>();
+    if (!t->load(locale, name, "_", folder)) return false;
+    QCoreApplication::installTranslator(t.get());
+    Installed().push_back(std::move(t));
+    return true;
+}
+
+// %1..%9 replaced in one pass, so a part holding "%2" stays as typed.
+QString Fill(const QString& pattern, const QStringList& parts) {
+    QString out;
+    out.reserve(pattern.size());
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern.at(i);
+        if (c == '%' && i + 1 < pattern.size()) {
+            const int n = pattern.at(i + 1).digitValue();
+            if (n >= 1 && n <= parts.size()) {
+                out += parts.at(n - 1);
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+QString InstallTranslations(const QString& language) {
+    RemoveTranslations();
+    if (language == "en") return language;
+    const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
+    if (!Load(locale, "marklow", ":/i18n")) return "en";
+    // The standard buttons and dialogs; without Qt's own files they stay English.
+    Load(locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const QString name = Installed().front()->language();
+    return name.left(2).toLower();
+}
+
+void RemoveTranslations() {
+    for (auto& t : Installed())
+        QCoreApplication::removeTranslator(t.get());
+    Installed().clear();
+}
+
+QString CoreText(std::string_view text) {
+    const std::optional<TParsedMessage> parsed = ParseMessage(text);
+    if (!parsed) return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const std::string pattern(parsed->Template->Text);
+    QStringList parts;
+    for (const std::string& part : parsed->Parts)
+        parts << (parsed->Template->PhraseParts ? CoreText(part) : QString::fromStdString(part));
+    return Fill(QCoreApplication::translate("core", pattern.c_str()), parts);
+}
+
+} // namespace marklow

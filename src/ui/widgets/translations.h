@@ -1,0 +1,23 @@
+#pragma once
+// The program's languages: its own translations (built into it) and Qt's for the standard
+// dialogs and buttons. Installed once before the first window; a change of the preference
+// takes effect at the next start.
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace marklow {
+
+// Installs the translations for a language code ("de", "es"; "en" installs none) or, for
+// an empty code, for the desktop's languages. Returns the code of the language now shown.
+QString InstallTranslations(const QString& language);
+// Takes out what InstallTranslations put in: the windows show English again.
+void RemoveTranslations();
+
+// A text the core made (see messages.h) in the language of the windows; a text that no
+// template of the core made is shown as it is.
+QString CoreText(std::string_view text);
+
+} // namespace marklow

@@ -1,0 +1,1964 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>A gradebook for teachers: scores, weighted averages, letter grades, charts and printed reports.</source>
+        <translation>Ein Notenbuch für Lehrkräfte: Punkte, gewichtete Durchschnitte, Buchstabennoten, Diagramme und gedruckte Berichte.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesPage</name>
+    <message>
+        <source>Grade Book Category files (*.gca)</source>
+        <translation>Notenbuch-Kategoriedateien (*.gca)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>New empty category table</source>
+        <translation>Neue leere Kategorietabelle</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Load the category table from a file</source>
+        <translation>Die Kategorietabelle aus einer Datei laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save the category table to a file</source>
+        <translation>Die Kategorietabelle in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the current category</source>
+        <translation>Die aktuelle Kategorie löschen</translation>
+    </message>
+    <message>
+        <source>% Total</source>
+        <translation>% gesamt</translation>
+    </message>
+    <message>
+        <source>Displays the current total percent of grade</source>
+        <translation>Zeigt die aktuelle Summe der Prozentanteile an der Gesamtnote</translation>
+    </message>
+    <message>
+        <source>Discard existing categories</source>
+        <translation>Vorhandene Kategorien verwerfen</translation>
+    </message>
+    <message>
+        <source>Load Category Options</source>
+        <translation>Kategorieoptionen laden</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Save Category Options</source>
+        <translation>Kategorieoptionen speichern</translation>
+    </message>
+</context>
+<context>
+    <name>CellRules</name>
+    <message>
+        <source>Enter a grade name, then press Tab or Enter</source>
+        <translation>Notennamen eingeben, dann Tab oder Eingabe</translation>
+    </message>
+    <message>
+        <source>Enter a student name, then press Tab or Enter</source>
+        <translation>Schülernamen eingeben, dann Tab oder Eingabe</translation>
+    </message>
+    <message>
+        <source>Enter a grade value, then press Tab or Enter</source>
+        <translation>Notenwert eingeben, dann Tab oder Eingabe</translation>
+    </message>
+    <message>
+        <source>Not a number or a known letter</source>
+        <translation>Weder eine Zahl noch ein bekannter Buchstabe</translation>
+    </message>
+    <message>
+        <source>Above the %1 points of %2</source>
+        <translation>Über den %1 Punkten von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChartForm</name>
+    <message>
+        <source>Chart &amp; Statistics</source>
+        <translation>Diagramm &amp; Statistik</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Initials</source>
+        <translation>Initialen</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Histogramm</translation>
+    </message>
+    <message>
+        <source>Single Letter</source>
+        <translation>Einzelbuchstabe</translation>
+    </message>
+    <message>
+        <source>Letter Stats</source>
+        <translation>Buchstabenstatistik</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Data Type</source>
+        <translation>Datenart</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>Chart Type</source>
+        <translation>Diagrammtyp</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Waagerecht</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Save &amp;Picture...</source>
+        <translation>&amp;Bild speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Initials/Letter Names</source>
+        <translation>Initialen/Buchstabennamen</translation>
+    </message>
+    <message>
+        <source>The Numbers to Letters table has no letter thresholds.</source>
+        <translation>Die Tabelle Zahlen zu Buchstaben enthält keine Notengrenzen.</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Buchstaben</translation>
+    </message>
+    <message>
+        <source>Curve for </source>
+        <translation>Kurve für </translation>
+    </message>
+    <message>
+        <source>Enter New Curve Amount</source>
+        <translation>Neuen Kurvenbetrag eingeben</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG Image (*.png);;SVG Drawing (*.svg)</source>
+        <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>2D bar</source>
+        <translation>2D-Balken</translation>
+    </message>
+    <message>
+        <source>3D bar</source>
+        <translation>3D-Balken</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Fläche</translation>
+    </message>
+    <message>
+        <source>&amp;Change Curve</source>
+        <translation>Kurve &amp;ändern</translation>
+    </message>
+</context>
+<context>
+    <name>CheckForm</name>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>Schwere</translation>
+    </message>
+    <message>
+        <source>Check Results</source>
+        <translation>Prüfergebnisse</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>Grade Entries</source>
+        <translation>Noteneinträge</translation>
+    </message>
+    <message>
+        <source>Blank Entries</source>
+        <translation>Leere Einträge</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>Su&amp;chen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Clipboard</name>
+    <message>
+        <source>Not enough memory to copy the class.</source>
+        <translation>Nicht genug Speicher, um die Klasse zu kopieren.</translation>
+    </message>
+</context>
+<context>
+    <name>CriteriaForm</name>
+    <message>
+        <source>! Extra Credit  - Percent of grade for extra credit is in addition to the total of 100%.</source>
+        <translation>! Zusatzpunkte  - Der Prozentanteil für Zusatzpunkte kommt zur Summe von 100% hinzu.</translation>
+    </message>
+    <message>
+        <source>Grade Criteria</source>
+        <translation>Bewertungskriterien</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Lehrkraft</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>Klassen-Nr.</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>% (entered)</source>
+        <translation>% (eing.)</translation>
+    </message>
+    <message>
+        <source>Drop Lowest</source>
+        <translation>Streichen</translation>
+    </message>
+    <message>
+        <source>Grade Name</source>
+        <translation>Notenname</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewichtung</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>% of Grade</source>
+        <translation>% der Note</translation>
+    </message>
+    <message>
+        <source>* When dropping the lowest grade in a category with unequal weights, percent of grade values are estimated</source>
+        <translation>* Wird bei ungleichen Gewichtungen die schlechteste Note gestrichen, sind die Prozentanteile geschätzt,</translation>
+    </message>
+    <message>
+        <source>based on the lowest weighted grade</source>
+        <translation>ausgehend von der am niedrigsten gewichteten Note</translation>
+    </message>
+    <message>
+        <source>Grade Criteria for %1</source>
+        <translation>Bewertungskriterien für %1</translation>
+    </message>
+    <message>
+        <source>Yes *</source>
+        <translation>Ja *</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+</context>
+<context>
+    <name>DescriptionPage</name>
+    <message>
+        <source>Teacher</source>
+        <translation>Lehrkraft</translation>
+    </message>
+    <message>
+        <source>Class Name</source>
+        <translation>Klassenname</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>Klassennummer</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayPage</name>
+    <message>
+        <source>%1 %2 Points</source>
+        <translation>%1 %2 Punkt</translation>
+    </message>
+    <message>
+        <source>Flat Toolbars</source>
+        <translation>Flache Werkzeugleisten</translation>
+    </message>
+    <message>
+        <source>3D Tables</source>
+        <translation>3D-Tabellen</translation>
+    </message>
+    <message>
+        <source>Show Hints</source>
+        <translation>Hinweise anzeigen</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Save recovery information every</source>
+        <translation>Wiederherstellungsdaten speichern alle</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> Sekunden</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+</context>
+<context>
+    <name>GBookForm</name>
+    <message>
+        <source>Teacher</source>
+        <translation>Lehrkraft</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>Klassen-Nr.</translation>
+    </message>
+    <message>
+        <source>Student Average</source>
+        <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Gradebook for %1</source>
+        <translation>Notenbuch für %1</translation>
+    </message>
+    <message>
+        <source>Class Average</source>
+        <translation>Klassendurchschnitt</translation>
+    </message>
+</context>
+<context>
+    <name>GradeBox</name>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewichtung</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Extra Credit</source>
+        <translation>Zusatzpunkte</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Kurve</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>(Points)</source>
+        <translation>(Punkte)</translation>
+    </message>
+    <message>
+        <source>Don&apos;t compute class average</source>
+        <translation>Keinen Klassendurchschnitt berechnen</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>The help collection was not found. Looked for:&lt;br&gt;</source>
+        <translation>Die Hilfesammlung wurde nicht gefunden. Gesucht wurde:&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>The help collection %1 cannot be read: %2</source>
+        <translation>Die Hilfesammlung %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 to %2</source>
+        <translation>%1 kann nicht nach %2 kopiert werden</translation>
+    </message>
+    <message>
+        <source>The help files are missing: %1</source>
+        <translation>Die Hilfedateien fehlen: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Marklow Help</source>
+        <translation>Marklow-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Back to the page shown before (Alt+Left)</source>
+        <translation>Zurück zur vorher gezeigten Seite (Alt+Links)</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vor</translation>
+    </message>
+    <message>
+        <source>Forward again (Alt+Right)</source>
+        <translation>Wieder vor (Alt+Rechts)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>The contents page of Marklow Help (Alt+Home)</source>
+        <translation>Die Inhaltsseite der Marklow-Hilfe (Alt+Pos1)</translation>
+    </message>
+    <message>
+        <source>&amp;Larger Text</source>
+        <translation>&amp;Größere Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller Text</source>
+        <translation>&amp;Kleinere Schrift</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Close the help (Escape or Ctrl+W)</source>
+        <translation>Die Hilfe schließen (Esc oder Strg+W)</translation>
+    </message>
+    <message>
+        <source>No help is available.</source>
+        <translation>Es ist keine Hilfe verfügbar.</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Type the first letters of the word you are looking for:</source>
+        <translation>&amp;Geben Sie die ersten Buchstaben des gesuchten Worts ein:</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Stichwörter</translation>
+    </message>
+    <message>
+        <source>Type words to find every page that holds them, then press Enter:</source>
+        <translation>Wörter eingeben, um alle Seiten zu finden, die sie enthalten, dann Eingabe drücken:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Marklow Help - </source>
+        <translation>Marklow-Hilfe - </translation>
+    </message>
+</context>
+<context>
+    <name>LettersPage</name>
+    <message>
+        <source>Grade Book Letter Option files (*.gln)</source>
+        <translation>Notenbuch-Buchstabendateien (*.gln)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Clear the currently selected table</source>
+        <translation>Die gewählte Tabelle leeren</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Load both tables from a file</source>
+        <translation>Beide Tabellen aus einer Datei laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save both tables to a file</source>
+        <translation>Beide Tabellen in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Sort the currently selected table</source>
+        <translation>Die gewählte Tabelle sortieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the current row in the currently selected table</source>
+        <translation>Die aktuelle Zeile der gewählten Tabelle löschen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Show letter grades in computed averages</source>
+        <translation>Buchstabennoten in berechneten Durchschnitten anzeigen</translation>
+    </message>
+    <message>
+        <source>Letters to Numbers</source>
+        <translation>Buchstaben zu Zahlen</translation>
+    </message>
+    <message>
+        <source>Numbers to Letters</source>
+        <translation>Zahlen zu Buchstaben</translation>
+    </message>
+    <message>
+        <source>Load Letter Options</source>
+        <translation>Buchstabenoptionen laden</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Buchstaben</translation>
+    </message>
+    <message>
+        <source>Save Letter Options</source>
+        <translation>Buchstabenoptionen speichern</translation>
+    </message>
+</context>
+<context>
+    <name>OptionFolder</name>
+    <message>
+        <source>These texts hold characters that an option file cannot store; they were saved with &quot;?&quot; in their place:</source>
+        <translation>Diese Texte enthalten Zeichen, die eine Optionsdatei nicht speichern kann; sie wurden mit „?“ an deren Stelle gespeichert:</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Weights</source>
+        <translation>Gewichtungen</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Buchstaben</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Output</name>
+    <message>
+        <source>The report has no pages to print.</source>
+        <translation>Der Bericht hat keine Seiten zum Drucken.</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>Eine neue Seite konnte nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialogs</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>New passwords don&apos;t match</source>
+        <translation>Die neuen Kennwörter stimmen nicht überein</translation>
+    </message>
+    <message>
+        <source>Password can not be blank</source>
+        <translation>Das Kennwort darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Password has characters that can not be saved</source>
+        <translation>Das Kennwort enthält Zeichen, die nicht gespeichert werden können</translation>
+    </message>
+    <message>
+        <source>Password Dialog</source>
+        <translation>Kennwort</translation>
+    </message>
+    <message>
+        <source>Enter password:</source>
+        <translation>Kennwort eingeben:</translation>
+    </message>
+    <message>
+        <source>Password is incorrect</source>
+        <translation>Das Kennwort ist falsch</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Neues Kennwort</translation>
+    </message>
+    <message>
+        <source>Enter new password:</source>
+        <translation>Neues Kennwort eingeben:</translation>
+    </message>
+    <message>
+        <source>Reenter new password:</source>
+        <translation>Neues Kennwort wiederholen:</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Kennwort ändern</translation>
+    </message>
+    <message>
+        <source>Enter current password:</source>
+        <translation>Aktuelles Kennwort eingeben:</translation>
+    </message>
+    <message>
+        <source>Current Password is incorrect</source>
+        <translation>Das aktuelle Kennwort ist falsch</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWindow</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Zoom to Fit</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Zoom to 100%</source>
+        <translation>Zoom auf 100 %</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Zoom to Width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Erste</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>Erste Seite</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächste</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Letzte</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>Letzte Seite</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einrichten</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No pages</source>
+        <translation>Keine Seiten</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrintChartDialog</name>
+    <message>
+        <source>Print Chart</source>
+        <translation>Diagramm drucken</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Chart graphic</source>
+        <translation>Diagrammgrafik</translation>
+    </message>
+    <message>
+        <source>Chart description and detail</source>
+        <translation>Diagrammbeschreibung und Einzelheiten</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Einrichten</translation>
+    </message>
+</context>
+<context>
+    <name>PrintController</name>
+    <message>
+        <source>gradebook</source>
+        <translation>Notenbuch</translation>
+    </message>
+    <message>
+        <source>grading criteria</source>
+        <translation>Bewertungskriterien</translation>
+    </message>
+    <message>
+        <source>progress</source>
+        <translation>Leistungsbericht</translation>
+    </message>
+    <message>
+        <source>The %1 report is not available yet.</source>
+        <translation>Der Bericht „%1“ ist noch nicht verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Report Type</source>
+        <translation>Berichtsart</translation>
+    </message>
+    <message>
+        <source>Gradebook</source>
+        <translation>Notenbuch</translation>
+    </message>
+    <message>
+        <source>Grade Criteria</source>
+        <translation>Bewertungskriterien</translation>
+    </message>
+    <message>
+        <source>Progress Report(s)</source>
+        <translation>Leistungsbericht(e)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Shade Curved Grades</source>
+        <translation>Angepasste Noten schattieren</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Omit grades after last entry</source>
+        <translation>Noten nach dem letzten Eintrag weglassen</translation>
+    </message>
+    <message>
+        <source>Print grade</source>
+        <translation>Note drucken als</translation>
+    </message>
+    <message>
+        <source>Exactly as entered</source>
+        <translation>Genau wie eingegeben</translation>
+    </message>
+    <message>
+        <source>Numbers only</source>
+        <translation>Nur Zahlen</translation>
+    </message>
+    <message>
+        <source>Letters only</source>
+        <translation>Nur Buchstaben</translation>
+    </message>
+    <message>
+        <source>Numbers and Letters</source>
+        <translation>Zahlen und Buchstaben</translation>
+    </message>
+    <message>
+        <source>Print student</source>
+        <translation>Schüler drucken als</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>IDs</source>
+        <translation>Kennungen</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Ausgewählte</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Einrichten</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>PrintProgress</name>
+    <message>
+        <source>Printing progress</source>
+        <translation>Druckfortschritt</translation>
+    </message>
+    <message>
+        <source>Preparing pages</source>
+        <translation>Seiten werden vorbereitet</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Printing page %1 of %2</source>
+        <translation>Seite %1 von %2 wird gedruckt</translation>
+    </message>
+    <message>
+        <source>Printing page %1</source>
+        <translation>Seite %1 wird gedruckt</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>No printer is available. Choose &quot;Print to File (PDF)&quot; in the printer setup to save the report as a PDF file.</source>
+        <translation>Es ist kein Drucker verfügbar. Wählen Sie in der Druckereinrichtung „In Datei drucken (PDF)“, um den Bericht als PDF-Datei zu speichern.</translation>
+    </message>
+    <message>
+        <source>No file was named for the PDF. Name one in the printer setup.</source>
+        <translation>Für das PDF wurde keine Datei angegeben. Geben Sie in der Druckereinrichtung eine an.</translation>
+    </message>
+    <message>
+        <source>The printer reported an error; the report may not have been printed.</source>
+        <translation>Der Drucker hat einen Fehler gemeldet; der Bericht wurde möglicherweise nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>The report has no pages to print.</source>
+        <translation>Der Bericht hat keine Seiten zum Drucken.</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled; the file was not written.</source>
+        <translation>Das Drucken wurde abgebrochen; die Datei wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled after %1 page(s).</source>
+        <translation>Das Drucken wurde nach %1 Seite(n) abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressForm</name>
+    <message>
+        <source>Teacher</source>
+        <translation>Lehrkraft</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>Klassen-Nr.</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Schnitt</translation>
+    </message>
+    <message>
+        <source>Grade Name</source>
+        <translation>Notenname</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Progress Reports for %1</source>
+        <translation>Leistungsberichte für %1</translation>
+    </message>
+    <message>
+        <source>There are no students to print progress reports for.</source>
+        <translation>Es gibt keine Schüler, für die Leistungsberichte gedruckt werden können.</translation>
+    </message>
+    <message>
+        <source>Choose the student to print a progress report for.</source>
+        <translation>Wählen Sie den Schüler, für den ein Leistungsbericht gedruckt werden soll.</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>Information</source>
+        <translation>Informationen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Später</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Beispiel</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyDialogs</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Kennung</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Omit zeros from class averages</source>
+        <translation>Nullen bei Klassendurchschnitten weglassen</translation>
+    </message>
+    <message>
+        <source>Points are weights</source>
+        <translation>Punkte sind Gewichtungen</translation>
+    </message>
+    <message>
+        <source>Default Points</source>
+        <translation>Standardpunkte</translation>
+    </message>
+    <message>
+        <source>Default Weight</source>
+        <translation>Standardgewichtung</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informationen</translation>
+    </message>
+    <message>
+        <source>All Grades</source>
+        <translation>Alle Noten</translation>
+    </message>
+    <message>
+        <source>Student Properties</source>
+        <translation>Schülereigenschaften</translation>
+    </message>
+    <message>
+        <source>New Student Properties</source>
+        <translation>Eigenschaften des neuen Schülers</translation>
+    </message>
+    <message>
+        <source>Grade Properties</source>
+        <translation>Noteneigenschaften</translation>
+    </message>
+    <message>
+        <source>New Grade Properties</source>
+        <translation>Eigenschaften der neuen Note</translation>
+    </message>
+</context>
+<context>
+    <name>TDocumentLifecycle</name>
+    <message>
+        <source>Grade Book Files (*.gbd *.GBD);;All Files (*)</source>
+        <translation>Notenbuchdateien (*.gbd *.GBD);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The preferences could not be written to %1</source>
+        <translation>Die Einstellungen konnten nicht in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Save Changes to %1</source>
+        <translation>Änderungen an %1 speichern</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a gradebook file that Marklow can read.</source>
+        <translation>„%1“ ist keine Notenbuchdatei, die Marklow lesen kann.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>These texts hold characters that a gradebook file cannot store; they were saved with &quot;?&quot; in their place:</source>
+        <translation>Diese Texte enthalten Zeichen, die eine Notenbuchdatei nicht speichern kann; sie wurden mit „?“ an deren Stelle gespeichert:</translation>
+    </message>
+    <message>
+        <source>Marklow - %1</source>
+        <translation>Marklow - %1</translation>
+    </message>
+</context>
+<context>
+    <name>TGradebookCommand</name>
+    <message>
+        <source>Change Curve</source>
+        <translation>Kurve ändern</translation>
+    </message>
+    <message>
+        <source>Delete Student</source>
+        <translation>Schüler löschen</translation>
+    </message>
+    <message>
+        <source>Delete Grade</source>
+        <translation>Note löschen</translation>
+    </message>
+    <message>
+        <source>Move Student</source>
+        <translation>Schüler verschieben</translation>
+    </message>
+    <message>
+        <source>Move Grade</source>
+        <translation>Note verschieben</translation>
+    </message>
+    <message>
+        <source>Toggle Edit Mode</source>
+        <translation>Bearbeitungsmodus umschalten</translation>
+    </message>
+    <message>
+        <source>Letter Averages</source>
+        <translation>Durchschnitte als Buchstaben</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kennwort</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>New Student</source>
+        <translation>Neuer Schüler</translation>
+    </message>
+    <message>
+        <source>Student Properties</source>
+        <translation>Schülereigenschaften</translation>
+    </message>
+    <message>
+        <source>New Grade</source>
+        <translation>Neue Note</translation>
+    </message>
+    <message>
+        <source>Grade Properties</source>
+        <translation>Noteneigenschaften</translation>
+    </message>
+    <message>
+        <source>Sort Students</source>
+        <translation>Schüler sortieren</translation>
+    </message>
+    <message>
+        <source>Sort Grades</source>
+        <translation>Noten sortieren</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Eingabe</translation>
+    </message>
+</context>
+<context>
+    <name>WeightsPage</name>
+    <message>
+        <source>Grade Name</source>
+        <translation>Notenname</translation>
+    </message>
+    <message>
+        <source>Points are Weights</source>
+        <translation>Punkte sind Gewichtungen</translation>
+    </message>
+</context>
+<context>
+    <name>core</name>
+    <message>
+        <source>Entry of &quot;%1&quot; for grade &quot;%2&quot; &amp; student &quot;%3&quot; is invalid</source>
+        <translation>Der Eintrag „%1“ bei Note „%2“ für Schüler „%3“ ist ungültig</translation>
+    </message>
+    <message>
+        <source>Category &quot;%1&quot; needs at least two grades assigned to drop the lowest</source>
+        <translation>Der Kategorie „%1“ müssen mindestens zwei Noten zugeordnet sein, um die schlechteste zu streichen</translation>
+    </message>
+    <message>
+        <source>Weights are not equal dropping this lowest in category &quot;%1&quot;</source>
+        <translation>Beim Streichen der schlechtesten Note in der Kategorie „%1“ sind die Gewichtungen nicht gleich</translation>
+    </message>
+    <message>
+        <source>Percent of grade for category &quot;%1&quot; is zero</source>
+        <translation>Der Prozentanteil der Kategorie „%1“ ist null</translation>
+    </message>
+    <message>
+        <source>Category &quot;%1&quot; has no grades assigned</source>
+        <translation>Der Kategorie „%1“ sind keine Noten zugeordnet</translation>
+    </message>
+    <message>
+        <source>Points for grade &quot;%1&quot; is zero or blank</source>
+        <translation>Die Punkte der Note „%1“ sind null oder leer</translation>
+    </message>
+    <message>
+        <source>Weight for grade &quot;%1&quot; is zero or blank</source>
+        <translation>Die Gewichtung der Note „%1“ ist null oder leer</translation>
+    </message>
+    <message>
+        <source>Grade name number %1 is blank</source>
+        <translation>Der Notenname Nummer %1 ist leer</translation>
+    </message>
+    <message>
+        <source>Student name number %1 is blank</source>
+        <translation>Der Schülername Nummer %1 ist leer</translation>
+    </message>
+    <message>
+        <source>Category in row %1 is blank</source>
+        <translation>Die Kategorie in Zeile %1 ist leer</translation>
+    </message>
+    <message>
+        <source>Percent of grade entries do not total 100</source>
+        <translation>Die Prozentanteile an der Gesamtnote ergeben zusammen nicht 100</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>%1 entry of &quot;%2&quot; for student %3 is invalid</source>
+        <translation>Eintrag „%2“ bei %1 für Schüler %3 ist ungültig</translation>
+    </message>
+    <message>
+        <source>The class has %1 students; a copy can carry at most %2. Nothing was copied.</source>
+        <translation>Die Klasse hat %1 Schüler; eine Kopie kann höchstens %2 aufnehmen. Es wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>These texts hold characters that the clipboard&apos;s class list cannot carry; they were copied with &quot;?&quot; in their place:
+%1</source>
+        <translation>Diese Texte enthalten Zeichen, die die Klassenliste der Zwischenablage nicht aufnehmen kann; sie wurden mit „?“ an deren Stelle kopiert:
+%1</translation>
+    </message>
+    <message>
+        <source>%1: Not a regular file (%2)</source>
+        <translation>%1: Keine normale Datei (%2)</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>eine Sonderdatei</translation>
+    </message>
+    <message>
+        <source>%1: File is too large</source>
+        <translation>%1: Die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>Too many %1 to be stored in the file</source>
+        <translation>Zu viele %1, um sie in der Datei zu speichern</translation>
+    </message>
+    <message>
+        <source>items in a list</source>
+        <translation>Listeneinträge</translation>
+    </message>
+    <message>
+        <source>categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>letters</source>
+        <translation>Buchstaben</translation>
+    </message>
+    <message>
+        <source>grades</source>
+        <translation>Noten</translation>
+    </message>
+    <message>
+        <source>students</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>The password has characters or a length that the file cannot hold</source>
+        <translation>Das Kennwort enthält Zeichen oder hat eine Länge, die die Datei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>File Read Error
+%1</source>
+        <translation>Fehler beim Lesen der Datei
+%1</translation>
+    </message>
+    <message>
+        <source>File Read Error</source>
+        <translation>Fehler beim Lesen der Datei</translation>
+    </message>
+    <message>
+        <source>Delete Number %1 to Letter %2</source>
+        <translation>Zahl %1 zu Buchstabe %2 löschen</translation>
+    </message>
+    <message>
+        <source>Delete Letter %1 to Number %2</source>
+        <translation>Buchstabe %1 zu Zahl %2 löschen</translation>
+    </message>
+    <message>
+        <source>Discard Number to Letter table</source>
+        <translation>Tabelle Zahlen zu Buchstaben verwerfen</translation>
+    </message>
+    <message>
+        <source>Discard Letter to Number table</source>
+        <translation>Tabelle Buchstaben zu Zahlen verwerfen</translation>
+    </message>
+    <message>
+        <source>Delete Category - %1</source>
+        <translation>Kategorie löschen - %1</translation>
+    </message>
+    <message>
+        <source>(unnamed, column %1)</source>
+        <translation>(ohne Namen, Spalte %1)</translation>
+    </message>
+    <message>
+        <source>Percentage of Grade</source>
+        <translation>Anteil an der Note (%)</translation>
+    </message>
+    <message>
+        <source>Drop the Lowest</source>
+        <translation>Schlechteste streichen</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Buchstaben</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Schnitt</translation>
+    </message>
+    <message>
+        <source>Count %1, Mean %2 of %3, Std Dev %4</source>
+        <translation>Anzahl %1, Mittelwert %2 von %3, Std.-Abw. %4</translation>
+    </message>
+    <message>
+        <source>Count %1, Mean %2, Std Dev %3</source>
+        <translation>Anzahl %1, Mittelwert %2, Std.-Abw. %3</translation>
+    </message>
+    <message>
+        <source>Median %1, Min %2, Max %3</source>
+        <translation>Median %1, Min. %2, Max. %3</translation>
+    </message>
+    <message>
+        <source>Class Averages</source>
+        <translation>Klassendurchschnitte</translation>
+    </message>
+    <message>
+        <source>Student Averages</source>
+        <translation>Schülerdurchschnitte</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TEditCommands</name>
+    <message>
+        <source>Delete Student-%1</source>
+        <translation>Schüler löschen - %1</translation>
+    </message>
+    <message>
+        <source>Delete Grade-%1</source>
+        <translation>Note löschen - %1</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TFileCommands</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Start with a UTF-8 byte order mark (for Excel on Windows)</source>
+        <translation>Mit UTF-8-Bytereihenfolgemarke beginnen (für Excel unter Windows)</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TGradebookDocument</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Typing</source>
+        <translation>Eingabe &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TRecoveryCommands</name>
+    <message>
+        <source>%1: the folder cannot be created</source>
+        <translation>%1: Der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Marklow was not closed properly. Recover the unsaved changes to %1?</source>
+        <translation>Marklow wurde nicht ordnungsgemäß beendet. Die nicht gespeicherten Änderungen an %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer exists; Save writes it again.</source>
+        <translation>„%1“ gibt es nicht mehr; Speichern legt die Datei neu an.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has been changed since. Save replaces it and keeps that version as its backup.</source>
+        <translation>„%1“ wurde seitdem geändert. Speichern ersetzt die Datei und behält diese Fassung als Sicherungskopie.</translation>
+    </message>
+    <message>
+        <source>It is kept as &quot;%1&quot;.</source>
+        <translation>Sie bleibt als „%1“ erhalten.</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 cannot be read: %2</source>
+        <translation>Die nicht gespeicherten Änderungen an %1 können nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 were not opened; Marklow offers them again at its next start.</source>
+        <translation>Die nicht gespeicherten Änderungen an %1 wurden nicht geöffnet; Marklow bietet sie beim nächsten Start erneut an.</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TSDIAppForm</name>
+    <message>
+        <source>Lan&amp;guage</source>
+        <translation>Sprac&amp;he</translation>
+    </message>
+    <message>
+        <source>&amp;System Default</source>
+        <translation>&amp;Wie das System</translation>
+    </message>
+    <message>
+        <source>The language takes effect when Marklow is restarted.</source>
+        <translation>Die Sprache wird beim nächsten Start von Marklow wirksam.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen...</source>
+        <translation>&amp;Zuletzt geöffnet...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word...</source>
+        <translation>&amp;Kennwort...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Averages</source>
+        <translation>&amp;Durchschnitte</translation>
+    </message>
+    <message>
+        <source>&amp;Students</source>
+        <translation>&amp;Schüler</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Student</source>
+        <translation>&amp;Schüler</translation>
+    </message>
+    <message>
+        <source>&amp;Grade</source>
+        <translation>&amp;Note</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Student...</source>
+        <translation>Schüler...</translation>
+    </message>
+    <message>
+        <source>Grade...</source>
+        <translation>Note...</translation>
+    </message>
+    <message>
+        <source>&amp;Student...</source>
+        <translation>&amp;Schüler...</translation>
+    </message>
+    <message>
+        <source>&amp;Grade...</source>
+        <translation>&amp;Note...</translation>
+    </message>
+    <message>
+        <source>&amp;Toggle Edit Mode</source>
+        <translation>Bearbeitungsmodus &amp;umschalten</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Names</source>
+        <translation>Namen &amp;bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move Names</source>
+        <translation>Namen verschieben</translation>
+    </message>
+    <message>
+        <source>Check Gradebook</source>
+        <translation>Notenbuch prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Tool Bar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Letter Averages</source>
+        <translation>Durchschnitte als &amp;Buchstaben</translation>
+    </message>
+    <message>
+        <source>&amp;Curve</source>
+        <translation>&amp;Kurve</translation>
+    </message>
+    <message>
+        <source>Sort Students</source>
+        <translation>Schüler sortieren</translation>
+    </message>
+    <message>
+        <source>by User Input</source>
+        <translation>nach Eingabe</translation>
+    </message>
+    <message>
+        <source>by Name</source>
+        <translation>nach Name</translation>
+    </message>
+    <message>
+        <source>by Average</source>
+        <translation>nach Durchschnitt</translation>
+    </message>
+    <message>
+        <source>by ID</source>
+        <translation>nach Kennung</translation>
+    </message>
+    <message>
+        <source>Sort Grades</source>
+        <translation>Noten sortieren</translation>
+    </message>
+    <message>
+        <source>by Date</source>
+        <translation>nach Datum</translation>
+    </message>
+    <message>
+        <source>by Category</source>
+        <translation>nach Kategorie</translation>
+    </message>
+    <message>
+        <source>C&amp;harts/Statistics...</source>
+        <translation>Dia&amp;gramme/Statistik...</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Categories...</source>
+        <translation>&amp;Kategorien...</translation>
+    </message>
+    <message>
+        <source>&amp;Weights...	Ctrl+W</source>
+        <translation>&amp;Gewichtungen...	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;Letter grades...</source>
+        <translation>&amp;Buchstabennoten...</translation>
+    </message>
+    <message>
+        <source>&amp;Description...</source>
+        <translation>Bes&amp;chreibung...</translation>
+    </message>
+    <message>
+        <source>Dis&amp;play...</source>
+        <translation>An&amp;zeige...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Help &amp;Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Tastatur</translation>
+    </message>
+    <message>
+        <source>&amp;How to Use Marklow Help</source>
+        <translation>&amp;Wie benutze ich die Marklow-Hilfe</translation>
+    </message>
+    <message>
+        <source>How to Use Windows Help</source>
+        <translation>Wie benutze ich die Windows-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>Tool Bar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>New Gradebook</source>
+        <translation>Neues Notenbuch</translation>
+    </message>
+    <message>
+        <source>Open Gradebook</source>
+        <translation>Notenbuch öffnen</translation>
+    </message>
+    <message>
+        <source>Save Gradebook</source>
+        <translation>Notenbuch speichern</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kennwort</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Student properties</source>
+        <translation>Schülereigenschaften</translation>
+    </message>
+    <message>
+        <source>Grade properties</source>
+        <translation>Noteneigenschaften</translation>
+    </message>
+    <message>
+        <source>Toggle edit mode</source>
+        <translation>Bearbeitungsmodus umschalten</translation>
+    </message>
+    <message>
+        <source>Check gradebook</source>
+        <translation>Notenbuch prüfen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Weights</source>
+        <translation>Gewichtungen</translation>
+    </message>
+    <message>
+        <source>Letter grades</source>
+        <translation>Buchstabennoten</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Students</source>
+        <translation>Schüler &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Averages</source>
+        <translation>Durchschnitte ko&amp;pieren</translation>
+    </message>
+    <message>
+        <source>New Stu&amp;dent</source>
+        <translation>Neuer Sch&amp;üler</translation>
+    </message>
+    <message>
+        <source>&amp;New Grade</source>
+        <translation>Neue &amp;Note</translation>
+    </message>
+    <message>
+        <source>&amp;Student Properties</source>
+        <translation>Schüler&amp;eigenschaften</translation>
+    </message>
+    <message>
+        <source>&amp;Grade Properties</source>
+        <translation>Noteneigenschaf&amp;ten</translation>
+    </message>
+    <message>
+        <source>C&amp;hart/Statistics</source>
+        <translation>Dia&amp;gramm/Statistik</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Marklow - %1</source>
+        <translation>Marklow - %1</translation>
+    </message>
+    <message>
+        <source>Edit Names</source>
+        <translation>Namen bearbeiten</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1964 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>A gradebook for teachers: scores, weighted averages, letter grades, charts and printed reports.</source>
+        <translation>Un libro de calificaciones para docentes: puntuaciones, promedios ponderados, calificaciones con letras, gráficos e informes impresos.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesPage</name>
+    <message>
+        <source>Grade Book Category files (*.gca)</source>
+        <translation>Archivos de categorías (*.gca)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>New empty category table</source>
+        <translation>Nueva tabla de categorías vacía</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Load the category table from a file</source>
+        <translation>Cargar la tabla de categorías desde un archivo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save the category table to a file</source>
+        <translation>Guardar la tabla de categorías en un archivo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete the current category</source>
+        <translation>Eliminar la categoría actual</translation>
+    </message>
+    <message>
+        <source>% Total</source>
+        <translation>% total</translation>
+    </message>
+    <message>
+        <source>Displays the current total percent of grade</source>
+        <translation>Muestra el porcentaje total actual de la calificación</translation>
+    </message>
+    <message>
+        <source>Discard existing categories</source>
+        <translation>Descartar las categorías existentes</translation>
+    </message>
+    <message>
+        <source>Load Category Options</source>
+        <translation>Cargar opciones de categorías</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Save Category Options</source>
+        <translation>Guardar opciones de categorías</translation>
+    </message>
+</context>
+<context>
+    <name>CellRules</name>
+    <message>
+        <source>Enter a grade name, then press Tab or Enter</source>
+        <translation>Nombre de la calificación, luego Tab o Intro</translation>
+    </message>
+    <message>
+        <source>Enter a student name, then press Tab or Enter</source>
+        <translation>Nombre del estudiante, luego Tab o Intro</translation>
+    </message>
+    <message>
+        <source>Enter a grade value, then press Tab or Enter</source>
+        <translation>Valor de la calificación, luego Tab o Intro</translation>
+    </message>
+    <message>
+        <source>Not a number or a known letter</source>
+        <translation>No es un número ni una letra conocida</translation>
+    </message>
+    <message>
+        <source>Above the %1 points of %2</source>
+        <translation>Por encima de los %1 puntos de %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChartForm</name>
+    <message>
+        <source>Chart &amp; Statistics</source>
+        <translation>Gráfico y estadísticas</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Initials</source>
+        <translation>Iniciales</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Histograma</translation>
+    </message>
+    <message>
+        <source>Single Letter</source>
+        <translation>Letra única</translation>
+    </message>
+    <message>
+        <source>Letter Stats</source>
+        <translation>Estadísticas por letra</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Data Type</source>
+        <translation>Tipo de datos</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Calificación</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Estudiante</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Datos</translation>
+    </message>
+    <message>
+        <source>Chart Type</source>
+        <translation>Tipo de gráfico</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal (barras)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Save &amp;Picture...</source>
+        <translation>Guardar &amp;imagen...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Initials/Letter Names</source>
+        <translation>Iniciales/nombres de letras</translation>
+    </message>
+    <message>
+        <source>The Numbers to Letters table has no letter thresholds.</source>
+        <translation>La tabla de números a letras no tiene umbrales de letras.</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Letras</translation>
+    </message>
+    <message>
+        <source>Curve for </source>
+        <translation>Curva para </translation>
+    </message>
+    <message>
+        <source>Enter New Curve Amount</source>
+        <translation>Introduzca la nueva cantidad de curva</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>PNG Image (*.png);;SVG Drawing (*.svg)</source>
+        <translation>Imagen PNG (*.png);;Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>2D bar</source>
+        <translation>Barras 2D</translation>
+    </message>
+    <message>
+        <source>3D bar</source>
+        <translation>Barras 3D</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Área</translation>
+    </message>
+    <message>
+        <source>&amp;Change Curve</source>
+        <translation>&amp;Cambiar curva</translation>
+    </message>
+</context>
+<context>
+    <name>CheckForm</name>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>Gravedad</translation>
+    </message>
+    <message>
+        <source>Check Results</source>
+        <translation>Resultados de la comprobación</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>Errores</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Advertencias</translation>
+    </message>
+    <message>
+        <source>Grade Entries</source>
+        <translation>Entradas de calificación</translation>
+    </message>
+    <message>
+        <source>Blank Entries</source>
+        <translation>Entradas vacías</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+</context>
+<context>
+    <name>Clipboard</name>
+    <message>
+        <source>Not enough memory to copy the class.</source>
+        <translation>No hay memoria suficiente para copiar la clase.</translation>
+    </message>
+</context>
+<context>
+    <name>CriteriaForm</name>
+    <message>
+        <source>! Extra Credit  - Percent of grade for extra credit is in addition to the total of 100%.</source>
+        <translation>! Crédito extra  - El porcentaje de crédito extra se suma al total del 100%.</translation>
+    </message>
+    <message>
+        <source>Grade Criteria</source>
+        <translation>Criterios de calificación</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Docente</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>N.º de clase</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>% (entered)</source>
+        <translation>% (escrito)</translation>
+    </message>
+    <message>
+        <source>Drop Lowest</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Grade Name</source>
+        <translation>Nombre de la calificación</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>% of Grade</source>
+        <translation>% de la nota</translation>
+    </message>
+    <message>
+        <source>* When dropping the lowest grade in a category with unequal weights, percent of grade values are estimated</source>
+        <translation>* Al descartar la más baja en una categoría con pesos desiguales, los porcentajes son estimados</translation>
+    </message>
+    <message>
+        <source>based on the lowest weighted grade</source>
+        <translation>a partir de la calificación de menor peso</translation>
+    </message>
+    <message>
+        <source>Grade Criteria for %1</source>
+        <translation>Criterios de calificación de %1</translation>
+    </message>
+    <message>
+        <source>Yes *</source>
+        <translation>Sí *</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+</context>
+<context>
+    <name>DescriptionPage</name>
+    <message>
+        <source>Teacher</source>
+        <translation>Docente</translation>
+    </message>
+    <message>
+        <source>Class Name</source>
+        <translation>Nombre de la clase</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>Número de la clase</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayPage</name>
+    <message>
+        <source>%1 %2 Points</source>
+        <translation>%1 %2 puntos</translation>
+    </message>
+    <message>
+        <source>Flat Toolbars</source>
+        <translation>Barras de herramientas planas</translation>
+    </message>
+    <message>
+        <source>3D Tables</source>
+        <translation>Tablas en 3D</translation>
+    </message>
+    <message>
+        <source>Show Hints</source>
+        <translation>Mostrar sugerencias</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Save recovery information every</source>
+        <translation>Guardar datos de recuperación cada</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> segundos</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
+</context>
+<context>
+    <name>GBookForm</name>
+    <message>
+        <source>Teacher</source>
+        <translation>Docente</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>N.º de clase</translation>
+    </message>
+    <message>
+        <source>Student Average</source>
+        <translation>Promedio</translation>
+    </message>
+    <message>
+        <source>Gradebook for %1</source>
+        <translation>Libro de calificaciones de %1</translation>
+    </message>
+    <message>
+        <source>Class Average</source>
+        <translation>Promedio de la clase</translation>
+    </message>
+</context>
+<context>
+    <name>GradeBox</name>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Extra Credit</source>
+        <translation>Crédito extra</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>(Points)</source>
+        <translation>(Puntos)</translation>
+    </message>
+    <message>
+        <source>Don&apos;t compute class average</source>
+        <translation>No calcular el promedio de la clase</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>The help collection was not found. Looked for:&lt;br&gt;</source>
+        <translation>No se encontró la colección de ayuda. Se buscó:&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>The help collection %1 cannot be read: %2</source>
+        <translation>No se puede leer la colección de ayuda %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 to %2</source>
+        <translation>No se puede copiar %1 en %2</translation>
+    </message>
+    <message>
+        <source>The help files are missing: %1</source>
+        <translation>Faltan los archivos de ayuda: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Marklow Help</source>
+        <translation>Ayuda de Marklow</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>Back to the page shown before (Alt+Left)</source>
+        <translation>Volver a la página anterior (Alt+Izquierda)</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>Forward again (Alt+Right)</source>
+        <translation>Adelante de nuevo (Alt+Derecha)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>The contents page of Marklow Help (Alt+Home)</source>
+        <translation>La página de contenido de la ayuda de Marklow (Alt+Inicio)</translation>
+    </message>
+    <message>
+        <source>&amp;Larger Text</source>
+        <translation>Texto más &amp;grande</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller Text</source>
+        <translation>Texto más &amp;pequeño</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <source>Close the help (Escape or Ctrl+W)</source>
+        <translation>Cerrar la ayuda (Esc o Ctrl+W)</translation>
+    </message>
+    <message>
+        <source>No help is available.</source>
+        <translation>No hay ayuda disponible.</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Type the first letters of the word you are looking for:</source>
+        <translation>&amp;Escriba las primeras letras de la palabra que busca:</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Type words to find every page that holds them, then press Enter:</source>
+        <translation>Escriba palabras para encontrar las páginas que las contienen y pulse Intro:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Marklow Help - </source>
+        <translation>Ayuda de Marklow - </translation>
+    </message>
+</context>
+<context>
+    <name>LettersPage</name>
+    <message>
+        <source>Grade Book Letter Option files (*.gln)</source>
+        <translation>Archivos de opciones de letras (*.gln)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Clear the currently selected table</source>
+        <translation>Vaciar la tabla seleccionada</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Load both tables from a file</source>
+        <translation>Cargar ambas tablas desde un archivo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save both tables to a file</source>
+        <translation>Guardar ambas tablas en un archivo</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>Sort the currently selected table</source>
+        <translation>Ordenar la tabla seleccionada</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete the current row in the currently selected table</source>
+        <translation>Eliminar la fila actual de la tabla seleccionada</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Show letter grades in computed averages</source>
+        <translation>Mostrar letras en los promedios calculados</translation>
+    </message>
+    <message>
+        <source>Letters to Numbers</source>
+        <translation>Letras a números</translation>
+    </message>
+    <message>
+        <source>Numbers to Letters</source>
+        <translation>Números a letras</translation>
+    </message>
+    <message>
+        <source>Load Letter Options</source>
+        <translation>Cargar opciones de letras</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Letras</translation>
+    </message>
+    <message>
+        <source>Save Letter Options</source>
+        <translation>Guardar opciones de letras</translation>
+    </message>
+</context>
+<context>
+    <name>OptionFolder</name>
+    <message>
+        <source>These texts hold characters that an option file cannot store; they were saved with &quot;?&quot; in their place:</source>
+        <translation>Estos textos contienen caracteres que un archivo de opciones no puede guardar; se guardaron con «?» en su lugar:</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Weights</source>
+        <translation>Pesos</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Letras</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visualización</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+</context>
+<context>
+    <name>Output</name>
+    <message>
+        <source>The report has no pages to print.</source>
+        <translation>El informe no tiene páginas para imprimir.</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>No se pudo iniciar la impresora.</translation>
+    </message>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>No se pudo empezar una página nueva.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialogs</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>New passwords don&apos;t match</source>
+        <translation>Las contraseñas nuevas no coinciden</translation>
+    </message>
+    <message>
+        <source>Password can not be blank</source>
+        <translation>La contraseña no puede estar vacía</translation>
+    </message>
+    <message>
+        <source>Password has characters that can not be saved</source>
+        <translation>La contraseña tiene caracteres que no se pueden guardar</translation>
+    </message>
+    <message>
+        <source>Password Dialog</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Enter password:</source>
+        <translation>Introduzca la contraseña:</translation>
+    </message>
+    <message>
+        <source>Password is incorrect</source>
+        <translation>La contraseña no es correcta</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Contraseña nueva</translation>
+    </message>
+    <message>
+        <source>Enter new password:</source>
+        <translation>Introduzca la contraseña nueva:</translation>
+    </message>
+    <message>
+        <source>Reenter new password:</source>
+        <translation>Repita la contraseña nueva:</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Cambiar contraseña</translation>
+    </message>
+    <message>
+        <source>Enter current password:</source>
+        <translation>Introduzca la contraseña actual:</translation>
+    </message>
+    <message>
+        <source>Current Password is incorrect</source>
+        <translation>La contraseña actual no es correcta</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWindow</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Zoom to Fit</source>
+        <translation>Ajustar a la ventana</translation>
+    </message>
+    <message>
+        <source>Zoom to 100%</source>
+        <translation>Zoom al 100 %</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Zoom to Width</source>
+        <translation>Ajustar al ancho</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primera</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>Primera página</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>Última página</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configurar impresora</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No pages</source>
+        <translation>Sin páginas</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrintChartDialog</name>
+    <message>
+        <source>Print Chart</source>
+        <translation>Imprimir gráfico</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Opción</translation>
+    </message>
+    <message>
+        <source>Chart graphic</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Chart description and detail</source>
+        <translation>Descripción y detalle del gráfico</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>Con&amp;figurar</translation>
+    </message>
+</context>
+<context>
+    <name>PrintController</name>
+    <message>
+        <source>gradebook</source>
+        <translation>libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>grading criteria</source>
+        <translation>criterios de calificación</translation>
+    </message>
+    <message>
+        <source>progress</source>
+        <translation>progreso</translation>
+    </message>
+    <message>
+        <source>The %1 report is not available yet.</source>
+        <translation>El informe «%1» aún no está disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Report Type</source>
+        <translation>Tipo de informe</translation>
+    </message>
+    <message>
+        <source>Gradebook</source>
+        <translation>Libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>Grade Criteria</source>
+        <translation>Criterios de calificación</translation>
+    </message>
+    <message>
+        <source>Progress Report(s)</source>
+        <translation>Informe(s) de progreso</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Shade Curved Grades</source>
+        <translation>Sombrear calificaciones con curva</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientación</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Omit grades after last entry</source>
+        <translation>Omitir calificaciones tras la última entrada</translation>
+    </message>
+    <message>
+        <source>Print grade</source>
+        <translation>Imprimir calificación</translation>
+    </message>
+    <message>
+        <source>Exactly as entered</source>
+        <translation>Tal como se introdujo</translation>
+    </message>
+    <message>
+        <source>Numbers only</source>
+        <translation>Solo números</translation>
+    </message>
+    <message>
+        <source>Letters only</source>
+        <translation>Solo letras</translation>
+    </message>
+    <message>
+        <source>Numbers and Letters</source>
+        <translation>Números y letras</translation>
+    </message>
+    <message>
+        <source>Print student</source>
+        <translation>Imprimir estudiante</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>IDs</source>
+        <translation>Identificadores</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Estudiantes</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Seleccionados</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>Con&amp;figurar</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+</context>
+<context>
+    <name>PrintProgress</name>
+    <message>
+        <source>Printing progress</source>
+        <translation>Progreso de impresión</translation>
+    </message>
+    <message>
+        <source>Preparing pages</source>
+        <translation>Preparando las páginas</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Printing page %1 of %2</source>
+        <translation>Imprimiendo la página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Printing page %1</source>
+        <translation>Imprimiendo la página %1</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>No printer is available. Choose &quot;Print to File (PDF)&quot; in the printer setup to save the report as a PDF file.</source>
+        <translation>No hay ninguna impresora disponible. Elija «Imprimir en archivo (PDF)» en la configuración de la impresora para guardar el informe como PDF.</translation>
+    </message>
+    <message>
+        <source>No file was named for the PDF. Name one in the printer setup.</source>
+        <translation>No se indicó ningún archivo para el PDF. Indique uno en la configuración de la impresora.</translation>
+    </message>
+    <message>
+        <source>The printer reported an error; the report may not have been printed.</source>
+        <translation>La impresora informó de un error; es posible que el informe no se haya impreso.</translation>
+    </message>
+    <message>
+        <source>The report has no pages to print.</source>
+        <translation>El informe no tiene páginas para imprimir.</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled; the file was not written.</source>
+        <translation>La impresión se canceló; no se escribió el archivo.</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled after %1 page(s).</source>
+        <translation>La impresión se canceló tras %1 página(s).</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>No se pudo imprimir el informe.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressForm</name>
+    <message>
+        <source>Teacher</source>
+        <translation>Docente</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>N.º de clase</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Estudiante</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Promedio</translation>
+    </message>
+    <message>
+        <source>Grade Name</source>
+        <translation>Nombre de la calificación</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Calificación</translation>
+    </message>
+    <message>
+        <source>Progress Reports for %1</source>
+        <translation>Informes de progreso de %1</translation>
+    </message>
+    <message>
+        <source>There are no students to print progress reports for.</source>
+        <translation>No hay estudiantes para los que imprimir informes de progreso.</translation>
+    </message>
+    <message>
+        <source>Choose the student to print a progress report for.</source>
+        <translation>Elija el estudiante para el que imprimir un informe de progreso.</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Recuperar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>Más &amp;tarde</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configurar impresora</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Muestra</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyDialogs</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Identificador</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Omit zeros from class averages</source>
+        <translation>Omitir ceros en los promedios de la clase</translation>
+    </message>
+    <message>
+        <source>Points are weights</source>
+        <translation>Los puntos son pesos</translation>
+    </message>
+    <message>
+        <source>Default Points</source>
+        <translation>Puntos predeterminados</translation>
+    </message>
+    <message>
+        <source>Default Weight</source>
+        <translation>Peso predeterminado</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Promedio</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>All Grades</source>
+        <translation>Todas las calificaciones</translation>
+    </message>
+    <message>
+        <source>Student Properties</source>
+        <translation>Propiedades del estudiante</translation>
+    </message>
+    <message>
+        <source>New Student Properties</source>
+        <translation>Propiedades del nuevo estudiante</translation>
+    </message>
+    <message>
+        <source>Grade Properties</source>
+        <translation>Propiedades de la calificación</translation>
+    </message>
+    <message>
+        <source>New Grade Properties</source>
+        <translation>Propiedades de la nueva calificación</translation>
+    </message>
+</context>
+<context>
+    <name>TDocumentLifecycle</name>
+    <message>
+        <source>Grade Book Files (*.gbd *.GBD);;All Files (*)</source>
+        <translation>Libros de calificaciones (*.gbd *.GBD);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The preferences could not be written to %1</source>
+        <translation>No se pudieron guardar las preferencias en %1</translation>
+    </message>
+    <message>
+        <source>Save Changes to %1</source>
+        <translation>¿Guardar los cambios de %1?</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a gradebook file that Marklow can read.</source>
+        <translation>«%1» no es un archivo de libro de calificaciones que Marklow pueda leer.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>These texts hold characters that a gradebook file cannot store; they were saved with &quot;?&quot; in their place:</source>
+        <translation>Estos textos contienen caracteres que un libro de calificaciones no puede guardar; se guardaron con «?» en su lugar:</translation>
+    </message>
+    <message>
+        <source>Marklow - %1</source>
+        <translation>Marklow - %1</translation>
+    </message>
+</context>
+<context>
+    <name>TGradebookCommand</name>
+    <message>
+        <source>Change Curve</source>
+        <translation>Cambiar curva</translation>
+    </message>
+    <message>
+        <source>Delete Student</source>
+        <translation>Eliminar estudiante</translation>
+    </message>
+    <message>
+        <source>Delete Grade</source>
+        <translation>Eliminar calificación</translation>
+    </message>
+    <message>
+        <source>Move Student</source>
+        <translation>Mover estudiante</translation>
+    </message>
+    <message>
+        <source>Move Grade</source>
+        <translation>Mover calificación</translation>
+    </message>
+    <message>
+        <source>Toggle Edit Mode</source>
+        <translation>Cambiar modo de edición</translation>
+    </message>
+    <message>
+        <source>Letter Averages</source>
+        <translation>Promedios con letras</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>New Student</source>
+        <translation>Nuevo estudiante</translation>
+    </message>
+    <message>
+        <source>Student Properties</source>
+        <translation>Propiedades del estudiante</translation>
+    </message>
+    <message>
+        <source>New Grade</source>
+        <translation>Nueva calificación</translation>
+    </message>
+    <message>
+        <source>Grade Properties</source>
+        <translation>Propiedades de la calificación</translation>
+    </message>
+    <message>
+        <source>Sort Students</source>
+        <translation>Ordenar estudiantes</translation>
+    </message>
+    <message>
+        <source>Sort Grades</source>
+        <translation>Ordenar calificaciones</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Escritura</translation>
+    </message>
+</context>
+<context>
+    <name>WeightsPage</name>
+    <message>
+        <source>Grade Name</source>
+        <translation>Nombre de la calificación</translation>
+    </message>
+    <message>
+        <source>Points are Weights</source>
+        <translation>Los puntos son pesos</translation>
+    </message>
+</context>
+<context>
+    <name>core</name>
+    <message>
+        <source>Entry of &quot;%1&quot; for grade &quot;%2&quot; &amp; student &quot;%3&quot; is invalid</source>
+        <translation>La entrada «%1» de la calificación «%2» para el estudiante «%3» no es válida</translation>
+    </message>
+    <message>
+        <source>Category &quot;%1&quot; needs at least two grades assigned to drop the lowest</source>
+        <translation>La categoría «%1» necesita al menos dos calificaciones asignadas para descartar la más baja</translation>
+    </message>
+    <message>
+        <source>Weights are not equal dropping this lowest in category &quot;%1&quot;</source>
+        <translation>Los pesos no son iguales al descartar la más baja en la categoría «%1»</translation>
+    </message>
+    <message>
+        <source>Percent of grade for category &quot;%1&quot; is zero</source>
+        <translation>El porcentaje de la categoría «%1» es cero</translation>
+    </message>
+    <message>
+        <source>Category &quot;%1&quot; has no grades assigned</source>
+        <translation>La categoría «%1» no tiene calificaciones asignadas</translation>
+    </message>
+    <message>
+        <source>Points for grade &quot;%1&quot; is zero or blank</source>
+        <translation>Los puntos de la calificación «%1» son cero o están vacíos</translation>
+    </message>
+    <message>
+        <source>Weight for grade &quot;%1&quot; is zero or blank</source>
+        <translation>El peso de la calificación «%1» es cero o está vacío</translation>
+    </message>
+    <message>
+        <source>Grade name number %1 is blank</source>
+        <translation>El nombre de la calificación número %1 está vacío</translation>
+    </message>
+    <message>
+        <source>Student name number %1 is blank</source>
+        <translation>El nombre del estudiante número %1 está vacío</translation>
+    </message>
+    <message>
+        <source>Category in row %1 is blank</source>
+        <translation>La categoría de la fila %1 está vacía</translation>
+    </message>
+    <message>
+        <source>Percent of grade entries do not total 100</source>
+        <translation>Los porcentajes de la calificación no suman 100</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>%1 entry of &quot;%2&quot; for student %3 is invalid</source>
+        <translation>La entrada «%2» de %1 para el estudiante %3 no es válida</translation>
+    </message>
+    <message>
+        <source>The class has %1 students; a copy can carry at most %2. Nothing was copied.</source>
+        <translation>La clase tiene %1 estudiantes; una copia admite como máximo %2. No se copió nada.</translation>
+    </message>
+    <message>
+        <source>These texts hold characters that the clipboard&apos;s class list cannot carry; they were copied with &quot;?&quot; in their place:
+%1</source>
+        <translation>Estos textos contienen caracteres que la lista de clase del portapapeles no admite; se copiaron con «?» en su lugar:
+%1</translation>
+    </message>
+    <message>
+        <source>%1: Not a regular file (%2)</source>
+        <translation>%1: No es un archivo normal (%2)</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>un archivo especial</translation>
+    </message>
+    <message>
+        <source>%1: File is too large</source>
+        <translation>%1: El archivo es demasiado grande</translation>
+    </message>
+    <message>
+        <source>Too many %1 to be stored in the file</source>
+        <translation>Demasiados %1 para guardarlos en el archivo</translation>
+    </message>
+    <message>
+        <source>items in a list</source>
+        <translation>elementos de una lista</translation>
+    </message>
+    <message>
+        <source>categories</source>
+        <translation>categorías</translation>
+    </message>
+    <message>
+        <source>letters</source>
+        <translation>letras</translation>
+    </message>
+    <message>
+        <source>grades</source>
+        <translation>calificaciones</translation>
+    </message>
+    <message>
+        <source>students</source>
+        <translation>estudiantes</translation>
+    </message>
+    <message>
+        <source>The password has characters or a length that the file cannot hold</source>
+        <translation>La contraseña tiene caracteres o una longitud que el archivo no puede guardar</translation>
+    </message>
+    <message>
+        <source>File Read Error
+%1</source>
+        <translation>Error al leer el archivo
+%1</translation>
+    </message>
+    <message>
+        <source>File Read Error</source>
+        <translation>Error al leer el archivo</translation>
+    </message>
+    <message>
+        <source>Delete Number %1 to Letter %2</source>
+        <translation>Eliminar número %1 a letra %2</translation>
+    </message>
+    <message>
+        <source>Delete Letter %1 to Number %2</source>
+        <translation>Eliminar letra %1 a número %2</translation>
+    </message>
+    <message>
+        <source>Discard Number to Letter table</source>
+        <translation>Descartar la tabla de números a letras</translation>
+    </message>
+    <message>
+        <source>Discard Letter to Number table</source>
+        <translation>Descartar la tabla de letras a números</translation>
+    </message>
+    <message>
+        <source>Delete Category - %1</source>
+        <translation>Eliminar categoría - %1</translation>
+    </message>
+    <message>
+        <source>(unnamed, column %1)</source>
+        <translation>(sin nombre, columna %1)</translation>
+    </message>
+    <message>
+        <source>Percentage of Grade</source>
+        <translation>Porcentaje de la calificación</translation>
+    </message>
+    <message>
+        <source>Drop the Lowest</source>
+        <translation>Descartar la más baja</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Letras</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Promedio</translation>
+    </message>
+    <message>
+        <source>Count %1, Mean %2 of %3, Std Dev %4</source>
+        <translation>Cantidad %1, media %2 de %3, desv. est. %4</translation>
+    </message>
+    <message>
+        <source>Count %1, Mean %2, Std Dev %3</source>
+        <translation>Cantidad %1, media %2, desv. est. %3</translation>
+    </message>
+    <message>
+        <source>Median %1, Min %2, Max %3</source>
+        <translation>Mediana %1, mín. %2, máx. %3</translation>
+    </message>
+    <message>
+        <source>Class Averages</source>
+        <translation>Promedios de la clase</translation>
+    </message>
+    <message>
+        <source>Student Averages</source>
+        <translation>Promedios de los estudiantes</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TEditCommands</name>
+    <message>
+        <source>Delete Student-%1</source>
+        <translation>Eliminar estudiante - %1</translation>
+    </message>
+    <message>
+        <source>Delete Grade-%1</source>
+        <translation>Eliminar calificación - %1</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TFileCommands</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Start with a UTF-8 byte order mark (for Excel on Windows)</source>
+        <translation>Empezar con una marca de orden de bytes UTF-8 (para Excel en Windows)</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TGradebookDocument</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Typing</source>
+        <translation>&amp;Deshacer escritura</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TRecoveryCommands</name>
+    <message>
+        <source>%1: the folder cannot be created</source>
+        <translation>%1: No se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <source>Marklow was not closed properly. Recover the unsaved changes to %1?</source>
+        <translation>Marklow no se cerró correctamente. ¿Recuperar los cambios no guardados de %1?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer exists; Save writes it again.</source>
+        <translation>«%1» ya no existe; Guardar lo vuelve a escribir.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has been changed since. Save replaces it and keeps that version as its backup.</source>
+        <translation>«%1» ha cambiado desde entonces. Guardar lo reemplaza y conserva esa versión como copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>It is kept as &quot;%1&quot;.</source>
+        <translation>Se conserva como «%1».</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 cannot be read: %2</source>
+        <translation>No se pueden leer los cambios no guardados de %1: %2</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 were not opened; Marklow offers them again at its next start.</source>
+        <translation>Los cambios no guardados de %1 no se abrieron; Marklow los ofrecerá de nuevo en el próximo inicio.</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TSDIAppForm</name>
+    <message>
+        <source>Lan&amp;guage</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;System Default</source>
+        <translation>&amp;Predeterminado del sistema</translation>
+    </message>
+    <message>
+        <source>The language takes effect when Marklow is restarted.</source>
+        <translation>El idioma se aplicará cuando se reinicie Marklow.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen...</source>
+        <translation>Abrir &amp;reciente...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word...</source>
+        <translation>Contrase&amp;ña...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Averages</source>
+        <translation>&amp;Promedios</translation>
+    </message>
+    <message>
+        <source>&amp;Students</source>
+        <translation>&amp;Estudiantes</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Student</source>
+        <translation>&amp;Estudiante</translation>
+    </message>
+    <message>
+        <source>&amp;Grade</source>
+        <translation>C&amp;alificación</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Student...</source>
+        <translation>Estudiante...</translation>
+    </message>
+    <message>
+        <source>Grade...</source>
+        <translation>Calificación...</translation>
+    </message>
+    <message>
+        <source>&amp;Student...</source>
+        <translation>E&amp;studiante...</translation>
+    </message>
+    <message>
+        <source>&amp;Grade...</source>
+        <translation>C&amp;alificación...</translation>
+    </message>
+    <message>
+        <source>&amp;Toggle Edit Mode</source>
+        <translation>Cambiar &amp;modo de edición</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Names</source>
+        <translation>Editar &amp;nombres</translation>
+    </message>
+    <message>
+        <source>Move Names</source>
+        <translation>Mover nombres</translation>
+    </message>
+    <message>
+        <source>Check Gradebook</source>
+        <translation>Comprobar libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Tool Bar</source>
+        <translation>Barra de &amp;herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de e&amp;stado</translation>
+    </message>
+    <message>
+        <source>&amp;Letter Averages</source>
+        <translation>Promedios con &amp;letras</translation>
+    </message>
+    <message>
+        <source>&amp;Curve</source>
+        <translation>C&amp;urva</translation>
+    </message>
+    <message>
+        <source>Sort Students</source>
+        <translation>Ordenar estudiantes</translation>
+    </message>
+    <message>
+        <source>by User Input</source>
+        <translation>por orden de entrada</translation>
+    </message>
+    <message>
+        <source>by Name</source>
+        <translation>por nombre</translation>
+    </message>
+    <message>
+        <source>by Average</source>
+        <translation>por promedio</translation>
+    </message>
+    <message>
+        <source>by ID</source>
+        <translation>por identificador</translation>
+    </message>
+    <message>
+        <source>Sort Grades</source>
+        <translation>Ordenar calificaciones</translation>
+    </message>
+    <message>
+        <source>by Date</source>
+        <translation>por fecha</translation>
+    </message>
+    <message>
+        <source>by Category</source>
+        <translation>por categoría</translation>
+    </message>
+    <message>
+        <source>C&amp;harts/Statistics...</source>
+        <translation>&amp;Gráficos/Estadísticas...</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Categories...</source>
+        <translation>&amp;Categorías...</translation>
+    </message>
+    <message>
+        <source>&amp;Weights...	Ctrl+W</source>
+        <translation>Pe&amp;sos...	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;Letter grades...</source>
+        <translation>Calificaciones con &amp;letras...</translation>
+    </message>
+    <message>
+        <source>&amp;Description...</source>
+        <translation>&amp;Descripción...</translation>
+    </message>
+    <message>
+        <source>Dis&amp;play...</source>
+        <translation>&amp;Visualización...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Help &amp;Topics</source>
+        <translation>&amp;Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>Tecl&amp;ado</translation>
+    </message>
+    <message>
+        <source>&amp;How to Use Marklow Help</source>
+        <translation>Cómo &amp;usar la ayuda de Marklow</translation>
+    </message>
+    <message>
+        <source>How to Use Windows Help</source>
+        <translation>Cómo usar la ayuda de Windows</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <source>Tool Bar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>New Gradebook</source>
+        <translation>Nuevo libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>Open Gradebook</source>
+        <translation>Abrir libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>Save Gradebook</source>
+        <translation>Guardar libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Student properties</source>
+        <translation>Propiedades del estudiante</translation>
+    </message>
+    <message>
+        <source>Grade properties</source>
+        <translation>Propiedades de la calificación</translation>
+    </message>
+    <message>
+        <source>Toggle edit mode</source>
+        <translation>Cambiar modo de edición</translation>
+    </message>
+    <message>
+        <source>Check gradebook</source>
+        <translation>Comprobar libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Weights</source>
+        <translation>Pesos</translation>
+    </message>
+    <message>
+        <source>Letter grades</source>
+        <translation>Calificaciones con letras</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Students</source>
+        <translation>&amp;Copiar estudiantes</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Averages</source>
+        <translation>Copiar &amp;promedios</translation>
+    </message>
+    <message>
+        <source>New Stu&amp;dent</source>
+        <translation>Nuevo es&amp;tudiante</translation>
+    </message>
+    <message>
+        <source>&amp;New Grade</source>
+        <translation>&amp;Nueva calificación</translation>
+    </message>
+    <message>
+        <source>&amp;Student Properties</source>
+        <translation>Propiedades del e&amp;studiante</translation>
+    </message>
+    <message>
+        <source>&amp;Grade Properties</source>
+        <translation>Propiedades de la ca&amp;lificación</translation>
+    </message>
+    <message>
+        <source>C&amp;hart/Statistics</source>
+        <translation>Gr&amp;áfico/Estadísticas</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>Marklow - %1</source>
+        <translation>Marklow - %1</translation>
+    </message>
+    <message>
+        <source>Edit Names</source>
+        <translation>Editar nombres</translation>
+    </message>
+</context>
+</TS>
