@@ -66,7 +66,7 @@ TCategoriesPage::TCategoriesPage(QWidget* parent) : TOptionsPage(parent) {
     CategoryGrid->setObjectName("CategoryGrid");
     CategoryGrid->setAccessibleName(tr("Categories"));
     CategoryGrid->setAccessibleDescription(
-        tr("Each category's name, its percent of the grade and whether its lowest grade is dropped"));
+        tr("Each category's name, its percent and whether its lowest grade is dropped"));
     CategoryGrid->SetFixedCols(0);
     CategoryGrid->SetFixedRows(1);
     CategoryGrid->SetEditingAllowed(true);
