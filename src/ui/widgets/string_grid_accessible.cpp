@@ -117,8 +117,10 @@ public:
     }
     void doAction(const QString& name) override {
         if (name != setFocusAction() || !grid_ || !grid_->Selectable(c_, r_)) return;
-        grid_->setFocus(Qt::OtherFocusReason);
         if (c_ != grid_->Col() || r_ != grid_->Row()) grid_->MoveCurrent(c_, r_);
+        // From outside the grid the focus comes in on the cell just chosen.
+        if (!grid_->hasFocus() && !grid_->Editor()->hasFocus())
+            grid_->setFocus(Qt::OtherFocusReason);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
