@@ -67,11 +67,13 @@ def main():
         if event.type.startswith("object:state-changed:focused") and not event.detail1:
             return
         src = event.source
-        said.append(f"{event.type}: {src.name!r} ({src.getRoleName()})")
+        ms = (time.monotonic() - pressed[0]) * 1000
+        said.append(f"{event.type}: {src.name!r} ({src.getRoleName()}) after {ms:.0f} ms")
 
     pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused", "focus:")
     keys = [("Down", 0xFF54), ("Down", 0xFF54), ("Right", 0xFF53), ("Tab", 0xFF09)]
     steps = list(keys)
+    pressed = [time.monotonic()]
 
     def press():
         if not steps:
@@ -81,11 +83,13 @@ def main():
             names = [action.getName(i) for i in range(action.nActions)]
             said.append(f"-- action {names} on {target.name!r}")
             if names:
+                pressed[0] = time.monotonic()
                 action.doAction(0)
             GLib.timeout_add(800, lambda: pyatspi.Registry.stop() or False)
             return False
         name, sym = steps.pop(0)
         said.append(f"-- key {name}")
+        pressed[0] = time.monotonic()
         pyatspi.Registry.generateKeyboardEvent(sym, None, pyatspi.KEY_SYM)
         return True
 

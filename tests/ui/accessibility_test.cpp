@@ -299,6 +299,10 @@ TEST_F(WindowAccess, ACellSaysItsStudentGradeEntryAndTheStudentsAverage) {
     Type("x");
     EXPECT_TRUE(grid.Editor()->accessibleName().startsWith("Aaliyah Brooks, HW 1, x, Not a number"))
         << grid.Editor()->accessibleName().toStdString();
+    EXPECT_TRUE(gb.Cell(0, 2).front() == '*') << "the grid marks the average";
+    EXPECT_TRUE(grid.Editor()->accessibleName().contains(", counting invalid entries"))
+        << grid.Editor()->accessibleName().toStdString();
+    EXPECT_FALSE(grid.Editor()->accessibleName().contains("*"));
     form.SetAveragesShown(false);
     EXPECT_EQ(Name(2, 2), "Aaliyah Brooks, HW 1, x, Not a number or a known letter");
 }
