@@ -4,7 +4,9 @@
 #include "clipboard_commands.h"
 #include "main_window.h"
 #include "sample_builder.h"
+#include "string_grid_accessible.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QImage>
@@ -93,6 +95,33 @@ void BM_Keystroke(benchmark::State& state) {
 }
 BENCHMARK(BM_Keystroke)->Unit(benchmark::kMillisecond);
 
+// Moving the cursor down and back up in the middle of the class. With 1 a screen reader
+// listens: each move tells it of the new cell, which it reads.
+qsizetype heard = 0;
+void BM_CursorMove(benchmark::State& state) {
+    TSDIAppForm& form = Window();
+    form.resize(564, 406);
+    QApplication::processEvents();
+    TStringGrid1& grid = *form.GradeBook;
+    grid.MoveCurrent(250, 5000);
+    QApplication::processEvents();
+    heard = 0;
+    if (state.range(0))
+        SetAccessibleEventTap([](QAccessibleEvent* e) {
+            if (QAccessibleInterface* cell = e->accessibleInterface())
+                heard += cell->text(QAccessible::Name).size();
+        });
+    bool down = true;
+    for (auto _ : state) {
+        QTest::keyClick(grid.Editor(), down ? Qt::Key_Down : Qt::Key_Up);
+        down = !down;
+        QApplication::processEvents();
+    }
+    SetAccessibleEventTap(nullptr);
+    state.counters["heard"] = benchmark::Counter(heard / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_CursorMove)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // Fitting every column of the class, as after opening it or switching the mode.
 void BM_FitAllColumns(benchmark::State& state) {
     TSDIAppForm& form = Window();
@@ -106,7 +135,8 @@ void BM_ApplyDisplayFont(benchmark::State& state) {
     TSDIAppForm& form = Window();
     const QFont fonts[] = {QFont("DejaVu Sans", 9), QFont("Liberation Sans", 11)};
     int i = 0;
-    for (auto _ : state) form.ApplyDisplayFont(fonts[i++ % 2]);
+    for (auto _ : state)
+        form.ApplyDisplayFont(fonts[i++ % 2]);
 }
 BENCHMARK(BM_ApplyDisplayFont)->Unit(benchmark::kMillisecond);
 

@@ -111,6 +111,7 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
     FitAction->setChecked(true);
 
     View = new TPageView(this);
+    View->setAccessibleName(tr("Page"));
     auto* statusBar = new QStatusBar(this);
     Status = new QLabel(statusBar);
     statusBar->addWidget(Status, 1);

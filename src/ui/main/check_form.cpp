@@ -86,6 +86,7 @@ TCheckForm::TCheckForm(QWidget* parent) : QDialog(parent), model_(this) {
 
     ListView1 = new QTableView(this);
     ListView1->setObjectName("ListView1");
+    ListView1->setAccessibleName(tr("Problems found"));
     ListView1->setModel(&model_);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -8,6 +8,7 @@
 #include "clipboard_commands.h"
 #include "edit_commands.h"
 #include "entry.h"
+#include "grid_accessibility.h"
 #include "help_commands.h"
 #include "options_commands.h"
 #include "print_commands.h"
@@ -55,6 +56,9 @@ TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
     setObjectName("SDIAppForm");
     GradeBook = new TStringGrid1(this);
     GradeBook->setObjectName("GradeBook");
+    GradeBook->setAccessibleName(tr("Gradebook"));
+    GradeBook->setAccessibleDescription(
+        tr("Students in rows, grades in columns; each student's average in the first column"));
     GradeBook->SetDefaultColWidth(kMinColumnWidth);
     GradeBook->SetTable(&table_);
     setCentralWidget(GradeBook);
@@ -102,6 +106,7 @@ TSDIAppForm::~TSDIAppForm() {
     GradeBook->OnColumnMoved = nullptr;
     GradeBook->CanTakeCursor = nullptr;
     GradeBook->OnCurrentChanged = nullptr;
+    GradeBook->OnAccessibleText = nullptr;
     GradeBook->SetTable(nullptr);
 }
 
@@ -275,6 +280,10 @@ void TSDIAppForm::CreateToolBar() {
         ToolBar1->addAction(b.action);
         QWidget* w = ToolBar1->widgetForAction(b.action);
         w->setObjectName(b.name);
+        // A screen reader says the hint rather than the bare caption, and the key doing the same.
+        w->setAccessibleName(b.action->toolTip());
+        const QString keys = b.action->shortcut().toString(QKeySequence::NativeText);
+        if (!keys.isEmpty()) w->setAccessibleDescription(tr("Shortcut %1").arg(keys));
         w->installEventFilter(hints);
     }
 }
@@ -346,6 +355,11 @@ void TSDIAppForm::ConnectGrid() {
     GradeBook->OnColumnMoved = [this](int from, int to) { GradeBookColumnMoved(from, to); };
     GradeBook->CanTakeCursor = [this](int c, int r) { return TakesCursor(Gradebook(), c, r); };
     GradeBook->OnCurrentChanged = [this] { UpdateCellPrompt(); };
+    // The names head the rows and columns for a screen reader, in either mode.
+    GradeBook->SetHeaderLines(1, 1);
+    GradeBook->OnAccessibleText = [this](int c, int r) {
+        return CellAnnouncement(Gradebook(), c, r, averagesShown_, curveShown_);
+    };
 }
 
 // The grid, the panels and the menus follow what the document says changed.

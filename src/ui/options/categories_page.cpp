@@ -77,6 +77,9 @@ TCategoriesPage::TCategoriesPage(QWidget* parent) : TOptionsPage(parent) {
 
     CategoryGrid = new TStringGrid1(this);
     CategoryGrid->setObjectName("CategoryGrid");
+    CategoryGrid->setAccessibleName(tr("Categories"));
+    CategoryGrid->setAccessibleDescription(
+        tr("Each category's name, its percent and whether its lowest grade is dropped"));
     CategoryGrid->SetFixedCols(0);
     CategoryGrid->SetFixedRows(1);
     CategoryGrid->SetEditingAllowed(true);

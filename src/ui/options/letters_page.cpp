@@ -61,6 +61,9 @@ TLettersPage::TLettersPage(QWidget* parent) : TOptionsPage(parent) {
     L2NGrid = MakeGrid(l2nTable_, "L2NGrid");
     N2LGrid = MakeGrid(n2lTable_, "N2LGrid");
     current_ = L2NGrid;
+    // The titles name the tables for a screen reader.
+    L2NTitle->setBuddy(L2NGrid);
+    N2LTitle->setBuddy(N2LGrid);
 
     auto* grids = new QGridLayout;
     grids->addWidget(L2NTitle, 0, 0);

@@ -30,6 +30,7 @@ TWeightsPage::TWeightsPage(QWidget* parent) : TOptionsPage(parent) {
     GradeNameLabel = new QLabel(QCoreApplication::translate("WeightsPage", "Grade Name"), this);
     GradeNameCombo = new QComboBox(this);
     GradeNameCombo->setObjectName("GradeNameCombo");
+    GradeNameLabel->setBuddy(GradeNameCombo); // its name for a screen reader
     GradeNameCombo->setFixedWidth(200);
     GradeNameCombo->setMaxVisibleItems(20);
     toolBar_->AddWidget(GradeNameLabel);

@@ -1,5 +1,7 @@
 #include "string_grid.h"
 
+#include "string_grid_accessible.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -26,6 +28,8 @@ const QColor kLineColor(192, 192, 192);
 TInplaceEdit::TInplaceEdit(TStringGrid1& grid) : QLineEdit(grid.viewport()), grid_(grid) {
     setFrame(false);
     setObjectName("InplaceEdit");
+    // Its name, the cell it edits, follows the cursor.
+    setAccessibleDescription(tr("The entry of the current cell"));
 }
 
 bool TInplaceEdit::event(QEvent* e) {
@@ -65,6 +69,7 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* e) {
 // --- TStringGrid1 ---
 
 TStringGrid1::TStringGrid1(QWidget* parent) : QAbstractScrollArea(parent) {
+    InstallGridAccessibility();
     table_ = &emptyTable_;
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -88,6 +93,7 @@ void TStringGrid1::SetTable(TGridTable* table) {
     table_ = table ? table : &emptyTable_;
     colWidths_.clear();
     rowHeights_.clear();
+    toldCols_ = toldRows_ = -1; // another table: no cell a screen reader knows stays
     TableChanged();
     LoadEditor();
 }
@@ -129,6 +135,7 @@ void TStringGrid1::TableChanged() {
     if (editor_->text() != Cell(col_, row_)) LoadEditor();
     PlaceEditor();
     viewport()->update();
+    NotifyAccessibleShape();
     if (OnCurrentChanged) OnCurrentChanged();
 }
 
@@ -194,11 +201,13 @@ void TStringGrid1::SetCurrent(int c, int r) {
     PlaceEditor();
     InvalidateCell(col_, row_);
     if (OnCurrentChanged) OnCurrentChanged();
+    NotifyAccessibleCurrent();
 }
 
 void TStringGrid1::LoadEditor() {
     editor_->setText(Cell(col_, row_));
     editor_->selectAll();
+    UpdateEditorName();
 }
 
 bool TStringGrid1::EditorVisible() const {
@@ -226,6 +235,7 @@ void TStringGrid1::EditorTextEdited(const QString& text) {
     table_->SetText(col_, row_, text);
     ScrollIntoView(col_, row_);
     if (OnSetEditText) OnSetEditText(col_, row_, text);
+    UpdateEditorName(); // the text and the averages it names have changed
 }
 
 // --- sizes ---

@@ -155,6 +155,22 @@ public:
     // The grid's own handling of a key, after OnKeyDown did not consume it. True when used.
     bool HandleKey(QKeyEvent& e, bool fromEditor);
 
+    // --- accessibility (string_grid_accessible.cpp) ---
+    // What a screen reader says for cell (c, r); without it, the cell's row header, column
+    // header and text.
+    std::function<QString(int c, int r)> OnAccessibleText;
+    // The column whose cells name the rows and the row whose cells name the columns; -1 (the
+    // default) for the last frozen one.
+    void SetHeaderLines(int col, int row) {
+        headerCol_ = col;
+        headerRow_ = row;
+    }
+    int HeaderCol() const;
+    int HeaderRow() const;
+    QString AccessibleText(int c, int r) const;
+    // Inside the grid, not frozen, and not refused by CanTakeCursor.
+    bool Selectable(int c, int r) const;
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -206,6 +222,10 @@ private:
     int PageRows() const;
     void PaintCell(QPainter& p, int c, int r, const QRect& rect, bool fixed) const;
     void EndDrag();
+    // Tell screen readers of the new current cell, or of rows and columns added or removed.
+    void NotifyAccessibleCurrent();
+    void NotifyAccessibleShape();
+    void UpdateEditorName();
 
     TGridTable* table_ = nullptr;
     TTextTable emptyTable_;
@@ -228,6 +248,10 @@ private:
     bool colMoving_ = false;
     bool threeD_ = true;
     bool syncingScroll_ = false;
+    int headerCol_ = -1;
+    int headerRow_ = -1;
+    int toldCols_ = -1; // the shape screen readers were last told of
+    int toldRows_ = -1;
 
     enum class Drag { None, Row, Column };
     Drag drag_ = Drag::None;

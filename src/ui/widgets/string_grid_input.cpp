@@ -139,7 +139,10 @@ bool TStringGrid1::focusNextPrevChild(bool) {
 
 void TStringGrid1::focusInEvent(QFocusEvent* e) {
     QAbstractScrollArea::focusInEvent(e);
-    if (editor_->isVisible()) editor_->setFocus();
+    if (editor_->isVisible())
+        editor_->setFocus();
+    else
+        NotifyAccessibleCurrent();
 }
 
 bool TStringGrid1::Owns(QWidget* w) const {
