@@ -55,6 +55,9 @@ TEST(RosterCsv, DetectsTheDelimiterAndTheEncoding) {
     EXPECT_EQ(semi.Delimiter, ';');
     EXPECT_EQ(Rows(semi)[1], (std::vector<std::string>{"Lee, Ann", "1"}));
     EXPECT_EQ(ReadRosterCsv("Name\tID\nAnn\t1\n").Delimiter, '\t');
+    // Commas and semicolons split alike: the commas are the names'.
+    EXPECT_EQ(ReadRosterCsv("Park, Zoe;4471\nNguyen, Bao;4472\n").Delimiter, ';');
+    EXPECT_EQ(ReadRosterCsv("Name,ID\nAnn,1\n").Delimiter, ',');
     TRosterTable sep = ReadRosterCsv("sep=;\nName;ID\nAnn, B;1\n");
     EXPECT_EQ(sep.Delimiter, ';');
     EXPECT_EQ(Rows(sep)[0], (std::vector<std::string>{"Name", "ID"}));

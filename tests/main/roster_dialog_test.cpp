@@ -77,9 +77,9 @@ TEST_F(RosterDialog, ShowsThePlanAndImportsItAsOneStep) {
         EXPECT_EQ(d.FirstCombo->currentData().toInt(), -1);
         EXPECT_TRUE(d.HeaderCheck->isChecked());
         EXPECT_TRUE(d.AsInFileRadio->isChecked());
-        EXPECT_TRUE(d.SummaryLabel->text().contains("<b>1</b> students will be added"))
+        EXPECT_TRUE(d.SummaryLabel->text().contains("Students to add: <b>1</b>"))
             << d.SummaryLabel->text().toStdString();
-        EXPECT_TRUE(d.SummaryLabel->text().contains("1 lines are skipped"));
+        EXPECT_TRUE(d.SummaryLabel->text().contains("Lines skipped: <b>1</b>"));
         EXPECT_EQ(d.Lists->tabText(1), "Not on the roster (kept): 1");
         QAbstractItemModel* lines = d.LinesView->model();
         ASSERT_EQ(lines->rowCount(), 3);
@@ -120,8 +120,8 @@ TEST_F(RosterDialog, UnrecognisedColumnsArePickedByHand) {
         EXPECT_FALSE(d.Buttons->button(QDialogButtonBox::Ok)->isEnabled());
         d.NameCombo->setCurrentIndex(d.NameCombo->findData(0));
         d.IdCombo->setCurrentIndex(d.IdCombo->findData(1));
-        EXPECT_TRUE(d.SummaryLabel->text().contains("<b>1</b> students will be added"));
-        EXPECT_TRUE(d.SummaryLabel->text().contains("<b>1</b> match"));
+        EXPECT_TRUE(d.SummaryLabel->text().contains("Students to add: <b>1</b>"));
+        EXPECT_TRUE(d.SummaryLabel->text().contains("Already in the gradebook: <b>1</b>"));
         // Picking a first name column gives up the whole-name column.
         d.FirstCombo->setCurrentIndex(d.FirstCombo->findData(0));
         EXPECT_EQ(d.NameCombo->currentData().toInt(), -1);

@@ -7,6 +7,7 @@
 #include "options_commands.h"
 #include "print_commands.h"
 #include "properties_commands.h"
+#include "roster_commands.h"
 #include "commands.h"
 #include "main_window.h"
 #include "file_commands.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -229,6 +231,33 @@ int main(int argc, char* argv[]) {
         sample.ChartCommands().ChartsStatistics1Click();
         grab("dialog-print");
         sample.PrintCommands().Print1Click();
+
+        // A Canvas export with two students of the class, two new ones and Canvas's own row.
+        const QString canvas = folder + "/roster-canvas.csv";
+        QFile roster(canvas);
+        if (roster.open(QIODevice::WriteOnly)) {
+            QByteArray text = "Student,ID,SIS User ID,SIS Login ID,Section,Quiz 1 (11)\n"
+                              "    Points Possible,,,,,10\n";
+            for (int r = 2; r <= 3; ++r)
+                text += "\"" + QByteArray(gb.Cell(1, r).data(), qsizetype(gb.Cell(1, r).size())) +
+                        "\",1" + QByteArray::number(r) + ",,,P1,9\n";
+            text += "\"Okafor, Chidi\",201,S4410,cokafor@school.example,P1,8\n"
+                    "\"Lindqvist, Märta\",202,S4411,mlindqvist@school.example,P1,7\n";
+            roster.write(text);
+            roster.close();
+        }
+        prompts.Script.FileNames.push_back(canvas);
+        grab("dialog-import-roster");
+        sample.RosterCommands().ImportRoster1Click();
+        const QString plain = folder + "/roster-plain.csv";
+        QFile list(plain);
+        if (list.open(QIODevice::WriteOnly)) {
+            list.write("Park, Zoe;4471\nNguyen, Bao;4472\n");
+            list.close();
+        }
+        prompts.Script.FileNames.push_back(plain);
+        grab("dialog-import-roster-unrecognised");
+        sample.RosterCommands().ImportRoster1Click();
     }
     return 0;
 }

@@ -156,6 +156,7 @@ TImportRosterDlg::TImportRosterDlg(QWidget* parent) : QDialog(parent) {
     SummaryLabel = new QLabel(this);
     SummaryLabel->setWordWrap(true);
     SummaryLabel->setObjectName("SummaryLabel");
+    SummaryLabel->setTextFormat(Qt::RichText);
     layout->addWidget(SummaryLabel);
 
     Lists = new QTabWidget(this);
@@ -279,19 +280,19 @@ void TImportRosterDlg::Replan() {
         ok->setEnabled(false);
         return;
     }
-    QString text =
-        tr("<b>%1</b> students will be added. <b>%2</b> match students of the gradebook "
-           "(%3 by ID, %4 by name); %5 of them get an ID or notes. <b>%6</b> students of the "
-           "gradebook are not on the roster: they are kept.")
-            .arg(plan_.Added)
-            .arg(plan_.MatchedById + plan_.MatchedByName)
-            .arg(plan_.MatchedById)
-            .arg(plan_.MatchedByName)
-            .arg(plan_.Change.Fills.size())
-            .arg(plan_.NotOnRoster.size());
+    QString text = tr("Students to add: <b>%1</b>").arg(plan_.Added) + "<br>" +
+                   tr("Already in the gradebook: <b>%1</b> (%2 by ID, %3 by name; %4 get an ID "
+                      "or notes)")
+                       .arg(plan_.MatchedById + plan_.MatchedByName)
+                       .arg(plan_.MatchedById)
+                       .arg(plan_.MatchedByName)
+                       .arg(plan_.Change.Fills.size()) +
+                   "<br>" +
+                   tr("In the gradebook but not on the roster, and kept: <b>%1</b>")
+                       .arg(plan_.NotOnRoster.size());
     if (plan_.Skipped + plan_.Repeated > 0)
-        text += " " + tr("%1 lines are skipped.").arg(plan_.Skipped + plan_.Repeated);
-    if (!plan_.Change.Changes()) text += " " + tr("Nothing to import.");
+        text += "<br>" + tr("Lines skipped: <b>%1</b>").arg(plan_.Skipped + plan_.Repeated);
+    if (!plan_.Change.Changes()) text += "<br>" + tr("Nothing to import.");
     SummaryLabel->setText(text);
     ok->setEnabled(plan_.Change.Changes());
 }
