@@ -3,7 +3,6 @@
 
 #include "cli_common.h"
 
-#include "averages.h"
 #include "gradebook.h"
 #include "gradebook_file.h"
 #include "roster_import.h"
@@ -126,9 +125,9 @@ int RunImportRoster(const std::vector<std::string>& args, std::ostream& out, std
         out << "Nothing to change; " << classPath << " was not written.\n";
         return out ? kShown : kUnreadable;
     }
+    // Only the new students' averages are new (they have no entries); every other byte of
+    // the class stays as it was stored.
     ApplyRosterImport(gb, plan.Change);
-    // The stored average texts are those the program would show after opening the file.
-    RecomputeAll(gb);
     std::vector<std::string> lost;
     std::string bytes;
     try {
