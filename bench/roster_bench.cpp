@@ -27,8 +27,8 @@ std::string RosterCsv(const TGradebook& gb) {
             csv += "\"" + std::string(gb.Cell(1, r)) + "\"," + std::to_string(i) + "," +
                    gb.StudentAt(r)->ID + ",,P1\n";
         } else {
-            csv += "\"Newcomer, Student " + std::to_string(i) + "\"," + std::to_string(i) +
-                   ",N" + std::to_string(i) + ",n" + std::to_string(i) + "@school.example,P1\n";
+            csv += "\"Newcomer, Student " + std::to_string(i) + "\"," + std::to_string(i) + ",N" +
+                   std::to_string(i) + ",n" + std::to_string(i) + "@school.example,P1\n";
         }
     }
     return csv;

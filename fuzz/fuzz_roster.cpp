@@ -22,8 +22,7 @@ void CheckPlan(TGradebook& gb, const TRosterTable& table, const TRosterChoices& 
         FUZZ_CHECK(!choices.Columns.HasNames() && !plan.Change.Changes());
         return;
     }
-    FUZZ_CHECK(plan.Added + plan.MatchedById + plan.MatchedByName + plan.Repeated +
-                   plan.Skipped ==
+    FUZZ_CHECK(plan.Added + plan.MatchedById + plan.MatchedByName + plan.Repeated + plan.Skipped ==
                static_cast<int>(plan.Lines.size()));
     FUZZ_CHECK(plan.Change.Added.NewStudents.size() == static_cast<size_t>(plan.Added));
     for (const TStudent& s : plan.Change.Added.NewStudents) {

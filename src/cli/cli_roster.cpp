@@ -94,8 +94,7 @@ int RunImportRoster(const std::vector<std::string>& args, std::ostream& out, std
         }
         for (const auto& [field, value] : columns) {
             const int col = FindRosterColumn(table, value);
-            if (col < 0)
-                throw TUsageError{rosterPath + " has no column \"" + value + "\""};
+            if (col < 0) throw TUsageError{rosterPath + " has no column \"" + value + "\""};
             c.*field = col;
         }
         if (!noHeader && layout.Format == TRosterFormat::Unrecognised) {

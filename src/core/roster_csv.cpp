@@ -208,7 +208,8 @@ char DetectDelimiter(std::string_view text) {
                      },
                      50);
         if (counts.empty() || counts[0] < 2) continue;
-        const size_t alike = static_cast<size_t>(std::count(counts.begin(), counts.end(), counts[0]));
+        const size_t alike =
+            static_cast<size_t>(std::count(counts.begin(), counts.end(), counts[0]));
         if (alike > bestAlike || (alike == bestAlike && counts[0] > bestFields)) {
             best = d;
             bestAlike = alike;
@@ -280,8 +281,7 @@ TRosterTable ReadRosterCsv(std::string_view bytes) {
             table.columns_ = std::max(table.columns_, fields);
             fields = 0;
         });
-    if (error.empty() && table.lines_.empty())
-        error = "The file is empty: it holds no class list.";
+    if (error.empty() && table.lines_.empty()) error = "The file is empty: it holds no class list.";
     if (!error.empty()) {
         TRosterTable failed;
         failed.Error = std::move(error);
@@ -385,8 +385,8 @@ TRosterLayout RecogniseRoster(const TRosterTable& table) {
     }
     cols.Id = Pick(keys, {"sisuserid", "studentid", "idnumber", "studentnumber", "studentno",
                           "sisid", "schoolid", "id", "userid"});
-    cols.Login = Pick(keys, {"email", "emailaddress", "mail", "sisloginid", "loginid", "login",
-                             "username"});
+    cols.Login =
+        Pick(keys, {"email", "emailaddress", "mail", "sisloginid", "loginid", "login", "username"});
     if (!cols.HasNames() && cols.Id < 0 && cols.Login < 0) {
         layout.Columns = TRosterColumns{};
         layout.Columns.Header = false;

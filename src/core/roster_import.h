@@ -116,8 +116,8 @@ enum class TRosterOutcome {
     Added,
     MatchedById,
     MatchedByName,
-    Repeated, // the same student as an earlier line
-    NoName,   // a record without a name
+    Repeated,    // the same student as an earlier line
+    NoName,      // a record without a name
     NotAStudent, // Canvas's "Points Possible" row and its test student
 };
 

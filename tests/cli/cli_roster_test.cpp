@@ -48,8 +48,8 @@ TEST(CliImportRoster, DryRunPrintsThePlanAndWritesNothing) {
     SaveClass(dir / "c.gbd");
     WriteText(dir / "r.csv", kBlackboard);
     const std::string before = ReadText(dir / "c.gbd");
-    TCliResult r = Cli({"import-roster", dir / "c.gbd", dir / "r.csv", "--dry-run",
-                        "--name-order", "first-last"});
+    TCliResult r = Cli(
+        {"import-roster", dir / "c.gbd", dir / "r.csv", "--dry-run", "--name-order", "first-last"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Roster: Blackboard download, UTF-8, comma-separated, 4 lines\n"
                      "Added: 1 student\n"
@@ -100,9 +100,8 @@ TEST(CliImportRoster, ColumnsChosenByHandAndBadRosters) {
     EXPECT_NE(picked.out.find("Added: 1 student\nMatched: 1 (0 by ID, 1 by name)"),
               std::string::npos)
         << picked.out;
-    EXPECT_EQ(Cli({"import-roster", dir / "c.gbd", dir / "plain.csv", "--id-column", "Phone"})
-                  .status,
-              1);
+    EXPECT_EQ(
+        Cli({"import-roster", dir / "c.gbd", dir / "plain.csv", "--id-column", "Phone"}).status, 1);
     EXPECT_EQ(Cli({"import-roster", dir / "c.gbd", dir / "plain.csv", "--name-order", "x"}).status,
               1);
     EXPECT_EQ(Cli({"import-roster", dir / "c.gbd"}).status, 1);

@@ -81,8 +81,7 @@ TEST(RosterCsv, DetectsTheDelimiterAndTheEncoding) {
 TEST(RosterCsv, BadInputGivesAClearMessage) {
     EXPECT_NE(ReadRosterCsv("").Error.find("empty"), std::string::npos);
     EXPECT_NE(ReadRosterCsv("\xEF\xBB\xBF\r\n\n").Error.find("empty"), std::string::npos);
-    EXPECT_NE(ReadRosterCsv(std::string("Name\nA\0nn\n", 10)).Error.find("NUL"),
-              std::string::npos);
+    EXPECT_NE(ReadRosterCsv(std::string("Name\nA\0nn\n", 10)).Error.find("NUL"), std::string::npos);
     std::string longLine = "Name\n" + std::string(50u << 20, 'x') + "\n";
     TRosterTable big = ReadRosterCsv(longLine);
     EXPECT_NE(big.Error.find("Line 2 is longer than 1 MB"), std::string::npos) << big.Error;
@@ -103,12 +102,14 @@ TEST(RosterColumns, RecognisesEachSystemsHeaders) {
         TRosterColumns Columns;
     };
     const Case cases[] = {
-        {"Student,ID,SIS User ID,SIS Login ID,Section,Quiz 1 (123)", TRosterFormat::Canvas,
+        {"Student,ID,SIS User ID,SIS Login ID,Section,Quiz 1 (123)",
+         TRosterFormat::Canvas,
          {0, -1, -1, 2, 3, true}},
         {"First name,Last name,ID number,Institution,Department,Email address",
          TRosterFormat::Moodle,
          {-1, 0, 1, 2, 5, true}},
-        {"username,firstname,lastname,email,idnumber", TRosterFormat::Moodle,
+        {"username,firstname,lastname,email,idnumber",
+         TRosterFormat::Moodle,
          {-1, 1, 2, 4, 3, true}},
         {"\"Last Name\",\"First Name\",\"Username\",\"Student ID\",\"Last Access\"",
          TRosterFormat::Blackboard,
@@ -147,10 +148,10 @@ TEST(RosterNames, OrderAsChosenAndCutAsPasteCutsIt) {
 TEST(RosterPlan, MatchesByIdThenByNameInEitherOrder) {
     TGradebook gb;
     gb.SetEditMode(false);
-    AddStudent(gb, "Lee, Ann", "S1");         // row 2: by ID
-    AddStudent(gb, "ben roy");                // row 3: by name, gets the ID and the e-mail
-    AddStudent(gb, "Cara Diaz", "S9");        // row 4: another ID, same name: not her
-    AddStudent(gb, "Dov Old");                // row 5: not on the roster
+    AddStudent(gb, "Lee, Ann", "S1");  // row 2: by ID
+    AddStudent(gb, "ben roy");         // row 3: by name, gets the ID and the e-mail
+    AddStudent(gb, "Cara Diaz", "S9"); // row 4: another ID, same name: not her
+    AddStudent(gb, "Dov Old");         // row 5: not on the roster
     gb.StudentAt(2)->Notes = "front row";
     TRosterPlan plan = Plan(gb,
                             "Student,ID,SIS User ID,SIS Login ID,Section\n"
@@ -204,8 +205,9 @@ TEST(RosterPlan, LinesWithIdsClaimNamesakesOneEachAndRepeatsCollapse) {
     gb.SetEditMode(false);
     AddStudent(gb, "Sam Poe");
     AddStudent(gb, "Sam Poe");
-    TRosterPlan plan = Plan(gb, "First name,Last name,ID number,Email address\n"
-                                "Sam,Poe,1,a@x\nSam,Poe,2,b@x\nSam,Poe,3,c@x\nSam,Poe,2,b@x\n",
+    TRosterPlan plan = Plan(gb,
+                            "First name,Last name,ID number,Email address\n"
+                            "Sam,Poe,1,a@x\nSam,Poe,2,b@x\nSam,Poe,3,c@x\nSam,Poe,2,b@x\n",
                             TNameOrder::FirstLast);
     ASSERT_EQ(plan.Lines.size(), 4u);
     EXPECT_EQ(plan.Lines[0].Row, 2);
@@ -226,7 +228,8 @@ TEST(RosterPlan, NoNameColumnChangesNothing) {
     TGradebook gb;
     TRosterTable t = ReadRosterCsv("Nom,Numéro\nAnn,1\n");
     TRosterLayout layout = RecogniseRoster(t);
-    TRosterPlan plan = PlanRosterImport(gb, t, {layout.Columns, TNameOrder::AsInFile, layout.Format});
+    TRosterPlan plan =
+        PlanRosterImport(gb, t, {layout.Columns, TNameOrder::AsInFile, layout.Format});
     EXPECT_NE(plan.Error.find("no column of names"), std::string::npos);
     EXPECT_FALSE(plan.Change.Changes());
     // Chosen by hand, without a header: every line is a student.

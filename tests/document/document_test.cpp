@@ -408,8 +408,8 @@ TEST_F(DocumentTest, ARosterImportIsOneStepThatComesBackExactly) {
         gb.StudentAt(3)->Notes = "";
         const std::string before = State(gb);
         const std::string known(gb.Cell(1, 3));
-        TRosterTable table = ReadRosterCsv("Name,ID,Email\nZed Ames,Z1,zed@x\n\"" + known +
-                                           "\",K1,known@x\n");
+        TRosterTable table =
+            ReadRosterCsv("Name,ID,Email\nZed Ames,Z1,zed@x\n\"" + known + "\",K1,known@x\n");
         TRosterLayout layout = RecogniseRoster(table);
         TRosterPlan plan =
             PlanRosterImport(gb, table, {layout.Columns, TNameOrder::AsInFile, layout.Format});

@@ -39,8 +39,7 @@ void TRosterCommands::ImportRoster1Click() {
     }
     if (!table.Error.empty()) {
         Prompts().Message(TMessageKind::Error,
-                          QString::fromStdString(table.Error) + "\n" +
-                              tr("Nothing was changed."),
+                          QString::fromStdString(table.Error) + "\n" + tr("Nothing was changed."),
                           TButtons::Ok);
         return;
     }
