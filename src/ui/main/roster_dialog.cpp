@@ -31,6 +31,35 @@ QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+QString FormatText(TRosterFormat format) {
+    switch (format) {
+    case TRosterFormat::Canvas:
+        return Tr("Canvas gradebook export");
+    case TRosterFormat::Moodle:
+        return Tr("Moodle export");
+    case TRosterFormat::Blackboard:
+        return Tr("Blackboard download");
+    case TRosterFormat::Generic:
+        return Tr("Class list");
+    case TRosterFormat::Unrecognised:
+        return Tr("Columns not recognised");
+    }
+    return {};
+}
+
+QString DelimiterText(char delimiter) {
+    switch (delimiter) {
+    case ';':
+        return Tr("semicolon");
+    case '\t':
+        return Tr("tab");
+    case ',':
+        return Tr("comma");
+    default: // named by an Excel "sep=" line
+        return QStringLiteral("\"%1\"").arg(QChar::fromLatin1(delimiter));
+    }
+}
+
 } // namespace
 
 // The roster's lines and what becomes of each, read from the plan as the view scrolls.
@@ -194,9 +223,9 @@ void TImportRosterDlg::Load(const TGradebook& gb, TRosterTable table, const QStr
     FileLabel->setText(QFileInfo(file).fileName());
     FileLabel->setToolTip(file);
     FormatLabel->setText(tr("%1 (%2, %3-separated, %4 lines)")
-                             .arg(Tr(RosterFormatName(layout_.Format).c_str()),
+                             .arg(FormatText(layout_.Format),
                                   Q(RosterEncodingName(table_.Encoding)),
-                                  Tr(RosterDelimiterName(table_.Delimiter).c_str()))
+                                  DelimiterText(table_.Delimiter))
                              .arg(table_.RowCount()));
     FillColumnChoices();
     Lists->setCurrentIndex(0);
