@@ -115,6 +115,19 @@ int main(int argc, char* argv[]) {
         form.Edit1->hide();
         shot.save(folder + "/edit-menu.png");
     }
+    {
+        // The File menu with its import and export items.
+        QImage shot = form.grab().toImage();
+        QMenuBar* bar = form.menuBar();
+        const QRect item = bar->actionGeometry(form.FileMenu->menuAction());
+        form.FileMenu->popup(bar->mapToGlobal(item.bottomLeft()));
+        QApplication::processEvents();
+        QPainter p(&shot);
+        p.drawPixmap(bar->mapTo(&form, item.bottomLeft()), form.FileMenu->grab());
+        p.end();
+        form.FileMenu->hide();
+        shot.save(folder + "/file-menu.png");
+    }
 
     // An invalid entry and one above its points, on a light and on a dark palette.
     {
