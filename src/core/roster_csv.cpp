@@ -252,7 +252,10 @@ TRosterTable ReadRosterCsv(std::string_view bytes) {
                       "as CSV (comma-separated values) and import that.";
         return table;
     }
-    if (table.Encoding == TRosterEncoding::Utf8 && !IsUtf8(text)) {
+    // A byte order mark before bytes that are not UTF-8 (a list edited in an older program
+    // after the export) is not believed either.
+    if ((table.Encoding == TRosterEncoding::Utf8 || table.Encoding == TRosterEncoding::Utf8Bom) &&
+        !IsUtf8(text)) {
         table.Encoding = TRosterEncoding::Windows1252;
         decoded = Cp1252ToUtf8(text);
         text = decoded;

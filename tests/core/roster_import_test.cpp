@@ -70,6 +70,9 @@ TEST(RosterCsv, DetectsTheDelimiterAndTheEncoding) {
     TRosterTable ansi = ReadRosterCsv("Name\nZo\xEB M\x9A\x80\n");
     EXPECT_EQ(ansi.Encoding, TRosterEncoding::Windows1252);
     EXPECT_EQ(ansi.Field(1, 0), "Zo\xC3\xAB M\xC5\xA1\xE2\x82\xAC");
+    TRosterTable badBom = ReadRosterCsv("\xEF\xBB\xBFName\nk\xD2sua\n");
+    EXPECT_EQ(badBom.Encoding, TRosterEncoding::Windows1252);
+    EXPECT_EQ(badBom.Field(1, 0), "k\xC3\x92sua");
     // Blackboard's UTF-16, a character beyond the BMP included.
     std::string u16("\xFF\xFEN\0a\0m\0e\0\n\0=\xD8\x00\xDE\n\0", 18);
     TRosterTable wide = ReadRosterCsv(u16);
