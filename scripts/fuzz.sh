@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=build-fuzz
-targets=(gradebook category_file letter_file student_block paste paste_names settings)
+targets=(gradebook category_file letter_file student_block paste paste_names roster settings)
 mode=${1:-}
 
 configure() {

@@ -33,6 +33,9 @@ constexpr const char* kHelp = R"(Usage:
   marklow-cli stats FILE [--grade K | --student K]
               [--histogram [--single-letter] [--letter-stats]] [--password TEXT]
   marklow-cli recovery [list] [--folder DIR]
+  marklow-cli import-roster CLASS.gbd ROSTER.csv [--dry-run] [--name-order first-last|as-is]
+              [--name-column COL | --first-column COL --last-column COL] [--id-column COL]
+              [--login-column COL] [--no-header] [--password TEXT]
   marklow-cli --help
 
 Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
@@ -99,6 +102,23 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
               gradebook file: show COPY prints it.
                 --folder DIR             the folder to list (default:
                                          $XDG_DATA_HOME/Brindlecraft/Marklow/recovery)
+  import-roster
+              Adds the students of a class list to CLASS.gbd, as File > Import Roster
+              does: a CSV (comma, semicolon or tab; UTF-8, UTF-16 or Windows-1252) from
+              Canvas, Moodle, Blackboard or any list with a name column. Students are
+              matched by ID, then by name (either order); the others are added, with the
+              list's ID and e-mail or login (as notes). A matched student without an ID or
+              notes gets them; nobody is removed or renamed. Prints what it does (added,
+              matched, skipped lines, students not on the list), then writes CLASS.gbd and
+              keeps the earlier file as its backup.
+                --dry-run                only print what would be done
+                --name-order first-last  "Lee, Ann" and separate columns give "Ann Lee";
+                             as-is       (default) names stay as in the file, and
+                                         separate columns give "Lee, Ann"
+                --name-column COL and the others: the columns to take, by header name or
+                                         number from 1, where the headers are not
+                                         recognised; --no-header: the first line is a
+                                         student
 
   --password TEXT  the password of a protected gradebook
 

@@ -8,6 +8,7 @@
 #include "options_command.h"
 #include "paste_command.h"
 #include "property_commands.h"
+#include "roster_command.h"
 #include "sample_builder.h"
 #include "typing_command.h"
 
@@ -398,4 +399,32 @@ TEST_F(DocumentTest, NewObjectsAndTheStepsAfterThemComeBackWhole) {
     EXPECT_EQ(gb.Preferences.DefaultPoints, 40);
     RecomputeAll(gb); // the kept results are the ones a full count gives
     EXPECT_EQ(State(gb), end);
+}
+
+TEST_F(DocumentTest, ARosterImportIsOneStepThatComesBackExactly) {
+    for (bool editMode : {false, true}) {
+        Load(editMode);
+        gb.StudentAt(3)->ID = "";
+        gb.StudentAt(3)->Notes = "";
+        const std::string before = State(gb);
+        const std::string known(gb.Cell(1, 3));
+        TRosterTable table =
+            ReadRosterCsv("Name,ID,Email\nZed Ames,Z1,zed@x\n\"" + known + "\",K1,known@x\n");
+        TRosterLayout layout = RecogniseRoster(table);
+        TRosterPlan plan =
+            PlanRosterImport(gb, table, {layout.Columns, TNameOrder::AsInFile, layout.Format});
+        ASSERT_EQ(plan.Added, 1);
+        ASSERT_EQ(plan.Change.Fills.size(), 1u);
+        const int undoSteps = doc.UndoStack().count();
+        doc.Push(new TRosterImportCommand(doc, plan.Change));
+        EXPECT_EQ(doc.UndoStack().count(), undoSteps + 1);
+        EXPECT_EQ(gb.StudentCount(), 7);
+        EXPECT_EQ(gb.StudentAt(3)->ID, "K1");
+        EXPECT_EQ(gb.StudentAt(8)->Notes, "zed@x");
+        // What the step leaves equals the averages computed afresh.
+        const std::string after = State(gb);
+        RecomputeAll(gb);
+        EXPECT_EQ(State(gb), after);
+        ExpectRoundTrips(before);
+    }
 }

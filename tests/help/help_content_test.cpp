@@ -39,7 +39,8 @@ const char* const kKeywords[] = {"KeyboardShortcuts",
                                  "PrintPreview",
                                  "Sorting",
                                  "UndoRedo",
-                                 "ExportCSV"};
+                                 "ExportCSV",
+                                 "ImportRoster"};
 
 struct TPage {
     QString Title;

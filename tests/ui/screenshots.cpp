@@ -12,11 +12,13 @@
 #include "print_commands.h"
 #include "prompts.h"
 #include "properties_commands.h"
+#include "roster_commands.h"
 #include "sample_builder.h"
 #include "translations.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -115,6 +117,19 @@ int main(int argc, char* argv[]) {
         p.end();
         form.Edit1->hide();
         shot.save(folder + "/edit-menu.png");
+    }
+    {
+        // The File menu with its import and export items.
+        QImage shot = form.grab().toImage();
+        QMenuBar* bar = form.menuBar();
+        const QRect item = bar->actionGeometry(form.FileMenu->menuAction());
+        form.FileMenu->popup(bar->mapToGlobal(item.bottomLeft()));
+        QApplication::processEvents();
+        QPainter p(&shot);
+        p.drawPixmap(bar->mapTo(&form, item.bottomLeft()), form.FileMenu->grab());
+        p.end();
+        form.FileMenu->hide();
+        shot.save(folder + "/file-menu.png");
     }
 
     // An invalid entry and one above its points, on a light and on a dark palette.
@@ -232,6 +247,33 @@ int main(int argc, char* argv[]) {
         sample.ChartCommands().ChartsStatistics1Click();
         grab("dialog-print");
         sample.PrintCommands().Print1Click();
+
+        // A Canvas export with two students of the class, two new ones and Canvas's own row.
+        const QString canvas = folder + "/roster-canvas.csv";
+        QFile roster(canvas);
+        if (roster.open(QIODevice::WriteOnly)) {
+            QByteArray text = "Student,ID,SIS User ID,SIS Login ID,Section,Quiz 1 (11)\n"
+                              "    Points Possible,,,,,10\n";
+            for (int r = 2; r <= 3; ++r)
+                text += "\"" + QByteArray(gb.Cell(1, r).data(), qsizetype(gb.Cell(1, r).size())) +
+                        "\",1" + QByteArray::number(r) + ",,,P1,9\n";
+            text += "\"Okafor, Chidi\",201,S4410,cokafor@school.example,P1,8\n"
+                    "\"Lindqvist, Märta\",202,S4411,mlindqvist@school.example,P1,7\n";
+            roster.write(text);
+            roster.close();
+        }
+        prompts.Script.FileNames.push_back(canvas);
+        grab("dialog-import-roster");
+        sample.RosterCommands().ImportRoster1Click();
+        const QString plain = folder + "/roster-plain.csv";
+        QFile list(plain);
+        if (list.open(QIODevice::WriteOnly)) {
+            list.write("Park, Zoe;4471\nNguyen, Bao;4472\n");
+            list.close();
+        }
+        prompts.Script.FileNames.push_back(plain);
+        grab("dialog-import-roster-unrecognised");
+        sample.RosterCommands().ImportRoster1Click();
     }
     return 0;
 }

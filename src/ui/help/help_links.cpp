@@ -46,6 +46,7 @@ const QHash<QString, THelpLink>& ClassLinks() {
         {"marklow::TPrintChartDlg", Topic(45)},
         {"marklow::THelpWindow", Keyword("HowToUseWindowsHelp")},
         {"marklow::TAboutBox", Keyword("HowToUseMarklowHelp")},
+        {"marklow::TImportRosterDlg", Keyword("ImportRoster")},
     };
     return links;
 }
@@ -66,6 +67,7 @@ const QHash<QString, THelpLink>& NameLinks() {
         {"Print1", Topic(7)},
         {"ExitItem", Topic(8)},
         {"ExportCsv1", Keyword("ExportCSV")},
+        {"ImportRoster1", Keyword("ImportRoster")},
         // Edit
         {"Edit1", Topic(55)},
         {"Undo1", Keyword("UndoRedo")},

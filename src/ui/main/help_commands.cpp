@@ -9,6 +9,7 @@
 #include "preview_window.h"
 #include "print_commands.h"
 #include "properties_commands.h"
+#include "roster_commands.h"
 
 #include <QAction>
 
@@ -35,6 +36,8 @@ THelpCommands::THelpCommands(TSDIAppForm& form) : QObject(&form), Help(&form), f
     connect(&properties.StudentDlg, &TStudentDlg::HelpRequested, this, topic);
     connect(&properties.GradeDlg, &TGradeDlg::HelpRequested, this, topic);
     connect(&form.PrintCommands().Controller, &TPrintController::HelpRequested, this,
+            [this](const QString& keyword) { Help.ShowKeyword(keyword); });
+    connect(&form.RosterCommands().RosterDlg, &TImportRosterDlg::HelpRequested, this,
             [this](const QString& keyword) { Help.ShowKeyword(keyword); });
 }
 

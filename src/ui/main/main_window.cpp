@@ -14,6 +14,7 @@
 #include "print_commands.h"
 #include "prompts.h"
 #include "properties_commands.h"
+#include "roster_commands.h"
 #include "text.h"
 #include "tool_icons.h"
 #include "view_commands.h"
@@ -77,6 +78,7 @@ TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
     optionsCommands_ = new TOptionsCommands(*this);
     printCommands_ = new TPrintCommands(*this);
     propertiesCommands_ = new TPropertiesCommands(*this);
+    rosterCommands_ = new TRosterCommands(*this);
     checkCommands_->StudentProperties = [this](int row) {
         propertiesCommands_->Student2Click(row);
     };
@@ -146,6 +148,7 @@ void TSDIAppForm::CreateMenus() {
     SaveAs1 = item(FileMenu, "SaveAs1", tr("Save &As..."), QKeySequence("Ctrl+A"));
     // For a spreadsheet or a learning-management system's grade import.
     ExportCsv1 = item(FileMenu, "ExportCsv1", tr("&Export CSV..."));
+    ImportRoster1 = item(FileMenu, "ImportRoster1", tr("&Import Roster..."));
     FileMenu->addSeparator();
     Password1 = item(FileMenu, "Password1", tr("Pass&word..."), QKeySequence("Ctrl+W"));
     FileMenu->addSeparator();

@@ -31,6 +31,7 @@ class TOptionsCommands;
 class TPrintCommands;
 class THelpCommands;
 class TPropertiesCommands;
+class TRosterCommands;
 class TViewCommands;
 
 // Sets a switch for the life of a scope and puts back what it was, whatever happens.
@@ -64,6 +65,7 @@ public:
     TPrintCommands& PrintCommands() { return *printCommands_; }
     THelpCommands& HelpCommands() { return *helpCommands_; }
     TPropertiesCommands& PropertiesCommands() { return *propertiesCommands_; }
+    TRosterCommands& RosterCommands() { return *rosterCommands_; }
 
     // --- components, named as the commands' items (public so the handlers can wire them) ---
     TStringGrid1* GradeBook = nullptr;
@@ -78,6 +80,7 @@ public:
     QAction* SaveItem = nullptr;
     QAction* SaveAs1 = nullptr;
     QAction* ExportCsv1 = nullptr;
+    QAction* ImportRoster1 = nullptr;
     QAction* Password1 = nullptr;
     QAction* Print1 = nullptr;
     QAction* ExitItem = nullptr;
@@ -286,6 +289,7 @@ private:
     TPrintCommands* printCommands_ = nullptr;
     THelpCommands* helpCommands_ = nullptr;
     TPropertiesCommands* propertiesCommands_ = nullptr;
+    TRosterCommands* rosterCommands_ = nullptr;
 };
 
 } // namespace marklow

@@ -1,0 +1,2 @@
+marklow_add_bench(bench_roster ${CMAKE_CURRENT_SOURCE_DIR}/roster_bench.cpp)
+target_link_libraries(bench_roster PRIVATE marklow_core marklow_cli_lib)

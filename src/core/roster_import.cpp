@@ -1,0 +1,295 @@
+// Planning and applying a class list's import (roster_import.h).
+
+#include "roster_import.h"
+
+#include "averages.h"
+#include "text.h"
+
+#include <stdexcept>
+#include <unordered_map>
+
+namespace marklow {
+
+namespace {
+
+std::string Join(std::string_view a, std::string_view sep, std::string_view b) {
+    if (a.empty()) return std::string(b);
+    if (b.empty()) return std::string(a);
+    std::string out(a);
+    out += sep;
+    out += b;
+    return out;
+}
+
+// "Lee, Ann" as first and last name; nothing when there is no comma with text on both sides.
+bool SplitLastFirst(std::string_view name, std::string_view& first, std::string_view& last) {
+    const size_t comma = name.find(',');
+    if (comma == std::string_view::npos) return false;
+    last = TrimBlanks(name.substr(0, comma));
+    first = TrimBlanks(name.substr(comma + 1));
+    return !last.empty() && !first.empty();
+}
+
+// The name in the other order, for finding a student the gradebook keeps that way.
+std::string OtherOrder(std::string_view name) {
+    std::string_view first, last;
+    if (SplitLastFirst(name, first, last)) return Join(first, " ", last);
+    // "Ann Lee" as "Lee, Ann": the last word is the last name.
+    const size_t blank = name.rfind(' ');
+    if (blank == std::string_view::npos) return {};
+    return Join(TrimBlanks(name.substr(blank + 1)), ", ", TrimBlanks(name.substr(0, blank)));
+}
+
+// Each map keeps the first row of its key; rows without an ID also wait in a list per name,
+// so that each line with an ID claims the next of them.
+class TRosterMatcher {
+public:
+    explicit TRosterMatcher(size_t n) {
+        byId_.reserve(n);
+        byName_.reserve(n);
+        noId_.reserve(n);
+    }
+    void Add(int row, const std::string& key, std::string_view id) {
+        byName_.try_emplace(key, row);
+        if (id.empty())
+            noId_[key].push_back(row);
+        else
+            byId_.try_emplace(std::string(id), row);
+    }
+    int FindId(const std::string& id) const {
+        auto it = byId_.find(id);
+        return it == byId_.end() ? 0 : it->second;
+    }
+    int FindName(const std::string& key) const {
+        auto it = byName_.find(key);
+        return it == byName_.end() ? 0 : it->second;
+    }
+    // The first row of that name still without an ID; it gets the ID now.
+    int ClaimNameWithoutId(const std::string& key, const std::string& id,
+                           const std::vector<bool>& taken) {
+        auto it = noId_.find(key);
+        if (it == noId_.end()) return 0;
+        TQueue& q = it->second;
+        // Rows matched before keep that match; a second line does not take them over.
+        while (q.Next < q.Rows.size() && taken[static_cast<size_t>(q.Rows[q.Next])])
+            ++q.Next;
+        if (q.Next == q.Rows.size()) return 0;
+        const int row = q.Rows[q.Next++];
+        byId_.try_emplace(id, row);
+        return row;
+    }
+
+private:
+    struct TQueue {
+        std::vector<int> Rows;
+        size_t Next = 0;
+        void push_back(int r) { Rows.push_back(r); }
+    };
+    std::unordered_map<std::string, int> byId_, byName_;
+    std::unordered_map<std::string, TQueue> noId_;
+};
+
+bool IsCanvasExtraRow(std::string_view name, std::string_view id) {
+    const std::string key = NormalizedName(name);
+    return key == "POINTS POSSIBLE" || (key == "STUDENT, TEST" && TrimBlanks(id).empty());
+}
+
+} // namespace
+
+std::string RosterName(std::string_view name, std::string_view first, std::string_view last,
+                       bool separate, TNameOrder order) {
+    std::string joined;
+    if (separate) {
+        first = TrimBlanks(first);
+        last = TrimBlanks(last);
+        joined = order == TNameOrder::FirstLast ? Join(first, " ", last) : Join(last, ", ", first);
+    } else {
+        std::string_view f, l;
+        if (order == TNameOrder::FirstLast && SplitLastFirst(name, f, l))
+            joined = Join(f, " ", l);
+        else
+            joined = std::string(name);
+    }
+    // What a file keeps of a name, as Paste cuts it.
+    return CleanPastedName(joined, kMaxNameBytes);
+}
+
+TRosterPlan PlanRosterImport(const TGradebook& gb, const TRosterTable& table,
+                             const TRosterChoices& choices) {
+    TRosterPlan plan;
+    const TRosterColumns& cols = choices.Columns;
+    if (!cols.HasNames()) {
+        plan.Error = "The class list has no column of names. It needs a column named Name or "
+                     "Student, or First name and Last name; or choose the columns.";
+        return plan;
+    }
+    TPastePlan& added = plan.Change.Added;
+    added.FirstNewRow = gb.LastStudentRow() + 1;
+
+    const size_t first = cols.Header ? 1 : 0;
+    const size_t lines = table.RowCount() > first ? table.RowCount() - first : 0;
+    TRosterMatcher matcher(static_cast<size_t>(gb.StudentCount()) + lines);
+    for (int r = 2; r <= gb.LastStudentRow(); ++r)
+        matcher.Add(r, NormalizedName(gb.Cell(1, r)), TrimBlanks(gb.StudentAt(r)->ID));
+
+    // The line that matched or added each row, 0 while none did.
+    std::vector<int> lineOfRow(static_cast<size_t>(added.FirstNewRow) + lines, 0);
+    std::vector<bool> taken(lineOfRow.size(), false);
+    auto field = [&](size_t row, int col) {
+        return col < 0 ? std::string_view() : table.Field(row, static_cast<size_t>(col));
+    };
+    const bool separate = cols.Name < 0;
+    const bool canvas = choices.Format == TRosterFormat::Canvas;
+
+    plan.Lines.reserve(lines);
+    for (size_t i = first; i < table.RowCount(); ++i) {
+        TRosterLine line;
+        line.Line = table.LineOf(i);
+        line.Name = RosterName(field(i, cols.Name), field(i, cols.First), field(i, cols.Last),
+                               separate, choices.Order);
+        line.ID = CleanPastedName(field(i, cols.Id), kMaxNameBytes);
+        line.Login = CleanPastedName(field(i, cols.Login), kMaxNameBytes);
+        if (line.Name.empty()) {
+            line.Outcome = TRosterOutcome::NoName;
+        } else if (canvas && IsCanvasExtraRow(field(i, cols.Name), line.ID)) {
+            line.Outcome = TRosterOutcome::NotAStudent;
+        } else {
+            const std::string key = NormalizedName(line.Name);
+            const std::string otherKey = NormalizedName(OtherOrder(line.Name));
+            int row = 0;
+            bool byId = false;
+            if (!line.ID.empty()) {
+                row = matcher.FindId(line.ID);
+                byId = row != 0;
+                if (!row) row = matcher.ClaimNameWithoutId(key, line.ID, taken);
+                if (!row && !otherKey.empty())
+                    row = matcher.ClaimNameWithoutId(otherKey, line.ID, taken);
+            } else {
+                row = matcher.FindName(key);
+                if (!row && !otherKey.empty()) row = matcher.FindName(otherKey);
+            }
+            if (row && lineOfRow[static_cast<size_t>(row)]) {
+                line.Outcome = TRosterOutcome::Repeated;
+                line.Row = row;
+                line.SameAsLine = lineOfRow[static_cast<size_t>(row)];
+            } else if (row) {
+                line.Outcome = byId ? TRosterOutcome::MatchedById : TRosterOutcome::MatchedByName;
+                line.Row = row;
+                const TStudent& s = *gb.StudentAt(row);
+                TRosterFill fill{row, s.ID, s.ID, s.Notes, s.Notes};
+                if (TrimBlanks(s.ID).empty() && !line.ID.empty()) fill.NewID = line.ID;
+                if (s.Notes.empty() && !line.Login.empty()) fill.NewNotes = line.Login;
+                if (fill.NewID != fill.OldID || fill.NewNotes != fill.OldNotes) {
+                    line.Fills = true;
+                    plan.Change.Fills.push_back(std::move(fill));
+                }
+            } else {
+                line.Outcome = TRosterOutcome::Added;
+                line.Row = added.FirstNewRow + static_cast<int>(added.NewStudents.size());
+                TStudent s;
+                s.Name = line.Name;
+                s.ID = line.ID;
+                s.Notes = line.Login;
+                added.NewStudents.push_back(std::move(s));
+                matcher.Add(line.Row, key, line.ID);
+            }
+            if (line.Outcome != TRosterOutcome::Repeated) {
+                lineOfRow[static_cast<size_t>(line.Row)] = line.Line;
+                taken[static_cast<size_t>(line.Row)] = true;
+            }
+        }
+        switch (line.Outcome) {
+        case TRosterOutcome::Added:
+            ++plan.Added;
+            break;
+        case TRosterOutcome::MatchedById:
+            ++plan.MatchedById;
+            break;
+        case TRosterOutcome::MatchedByName:
+            ++plan.MatchedByName;
+            break;
+        case TRosterOutcome::Repeated:
+            ++plan.Repeated;
+            break;
+        case TRosterOutcome::NoName:
+        case TRosterOutcome::NotAStudent:
+            ++plan.Skipped;
+            break;
+        }
+        plan.Lines.push_back(std::move(line));
+    }
+    for (int r = 2; r <= gb.LastStudentRow(); ++r)
+        if (!lineOfRow[static_cast<size_t>(r)]) plan.NotOnRoster.push_back(r);
+    return plan;
+}
+
+void ApplyRosterImport(TGradebook& gb, const TRosterChange& change) {
+    for (const TRosterFill& f : change.Fills)
+        if (f.Row < 2 || f.Row > gb.LastStudentRow())
+            throw std::logic_error("The import was planned for another shape of the table");
+    ApplyPaste(gb, change.Added); // checks the shape before changing anything
+    for (const TRosterFill& f : change.Fills) {
+        TStudent& s = *gb.StudentAt(f.Row);
+        s.ID = f.NewID;
+        s.Notes = f.NewNotes;
+    }
+    // New students have no entries: no other average moves, and theirs is computed here.
+    const int end = change.Added.FirstNewRow + static_cast<int>(change.Added.NewStudents.size());
+    for (int r = change.Added.FirstNewRow; r < end; ++r)
+        gb.SetCell(0, r, StudentAverage(gb, r));
+}
+
+void RevertRosterImport(TGradebook& gb, const TRosterChange& change) {
+    RevertPaste(gb, change.Added);
+    for (const TRosterFill& f : change.Fills) {
+        TStudent& s = *gb.StudentAt(f.Row);
+        s.ID = f.OldID;
+        s.Notes = f.OldNotes;
+    }
+}
+
+std::string RosterSummaryText(const TGradebook& gb, const TRosterPlan& plan) {
+    if (!plan.Error.empty()) return plan.Error + "\n";
+    std::string text;
+    auto count = [](int n, const char* one, const char* many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    text += "Added: " + count(plan.Added, "student", "students") + "\n";
+    text += "Matched: " + std::to_string(plan.MatchedById + plan.MatchedByName) + " (" +
+            std::to_string(plan.MatchedById) + " by ID, " + std::to_string(plan.MatchedByName) +
+            " by name); " + std::to_string(plan.Change.Fills.size()) +
+            " of them get an ID or notes\n";
+    text += "Not on the roster (kept): " +
+            count(static_cast<int>(plan.NotOnRoster.size()), "student", "students") + "\n";
+    text += "Skipped: " + count(plan.Skipped + plan.Repeated, "line", "lines") + "\n";
+    std::string added, skipped;
+    for (const TRosterLine& l : plan.Lines) {
+        switch (l.Outcome) {
+        case TRosterOutcome::Added:
+            added += "  " + l.Name + (l.ID.empty() ? "" : " (ID " + l.ID + ")") + "\n";
+            break;
+        case TRosterOutcome::Repeated:
+            skipped += "  line " + std::to_string(l.Line) + ": the same student as line " +
+                       std::to_string(l.SameAsLine) + "\n";
+            break;
+        case TRosterOutcome::NoName:
+            skipped += "  line " + std::to_string(l.Line) + ": no name\n";
+            break;
+        case TRosterOutcome::NotAStudent:
+            skipped += "  line " + std::to_string(l.Line) + ": not a student (" + l.Name + ")\n";
+            break;
+        default:
+            break;
+        }
+    }
+    if (!added.empty()) text += "Students added:\n" + added;
+    if (!skipped.empty()) text += "Lines skipped:\n" + skipped;
+    if (!plan.NotOnRoster.empty()) {
+        text += "Students not on the roster:\n";
+        for (int r : plan.NotOnRoster)
+            text += "  " + std::string(gb.Cell(1, r)) + "\n";
+    }
+    return text;
+}
+
+} // namespace marklow
