@@ -6,6 +6,7 @@ int RunPrint(const std::vector<std::string>& args, std::ostream& out, std::ostre
 int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunStats(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRecovery(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunExportLms(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Each command in a file of its own adds one line here.
 const std::vector<TCommand>& ExtraCommands() {
@@ -14,6 +15,7 @@ const std::vector<TCommand>& ExtraCommands() {
         {"check", RunCheckCommand},
         {"stats", RunStats},
         {"recovery", RunRecovery},
+        {"export-lms", RunExportLms},
     };
     return commands;
 }
