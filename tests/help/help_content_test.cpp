@@ -39,7 +39,8 @@ const char* const kKeywords[] = {"KeyboardShortcuts",
                                  "PrintPreview",
                                  "Sorting",
                                  "UndoRedo",
-                                 "ExportCSV"};
+                                 "ExportCSV",
+                                 "ExportForLMS"};
 
 struct TPage {
     QString Title;

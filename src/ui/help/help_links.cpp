@@ -46,6 +46,7 @@ const QHash<QString, THelpLink>& ClassLinks() {
         {"marklow::TPrintChartDlg", Topic(45)},
         {"marklow::THelpWindow", Keyword("HowToUseWindowsHelp")},
         {"marklow::TAboutBox", Keyword("HowToUseMarklowHelp")},
+        {"marklow::TExportLmsDlg", Keyword("ExportForLMS")},
     };
     return links;
 }
@@ -66,6 +67,11 @@ const QHash<QString, THelpLink>& NameLinks() {
         {"Print1", Topic(7)},
         {"ExitItem", Topic(8)},
         {"ExportCsv1", Keyword("ExportCSV")},
+        {"ExportForLms1", Keyword("ExportForLMS")},
+        {"ExportForLms1Item", Keyword("ExportForLMS")},
+        {"Canvas1", Keyword("ExportForLMS")},
+        {"Moodle1", Keyword("ExportForLMS")},
+        {"ScoresTable1", Keyword("ExportForLMS")},
         // Edit
         {"Edit1", Topic(55)},
         {"Undo1", Keyword("UndoRedo")},

@@ -9,6 +9,7 @@
 #include "edit_commands.h"
 #include "entry.h"
 #include "help_commands.h"
+#include "lms_export_commands.h"
 #include "options_commands.h"
 #include "print_commands.h"
 #include "prompts.h"
@@ -73,6 +74,7 @@ TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
     optionsCommands_ = new TOptionsCommands(*this);
     printCommands_ = new TPrintCommands(*this);
     propertiesCommands_ = new TPropertiesCommands(*this);
+    lmsExportCommands_ = new TLmsExportCommands(*this);
     checkCommands_->StudentProperties = [this](int row) {
         propertiesCommands_->Student2Click(row);
     };
@@ -141,6 +143,10 @@ void TSDIAppForm::CreateMenus() {
     SaveAs1 = item(FileMenu, "SaveAs1", "Save &As...", QKeySequence("Ctrl+A"));
     // For a spreadsheet or a learning-management system's grade import.
     ExportCsv1 = item(FileMenu, "ExportCsv1", "&Export CSV...");
+    ExportForLms1 = submenu(FileMenu, "ExportForLms1", tr("Export for &LMS"));
+    Canvas1 = item(ExportForLms1, "Canvas1", tr("&Canvas..."));
+    Moodle1 = item(ExportForLms1, "Moodle1", tr("&Moodle..."));
+    ScoresTable1 = item(ExportForLms1, "ScoresTable1", tr("&Scores Table..."));
     FileMenu->addSeparator();
     Password1 = item(FileMenu, "Password1", "Pass&word...", QKeySequence("Ctrl+W"));
     FileMenu->addSeparator();

@@ -31,6 +31,7 @@ class TOptionsCommands;
 class TPrintCommands;
 class THelpCommands;
 class TPropertiesCommands;
+class TLmsExportCommands;
 class TViewCommands;
 
 // Sets a switch for the life of a scope and puts back what it was, whatever happens.
@@ -64,6 +65,7 @@ public:
     TPrintCommands& PrintCommands() { return *printCommands_; }
     THelpCommands& HelpCommands() { return *helpCommands_; }
     TPropertiesCommands& PropertiesCommands() { return *propertiesCommands_; }
+    TLmsExportCommands& LmsExportCommands() { return *lmsExportCommands_; }
 
     // --- components, named as the commands' items (public so the handlers can wire them) ---
     TStringGrid1* GradeBook = nullptr;
@@ -78,6 +80,10 @@ public:
     QAction* SaveItem = nullptr;
     QAction* SaveAs1 = nullptr;
     QAction* ExportCsv1 = nullptr;
+    QMenu* ExportForLms1 = nullptr;
+    QAction* Canvas1 = nullptr;
+    QAction* Moodle1 = nullptr;
+    QAction* ScoresTable1 = nullptr;
     QAction* Password1 = nullptr;
     QAction* Print1 = nullptr;
     QAction* ExitItem = nullptr;
@@ -279,6 +285,7 @@ private:
     TPrintCommands* printCommands_ = nullptr;
     THelpCommands* helpCommands_ = nullptr;
     TPropertiesCommands* propertiesCommands_ = nullptr;
+    TLmsExportCommands* lmsExportCommands_ = nullptr;
 };
 
 } // namespace marklow
