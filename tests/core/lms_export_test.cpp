@@ -266,6 +266,8 @@ TEST(LmsExport, NumbersAreExactDecimalsWithoutRoundingNoise) {
     EXPECT_EQ(LmsNumber(0.0001234), "0.0001234");
     EXPECT_EQ(LmsNumber(999999999999999.0), "999999999999999");
     EXPECT_EQ(LmsNumber(99.99999999999999), "100");
+    EXPECT_EQ(LmsNumber(-0.05), "-0.05");
+    EXPECT_EQ(LmsNumber(12.0001), "12.0001");
     EXPECT_EQ(LmsNumber(1e20), "100000000000000000000");
     EXPECT_EQ(LmsNumber(6.5e-11), "0.000000000065");
     EXPECT_EQ(LmsNumber(1.0 / 3e12), "0.000000000000333333333333333");
@@ -285,6 +287,17 @@ TEST(LmsExport, NumbersAreExactDecimalsWithoutRoundingNoise) {
         std::string written = LmsNumber(v);
         ASSERT_EQ(ConvertNumber(written), v) << text << " written as " << written;
         ASSERT_EQ(written.find('e'), std::string::npos) << written;
+        // Without digits it does not need: the decimal as typed, trailing zeros dropped.
+        std::string shortest = text;
+        if (shortest.find('.') != std::string::npos) {
+            while (shortest.back() == '0')
+                shortest.pop_back();
+            if (shortest.back() == '.') shortest.pop_back();
+        }
+        if (shortest == "0") continue;
+        size_t lead = shortest.find_first_not_of('0');
+        if (shortest[lead] == '.') --lead;
+        ASSERT_EQ(written, shortest.substr(lead)) << text;
     }
 }
 
