@@ -97,6 +97,7 @@ TExportLmsDlg::TExportLmsDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(Summary);
     layout->addWidget(WarningsLabel);
     layout->addWidget(Warnings, 1);
+    layout->addStretch(); // takes the list's room while there is nothing to list
     layout->addWidget(buttons);
     resize(560, 380);
 }
