@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth poppler-utils fonts-liberation2 fonts-dejavu-core
+  python3
 )
 
 missing=()

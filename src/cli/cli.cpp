@@ -20,6 +20,8 @@ namespace {
 constexpr const char* kHelp = R"(Usage:
   marklow-cli show FILE [--letters | --no-letters] [--no-omit-zeros] [--password TEXT]
   marklow-cli export-csv FILE [-o OUT] [--bom] [--no-omit-zeros] [--password TEXT]
+  marklow-cli export-lms FILE --format canvas|moodle|scores [-o OUT] [--bom]
+              [--no-omit-zeros] [--password TEXT]
   marklow-cli convert IN OUT [--password TEXT]
   marklow-cli print gradebook FILE -o OUT.pdf [--portrait | --landscape]
               [--grade exact|numbers|letters|both] [--shade-curved]
@@ -52,6 +54,21 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
               last row with the class averages.
                 -o OUT                   write to OUT instead of standard output
                 --bom                    start with a UTF-8 byte order mark (for Excel)
+  export-lms  Writes the grades as a learning-management system imports them (CSV, UTF-8):
+              numbers only, each score in points with the curve added, a letter as its
+              percentage of the grade's points; comments are dropped. An entry that
+              cannot be read is left blank, and each one is told on standard error (a
+              line each, \\ \t \r \n as for show), as are students without an ID, IDs
+              held twice, renamed grades and grades out of no points.
+                --format canvas          Student, ID, SIS User ID, SIS Login ID, Section,
+                                         a column per grade and a "Points Possible" row
+                                         (extra credit out of 0; (read only) for a grade
+                                         out of no points). Names as "Last, First".
+                --format moodle          ID number, Full name, Email address (from the
+                                         student's notes), a column per grade; a student
+                                         with neither ID nor e-mail address is left out
+                --format scores          Name, ID, each grade's points, Average, Letter
+                -o OUT, --bom, --no-omit-zeros  as for export-csv
   convert     Writes IN as a version 2.0 gradebook to OUT. An existing OUT is kept as
               its backup (period1.gbd becomes period1.Backup.gbd).
   print       Writes a printed report of FILE to OUT.pdf, as the program prints it; needs

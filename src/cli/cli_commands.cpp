@@ -7,6 +7,7 @@ int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
 int RunStats(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRecovery(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunImportRoster(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunExportLms(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Each command in a file of its own adds one line here.
 const std::vector<TCommand>& ExtraCommands() {
@@ -16,6 +17,7 @@ const std::vector<TCommand>& ExtraCommands() {
         {"stats", RunStats},
         {"recovery", RunRecovery},
         {"import-roster", RunImportRoster},
+        {"export-lms", RunExportLms},
     };
     return commands;
 }

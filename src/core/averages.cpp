@@ -47,6 +47,16 @@ bool PercentOverflows(const TGrade& g, const TEntry& entry) {
     return pct && !std::isfinite(*pct);
 }
 
+std::optional<double> EntryPoints(const TGrade& g, const TEntry& entry) {
+    if (g.Points == 0 || !EntryPercent(g, entry)) return std::nullopt;
+    // Straight from the entry rather than back from the percentage, so 17.3 stays 17.3.
+    double points = entry.Value;
+    if (entry.Kind == EntryKind::Letter && g.Points != 100) points = entry.Value * g.Points / 100;
+    if (g.Curve && entry.Curve) points += g.CurveAmount;
+    if (!std::isfinite(points)) return std::nullopt;
+    return points;
+}
+
 std::optional<double> WideStudentAverage(const TCategoryList& list,
                                          const std::vector<TWideTerm>& terms) {
     // The double sums' steps, each in long double, whose range holds any sum of products of

@@ -20,6 +20,9 @@ std::optional<double> EntryPercent(const TGrade& g, const TEntry& entry);
 // A number or letter whose percentage in grade g no double holds (1e308 points out of 1, or
 // with the curve added): an invalid entry, as everywhere entries are judged.
 bool PercentOverflows(const TGrade& g, const TEntry& entry);
+// The same entry in points of grade g, curve included: what counts as EntryPercent's
+// percentage of g's Points. Nothing when the entry does not count, or g is out of 0 points.
+std::optional<double> EntryPoints(const TGrade& g, const TEntry& entry);
 
 // A student's weighted average computed in a wider type, for percentages and weights whose
 // double sums overflow. The terms are the student's counted entries in column order, each

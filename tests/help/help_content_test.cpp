@@ -40,7 +40,8 @@ const char* const kKeywords[] = {"KeyboardShortcuts",
                                  "Sorting",
                                  "UndoRedo",
                                  "ExportCSV",
-                                 "ImportRoster"};
+                                 "ImportRoster",
+                                 "ExportForLMS"};
 
 struct TPage {
     QString Title;

@@ -5,6 +5,7 @@
 
 #include "chart_form.h"
 #include "check_form.h"
+#include "lms_export_dialog.h"
 #include "new_print_dlg.h"
 #include "options_dialog.h"
 #include "options_page.h"
@@ -67,6 +68,8 @@ TEST(HelpLinks, DialogsLeadWhereTheirHelpButtonsLead) {
     ExpectEverywhere(newPassword, Topic(6));
     TPasswordDlg1 changePassword;
     ExpectEverywhere(changePassword, Topic(6));
+    TExportLmsDlg lms;
+    ExpectEverywhere(lms, Keyword("ExportForLMS"));
 }
 
 TEST(HelpLinks, TheOptionsDialogLeadsToThePageInFront) {
@@ -166,4 +169,9 @@ TEST(HelpLinks, MenuItemsLeadToTheirHelpNumbers) {
     QAction keyboard;
     keyboard.setObjectName("Keyboard1");
     EXPECT_EQ(HelpLinkOf(&keyboard), Keyword("KeyboardShortcuts"));
+    for (const char* name : {"ExportForLms1Item", "Canvas1", "Moodle1", "ScoresTable1"}) {
+        QAction a;
+        a.setObjectName(name);
+        EXPECT_EQ(HelpLinkOf(&a), Keyword("ExportForLMS")) << name;
+    }
 }

@@ -8,6 +8,7 @@
 #include "file_commands.h"
 #include "main_window.h"
 #include "options_commands.h"
+#include "lms_export_commands.h"
 #include "password_dialogs.h"
 #include "print_commands.h"
 #include "prompts.h"
@@ -206,6 +207,53 @@ int main(int argc, char* argv[]) {
         });
         bool bom = false;
         QtPrompts().SaveFileNameWithOption(request, bom);
+    }
+
+    // File > Export for LMS: the menu, the window with its warnings (two students without an
+    // ID, the sample's unreadable entries), one without any, and the message after writing.
+    {
+        LoadClass(form, false);
+        form.Gradebook().StudentAt(3)->ID.clear();
+        form.Gradebook().StudentAt(6)->ID.clear();
+        QApplication::processEvents();
+        QImage shot = form.grab().toImage();
+        QMenuBar* bar = form.menuBar();
+        const QRect item = bar->actionGeometry(form.FileMenu->menuAction());
+        form.FileMenu->popup(bar->mapToGlobal(item.bottomLeft()));
+        QApplication::processEvents();
+        const QRect sub = form.FileMenu->actionGeometry(form.ExportForLms1->menuAction());
+        form.ExportForLms1->popup(form.FileMenu->mapToGlobal(sub.topRight()));
+        QApplication::processEvents();
+        QPainter p(&shot);
+        const QPoint at = bar->mapTo(&form, item.bottomLeft());
+        p.drawPixmap(at, form.FileMenu->grab());
+        p.drawPixmap(at + sub.topRight(), form.ExportForLms1->grab());
+        p.end();
+        form.ExportForLms1->hide();
+        form.FileMenu->hide();
+        shot.save(folder + "/file-menu-export-lms.png");
+
+        ScopedPrompts prompts;
+        for (const char* name : {"export-lms-canvas", "export-lms-moodle", "export-lms-clean"})
+            prompts.Script.DialogActions.push_back([&folder, name](QDialog& d) {
+                Save(d, folder, name);
+                d.reject();
+            });
+        form.LmsExportCommands().ExportForLms(TLmsFormat::Canvas);
+        form.LmsExportCommands().ExportForLms(TLmsFormat::Moodle);
+        TGradebook& gb = form.Gradebook();
+        for (int r = 2; r <= gb.LastStudentRow(); ++r) {
+            gb.StudentAt(r)->ID = "S" + std::to_string(r);
+            for (int c = 2; c <= gb.LastGradeColumn(); ++c)
+                if (gb.Cell(c, r) == "abs?") gb.SetCell(c, r, "");
+        }
+        form.LmsExportCommands().ExportForLms(TLmsFormat::Scores);
+        auto written = MakeMessageBox(
+            TMessageKind::Information,
+            "The grades for Canvas were written to\n/home/teacher/Classes/period1-canvas.csv",
+            TButtons::Ok);
+        written->show();
+        Save(*written, folder, "export-lms-written");
     }
 
     // The sample class, opened as the program opens it.

@@ -47,6 +47,7 @@ const QHash<QString, THelpLink>& ClassLinks() {
         {"marklow::THelpWindow", Keyword("HowToUseWindowsHelp")},
         {"marklow::TAboutBox", Keyword("HowToUseMarklowHelp")},
         {"marklow::TImportRosterDlg", Keyword("ImportRoster")},
+        {"marklow::TExportLmsDlg", Keyword("ExportForLMS")},
     };
     return links;
 }
@@ -68,6 +69,11 @@ const QHash<QString, THelpLink>& NameLinks() {
         {"ExitItem", Topic(8)},
         {"ExportCsv1", Keyword("ExportCSV")},
         {"ImportRoster1", Keyword("ImportRoster")},
+        {"ExportForLms1", Keyword("ExportForLMS")},
+        {"ExportForLms1Item", Keyword("ExportForLMS")},
+        {"Canvas1", Keyword("ExportForLMS")},
+        {"Moodle1", Keyword("ExportForLMS")},
+        {"ScoresTable1", Keyword("ExportForLMS")},
         // Edit
         {"Edit1", Topic(55)},
         {"Undo1", Keyword("UndoRedo")},

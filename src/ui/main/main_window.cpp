@@ -10,6 +10,7 @@
 #include "entry.h"
 #include "grid_accessibility.h"
 #include "help_commands.h"
+#include "lms_export_commands.h"
 #include "options_commands.h"
 #include "print_commands.h"
 #include "prompts.h"
@@ -79,6 +80,7 @@ TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
     printCommands_ = new TPrintCommands(*this);
     propertiesCommands_ = new TPropertiesCommands(*this);
     rosterCommands_ = new TRosterCommands(*this);
+    lmsExportCommands_ = new TLmsExportCommands(*this);
     checkCommands_->StudentProperties = [this](int row) {
         propertiesCommands_->Student2Click(row);
     };
@@ -148,6 +150,10 @@ void TSDIAppForm::CreateMenus() {
     SaveAs1 = item(FileMenu, "SaveAs1", tr("Save &As..."), QKeySequence("Ctrl+A"));
     // For a spreadsheet or a learning-management system's grade import.
     ExportCsv1 = item(FileMenu, "ExportCsv1", tr("&Export CSV..."));
+    ExportForLms1 = submenu(FileMenu, "ExportForLms1", tr("Export for &LMS"));
+    Canvas1 = item(ExportForLms1, "Canvas1", tr("&Canvas..."));
+    Moodle1 = item(ExportForLms1, "Moodle1", tr("&Moodle..."));
+    ScoresTable1 = item(ExportForLms1, "ScoresTable1", tr("&Scores Table..."));
     ImportRoster1 = item(FileMenu, "ImportRoster1", tr("&Import Roster..."));
     FileMenu->addSeparator();
     Password1 = item(FileMenu, "Password1", tr("Pass&word..."), QKeySequence("Ctrl+W"));

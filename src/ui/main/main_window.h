@@ -32,6 +32,7 @@ class TPrintCommands;
 class THelpCommands;
 class TPropertiesCommands;
 class TRosterCommands;
+class TLmsExportCommands;
 class TViewCommands;
 
 // Sets a switch for the life of a scope and puts back what it was, whatever happens.
@@ -66,6 +67,7 @@ public:
     THelpCommands& HelpCommands() { return *helpCommands_; }
     TPropertiesCommands& PropertiesCommands() { return *propertiesCommands_; }
     TRosterCommands& RosterCommands() { return *rosterCommands_; }
+    TLmsExportCommands& LmsExportCommands() { return *lmsExportCommands_; }
 
     // --- components, named as the commands' items (public so the handlers can wire them) ---
     TStringGrid1* GradeBook = nullptr;
@@ -81,6 +83,10 @@ public:
     QAction* SaveAs1 = nullptr;
     QAction* ExportCsv1 = nullptr;
     QAction* ImportRoster1 = nullptr;
+    QMenu* ExportForLms1 = nullptr;
+    QAction* Canvas1 = nullptr;
+    QAction* Moodle1 = nullptr;
+    QAction* ScoresTable1 = nullptr;
     QAction* Password1 = nullptr;
     QAction* Print1 = nullptr;
     QAction* ExitItem = nullptr;
@@ -290,6 +296,7 @@ private:
     THelpCommands* helpCommands_ = nullptr;
     TPropertiesCommands* propertiesCommands_ = nullptr;
     TRosterCommands* rosterCommands_ = nullptr;
+    TLmsExportCommands* lmsExportCommands_ = nullptr;
 };
 
 } // namespace marklow

@@ -1,0 +1,2 @@
+marklow_add_bench(bench_lms_export ${CMAKE_CURRENT_SOURCE_DIR}/lms_export_bench.cpp)
+target_link_libraries(bench_lms_export PRIVATE marklow_core marklow_cli_lib)

@@ -1,0 +1,73 @@
+#pragma once
+// The grades as a learning-management system imports them: numbers only, one row per
+// student, in the columns Canvas or Moodle expect, or a plain table of points for any other
+// system. What File > Export for LMS and `marklow-cli export-lms` write, byte for byte.
+//
+// A score is the entry in points with the curve added as the averages add it (a letter is its
+// percentage of the grade's points); a comment after it is dropped. Entries the averages do
+// not count are left blank and listed among the warnings, so no text ever reaches a column an
+// importer reads as numbers.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace marklow {
+
+class TGradebook;
+
+enum class TLmsFormat { Canvas, Moodle, Scores };
+
+// "canvas", "moodle", "scores".
+const char* LmsFormatName(TLmsFormat format);
+std::optional<TLmsFormat> LmsFormatNamed(std::string_view name);
+
+struct TLmsWarning {
+    enum class TKind : uint8_t {
+        NoId,        // Row has no ID (Canvas, Moodle): the system cannot match it by ID
+        NoIdLeftOut, // Row has neither ID nor e-mail address (Moodle): left out of the file
+        SameId,      // Row has the ID of OtherRow, above it
+        Unreadable,  // the entry of (Column, Row) is not counted: left blank
+        NoPoints,    // grade Column is out of no points: its entries are left blank
+        Renamed,     // grade Column's name is blank or taken: written as its title
+    };
+    TKind Kind;
+    int Column = 0;
+    int Row = 0;
+    int OtherRow = 0;
+};
+
+struct TLmsExport {
+    std::string Csv;
+    // Grade warnings first, in column order, then the students' in row order.
+    std::vector<TLmsWarning> Warnings;
+    // The title each grade's column is written under, one per grade column from column 2.
+    std::vector<std::string> Titles;
+    int Students = 0; // rows of students written
+};
+
+// The whole file: RFC 4180, UTF-8, rows ending in CR LF. bom starts it with a UTF-8 byte
+// order mark, for Excel; Canvas and Moodle read UTF-8 without one. The spare row and column
+// of edit mode are left out. The scores table's averages are read as the last RecomputeAll
+// left them, so the gradebook is not changed.
+TLmsExport ExportForLms(const TGradebook& gb, TLmsFormat format, bool bom = false);
+
+// The warning in plain English, naming the student, the grade and the entry as typed.
+std::string LmsWarningText(const TGradebook& gb, const TLmsExport& exported,
+                           const TLmsWarning& warning);
+
+// How a student is named in Canvas: "Lee, Ann" for "Ann Lee" (the last word first, with a
+// suffix or number after it: "King Jr., Martin"), a name with a comma or of one word as typed.
+std::string CanvasStudentName(std::string_view name);
+
+// The first e-mail address in a student's notes, or empty text.
+std::string EmailInNotes(std::string_view notes);
+
+// A number as every importer reads it: decimal with a dot, never an exponent, at most 15
+// significant digits, so an entry typed with up to 15 digits comes out as typed and a sum
+// such as 0.1 + 0.2 as 0.3.
+std::string LmsNumber(double value);
+
+} // namespace marklow

@@ -1,0 +1,70 @@
+#include "lms_export_commands.h"
+
+#include "gradebook.h"
+#include "main_window.h"
+#include "prompts.h"
+#include "safe_save.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+
+namespace marklow {
+
+TLmsExportCommands::TLmsExportCommands(TSDIAppForm& form)
+    : QObject(&form), ExportLmsDlg(&form), form_(form) {
+    auto wire = [this](QAction* action, TLmsFormat format) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, [this, format] { ExportForLms(format); });
+    };
+    wire(form.Canvas1, TLmsFormat::Canvas);
+    wire(form.Moodle1, TLmsFormat::Moodle);
+    wire(form.ScoresTable1, TLmsFormat::Scores);
+    connect(&form, &TSDIAppForm::displayFontChanged, this,
+            [this](const QFont& font) { ExportLmsDlg.setFont(font); });
+}
+
+void TLmsExportCommands::ExportForLms(TLmsFormat format) {
+    form_.FinishCellEdit();
+    TGradebookDocument& doc = form_.Document();
+    const TGradebook& gb = doc.Gradebook();
+    TLmsExport exported = marklow::ExportForLms(gb, format);
+    ExportLmsDlg.Load(gb, format, exported);
+    if (Prompts().ExecDialog(ExportLmsDlg) != QDialog::Accepted) return;
+
+    TFileRequest request;
+    request.Caption = ExportLmsDlg.windowTitle();
+    request.Filter = tr("CSV Files (*.csv);;All Files (*)");
+    request.DefaultSuffix = "csv";
+    request.Suggested = doc.Title() + "-" + QString::fromLatin1(LmsFormatName(format)) + ".csv";
+    if (!doc.FilePath().isEmpty()) request.Folder = QFileInfo(doc.FilePath()).absolutePath();
+    QString path;
+    bool bom = false;
+    if (format == TLmsFormat::Scores) {
+        // Only a spreadsheet wants the mark; Canvas and Moodle read UTF-8 without it.
+        request.Option = tr("Start with a UTF-8 byte order mark (for Excel on Windows)");
+        request.OptionChecked = scoresBom_;
+        path = Prompts().SaveFileNameWithOption(request, scoresBom_);
+        bom = scoresBom_;
+    } else {
+        path = Prompts().SaveFileName(request);
+    }
+    if (path.isEmpty()) return;
+    if (bom) exported.Csv.insert(0, "\xEF\xBB\xBF");
+    TSaveOptions options;
+    options.KeepBackup = false; // an export is made again at will
+    const std::string error = SaveFileSafely(path.toStdString(), exported.Csv, options);
+    if (!error.empty()) {
+        Prompts().Message(TMessageKind::Error, QString::fromStdString(error), TButtons::Ok);
+        return;
+    }
+    const QString where = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    Prompts().Message(TMessageKind::Information,
+                      format == TLmsFormat::Scores
+                          ? tr("The scores table was written to\n%1").arg(where)
+                          : tr("The grades for %1 were written to\n%2")
+                                .arg(TExportLmsDlg::FormatCaption(format), where),
+                      TButtons::Ok);
+}
+
+} // namespace marklow
