@@ -1,0 +1,659 @@
+#include "pdf_writer.h"
+
+#include "units.h"
+
+#include <QDateTime>
+#include <QIODevice>
+#include <QPageSize>
+#include <QPainterPath>
+#include <QTransform>
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace marklow {
+
+namespace {
+
+constexpr double kPtPerMm = 72 / kMmPerInch;
+
+void Num(std::string& s, double v, int decimals = 3) {
+    char buf[48];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+    if (ec != std::errc()) {
+        s += '0';
+        return;
+    }
+    char* last = end;
+    if (decimals > 0) {
+        while (last > buf && last[-1] == '0')
+            --last;
+        if (last > buf && last[-1] == '.') --last;
+    }
+    if (last - buf == 2 && buf[0] == '-' && buf[1] == '0') {
+        s += '0';
+        return;
+    }
+    s.append(buf, static_cast<size_t>(last - buf));
+}
+
+void Hex4(std::string& s, unsigned v) {
+    static const char digits[] = "0123456789ABCDEF";
+    for (int shift = 12; shift >= 0; shift -= 4)
+        s += digits[(v >> shift) & 0xf];
+}
+
+void Colour(std::string& s, const QColor& c, bool stroke) {
+    if (c.red() == c.green() && c.green() == c.blue()) {
+        Num(s, c.redF(), 4);
+        s += stroke ? " G\n" : " g\n";
+        return;
+    }
+    Num(s, c.redF(), 4);
+    s += ' ';
+    Num(s, c.greenF(), 4);
+    s += ' ';
+    Num(s, c.blueF(), 4);
+    s += stroke ? " RG\n" : " rg\n";
+}
+
+// A PDF text string of any characters: UTF-16 with its byte order mark, in hex.
+std::string TextString(const QString& text) {
+    std::string s = "<FEFF";
+    for (QChar c : text)
+        Hex4(s, c.unicode());
+    return s + ">";
+}
+
+// The paper in whole points, as printers and Qt's PDF writer round it.
+QSizeF PaperPoints(const QSizeF& mm) {
+    const bool wide = mm.width() > mm.height();
+    QSizeF upright = wide ? mm.transposed() : mm;
+    QSizeF points = QPageSize(upright, QPageSize::Millimeter, QString(), QPageSize::FuzzyOrientationMatch)
+                        .sizePoints();
+    return wide ? points.transposed() : points;
+}
+
+// Writes one page's operators, keeping the graphics state it has set so that nothing is
+// set twice, and gathering consecutive rules (or fills) of one pen into one path.
+class TPageContent {
+public:
+    TPageContent(TPdfFontSet& fonts, std::vector<int>& usedFonts)
+        : fonts_(fonts), used_(usedFonts) {}
+
+    std::string Make(const TReportPage& page) {
+        s_.reserve(64 * 1024);
+        s_ += "q ";
+        Num(s_, kPtPerMm, 6);
+        s_ += " 0 0 ";
+        Num(s_, -kPtPerMm, 6);
+        s_ += " 0 ";
+        Num(s_, PaperPoints(page.PaperMm).height());
+        s_ += " cm 2 J 0 j\n";
+        size_t band = 0;
+        for (size_t i = 0; i < page.Items.size(); ++i) {
+            while (band < page.Bands.size() && page.Bands[band].Item <= i) {
+                if (band + 1 >= page.Bands.size() || page.Bands[band + 1].Item > i)
+                    SetOrigin(page.Bands[band].Origin);
+                ++band;
+            }
+            std::visit([&](const auto& x) { Put(x); }, page.Items[i]);
+        }
+        EmitGroup();
+        Flush();
+        EndText();
+        if (inBand_) s_ += "Q\n";
+        s_ += "Q\n";
+        return std::move(s_);
+    }
+
+private:
+    struct TState {
+        std::optional<QColor> Fill, Stroke;
+        double LineWidth = -1;
+        int Font = -1;
+        double FontSize = 0;
+    };
+    enum class TPath { None, Stroke, Fill };
+
+    void X(double x) { Num(s_, x - origin_.x()); }
+    void Y(double y) { Num(s_, y - origin_.y()); }
+    void Point(const QPointF& p) {
+        X(p.x());
+        s_ += ' ';
+        Y(p.y());
+    }
+    void Rect(const QRectF& r) {
+        Point(r.topLeft());
+        s_ += ' ';
+        Num(s_, r.width());
+        s_ += ' ';
+        Num(s_, r.height());
+        s_ += " re\n";
+    }
+
+    void SetOrigin(const QPointF& origin) {
+        EmitGroup();
+        Flush();
+        EndText();
+        if (inBand_) s_ += "Q\n";
+        state_ = TState();
+        origin_ = origin;
+        inBand_ = true;
+        s_ += "q 1 0 0 1 ";
+        Num(s_, origin.x());
+        s_ += ' ';
+        Num(s_, origin.y());
+        s_ += " cm\n";
+    }
+
+    void FillColour(const QColor& c) {
+        if (state_.Fill && *state_.Fill == c) return;
+        Colour(s_, c, false);
+        state_.Fill = c;
+    }
+    void StrokeColour(const QColor& c) {
+        if (state_.Stroke && *state_.Stroke == c) return;
+        Colour(s_, c, true);
+        state_.Stroke = c;
+    }
+    void LineWidth(double w) {
+        if (state_.LineWidth == w) return;
+        Num(s_, w, 4);
+        s_ += " w\n";
+        state_.LineWidth = w;
+    }
+
+    void Flush() {
+        if (path_ == TPath::Stroke) s_ += "S\n";
+        if (path_ == TPath::Fill) s_ += "f\n";
+        path_ = TPath::None;
+    }
+    void BeginText() {
+        if (inText_) return;
+        Flush();
+        s_ += "BT\n";
+        inText_ = true;
+    }
+    void EndText() {
+        if (!inText_) return;
+        s_ += "ET\n";
+        inText_ = false;
+    }
+    // Starts or goes on with a path of this kind and pen.
+    void Path(TPath kind, const QColor& colour, double width) {
+        EndText();
+        bool same = path_ == kind;
+        if (same) same = kind == TPath::Fill ? *state_.Fill == colour
+                                             : *state_.Stroke == colour && state_.LineWidth == width;
+        if (same) return;
+        Flush();
+        if (kind == TPath::Fill) {
+            FillColour(colour);
+        } else {
+            StrokeColour(colour);
+            LineWidth(width);
+        }
+        path_ = kind;
+    }
+
+    // Items are drawn in layers, fills under rules under texts, as long as nothing is drawn
+    // under anything it overlaps and was painted over: a band's cells then come out as one
+    // path of fills, one of rules and one text object.
+    void Put(const TPlacedShape& s) {
+        if (s.PenWidth <= 0 && s.Kind == TPlacedShape::TKind::Rectangle && s.Fill.isValid()) {
+            if (Overlaps(s.Rect, strokeBounds_) || Overlaps(s.Rect, textBounds_)) EmitGroup();
+            fills_.push_back(&s);
+            return;
+        }
+        if (s.PenWidth > 0 && !s.Fill.isValid()) {
+            const double half = s.PenWidth / 2;
+            QRectF r = s.Kind == TPlacedShape::TKind::Line ? QRectF(s.Line.p1(), s.Line.p2()).normalized()
+                                                            : s.Rect.normalized();
+            r.adjust(-half, -half, half, half);
+            if (Overlaps(r, textBounds_)) EmitGroup();
+            strokes_.push_back(&s);
+            strokeBounds_.push_back(r);
+            return;
+        }
+        EmitGroup();
+        Emit(s);
+    }
+
+    void Put(const TPlacedText& t) {
+        const TShapedText& shaped = fonts_.Shape(t.Font, t.Text);
+        QTransform local;
+        local.translate(t.Pos.x(), t.Pos.y());
+        local.scale(kMmPerDot, kMmPerDot);
+        local.rotate(-t.Angle);
+        textBounds_.push_back(local.mapRect(QRectF(0, 0, shaped.Advance, shaped.Height)));
+        texts_.push_back(&t);
+    }
+
+    void Put(const TPlacedPicture&) { EmitGroup(); } // drawn only by the painter
+
+    static bool Overlaps(const QRectF& r, const std::vector<QRectF>& others) {
+        for (const QRectF& o : others)
+            if (r.intersects(o)) return true;
+        return false;
+    }
+
+    void EmitGroup() {
+        for (const TPlacedShape* s : fills_)
+            Emit(*s);
+        for (const TPlacedShape* s : strokes_)
+            Emit(*s);
+        for (const TPlacedText* t : texts_)
+            Emit(*t);
+        fills_.clear();
+        strokes_.clear();
+        texts_.clear();
+        strokeBounds_.clear();
+        textBounds_.clear();
+    }
+
+    void Emit(const TPlacedShape& s) {
+        if (s.PenWidth <= 0) {
+            if (s.Kind == TPlacedShape::TKind::Rectangle && s.Fill.isValid()) {
+                Path(TPath::Fill, s.Fill, 0);
+                Rect(s.Rect);
+            }
+            return;
+        }
+        if (s.Kind == TPlacedShape::TKind::Line) {
+            Path(TPath::Stroke, s.PenColor, s.PenWidth);
+            Point(s.Line.p1());
+            s_ += " m ";
+            Point(s.Line.p2());
+            s_ += " l\n";
+            return;
+        }
+        if (!s.Fill.isValid()) {
+            Path(TPath::Stroke, s.PenColor, s.PenWidth);
+            Rect(s.Rect);
+            return;
+        }
+        EndText();
+        Flush();
+        FillColour(s.Fill);
+        StrokeColour(s.PenColor);
+        LineWidth(s.PenWidth);
+        Rect(s.Rect);
+        s_ += "B\n";
+    }
+
+    void Emit(const TPlacedText& t) {
+        const TShapedText& shaped = fonts_.Shape(t.Font, t.Text);
+        if (shaped.Runs.empty()) return;
+        const double rad = t.Angle * M_PI / 180;
+        const double cosA = t.Angle == 0 ? 1 : std::cos(rad), sinA = t.Angle == 0 ? 0 : std::sin(rad);
+        // Local dots (y down, from the text's top left corner) to the paper.
+        auto paper = [&](double u, double v) {
+            return QPointF(t.Pos.x() + kMmPerDot * (u * cosA + v * sinA),
+                           t.Pos.y() + kMmPerDot * (-u * sinA + v * cosA));
+        };
+        TState saved;
+        if (t.Clipped) {
+            Flush();
+            EndText();
+            saved = state_;
+            s_ += "q ";
+            Point(t.Box.topLeft());
+            s_ += ' ';
+            Num(s_, t.Box.width());
+            s_ += ' ';
+            Num(s_, t.Box.height());
+            s_ += " re W n\n";
+        }
+        for (const TShapedRun& run : shaped.Runs) {
+            const double size = run.PixelSize;
+            if (!fonts_.Embeddable(run.Font) || !run.Encodable) {
+                Outlines(run, shaped.Ascent, t.Color, paper, t.Angle);
+                continue;
+            }
+            if (used_.size() <= static_cast<size_t>(run.Font)) used_.resize(run.Font + 1, 0);
+            if (!used_[run.Font]) used_[run.Font] = -1;
+            BeginText();
+            FillColour(t.Color);
+            if (state_.Font != run.Font || state_.FontSize != size) {
+                s_ += "/F";
+                s_ += std::to_string(run.Font);
+                s_ += ' ';
+                Num(s_, size * kMmPerDot, 5);
+                s_ += " Tf\n";
+                state_.Font = run.Font;
+                state_.FontSize = size;
+            }
+            size_t i = 0;
+            while (i < run.Glyphs.size()) {
+                // A segment of glyphs on one baseline: one matrix, then the fonts' advances
+                // corrected where the shaping (kerning) differs.
+                const double y = run.Y[i];
+                const QPointF at = paper(run.X[i], shaped.Ascent + y);
+                Num(s_, cosA, 6);
+                s_ += ' ';
+                Num(s_, -sinA, 6);
+                s_ += ' ';
+                Num(s_, -sinA, 6);
+                s_ += ' ';
+                Num(s_, -cosA, 6);
+                s_ += ' ';
+                Point(at);
+                s_ += " Tm\n";
+                std::string glyphs;
+                bool adjusted = false;
+                double expected = run.X[i];
+                glyphs += '(';
+                for (; i < run.Glyphs.size() && std::abs(run.Y[i] - y) < 0.01; ++i) {
+                    const long n = std::lround((expected - run.X[i]) * 1000 / size);
+                    if (n != 0) {
+                        glyphs += ')';
+                        glyphs += std::to_string(n);
+                        glyphs += '(';
+                        adjusted = true;
+                        expected -= n * size / 1000;
+                    }
+                    Code(glyphs, run.Codes[i]);
+                    expected += fonts_.Width(run.Font, run.Glyphs[i]) * size / 1000;
+                }
+                glyphs += ')';
+                if (adjusted) {
+                    s_ += '[';
+                    s_ += glyphs;
+                    s_ += "]TJ\n";
+                } else {
+                    s_ += glyphs;
+                    s_ += "Tj\n";
+                }
+            }
+        }
+        if (t.Font.Underline) {
+            // Where the painter draws it: below the baseline by the font's underline offset.
+            QFontMetricsF fm(ReportFont(t.Font));
+            const double top = shaped.Ascent + fm.underlinePos() - fm.lineWidth() / 2;
+            Path(TPath::Fill, t.Color, 0);
+            const QPointF a = paper(0, top), b = paper(shaped.Advance, top),
+                          c = paper(shaped.Advance, top + fm.lineWidth()),
+                          d = paper(0, top + fm.lineWidth());
+            Point(a);
+            s_ += " m ";
+            Point(b);
+            s_ += " l ";
+            Point(c);
+            s_ += " l ";
+            Point(d);
+            s_ += " l h\n";
+        }
+        if (t.Clipped) {
+            Flush();
+            EndText();
+            s_ += "Q\n";
+            state_ = saved;
+        }
+    }
+
+    // A code in a literal string: printable characters as they are, others as two bytes.
+    static void Code(std::string& s, uint16_t code) {
+        if (code < 0x80) {
+            if (code == '(' || code == ')' || code == '\\') s += '\\';
+            s += static_cast<char>(code);
+            return;
+        }
+        for (const int byte : {code >> 8, code & 0xff}) {
+            // Bytes that end a line or escape are written as octal escapes.
+            if (byte == '(' || byte == ')' || byte == '\\' || byte == '\r' || byte == '\n') {
+                char esc[5];
+                std::snprintf(esc, sizeof esc, "\\%03o", byte);
+                s += esc;
+            } else {
+                s += static_cast<char>(byte);
+            }
+        }
+    }
+
+    // Glyphs of a font that cannot be embedded, drawn as filled outlines.
+    template <class F>
+    void Outlines(const TShapedRun& run, double ascent, const QColor& colour, F paper,
+                  double angle) {
+        Path(TPath::Fill, colour, 0);
+        const QRawFont& raw = fonts_.Raw(run.Font);
+        for (size_t i = 0; i < run.Glyphs.size(); ++i) {
+            QPainterPath glyph = raw.pathForGlyph(run.Glyphs[i]);
+            QTransform place;
+            const QPointF at = paper(run.X[i], ascent + run.Y[i]);
+            place.translate(at.x(), at.y());
+            const double scale = kMmPerDot * run.PixelSize / raw.pixelSize();
+            place.scale(scale, scale);
+            if (angle != 0) place.rotate(-angle);
+            glyph = place.map(glyph);
+            for (int k = 0; k < glyph.elementCount(); ++k) {
+                const QPainterPath::Element e = glyph.elementAt(k);
+                if (e.isMoveTo()) {
+                    if (k > 0) s_ += "h ";
+                    Point(e);
+                    s_ += " m\n";
+                } else if (e.isLineTo()) {
+                    Point(e);
+                    s_ += " l\n";
+                } else if (e.isCurveTo() && k + 2 < glyph.elementCount()) {
+                    Point(e);
+                    s_ += ' ';
+                    Point(glyph.elementAt(k + 1));
+                    s_ += ' ';
+                    Point(glyph.elementAt(k + 2));
+                    s_ += " c\n";
+                    k += 2;
+                }
+            }
+            if (glyph.elementCount() > 0) s_ += "h\n";
+        }
+    }
+
+    TPdfFontSet& fonts_;
+    std::vector<int>& used_;
+    std::vector<const TPlacedShape*> fills_, strokes_;
+    std::vector<const TPlacedText*> texts_;
+    std::vector<QRectF> strokeBounds_, textBounds_;
+    std::string s_;
+    TState state_;
+    TPath path_ = TPath::None;
+    bool inText_ = false, inBand_ = false;
+    QPointF origin_;
+};
+
+} // namespace
+
+TPdfWriter::TPdfWriter(QIODevice& out, const QString& title) : out_(out), title_(title) {
+    offsets_.assign(5, 0); // 1 catalog, 2 page tree, 3 resources, 4 information
+    Write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+}
+
+TPdfWriter::~TPdfWriter() = default;
+
+int TPdfWriter::NewObject() {
+    offsets_.push_back(0);
+    return static_cast<int>(offsets_.size()) - 1;
+}
+
+void TPdfWriter::Write(const std::string& s) {
+    if (failed_) return;
+    if (out_.write(s.data(), static_cast<qint64>(s.size())) != static_cast<qint64>(s.size()))
+        failed_ = true;
+    written_ += static_cast<int64_t>(s.size());
+}
+
+void TPdfWriter::BeginObject(int id) {
+    offsets_[static_cast<size_t>(id)] = written_;
+    Write(std::to_string(id) + " 0 obj\n");
+}
+
+void TPdfWriter::WriteStream(int id, const std::string& data, const std::string& extra) {
+    QByteArray packed =
+        qCompress(reinterpret_cast<const uchar*>(data.data()), static_cast<qsizetype>(data.size()));
+    // qCompress puts the length before the zlib stream.
+    const std::string body(packed.constData() + 4, static_cast<size_t>(packed.size() - 4));
+    BeginObject(id);
+    Write("<< /Length " + std::to_string(body.size()) + " /Filter /FlateDecode" + extra +
+          " >>\nstream\n");
+    Write(body);
+    Write("\nendstream\nendobj\n");
+}
+
+std::string TPdfWriter::PageContent(const TReportPage& page) {
+    return TPageContent(fonts_, fontIds_).Make(page);
+}
+
+void TPdfWriter::AddPage(const TReportPage& page) {
+    const int content = NewObject();
+    WriteStream(content, PageContent(page));
+    const int id = NewObject();
+    BeginObject(id);
+    std::string s = "<< /Type /Page /Parent 2 0 R /Resources 3 0 R /MediaBox [0 0 ";
+    const QSizeF paper = PaperPoints(page.PaperMm);
+    Num(s, paper.width());
+    s += ' ';
+    Num(s, paper.height());
+    s += "] /Contents " + std::to_string(content) + " 0 R >>\nendobj\n";
+    Write(s);
+    pages_.push_back(id);
+}
+
+void TPdfWriter::WriteFont(int font, int id) {
+    const TPdfFontData d = fonts_.Data(font);
+    // A subset's name starts with a tag of six capitals made of what it holds.
+    uint32_t hash = 2166136261u;
+    for (char c : d.File)
+        hash = (hash ^ static_cast<uint8_t>(c)) * 16777619u;
+    std::string tag;
+    for (int i = 0; i < 6; ++i, hash /= 26)
+        tag += static_cast<char>('A' + hash % 26);
+    const std::string name = tag + "+" + d.PostScriptName.toStdString();
+    const int cid = NewObject(), descriptor = NewObject(), file = NewObject(), cmap = NewObject(),
+              encoding = NewObject();
+    BeginObject(id);
+    Write("<< /Type /Font /Subtype /Type0 /BaseFont /" + name + " /Encoding " +
+          std::to_string(encoding) + " 0 R /DescendantFonts [" + std::to_string(cid) +
+          " 0 R] /ToUnicode " + std::to_string(cmap) + " 0 R >>\nendobj\n");
+    // Printable ASCII is one byte, the character itself; every other glyph is 0x8000 plus
+    // its number. Texts of digits and letters then read as they are and pack small.
+    const std::string ranges = "2 begincodespacerange\n<20> <7E>\n<8000> <FFFF>\nendcodespacerange\n";
+    const std::string cmapName = "Marklow-" + tag;
+    std::string e = "/CIDInit /ProcSet findresource begin 12 dict begin begincmap\n"
+                    "/CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> def\n"
+                    "/CMapName /" + cmapName + " def /CMapType 1 def\n" + ranges;
+    if (!d.OneByte.empty()) {
+        e += std::to_string(d.OneByte.size()) + " begincidchar\n";
+        for (const auto& [code, g] : d.OneByte) {
+            char line[32];
+            std::snprintf(line, sizeof line, "<%02X> %u\n", code, g);
+            e += line;
+        }
+        e += "endcidchar\n";
+    }
+    e += "1 begincidrange\n<8000> <FFFF> 0\nendcidrange\n"
+         "endcmap CMapName currentdict /CMap defineresource pop end end\n";
+    WriteStream(encoding, e,
+                " /Type /CMap /CMapName /" + cmapName +
+                    " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>");
+    std::string s = "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + name +
+                    " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
+                    " /FontDescriptor " +
+                    std::to_string(descriptor) + " 0 R /CIDToGIDMap /Identity /W [";
+    for (const auto& [g, w] : d.Widths) {
+        s += std::to_string(g) + " [";
+        Num(s, w, 2);
+        s += "] ";
+    }
+    s += "] >>\nendobj\n";
+    BeginObject(cid);
+    Write(s);
+    s = "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [";
+    for (double v : d.BBox) {
+        Num(s, v, 0);
+        s += ' ';
+    }
+    s += "] /ItalicAngle ";
+    Num(s, d.ItalicAngle, 0);
+    s += " /Ascent ";
+    Num(s, d.Ascent, 0);
+    s += " /Descent ";
+    Num(s, d.Descent, 0);
+    s += " /CapHeight ";
+    Num(s, d.CapHeight, 0);
+    s += " /StemV 80 /FontFile2 " + std::to_string(file) + " 0 R >>\nendobj\n";
+    BeginObject(descriptor);
+    Write(s);
+    WriteStream(file, std::string(d.File.constData(), static_cast<size_t>(d.File.size())),
+                " /Length1 " + std::to_string(d.File.size()));
+    std::string m = "/CIDInit /ProcSet findresource begin 12 dict begin begincmap\n"
+                    "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+                    "/CMapName /Adobe-Identity-UCS def /CMapType 2 def\n" + ranges;
+    std::vector<std::pair<std::string, QString>> chars;
+    for (const auto& [code, g] : d.OneByte) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%02X", code);
+        chars.emplace_back(hex, QString(QChar(code)));
+    }
+    for (const auto& [g, text] : d.Unicode) {
+        if (g >= 0x8000) continue;
+        std::string hex;
+        Hex4(hex, 0x8000u + g);
+        chars.emplace_back(hex, text);
+    }
+    for (size_t i = 0; i < chars.size(); i += 100) {
+        const size_t n = std::min<size_t>(100, chars.size() - i);
+        m += std::to_string(n) + " beginbfchar\n";
+        for (size_t k = i; k < i + n; ++k) {
+            m += '<' + chars[k].first + "> <";
+            for (QChar c : chars[k].second)
+                Hex4(m, c.unicode());
+            m += ">\n";
+        }
+        m += "endbfchar\n";
+    }
+    m += "endcmap CMapName currentdict /CMap defineresource pop end end\n";
+    WriteStream(cmap, m);
+}
+
+bool TPdfWriter::Finish() {
+    std::string fonts;
+    for (size_t f = 0; f < fontIds_.size(); ++f) {
+        if (!fontIds_[f]) continue;
+        const int id = NewObject();
+        WriteFont(static_cast<int>(f), id);
+        fonts += "/F" + std::to_string(f) + ' ' + std::to_string(id) + " 0 R ";
+    }
+    BeginObject(1);
+    Write("<< /Type /Catalog /Pages 2 0 R >>\nendobj\n");
+    BeginObject(2);
+    std::string kids;
+    for (int id : pages_)
+        kids += std::to_string(id) + " 0 R ";
+    Write("<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages_.size()) +
+          " >>\nendobj\n");
+    BeginObject(3);
+    Write("<< /ProcSet [/PDF /Text] /Font << " + fonts + ">> >>\nendobj\n");
+    BeginObject(4);
+    std::string info = "<< /Creator " + TextString(QStringLiteral("Marklow")) + " /Producer " +
+                       TextString(QStringLiteral("Marklow")) + " /CreationDate (D:" +
+                       QDateTime::currentDateTimeUtc()
+                           .toString(QStringLiteral("yyyyMMddHHmmss"))
+                           .toStdString() +
+                       "Z)";
+    if (!title_.isEmpty()) info += " /Title " + TextString(title_);
+    Write(info + " >>\nendobj\n");
+    const int64_t xref = written_;
+    std::string table = "xref\n0 " + std::to_string(offsets_.size()) + "\n0000000000 65535 f \n";
+    for (size_t id = 1; id < offsets_.size(); ++id) {
+        char line[24];
+        std::snprintf(line, sizeof line, "%010lld 00000 n \n", static_cast<long long>(offsets_[id]));
+        table += line;
+    }
+    table += "trailer\n<< /Size " + std::to_string(offsets_.size()) +
+             " /Root 1 0 R /Info 4 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+    Write(table);
+    return !failed_;
+}
+
+} // namespace marklow
