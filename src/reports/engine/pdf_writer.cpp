@@ -75,12 +75,28 @@ QSizeF PaperPoints(const QSizeF& mm) {
     return wide ? points.transposed() : points;
 }
 
+} // namespace
+
+int TPdfForms::Use(const std::string& part) {
+    if (part.size() < kLeast) return 0;
+    auto it = seen_.find(part);
+    if (it == seen_.end()) {
+        if (seen_.size() < kMost) seen_.emplace(part, 0);
+        return 0;
+    }
+    // Made on the second time: what comes once stays in its page.
+    if (!it->second) it->second = make_(part);
+    return it->second;
+}
+
+namespace {
+
 // Writes one page's operators, keeping the graphics state it has set so that nothing is
 // set twice, and gathering consecutive rules (or fills) of one pen into one path.
 class TPageContent {
 public:
-    TPageContent(TPdfFontSet& fonts, std::vector<int>& usedFonts)
-        : fonts_(fonts), used_(usedFonts) {}
+    TPageContent(TPdfFontSet& fonts, std::vector<int>& usedFonts, TPdfForms* forms)
+        : fonts_(fonts), used_(usedFonts), forms_(forms) {}
 
     std::string Make(const TReportPage& page) {
         s_.reserve(64 * 1024);
@@ -103,7 +119,6 @@ public:
         EmitGroup();
         Flush();
         EndText();
-        if (inBand_) s_ += "Q\n";
         s_ += "Q\n";
         return std::move(s_);
     }
@@ -135,17 +150,19 @@ private:
 
     void SetOrigin(const QPointF& origin) {
         EmitGroup();
+        EndBand();
         Flush();
         EndText();
-        if (inBand_) s_ += "Q\n";
-        state_ = TState();
-        origin_ = origin;
-        inBand_ = true;
-        s_ += "q 1 0 0 1 ";
-        Num(s_, origin.x());
+        // Moved on from the band before (by the numbers as written, so nothing drifts):
+        // the rows of a table then read alike.
+        const QPointF by(Rounded(origin.x() - origin_.x()), Rounded(origin.y() - origin_.y()));
+        if (by.isNull()) return;
+        s_ += "1 0 0 1 ";
+        Num(s_, by.x());
         s_ += ' ';
-        Num(s_, origin.y());
+        Num(s_, by.y());
         s_ += " cm\n";
+        origin_ += by;
     }
 
     void FillColour(const QColor& c) {
@@ -175,6 +192,7 @@ private:
         Flush();
         s_ += "BT\n";
         inText_ = true;
+        line_.reset();
     }
     void EndText() {
         if (!inText_) return;
@@ -203,22 +221,42 @@ private:
     // path of fills, one of rules and one text object.
     void Put(const TPlacedShape& s) {
         if (s.PenWidth <= 0 && s.Kind == TPlacedShape::TKind::Rectangle && s.Fill.isValid()) {
+            // White on the paper where nothing was drawn yet changes nothing.
+            if (s.Fill == QColor(Qt::white) && s.Fill.alpha() == 255 && !Overlaps(s.Rect, band_) &&
+                !Overlaps(s.Rect, bands_))
+                return;
             if (Overlaps(s.Rect, strokeBounds_) || Overlaps(s.Rect, textBounds_)) EmitGroup();
             fills_.push_back(&s);
+            Drawn(s.Rect);
             return;
         }
         if (s.PenWidth > 0 && !s.Fill.isValid()) {
+            // What a rule or a frame paints: its lines, as wide as the pen.
             const double half = s.PenWidth / 2;
-            QRectF r = s.Kind == TPlacedShape::TKind::Line ? QRectF(s.Line.p1(), s.Line.p2()).normalized()
-                                                            : s.Rect.normalized();
-            r.adjust(-half, -half, half, half);
-            if (Overlaps(r, textBounds_)) EmitGroup();
+            std::vector<QRectF> areas;
+            if (s.Kind == TPlacedShape::TKind::Line) {
+                areas.push_back(QRectF(s.Line.p1(), s.Line.p2()).normalized());
+            } else {
+                const QRectF r = s.Rect.normalized();
+                areas = {QRectF(r.topLeft(), r.topRight()), QRectF(r.bottomLeft(), r.bottomRight()),
+                         QRectF(r.topLeft(), r.bottomLeft()), QRectF(r.topRight(), r.bottomRight())};
+            }
+            for (QRectF& a : areas)
+                a.adjust(-half, -half, half, half);
+            bool under = false;
+            for (const QRectF& a : areas)
+                under = under || Overlaps(a, textBounds_);
+            if (under) EmitGroup();
             strokes_.push_back(&s);
-            strokeBounds_.push_back(r);
+            for (const QRectF& a : areas) {
+                strokeBounds_.push_back(a);
+                Drawn(a);
+            }
             return;
         }
         EmitGroup();
         Emit(s);
+        Drawn(s.Rect.adjusted(-s.PenWidth, -s.PenWidth, s.PenWidth, s.PenWidth));
     }
 
     void Put(const TPlacedText& t) {
@@ -227,11 +265,27 @@ private:
         local.translate(t.Pos.x(), t.Pos.y());
         local.scale(kMmPerDot, kMmPerDot);
         local.rotate(-t.Angle);
-        textBounds_.push_back(local.mapRect(QRectF(0, 0, shaped.Advance, shaped.Height)));
+        const QRectF bounds = local.mapRect(QRectF(0, 0, shaped.Advance, shaped.Height));
+        textBounds_.push_back(bounds);
         texts_.push_back(&t);
+        Drawn(bounds.adjusted(-1, -1, 1, 1)); // italics and accents may reach out a little
     }
 
-    void Put(const TPlacedPicture&) { EmitGroup(); } // drawn only by the painter
+    // Bounds of what the page holds so far: the band's items, and each band before as one.
+    void Drawn(const QRectF& r) {
+        band_.push_back(r);
+        bandBox_ = bandBox_.isNull() ? r : bandBox_.united(r);
+    }
+    void EndBand() {
+        if (!bandBox_.isNull()) bands_.push_back(bandBox_);
+        bandBox_ = QRectF();
+        band_.clear();
+    }
+
+    void Put(const TPlacedPicture& p) { // drawn only by the painter
+        EmitGroup();
+        Drawn(p.Rect);
+    }
 
     static bool Overlaps(const QRectF& r, const std::vector<QRectF>& others) {
         for (const QRectF& o : others)
@@ -240,17 +294,52 @@ private:
     }
 
     void EmitGroup() {
-        for (const TPlacedShape* s : fills_)
-            Emit(*s);
-        for (const TPlacedShape* s : strokes_)
-            Emit(*s);
-        for (const TPlacedText* t : texts_)
-            Emit(*t);
+        if (!fills_.empty() || !strokes_.empty())
+            Part([&] {
+                for (const TPlacedShape* s : fills_)
+                    Emit(*s);
+                for (const TPlacedShape* s : strokes_)
+                    Emit(*s);
+            });
+        if (!texts_.empty())
+            Part([&] {
+                for (const TPlacedText* t : texts_)
+                    Emit(*t);
+            });
         fills_.clear();
         strokes_.clear();
         texts_.clear();
         strokeBounds_.clear();
         textBounds_.clear();
+    }
+
+    // Writes what write writes on its own, setting every state it needs. What repeats (the
+    // rules of every row, the headings of every page) goes into one form drawn wherever
+    // it comes again.
+    template <class F> void Part(F write) {
+        Flush();
+        EndText();
+        if (!forms_) {
+            write();
+            return;
+        }
+        const TState before = state_;
+        std::string outside = std::move(s_);
+        s_.clear();
+        state_ = TState();
+        write();
+        Flush();
+        EndText();
+        std::string part = std::move(s_);
+        s_ = std::move(outside);
+        if (int form = forms_->Use(part)) {
+            s_ += "/X";
+            s_ += std::to_string(form);
+            s_ += " Do\n";
+            state_ = before; // a form leaves the state as it found it
+            return;
+        }
+        s_ += part;
     }
 
     void Emit(const TPlacedShape& s) {
@@ -288,6 +377,7 @@ private:
         if (shaped.Runs.empty()) return;
         const double rad = t.Angle * M_PI / 180;
         const double cosA = t.Angle == 0 ? 1 : std::cos(rad), sinA = t.Angle == 0 ? 0 : std::sin(rad);
+        const bool upright = t.Angle == 0;
         // Local dots (y down, from the text's top left corner) to the paper.
         auto paper = [&](double u, double v) {
             return QPointF(t.Pos.x() + kMmPerDot * (u * cosA + v * sinA),
@@ -330,34 +420,53 @@ private:
                 // A segment of glyphs on one baseline: one matrix, then the fonts' advances
                 // corrected where the shaping (kerning) differs.
                 const double y = run.Y[i];
-                const QPointF at = paper(run.X[i], shaped.Ascent + y);
-                Num(s_, cosA, 6);
-                s_ += ' ';
-                Num(s_, -sinA, 6);
-                s_ += ' ';
-                Num(s_, -sinA, 6);
-                s_ += ' ';
-                Num(s_, -cosA, 6);
-                s_ += ' ';
-                Point(at);
-                s_ += " Tm\n";
+                // An upright text starts from the edge or centre it is aligned on, so that
+                // the same text in the same column reads the same on every row.
+                double from = run.X[i];
+                if (upright && &run == &shaped.Runs.front() && i == 0) from = AlignedOn(t, shaped);
+                const QPointF at = paper(from, shaped.Ascent + y);
+                if (upright && line_) {
+                    Num(s_, at.x() - line_->x());
+                    s_ += ' ';
+                    Num(s_, line_->y() - at.y());
+                    s_ += " Td\n";
+                } else {
+                    Num(s_, cosA, 6);
+                    s_ += ' ';
+                    Num(s_, -sinA, 6);
+                    s_ += ' ';
+                    Num(s_, -sinA, 6);
+                    s_ += ' ';
+                    Num(s_, -cosA, 6);
+                    s_ += ' ';
+                    Point(at);
+                    s_ += " Tm\n";
+                }
+                // Numbers are rounded as written: carry on from where the PDF really is.
+                if (upright)
+                    line_ = QPointF(origin_.x() + Rounded(at.x() - origin_.x()),
+                                    origin_.y() + Rounded(at.y() - origin_.y()));
+                else
+                    line_.reset();
                 std::string glyphs;
                 bool adjusted = false;
-                double expected = run.X[i];
-                glyphs += '(';
+                double expected = from;
+                bool open = false;
                 for (; i < run.Glyphs.size() && std::abs(run.Y[i] - y) < 0.01; ++i) {
                     const long n = std::lround((expected - run.X[i]) * 1000 / size);
                     if (n != 0) {
-                        glyphs += ')';
+                        if (open) glyphs += ')';
                         glyphs += std::to_string(n);
-                        glyphs += '(';
+                        open = false;
                         adjusted = true;
                         expected -= n * size / 1000;
                     }
+                    if (!open) glyphs += '(';
+                    open = true;
                     Code(glyphs, run.Codes[i]);
                     expected += fonts_.Width(run.Font, run.Glyphs[i]) * size / 1000;
                 }
-                glyphs += ')';
+                if (open) glyphs += ')';
                 if (adjusted) {
                     s_ += '[';
                     s_ += glyphs;
@@ -391,6 +500,19 @@ private:
             s_ += "Q\n";
             state_ = saved;
         }
+    }
+
+    static double Rounded(double v) { return std::round(v * 1000) / 1000; }
+
+    // Dots from the text's corner to the box's edge or centre the text is aligned on.
+    static double AlignedOn(const TPlacedText& t, const TShapedText& shaped) {
+        const double width = shaped.Advance * kMmPerDot;
+        double on = t.Pos.x();
+        if (std::abs(t.Pos.x() + width / 2 - t.Box.center().x()) < 0.001)
+            on = t.Box.center().x();
+        else if (std::abs(t.Pos.x() + width - t.Box.right()) < 0.001)
+            on = t.Box.right();
+        return (on - t.Pos.x()) / kMmPerDot;
     }
 
     // A code in a literal string: printable characters as they are, others as two bytes.
@@ -452,19 +574,31 @@ private:
 
     TPdfFontSet& fonts_;
     std::vector<int>& used_;
+    TPdfForms* forms_;
     std::vector<const TPlacedShape*> fills_, strokes_;
     std::vector<const TPlacedText*> texts_;
     std::vector<QRectF> strokeBounds_, textBounds_;
+    std::vector<QRectF> band_, bands_;
+    QRectF bandBox_;
     std::string s_;
     TState state_;
     TPath path_ = TPath::None;
-    bool inText_ = false, inBand_ = false;
+    bool inText_ = false;
+    std::optional<QPointF> line_; // where the text line of an upright text starts
     QPointF origin_;
 };
 
 } // namespace
 
-TPdfWriter::TPdfWriter(QIODevice& out, const QString& title) : out_(out), title_(title) {
+TPdfWriter::TPdfWriter(QIODevice& out, const QString& title)
+    : out_(out), title_(title), forms_([this](const std::string& part) {
+          const int id = NewObject();
+          WriteStream(id, part,
+                      " /Type /XObject /Subtype /Form /BBox [-10000 -10000 10000 10000] "
+                      "/Resources 3 0 R");
+          formIds_.push_back(id);
+          return static_cast<int>(formIds_.size());
+      }) {
     offsets_.assign(5, 0); // 1 catalog, 2 page tree, 3 resources, 4 information
     Write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
 }
@@ -490,7 +624,7 @@ void TPdfWriter::BeginObject(int id) {
 
 void TPdfWriter::WriteStream(int id, const std::string& data, const std::string& extra) {
     QByteArray packed =
-        qCompress(reinterpret_cast<const uchar*>(data.data()), static_cast<qsizetype>(data.size()));
+        qCompress(reinterpret_cast<const uchar*>(data.data()), static_cast<qsizetype>(data.size()), 9);
     // qCompress puts the length before the zlib stream.
     const std::string body(packed.constData() + 4, static_cast<size_t>(packed.size() - 4));
     BeginObject(id);
@@ -501,20 +635,25 @@ void TPdfWriter::WriteStream(int id, const std::string& data, const std::string&
 }
 
 std::string TPdfWriter::PageContent(const TReportPage& page) {
-    return TPageContent(fonts_, fontIds_).Make(page);
+    return TPageContent(fonts_, fontIds_, nullptr).Make(page);
 }
 
 void TPdfWriter::AddPage(const TReportPage& page) {
     const int content = NewObject();
-    WriteStream(content, PageContent(page));
+    WriteStream(content, TPageContent(fonts_, fontIds_, &forms_).Make(page));
     const int id = NewObject();
     BeginObject(id);
-    std::string s = "<< /Type /Page /Parent 2 0 R /Resources 3 0 R /MediaBox [0 0 ";
+    // The page tree gives the first page's paper and the resources to every page.
+    std::string box = "/MediaBox [0 0 ";
     const QSizeF paper = PaperPoints(page.PaperMm);
-    Num(s, paper.width());
-    s += ' ';
-    Num(s, paper.height());
-    s += "] /Contents " + std::to_string(content) + " 0 R >>\nendobj\n";
+    Num(box, paper.width());
+    box += ' ';
+    Num(box, paper.height());
+    box += "]";
+    if (pages_.empty()) mediaBox_ = box;
+    std::string s = "<< /Type /Page /Parent 2 0 R ";
+    if (box != mediaBox_) s += box + ' ';
+    s += "/Contents " + std::to_string(content) + " 0 R >>\nendobj\n";
     Write(s);
     pages_.push_back(id);
 }
@@ -630,10 +769,15 @@ bool TPdfWriter::Finish() {
     std::string kids;
     for (int id : pages_)
         kids += std::to_string(id) + " 0 R ";
-    Write("<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages_.size()) +
+    Write("<< /Type /Pages /Resources 3 0 R " + mediaBox_ + " /Kids [" + kids + "] /Count " +
+          std::to_string(pages_.size()) +
           " >>\nendobj\n");
+    std::string forms;
+    for (size_t i = 0; i < formIds_.size(); ++i)
+        forms += "/X" + std::to_string(i + 1) + ' ' + std::to_string(formIds_[i]) + " 0 R ";
     BeginObject(3);
-    Write("<< /ProcSet [/PDF /Text] /Font << " + fonts + ">> >>\nendobj\n");
+    Write("<< /ProcSet [/PDF /Text] /Font << " + fonts + ">> /XObject << " + forms +
+          ">> >>\nendobj\n");
     BeginObject(4);
     std::string info = "<< /Creator " + TextString(QStringLiteral("Marklow")) + " /Producer " +
                        TextString(QStringLiteral("Marklow")) + " /CreationDate (D:" +

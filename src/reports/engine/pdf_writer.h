@@ -11,12 +11,27 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class QIODevice;
 
 namespace marklow {
+
+// Parts of pages that repeat, each written once as a form.
+class TPdfForms {
+public:
+    explicit TPdfForms(std::function<int(const std::string&)> make) : make_(std::move(make)) {}
+    // The form to draw instead of part, or 0 to write part itself.
+    int Use(const std::string& part);
+
+private:
+    static constexpr size_t kLeast = 60, kMost = 4096;
+    std::function<int(const std::string&)> make_;
+    std::unordered_map<std::string, int> seen_;
+};
 
 class TPdfWriter {
 public:
@@ -46,8 +61,11 @@ private:
     bool failed_ = false;
     std::vector<int64_t> offsets_; // by object number; 0: not yet written
     std::vector<int> pages_;
+    std::string mediaBox_;
     std::vector<int> fontIds_; // object of each font, 0 while unused
     TPdfFontSet fonts_;
+    std::vector<int> formIds_; // object of each form
+    TPdfForms forms_;
 };
 
 } // namespace marklow
