@@ -79,6 +79,39 @@ void AddComponents(const QByteArray& glyf, const QByteArray& loca, bool longLoca
     }
 }
 
+// The glyph without its hinting instructions, which need the programs left out.
+QByteArray WithoutInstructions(QByteArray g) {
+    if (g.size() < 12) return g;
+    const int16_t contours = S16(g, 0);
+    if (contours >= 0) {
+        const qsizetype at = 10 + 2 * qsizetype{contours};
+        if (at + 2 > g.size()) return g;
+        const uint16_t length = U16(g, at);
+        if (at + 2 + length > g.size()) return g;
+        g.remove(at + 2, length);
+        Put16(g, at, 0);
+        return g;
+    }
+    qsizetype at = 10;
+    for (int guard = 0; guard < 64 && at + 4 <= g.size(); ++guard) {
+        const uint16_t flags = U16(g, at);
+        Put16(g, at, flags & ~0x100u);
+        qsizetype next = at + 4 + ((flags & 0x1) ? 4 : 2);
+        if (flags & 0x8)
+            next += 2;
+        else if (flags & 0x40)
+            next += 4;
+        else if (flags & 0x80)
+            next += 8;
+        at = next;
+        if (!(flags & 0x20)) {
+            if (at <= g.size()) g.truncate(at);
+            break;
+        }
+    }
+    return g;
+}
+
 } // namespace
 
 QByteArray SubsetTrueType(const QRawFont& font, const std::set<uint16_t>& used) {
@@ -103,28 +136,29 @@ QByteArray SubsetTrueType(const QRawFont& font, const std::set<uint16_t>& used) 
         if (!glyphs.count(static_cast<uint16_t>(g))) continue;
         auto [from, to] = GlyphSpan(loca, longLoca, g);
         if (to > from && to <= static_cast<uint32_t>(glyf.size()))
-            newGlyf.append(glyf.mid(from, to - from));
+            newGlyf.append(WithoutInstructions(glyf.mid(from, to - from)));
         while (newGlyf.size() % 4)
             newGlyf.append('\0');
     }
     Append32(newLoca, static_cast<uint32_t>(newGlyf.size()));
-    const uint32_t metrics = U16(hhea, 34);
-    if (n <= metrics) {
-        hmtx = hmtx.left(n * 4);
-        Put16(hhea, 34, n);
-    } else {
-        hmtx = hmtx.left(metrics * 4 + (n - metrics) * 2);
+    // Every glyph its own metrics; the unused ones zero, so that they pack to nothing.
+    const uint32_t metrics = std::max<uint32_t>(1, U16(hhea, 34));
+    QByteArray newHmtx(static_cast<qsizetype>(n) * 4, '\0');
+    for (uint16_t g : glyphs) {
+        const uint32_t advanceAt = std::min<uint32_t>(g, metrics - 1) * 4;
+        const uint32_t lsbAt = g < metrics ? g * 4 + 2 : metrics * 4 + (g - metrics) * 2;
+        Put16(newHmtx, g * 4, U16(hmtx, advanceAt));
+        Put16(newHmtx, g * 4 + 2, U16(hmtx, lsbAt));
     }
+    hmtx = newHmtx;
+    Put16(hhea, 34, n);
     Put16(maxp, 4, n);
     Put16(head, 50, 1);
     Put32(head, 8, 0);
 
     std::map<QByteArray, QByteArray> tables{{"head", head}, {"hhea", hhea}, {"maxp", maxp},
                                             {"hmtx", hmtx}, {"loca", newLoca}, {"glyf", newGlyf}};
-    for (const char* tag : {"cvt ", "fpgm", "prep"}) {
-        QByteArray t = font.fontTable(tag);
-        if (!t.isEmpty()) tables[tag] = t;
-    }
+    // No hinting programs nor instructions: reports are drawn unhinted, at any size the same.
     const uint16_t numTables = static_cast<uint16_t>(tables.size());
     uint16_t power = 1, log = 0;
     while (power * 2 <= numTables) {
