@@ -223,7 +223,7 @@ private:
         if (s.PenWidth <= 0 && s.Kind == TPlacedShape::TKind::Rectangle && s.Fill.isValid()) {
             // White on the paper where nothing was drawn yet changes nothing.
             if (s.Fill == QColor(Qt::white) && s.Fill.alpha() == 255 && !Overlaps(s.Rect, band_) &&
-                !Overlaps(s.Rect, bands_))
+                (!s.Rect.intersects(bandsBox_) || !Overlaps(s.Rect, bands_)))
                 return;
             if (Overlaps(s.Rect, strokeBounds_) || Overlaps(s.Rect, textBounds_)) EmitGroup();
             fills_.push_back(&s);
@@ -277,7 +277,10 @@ private:
         bandBox_ = bandBox_.isNull() ? r : bandBox_.united(r);
     }
     void EndBand() {
-        if (!bandBox_.isNull()) bands_.push_back(bandBox_);
+        if (!bandBox_.isNull()) {
+            bands_.push_back(bandBox_);
+            bandsBox_ = bandsBox_.isNull() ? bandBox_ : bandsBox_.united(bandBox_);
+        }
         bandBox_ = QRectF();
         band_.clear();
     }
@@ -579,7 +582,7 @@ private:
     std::vector<const TPlacedText*> texts_;
     std::vector<QRectF> strokeBounds_, textBounds_;
     std::vector<QRectF> band_, bands_;
-    QRectF bandBox_;
+    QRectF bandBox_, bandsBox_; // the band's items, the bands before (bands stack down the page)
     std::string s_;
     TState state_;
     TPath path_ = TPath::None;
