@@ -171,7 +171,8 @@ void BM_PdfGradebook(benchmark::State& state) {
     }
     state.counters["pages"] = pages;
     if (pages > 0) {
-        state.counters["ms_per_page"] = seconds * 1000 / static_cast<double>(state.iterations()) / pages;
+        state.counters["ms_per_page"] =
+            seconds * 1000 / static_cast<double>(state.iterations()) / pages;
         std::ifstream pdf(path.toLocal8Bit().constData(), std::ios::binary | std::ios::ate);
         state.counters["bytes_per_page"] = static_cast<double>(pdf.tellg()) / pages;
     }
@@ -198,7 +199,8 @@ void BM_PdfGradebookPortrait(benchmark::State& state) {
     }
     state.counters["pages"] = pages;
     if (pages > 0) {
-        state.counters["ms_per_page"] = seconds * 1000 / static_cast<double>(state.iterations()) / pages;
+        state.counters["ms_per_page"] =
+            seconds * 1000 / static_cast<double>(state.iterations()) / pages;
         std::ifstream pdf(path.toLocal8Bit().constData(), std::ios::binary | std::ios::ate);
         state.counters["bytes_per_page"] = static_cast<double>(pdf.tellg()) / pages;
     }

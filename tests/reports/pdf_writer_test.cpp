@@ -50,10 +50,11 @@ std::unique_ptr<TGradebook> SampleClass() {
 
 // Page n of a PDF in grey at 72 dpi.
 QImage Render(const std::string& pdf, int page, const std::string& prefix) {
-    Exec("pdftoppm", {"-r", "72", "-gray", "-png", "-singlefile", "-f", QString::number(page),
-                      "-l", QString::number(page), QString::fromStdString(pdf),
-                      QString::fromStdString(prefix)});
-    return QImage(QString::fromStdString(prefix + ".png")).convertToFormat(QImage::Format_Grayscale8);
+    Exec("pdftoppm",
+         {"-r", "72", "-gray", "-png", "-singlefile", "-f", QString::number(page), "-l",
+          QString::number(page), QString::fromStdString(pdf), QString::fromStdString(prefix)});
+    return QImage(QString::fromStdString(prefix + ".png"))
+        .convertToFormat(QImage::Format_Grayscale8);
 }
 
 struct TDifference {
@@ -96,7 +97,8 @@ protected:
                   TOutputResult::Done);
         for (int page = 1; page <= pages; ++page) {
             SCOPED_TRACE(page);
-            const QImage a = Render(painted, page, folder / "a"), b = Render(own, page, folder / "b");
+            const QImage a = Render(painted, page, folder / "a"),
+                         b = Render(own, page, folder / "b");
             ASSERT_FALSE(a.isNull());
             const TDifference d = Compare(a, b);
             EXPECT_LT(d.Share, 0.002);

@@ -53,7 +53,8 @@ public:
     QString Begin(const TReportPage& page, bool first) override {
         device_.setPageLayout(LayoutFor(page));
         if (first) {
-            if (!painter_.begin(&device_)) return QStringLiteral("The printer could not be started.");
+            if (!painter_.begin(&device_))
+                return QStringLiteral("The printer could not be started.");
         } else if (!device_.newPage()) {
             return QStringLiteral("A new page could not be started.");
         }
@@ -163,8 +164,8 @@ TOutputStatus SaveThrough(const QString& path,
 }
 
 // The run's pages as a PDF file, from where the run stands to lastPage.
-TOutputStatus WriteRunPdf(TReportRun& run, const QString& path, const QString& title,
-                          int lastPage, const TOutputProgress& progress, int total) {
+TOutputStatus WriteRunPdf(TReportRun& run, const QString& path, const QString& title, int lastPage,
+                          const TOutputProgress& progress, int total) {
     if (!OwnPdf(run.Report()))
         return WritePdf(path, title, [&](QPagedPaintDevice& device) {
             return PaintRun(run, device, lastPage, progress, total);

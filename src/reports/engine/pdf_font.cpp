@@ -13,7 +13,8 @@ namespace {
 
 uint16_t U16(const QByteArray& b, qsizetype at) {
     if (at < 0 || at + 2 > b.size()) return 0;
-    return static_cast<uint16_t>((static_cast<uint8_t>(b[at]) << 8) | static_cast<uint8_t>(b[at + 1]));
+    return static_cast<uint16_t>((static_cast<uint8_t>(b[at]) << 8) |
+                                 static_cast<uint8_t>(b[at + 1]));
 }
 
 uint32_t U32(const QByteArray& b, qsizetype at) {
@@ -118,8 +119,7 @@ QByteArray SubsetTrueType(const QRawFont& font, const std::set<uint16_t>& used) 
     QByteArray head = font.fontTable("head"), hhea = font.fontTable("hhea");
     QByteArray maxp = font.fontTable("maxp"), hmtx = font.fontTable("hmtx");
     const QByteArray loca = font.fontTable("loca"), glyf = font.fontTable("glyf");
-    if (head.size() < 54 || hhea.size() < 36 || maxp.size() < 6 || loca.isEmpty() ||
-        glyf.isEmpty())
+    if (head.size() < 54 || hhea.size() < 36 || maxp.size() < 6 || loca.isEmpty() || glyf.isEmpty())
         return {};
     const bool longLoca = S16(head, 50) == 1;
     const uint32_t count = U16(maxp, 4);
@@ -156,7 +156,7 @@ QByteArray SubsetTrueType(const QRawFont& font, const std::set<uint16_t>& used) 
     Put16(head, 50, 1);
     Put32(head, 8, 0);
 
-    std::map<QByteArray, QByteArray> tables{{"head", head}, {"hhea", hhea}, {"maxp", maxp},
+    std::map<QByteArray, QByteArray> tables{{"head", head}, {"hhea", hhea},    {"maxp", maxp},
                                             {"hmtx", hmtx}, {"loca", newLoca}, {"glyf", newGlyf}};
     // No hinting programs nor instructions: reports are drawn unhinted, at any size the same.
     const uint16_t numTables = static_cast<uint16_t>(tables.size());
@@ -222,8 +222,8 @@ bool TPdfFontSet::Embeddable(int font) const {
 }
 
 int TPdfFontSet::FontIndex(const QRawFont& raw) {
-    const QString key = raw.familyName() + QLatin1Char('|') + raw.styleName() +
-                        QLatin1Char('|') + QString::number(raw.weight()) + QLatin1Char('|') +
+    const QString key = raw.familyName() + QLatin1Char('|') + raw.styleName() + QLatin1Char('|') +
+                        QString::number(raw.weight()) + QLatin1Char('|') +
                         QString::number(static_cast<int>(raw.style()));
     for (size_t i = 0; i < fonts_.size(); ++i)
         if (fonts_[i]->Key == key) return static_cast<int>(i);
@@ -298,7 +298,8 @@ const TShapedText& TPdfFontSet::Shape(const TFontStyle& style, const QString& te
                 g = known.value();
             } else {
                 const char32_t one = c;
-                const QList<quint32> mapped = font.Raw.glyphIndexesForString(QString::fromUcs4(&one, 1));
+                const QList<quint32> mapped =
+                    font.Raw.glyphIndexesForString(QString::fromUcs4(&one, 1));
                 g = mapped.isEmpty() ? 0 : static_cast<uint16_t>(mapped[0]);
                 font.CharGlyphs.insert(c, g);
             }

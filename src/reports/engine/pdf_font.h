@@ -20,7 +20,7 @@ namespace marklow {
 // One run of glyphs of one font of a shaped text. X and Y are in report dots from the
 // text's baseline origin (y down).
 struct TShapedRun {
-    int Font = 0; // index into TPdfFontSet's fonts
+    int Font = 0;         // index into TPdfFontSet's fonts
     double PixelSize = 0; // dots
     std::vector<uint16_t> Glyphs;
     // What the PDF's text holds for each glyph: the character itself for printable ASCII,
@@ -34,22 +34,22 @@ inline constexpr uint16_t kNoCode = 0xFFFF;
 
 struct TShapedText {
     std::vector<TShapedRun> Runs;
-    double Ascent = 0; // dots, where the painter puts the baseline below the text's top
-    double Height = 0; // dots, ascent plus descent
+    double Ascent = 0;  // dots, where the painter puts the baseline below the text's top
+    double Height = 0;  // dots, ascent plus descent
     double Advance = 0; // dots
 };
 
 // A font file as the PDF embeds it: the glyphs used, the rest left out.
 struct TPdfFontData {
     QString PostScriptName;
-    bool Outline = false; // has TrueType outlines a subset can be made of
-    QByteArray File;      // the subset font
+    bool Outline = false;                          // has TrueType outlines a subset can be made of
+    QByteArray File;                               // the subset font
     double Ascent = 0, Descent = 0, CapHeight = 0; // thousandths of an em
     double BBox[4] = {0, 0, 0, 0};
     double ItalicAngle = 0;
-    std::vector<std::pair<uint16_t, double>> Widths; // used glyphs, thousandths of an em
+    std::vector<std::pair<uint16_t, double>> Widths;   // used glyphs, thousandths of an em
     std::vector<std::pair<uint16_t, QString>> Unicode; // by glyph
-    std::vector<std::pair<uint8_t, uint16_t>> OneByte;  // one-byte code, glyph
+    std::vector<std::pair<uint8_t, uint16_t>> OneByte; // one-byte code, glyph
 };
 
 class TPdfFontSet {

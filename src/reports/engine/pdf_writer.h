@@ -7,31 +7,17 @@
 
 #include "page.h"
 #include "pdf_font.h"
+#include "pdf_page.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <functional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class QIODevice;
 
 namespace marklow {
-
-// Parts of pages that repeat, each written once as a form.
-class TPdfForms {
-public:
-    explicit TPdfForms(std::function<int(const std::string&)> make) : make_(std::move(make)) {}
-    // The form to draw instead of part, or 0 to write part itself.
-    int Use(const std::string& part);
-
-private:
-    static constexpr size_t kLeast = 60, kMost = 4096;
-    std::function<int(const std::string&)> make_;
-    std::unordered_map<std::string, int> seen_;
-};
 
 class TPdfWriter {
 public:
