@@ -1,5 +1,7 @@
-// Writes the sample class and the shipped letter tables into the folder given (data/).
+// Writes the sample class and the shipped letter tables into the folder given (data/), or a
+// made-up class of any size (for measuring printing and files of big classes).
 //   make_sample DATA_FOLDER
+//   make_sample --class STUDENTS GRADES OUT.gbd
 
 #include "gradebook.h"
 #include "gradebook_file.h"
@@ -9,14 +11,37 @@
 #include "text.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 
 using namespace marklow;
 
+namespace {
+int WriteBuiltClass(const char* students, const char* grades, const std::string& path) {
+    TBuildOptions o;
+    o.Students = std::atoi(students);
+    o.Grades = std::atoi(grades);
+    if (o.Students < 1 || o.Grades < 1) {
+        std::fprintf(stderr, "make_sample: STUDENTS and GRADES must be at least 1\n");
+        return 1;
+    }
+    std::unique_ptr<TGradebook> gb = BuildGradebook(o);
+    std::string error = SaveFileSafely(path, WriteGradebook(*gb), {false, {}});
+    if (!error.empty()) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+    }
+    return 0;
+}
+} // namespace
+
 int main(int argc, char** argv) {
+    if (argc == 5 && std::string(argv[1]) == "--class")
+        return WriteBuiltClass(argv[2], argv[3], argv[4]);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: make_sample DATA_FOLDER\n");
+        std::fprintf(stderr, "usage: make_sample DATA_FOLDER\n"
+                             "       make_sample --class STUDENTS GRADES OUT.gbd\n");
         return 1;
     }
     const std::string folder = argv[1];

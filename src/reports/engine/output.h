@@ -50,8 +50,14 @@ TOutputStatus PaintPages(TReportPages& pages, QPagedPaintDevice& device, TOutput
 TOutputStatus WritePdf(const QString& path, const QString& title,
                        const std::function<TOutputStatus(QPagedPaintDevice&)>& paint);
 
-// WritePdf of a new run of the report.
+// A PDF file of a new run of the report, written as WritePdf writes (through a temporary
+// file). Reports of texts and shapes go through the report's own PDF writer (small and
+// quick); reports holding pictures are painted on a PDF writer.
 TOutputStatus WritePdfFile(TQuickRep& report, const QString& path, TOutputRange range = {},
                            const TOutputProgress& progress = {}, const QString& title = {});
+
+// The same for the pages of range from a preview's pages.
+TOutputStatus WritePdfPages(TReportPages& pages, const QString& path, TOutputRange range = {},
+                            const TOutputProgress& progress = {}, const QString& title = {});
 
 } // namespace marklow

@@ -54,10 +54,19 @@ struct TPlacedPicture {
 
 using TPlacedItem = std::variant<TPlacedText, TPlacedShape, TPlacedPicture>;
 
+// Where a band's items begin among the page's items, and the band's top left corner.
+struct TBandStart {
+    size_t Item = 0;
+    QPointF Origin;
+    bool operator==(const TBandStart&) const = default;
+};
+
 struct TReportPage {
     int Number = 0; // 1 for the first page
     QSizeF PaperMm;
     std::vector<TPlacedItem> Items;
+    // The bands in the order placed; a PDF writes each band's items relative to it.
+    std::vector<TBandStart> Bands;
 };
 
 } // namespace marklow

@@ -127,6 +127,7 @@ void TReportRun::PlaceBand(const TQRBand& band, double x, double width) {
         ctx.Measure = &measure_;
         ctx.Origin = QPointF(x, y_);
         ctx.ParentFont = &rep_.Font;
+        page_.Bands.push_back({page_.Items.size(), ctx.Origin});
         for (const auto& e : band.Elements)
             if (e->Enabled) e->Place(ctx);
         PlaceFrame(ctx, QRectF(x, y_, width, band.Height), band.Frame);

@@ -41,6 +41,7 @@ public:
     int CurrentColumn() const { return column_; }
     int PageNumber() const { return pagesDone_ + 1; }
     bool Counting() const { return counting_; }
+    const TQuickRep& Report() const { return rep_; }
 
 private:
     std::optional<TReportPage> Advance(bool place);

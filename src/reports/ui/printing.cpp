@@ -67,7 +67,8 @@ bool PrintReport(TQuickRep& report, TReportPages* pages, QPrinter& printer, cons
     };
     TOutputStatus status;
     if (toFile) {
-        status = WritePdf(printer.outputFileName(), title, paint);
+        status = pages ? WritePdfPages(*pages, printer.outputFileName(), range, step, title)
+                       : WritePdfFile(report, printer.outputFileName(), range, step, title);
     } else {
         printer.setFullPage(true);
         printer.setDocName(title);

@@ -1,0 +1,245 @@
+#include "pdf_writer.h"
+
+#include "units.h"
+
+#include <QDateTime>
+#include <QIODevice>
+
+namespace marklow {
+
+namespace {
+
+constexpr double kPtPerMm = 72 / kMmPerInch;
+
+void Num(std::string& s, double v, int decimals = 3) {
+    PdfNumber(s, v, decimals);
+}
+
+void Hex4(std::string& s, unsigned v) {
+    PdfHex4(s, v);
+}
+
+// A PDF text string of any characters: UTF-16 with its byte order mark, in hex.
+std::string TextString(const QString& text) {
+    std::string s = "<FEFF";
+    for (QChar c : text)
+        Hex4(s, c.unicode());
+    return s + ">";
+}
+
+} // namespace
+
+TPdfWriter::TPdfWriter(QIODevice& out, const QString& title)
+    : out_(out), title_(title), forms_([this](const std::string& part) {
+          const int id = NewObject();
+          WriteStream(id, part,
+                      " /Type /XObject /Subtype /Form /BBox [-10000 -10000 10000 10000] "
+                      "/Resources 3 0 R");
+          formIds_.push_back(id);
+          return static_cast<int>(formIds_.size());
+      }) {
+    offsets_.assign(5, 0); // 1 catalog, 2 page tree, 3 resources, 4 information
+    Write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+}
+
+TPdfWriter::~TPdfWriter() = default;
+
+int TPdfWriter::NewObject() {
+    offsets_.push_back(0);
+    return static_cast<int>(offsets_.size()) - 1;
+}
+
+void TPdfWriter::Write(const std::string& s) {
+    if (failed_) return;
+    if (out_.write(s.data(), static_cast<qint64>(s.size())) != static_cast<qint64>(s.size()))
+        failed_ = true;
+    written_ += static_cast<int64_t>(s.size());
+}
+
+void TPdfWriter::BeginObject(int id) {
+    offsets_[static_cast<size_t>(id)] = written_;
+    Write(std::to_string(id) + " 0 obj\n");
+}
+
+void TPdfWriter::WriteStream(int id, const std::string& data, const std::string& extra) {
+    QByteArray packed = qCompress(reinterpret_cast<const uchar*>(data.data()),
+                                  static_cast<qsizetype>(data.size()), 9);
+    // qCompress puts the length before the zlib stream.
+    const std::string body(packed.constData() + 4, static_cast<size_t>(packed.size() - 4));
+    BeginObject(id);
+    Write("<< /Length " + std::to_string(body.size()) + " /Filter /FlateDecode" + extra +
+          " >>\nstream\n");
+    Write(body);
+    Write("\nendstream\nendobj\n");
+}
+
+std::string TPdfWriter::PageContent(const TReportPage& page) {
+    return PdfPageContent(page, fonts_, fontIds_, nullptr);
+}
+
+void TPdfWriter::AddPage(const TReportPage& page) {
+    const int content = NewObject();
+    WriteStream(content, PdfPageContent(page, fonts_, fontIds_, &forms_));
+    const int id = NewObject();
+    BeginObject(id);
+    // The page tree gives the first page's paper and the resources to every page.
+    std::string box = "/MediaBox [0 0 ";
+    const QSizeF paper = PaperPoints(page.PaperMm);
+    Num(box, paper.width());
+    box += ' ';
+    Num(box, paper.height());
+    box += "]";
+    if (pages_.empty()) mediaBox_ = box;
+    std::string s = "<< /Type /Page /Parent 2 0 R ";
+    if (box != mediaBox_) s += box + ' ';
+    s += "/Contents " + std::to_string(content) + " 0 R >>\nendobj\n";
+    Write(s);
+    pages_.push_back(id);
+}
+
+void TPdfWriter::WriteFont(int font, int id) {
+    const TPdfFontData d = fonts_.Data(font);
+    // A subset's name starts with a tag of six capitals made of what it holds.
+    uint32_t hash = 2166136261u;
+    for (char c : d.File)
+        hash = (hash ^ static_cast<uint8_t>(c)) * 16777619u;
+    std::string tag;
+    for (int i = 0; i < 6; ++i, hash /= 26)
+        tag += static_cast<char>('A' + hash % 26);
+    const std::string name = tag + "+" + d.PostScriptName.toStdString();
+    const int cid = NewObject(), descriptor = NewObject(), file = NewObject(), cmap = NewObject(),
+              encoding = NewObject();
+    BeginObject(id);
+    Write("<< /Type /Font /Subtype /Type0 /BaseFont /" + name + " /Encoding " +
+          std::to_string(encoding) + " 0 R /DescendantFonts [" + std::to_string(cid) +
+          " 0 R] /ToUnicode " + std::to_string(cmap) + " 0 R >>\nendobj\n");
+    // Printable ASCII is one byte, the character itself; every other glyph is 0x8000 plus
+    // its number. Texts of digits and letters then read as they are and pack small.
+    const std::string ranges =
+        "2 begincodespacerange\n<20> <7E>\n<8000> <FFFF>\nendcodespacerange\n";
+    const std::string cmapName = "Marklow-" + tag;
+    std::string e =
+        "/CIDInit /ProcSet findresource begin 12 dict begin begincmap\n"
+        "/CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> def\n"
+        "/CMapName /" +
+        cmapName + " def /CMapType 1 def\n" + ranges;
+    if (!d.OneByte.empty()) {
+        e += std::to_string(d.OneByte.size()) + " begincidchar\n";
+        for (const auto& [code, g] : d.OneByte) {
+            char line[32];
+            std::snprintf(line, sizeof line, "<%02X> %u\n", code, g);
+            e += line;
+        }
+        e += "endcidchar\n";
+    }
+    e += "1 begincidrange\n<8000> <FFFF> 0\nendcidrange\n"
+         "endcmap CMapName currentdict /CMap defineresource pop end end\n";
+    WriteStream(encoding, e,
+                " /Type /CMap /CMapName /" + cmapName +
+                    " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>");
+    std::string s = "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + name +
+                    " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
+                    " /FontDescriptor " +
+                    std::to_string(descriptor) + " 0 R /CIDToGIDMap /Identity /W [";
+    for (const auto& [g, w] : d.Widths) {
+        s += std::to_string(g) + " [";
+        Num(s, w, 2);
+        s += "] ";
+    }
+    s += "] >>\nendobj\n";
+    BeginObject(cid);
+    Write(s);
+    s = "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [";
+    for (double v : d.BBox) {
+        Num(s, v, 0);
+        s += ' ';
+    }
+    s += "] /ItalicAngle ";
+    Num(s, d.ItalicAngle, 0);
+    s += " /Ascent ";
+    Num(s, d.Ascent, 0);
+    s += " /Descent ";
+    Num(s, d.Descent, 0);
+    s += " /CapHeight ";
+    Num(s, d.CapHeight, 0);
+    s += " /StemV 80 /FontFile2 " + std::to_string(file) + " 0 R >>\nendobj\n";
+    BeginObject(descriptor);
+    Write(s);
+    WriteStream(file, std::string(d.File.constData(), static_cast<size_t>(d.File.size())),
+                " /Length1 " + std::to_string(d.File.size()));
+    std::string m = "/CIDInit /ProcSet findresource begin 12 dict begin begincmap\n"
+                    "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+                    "/CMapName /Adobe-Identity-UCS def /CMapType 2 def\n" +
+                    ranges;
+    std::vector<std::pair<std::string, QString>> chars;
+    for (const auto& [code, g] : d.OneByte) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%02X", code);
+        chars.emplace_back(hex, QString(QChar(code)));
+    }
+    for (const auto& [g, text] : d.Unicode) {
+        if (g >= 0x8000) continue;
+        std::string hex;
+        Hex4(hex, 0x8000u + g);
+        chars.emplace_back(hex, text);
+    }
+    for (size_t i = 0; i < chars.size(); i += 100) {
+        const size_t n = std::min<size_t>(100, chars.size() - i);
+        m += std::to_string(n) + " beginbfchar\n";
+        for (size_t k = i; k < i + n; ++k) {
+            m += '<' + chars[k].first + "> <";
+            for (QChar c : chars[k].second)
+                Hex4(m, c.unicode());
+            m += ">\n";
+        }
+        m += "endbfchar\n";
+    }
+    m += "endcmap CMapName currentdict /CMap defineresource pop end end\n";
+    WriteStream(cmap, m);
+}
+
+bool TPdfWriter::Finish() {
+    std::string fonts;
+    for (size_t f = 0; f < fontIds_.size(); ++f) {
+        if (!fontIds_[f]) continue;
+        const int id = NewObject();
+        WriteFont(static_cast<int>(f), id);
+        fonts += "/F" + std::to_string(f) + ' ' + std::to_string(id) + " 0 R ";
+    }
+    BeginObject(1);
+    Write("<< /Type /Catalog /Pages 2 0 R >>\nendobj\n");
+    BeginObject(2);
+    std::string kids;
+    for (int id : pages_)
+        kids += std::to_string(id) + " 0 R ";
+    Write("<< /Type /Pages /Resources 3 0 R " + mediaBox_ + " /Kids [" + kids + "] /Count " +
+          std::to_string(pages_.size()) + " >>\nendobj\n");
+    std::string forms;
+    for (size_t i = 0; i < formIds_.size(); ++i)
+        forms += "/X" + std::to_string(i + 1) + ' ' + std::to_string(formIds_[i]) + " 0 R ";
+    BeginObject(3);
+    Write("<< /ProcSet [/PDF /Text] /Font << " + fonts + ">> /XObject << " + forms +
+          ">> >>\nendobj\n");
+    BeginObject(4);
+    std::string info =
+        "<< /Creator " + TextString(QStringLiteral("Marklow")) + " /Producer " +
+        TextString(QStringLiteral("Marklow")) + " /CreationDate (D:" +
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toStdString() +
+        "Z)";
+    if (!title_.isEmpty()) info += " /Title " + TextString(title_);
+    Write(info + " >>\nendobj\n");
+    const int64_t xref = written_;
+    std::string table = "xref\n0 " + std::to_string(offsets_.size()) + "\n0000000000 65535 f \n";
+    for (size_t id = 1; id < offsets_.size(); ++id) {
+        char line[24];
+        std::snprintf(line, sizeof line, "%010lld 00000 n \n",
+                      static_cast<long long>(offsets_[id]));
+        table += line;
+    }
+    table += "trailer\n<< /Size " + std::to_string(offsets_.size()) +
+             " /Root 1 0 R /Info 4 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+    Write(table);
+    return !failed_;
+}
+
+} // namespace marklow

@@ -1,0 +1,284 @@
+// The report's own PDF writer: pages that look as the painter draws them on Qt's PDF writer,
+// subset fonts, paint order kept where items overlap, and the size of a big class's PDF.
+
+#include "averages.h"
+#include "criteria_form.h"
+#include "gbook_form.h"
+#include "gradebook.h"
+#include "gradebook_file.h"
+#include "output.h"
+#include "pdf_font.h"
+#include "pdf_writer.h"
+#include "progress_form.h"
+#include "report_test_app.h"
+#include "safe_save.h"
+#include "sample_builder.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainterPath>
+#include <QProcess>
+#include <QRawFont>
+
+#include <set>
+#include <sstream>
+
+using namespace marklow;
+using marklow::testing::TempFolder;
+
+namespace {
+
+std::string Exec(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(60000);
+    return p.readAllStandardOutput().toStdString();
+}
+
+std::unique_ptr<TGradebook> SampleClass() {
+    auto gb = std::make_unique<TGradebook>();
+    std::string bytes = ReadFileBytes(MARKLOW_DATA_DIR "/sample-class.gbd");
+    EXPECT_EQ(ReadGradebook(bytes, *gb, [](const std::string&) { return true; }).Status,
+              TReadResult::TStatus::Loaded);
+    RecomputeAll(*gb);
+    return gb;
+}
+
+// Page n of a PDF in grey at 72 dpi.
+QImage Render(const std::string& pdf, int page, const std::string& prefix) {
+    Exec("pdftoppm",
+         {"-r", "72", "-gray", "-png", "-singlefile", "-f", QString::number(page), "-l",
+          QString::number(page), QString::fromStdString(pdf), QString::fromStdString(prefix)});
+    return QImage(QString::fromStdString(prefix + ".png"))
+        .convertToFormat(QImage::Format_Grayscale8);
+}
+
+struct TDifference {
+    double Share = 1; // of the pixels, differing by more than a third of the grey scale
+    double Ink = 0;   // how much darker b is than a overall, as a share of a's ink
+};
+
+TDifference Compare(const QImage& a, const QImage& b) {
+    TDifference d;
+    if (a.isNull() || a.size() != b.size()) return d;
+    long differing = 0;
+    double inkA = 0, inkB = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const uchar* pa = a.constScanLine(y);
+        const uchar* pb = b.constScanLine(y);
+        for (int x = 0; x < a.width(); ++x) {
+            if (std::abs(pa[x] - pb[x]) > 85) ++differing;
+            inkA += 255 - pa[x];
+            inkB += 255 - pb[x];
+        }
+    }
+    d.Share = static_cast<double>(differing) / (a.width() * a.height());
+    d.Ink = inkA > 0 ? (inkB - inkA) / inkA : 1;
+    return d;
+}
+
+class PdfWriterTest : public ReportTest {
+protected:
+    TempFolder folder;
+    PrintOptions options;
+
+    // The report's pages written by the report's writer and painted on Qt's PDF writer
+    // look the same page by page.
+    void ExpectSameLook(TQuickRep& report, int pages) {
+        const std::string own = folder / "own.pdf", painted = folder / "painted.pdf";
+        ASSERT_EQ(WritePdfFile(report, QString::fromStdString(own)).Result, TOutputResult::Done);
+        ASSERT_EQ(WritePdf(QString::fromStdString(painted), {},
+                           [&](QPagedPaintDevice& d) { return PaintReport(report, d); })
+                      .Result,
+                  TOutputResult::Done);
+        for (int page = 1; page <= pages; ++page) {
+            SCOPED_TRACE(page);
+            const QImage a = Render(painted, page, folder / "a"),
+                         b = Render(own, page, folder / "b");
+            ASSERT_FALSE(a.isNull());
+            const TDifference d = Compare(a, b);
+            EXPECT_LT(d.Share, 0.002);
+            EXPECT_LT(std::abs(d.Ink), 0.03);
+        }
+        EXPECT_LT(QFileInfo(QString::fromStdString(own)).size(),
+                  QFileInfo(QString::fromStdString(painted)).size());
+    }
+};
+
+TEST_F(PdfWriterTest, EveryReportLooksAsThePainterDrawsIt) {
+    auto gb = SampleClass();
+    options.PrintGrade = TPrintGrade::NumbersAndLetters;
+    options.ShadeCurved = true;
+    {
+        TGBookForm form;
+        form.SetSource(*gb, options);
+        ExpectSameLook(form.Quickxrp1, 2);
+    }
+    {
+        options.Orientation = TReportOrientation::Landscape;
+        TGBookForm form;
+        form.SetSource(*gb, options);
+        ExpectSameLook(form.Quickxrp1, 1);
+    }
+    {
+        TRprogform form;
+        form.SetSource(*gb, options);
+        ExpectSameLook(form.Quickxrp1, 3);
+    }
+    {
+        TGradeCriForm form;
+        form.SetSource(*gb, options);
+        ExpectSameLook(form.Quickxrp1, 1);
+    }
+}
+
+TEST_F(PdfWriterTest, FontsAreEmbeddedAsSubsets) {
+    auto gb = SampleClass();
+    TGBookForm form;
+    form.SetSource(*gb, options);
+    const std::string path = folder / "class.pdf";
+    ASSERT_EQ(WritePdfFile(form.Quickxrp1, QString::fromStdString(path)).Result,
+              TOutputResult::Done);
+    const std::string fonts = Exec("pdffonts", {QString::fromStdString(path)});
+    int listed = 0;
+    std::istringstream lines(fonts);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.find("CID TrueType") == std::string::npos) continue;
+        ++listed;
+        EXPECT_EQ(line[6], '+') << line; // a subset's tag
+        EXPECT_NE(line.find("yes yes yes"), std::string::npos) << line;
+    }
+    EXPECT_EQ(listed, 2) << fonts; // regular and bold
+    // The names and grades can be searched and copied.
+    const std::string text = Exec("pdftotext", {QString::fromStdString(path), "-"});
+    EXPECT_NE(text.find("Aaliyah Brooks"), std::string::npos);
+    EXPECT_NE(text.find("Gradebook for Algebra I"), std::string::npos);
+}
+
+TEST_F(PdfWriterTest, ASubsetHoldsTheGlyphsUsedAndTheirPartsUnchanged) {
+    QRawFont full = QRawFont::fromFont(ReportFont(TFontStyle{}));
+    ASSERT_TRUE(full.isValid());
+    const QString used = QStringLiteral("0123456789.é");
+    std::set<uint16_t> glyphs;
+    for (quint32 g : full.glyphIndexesForString(used))
+        glyphs.insert(static_cast<uint16_t>(g));
+    const QByteArray subset = SubsetTrueType(full, glyphs);
+    ASSERT_FALSE(subset.isEmpty());
+    EXPECT_LT(subset.size(), full.fontTable("glyf").size() / 10);
+    QRawFont small(subset, full.pixelSize());
+    ASSERT_TRUE(small.isValid());
+    for (uint16_t g : glyphs) {
+        // "é" is made of parts; they came along, so it has its outline.
+        EXPECT_EQ(small.pathForGlyph(g), full.pathForGlyph(g)) << g;
+        EXPECT_FALSE(small.pathForGlyph(g).isEmpty()) << g;
+        EXPECT_EQ(small.advancesForGlyphIndexes(QList<quint32>{g}),
+                  full.advancesForGlyphIndexes(QList<quint32>{g}));
+    }
+    const quint32 w = full.glyphIndexesForString(QStringLiteral("W")).value(0);
+    if (w < static_cast<quint32>(*glyphs.rbegin())) {
+        EXPECT_TRUE(small.pathForGlyph(w).isEmpty());
+    }
+}
+
+TPlacedShape Fill(const QRectF& r, const QColor& c) {
+    TPlacedShape s;
+    s.Rect = r;
+    s.Fill = c;
+    return s;
+}
+
+TPlacedShape Rule(const QLineF& l, double width = 0.26) {
+    TPlacedShape s;
+    s.Kind = TPlacedShape::TKind::Line;
+    s.Line = l;
+    s.PenWidth = width;
+    return s;
+}
+
+TPlacedText Text(const QString& text, const QPointF& at) {
+    TPlacedText t;
+    t.Text = text;
+    t.Pos = at;
+    t.Box = QRectF(at, QSizeF(30, 5));
+    return t;
+}
+
+TEST_F(PdfWriterTest, WhatIsDrawnOverAnotherStaysOverIt) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    TPdfWriter writer(buffer, {});
+    TReportPage page;
+    page.PaperMm = QSizeF(210, 297);
+    // A text, a grey box over it, and a white box over nothing at all.
+    page.Items.emplace_back(Text("Covered", {20, 20}));
+    page.Items.emplace_back(Fill(QRectF(18, 18, 40, 8), QColor(217, 217, 217)));
+    page.Items.emplace_back(Fill(QRectF(100, 100, 20, 5), Qt::white));
+    std::string s = writer.PageContent(page);
+    ASSERT_NE(s.find("Tj"), std::string::npos) << s;
+    EXPECT_LT(s.find("Tj"), s.find(" re")) << s;
+    EXPECT_EQ(s.find("100 100 20 5 re"), std::string::npos) << s;
+
+    // Rules of one pen, with fills and texts between them that they do not touch, are one
+    // path drawn under the texts; a white box over a text is kept, after it.
+    page.Items.clear();
+    page.Items.emplace_back(Fill(QRectF(20, 40, 10, 4), QColor(217, 217, 217)));
+    page.Items.emplace_back(Text("A", {21, 40}));
+    page.Items.emplace_back(Rule(QLineF(10, 50, 100, 50)));
+    page.Items.emplace_back(Text("B", {21, 60}));
+    page.Items.emplace_back(Rule(QLineF(10, 70, 100, 70)));
+    page.Items.emplace_back(Rule(QLineF(10, 80, 100, 80)));
+    page.Items.emplace_back(Fill(QRectF(20, 60, 10, 4), Qt::white));
+    s = writer.PageContent(page);
+    size_t strokes = 0;
+    for (size_t at = s.find("S\n"); at != std::string::npos; at = s.find("S\n", at + 1))
+        ++strokes;
+    EXPECT_EQ(strokes, 1u) << s;
+    EXPECT_LT(s.find("80 m"), s.find("BT")) << s;
+    EXPECT_GT(s.find("20 60 10 4 re"), s.find("(B)")) << s;
+    EXPECT_NE(s.find("20 60 10 4 re"), std::string::npos) << s;
+}
+
+TEST_F(PdfWriterTest, TextsKeepTheirSizeWhateverFontCameFirst) {
+    // Two sizes of one font: each text is written at its own size.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    TPdfWriter writer(buffer, {});
+    TReportPage page;
+    page.PaperMm = QSizeF(210, 297);
+    TPlacedText big = Text("Title", {20, 20});
+    big.Font.PointSize = 12;
+    big.Font.Bold = true;
+    TPlacedText small = Text("Teacher", {20, 40});
+    small.Font.Bold = true;
+    page.Items.emplace_back(big);
+    page.Items.emplace_back(small);
+    const std::string s = writer.PageContent(page);
+    EXPECT_NE(s.find("4.23333 Tf"), std::string::npos) << s; // 12 points in mm
+    EXPECT_NE(s.find("3.52778 Tf"), std::string::npos) << s; // 10 points
+}
+
+TEST_F(PdfWriterTest, ABigClassTakesAFewKilobytesAPage) {
+    TBuildOptions o;
+    o.Students = 400;
+    o.Grades = 50;
+    auto gb = BuildGradebook(o);
+    RecomputeAll(*gb);
+    TGBookForm form;
+    form.SetSource(*gb, options);
+    const std::string path = folder / "big.pdf";
+    TOutputStatus s = WritePdfFile(form.Quickxrp1, QString::fromStdString(path));
+    ASSERT_EQ(s.Result, TOutputResult::Done);
+    ASSERT_GT(s.Pages, 50);
+    // About 2 KB a page; painted on Qt's PDF writer it took about 8.5 KB.
+    EXPECT_LT(QFileInfo(QString::fromStdString(path)).size() / s.Pages, 3000);
+    // Repeated rules and headings are forms drawn again.
+    const std::string info = Exec("pdfinfo", {QString::fromStdString(path)});
+    EXPECT_NE(info.find("Pages:           " + std::to_string(s.Pages)), std::string::npos);
+}
+
+} // namespace
