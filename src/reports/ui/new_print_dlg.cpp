@@ -20,7 +20,10 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 
     RadioGroup1 =
-        new TRadioGroup("Report Type", {"Gradebook", "Grade Criteria", "Progress Report(s)"}, this);
+        new TRadioGroup("Report Type",
+                        {"Gradebook", "Grade Criteria", "Progress Report(s)",
+                         tr("Detailed progress report")},
+                        this);
     Help(RadioGroup1, 62);
     CheckBox1 = new QCheckBox("Preview", this);
     Help(CheckBox1, 46);
@@ -114,13 +117,16 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void TNewPrintDlg::ReportTypeChanged(int index) {
-    Notebook1->setCurrentIndex(index);
     const auto type = static_cast<TReportType>(index);
+    // The detailed report chooses its students on the progress page; it prints every form
+    // of a grade, so shading and "Print grade" do not apply.
+    const bool detailed = type == TReportType::DetailedProgress;
+    Notebook1->setCurrentIndex(detailed ? static_cast<int>(TReportType::Progress) : index);
     OrientGroup->setVisible(type == TReportType::Gradebook);
     const bool grades = type != TReportType::GradeCriteria;
     OmitBox->setVisible(grades);
-    ShadeBox->setVisible(grades);
-    GradeGroup->setVisible(grades);
+    ShadeBox->setVisible(grades && !detailed);
+    GradeGroup->setVisible(grades && !detailed);
 }
 
 void TNewPrintDlg::Open(const TGradebook& gb) {

@@ -20,6 +20,8 @@ const char* ReportName(TReportType type) {
         return "grading criteria";
     case TReportType::Progress:
         return "progress";
+    case TReportType::DetailedProgress:
+        return "detailed progress";
     }
     return "";
 }
