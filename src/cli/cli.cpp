@@ -63,8 +63,8 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
                 --shade-curved           shade entries that received a curve
                 --omit-after-last-entry  leave out trailing grades nobody has an entry in
                 --ids                    print student IDs instead of names
-                --paper letter|a4|legal|a5  default: Letter where the locale measures in
-                                         US units, else A4
+                --paper letter|a4        default: Letter where the locale measures in US
+                                         units, else A4
               progress: a page (or more) per student: the grades in three columns.
                 --student NAME           only the first student of that name
                 --detailed               the report to send home: title, class, date,

@@ -40,14 +40,14 @@ constexpr const char* kPrintHelp = R"(Usage:
               [--grade exact|numbers|letters|both] [--shade-curved]
               [--omit-after-last-entry] [--paper letter|a4] [--password TEXT]
   marklow-cli print progress FILE --detailed (-o OUT.pdf | --split DIR) [--student NAME]
-              [--portrait | --landscape] [--omit-after-last-entry] [--paper P]
+              [--portrait | --landscape] [--omit-after-last-entry] [--paper letter|a4]
               [--password TEXT]
   marklow-cli print criteria FILE -o OUT.pdf [--portrait | --landscape]
               [--paper letter|a4] [--password TEXT]
   marklow-cli print chart FILE -o OUT.pdf [--grade K | --student K]
               [--histogram [--single-letter] [--letter-stats]] [--detail]
               [--portrait | --landscape] [--paper letter|a4] [--password TEXT]
-Paper P is letter, a4, legal or a5. --split DIR writes one NAME.pdf a student.
+--split DIR writes one NAME.pdf a student into DIR.
 See 'marklow-cli --help' for what each option does.
 )";
 
@@ -199,12 +199,8 @@ TPrintArgs Parse(const std::vector<std::string>& args) {
                 a.Paper = QPageSize::Letter;
             else if (v == "a4")
                 a.Paper = QPageSize::A4;
-            else if (v == "legal")
-                a.Paper = QPageSize::Legal;
-            else if (v == "a5")
-                a.Paper = QPageSize::A5;
             else
-                throw TUsageError{"--paper takes letter, a4, legal or a5"};
+                throw TUsageError{"--paper takes letter or a4"};
         } else if (r.IsOption()) {
             throw TUsageError{"unknown option " + r.Word()};
         } else {
@@ -214,8 +210,7 @@ TPrintArgs Parse(const std::vector<std::string>& args) {
     if (words.empty())
         throw TUsageError{"print needs a report kind: gradebook, progress, criteria or chart"};
     a.Kind = &FindKind(words[0]);
-    if ((used & kDetailed) && a.Kind->Type == TReportType::Progress)
-        a.Kind = &kKinds[2];
+    if ((used & kDetailed) && a.Kind->Type == TReportType::Progress) a.Kind = &kKinds[2];
     if (words.size() != 2) throw TUsageError{"print needs a report kind and exactly one FILE"};
     a.File = words[1];
     if (!a.Output.empty() && !a.SplitDir.empty())

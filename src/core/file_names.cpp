@@ -10,8 +10,8 @@ namespace {
 
 bool Forbidden(unsigned char ch) {
     // Control characters, and what Windows refuses in a name.
-    return ch < 0x20 || ch == 0x7F || std::string_view("/\\<>:\"|?*").find(static_cast<char>(ch)) !=
-                                          std::string_view::npos;
+    return ch < 0x20 || ch == 0x7F ||
+           std::string_view("/\\<>:\"|?*").find(static_cast<char>(ch)) != std::string_view::npos;
 }
 
 std::string AsciiUpper(std::string_view s) {

@@ -16,9 +16,9 @@ class TGradebook;
 
 // One category of a student's average, counted as StudentAverage counts it.
 struct TCategoryResult {
-    bool Counts = false;       // the student has a counted entry in it
-    double Average = 0;        // the category's weighted mean, lowest dropped; valid when Counts
-    int DroppedColumn = 0;     // the grade column left out by "Drop the Lowest", or 0
+    bool Counts = false;   // the student has a counted entry in it
+    double Average = 0;    // the category's weighted mean, lowest dropped; valid when Counts
+    int DroppedColumn = 0; // the grade column left out by "Drop the Lowest", or 0
 };
 
 // Every category of student row r (CategoryCount of them, in list order) and the weighted
@@ -40,16 +40,16 @@ struct TDetailGrade {
     double Date = 0; // day number; 0 when none
     double Points = 0;
     EntryKind Kind = EntryKind::Blank;
-    std::string Score;          // the entry without "/" and comment; invalid ones as typed
-    bool Curved = false;        // the grade's curve was added to this entry
-    double CurveAmount = 0;     // points
+    std::string Score;      // the entry without "/" and comment; invalid ones as typed
+    bool Curved = false;    // the grade's curve was added to this entry
+    double CurveAmount = 0; // points
     std::optional<double> Percent;
-    std::string Letter;         // empty for extra credit and below every threshold
+    std::string Letter; // empty for extra credit and below every threshold
     std::optional<double> ClassAverage;
-    std::string Comment;        // what was typed after the score
+    std::string Comment; // what was typed after the score
     bool Dropped = false;
     bool ExtraCredit = false;
-    bool Counted = true;        // the grade has a weight, so it takes part in the averages
+    bool Counted = true; // the grade has a weight, so it takes part in the averages
 };
 
 struct TDetailCategory {

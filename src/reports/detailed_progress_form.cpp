@@ -38,7 +38,7 @@ constexpr double kRuleGap = 7;       // mm between the comment's writing lines
 constexpr double kMostComment = 110; // mm a teacher's comment may take
 
 // Widths of the table's fixed columns in mm: date, possible, score, percent, letter, class.
-constexpr double kFixed[] = {22, 15, 25, 15, 11, 16};
+constexpr double kFixed[] = {21, 13, 24, 14, 11, 15};
 
 TQRLabel& AddLabel(TQRBand& band, double size = 10, bool bold = false) {
     TQRLabel& l = band.Add<TQRLabel>();
@@ -97,7 +97,7 @@ TDetailedProgressForm::TDetailedProgressForm() {
     headings_->Frame.Bottom = true;
     for (const char* h : {QT_TRANSLATE_NOOP("TDetailedProgressForm", "Grade"),
                           QT_TRANSLATE_NOOP("TDetailedProgressForm", "Date"),
-                          QT_TRANSLATE_NOOP("TDetailedProgressForm", "Possible"),
+                          QT_TRANSLATE_NOOP("TDetailedProgressForm", "Out of"),
                           QT_TRANSLATE_NOOP("TDetailedProgressForm", "Score"),
                           QT_TRANSLATE_NOOP("TDetailedProgressForm", "Percent"),
                           QT_TRANSLATE_NOOP("TDetailedProgressForm", "Letter"),
@@ -177,28 +177,37 @@ QString TDetailedProgressForm::NothingToPrint() const {
 }
 
 double TDetailedProgressForm::FitCell(TQRLabel& label, double width, double size, double least) {
-    const double one = measure_.Metrics(label.Font).Height;
+    // One line at the full size, whatever size the caption before took.
+    TFontStyle font = label.Font;
+    font.PointSize = size;
+    const double one = measure_.Metrics(font).Height;
     label.Width = width;
     return FitCaption(label, measure_, width, size, std::min(size, least), one);
 }
 
 void TDetailedProgressForm::LayOutColumns() {
     // The name and the comment share what the fixed columns leave, on any paper.
+    // On narrow paper (A5) the fixed columns give up width too.
+    constexpr double kLeastRest = 45;
     double fixed = 0;
     for (double w : kFixed)
         fixed += w;
-    const double rest = std::max(40.0, width_ - fixed);
+    const double scale = std::min(1.0, std::max(0.0, width_ - kLeastRest) / fixed);
+    const double rest = width_ - fixed * scale;
     std::vector<double> widths = {rest * 0.55};
-    widths.insert(widths.end(), std::begin(kFixed), std::end(kFixed));
+    for (double w : kFixed)
+        widths.push_back(w * scale);
     widths.push_back(rest * 0.45);
     double x = 0, headingHeight = 0;
     for (size_t i = 0; i < cells_.size(); ++i) {
         const double w = widths[i] - 2 * kPad;
         cells_[i]->SetBounds(x + kPad, kPad, w, lineMm_);
+        // Centred headings may use their column's padding too.
         TQRLabel& h = *headingLabels_[i];
-        h.SetBounds(x + kPad, kPad, w, 0);
         h.Alignment = cells_[i]->Alignment;
-        headingHeight = std::max(headingHeight, FitCell(h, w, 8.5, 8.5));
+        const double hw = h.Alignment == TAlignment::Center ? widths[i] - 0.4 : w;
+        h.SetBounds(x + (widths[i] - hw) / 2, kPad, hw, 0);
+        headingHeight = std::max(headingHeight, FitCell(h, hw, 8.5, 6));
         x += widths[i];
     }
     headings_->Height = headingHeight + 2 * kPad;
@@ -272,9 +281,24 @@ void TDetailedProgressForm::ShowHeader() {
     };
     double y = title + 2.5;
     double row = 0;
-    row = std::max(row, field(*classCaption_, *classLabel_, 0, y, w * 0.4, 10));
-    row = std::max(row, field(*teacherCaption_, *teacherLabel_, w * 0.4, y, w * 0.35, 10));
-    row = std::max(row, field(*numberCaption_, *numberLabel_, w * 0.75, y, w * 0.25, 10));
+    // Each field takes what it needs and an equal part of what is left; when the three do
+    // not fit, parts in proportion to their needs.
+    TQRLabel* const captions[] = {classCaption_, teacherCaption_, numberCaption_};
+    TQRLabel* const values[] = {classLabel_, teacherLabel_, numberLabel_};
+    double need[3], total = 0;
+    for (int i = 0; i < 3; ++i) {
+        TFontStyle f = values[i]->Font;
+        f.PointSize = 10;
+        need[i] = measure_.Width(captions[i]->Font, captions[i]->Caption) +
+                  measure_.Width(f, values[i]->Caption) + 6;
+        total += need[i];
+    }
+    double x = 0;
+    for (int i = 0; i < 3; ++i) {
+        const double part = total <= w ? need[i] + (w - total) / 3 : w * need[i] / total;
+        row = std::max(row, field(*captions[i], *values[i], x, y, part, 10));
+        x += part;
+    }
     y += row + 2;
     studentLabel_->Caption = Q(detail_.Name);
     idLabel_->Caption = Q(detail_.ID);
@@ -346,18 +370,21 @@ void TDetailedProgressForm::ShowLine(const TLine& line) {
     switch (line.Kind) {
     case TLineKind::Category: {
         const TDetailCategory& k = detail_.Categories[static_cast<size_t>(line.Category)];
-        QString name = k.Name.empty() ? (gb_->Categories.Count() == 0 ? Tr("All grades")
-                                                                       : Tr("(no name)"))
-                                      : Q(k.Name);
+        QString name = k.Name.empty()
+                           ? (gb_->Categories.Count() == 0 ? Tr("All grades") : Tr("(no name)"))
+                           : Q(k.Name);
         name += QStringLiteral(" \u2013 ") + Tr("%1 of the final grade").arg(Percent(k.Share));
         if (k.DropLowest) name += QStringLiteral(", ") + Tr("lowest grade dropped");
         categoryName_->Caption = name;
         QString result =
-            Tr("Average: %1").arg(k.StudentAverage ? Percent(*k.StudentAverage) : QStringLiteral("\u2013"));
+            Tr("Average: %1")
+                .arg(k.StudentAverage ? Percent(*k.StudentAverage) : QStringLiteral("\u2013"));
         result += QStringLiteral("    ") +
-                  Tr("Class: %1").arg(k.ClassAverage ? Percent(*k.ClassAverage) : QStringLiteral("\u2013"));
+                  Tr("Class: %1")
+                      .arg(k.ClassAverage ? Percent(*k.ClassAverage) : QStringLiteral("\u2013"));
         categoryResult_->Caption = result;
-        const double resultWidth = std::min(w * 0.45, measure_.Width(categoryResult_->Font, result));
+        const double resultWidth =
+            std::min(w * 0.45, measure_.Width(categoryResult_->Font, result));
         const double top = 2.5;
         categoryName_->Left = kPad;
         categoryName_->Top = top + kPad;
@@ -377,9 +404,10 @@ void TDetailedProgressForm::ShowLine(const TLine& line) {
         texts[2] = Q(FormatNumber(g.Points));
         texts[3] = Q(g.Score);
         if (g.Curved)
-            texts[3] += QLatin1Char(' ') +
-                        Tr("%1 curve").arg((g.CurveAmount > 0 ? QStringLiteral("+") : QString()) +
-                                           Q(FormatNumber(g.CurveAmount)));
+            texts[3] +=
+                QLatin1Char(' ') + Tr("%1 curve")
+                                       .arg((g.CurveAmount > 0 ? QStringLiteral("+") : QString()) +
+                                            Q(FormatNumber(g.CurveAmount)));
         if (g.Percent) texts[4] = Percent(*g.Percent);
         texts[5] = Q(g.Letter);
         if (g.ClassAverage) texts[6] = Percent(*g.ClassAverage);
@@ -394,12 +422,8 @@ void TDetailedProgressForm::ShowLine(const TLine& line) {
             TQRLabel& l = *cells_[i];
             l.Caption = texts[i];
             l.TextColor = g.Dropped ? kGrey : kBlack;
-            // Names, scores with a curve and comments are printed whole, wrapped if need be.
-            if (i == 0 || i == 3 || i == 7) {
-                height = std::max(height, FitCell(l, l.Width, kTableSize));
-            } else {
-                l.Height = lineMm_;
-            }
+            // Every text is printed whole: smaller, or wrapped, where it does not fit.
+            height = std::max(height, FitCell(l, l.Width, kTableSize));
         }
         band.Height = height + 2 * kPad;
         return;
@@ -434,9 +458,11 @@ void TDetailedProgressForm::ShowLine(const TLine& line) {
             commentText_->Caption = Q(detail_.Notes);
             commentText_->SetBounds(kPad, y, w - 2 * kPad, 0);
             commentText_->WordWrap = true;
-            const auto lines = measure_.Wrap(commentText_->Font, commentText_->Caption, w - 2 * kPad);
-            commentText_->Height = std::min(
-                kMostComment, static_cast<double>(lines.size()) * measure_.Metrics(commentText_->Font).Height);
+            const auto lines =
+                measure_.Wrap(commentText_->Font, commentText_->Caption, w - 2 * kPad);
+            commentText_->Height =
+                std::min(kMostComment, static_cast<double>(lines.size()) *
+                                           measure_.Metrics(commentText_->Font).Height);
             y += commentText_->Height + 1;
         } else {
             commentText_->Caption.clear();

@@ -70,8 +70,8 @@ private:
     int detailRow_ = 0;
     std::vector<TLine> lines_;
     TTextMeasurer measure_;
-    double width_ = 0;   // printable width
-    double lineMm_ = 0;  // one line of the table's text
+    double width_ = 0;  // printable width
+    double lineMm_ = 0; // one line of the table's text
 
     // The page header.
     TQRLabel *title_, *continued_, *date_;

@@ -19,11 +19,10 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Print");
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 
-    RadioGroup1 =
-        new TRadioGroup("Report Type",
-                        {"Gradebook", "Grade Criteria", "Progress Report(s)",
-                         tr("Detailed progress report")},
-                        this);
+    RadioGroup1 = new TRadioGroup(
+        "Report Type",
+        {"Gradebook", "Grade Criteria", "Progress Report(s)", tr("Detailed progress report")},
+        this);
     Help(RadioGroup1, 62);
     CheckBox1 = new QCheckBox("Preview", this);
     Help(CheckBox1, 46);
