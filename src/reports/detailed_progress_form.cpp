@@ -207,7 +207,7 @@ void TDetailedProgressForm::LayOutColumns() {
         h.Alignment = cells_[i]->Alignment;
         const double hw = h.Alignment == TAlignment::Center ? widths[i] - 0.4 : w;
         h.SetBounds(x + (widths[i] - hw) / 2, kPad, hw, 0);
-        headingHeight = std::max(headingHeight, FitCell(h, hw, 8.5, 6));
+        headingHeight = std::max(headingHeight, FitCell(h, hw, 8.5, 7));
         x += widths[i];
     }
     headings_->Height = headingHeight + 2 * kPad;

@@ -4,14 +4,20 @@
 #include "entry.h"
 #include "gradebook.h"
 #include "gradebook_file.h"
+#include "new_print_dlg.h"
 #include "page_source.h"
+#include "preview_window.h"
+#include "print_controller.h"
+#include "prompts.h"
 #include "report_pages.h"
 #include "report_test_app.h"
 #include "sample_builder.h"
 #include "temp_folder.h"
 #include "text.h"
 
+#include <QLabel>
 #include <QLocale>
+#include <QPrinter>
 #include <QProcess>
 
 #include <filesystem>
@@ -372,4 +378,60 @@ TEST_F(Detailed, CliWritesOnePdfOrOnePerStudent) {
               cli::kUsage);
     EXPECT_EQ(Cli({"print", "gradebook", file, "--detailed", "-o", pdf}), cli::kUsage);
     EXPECT_EQ(Cli({"print", "detailed progress", file, "-o", pdf}), cli::kUsage);
+}
+
+TEST_F(Detailed, ThePrintDialogOffersItWithPreviewAndPrinting) {
+    TNewPrintDlg dlg;
+    dlg.show();
+    ASSERT_EQ(dlg.RadioGroup1->Count(), 4);
+    EXPECT_EQ(dlg.RadioGroup1->Button(3)->text(), "Detailed progress report");
+    dlg.RadioGroup1->SetItemIndex(3);
+    EXPECT_EQ(dlg.Options().ReportType, TReportType::DetailedProgress);
+    EXPECT_EQ(dlg.Notebook1->currentWidget()->objectName(), "Progress");
+    EXPECT_FALSE(dlg.OmitBox->isHidden());
+    EXPECT_TRUE(dlg.ShadeBox->isHidden());
+    EXPECT_TRUE(dlg.GradeGroup->isHidden());
+    EXPECT_TRUE(dlg.OrientGroup->isHidden());
+    dlg.RadioGroup1->SetItemIndex(2);
+    EXPECT_FALSE(dlg.GradeGroup->isHidden()) << "the plain progress report is as it was";
+
+    // The preview counts its pages, and its Print prints them.
+    ScopedPrompts prompts;
+    TPrintController controller;
+    TempFolder folder;
+    auto gb = LongClass(3, 70);
+    const std::string path = folder / "detailed.pdf";
+    QPrinter& printer = controller.Printer(TReportType::DetailedProgress);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    prompts.Script.DialogActions.push_back([](QDialog& d) {
+        auto& dlg = static_cast<TNewPrintDlg&>(d);
+        dlg.RadioGroup1->SetItemIndex(3);
+        dlg.CheckBox1->setChecked(true);
+        dlg.OkButton->click();
+    });
+    int counted = 0;
+    bool continued = false;
+    prompts.Script.DialogActions.push_back([&](QDialog& d) {
+        auto& preview = static_cast<TPreviewForm&>(d);
+        ASSERT_TRUE(preview.Pages());
+        while (!preview.Pages()->CountComplete())
+            QApplication::processEvents();
+        counted = preview.Pages()->Counted();
+        auto second = preview.Pages()->Page(1);
+        continued = second && FindText(*second, "(continued)");
+        EXPECT_GT(second->PaperMm.width(), second->PaperMm.height()) << "the printer's landscape";
+        preview.PrintAction->trigger();
+        preview.CloseAction->trigger();
+    });
+    controller.Print1Click(*gb);
+    EXPECT_TRUE(prompts.Script.Unexpected.isEmpty())
+        << prompts.Script.Unexpected.join("; ").toStdString();
+    EXPECT_TRUE(prompts.Script.Messages.empty());
+    EXPECT_GE(counted, 6) << "70 grades take more than a landscape page";
+    EXPECT_TRUE(continued);
+    EXPECT_NE(Exec("pdfinfo", {QString::fromStdString(path)})
+                  .find("Pages:           " + std::to_string(counted)),
+              std::string::npos);
 }
