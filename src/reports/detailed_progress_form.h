@@ -35,10 +35,6 @@ public:
         int Grade = 0;    // into that category's grades
     };
 
-    // The student being laid out and the lines of its report.
-    const TProgressDetail& Detail() const { return detail_; }
-    const std::vector<TLine>& Lines() const { return lines_; }
-
     TQuickRep Quickxrp1;
 
     // Run state, set up by every BeforePrint.
