@@ -28,6 +28,8 @@ constexpr const char* kHelp = R"(Usage:
               [--omit-after-last-entry] [--ids] [--paper letter|a4] [--password TEXT]
   marklow-cli print progress FILE -o OUT.pdf [--student NAME] [--portrait | --landscape]
               [--grade MODE] [--shade-curved] [--omit-after-last-entry] [--paper P]
+  marklow-cli print progress FILE --detailed (-o OUT.pdf | --split DIR) [--student NAME]
+              [--portrait | --landscape] [--omit-after-last-entry] [--paper P]
   marklow-cli print criteria FILE -o OUT.pdf [--portrait | --landscape] [--paper P]
   marklow-cli print chart FILE -o OUT.pdf [--grade K | --student K] [--detail]
               [--histogram [--single-letter] [--letter-stats]] [--portrait | --landscape]
@@ -85,6 +87,18 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
                                          units, else A4
               progress: a page (or more) per student: the grades in three columns.
                 --student NAME           only the first student of that name
+                --detailed               the report to send home: title, class, date,
+                                         name and ID; each category with its share and
+                                         the student's and the class's average; each
+                                         grade with date, points possible, score (curve
+                                         as "+5 curve"), percentage, letter, class
+                                         average and comment; the final average, the
+                                         teacher's comment (the student's notes) and a
+                                         signature line
+                --split DIR              instead of -o: one PDF per student in DIR, named
+                                         after the student (NAME.pdf; characters no file
+                                         system takes become _, a second Ann gets
+                                         "Ann (2).pdf")
               criteria: the categories and each grade's share of the final grade.
               chart: the chart of the series that stats prints (the same --grade K,
               --student K, --histogram, --single-letter, --letter-stats), drawn as the

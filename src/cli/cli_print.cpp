@@ -6,11 +6,13 @@
 #ifdef MARKLOW_CLI_PRINT
 #include "averages.h"
 #include "chart_print_form.h"
+#include "file_names.h"
 #include "gradebook.h"
 #include "output.h"
 #include "paper.h"
 #include "report_form.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #endif
 
@@ -37,11 +39,15 @@ constexpr const char* kPrintHelp = R"(Usage:
   marklow-cli print progress FILE -o OUT.pdf [--student NAME] [--portrait | --landscape]
               [--grade exact|numbers|letters|both] [--shade-curved]
               [--omit-after-last-entry] [--paper letter|a4] [--password TEXT]
+  marklow-cli print progress FILE --detailed (-o OUT.pdf | --split DIR) [--student NAME]
+              [--portrait | --landscape] [--omit-after-last-entry] [--paper letter|a4]
+              [--password TEXT]
   marklow-cli print criteria FILE -o OUT.pdf [--portrait | --landscape]
               [--paper letter|a4] [--password TEXT]
   marklow-cli print chart FILE -o OUT.pdf [--grade K | --student K]
               [--histogram [--single-letter] [--letter-stats]] [--detail]
               [--portrait | --landscape] [--paper letter|a4] [--password TEXT]
+--split DIR writes one NAME.pdf a student into DIR.
 See 'marklow-cli --help' for what each option does.
 )";
 
@@ -57,20 +63,27 @@ enum TOption : unsigned {
     kSingleLetter = 128,
     kLetterStats = 256,
     kDetail = 512,
+    kDetailed = 1024,
+    kSplit = 2048,
 };
-constexpr int kOptionCount = 10;
+constexpr int kOptionCount = 12;
 
 struct TReportKind {
     const char* Name;
     TReportType Type;
     unsigned Options;
     bool Chart = false; // the chart printouts: --grade and --student take entry numbers
+    bool Variant = false; // chosen by an option of another kind, never by its name
 };
 
 // A later report kind is one more line here.
 constexpr TReportKind kKinds[] = {
     {"gradebook", TReportType::Gradebook, kOrientation | kGrade | kShade | kOmit | kIds},
-    {"progress", TReportType::Progress, kOrientation | kGrade | kShade | kOmit | kStudent},
+    {"progress", TReportType::Progress,
+     kOrientation | kGrade | kShade | kOmit | kStudent | kDetailed | kSplit},
+    // progress --detailed
+    {"detailed progress", TReportType::DetailedProgress,
+     kOrientation | kOmit | kStudent | kDetailed | kSplit, false, true},
     {"criteria", TReportType::GradeCriteria, kOrientation},
     {"chart", TReportType::Gradebook,
      kOrientation | kGrade | kStudent | kHistogram | kSingleLetter | kLetterStats | kDetail, true},
@@ -83,6 +96,7 @@ struct TPrintArgs {
     std::optional<std::string> Password;
     std::optional<std::string> Student;
     std::optional<QPageSize::PageSizeId> Paper;
+    std::string SplitDir; // one PDF a student in this folder
     bool OrientationGiven = false;
     PrintOptions Options;
     // The chart's choices, as marklow-cli stats takes them.
@@ -100,7 +114,7 @@ TPrintGrade ParseGrade(const std::string& v) {
 
 const TReportKind& FindKind(const std::string& name) {
     for (const TReportKind& k : kKinds)
-        if (name == k.Name) return k;
+        if (!k.Variant && name == k.Name) return k;
     throw TUsageError{"unknown report kind " + name};
 }
 
@@ -173,6 +187,12 @@ TPrintArgs Parse(const std::vector<std::string>& args) {
         } else if (r.Word() == "--detail") {
             take(kDetail);
             a.Detail = true;
+        } else if (r.Word() == "--detailed") {
+            take(kDetailed);
+        } else if (r.Is("--split")) {
+            take(kSplit);
+            a.SplitDir = r.Value();
+            if (a.SplitDir.empty()) throw TUsageError{"--split needs a folder"};
         } else if (r.Is("--paper")) {
             std::string v = r.Value();
             if (v == "letter")
@@ -190,9 +210,12 @@ TPrintArgs Parse(const std::vector<std::string>& args) {
     if (words.empty())
         throw TUsageError{"print needs a report kind: gradebook, progress, criteria or chart"};
     a.Kind = &FindKind(words[0]);
+    if ((used & kDetailed) && a.Kind->Type == TReportType::Progress) a.Kind = &kKinds[2];
     if (words.size() != 2) throw TUsageError{"print needs a report kind and exactly one FILE"};
     a.File = words[1];
-    if (a.Output.empty()) throw TUsageError{"print needs -o OUT.pdf"};
+    if (!a.Output.empty() && !a.SplitDir.empty())
+        throw TUsageError{"-o and --split exclude each other"};
+    if (a.Output.empty() && a.SplitDir.empty()) throw TUsageError{"print needs -o OUT.pdf"};
     for (int bit = 0; bit < kOptionCount; ++bit)
         if ((used & ~a.Kind->Options) & (1u << bit))
             throw TUsageError{firstUsed[bit] + " does not apply to the " + a.Kind->Name +
@@ -271,6 +294,42 @@ int PrintChart(const TPrintArgs& a, const TGradebook& gb, std::ostream& err) {
     return kShown;
 }
 
+// One PDF a student in the folder, named after the student: what a teacher mails each
+// family. The report runs once per student over the same source, so what it gathers about
+// the class it gathers once.
+int PrintSplit(const TPrintArgs& a, TReportForm& form, PrintOptions& options, const TGradebook& gb,
+               std::ostream& out, std::ostream& err) {
+    const QString dir = QString::fromStdString(a.SplitDir);
+    if (!QDir().mkpath(dir)) {
+        err << "marklow-cli: cannot make the folder " << a.SplitDir << "\n";
+        return kUnreadable;
+    }
+    std::vector<int> rows;
+    if (options.AllStudents)
+        for (int r = 2; r <= gb.LastStudentRow(); ++r)
+            rows.push_back(r);
+    else
+        rows.push_back(options.SelectedStudent + 2);
+    std::vector<std::string> names;
+    for (int r : rows)
+        names.emplace_back(gb.Cell(1, r));
+    const std::vector<std::string> files = UniqueFileNames(names);
+    options.AllStudents = false;
+    form.SetSource(gb, options);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        options.SelectedStudent = rows[i] - 2;
+        const QString path = QDir(dir).filePath(QString::fromStdString(files[i] + ".pdf"));
+        TOutputStatus s = WritePdfFile(form.Report(), path, {}, {}, form.DocumentTitle());
+        if (s.Result != TOutputResult::Done) {
+            err << "marklow-cli: " << path.toStdString() << ": " << s.Error.toStdString() << "\n";
+            return kUnreadable;
+        }
+    }
+    out << rows.size() << (rows.size() == 1 ? " file" : " files") << " written to " << a.SplitDir
+        << "\n";
+    return kShown;
+}
+
 } // namespace
 
 int RunPrint(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -311,6 +370,7 @@ int RunPrint(const std::vector<std::string>& args, std::ostream& out, std::ostre
     report.Page.Orientation = a.Options.Orientation == TReportOrientation::Landscape
                                   ? QPageLayout::Landscape
                                   : QPageLayout::Portrait;
+    if (!a.SplitDir.empty()) return PrintSplit(a, *form, a.Options, gb, out, err);
     QString path = QString::fromStdString(a.Output);
     TOutputStatus s = WritePdfFile(report, path, {}, {}, form->DocumentTitle());
     if (s.Result != TOutputResult::Done) {

@@ -5,7 +5,7 @@
 
 namespace marklow {
 
-enum class TReportType { Gradebook = 0, GradeCriteria = 1, Progress = 2 };
+enum class TReportType { Gradebook = 0, GradeCriteria = 1, Progress = 2, DetailedProgress = 3 };
 enum class TReportOrientation { Portrait = 0, Landscape = 1 };
 enum class TPrintStudent { Names = 0, IDs = 1 };
 

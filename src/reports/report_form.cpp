@@ -1,6 +1,7 @@
 #include "report_form.h"
 
 #include "criteria_form.h"
+#include "detailed_progress_form.h"
 #include "gbook_form.h"
 #include "progress_form.h"
 
@@ -14,6 +15,8 @@ std::unique_ptr<TReportForm> MakeReportForm(TReportType type) {
         return std::make_unique<TGradeCriForm>();
     case TReportType::Progress:
         return std::make_unique<TRprogform>();
+    case TReportType::DetailedProgress:
+        return std::make_unique<TDetailedProgressForm>();
     }
     return nullptr;
 }

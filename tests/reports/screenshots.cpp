@@ -3,6 +3,7 @@
 
 #include "averages.h"
 #include "criteria_form.h"
+#include "detailed_progress_form.h"
 #include "gbook_form.h"
 #include "gradebook.h"
 #include "gradebook_file.h"
@@ -51,6 +52,9 @@ int main(int argc, char** argv) {
     dlg.SelectedButton->setChecked(true);
     QApplication::processEvents();
     save(dlg, "print-dialog-progress.png");
+    dlg.RadioGroup1->SetItemIndex(3);
+    QApplication::processEvents();
+    save(dlg, "print-dialog-detailed.png");
 
     PrintOptions options;
     options.Orientation = TReportOrientation::Landscape;
@@ -69,6 +73,15 @@ int main(int argc, char** argv) {
     preview.SetZoom(TPreviewForm::TZoom::Width);
     QApplication::processEvents();
     save(preview, "preview-width.png");
+
+    // The detailed progress reports in the same preview, and the class's long names on them.
+    TDetailedProgressForm detailed;
+    PrintOptions all;
+    detailed.SetSource(gb, all);
+    preview.SetPages(std::make_unique<TReportPages>(detailed.Quickxrp1));
+    preview.SetZoom(TPreviewForm::TZoom::Fit);
+    QApplication::processEvents();
+    save(preview, "preview-detailed.png");
 
     // The criteria report with both notes, and progress reports on A4, as PDF files.
     {
@@ -126,6 +139,10 @@ int main(int argc, char** argv) {
         progress.SetSource(*built, p);
         WritePdfFile(progress.Quickxrp1, QDir(dir).filePath("progress-long-names.pdf"));
         std::cout << QDir(dir).filePath("progress-long-names.pdf").toStdString() << "\n";
+        TDetailedProgressForm detailedLong;
+        detailedLong.SetSource(*built, p);
+        WritePdfFile(detailedLong.Quickxrp1, QDir(dir).filePath("detailed-long-names.pdf"));
+        std::cout << QDir(dir).filePath("detailed-long-names.pdf").toStdString() << "\n";
     }
 
     TPrintProgress progress;

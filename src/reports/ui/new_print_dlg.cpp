@@ -24,7 +24,8 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
         new TRadioGroup(QCoreApplication::translate("PrintDialog", "Report Type"),
                         {QCoreApplication::translate("PrintDialog", "Gradebook"),
                          QCoreApplication::translate("PrintDialog", "Grade Criteria"),
-                         QCoreApplication::translate("PrintDialog", "Progress Report(s)")},
+                         QCoreApplication::translate("PrintDialog", "Progress Report(s)"),
+                         QCoreApplication::translate("PrintDialog", "Detailed progress report")},
                         this);
     Help(RadioGroup1, 62);
     CheckBox1 = new QCheckBox(QCoreApplication::translate("PrintDialog", "Preview"), this);
@@ -133,13 +134,16 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void TNewPrintDlg::ReportTypeChanged(int index) {
-    Notebook1->setCurrentIndex(index);
     const auto type = static_cast<TReportType>(index);
+    // The detailed report chooses its students on the progress page; it prints every form
+    // of a grade, so shading and "Print grade" do not apply.
+    const bool detailed = type == TReportType::DetailedProgress;
+    Notebook1->setCurrentIndex(detailed ? static_cast<int>(TReportType::Progress) : index);
     OrientGroup->setVisible(type == TReportType::Gradebook);
     const bool grades = type != TReportType::GradeCriteria;
     OmitBox->setVisible(grades);
-    ShadeBox->setVisible(grades);
-    GradeGroup->setVisible(grades);
+    ShadeBox->setVisible(grades && !detailed);
+    GradeGroup->setVisible(grades && !detailed);
 }
 
 void TNewPrintDlg::Open(const TGradebook& gb) {

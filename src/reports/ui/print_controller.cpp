@@ -21,6 +21,8 @@ QString ReportName(TReportType type) {
         return QCoreApplication::translate("PrintController", "grading criteria");
     case TReportType::Progress:
         return QCoreApplication::translate("PrintController", "progress");
+    case TReportType::DetailedProgress:
+        return QCoreApplication::translate("PrintController", "detailed progress");
     }
     return QString();
 }

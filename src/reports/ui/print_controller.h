@@ -59,7 +59,7 @@ private:
     QWidget* parent_;
     QPointer<TNewPrintDlg> dialog_;
     QPointer<TPreviewForm> preview_;
-    std::array<TSlot, 3> slots_;
+    std::array<TSlot, 4> slots_;
     const TGradebook* gb_ = nullptr;
     PrintOptions options_; // the options of the report running
 };
