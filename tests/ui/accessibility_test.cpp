@@ -1,6 +1,7 @@
 // The grid and the main window as a screen reader reads them, through the toolkit's
 // accessibility interfaces.
 
+#include "lazy_table.h"
 #include "main_window.h"
 #include "prompts.h"
 #include "string_grid.h"
@@ -25,27 +26,6 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 QT_END_NAMESPACE
 
 namespace {
-
-// Texts made up on demand, so a table of any size costs nothing; counts what is read.
-class TLazyTable final : public TGridTable {
-public:
-    TLazyTable(int cols, int rows) : cols_(cols), rows_(rows) {}
-    int ColCount() const override { return cols_; }
-    int RowCount() const override { return rows_; }
-    void SetColCount(int n) override { cols_ = n; }
-    void SetRowCount(int n) override { rows_ = n; }
-    QString Text(int c, int r) const override {
-        ++reads;
-        return QString("%1:%2").arg(c).arg(r);
-    }
-    void SetText(int, int, const QString&) override {}
-    void MoveRow(int, int) override {}
-    void MoveColumn(int, int) override {}
-    mutable long reads = 0;
-
-private:
-    int cols_, rows_;
-};
 
 // Records the events the toolkit would hand a screen reader while it is active.
 struct TEventLog {

@@ -1,3 +1,4 @@
+#include "lazy_table.h"
 #include "string_grid.h"
 #include "test_app.h"
 
@@ -14,27 +15,6 @@
 using namespace marklow;
 
 namespace {
-
-// Texts made up on demand, so a table of any size costs nothing.
-class TCountingTable final : public TGridTable {
-public:
-    TCountingTable(int cols, int rows) : cols_(cols), rows_(rows) {}
-    int ColCount() const override { return cols_; }
-    int RowCount() const override { return rows_; }
-    void SetColCount(int n) override { cols_ = n; }
-    void SetRowCount(int n) override { rows_ = n; }
-    QString Text(int c, int r) const override {
-        ++reads;
-        return QString("%1:%2").arg(c).arg(r);
-    }
-    void SetText(int, int, const QString&) override {}
-    void MoveRow(int, int) override {}
-    void MoveColumn(int, int) override {}
-    mutable int reads = 0;
-
-private:
-    int cols_, rows_;
-};
 
 class Grid : public ::testing::Test {
 protected:
@@ -256,7 +236,7 @@ TEST_F(Grid, FocusLeavingForAnotherWidgetIsReported) {
 
 TEST(GridPainting, OnlyTheVisibleCellsOfAHugeTableArePainted) {
     TestApp();
-    TCountingTable table(502, 10002); // 500 grades, 10000 students
+    TLazyTable table(502, 10002); // 500 grades, 10000 students
     TStringGrid1 grid;
     grid.SetTable(&table);
     grid.SetDefaultRowHeight(20);

@@ -12,6 +12,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <optional>
+
 namespace marklow {
 
 namespace {
@@ -166,6 +168,20 @@ TOutputStatus SaveThrough(const QString& path,
     return status;
 }
 
+// Puts the pages' run on the range's first page. Gives the number of pages the range holds
+// once the pages are all counted (0 until then), or nothing when the range starts past the end.
+std::optional<int> SeekToRange(TReportPages& pages, TOutputRange range) {
+    int first = std::max(1, range.From) - 1;
+    if (!pages.Page(first)) return std::nullopt; // counts up to it
+    int total = 0;
+    if (pages.CountComplete()) {
+        int last = range.To > 0 ? std::min(range.To, pages.Counted()) : pages.Counted();
+        total = std::max(0, last - first);
+    }
+    pages.Run().Seek(*pages.Start(first));
+    return total;
+}
+
 // The run's pages as a PDF file, from where the run stands to lastPage.
 TOutputStatus WriteRunPdf(TReportRun& run, const QString& path, const QString& title, int lastPage,
                           const TOutputProgress& progress, int total) {
@@ -204,15 +220,9 @@ TOutputStatus PaintReport(TQuickRep& report, QPagedPaintDevice& device, TOutputR
 
 TOutputStatus PaintPages(TReportPages& pages, QPagedPaintDevice& device, TOutputRange range,
                          const TOutputProgress& progress) {
-    int first = std::max(1, range.From) - 1;
-    if (!pages.Page(first)) return Empty(); // counts up to it
-    int total = 0;
-    if (pages.CountComplete()) {
-        int last = range.To > 0 ? std::min(range.To, pages.Counted()) : pages.Counted();
-        total = std::max(0, last - first);
-    }
-    pages.Run().Seek(*pages.Start(first));
-    return PaintRun(pages.Run(), device, range.To, progress, total);
+    const std::optional<int> total = SeekToRange(pages, range);
+    if (!total) return Empty();
+    return PaintRun(pages.Run(), device, range.To, progress, *total);
 }
 
 TOutputStatus WritePdf(const QString& path, const QString& title,
@@ -236,15 +246,9 @@ TOutputStatus WritePdfFile(TQuickRep& report, const QString& path, TOutputRange 
 
 TOutputStatus WritePdfPages(TReportPages& pages, const QString& path, TOutputRange range,
                             const TOutputProgress& progress, const QString& title) {
-    int first = std::max(1, range.From) - 1;
-    if (!pages.Page(first)) return Empty(); // counts up to it
-    int total = 0;
-    if (pages.CountComplete()) {
-        int last = range.To > 0 ? std::min(range.To, pages.Counted()) : pages.Counted();
-        total = std::max(0, last - first);
-    }
-    pages.Run().Seek(*pages.Start(first));
-    return WriteRunPdf(pages.Run(), path, title, range.To, progress, total);
+    const std::optional<int> total = SeekToRange(pages, range);
+    if (!total) return Empty();
+    return WriteRunPdf(pages.Run(), path, title, range.To, progress, *total);
 }
 
 } // namespace marklow
