@@ -1797,7 +1797,7 @@
     </message>
     <message>
         <source>%1 has no ID: the import cannot match the row by ID</source>
-        <translation>%1 hat keine Kennung: Der Import kann die Zeile nicht über die ID zuordnen</translation>
+        <translation>%1 hat keine Kennung: Der Import kann die Zeile nicht zuordnen</translation>
     </message>
     <message>
         <source>%1 has no ID and no e-mail address: left out</source>
@@ -2006,7 +2006,7 @@
     </message>
     <message>
         <source>Not on the roster (kept)</source>
-        <translation>Nicht in der Liste (bleiben)</translation>
+        <translation>Nicht in der Liste (bleiben erhalten)</translation>
     </message>
     <message>
         <source>Import</source>
@@ -2026,7 +2026,7 @@
     </message>
     <message>
         <source>Not on the roster (kept): %1</source>
-        <translation>Nicht in der Liste (bleiben): %1</translation>
+        <translation>Nicht in der Liste (bleiben erhalten): %1</translation>
     </message>
     <message>
         <source>This class list has no column of names: choose the Name column, or the First name and Last name columns.</source>
@@ -2042,7 +2042,7 @@
     </message>
     <message>
         <source>In the gradebook but not on the roster, and kept: &lt;b&gt;%1&lt;/b&gt;</source>
-        <translation>Im Notenbuch, aber nicht in der Liste, und bleiben: &lt;b&gt;%1&lt;/b&gt;</translation>
+        <translation>Im Notenbuch, nicht in der Liste, bleiben erhalten: &lt;b&gt;%1&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Lines skipped: &lt;b&gt;%1&lt;/b&gt;</source>

@@ -1797,7 +1797,7 @@
     </message>
     <message>
         <source>%1 has no ID: the import cannot match the row by ID</source>
-        <translation>%1 no tiene identificador: la importación no puede asociar la fila por ID</translation>
+        <translation>%1 no tiene identificador: no se puede asociar por ID</translation>
     </message>
     <message>
         <source>%1 has no ID and no e-mail address: left out</source>
