@@ -1809,7 +1809,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; entry of &quot;%2&quot; for %3 cannot be read: left blank</source>
-        <translation>La entrada «%2» de «%1» para %3 no se puede leer: se deja vacía</translation>
+        <translation>No se puede leer «%2» de «%1» para %3: se deja vacía</translation>
     </message>
     <message>
         <source>Grade &quot;%1&quot; is out of no points: its entries are left blank</source>
