@@ -424,6 +424,73 @@
     </message>
 </context>
 <context>
+    <name>GradeBook</name>
+    <message>
+        <source>blank</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1, counting invalid entries</source>
+        <translation>%1, mit ungültigen Einträgen</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Average of the students&apos; averages, %1</source>
+        <translation>Durchschnitt der Schülerdurchschnitte, %1</translation>
+    </message>
+    <message>
+        <source>Average of the class averages, %1</source>
+        <translation>Durchschnitt der Klassendurchschnitte, %1</translation>
+    </message>
+    <message>
+        <source>average</source>
+        <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>class average</source>
+        <translation>Klassendurchschnitt</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>New grade, %1</source>
+        <translation>Neue Note, %1</translation>
+    </message>
+    <message>
+        <source>Grade name</source>
+        <translation>Notenname</translation>
+    </message>
+    <message>
+        <source>class average %1</source>
+        <translation>Klassendurchschnitt %1</translation>
+    </message>
+    <message>
+        <source>New student, %1</source>
+        <translation>Neuer Schüler, %1</translation>
+    </message>
+    <message>
+        <source>average %1</source>
+        <translation>Durchschnitt %1</translation>
+    </message>
+    <message>
+        <source>New student</source>
+        <translation>Neuer Schüler</translation>
+    </message>
+    <message>
+        <source>New grade</source>
+        <translation>Neue Note</translation>
+    </message>
+    <message>
+        <source>curved %1</source>
+        <translation>mit Kurve %1</translation>
+    </message>
+</context>
+<context>
     <name>GradeBox</name>
     <message>
         <source>Points</source>
@@ -891,6 +958,10 @@
         <source>The %1 report is not available yet.</source>
         <translation>Der Bericht „%1“ ist noch nicht verfügbar.</translation>
     </message>
+    <message>
+        <source>detailed progress</source>
+        <translation>ausführlicher Leistungsbericht</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialog</name>
@@ -997,6 +1068,10 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Detailed progress report</source>
+        <translation>Ausführlicher Leistungsbericht</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +1291,141 @@
     <message>
         <source>New Grade Properties</source>
         <translation>Eigenschaften der neuen Note</translation>
+    </message>
+</context>
+<context>
+    <name>TDetailedProgressForm</name>
+    <message>
+        <source>Grade</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Out of</source>
+        <translation>Max.</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Buchstabe</translation>
+    </message>
+    <message>
+        <source>Class average</source>
+        <translation>Klassendurchschnitt</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Progress Report</source>
+        <translation>Leistungsbericht</translation>
+    </message>
+    <message>
+        <source>(continued)</source>
+        <translation>(Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Lehrkraft</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>Klassen-Nr.</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Kennung</translation>
+    </message>
+    <message>
+        <source>Final average</source>
+        <translation>Gesamtdurchschnitt</translation>
+    </message>
+    <message>
+        <source>An entry that could not be read does not count.</source>
+        <translation>Ein Eintrag, der nicht gelesen werden konnte, zählt nicht.</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s comment</source>
+        <translation>Kommentar der Lehrkraft</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Unterschrift</translation>
+    </message>
+    <message>
+        <source>Progress Report for %1</source>
+        <translation>Leistungsbericht für %1</translation>
+    </message>
+    <message>
+        <source>Progress Reports for %1</source>
+        <translation>Leistungsberichte für %1</translation>
+    </message>
+    <message>
+        <source>There are no students to print progress reports for.</source>
+        <translation>Es gibt keine Schüler, für die Leistungsberichte gedruckt werden können.</translation>
+    </message>
+    <message>
+        <source>Choose the student to print a progress report for.</source>
+        <translation>Wählen Sie den Schüler, für den ein Leistungsbericht gedruckt werden soll.</translation>
+    </message>
+    <message>
+        <source>All grades</source>
+        <translation>Alle Noten</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <source>%1 of the final grade</source>
+        <translation>%1 der Gesamtnote</translation>
+    </message>
+    <message>
+        <source>lowest grade dropped</source>
+        <translation>schlechteste Note gestrichen</translation>
+    </message>
+    <message>
+        <source>Average: %1</source>
+        <translation>Durchschnitt: %1</translation>
+    </message>
+    <message>
+        <source>Class: %1</source>
+        <translation>Klasse: %1</translation>
+    </message>
+    <message>
+        <source>%1 curve</source>
+        <translation>Kurve %1</translation>
+    </message>
+    <message>
+        <source>dropped</source>
+        <translation>gestrichen</translation>
+    </message>
+    <message>
+        <source>extra credit</source>
+        <translation>Zusatzpunkte</translation>
+    </message>
+    <message>
+        <source>not counted</source>
+        <translation>nicht gezählt</translation>
     </message>
 </context>
 <context>
@@ -1535,6 +1745,24 @@
     </message>
 </context>
 <context>
+    <name>marklow::TCategoriesPage</name>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Each category&apos;s name, its percent and whether its lowest grade is dropped</source>
+        <translation>Name, Prozentanteil jeder Kategorie und ob ihre schlechteste Note gestrichen wird</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TCheckForm</name>
+    <message>
+        <source>Problems found</source>
+        <translation>Gefundene Probleme</translation>
+    </message>
+</context>
+<context>
     <name>marklow::TEditCommands</name>
     <message>
         <source>Delete Student-%1</source>
@@ -1543,6 +1771,113 @@
     <message>
         <source>Delete Grade-%1</source>
         <translation>Note löschen - %1</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TExportLmsDlg</name>
+    <message>
+        <source>Canvas</source>
+        <translation>Canvas</translation>
+    </message>
+    <message>
+        <source>Moodle</source>
+        <translation>Moodle</translation>
+    </message>
+    <message>
+        <source>Scores Table</source>
+        <translation>Punktetabelle</translation>
+    </message>
+    <message>
+        <source>the student in row %1</source>
+        <translation>der Schüler in Zeile %1</translation>
+    </message>
+    <message>
+        <source>student &quot;%1&quot;</source>
+        <translation>Schüler „%1“</translation>
+    </message>
+    <message>
+        <source>%1 has no ID: the import cannot match the row by ID</source>
+        <translation>%1 hat keine Kennung: Der Import kann die Zeile nicht zuordnen</translation>
+    </message>
+    <message>
+        <source>%1 has no ID and no e-mail address: left out</source>
+        <translation>%1 hat weder Kennung noch E-Mail-Adresse: ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1 has the ID &quot;%2&quot; of %3: the import gives both rows to one student</source>
+        <translation>%1 hat die Kennung „%2“ wie %3: Der Import ordnet beide Zeilen einem Schüler zu</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; entry of &quot;%2&quot; for %3 cannot be read: left blank</source>
+        <translation>Eintrag „%2“ bei „%1“ für %3 ist nicht lesbar: leer gelassen</translation>
+    </message>
+    <message>
+        <source>Grade &quot;%1&quot; is out of no points: its entries are left blank</source>
+        <translation>Note „%1“ hat keine Punktzahl: Ihre Einträge bleiben leer</translation>
+    </message>
+    <message>
+        <source>Grade %1 has no name: written as &quot;%2&quot;</source>
+        <translation>Note %1 hat keinen Namen: geschrieben als „%2“</translation>
+    </message>
+    <message>
+        <source>Grade name &quot;%1&quot; is taken: written as &quot;%2&quot;</source>
+        <translation>Notenname „%1“ ist schon vergeben: geschrieben als „%2“</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>Export Scores Table</source>
+        <translation>Punktetabelle exportieren</translation>
+    </message>
+    <message>
+        <source>Export for %1</source>
+        <translation>Für %1 exportieren</translation>
+    </message>
+    <message>
+        <source>%1 and %2 will be written.</source>
+        <translation>%1 und %2 werden geschrieben.</translation>
+    </message>
+    <message>
+        <source>1 student</source>
+        <translation>1 Schüler</translation>
+    </message>
+    <message>
+        <source>%1 students</source>
+        <translation>%1 Schüler</translation>
+    </message>
+    <message>
+        <source>1 grade</source>
+        <translation>1 Note</translation>
+    </message>
+    <message>
+        <source>%1 grades</source>
+        <translation>%1 Noten</translation>
+    </message>
+    <message>
+        <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. Canvas matches students by their SIS User ID: the student&apos;s ID.</source>
+        <translation>Jedes Ergebnis in Punkten einschließlich Kurve, ein Buchstabe als sein Anteil an den Punkten der Note. Canvas ordnet Schüler über ihre SIS User ID zu: die Kennung des Schülers.</translation>
+    </message>
+    <message>
+        <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. When importing, let Moodle identify users by ID number or by e-mail address (from the student&apos;s notes).</source>
+        <translation>Jedes Ergebnis in Punkten einschließlich Kurve, ein Buchstabe als sein Anteil an den Punkten der Note. Lassen Sie Moodle beim Import die Nutzer über die ID-Nummer oder die E-Mail-Adresse (aus den Notizen des Schülers) erkennen.</translation>
+    </message>
+    <message>
+        <source>Each grade&apos;s points with the curve added, then the average and its letter, for a spreadsheet or any other system.</source>
+        <translation>Die Punkte jeder Note einschließlich Kurve, dann der Durchschnitt und sein Buchstabe, für eine Tabellenkalkulation oder jedes andere System.</translation>
+    </message>
+    <message>
+        <source>Nothing to warn about.</source>
+        <translation>Keine Warnungen.</translation>
+    </message>
+    <message>
+        <source>&amp;Look at this warning first:</source>
+        <translation>&amp;Zuerst diese Warnung ansehen:</translation>
+    </message>
+    <message>
+        <source>&amp;Look at these %1 warnings first:</source>
+        <translation>&amp;Zuerst diese %1 Warnungen ansehen:</translation>
     </message>
 </context>
 <context>
@@ -1588,6 +1923,234 @@
     </message>
 </context>
 <context>
+    <name>marklow::TImportRosterDlg</name>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Kennung</translation>
+    </message>
+    <message>
+        <source>E-mail or login</source>
+        <translation>E-Mail oder Login</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Was geschieht</translation>
+    </message>
+    <message>
+        <source>Import Roster</source>
+        <translation>Klassenliste importieren</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>or &amp;First name:</source>
+        <translation>oder &amp;Vorname:</translation>
+    </message>
+    <message>
+        <source>and &amp;Last name:</source>
+        <translation>und Na&amp;chname:</translation>
+    </message>
+    <message>
+        <source>&amp;ID:</source>
+        <translation>&amp;Kennung:</translation>
+    </message>
+    <message>
+        <source>&amp;E-mail or login (to notes):</source>
+        <translation>&amp;E-Mail oder Login (in Notizen):</translation>
+    </message>
+    <message>
+        <source>The first line holds the columns&apos; &amp;names</source>
+        <translation>Die erste Zeile enthält die &amp;Spaltennamen</translation>
+    </message>
+    <message>
+        <source>Names such as &quot;Lee, Ann&quot;</source>
+        <translation>Namen wie „Lee, Ann“</translation>
+    </message>
+    <message>
+        <source>&amp;As in the file (Lee, Ann)</source>
+        <translation>&amp;Wie in der Datei (Lee, Ann)</translation>
+    </message>
+    <message>
+        <source>First &amp;Last (Ann Lee)</source>
+        <translation>V&amp;orname Nachname (Ann Lee)</translation>
+    </message>
+    <message>
+        <source>Students already in the gradebook are found in either order and keep their names.</source>
+        <translation>Schüler, die schon im Notenbuch stehen, werden in beiden Reihenfolgen gefunden und behalten ihre Namen.</translation>
+    </message>
+    <message>
+        <source>&amp;Roster</source>
+        <translation>Klassen&amp;liste</translation>
+    </message>
+    <message>
+        <source>Not on the roster (kept)</source>
+        <translation>Nicht in der Liste (bleiben erhalten)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>%1 (%2, %3-separated, %4 lines)</source>
+        <translation>%1 (%2, getrennt durch %3, %4 Zeilen)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not on the roster (kept): %1</source>
+        <translation>Nicht in der Liste (bleiben erhalten): %1</translation>
+    </message>
+    <message>
+        <source>This class list has no column of names: choose the Name column, or the First name and Last name columns.</source>
+        <translation>Diese Klassenliste hat keine Spalte mit Namen: Wählen Sie die Spalte für den Namen oder die Spalten für Vorname und Nachname.</translation>
+    </message>
+    <message>
+        <source>Students to add: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>Neu aufzunehmende Schüler: &lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Already in the gradebook: &lt;b&gt;%1&lt;/b&gt; (%2 by ID, %3 by name; %4 get an ID or notes)</source>
+        <translation>Schon im Notenbuch: &lt;b&gt;%1&lt;/b&gt; (%2 über die Kennung, %3 über den Namen; %4 erhalten eine Kennung oder Notizen)</translation>
+    </message>
+    <message>
+        <source>In the gradebook but not on the roster, and kept: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>Im Notenbuch, nicht in der Liste, bleiben erhalten: &lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Lines skipped: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>Übersprungene Zeilen: &lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Nothing to import.</source>
+        <translation>Nichts zu importieren.</translation>
+    </message>
+    <message>
+        <source>Canvas gradebook export</source>
+        <translation>Canvas-Notenbuchexport</translation>
+    </message>
+    <message>
+        <source>Moodle export</source>
+        <translation>Moodle-Export</translation>
+    </message>
+    <message>
+        <source>Blackboard download</source>
+        <translation>Blackboard-Download</translation>
+    </message>
+    <message>
+        <source>Class list</source>
+        <translation>Klassenliste</translation>
+    </message>
+    <message>
+        <source>Columns not recognised</source>
+        <translation>Spalten nicht erkannt</translation>
+    </message>
+    <message>
+        <source>semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>, gets ID or notes</source>
+        <translation>, erhält Kennung oder Notizen</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Neu aufgenommen</translation>
+    </message>
+    <message>
+        <source>Is %1 (by ID)</source>
+        <translation>Ist %1 (über die Kennung)</translation>
+    </message>
+    <message>
+        <source>Is %1 (by name)</source>
+        <translation>Ist %1 (über den Namen)</translation>
+    </message>
+    <message>
+        <source>Skipped: the same student as line %1</source>
+        <translation>Übersprungen: derselbe Schüler wie in Zeile %1</translation>
+    </message>
+    <message>
+        <source>Skipped: no name</source>
+        <translation>Übersprungen: kein Name</translation>
+    </message>
+    <message>
+        <source>Skipped: not a student</source>
+        <translation>Übersprungen: kein Schüler</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TInplaceEdit</name>
+    <message>
+        <source>The entry of the current cell</source>
+        <translation>Der Eintrag der aktuellen Zelle</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TLmsExportCommands</name>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Start with a UTF-8 byte order mark (for Excel on Windows)</source>
+        <translation>Mit UTF-8-Bytereihenfolgemarke beginnen (für Excel unter Windows)</translation>
+    </message>
+    <message>
+        <source>The scores table was written to
+%1</source>
+        <translation>Die Punktetabelle wurde geschrieben nach
+%1</translation>
+    </message>
+    <message>
+        <source>The grades for %1 were written to
+%2</source>
+        <translation>Die Noten für %1 wurden geschrieben nach
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TPreviewForm</name>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+</context>
+<context>
     <name>marklow::TRecoveryCommands</name>
     <message>
         <source>%1: the folder cannot be created</source>
@@ -1616,6 +2179,21 @@
     <message>
         <source>The unsaved changes to %1 were not opened; Marklow offers them again at its next start.</source>
         <translation>Die nicht gespeicherten Änderungen an %1 wurden nicht geöffnet; Marklow bietet sie beim nächsten Start erneut an.</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TRosterCommands</name>
+    <message>
+        <source>Import Roster</source>
+        <translation>Klassenliste importieren</translation>
+    </message>
+    <message>
+        <source>Class Lists (*.csv *.txt *.tsv);;All Files (*)</source>
+        <translation>Klassenlisten (*.csv *.txt *.tsv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -1959,6 +2537,38 @@
     <message>
         <source>Edit Names</source>
         <translation>Namen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Gradebook</source>
+        <translation>Notenbuch</translation>
+    </message>
+    <message>
+        <source>Students in rows, grades in columns; each student&apos;s average in the first column</source>
+        <translation>Schüler in Zeilen, Noten in Spalten; der Durchschnitt jedes Schülers in der ersten Spalte</translation>
+    </message>
+    <message>
+        <source>Export for &amp;LMS</source>
+        <translation>Für &amp;LMS exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Canvas...</source>
+        <translation>&amp;Canvas...</translation>
+    </message>
+    <message>
+        <source>&amp;Moodle...</source>
+        <translation>&amp;Moodle...</translation>
+    </message>
+    <message>
+        <source>&amp;Scores Table...</source>
+        <translation>&amp;Punktetabelle...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Roster...</source>
+        <translation>Klassenliste &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Shortcut %1</source>
+        <translation>Tastenkürzel %1</translation>
     </message>
 </context>
 </TS>

@@ -424,6 +424,73 @@
     </message>
 </context>
 <context>
+    <name>GradeBook</name>
+    <message>
+        <source>blank</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>%1, counting invalid entries</source>
+        <translation>%1, contando entradas no válidas</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Promedio</translation>
+    </message>
+    <message>
+        <source>Average of the students&apos; averages, %1</source>
+        <translation>Promedio de los promedios de los estudiantes, %1</translation>
+    </message>
+    <message>
+        <source>Average of the class averages, %1</source>
+        <translation>Promedio de los promedios de la clase, %1</translation>
+    </message>
+    <message>
+        <source>average</source>
+        <translation>promedio</translation>
+    </message>
+    <message>
+        <source>class average</source>
+        <translation>promedio de la clase</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>New grade, %1</source>
+        <translation>Nueva calificación, %1</translation>
+    </message>
+    <message>
+        <source>Grade name</source>
+        <translation>Nombre de la calificación</translation>
+    </message>
+    <message>
+        <source>class average %1</source>
+        <translation>promedio de la clase %1</translation>
+    </message>
+    <message>
+        <source>New student, %1</source>
+        <translation>Nuevo estudiante, %1</translation>
+    </message>
+    <message>
+        <source>average %1</source>
+        <translation>promedio %1</translation>
+    </message>
+    <message>
+        <source>New student</source>
+        <translation>Nuevo estudiante</translation>
+    </message>
+    <message>
+        <source>New grade</source>
+        <translation>Nueva calificación</translation>
+    </message>
+    <message>
+        <source>curved %1</source>
+        <translation>con curva %1</translation>
+    </message>
+</context>
+<context>
     <name>GradeBox</name>
     <message>
         <source>Points</source>
@@ -891,6 +958,10 @@
         <source>The %1 report is not available yet.</source>
         <translation>El informe «%1» aún no está disponible.</translation>
     </message>
+    <message>
+        <source>detailed progress</source>
+        <translation>progreso detallado</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialog</name>
@@ -997,6 +1068,10 @@
     <message>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Detailed progress report</source>
+        <translation>Informe de progreso detallado</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +1291,141 @@
     <message>
         <source>New Grade Properties</source>
         <translation>Propiedades de la nueva calificación</translation>
+    </message>
+</context>
+<context>
+    <name>TDetailedProgressForm</name>
+    <message>
+        <source>Grade</source>
+        <translation>Calificación</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Out of</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letra</translation>
+    </message>
+    <message>
+        <source>Class average</source>
+        <translation>Promedio de la clase</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>Progress Report</source>
+        <translation>Informe de progreso</translation>
+    </message>
+    <message>
+        <source>(continued)</source>
+        <translation>(continuación)</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Docente</translation>
+    </message>
+    <message>
+        <source>Class Number</source>
+        <translation>N.º de clase</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Estudiante</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Identificador</translation>
+    </message>
+    <message>
+        <source>Final average</source>
+        <translation>Promedio final</translation>
+    </message>
+    <message>
+        <source>An entry that could not be read does not count.</source>
+        <translation>Una entrada que no se pudo leer no cuenta.</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s comment</source>
+        <translation>Comentario del docente</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Progress Report for %1</source>
+        <translation>Informe de progreso de %1</translation>
+    </message>
+    <message>
+        <source>Progress Reports for %1</source>
+        <translation>Informes de progreso de %1</translation>
+    </message>
+    <message>
+        <source>There are no students to print progress reports for.</source>
+        <translation>No hay estudiantes para los que imprimir informes de progreso.</translation>
+    </message>
+    <message>
+        <source>Choose the student to print a progress report for.</source>
+        <translation>Elija el estudiante para el que imprimir un informe de progreso.</translation>
+    </message>
+    <message>
+        <source>All grades</source>
+        <translation>Todas las calificaciones</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(sin nombre)</translation>
+    </message>
+    <message>
+        <source>%1 of the final grade</source>
+        <translation>%1 de la calificación final</translation>
+    </message>
+    <message>
+        <source>lowest grade dropped</source>
+        <translation>se descarta la calificación más baja</translation>
+    </message>
+    <message>
+        <source>Average: %1</source>
+        <translation>Promedio: %1</translation>
+    </message>
+    <message>
+        <source>Class: %1</source>
+        <translation>Clase: %1</translation>
+    </message>
+    <message>
+        <source>%1 curve</source>
+        <translation>curva de %1</translation>
+    </message>
+    <message>
+        <source>dropped</source>
+        <translation>descartada</translation>
+    </message>
+    <message>
+        <source>extra credit</source>
+        <translation>crédito extra</translation>
+    </message>
+    <message>
+        <source>not counted</source>
+        <translation>no cuenta</translation>
     </message>
 </context>
 <context>
@@ -1535,6 +1745,24 @@
     </message>
 </context>
 <context>
+    <name>marklow::TCategoriesPage</name>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Each category&apos;s name, its percent and whether its lowest grade is dropped</source>
+        <translation>El nombre de cada categoría, su porcentaje y si se descarta su calificación más baja</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TCheckForm</name>
+    <message>
+        <source>Problems found</source>
+        <translation>Problemas encontrados</translation>
+    </message>
+</context>
+<context>
     <name>marklow::TEditCommands</name>
     <message>
         <source>Delete Student-%1</source>
@@ -1543,6 +1771,113 @@
     <message>
         <source>Delete Grade-%1</source>
         <translation>Eliminar calificación - %1</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TExportLmsDlg</name>
+    <message>
+        <source>Canvas</source>
+        <translation>Canvas</translation>
+    </message>
+    <message>
+        <source>Moodle</source>
+        <translation>Moodle</translation>
+    </message>
+    <message>
+        <source>Scores Table</source>
+        <translation>Tabla de puntuaciones</translation>
+    </message>
+    <message>
+        <source>the student in row %1</source>
+        <translation>el estudiante de la fila %1</translation>
+    </message>
+    <message>
+        <source>student &quot;%1&quot;</source>
+        <translation>el estudiante «%1»</translation>
+    </message>
+    <message>
+        <source>%1 has no ID: the import cannot match the row by ID</source>
+        <translation>%1 no tiene identificador: no se puede asociar por ID</translation>
+    </message>
+    <message>
+        <source>%1 has no ID and no e-mail address: left out</source>
+        <translation>%1 no tiene identificador ni correo electrónico: se omite</translation>
+    </message>
+    <message>
+        <source>%1 has the ID &quot;%2&quot; of %3: the import gives both rows to one student</source>
+        <translation>%1 tiene el identificador «%2» de %3: la importación asigna ambas filas a un solo estudiante</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; entry of &quot;%2&quot; for %3 cannot be read: left blank</source>
+        <translation>No se puede leer «%2» de «%1» para %3: se deja vacía</translation>
+    </message>
+    <message>
+        <source>Grade &quot;%1&quot; is out of no points: its entries are left blank</source>
+        <translation>La calificación «%1» no tiene puntos: sus entradas se dejan vacías</translation>
+    </message>
+    <message>
+        <source>Grade %1 has no name: written as &quot;%2&quot;</source>
+        <translation>La calificación %1 no tiene nombre: se escribe como «%2»</translation>
+    </message>
+    <message>
+        <source>Grade name &quot;%1&quot; is taken: written as &quot;%2&quot;</source>
+        <translation>El nombre de calificación «%1» ya existe: se escribe como «%2»</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+        <source>Export Scores Table</source>
+        <translation>Exportar tabla de puntuaciones</translation>
+    </message>
+    <message>
+        <source>Export for %1</source>
+        <translation>Exportar para %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 will be written.</source>
+        <translation>Se escribirán %1 y %2.</translation>
+    </message>
+    <message>
+        <source>1 student</source>
+        <translation>1 estudiante</translation>
+    </message>
+    <message>
+        <source>%1 students</source>
+        <translation>%1 estudiantes</translation>
+    </message>
+    <message>
+        <source>1 grade</source>
+        <translation>1 calificación</translation>
+    </message>
+    <message>
+        <source>%1 grades</source>
+        <translation>%1 calificaciones</translation>
+    </message>
+    <message>
+        <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. Canvas matches students by their SIS User ID: the student&apos;s ID.</source>
+        <translation>Cada puntuación en puntos con la curva sumada; una letra, como su parte de los puntos de la calificación. Canvas asocia a los estudiantes por su SIS User ID: el identificador del estudiante.</translation>
+    </message>
+    <message>
+        <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. When importing, let Moodle identify users by ID number or by e-mail address (from the student&apos;s notes).</source>
+        <translation>Cada puntuación en puntos con la curva sumada; una letra, como su parte de los puntos de la calificación. Al importar, haga que Moodle identifique a los usuarios por número de ID o por correo electrónico (de las notas del estudiante).</translation>
+    </message>
+    <message>
+        <source>Each grade&apos;s points with the curve added, then the average and its letter, for a spreadsheet or any other system.</source>
+        <translation>Los puntos de cada calificación con la curva sumada, luego el promedio y su letra, para una hoja de cálculo o cualquier otro sistema.</translation>
+    </message>
+    <message>
+        <source>Nothing to warn about.</source>
+        <translation>No hay advertencias.</translation>
+    </message>
+    <message>
+        <source>&amp;Look at this warning first:</source>
+        <translation>&amp;Revise primero esta advertencia:</translation>
+    </message>
+    <message>
+        <source>&amp;Look at these %1 warnings first:</source>
+        <translation>&amp;Revise primero estas %1 advertencias:</translation>
     </message>
 </context>
 <context>
@@ -1588,6 +1923,234 @@
     </message>
 </context>
 <context>
+    <name>marklow::TImportRosterDlg</name>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Identificador</translation>
+    </message>
+    <message>
+        <source>E-mail or login</source>
+        <translation>Correo o usuario</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Qué ocurre</translation>
+    </message>
+    <message>
+        <source>Import Roster</source>
+        <translation>Importar lista de clase</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>or &amp;First name:</source>
+        <translation>o nombre de &amp;pila:</translation>
+    </message>
+    <message>
+        <source>and &amp;Last name:</source>
+        <translation>y &amp;apellidos:</translation>
+    </message>
+    <message>
+        <source>&amp;ID:</source>
+        <translation>&amp;Identificador:</translation>
+    </message>
+    <message>
+        <source>&amp;E-mail or login (to notes):</source>
+        <translation>Corr&amp;eo o usuario (a las notas):</translation>
+    </message>
+    <message>
+        <source>The first line holds the columns&apos; &amp;names</source>
+        <translation>La primera línea tiene los &amp;títulos de las columnas</translation>
+    </message>
+    <message>
+        <source>Names such as &quot;Lee, Ann&quot;</source>
+        <translation>Nombres como «Lee, Ann»</translation>
+    </message>
+    <message>
+        <source>&amp;As in the file (Lee, Ann)</source>
+        <translation>Co&amp;mo en el archivo (Lee, Ann)</translation>
+    </message>
+    <message>
+        <source>First &amp;Last (Ann Lee)</source>
+        <translation>Nom&amp;bre Apellido (Ann Lee)</translation>
+    </message>
+    <message>
+        <source>Students already in the gradebook are found in either order and keep their names.</source>
+        <translation>Los estudiantes que ya están en el libro de calificaciones se encuentran en cualquier orden y conservan su nombre.</translation>
+    </message>
+    <message>
+        <source>&amp;Roster</source>
+        <translation>&amp;Lista de clase</translation>
+    </message>
+    <message>
+        <source>Not on the roster (kept)</source>
+        <translation>No están en la lista (se conservan)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>%1 (%2, %3-separated, %4 lines)</source>
+        <translation>%1 (%2, separado por %3, %4 líneas)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not on the roster (kept): %1</source>
+        <translation>No están en la lista (se conservan): %1</translation>
+    </message>
+    <message>
+        <source>This class list has no column of names: choose the Name column, or the First name and Last name columns.</source>
+        <translation>Esta lista de clase no tiene columna de nombres: elija la columna Nombre, o las columnas de nombre de pila y apellidos.</translation>
+    </message>
+    <message>
+        <source>Students to add: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>Estudiantes que se añaden: &lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Already in the gradebook: &lt;b&gt;%1&lt;/b&gt; (%2 by ID, %3 by name; %4 get an ID or notes)</source>
+        <translation>Ya en el libro de calificaciones: &lt;b&gt;%1&lt;/b&gt; (%2 por identificador, %3 por nombre; %4 reciben identificador o notas)</translation>
+    </message>
+    <message>
+        <source>In the gradebook but not on the roster, and kept: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>En el libro de calificaciones pero no en la lista, y se conservan: &lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Lines skipped: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>Líneas omitidas: &lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Nothing to import.</source>
+        <translation>No hay nada que importar.</translation>
+    </message>
+    <message>
+        <source>Canvas gradebook export</source>
+        <translation>Exportación del libro de calificaciones de Canvas</translation>
+    </message>
+    <message>
+        <source>Moodle export</source>
+        <translation>Exportación de Moodle</translation>
+    </message>
+    <message>
+        <source>Blackboard download</source>
+        <translation>Descarga de Blackboard</translation>
+    </message>
+    <message>
+        <source>Class list</source>
+        <translation>Lista de clase</translation>
+    </message>
+    <message>
+        <source>Columns not recognised</source>
+        <translation>Columnas no reconocidas</translation>
+    </message>
+    <message>
+        <source>semicolon</source>
+        <translation>punto y coma</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulador</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>coma</translation>
+    </message>
+    <message>
+        <source>, gets ID or notes</source>
+        <translation>, recibe identificador o notas</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Se añade</translation>
+    </message>
+    <message>
+        <source>Is %1 (by ID)</source>
+        <translation>Es %1 (por identificador)</translation>
+    </message>
+    <message>
+        <source>Is %1 (by name)</source>
+        <translation>Es %1 (por nombre)</translation>
+    </message>
+    <message>
+        <source>Skipped: the same student as line %1</source>
+        <translation>Omitida: el mismo estudiante que la línea %1</translation>
+    </message>
+    <message>
+        <source>Skipped: no name</source>
+        <translation>Omitida: sin nombre</translation>
+    </message>
+    <message>
+        <source>Skipped: not a student</source>
+        <translation>Omitida: no es un estudiante</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TInplaceEdit</name>
+    <message>
+        <source>The entry of the current cell</source>
+        <translation>La entrada de la celda actual</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TLmsExportCommands</name>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Start with a UTF-8 byte order mark (for Excel on Windows)</source>
+        <translation>Empezar con una marca de orden de bytes UTF-8 (para Excel en Windows)</translation>
+    </message>
+    <message>
+        <source>The scores table was written to
+%1</source>
+        <translation>La tabla de puntuaciones se escribió en
+%1</translation>
+    </message>
+    <message>
+        <source>The grades for %1 were written to
+%2</source>
+        <translation>Las calificaciones para %1 se escribieron en
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TPreviewForm</name>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+</context>
+<context>
     <name>marklow::TRecoveryCommands</name>
     <message>
         <source>%1: the folder cannot be created</source>
@@ -1616,6 +2179,21 @@
     <message>
         <source>The unsaved changes to %1 were not opened; Marklow offers them again at its next start.</source>
         <translation>Los cambios no guardados de %1 no se abrieron; Marklow los ofrecerá de nuevo en el próximo inicio.</translation>
+    </message>
+</context>
+<context>
+    <name>marklow::TRosterCommands</name>
+    <message>
+        <source>Import Roster</source>
+        <translation>Importar lista de clase</translation>
+    </message>
+    <message>
+        <source>Class Lists (*.csv *.txt *.tsv);;All Files (*)</source>
+        <translation>Listas de clase (*.csv *.txt *.tsv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>No se cambió nada.</translation>
     </message>
 </context>
 <context>
@@ -1959,6 +2537,38 @@
     <message>
         <source>Edit Names</source>
         <translation>Editar nombres</translation>
+    </message>
+    <message>
+        <source>Gradebook</source>
+        <translation>Libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>Students in rows, grades in columns; each student&apos;s average in the first column</source>
+        <translation>Estudiantes en filas, calificaciones en columnas; el promedio de cada estudiante en la primera columna</translation>
+    </message>
+    <message>
+        <source>Export for &amp;LMS</source>
+        <translation>Exportar para &amp;LMS</translation>
+    </message>
+    <message>
+        <source>&amp;Canvas...</source>
+        <translation>&amp;Canvas...</translation>
+    </message>
+    <message>
+        <source>&amp;Moodle...</source>
+        <translation>&amp;Moodle...</translation>
+    </message>
+    <message>
+        <source>&amp;Scores Table...</source>
+        <translation>Tabla de &amp;puntuaciones...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Roster...</source>
+        <translation>Impor&amp;tar lista de clase...</translation>
+    </message>
+    <message>
+        <source>Shortcut %1</source>
+        <translation>Atajo %1</translation>
     </message>
 </context>
 </TS>

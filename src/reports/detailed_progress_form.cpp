@@ -14,11 +14,6 @@ namespace marklow {
 
 namespace {
 
-const char* const kContext = "TDetailedProgressForm";
-QString Tr(const char* text) {
-    return QCoreApplication::translate(kContext, text);
-}
-
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -71,26 +66,26 @@ TDetailedProgressForm::TDetailedProgressForm() {
     TQRBand& header = q.MakeBand(TBandKind::PageHeader, 30);
     header.Frame.Bottom = true;
     title_ = &AddLabel(header, 16, true);
-    title_->Caption = Tr("Progress Report");
+    title_->Caption = tr("Progress Report");
     continued_ = &AddLabel(header, 10);
     continued_->Font.Italic = true;
-    continued_->Caption = Tr("(continued)");
+    continued_->Caption = tr("(continued)");
     date_ = &AddLabel(header);
     date_->Alignment = TAlignment::Right;
     classCaption_ = &AddLabel(header, 10, true);
-    classCaption_->Caption = Tr("Class");
+    classCaption_->Caption = tr("Class");
     classLabel_ = &AddLabel(header);
     teacherCaption_ = &AddLabel(header, 10, true);
-    teacherCaption_->Caption = Tr("Teacher");
+    teacherCaption_->Caption = tr("Teacher");
     teacherLabel_ = &AddLabel(header);
     numberCaption_ = &AddLabel(header, 10, true);
-    numberCaption_->Caption = Tr("Class Number");
+    numberCaption_->Caption = tr("Class Number");
     numberLabel_ = &AddLabel(header);
     studentCaption_ = &AddLabel(header, 10, true);
-    studentCaption_->Caption = Tr("Student");
+    studentCaption_->Caption = tr("Student");
     studentLabel_ = &AddLabel(header, 12, true);
     idCaption_ = &AddLabel(header, 10, true);
-    idCaption_->Caption = Tr("ID");
+    idCaption_->Caption = tr("ID");
     idLabel_ = &AddLabel(header, 12);
 
     headings_ = &header.AddChild(8);
@@ -104,7 +99,7 @@ TDetailedProgressForm::TDetailedProgressForm() {
                           QT_TRANSLATE_NOOP("TDetailedProgressForm", "Class average"),
                           QT_TRANSLATE_NOOP("TDetailedProgressForm", "Comment")}) {
         TQRLabel& l = AddLabel(*headings_, 8.5, true);
-        l.Caption = Tr(h);
+        l.Caption = tr(h);
         headingLabels_.push_back(&l);
     }
 
@@ -122,22 +117,22 @@ TDetailedProgressForm::TDetailedProgressForm() {
     for (int i : {1, 2, 3, 4, 5, 6})
         cells_[static_cast<size_t>(i)]->Alignment = TAlignment::Center;
     averageCaption_ = &AddLabel(detail, 11, true);
-    averageCaption_->Caption = Tr("Final average");
+    averageCaption_->Caption = tr("Final average");
     averageLabel_ = &AddLabel(detail, 11, true);
     invalidNote_ = &AddLabel(detail, 8);
     invalidNote_->Font.Italic = true;
     invalidNote_->Caption =
-        QStringLiteral("* ") + Tr("An entry that could not be read does not count.");
+        QStringLiteral("* ") + tr("An entry that could not be read does not count.");
     commentCaption_ = &AddLabel(detail, 10, true);
-    commentCaption_->Caption = Tr("Teacher's comment");
+    commentCaption_->Caption = tr("Teacher's comment");
     commentText_ = &AddLabel(detail, 10);
     for (int i = 0; i < 3; ++i)
         commentRules_.push_back(&AddRule(detail));
     signatureCaption_ = &AddLabel(detail, 10, true);
-    signatureCaption_->Caption = Tr("Signature");
+    signatureCaption_->Caption = tr("Signature");
     signatureRule_ = &AddRule(detail);
     signedCaption_ = &AddLabel(detail, 10, true);
-    signedCaption_->Caption = Tr("Date");
+    signedCaption_->Caption = tr("Date");
     signedRule_ = &AddRule(detail);
 
     q.BeforePrint = [this] { Quickxrp1BeforePrint(); };
@@ -163,16 +158,16 @@ void TDetailedProgressForm::SetSource(const TGradebook& gb, const PrintOptions& 
 QString TDetailedProgressForm::DocumentTitle() const {
     if (gb_ && options_ && !options_->AllStudents && options_->SelectedStudent >= 0 &&
         options_->SelectedStudent < gb_->StudentCount())
-        return Tr("Progress Report for %1").arg(Q(gb_->Cell(1, options_->SelectedStudent + 2)));
-    return Tr("Progress Reports for %1").arg(gb_ ? Q(gb_->ClassName) : QString());
+        return tr("Progress Report for %1").arg(Q(gb_->Cell(1, options_->SelectedStudent + 2)));
+    return tr("Progress Reports for %1").arg(gb_ ? Q(gb_->ClassName) : QString());
 }
 
 QString TDetailedProgressForm::NothingToPrint() const {
     if (!gb_ || gb_->StudentCount() == 0)
-        return Tr("There are no students to print progress reports for.");
+        return tr("There are no students to print progress reports for.");
     if (!options_->AllStudents &&
         (options_->SelectedStudent < 0 || options_->SelectedStudent >= gb_->StudentCount()))
-        return Tr("Choose the student to print a progress report for.");
+        return tr("Choose the student to print a progress report for.");
     return {};
 }
 
@@ -371,16 +366,16 @@ void TDetailedProgressForm::ShowLine(const TLine& line) {
     case TLineKind::Category: {
         const TDetailCategory& k = detail_.Categories[static_cast<size_t>(line.Category)];
         QString name = k.Name.empty()
-                           ? (gb_->Categories.Count() == 0 ? Tr("All grades") : Tr("(no name)"))
+                           ? (gb_->Categories.Count() == 0 ? tr("All grades") : tr("(no name)"))
                            : Q(k.Name);
-        name += QStringLiteral(" \u2013 ") + Tr("%1 of the final grade").arg(Percent(k.Share));
-        if (k.DropLowest) name += QStringLiteral(", ") + Tr("lowest grade dropped");
+        name += QStringLiteral(" \u2013 ") + tr("%1 of the final grade").arg(Percent(k.Share));
+        if (k.DropLowest) name += QStringLiteral(", ") + tr("lowest grade dropped");
         categoryName_->Caption = name;
         QString result =
-            Tr("Average: %1")
+            tr("Average: %1")
                 .arg(k.StudentAverage ? Percent(*k.StudentAverage) : QStringLiteral("\u2013"));
         result += QStringLiteral("    ") +
-                  Tr("Class: %1")
+                  tr("Class: %1")
                       .arg(k.ClassAverage ? Percent(*k.ClassAverage) : QStringLiteral("\u2013"));
         categoryResult_->Caption = result;
         const double resultWidth =
@@ -405,16 +400,16 @@ void TDetailedProgressForm::ShowLine(const TLine& line) {
         texts[3] = Q(g.Score);
         if (g.Curved)
             texts[3] +=
-                QLatin1Char(' ') + Tr("%1 curve")
+                QLatin1Char(' ') + tr("%1 curve")
                                        .arg((g.CurveAmount > 0 ? QStringLiteral("+") : QString()) +
                                             Q(FormatNumber(g.CurveAmount)));
         if (g.Percent) texts[4] = Percent(*g.Percent);
         texts[5] = Q(g.Letter);
         if (g.ClassAverage) texts[6] = Percent(*g.ClassAverage);
         QStringList notes;
-        if (g.Dropped) notes << Tr("dropped");
-        if (g.ExtraCredit) notes << Tr("extra credit");
-        if (g.Kind == EntryKind::Invalid || !g.Counted) notes << Tr("not counted");
+        if (g.Dropped) notes << tr("dropped");
+        if (g.ExtraCredit) notes << tr("extra credit");
+        if (g.Kind == EntryKind::Invalid || !g.Counted) notes << tr("not counted");
         if (!g.Comment.empty()) notes << Q(g.Comment);
         texts[7] = notes.join(QStringLiteral("; "));
         double height = lineMm_;

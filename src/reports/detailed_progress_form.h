@@ -9,6 +9,7 @@
 #include "progress_detail.h"
 #include "report_form.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include <optional>
@@ -17,6 +18,7 @@
 namespace marklow {
 
 class TDetailedProgressForm final : public TReportForm {
+    Q_DECLARE_TR_FUNCTIONS(TDetailedProgressForm)
 public:
     TDetailedProgressForm();
     TQuickRep& Report() override { return Quickxrp1; }

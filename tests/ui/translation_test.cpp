@@ -5,6 +5,9 @@
 #include "about_box.h"
 #include "chart_form.h"
 #include "check_form.h"
+#include "detailed_progress_form.h"
+#include "grid_accessibility.h"
+#include "lms_export_dialog.h"
 #include "main_window.h"
 #include "new_print_dlg.h"
 #include "options_dialog.h"
@@ -13,6 +16,9 @@
 #include "print_chart_dlg.h"
 #include "print_progress.h"
 #include "property_dialogs.h"
+#include "roster_dialog.h"
+#include "roster_import.h"
+#include "sample_builder.h"
 #include "test_app.h"
 #include "translations.h"
 
@@ -29,6 +35,7 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QTranslator>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -41,17 +48,11 @@ namespace marklow {
 namespace {
 
 // Texts that are the same in German: names, symbols, and what Qt's German keeps.
-const std::set<QString> kSameInGerman = {"",
-                                         "Marklow",
-                                         "OK",
-                                         "&OK",
-                                         "Name",
-                                         "%",
-                                         "English",
-                                         "&English",
-                                         "Deutsch",
-                                         "&Deutsch",
-                                         QString::fromUtf8("Espa\u00f1o&l")};
+const std::set<QString> kSameInGerman = {
+    "", "Marklow", "OK", "&OK", "Name", "%", "English", "&English", "Deutsch", "&Deutsch",
+    "Format:", "&Name:", "Canvas", "&Canvas...", "Moodle", "&Moodle...",
+    // The class list the roster dialog shows.
+    "canvas.csv", "/tmp/canvas.csv", QString::fromUtf8("Espa\u00f1o&l")};
 
 struct TText {
     QString Where;
@@ -124,6 +125,8 @@ QStringList Untranslated(const TMake& make) {
         // Numbers and symbols alone are the same in any language, and so is a version.
         if (!text.contains(QRegularExpression("[A-Za-z]{2}"))) continue;
         if (text.contains(QRegularExpression("^Marklow [0-9.]+$"))) continue;
+        // A column of a class list, shown by its number and its header in the file.
+        if (text.contains(QRegularExpression("^[0-9]+: "))) continue;
         const auto it = inGerman.find(where);
         if (it != inGerman.end() && it->second == text && !kSameInGerman.count(text))
             same << where + " \"" + text + "\"";
@@ -134,6 +137,39 @@ QStringList Untranslated(const TMake& make) {
 
 template <typename T> TMake Make() {
     return [] { return std::unique_ptr<QWidget>(new T); };
+}
+
+// A class for the dialogs that show one: a student matched by ID, one without an ID.
+const TGradebook& SmallClass() {
+    static const std::unique_ptr<TGradebook> gb = [] {
+        auto built = std::make_unique<TGradebook>();
+        built->SetEditMode(false);
+        AddStudent(*built, "Lee, Ann", "S1");
+        AddStudent(*built, "Ben Roy");
+        AddGrade(*built, "Quiz", 10);
+        built->SetCell(2, 2, "9");
+        built->SetEditMode(true);
+        return built;
+    }();
+    return *gb;
+}
+
+// A Canvas list with a student matched, one added, one line without a name.
+std::unique_ptr<TImportRosterDlg> RosterDialog() {
+    auto d = std::make_unique<TImportRosterDlg>();
+    d->Load(SmallClass(),
+            ReadRosterCsv("Student,ID,SIS User ID,SIS Login ID,Section\n"
+                          "\"Lee, Ann\",1,S1,alee,A\n\"Diaz, Cara\",3,S3,cdiaz,A\n,,,,\n"),
+            "/tmp/canvas.csv");
+    return d;
+}
+
+TMake LmsDialog(TLmsFormat format) {
+    return [format] {
+        auto d = std::make_unique<TExportLmsDlg>();
+        d->Load(SmallClass(), format, ExportForLms(SmallClass(), format));
+        return std::unique_ptr<QWidget>(std::move(d));
+    };
 }
 
 TEST(Translations, EveryWindowAndDialogIsTranslatedIntoGerman) {
@@ -153,9 +189,43 @@ TEST(Translations, EveryWindowAndDialogIsTranslatedIntoGerman) {
         {"progress", Make<TPrintProgress>()},
         {"chart", Make<TChartForm>()},
         {"about", Make<TAboutBox>()},
+        {"import roster", [] { return std::unique_ptr<QWidget>(RosterDialog()); }},
+        {"export for Canvas", LmsDialog(TLmsFormat::Canvas)},
+        {"export for Moodle", LmsDialog(TLmsFormat::Moodle)},
+        {"export scores table", LmsDialog(TLmsFormat::Scores)},
     };
     for (const auto& [name, make] : windows)
         EXPECT_EQ(Untranslated(make).join("\n").toStdString(), "") << name;
+}
+
+// Texts put together as a view scrolls or a report prints, which the walk above cannot read.
+TEST(Translations, TextsMadeWhenShownAreTranslatedIntoGerman) {
+    TestApp();
+    ASSERT_EQ(InstallTranslations("de"), "de");
+    {
+        TNewPrintDlg print;
+        EXPECT_EQ(print.RadioGroup1->Button(3)->text(),
+                  QString::fromUtf8("Ausf\u00fchrlicher Leistungsbericht"));
+    }
+    {
+        const auto roster = RosterDialog();
+        const QAbstractItemModel& lines = *roster->LinesView->model();
+        ASSERT_EQ(lines.rowCount(), 3);
+        EXPECT_EQ(lines.index(0, 4).data().toString(),
+                  QString::fromUtf8(
+                      "Ist Lee, Ann (\u00fcber die Kennung), erh\u00e4lt Kennung oder Notizen"));
+        EXPECT_EQ(lines.index(1, 4).data().toString(), "Neu aufgenommen");
+        EXPECT_EQ(lines.index(2, 4).data().toString(),
+                  QString::fromUtf8("\u00dcbersprungen: kein Name"));
+    }
+    {
+        TDetailedProgressForm report;
+        EXPECT_EQ(report.NothingToPrint(),
+                  QString::fromUtf8("Es gibt keine Sch\u00fcler, f\u00fcr die Leistungsberichte "
+                                    "gedruckt werden k\u00f6nnen."));
+    }
+    EXPECT_EQ(CellAnnouncement(SmallClass(), 2, 3, false, false), "Ben Roy, Quiz, leer");
+    RemoveTranslations();
 }
 
 TEST(Translations, EveryCoreTemplateHasAGermanAndASpanishText) {

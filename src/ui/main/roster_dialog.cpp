@@ -34,15 +34,15 @@ QString Q(std::string_view s) {
 QString FormatText(TRosterFormat format) {
     switch (format) {
     case TRosterFormat::Canvas:
-        return Tr("Canvas gradebook export");
+        return TImportRosterDlg::tr("Canvas gradebook export");
     case TRosterFormat::Moodle:
-        return Tr("Moodle export");
+        return TImportRosterDlg::tr("Moodle export");
     case TRosterFormat::Blackboard:
-        return Tr("Blackboard download");
+        return TImportRosterDlg::tr("Blackboard download");
     case TRosterFormat::Generic:
-        return Tr("Class list");
+        return TImportRosterDlg::tr("Class list");
     case TRosterFormat::Unrecognised:
-        return Tr("Columns not recognised");
+        return TImportRosterDlg::tr("Columns not recognised");
     }
     return {};
 }
@@ -50,11 +50,11 @@ QString FormatText(TRosterFormat format) {
 QString DelimiterText(char delimiter) {
     switch (delimiter) {
     case ';':
-        return Tr("semicolon");
+        return TImportRosterDlg::tr("semicolon");
     case '\t':
-        return Tr("tab");
+        return TImportRosterDlg::tr("tab");
     case ',':
-        return Tr("comma");
+        return TImportRosterDlg::tr("comma");
     default: // named by an Excel "sep=" line
         return QStringLiteral("\"%1\"").arg(QChar::fromLatin1(delimiter));
     }
@@ -106,20 +106,20 @@ public:
 
 private:
     QString Outcome(const TRosterLine& l) const {
-        const QString fills = l.Fills ? Tr(", gets ID or notes") : QString();
+        const QString fills = l.Fills ? TImportRosterDlg::tr(", gets ID or notes") : QString();
         switch (l.Outcome) {
         case TRosterOutcome::Added:
-            return Tr("Added");
+            return TImportRosterDlg::tr("Added");
         case TRosterOutcome::MatchedById:
-            return Tr("Is %1 (by ID)").arg(Q(gb_->Cell(1, l.Row))) + fills;
+            return TImportRosterDlg::tr("Is %1 (by ID)").arg(Q(gb_->Cell(1, l.Row))) + fills;
         case TRosterOutcome::MatchedByName:
-            return Tr("Is %1 (by name)").arg(Q(gb_->Cell(1, l.Row))) + fills;
+            return TImportRosterDlg::tr("Is %1 (by name)").arg(Q(gb_->Cell(1, l.Row))) + fills;
         case TRosterOutcome::Repeated:
-            return Tr("Skipped: the same student as line %1").arg(l.SameAsLine);
+            return TImportRosterDlg::tr("Skipped: the same student as line %1").arg(l.SameAsLine);
         case TRosterOutcome::NoName:
-            return Tr("Skipped: no name");
+            return TImportRosterDlg::tr("Skipped: no name");
         case TRosterOutcome::NotAStudent:
-            return Tr("Skipped: not a student");
+            return TImportRosterDlg::tr("Skipped: not a student");
         }
         return {};
     }
