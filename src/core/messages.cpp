@@ -57,6 +57,17 @@ constexpr TMessageTemplate kTemplates[] = {
     MessageText("core", "The password has characters or a length that the file cannot hold"),
     MessageText("core", "File Read Error\n%1"),
     MessageText("core", "File Read Error"),
+    // Class lists that cannot be imported.
+    MessageText("core", "Line %1 opens a quoted field that is never closed."),
+    MessageText("core", "Line %1 is longer than 1 MB, so this is not a class list (or a quote in "
+                        "it is never closed)."),
+    MessageText("core", "The file has more than %1 lines; a class list is far shorter."),
+    MessageText("core", "The file is larger than 128 MB, so it is not a class list."),
+    MessageText("core", "The file holds NUL bytes, so it is not a text file. Save the class list "
+                        "as CSV (comma-separated values) and import that."),
+    MessageText("core", "The file is empty: it holds no class list."),
+    MessageText("core", "The class list has no column of names. It needs a column named Name or "
+                        "Student, or First name and Last name; or choose the columns."),
     // The options dialog.
     MessageText("core", "Delete Number %1 to Letter %2"),
     MessageText("core", "Delete Letter %1 to Number %2"),

@@ -5,6 +5,7 @@
 #include "gradebook.h"
 #include "messages.h"
 #include "options_rules.h"
+#include "roster_import.h"
 #include "safe_save.h"
 #include "sample_builder.h"
 
@@ -83,6 +84,32 @@ TEST(CoreMessages, TheProducersTextsComeFromTheTable) {
     } catch (const TFileSystemError& e) {
         EXPECT_EQ(Parsed(e.what()).second, (std::vector<std::string>{"/dev/null", "a device"}));
     }
+}
+
+// A class list that cannot be read says why in a text the window can translate.
+TEST(CoreMessages, AClassListThatCannotBeReadSaysWhyFromTheTable) {
+    const std::string longLine = "Name\n" + std::string(1100 * 1024, 'x') + "\n";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", "The file is empty: it holds no class list."},
+        {std::string("Name\nA\0B\n", 10), "The file holds NUL bytes, so it is not a text file. "
+                                           "Save the class list as CSV (comma-separated values) "
+                                           "and import that."},
+        {"Name\n\"Lee, Ann\n", "Line %1 opens a quoted field that is never closed."},
+        {longLine, "Line %1 is longer than 1 MB, so this is not a class list (or a quote in it "
+                   "is never closed)."},
+    };
+    for (const auto& [bytes, pattern] : cases) {
+        const TRosterTable table = ReadRosterCsv(bytes);
+        EXPECT_EQ(Parsed(table.Error).first, pattern) << table.Error;
+    }
+    TGradebook gb;
+    const TRosterTable noNames = ReadRosterCsv("Score,Points\n1,2\n");
+    TRosterChoices choices;
+    choices.Columns = RecogniseRoster(noNames).Columns;
+    const TRosterPlan plan = PlanRosterImport(gb, noNames, choices);
+    EXPECT_EQ(Parsed(plan.Error).first, "The class list has no column of names. It needs a "
+                                        "column named Name or Student, or First name and Last "
+                                        "name; or choose the columns.");
 }
 
 TEST(CoreMessages, TheLanguagePreferenceKeepsOnlyKnownCodes) {

@@ -4,6 +4,7 @@
 #include "prompts.h"
 #include "roster_command.h"
 #include "safe_save.h"
+#include "translations.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -39,7 +40,7 @@ void TRosterCommands::ImportRoster1Click() {
     }
     if (!table.Error.empty()) {
         Prompts().Message(TMessageKind::Error,
-                          QString::fromStdString(table.Error) + "\n" + tr("Nothing was changed."),
+                          CoreText(table.Error) + "\n" + tr("Nothing was changed."),
                           TButtons::Ok);
         return;
     }
