@@ -115,9 +115,8 @@ bool NewPasswordAcceptable(const QString& first, const QString& second, bool& cl
 TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("PasswordDialogs", "Password Dialog"));
     auto* grid = new QGridLayout;
-    Password =
-        AddField(grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter password:"),
-                 kTypedPassword, this);
+    Password = AddField(grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter password:"),
+                        kTypedPassword, this);
     Finish(this, grid, OkButton, CancelButton);
 }
 
@@ -147,10 +146,12 @@ void TPasswordDlg::done(int result) {
 TNewPasswordDlg::TNewPasswordDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("PasswordDialogs", "New Password"));
     auto* grid = new QGridLayout;
-    NewPass1 = AddField(
-        grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter new password:"), kNewPassword, this);
-    NewPass2 = AddField(
-        grid, 1, QCoreApplication::translate("PasswordDialogs", "Reenter new password:"), kNewAgain, this);
+    NewPass1 =
+        AddField(grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter new password:"),
+                 kNewPassword, this);
+    NewPass2 =
+        AddField(grid, 1, QCoreApplication::translate("PasswordDialogs", "Reenter new password:"),
+                 kNewAgain, this);
     Finish(this, grid, OkButton, CancelButton);
 }
 
@@ -180,12 +181,15 @@ void TNewPasswordDlg::done(int result) {
 TPasswordDlg1::TPasswordDlg1(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("PasswordDialogs", "Change Password"));
     auto* grid = new QGridLayout;
-    CurrentPass = AddField(
-        grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter current password:"), kOldPassword, this);
-    NewPass1 = AddField(
-        grid, 1, QCoreApplication::translate("PasswordDialogs", "Enter new password:"), kNewPassword, this);
-    NewPass2 = AddField(
-        grid, 2, QCoreApplication::translate("PasswordDialogs", "Reenter new password:"), kNewAgain, this);
+    CurrentPass =
+        AddField(grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter current password:"),
+                 kOldPassword, this);
+    NewPass1 =
+        AddField(grid, 1, QCoreApplication::translate("PasswordDialogs", "Enter new password:"),
+                 kNewPassword, this);
+    NewPass2 =
+        AddField(grid, 2, QCoreApplication::translate("PasswordDialogs", "Reenter new password:"),
+                 kNewAgain, this);
     Finish(this, grid, OkButton, CancelButton);
 }
 

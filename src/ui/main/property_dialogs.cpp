@@ -75,9 +75,12 @@ TStudentDlg::TStudentDlg(QWidget* parent)
     NameEdit = new QLineEdit(this);
     IDEdit = new QLineEdit(this);
     Memo1 = new QPlainTextEdit(this);
-    NameEdit->setAccessibleDescription(QCoreApplication::translate("PropertyDialogs", "The student's name as the gradebook shows it"));
-    IDEdit->setAccessibleDescription(QCoreApplication::translate("PropertyDialogs", "The student's ID, such as a school number"));
-    Memo1->setAccessibleDescription(QCoreApplication::translate("PropertyDialogs", "Anything you want to note about the student"));
+    NameEdit->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "The student's name as the gradebook shows it"));
+    IDEdit->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "The student's ID, such as a school number"));
+    Memo1->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "Anything you want to note about the student"));
     auto* fields = new QVBoxLayout;
     fields->setSpacing(2);
     fields->addWidget(
@@ -132,9 +135,9 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
     }
-    NameEdit->setAccessibleDescription(QCoreApplication::translate("PropertyDialogs", "The grade's name, shown at the top of its column"));
+    NameEdit->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "The grade's name, shown at the top of its column"));
     PageControl1 = new QTabWidget(this);
-    DescribePages(PageControl1);
 
     AverageSheet = new QWidget;
     GradeBox1 = new TGradeBox(AverageSheet);
@@ -148,9 +151,10 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
     DateTimePicker1->setMinimumDate(QDate(100, 1, 1));
     DateTimePicker1->setMaximumDate(QDate(9999, 12, 31));
     Memo1 = new QPlainTextEdit(InformationSheet);
-    DateTimePicker1->setAccessibleDescription(QCoreApplication::translate("PropertyDialogs", "The day the grade was given"));
-    Memo1->setAccessibleDescription(
-        QCoreApplication::translate("PropertyDialogs", "Anything about the grade, such as the chapters a test covered"));
+    DateTimePicker1->setAccessibleDescription(
+        QCoreApplication::translate("PropertyDialogs", "The day the grade was given"));
+    Memo1->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "Anything about the grade, such as the chapters a test covered"));
     auto* info = new QVBoxLayout(InformationSheet);
     info->setSpacing(2);
     info->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Date"), DateTimePicker1,
@@ -174,12 +178,14 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
         AllGradesSheet);
     wpcheckbox = new QCheckBox(QCoreApplication::translate("PropertyDialogs", "Points are weights"),
                                AllGradesSheet);
-    DefaultPointsEdit->setAccessibleDescription(QCoreApplication::translate("PropertyDialogs", "The points every new grade starts with"));
-    DefaultWeightEdit->setAccessibleDescription(QCoreApplication::translate("PropertyDialogs", "The weight every new grade starts with"));
-    OmitZerosBox->setAccessibleDescription(
-        QCoreApplication::translate("PropertyDialogs", "Leave entries worth 0 percent out of the class averages"));
-    wpcheckbox->setAccessibleDescription(
-        QCoreApplication::translate("PropertyDialogs", "Weigh every grade by its points instead of its weight"));
+    DefaultPointsEdit->setAccessibleDescription(
+        QCoreApplication::translate("PropertyDialogs", "The points every new grade starts with"));
+    DefaultWeightEdit->setAccessibleDescription(
+        QCoreApplication::translate("PropertyDialogs", "The weight every new grade starts with"));
+    OmitZerosBox->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "Leave entries worth 0 percent out of the class averages"));
+    wpcheckbox->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "Weigh every grade by its points instead of its weight"));
     auto* all = new QGridLayout(AllGradesSheet);
     all->setHorizontalSpacing(16);
     all->setVerticalSpacing(2);

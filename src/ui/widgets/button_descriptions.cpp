@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
 
 namespace marklow {
 
@@ -49,11 +47,6 @@ void DescribeButtons(QDialogButtonBox* box) {
             break;
         }
     }
-}
-
-void DescribePages(QTabWidget* pages) {
-    pages->tabBar()->setAccessibleDescription(
-        QCoreApplication::translate("Buttons", "Choose which page of settings to show"));
 }
 
 } // namespace marklow

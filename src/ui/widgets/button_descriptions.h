@@ -4,7 +4,6 @@
 
 class QAbstractButton;
 class QDialogButtonBox;
-class QTabWidget;
 
 namespace marklow {
 
@@ -13,7 +12,5 @@ enum class TButtonRole { Ok, Cancel, Help, Close };
 void DescribeButton(QAbstractButton* button, TButtonRole role);
 // The standard buttons of a box; a button the box did not make keeps its own description.
 void DescribeButtons(QDialogButtonBox* box);
-// The row of tabs that picks a page.
-void DescribePages(QTabWidget* pages);
 
 } // namespace marklow
