@@ -1,5 +1,6 @@
 #include "chart_form.h"
 
+#include "button_descriptions.h"
 #include "chart_curve.h"
 #include "prompts.h"
 #include "translations.h"
@@ -89,6 +90,18 @@ void TChartForm::BuildToolBar() {
         AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Letter Stats"), true);
     ToolBar1->addSeparator();
     HelpButton = AddButton(ToolBar1, QCoreApplication::translate("ChartForm", "Help"), false);
+    PrintButton->setAccessibleDescription(
+        QCoreApplication::translate("ChartForm", "Print the chart or a description of its data"));
+    DescribeButton(CloseButton, TButtonRole::Close);
+    InitsButton->setAccessibleDescription(QCoreApplication::translate(
+        "ChartForm", "Label each bar with initials instead of a number"));
+    HistoButton->setAccessibleDescription(QCoreApplication::translate(
+        "ChartForm", "Count how many values fall into each letter range, one bar per letter"));
+    SingleButton->setAccessibleDescription(QCoreApplication::translate(
+        "ChartForm", "Merge the letter ranges that begin with the same letter into one bar"));
+    LetterButton->setAccessibleDescription(QCoreApplication::translate(
+        "ChartForm", "Compute the statistics on letter points instead of percentages"));
+    DescribeButton(HelpButton, TButtonRole::Help);
     PrintButton->setEnabled(false);
 
     connect(PrintButton, &QToolButton::clicked, this, [this] {
@@ -113,6 +126,11 @@ void TChartForm::BuildPanel() {
     GradeRadio = new QRadioButton(QCoreApplication::translate("ChartForm", "Grade"), RadioGroup1);
     StudentRadio =
         new QRadioButton(QCoreApplication::translate("ChartForm", "Student"), RadioGroup1);
+    GradeRadio->setAccessibleDescription(QCoreApplication::translate(
+        "ChartForm",
+        "Chart the class averages of the grades, or the students' results in one grade"));
+    StudentRadio->setAccessibleDescription(QCoreApplication::translate(
+        "ChartForm", "Chart the students' averages, or one student's results in every grade"));
     GradeRadio->setChecked(true);
     radios->addWidget(GradeRadio);
     radios->addWidget(StudentRadio);
@@ -124,6 +142,10 @@ void TChartForm::BuildPanel() {
     StudentCombo = MakeList(data);
     lists->addWidget(GradeCombo);
     lists->addWidget(StudentCombo);
+    GradeCombo->setAccessibleDescription(
+        QCoreApplication::translate("ChartForm", "The grade to chart, or the class averages"));
+    StudentCombo->setAccessibleDescription(
+        QCoreApplication::translate("ChartForm", "The student to chart, or the student averages"));
     StudentCombo->hide();
     row->addWidget(data);
 
@@ -136,10 +158,14 @@ void TChartForm::BuildPanel() {
           QT_TRANSLATE_NOOP("ChartForm", "Line"), QT_TRANSLATE_NOOP("ChartForm", "Area")})
         ComboBox2->addItem(QCoreApplication::translate("ChartForm", name), QString(name));
     ComboBox2->setCurrentIndex(ComboBox2->findData(QStringLiteral("Line")));
+    ComboBox2->setAccessibleDescription(QCoreApplication::translate(
+        "ChartForm", "How the values are drawn: bars, a line or an area"));
     types->addWidget(ComboBox2);
     row->addWidget(type);
 
     CheckBox1 = new QCheckBox(QCoreApplication::translate("ChartForm", "Horizontal"), Panel1);
+    CheckBox1->setAccessibleDescription(QCoreApplication::translate(
+        "ChartForm", "Lay the bars on their side, which suits long lists"));
     CheckBox1->hide();
     row->addWidget(CheckBox1);
     row->addStretch(1);

@@ -1,5 +1,6 @@
 #include "new_print_dlg.h"
 
+#include "button_descriptions.h"
 #include "gradebook.h"
 
 #include <QCoreApplication>
@@ -28,18 +29,38 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
                          QCoreApplication::translate("PrintDialog", "Detailed progress report")},
                         this);
     Help(RadioGroup1, 62);
+    RadioGroup1->Describe(
+        {QCoreApplication::translate("PrintDialog",
+                                     "Print the whole table of students, averages and entries"),
+         QCoreApplication::translate(
+             "PrintDialog", "Print how the final grade is made up from categories and grades"),
+         QCoreApplication::translate("PrintDialog",
+                                     "Print one page per student with the average and every grade"),
+         QCoreApplication::translate("PrintDialog", "Print for each student the categories, every "
+                                                    "grade, the final average and a comment")});
     CheckBox1 = new QCheckBox(QCoreApplication::translate("PrintDialog", "Preview"), this);
     Help(CheckBox1, 46);
+    CheckBox1->setAccessibleDescription(QCoreApplication::translate(
+        "PrintDialog", "Show the pages on screen before printing them"));
     ShadeBox =
         new QCheckBox(QCoreApplication::translate("PrintDialog", "Shade Curved Grades"), this);
+    ShadeBox->setAccessibleDescription(
+        QCoreApplication::translate("PrintDialog", "Print curved entries on a grey background"));
     OrientGroup = new TRadioGroup(QCoreApplication::translate("PrintDialog", "Orientation"),
                                   {QCoreApplication::translate("PrintDialog", "Portrait"),
                                    QCoreApplication::translate("PrintDialog", "Landscape")},
                                   this);
     Help(OrientGroup, 64);
+    OrientGroup->Describe(
+        {QCoreApplication::translate("PrintDialog",
+                                     "Print the pages upright, 8 grade columns a page"),
+         QCoreApplication::translate("PrintDialog",
+                                     "Print the pages sideways, 12 grade columns a page")});
     OmitBox = new QCheckBox(
         QCoreApplication::translate("PrintDialog", "Omit grades after last entry"), this);
     Help(OmitBox, 65);
+    OmitBox->setAccessibleDescription(QCoreApplication::translate(
+        "PrintDialog", "Leave out the grades at the right end that nobody has an entry in yet"));
     GradeGroup =
         new TRadioGroup(QCoreApplication::translate("PrintDialog", "Print grade"),
                         {QCoreApplication::translate("PrintDialog", "Exactly as entered"),
@@ -48,6 +69,14 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
                          QCoreApplication::translate("PrintDialog", "Numbers and Letters")},
                         this);
     Help(GradeGroup, 66);
+    GradeGroup->Describe(
+        {QCoreApplication::translate("PrintDialog",
+                                     "Print each entry as it was typed, comments included"),
+         QCoreApplication::translate("PrintDialog",
+                                     "Print each entry as points, letters turned into numbers"),
+         QCoreApplication::translate("PrintDialog", "Print each entry's letter"),
+         QCoreApplication::translate("PrintDialog",
+                                     "Print each entry as points and letter, such as 85=B")});
 
     Notebook1 = new QStackedWidget(this);
     auto* gradebookPage = new QWidget;
@@ -57,6 +86,9 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
                                     QCoreApplication::translate("PrintDialog", "IDs")},
                                    gradebookPage);
     Help(StudentGroup, 67);
+    StudentGroup->Describe({QCoreApplication::translate("PrintDialog", "Print each student's name"),
+                            QCoreApplication::translate(
+                                "PrintDialog", "Print each student's ID instead of the name")});
     auto* gl = new QVBoxLayout(gradebookPage);
     gl->setContentsMargins(0, 0, 0, 0);
     gl->addWidget(StudentGroup);
@@ -69,11 +101,17 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
         new QGroupBox(QCoreApplication::translate("PrintDialog", "Students"), progressPage);
     AllButton = new QRadioButton(QCoreApplication::translate("PrintDialog", "All"), StudentsBox);
     Help(AllButton, 68);
+    AllButton->setAccessibleDescription(
+        QCoreApplication::translate("PrintDialog", "Print a report for every student"));
     SelectedButton =
         new QRadioButton(QCoreApplication::translate("PrintDialog", "Selected"), StudentsBox);
     Help(SelectedButton, 69);
+    SelectedButton->setAccessibleDescription(QCoreApplication::translate(
+        "PrintDialog", "Print a report only for the student chosen in the list"));
     ComboBox2 = new QComboBox(StudentsBox);
     Help(ComboBox2, 70);
+    ComboBox2->setAccessibleDescription(QCoreApplication::translate(
+        "PrintDialog", "The student whose report is printed with Selected"));
     ComboBox2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBox2->setMinimumContentsLength(16);
     auto* sl = new QVBoxLayout(StudentsBox);
@@ -91,13 +129,20 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
 
     SetupButton = new QPushButton(QCoreApplication::translate("PrintDialog", "&Setup"), this);
     Help(SetupButton, 71);
+    SetupButton->setAccessibleDescription(QCoreApplication::translate(
+        "PrintDialog",
+        "Choose the printer, the paper, the copies and the pages for the chosen report"));
     OkButton = new QPushButton(QCoreApplication::translate("PrintDialog", "&OK"), this);
     Help(OkButton, 47);
+    OkButton->setAccessibleDescription(
+        QCoreApplication::translate("PrintDialog", "Preview or print the chosen report"));
     OkButton->setDefault(true);
     CancelButton = new QPushButton(QCoreApplication::translate("PrintDialog", "&Cancel"), this);
     Help(CancelButton, 48);
     HelpButton = new QPushButton(QCoreApplication::translate("PrintDialog", "&Help"), this);
     Help(HelpButton, 49);
+    DescribeButton(CancelButton, TButtonRole::Cancel);
+    DescribeButton(HelpButton, TButtonRole::Help);
 
     auto* left = new QVBoxLayout;
     left->addWidget(RadioGroup1);

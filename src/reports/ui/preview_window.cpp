@@ -112,6 +112,7 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
 
     View = new TPageView(this);
     View->setAccessibleName(tr("Page"));
+    View->setAccessibleDescription(tr("The report's pages as they will be printed"));
     auto* statusBar = new QStatusBar(this);
     Status = new QLabel(statusBar);
     statusBar->addWidget(Status, 1);

@@ -1,5 +1,6 @@
 #include "print_chart_dlg.h"
 
+#include "button_descriptions.h"
 #include "chart_form.h"
 #include "paper.h"
 #include "preview_window.h"
@@ -36,17 +37,31 @@ TPrintChartDlg::TPrintChartDlg(QWidget* parent) : QDialog(parent) {
          QCoreApplication::translate("PrintChartDialog", "Chart description and detail")},
         this);
     Help(RadioGroup1, 45);
+    RadioGroup1->Describe(
+        {QCoreApplication::translate("PrintChartDialog",
+                                     "Print the chart as on screen, on one page"),
+         QCoreApplication::translate(
+             "PrintChartDialog",
+             "Print a description of the chart and a line for every value in it")});
     CheckBox1 = new QCheckBox(QCoreApplication::translate("PrintChartDialog", "Preview"), this);
     Help(CheckBox1, 46);
+    CheckBox1->setAccessibleDescription(QCoreApplication::translate(
+        "PrintChartDialog", "Show the pages on screen before printing them"));
     OkButton = new QPushButton(QCoreApplication::translate("PrintChartDialog", "&OK"), this);
     Help(OkButton, 47);
+    OkButton->setAccessibleDescription(
+        QCoreApplication::translate("PrintChartDialog", "Preview or print the chosen printout"));
     OkButton->setDefault(true);
     CancelButton =
         new QPushButton(QCoreApplication::translate("PrintChartDialog", "&Cancel"), this);
     Help(CancelButton, 48);
+    DescribeButton(CancelButton, TButtonRole::Cancel);
     // Printing straight to paper needs a way to the printer and to "Print to File (PDF)".
     SetupButton = new QPushButton(QCoreApplication::translate("PrintChartDialog", "&Setup"), this);
     Help(SetupButton, 71);
+    SetupButton->setAccessibleDescription(QCoreApplication::translate(
+        "PrintChartDialog",
+        "Choose the printer, the paper and its orientation, or printing to a PDF file"));
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(OkButton);

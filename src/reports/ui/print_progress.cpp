@@ -14,6 +14,8 @@ TPrintProgress::TPrintProgress(QWidget* parent) : QDialog(parent) {
     Bar->setRange(0, 0);
     Bar->setMinimumWidth(280);
     CancelButton = new QPushButton(QCoreApplication::translate("PrintProgress", "Cancel"), this);
+    CancelButton->setAccessibleDescription(
+        QCoreApplication::translate("PrintProgress", "Stop printing at the next page"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(CancelButton);

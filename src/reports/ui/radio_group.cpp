@@ -23,4 +23,9 @@ void TRadioGroup::SetItemIndex(int index) {
     if (index >= 0 && index < Count()) Button(index)->setChecked(true);
 }
 
+void TRadioGroup::Describe(const QStringList& descriptions) {
+    for (int i = 0; i < Count() && i < descriptions.size(); ++i)
+        Button(i)->setAccessibleDescription(descriptions[i]);
+}
+
 } // namespace marklow

@@ -17,6 +17,8 @@ public:
     TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr);
     int ItemIndex() const { return group_.checkedId(); }
     void SetItemIndex(int index);
+    // What each item does, for a screen reader, in the order of the items.
+    void Describe(const QStringList& descriptions);
     QRadioButton* Button(int index) const { return buttons_.at(static_cast<size_t>(index)); }
     int Count() const { return static_cast<int>(buttons_.size()); }
 

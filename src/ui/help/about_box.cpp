@@ -1,5 +1,6 @@
 #include "about_box.h"
 
+#include "button_descriptions.h"
 #include "marklow_version.h"
 #include "prompts.h"
 
@@ -48,6 +49,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     Comments->setWordWrap(true);
     Comments->setMinimumWidth(280);
     OKButton = new QPushButton(QCoreApplication::translate("AboutBox", "OK"), this);
+    DescribeButton(OKButton, TButtonRole::Close);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 

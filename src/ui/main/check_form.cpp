@@ -1,5 +1,6 @@
 #include "check_form.h"
 
+#include "button_descriptions.h"
 #include "prompts.h"
 #include "translations.h"
 
@@ -87,6 +88,8 @@ TCheckForm::TCheckForm(QWidget* parent) : QDialog(parent), model_(this) {
     ListView1 = new QTableView(this);
     ListView1->setObjectName("ListView1");
     ListView1->setAccessibleName(tr("Problems found"));
+    ListView1->setAccessibleDescription(QCoreApplication::translate(
+        "CheckForm", "One line per problem found; select a line and press Find to go there"));
     ListView1->setModel(&model_);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -113,6 +116,10 @@ TCheckForm::TCheckForm(QWidget* parent) : QDialog(parent), model_(this) {
     FindButton->setDefault(true);
     CloseButton = new QPushButton(QCoreApplication::translate("CheckForm", "&Close"), this);
     HelpButton = new QPushButton(QCoreApplication::translate("CheckForm", "&Help"), this);
+    FindButton->setAccessibleDescription(QCoreApplication::translate(
+        "CheckForm", "Close this window and go to the problem on the selected line"));
+    DescribeButton(CloseButton, TButtonRole::Close);
+    DescribeButton(HelpButton, TButtonRole::Help);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(FindButton);

@@ -1,5 +1,6 @@
 #include "lms_export_dialog.h"
 
+#include "button_descriptions.h"
 #include "gradebook.h"
 #include "text.h"
 
@@ -87,9 +88,15 @@ TExportLmsDlg::TExportLmsDlg(QWidget* parent) : QDialog(parent) {
     Warnings->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Warnings->setSelectionMode(QAbstractItemView::ExtendedSelection);
     WarningsLabel->setBuddy(Warnings);
+    // The caption above names the list only once there is something to warn about.
+    Warnings->setAccessibleName(tr("Warnings"));
+    Warnings->setAccessibleDescription(
+        tr("What to look at before the export, such as students without an ID"));
     auto* buttons = new QDialogButtonBox(this);
     ExportButton = buttons->addButton(tr("&Export..."), QDialogButtonBox::AcceptRole);
     CancelButton = buttons->addButton(QDialogButtonBox::Cancel);
+    DescribeButtons(buttons);
+    ExportButton->setAccessibleDescription(tr("Choose a file and write the grades into it"));
     ExportButton->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,5 +1,6 @@
 #include "password_dialogs.h"
 
+#include "button_descriptions.h"
 #include "gradebook.h"
 #include "gradebook_file.h"
 #include "prompts.h"
@@ -29,8 +30,19 @@ public:
     }
 };
 
-QLineEdit* AddField(QGridLayout* grid, int row, const QString& label, QWidget* parent) {
+const char* const kTypedPassword =
+    QT_TRANSLATE_NOOP("PasswordDialogs", "The password this gradebook was saved with");
+const char* const kOldPassword =
+    QT_TRANSLATE_NOOP("PasswordDialogs", "The password the gradebook has now");
+const char* const kNewPassword =
+    QT_TRANSLATE_NOOP("PasswordDialogs", "The password the gradebook will ask for when opened");
+const char* const kNewAgain =
+    QT_TRANSLATE_NOOP("PasswordDialogs", "The new password once more, to catch a typing mistake");
+
+QLineEdit* AddField(QGridLayout* grid, int row, const QString& label, const char* description,
+                    QWidget* parent) {
     auto* edit = new QLineEdit(parent);
+    edit->setAccessibleDescription(QCoreApplication::translate("PasswordDialogs", description));
     auto* style = new TStarStyle;
     style->setParent(edit);
     edit->setStyle(style);
@@ -48,6 +60,8 @@ QLineEdit* AddField(QGridLayout* grid, int row, const QString& label, QWidget* p
 void Finish(QDialog* dialog, QGridLayout* grid, QPushButton*& ok, QPushButton*& cancel) {
     ok = new QPushButton(QCoreApplication::translate("PasswordDialogs", "&OK"), dialog);
     cancel = new QPushButton(QCoreApplication::translate("PasswordDialogs", "&Cancel"), dialog);
+    DescribeButton(ok, TButtonRole::Ok);
+    DescribeButton(cancel, TButtonRole::Cancel);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
@@ -101,8 +115,8 @@ bool NewPasswordAcceptable(const QString& first, const QString& second, bool& cl
 TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("PasswordDialogs", "Password Dialog"));
     auto* grid = new QGridLayout;
-    Password =
-        AddField(grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter password:"), this);
+    Password = AddField(grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter password:"),
+                        kTypedPassword, this);
     Finish(this, grid, OkButton, CancelButton);
 }
 
@@ -132,10 +146,12 @@ void TPasswordDlg::done(int result) {
 TNewPasswordDlg::TNewPasswordDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("PasswordDialogs", "New Password"));
     auto* grid = new QGridLayout;
-    NewPass1 = AddField(
-        grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter new password:"), this);
-    NewPass2 = AddField(
-        grid, 1, QCoreApplication::translate("PasswordDialogs", "Reenter new password:"), this);
+    NewPass1 =
+        AddField(grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter new password:"),
+                 kNewPassword, this);
+    NewPass2 =
+        AddField(grid, 1, QCoreApplication::translate("PasswordDialogs", "Reenter new password:"),
+                 kNewAgain, this);
     Finish(this, grid, OkButton, CancelButton);
 }
 
@@ -165,12 +181,15 @@ void TNewPasswordDlg::done(int result) {
 TPasswordDlg1::TPasswordDlg1(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("PasswordDialogs", "Change Password"));
     auto* grid = new QGridLayout;
-    CurrentPass = AddField(
-        grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter current password:"), this);
-    NewPass1 = AddField(
-        grid, 1, QCoreApplication::translate("PasswordDialogs", "Enter new password:"), this);
-    NewPass2 = AddField(
-        grid, 2, QCoreApplication::translate("PasswordDialogs", "Reenter new password:"), this);
+    CurrentPass =
+        AddField(grid, 0, QCoreApplication::translate("PasswordDialogs", "Enter current password:"),
+                 kOldPassword, this);
+    NewPass1 =
+        AddField(grid, 1, QCoreApplication::translate("PasswordDialogs", "Enter new password:"),
+                 kNewPassword, this);
+    NewPass2 =
+        AddField(grid, 2, QCoreApplication::translate("PasswordDialogs", "Reenter new password:"),
+                 kNewAgain, this);
     Finish(this, grid, OkButton, CancelButton);
 }
 

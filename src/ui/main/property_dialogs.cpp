@@ -1,5 +1,6 @@
 #include "property_dialogs.h"
 
+#include "button_descriptions.h"
 #include "prompts.h"
 #include "sorting.h"
 #include "text.h"
@@ -27,6 +28,9 @@ QHBoxLayout* Buttons(QDialog* dialog, QPushButton*& ok, QPushButton*& cancel, QP
     ok = new QPushButton(QCoreApplication::translate("PropertyDialogs", "&OK"), dialog);
     cancel = new QPushButton(QCoreApplication::translate("PropertyDialogs", "&Cancel"), dialog);
     help = new QPushButton(QCoreApplication::translate("PropertyDialogs", "&Help"), dialog);
+    DescribeButton(ok, TButtonRole::Ok);
+    DescribeButton(cancel, TButtonRole::Cancel);
+    DescribeButton(help, TButtonRole::Help);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
@@ -71,6 +75,12 @@ TStudentDlg::TStudentDlg(QWidget* parent)
     NameEdit = new QLineEdit(this);
     IDEdit = new QLineEdit(this);
     Memo1 = new QPlainTextEdit(this);
+    NameEdit->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "The student's name as the gradebook shows it"));
+    IDEdit->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "The student's ID, such as a school number"));
+    Memo1->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "Anything you want to note about the student"));
     auto* fields = new QVBoxLayout;
     fields->setSpacing(2);
     fields->addWidget(
@@ -125,6 +135,8 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
     }
+    NameEdit->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "The grade's name, shown at the top of its column"));
     PageControl1 = new QTabWidget(this);
 
     AverageSheet = new QWidget;
@@ -139,6 +151,10 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
     DateTimePicker1->setMinimumDate(QDate(100, 1, 1));
     DateTimePicker1->setMaximumDate(QDate(9999, 12, 31));
     Memo1 = new QPlainTextEdit(InformationSheet);
+    DateTimePicker1->setAccessibleDescription(
+        QCoreApplication::translate("PropertyDialogs", "The day the grade was given"));
+    Memo1->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "Anything about the grade, such as the chapters a test covered"));
     auto* info = new QVBoxLayout(InformationSheet);
     info->setSpacing(2);
     info->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Date"), DateTimePicker1,
@@ -162,6 +178,14 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
         AllGradesSheet);
     wpcheckbox = new QCheckBox(QCoreApplication::translate("PropertyDialogs", "Points are weights"),
                                AllGradesSheet);
+    DefaultPointsEdit->setAccessibleDescription(
+        QCoreApplication::translate("PropertyDialogs", "The points every new grade starts with"));
+    DefaultWeightEdit->setAccessibleDescription(
+        QCoreApplication::translate("PropertyDialogs", "The weight every new grade starts with"));
+    OmitZerosBox->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "Leave entries worth 0 percent out of the class averages"));
+    wpcheckbox->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "Weigh every grade by its points instead of its weight"));
     auto* all = new QGridLayout(AllGradesSheet);
     all->setHorizontalSpacing(16);
     all->setVerticalSpacing(2);

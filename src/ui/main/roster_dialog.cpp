@@ -1,5 +1,7 @@
 #include "roster_dialog.h"
 
+#include "button_descriptions.h"
+
 #include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QComboBox>
@@ -144,19 +146,26 @@ TImportRosterDlg::TImportRosterDlg(QWidget* parent) : QDialog(parent) {
     auto* choices = new QHBoxLayout;
     auto* columns = new QGroupBox(tr("Columns"), this);
     auto* form = new QFormLayout(columns);
-    auto combo = [&](const QString& caption, const char* name) {
+    auto combo = [&](const QString& caption, const char* name, const QString& description) {
         auto* c = new QComboBox(columns);
         c->setObjectName(name);
+        c->setAccessibleDescription(description);
         form->addRow(caption, c);
         connect(c, &QComboBox::currentIndexChanged, this, [this, c] { ColumnPicked(c); });
         return c;
     };
-    NameCombo = combo(tr("&Name:"), "NameCombo");
-    FirstCombo = combo(tr("or &First name:"), "FirstCombo");
-    LastCombo = combo(tr("and &Last name:"), "LastCombo");
-    IdCombo = combo(tr("&ID:"), "IdCombo");
-    LoginCombo = combo(tr("&E-mail or login (to notes):"), "LoginCombo");
+    NameCombo =
+        combo(tr("&Name:"), "NameCombo", tr("The column that holds each student's whole name"));
+    FirstCombo = combo(tr("or &First name:"), "FirstCombo",
+                       tr("The column of first names, when the names are in two columns"));
+    LastCombo = combo(tr("and &Last name:"), "LastCombo",
+                      tr("The column of last names, when the names are in two columns"));
+    IdCombo = combo(tr("&ID:"), "IdCombo", tr("The column that holds each student's ID"));
+    LoginCombo = combo(tr("&E-mail or login (to notes):"), "LoginCombo",
+                       tr("The column of e-mail addresses or logins, kept in the students' notes"));
     HeaderCheck = new QCheckBox(tr("The first line holds the columns' &names"), columns);
+    HeaderCheck->setAccessibleDescription(
+        tr("Tick when the first line names the columns; untick it when it is a student"));
     form->addRow(HeaderCheck);
     connect(HeaderCheck, &QCheckBox::toggled, this, [this] {
         if (!filling_) Replan();
@@ -167,6 +176,8 @@ TImportRosterDlg::TImportRosterDlg(QWidget* parent) : QDialog(parent) {
     auto* order = new QVBoxLayout(names);
     AsInFileRadio = new QRadioButton(tr("&As in the file (Lee, Ann)"), names);
     FirstLastRadio = new QRadioButton(tr("First &Last (Ann Lee)"), names);
+    AsInFileRadio->setAccessibleDescription(tr("Keep the names as the file has them"));
+    FirstLastRadio->setAccessibleDescription(tr("Put each first name before the last name"));
     AsInFileRadio->setChecked(true);
     order->addWidget(AsInFileRadio);
     order->addWidget(FirstLastRadio);
@@ -198,6 +209,11 @@ TImportRosterDlg::TImportRosterDlg(QWidget* parent) : QDialog(parent) {
     notOnRosterModel_ = new QStringListModel(this);
     NotOnRosterView->setModel(notOnRosterModel_);
     NotOnRosterView->setUniformItemSizes(true);
+    LinesView->setAccessibleName(tr("Roster"));
+    LinesView->setAccessibleDescription(
+        tr("Every line of the file and what the import does with it"));
+    NotOnRosterView->setAccessibleDescription(
+        tr("The students of the gradebook who are not on the roster; they are kept"));
     Lists->addTab(LinesView, tr("&Roster"));
     Lists->addTab(NotOnRosterView, tr("Not on the roster (kept)"));
     layout->addWidget(Lists, 1);
@@ -205,6 +221,10 @@ TImportRosterDlg::TImportRosterDlg(QWidget* parent) : QDialog(parent) {
     Buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     Buttons->button(QDialogButtonBox::Ok)->setText(tr("Import"));
+    DescribeButtons(Buttons);
+    Buttons->button(QDialogButtonBox::Ok)
+        ->setAccessibleDescription(
+            tr("Bring the roster into the gradebook as this window shows it"));
     layout->addWidget(Buttons);
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

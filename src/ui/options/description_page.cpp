@@ -9,10 +9,11 @@ namespace marklow {
 
 TDescriptionPage::TDescriptionPage(QWidget* parent) : TOptionsPage(parent) {
     auto* layout = new QVBoxLayout(this);
-    auto field = [&](const QString& caption, const QString& name) {
+    auto field = [&](const QString& caption, const QString& name, const QString& description) {
         auto* label = new QLabel(caption, this);
         auto* edit = new QLineEdit(this);
         edit->setObjectName(name);
+        edit->setAccessibleDescription(description);
         edit->setFixedWidth(321);
         label->setBuddy(edit);
         layout->addWidget(label);
@@ -20,11 +21,17 @@ TDescriptionPage::TDescriptionPage(QWidget* parent) : TOptionsPage(parent) {
         layout->addSpacing(8);
         return edit;
     };
-    TeacherEdit = field(QCoreApplication::translate("DescriptionPage", "Teacher"), "TeacherEdit");
+    TeacherEdit = field(
+        QCoreApplication::translate("DescriptionPage", "Teacher"), "TeacherEdit",
+        QCoreApplication::translate("DescriptionPage", "Your name as it should appear on paper"));
     ClassNameEdit =
-        field(QCoreApplication::translate("DescriptionPage", "Class Name"), "ClassNameEdit");
+        field(QCoreApplication::translate("DescriptionPage", "Class Name"), "ClassNameEdit",
+              QCoreApplication::translate("DescriptionPage", "The course, such as Algebra I"));
     ClassNumberEdit =
-        field(QCoreApplication::translate("DescriptionPage", "Class Number"), "ClassNumberEdit");
+        field(QCoreApplication::translate("DescriptionPage", "Class Number"), "ClassNumberEdit",
+              QCoreApplication::translate(
+                  "DescriptionPage",
+                  "The section, period or room that tells this class from your others"));
     layout->addStretch(1);
 }
 

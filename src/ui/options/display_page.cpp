@@ -38,6 +38,12 @@ TDisplayPage::TDisplayPage(QWidget* parent) : TOptionsPage(parent) {
         new QCheckBox(QCoreApplication::translate("DisplayPage", "Flat Toolbars"), this);
     ThreeDTableBox = new QCheckBox(QCoreApplication::translate("DisplayPage", "3D Tables"), this);
     ShowHintsBox = new QCheckBox(QCoreApplication::translate("DisplayPage", "Show Hints"), this);
+    FlatToolBarBox->setAccessibleDescription(QCoreApplication::translate(
+        "DisplayPage", "Show the tool-bar buttons without a raised border"));
+    ThreeDTableBox->setAccessibleDescription(QCoreApplication::translate(
+        "DisplayPage", "Draw the tables with sunken, three-dimensional cell borders"));
+    ShowHintsBox->setAccessibleDescription(
+        QCoreApplication::translate("DisplayPage", "Show the tool tips of the tool-bar buttons"));
     auto* fontLabel = new QLabel(QCoreApplication::translate("DisplayPage", "Font"), this);
     FontPanel = new QLabel(this);
     FontPanel->setObjectName("FontPanel");
@@ -46,6 +52,8 @@ TDisplayPage::TDisplayPage(QWidget* parent) : TOptionsPage(parent) {
     FontPanel->setFixedSize(260, 40);
     ChangeButton = new QPushButton(QCoreApplication::translate("DisplayPage", "Change"), this);
     ChangeButton->setAutoDefault(false);
+    ChangeButton->setAccessibleDescription(QCoreApplication::translate(
+        "DisplayPage", "Choose the font of the grid, the dialogs' tables and the status bar"));
     auto* recoveryLabel = new QLabel(
         QCoreApplication::translate("DisplayPage", "Save recovery information every"), this);
     RecoveryBox = new QSpinBox(this);
@@ -53,6 +61,9 @@ TDisplayPage::TDisplayPage(QWidget* parent) : TOptionsPage(parent) {
     RecoveryBox->setRange(0, kMaxRecoverySeconds);
     RecoveryBox->setSuffix(QCoreApplication::translate("DisplayPage", " seconds"));
     RecoveryBox->setSpecialValueText(QCoreApplication::translate("DisplayPage", "Never"));
+    RecoveryBox->setAccessibleDescription(QCoreApplication::translate(
+        "DisplayPage",
+        "How often a gradebook with unsaved changes is copied for recovery after a crash"));
     recoveryLabel->setBuddy(RecoveryBox);
 
     auto* layout = new QGridLayout(this);

@@ -60,6 +60,10 @@ TLettersPage::TLettersPage(QWidget* parent) : TOptionsPage(parent) {
     }
     L2NGrid = MakeGrid(l2nTable_, "L2NGrid");
     N2LGrid = MakeGrid(n2lTable_, "N2LGrid");
+    L2NGrid->setAccessibleDescription(QCoreApplication::translate(
+        "LettersPage", "The percentage each letter typed as an entry stands for"));
+    N2LGrid->setAccessibleDescription(
+        QCoreApplication::translate("LettersPage", "The lowest average that gets each letter"));
     current_ = L2NGrid;
     // The titles name the tables for a screen reader.
     L2NTitle->setBuddy(L2NGrid);

@@ -1,5 +1,6 @@
 #include "options_dialog.h"
 
+#include "button_descriptions.h"
 #include "categories_page.h"
 #include "description_page.h"
 #include "display_page.h"
@@ -38,6 +39,9 @@ TNewOptionsDlg::TNewOptionsDlg(QWidget* parent) : QDialog(parent) {
     OKBtn = new QPushButton(QCoreApplication::translate("OptionsDialog", "&OK"), this);
     CancelBtn = new QPushButton(QCoreApplication::translate("OptionsDialog", "&Cancel"), this);
     HelpBtn = new QPushButton(QCoreApplication::translate("OptionsDialog", "&Help"), this);
+    DescribeButton(OKBtn, TButtonRole::Ok);
+    DescribeButton(CancelBtn, TButtonRole::Cancel);
+    DescribeButton(HelpBtn, TButtonRole::Help);
     OKBtn->setDefault(true);
     CancelBtn->setAutoDefault(false);
     HelpBtn->setAutoDefault(false);

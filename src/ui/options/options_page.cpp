@@ -48,6 +48,8 @@ void TPageToolBar::SetFlat(bool flat) {
 
 void SetHint(QWidget& w, const QString& hint) {
     w.setToolTip(hint);
+    // Said by a screen reader whether or not the hints are shown.
+    w.setAccessibleDescription(hint);
     w.setProperty(kHint, hint);
 }
 

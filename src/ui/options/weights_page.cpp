@@ -29,6 +29,8 @@ TWeightsPage::TWeightsPage(QWidget* parent) : TOptionsPage(parent) {
     toolBar_ = new TPageToolBar(this);
     GradeNameLabel = new QLabel(QCoreApplication::translate("WeightsPage", "Grade Name"), this);
     GradeNameCombo = new QComboBox(this);
+    GradeNameCombo->setAccessibleDescription(
+        QCoreApplication::translate("WeightsPage", "The grade whose settings are shown below"));
     GradeNameCombo->setObjectName("GradeNameCombo");
     GradeNameLabel->setBuddy(GradeNameCombo); // its name for a screen reader
     GradeNameCombo->setFixedWidth(200);
@@ -39,6 +41,8 @@ TWeightsPage::TWeightsPage(QWidget* parent) : TOptionsPage(parent) {
     PWButton = toolBar_->AddButton(QCoreApplication::translate("WeightsPage", "Points are Weights"),
                                    QString(), QStyle::SP_CustomBase, true);
     PWButton->setObjectName("PWButton");
+    PWButton->setAccessibleDescription(QCoreApplication::translate(
+        "WeightsPage", "Count each grade within its category by its points instead of its weight"));
     GradeBox1 = new TGradeBox(this);
     GradeBox1->setObjectName("GradeBox1");
 

@@ -47,6 +47,21 @@ TGradeBox::TGradeBox(QWidget* parent) : QWidget(parent) {
     PointsUnitLabel = new QLabel(QCoreApplication::translate("GradeBox", "(Points)"), this);
     OmitAverageBox =
         new QCheckBox(QCoreApplication::translate("GradeBox", "Don't compute class average"), this);
+    PointsEdit->setAccessibleDescription(
+        QCoreApplication::translate("GradeBox", "The points a full score of this grade is worth"));
+    WeightEdit->setAccessibleDescription(QCoreApplication::translate(
+        "GradeBox", "How much this grade counts compared with the other grades of its category"));
+    CategoryCombo->setAccessibleDescription(
+        QCoreApplication::translate("GradeBox", "The category this grade belongs to"));
+    ExtraCreditBox->setAccessibleDescription(QCoreApplication::translate(
+        "GradeBox", "Let this grade raise a student's average but never lower it"));
+    CurveBox->setAccessibleDescription(QCoreApplication::translate(
+        "GradeBox", "Add the curve's amount to every entry of this grade"));
+    CurveAmountEdit->setAccessibleDescription(QCoreApplication::translate(
+        "GradeBox", "The points the curve adds to every entry of this grade"));
+    OmitAverageBox->setAccessibleDescription(QCoreApplication::translate(
+        "GradeBox",
+        "Show no class average for this grade and leave it out of the overall class average"));
     PointsLabel->setBuddy(PointsEdit);
     WeightLabel->setBuddy(WeightEdit);
     CategoryLabel->setBuddy(CategoryCombo);
