@@ -17,6 +17,25 @@
     </message>
 </context>
 <context>
+    <name>Buttons</name>
+    <message>
+        <source>Use what this window shows and close it</source>
+        <translation>Übernehmen, was dieses Fenster zeigt, und es schließen</translation>
+    </message>
+    <message>
+        <source>Close this window without changing anything</source>
+        <translation>Dieses Fenster schließen, ohne etwas zu ändern</translation>
+    </message>
+    <message>
+        <source>Open the Help page about this window</source>
+        <translation>Die Hilfeseite zu diesem Fenster öffnen</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Dieses Fenster schließen</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesPage</name>
     <message>
         <source>Grade Book Category files (*.gca)</source>
@@ -224,6 +243,50 @@
         <source>&amp;Change Curve</source>
         <translation>Kurve &amp;ändern</translation>
     </message>
+    <message>
+        <source>Print the chart or a description of its data</source>
+        <translation>Das Diagramm oder eine Beschreibung seiner Daten drucken</translation>
+    </message>
+    <message>
+        <source>Label each bar with initials instead of a number</source>
+        <translation>Jeden Balken mit Initialen statt mit einer Nummer beschriften</translation>
+    </message>
+    <message>
+        <source>Count how many values fall into each letter range, one bar per letter</source>
+        <translation>Zählen, wie viele Werte in jeden Notenbereich fallen, ein Balken je Buchstabe</translation>
+    </message>
+    <message>
+        <source>Merge the letter ranges that begin with the same letter into one bar</source>
+        <translation>Die Notenbereiche, die mit demselben Buchstaben beginnen, zu einem Balken zusammenfassen</translation>
+    </message>
+    <message>
+        <source>Compute the statistics on letter points instead of percentages</source>
+        <translation>Die Statistik aus Notenpunkten statt aus Prozentwerten berechnen</translation>
+    </message>
+    <message>
+        <source>Chart the class averages of the grades, or the students&apos; results in one grade</source>
+        <translation>Die Klassendurchschnitte der Noten oder die Ergebnisse der Schüler in einer Note darstellen</translation>
+    </message>
+    <message>
+        <source>Chart the students&apos; averages, or one student&apos;s results in every grade</source>
+        <translation>Die Durchschnitte der Schüler oder die Ergebnisse eines Schülers in jeder Note darstellen</translation>
+    </message>
+    <message>
+        <source>The grade to chart, or the class averages</source>
+        <translation>Die darzustellende Note oder die Klassendurchschnitte</translation>
+    </message>
+    <message>
+        <source>The student to chart, or the student averages</source>
+        <translation>Der darzustellende Schüler oder die Schülerdurchschnitte</translation>
+    </message>
+    <message>
+        <source>How the values are drawn: bars, a line or an area</source>
+        <translation>Wie die Werte gezeichnet werden: als Balken, Linie oder Fläche</translation>
+    </message>
+    <message>
+        <source>Lay the bars on their side, which suits long lists</source>
+        <translation>Die Balken quer legen, was zu langen Listen passt</translation>
+    </message>
 </context>
 <context>
     <name>CheckForm</name>
@@ -266,6 +329,14 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>One line per problem found; select a line and press Find to go there</source>
+        <translation>Eine Zeile je gefundenem Problem; eine Zeile wählen und Suchen drücken, um dorthin zu gehen</translation>
+    </message>
+    <message>
+        <source>Close this window and go to the problem on the selected line</source>
+        <translation>Dieses Fenster schließen und zum Problem der gewählten Zeile gehen</translation>
     </message>
 </context>
 <context>
@@ -360,6 +431,18 @@
         <source>Class Number</source>
         <translation>Klassennummer</translation>
     </message>
+    <message>
+        <source>Your name as it should appear on paper</source>
+        <translation>Ihr Name, wie er auf dem Papier stehen soll</translation>
+    </message>
+    <message>
+        <source>The course, such as Algebra I</source>
+        <translation>Der Kurs, zum Beispiel Algebra I</translation>
+    </message>
+    <message>
+        <source>The section, period or room that tells this class from your others</source>
+        <translation>Die Gruppe, Stunde oder der Raum, der diese Klasse von Ihren anderen unterscheidet</translation>
+    </message>
 </context>
 <context>
     <name>DisplayPage</name>
@@ -398,6 +481,26 @@
     <message>
         <source>Never</source>
         <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Show the tool-bar buttons without a raised border</source>
+        <translation>Die Schaltflächen der Werkzeugleiste ohne erhabenen Rand zeigen</translation>
+    </message>
+    <message>
+        <source>Draw the tables with sunken, three-dimensional cell borders</source>
+        <translation>Die Tabellen mit vertieften, dreidimensionalen Zellrändern zeichnen</translation>
+    </message>
+    <message>
+        <source>Show the tool tips of the tool-bar buttons</source>
+        <translation>Die Hinweise der Schaltflächen der Werkzeugleiste zeigen</translation>
+    </message>
+    <message>
+        <source>Choose the font of the grid, the dialogs&apos; tables and the status bar</source>
+        <translation>Die Schrift des Rasters, der Tabellen in den Dialogen und der Statusleiste wählen</translation>
+    </message>
+    <message>
+        <source>How often a gradebook with unsaved changes is copied for recovery after a crash</source>
+        <translation>Wie oft ein Notenbuch mit ungespeicherten Änderungen für die Wiederherstellung nach einem Absturz kopiert wird</translation>
     </message>
 </context>
 <context>
@@ -523,6 +626,34 @@
     <message>
         <source>Don&apos;t compute class average</source>
         <translation>Keinen Klassendurchschnitt berechnen</translation>
+    </message>
+    <message>
+        <source>The points a full score of this grade is worth</source>
+        <translation>Die Punkte, die eine volle Leistung in dieser Note wert ist</translation>
+    </message>
+    <message>
+        <source>How much this grade counts compared with the other grades of its category</source>
+        <translation>Wie viel diese Note im Vergleich zu den anderen Noten ihrer Kategorie zählt</translation>
+    </message>
+    <message>
+        <source>The category this grade belongs to</source>
+        <translation>Die Kategorie, zu der diese Note gehört</translation>
+    </message>
+    <message>
+        <source>Let this grade raise a student&apos;s average but never lower it</source>
+        <translation>Diese Note darf den Durchschnitt eines Schülers heben, aber nie senken</translation>
+    </message>
+    <message>
+        <source>Add the curve&apos;s amount to every entry of this grade</source>
+        <translation>Den Kurvenbetrag zu jedem Eintrag dieser Note addieren</translation>
+    </message>
+    <message>
+        <source>The points the curve adds to every entry of this grade</source>
+        <translation>Die Punkte, die die Kurve zu jedem Eintrag dieser Note addiert</translation>
+    </message>
+    <message>
+        <source>Show no class average for this grade and leave it out of the overall class average</source>
+        <translation>Für diese Note keinen Klassendurchschnitt zeigen und sie beim gesamten Klassendurchschnitt weglassen</translation>
     </message>
 </context>
 <context>
@@ -697,6 +828,14 @@
         <source>Save Letter Options</source>
         <translation>Buchstabenoptionen speichern</translation>
     </message>
+    <message>
+        <source>The percentage each letter typed as an entry stands for</source>
+        <translation>Der Prozentwert, für den jeder als Eintrag getippte Buchstabe steht</translation>
+    </message>
+    <message>
+        <source>The lowest average that gets each letter</source>
+        <translation>Der niedrigste Durchschnitt, der jeden Buchstaben erhält</translation>
+    </message>
 </context>
 <context>
     <name>OptionFolder</name>
@@ -821,6 +960,22 @@
         <source>Current Password is incorrect</source>
         <translation>Das aktuelle Kennwort ist falsch</translation>
     </message>
+    <message>
+        <source>The password this gradebook was saved with</source>
+        <translation>Das Kennwort, mit dem dieses Notenbuch gespeichert wurde</translation>
+    </message>
+    <message>
+        <source>The password the gradebook has now</source>
+        <translation>Das Kennwort, das das Notenbuch jetzt hat</translation>
+    </message>
+    <message>
+        <source>The password the gradebook will ask for when opened</source>
+        <translation>Das Kennwort, nach dem das Notenbuch beim Öffnen fragen wird</translation>
+    </message>
+    <message>
+        <source>The new password once more, to catch a typing mistake</source>
+        <translation>Das neue Kennwort noch einmal, um Tippfehler zu erkennen</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -938,6 +1093,26 @@
     <message>
         <source>&amp;Setup</source>
         <translation>&amp;Einrichten</translation>
+    </message>
+    <message>
+        <source>Print the chart as on screen, on one page</source>
+        <translation>Das Diagramm wie auf dem Bildschirm auf einer Seite drucken</translation>
+    </message>
+    <message>
+        <source>Print a description of the chart and a line for every value in it</source>
+        <translation>Eine Beschreibung des Diagramms und eine Zeile für jeden seiner Werte drucken</translation>
+    </message>
+    <message>
+        <source>Show the pages on screen before printing them</source>
+        <translation>Die Seiten vor dem Drucken auf dem Bildschirm zeigen</translation>
+    </message>
+    <message>
+        <source>Preview or print the chosen printout</source>
+        <translation>Den gewählten Ausdruck in der Vorschau zeigen oder drucken</translation>
+    </message>
+    <message>
+        <source>Choose the printer, the paper and its orientation, or printing to a PDF file</source>
+        <translation>Den Drucker, das Papier und seine Ausrichtung wählen oder in eine PDF-Datei drucken</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1248,86 @@
         <source>Detailed progress report</source>
         <translation>Ausführlicher Leistungsbericht</translation>
     </message>
+    <message>
+        <source>Print the whole table of students, averages and entries</source>
+        <translation>Die ganze Tabelle mit Schülern, Durchschnitten und Einträgen drucken</translation>
+    </message>
+    <message>
+        <source>Print how the final grade is made up from categories and grades</source>
+        <translation>Drucken, wie sich die Endnote aus Kategorien und Noten zusammensetzt</translation>
+    </message>
+    <message>
+        <source>Print one page per student with the average and every grade</source>
+        <translation>Eine Seite je Schüler mit dem Durchschnitt und jeder Note drucken</translation>
+    </message>
+    <message>
+        <source>Print for each student the categories, every grade, the final average and a comment</source>
+        <translation>Für jeden Schüler die Kategorien, jede Note, den Enddurchschnitt und einen Kommentar drucken</translation>
+    </message>
+    <message>
+        <source>Show the pages on screen before printing them</source>
+        <translation>Die Seiten vor dem Drucken auf dem Bildschirm zeigen</translation>
+    </message>
+    <message>
+        <source>Print curved entries on a grey background</source>
+        <translation>Einträge mit Kurve auf grauem Hintergrund drucken</translation>
+    </message>
+    <message>
+        <source>Print the pages upright, 8 grade columns a page</source>
+        <translation>Die Seiten hochkant drucken, 8 Notenspalten je Seite</translation>
+    </message>
+    <message>
+        <source>Print the pages sideways, 12 grade columns a page</source>
+        <translation>Die Seiten quer drucken, 12 Notenspalten je Seite</translation>
+    </message>
+    <message>
+        <source>Leave out the grades at the right end that nobody has an entry in yet</source>
+        <translation>Die Noten am rechten Ende weglassen, in die noch niemand etwas eingetragen hat</translation>
+    </message>
+    <message>
+        <source>Print each entry as it was typed, comments included</source>
+        <translation>Jeden Eintrag so drucken, wie er getippt wurde, mit Kommentaren</translation>
+    </message>
+    <message>
+        <source>Print each entry as points, letters turned into numbers</source>
+        <translation>Jeden Eintrag als Punkte drucken, Buchstaben in Zahlen umgewandelt</translation>
+    </message>
+    <message>
+        <source>Print each entry&apos;s letter</source>
+        <translation>Den Buchstaben jedes Eintrags drucken</translation>
+    </message>
+    <message>
+        <source>Print each entry as points and letter, such as 85=B</source>
+        <translation>Jeden Eintrag als Punkte und Buchstaben drucken, zum Beispiel 85=B</translation>
+    </message>
+    <message>
+        <source>Print each student&apos;s name</source>
+        <translation>Den Namen jedes Schülers drucken</translation>
+    </message>
+    <message>
+        <source>Print each student&apos;s ID instead of the name</source>
+        <translation>Die Kennung jedes Schülers statt des Namens drucken</translation>
+    </message>
+    <message>
+        <source>Print a report for every student</source>
+        <translation>Einen Bericht für jeden Schüler drucken</translation>
+    </message>
+    <message>
+        <source>Print a report only for the student chosen in the list</source>
+        <translation>Einen Bericht nur für den in der Liste gewählten Schüler drucken</translation>
+    </message>
+    <message>
+        <source>The student whose report is printed with Selected</source>
+        <translation>Der Schüler, dessen Bericht mit Ausgewählt gedruckt wird</translation>
+    </message>
+    <message>
+        <source>Choose the printer, the paper, the copies and the pages for the chosen report</source>
+        <translation>Den Drucker, das Papier, die Exemplare und die Seiten für den gewählten Bericht wählen</translation>
+    </message>
+    <message>
+        <source>Preview or print the chosen report</source>
+        <translation>Den gewählten Bericht in der Vorschau zeigen oder drucken</translation>
+    </message>
 </context>
 <context>
     <name>PrintProgress</name>
@@ -1095,6 +1350,10 @@
     <message>
         <source>Printing page %1</source>
         <translation>Seite %1 wird gedruckt</translation>
+    </message>
+    <message>
+        <source>Stop printing at the next page</source>
+        <translation>Das Drucken bei der nächsten Seite beenden</translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1550,46 @@
     <message>
         <source>New Grade Properties</source>
         <translation>Eigenschaften der neuen Note</translation>
+    </message>
+    <message>
+        <source>The student&apos;s name as the gradebook shows it</source>
+        <translation>Der Name des Schülers, wie ihn das Notenbuch zeigt</translation>
+    </message>
+    <message>
+        <source>The student&apos;s ID, such as a school number</source>
+        <translation>Die Kennung des Schülers, zum Beispiel eine Schülernummer</translation>
+    </message>
+    <message>
+        <source>Anything you want to note about the student</source>
+        <translation>Alles, was Sie sich zu dem Schüler notieren möchten</translation>
+    </message>
+    <message>
+        <source>The grade&apos;s name, shown at the top of its column</source>
+        <translation>Der Name der Note, oben in ihrer Spalte gezeigt</translation>
+    </message>
+    <message>
+        <source>The day the grade was given</source>
+        <translation>Der Tag, an dem die Note vergeben wurde</translation>
+    </message>
+    <message>
+        <source>Anything about the grade, such as the chapters a test covered</source>
+        <translation>Alles zu der Note, zum Beispiel die Kapitel, die ein Test abdeckte</translation>
+    </message>
+    <message>
+        <source>The points every new grade starts with</source>
+        <translation>Die Punkte, mit denen jede neue Note beginnt</translation>
+    </message>
+    <message>
+        <source>The weight every new grade starts with</source>
+        <translation>Die Gewichtung, mit der jede neue Note beginnt</translation>
+    </message>
+    <message>
+        <source>Leave entries worth 0 percent out of the class averages</source>
+        <translation>Einträge mit 0 Prozent bei den Klassendurchschnitten weglassen</translation>
+    </message>
+    <message>
+        <source>Weigh every grade by its points instead of its weight</source>
+        <translation>Jede Note nach ihren Punkten statt nach ihrer Gewichtung zählen</translation>
     </message>
 </context>
 <context>
@@ -1544,6 +1843,14 @@
         <source>Points are Weights</source>
         <translation>Punkte sind Gewichtungen</translation>
     </message>
+    <message>
+        <source>The grade whose settings are shown below</source>
+        <translation>Die Note, deren Einstellungen unten gezeigt werden</translation>
+    </message>
+    <message>
+        <source>Count each grade within its category by its points instead of its weight</source>
+        <translation>Jede Note innerhalb ihrer Kategorie nach ihren Punkten statt nach ihrer Gewichtung zählen</translation>
+    </message>
 </context>
 <context>
     <name>core</name>
@@ -1743,6 +2050,34 @@
         <source>Student Averages</source>
         <translation>Schülerdurchschnitte</translation>
     </message>
+    <message>
+        <source>Line %1 opens a quoted field that is never closed.</source>
+        <translation>Zeile %1 öffnet ein Feld in Anführungszeichen, das nie geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Line %1 is longer than 1 MB, so this is not a class list (or a quote in it is never closed).</source>
+        <translation>Zeile %1 ist länger als 1 MB, also ist dies keine Klassenliste (oder ein Anführungszeichen darin wird nie geschlossen).</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines; a class list is far shorter.</source>
+        <translation>Die Datei hat mehr als %1 Zeilen; eine Klassenliste ist viel kürzer.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 128 MB, so it is not a class list.</source>
+        <translation>Die Datei ist größer als 128 MB, also ist sie keine Klassenliste.</translation>
+    </message>
+    <message>
+        <source>The file holds NUL bytes, so it is not a text file. Save the class list as CSV (comma-separated values) and import that.</source>
+        <translation>Die Datei enthält NUL-Bytes, also ist sie keine Textdatei. Speichern Sie die Klassenliste als CSV (kommagetrennte Werte) und importieren Sie diese.</translation>
+    </message>
+    <message>
+        <source>The file is empty: it holds no class list.</source>
+        <translation>Die Datei ist leer: Sie enthält keine Klassenliste.</translation>
+    </message>
+    <message>
+        <source>The class list has no column of names. It needs a column named Name or Student, or First name and Last name; or choose the columns.</source>
+        <translation>Die Klassenliste hat keine Spalte mit Namen. Sie braucht eine Spalte namens Name oder Student oder die Spalten Vorname und Nachname; oder wählen Sie die Spalten.</translation>
+    </message>
 </context>
 <context>
     <name>marklow::TCategoriesPage</name>
@@ -1878,6 +2213,18 @@
     <message>
         <source>&amp;Look at these %1 warnings first:</source>
         <translation>&amp;Zuerst diese %1 Warnungen ansehen:</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>What to look at before the export, such as students without an ID</source>
+        <translation>Was vor dem Export zu prüfen ist, zum Beispiel Schüler ohne Kennung</translation>
+    </message>
+    <message>
+        <source>Choose a file and write the grades into it</source>
+        <translation>Eine Datei wählen und die Noten hineinschreiben</translation>
     </message>
 </context>
 <context>
@@ -2112,6 +2459,54 @@
         <source>Skipped: not a student</source>
         <translation>Übersprungen: kein Schüler</translation>
     </message>
+    <message>
+        <source>The column that holds each student&apos;s whole name</source>
+        <translation>Die Spalte mit dem ganzen Namen jedes Schülers</translation>
+    </message>
+    <message>
+        <source>The column of first names, when the names are in two columns</source>
+        <translation>Die Spalte der Vornamen, wenn die Namen in zwei Spalten stehen</translation>
+    </message>
+    <message>
+        <source>The column of last names, when the names are in two columns</source>
+        <translation>Die Spalte der Nachnamen, wenn die Namen in zwei Spalten stehen</translation>
+    </message>
+    <message>
+        <source>The column that holds each student&apos;s ID</source>
+        <translation>Die Spalte mit der Kennung jedes Schülers</translation>
+    </message>
+    <message>
+        <source>The column of e-mail addresses or logins, kept in the students&apos; notes</source>
+        <translation>Die Spalte der E-Mail-Adressen oder Logins, die in die Notizen der Schüler kommen</translation>
+    </message>
+    <message>
+        <source>Tick when the first line names the columns; untick it when it is a student</source>
+        <translation>Ankreuzen, wenn die erste Zeile die Spalten benennt; nicht ankreuzen, wenn sie ein Schüler ist</translation>
+    </message>
+    <message>
+        <source>Keep the names as the file has them</source>
+        <translation>Die Namen so lassen, wie sie in der Datei stehen</translation>
+    </message>
+    <message>
+        <source>Put each first name before the last name</source>
+        <translation>Jeden Vornamen vor den Nachnamen stellen</translation>
+    </message>
+    <message>
+        <source>Roster</source>
+        <translation>Klassenliste</translation>
+    </message>
+    <message>
+        <source>Every line of the file and what the import does with it</source>
+        <translation>Jede Zeile der Datei und was der Import mit ihr macht</translation>
+    </message>
+    <message>
+        <source>The students of the gradebook who are not on the roster; they are kept</source>
+        <translation>Die Schüler des Notenbuchs, die nicht in der Klassenliste stehen; sie bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>Bring the roster into the gradebook as this window shows it</source>
+        <translation>Die Klassenliste so ins Notenbuch übernehmen, wie dieses Fenster sie zeigt</translation>
+    </message>
 </context>
 <context>
     <name>marklow::TInplaceEdit</name>
@@ -2148,6 +2543,10 @@
     <message>
         <source>Page</source>
         <translation>Seite</translation>
+    </message>
+    <message>
+        <source>The report&apos;s pages as they will be printed</source>
+        <translation>Die Seiten des Berichts, wie sie gedruckt werden</translation>
     </message>
 </context>
 <context>

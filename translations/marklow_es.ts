@@ -17,6 +17,25 @@
     </message>
 </context>
 <context>
+    <name>Buttons</name>
+    <message>
+        <source>Use what this window shows and close it</source>
+        <translation>Aplicar lo que muestra esta ventana y cerrarla</translation>
+    </message>
+    <message>
+        <source>Close this window without changing anything</source>
+        <translation>Cerrar esta ventana sin cambiar nada</translation>
+    </message>
+    <message>
+        <source>Open the Help page about this window</source>
+        <translation>Abrir la página de ayuda de esta ventana</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Cerrar esta ventana</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesPage</name>
     <message>
         <source>Grade Book Category files (*.gca)</source>
@@ -224,6 +243,50 @@
         <source>&amp;Change Curve</source>
         <translation>&amp;Cambiar curva</translation>
     </message>
+    <message>
+        <source>Print the chart or a description of its data</source>
+        <translation>Imprimir el gráfico o una descripción de sus datos</translation>
+    </message>
+    <message>
+        <source>Label each bar with initials instead of a number</source>
+        <translation>Rotular cada barra con iniciales en lugar de un número</translation>
+    </message>
+    <message>
+        <source>Count how many values fall into each letter range, one bar per letter</source>
+        <translation>Contar cuántos valores caen en cada intervalo de letras, una barra por letra</translation>
+    </message>
+    <message>
+        <source>Merge the letter ranges that begin with the same letter into one bar</source>
+        <translation>Unir en una barra los intervalos de letras que empiezan con la misma letra</translation>
+    </message>
+    <message>
+        <source>Compute the statistics on letter points instead of percentages</source>
+        <translation>Calcular las estadísticas con puntos de letra en lugar de porcentajes</translation>
+    </message>
+    <message>
+        <source>Chart the class averages of the grades, or the students&apos; results in one grade</source>
+        <translation>Representar los promedios de la clase de las calificaciones, o los resultados de los estudiantes en una calificación</translation>
+    </message>
+    <message>
+        <source>Chart the students&apos; averages, or one student&apos;s results in every grade</source>
+        <translation>Representar los promedios de los estudiantes, o los resultados de un estudiante en cada calificación</translation>
+    </message>
+    <message>
+        <source>The grade to chart, or the class averages</source>
+        <translation>La calificación que se representa, o los promedios de la clase</translation>
+    </message>
+    <message>
+        <source>The student to chart, or the student averages</source>
+        <translation>El estudiante que se representa, o los promedios de los estudiantes</translation>
+    </message>
+    <message>
+        <source>How the values are drawn: bars, a line or an area</source>
+        <translation>Cómo se dibujan los valores: barras, una línea o un área</translation>
+    </message>
+    <message>
+        <source>Lay the bars on their side, which suits long lists</source>
+        <translation>Poner las barras en horizontal, lo que conviene a listas largas</translation>
+    </message>
 </context>
 <context>
     <name>CheckForm</name>
@@ -266,6 +329,14 @@
     <message>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>One line per problem found; select a line and press Find to go there</source>
+        <translation>Una línea por problema encontrado; seleccione una línea y pulse Buscar para ir allí</translation>
+    </message>
+    <message>
+        <source>Close this window and go to the problem on the selected line</source>
+        <translation>Cerrar esta ventana e ir al problema de la línea seleccionada</translation>
     </message>
 </context>
 <context>
@@ -360,6 +431,18 @@
         <source>Class Number</source>
         <translation>Número de la clase</translation>
     </message>
+    <message>
+        <source>Your name as it should appear on paper</source>
+        <translation>Su nombre tal como debe aparecer en papel</translation>
+    </message>
+    <message>
+        <source>The course, such as Algebra I</source>
+        <translation>El curso, por ejemplo Álgebra I</translation>
+    </message>
+    <message>
+        <source>The section, period or room that tells this class from your others</source>
+        <translation>El grupo, la hora o el aula que distingue esta clase de las demás</translation>
+    </message>
 </context>
 <context>
     <name>DisplayPage</name>
@@ -398,6 +481,26 @@
     <message>
         <source>Never</source>
         <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>Show the tool-bar buttons without a raised border</source>
+        <translation>Mostrar los botones de la barra de herramientas sin borde en relieve</translation>
+    </message>
+    <message>
+        <source>Draw the tables with sunken, three-dimensional cell borders</source>
+        <translation>Dibujar las tablas con bordes de celda hundidos, en tres dimensiones</translation>
+    </message>
+    <message>
+        <source>Show the tool tips of the tool-bar buttons</source>
+        <translation>Mostrar las sugerencias de los botones de la barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Choose the font of the grid, the dialogs&apos; tables and the status bar</source>
+        <translation>Elegir la fuente de la cuadrícula, de las tablas de los diálogos y de la barra de estado</translation>
+    </message>
+    <message>
+        <source>How often a gradebook with unsaved changes is copied for recovery after a crash</source>
+        <translation>Cada cuánto se copia un libro de calificaciones con cambios sin guardar para recuperarlo tras un fallo</translation>
     </message>
 </context>
 <context>
@@ -523,6 +626,34 @@
     <message>
         <source>Don&apos;t compute class average</source>
         <translation>No calcular el promedio de la clase</translation>
+    </message>
+    <message>
+        <source>The points a full score of this grade is worth</source>
+        <translation>Los puntos que vale una puntuación completa en esta calificación</translation>
+    </message>
+    <message>
+        <source>How much this grade counts compared with the other grades of its category</source>
+        <translation>Cuánto cuenta esta calificación frente a las demás de su categoría</translation>
+    </message>
+    <message>
+        <source>The category this grade belongs to</source>
+        <translation>La categoría a la que pertenece esta calificación</translation>
+    </message>
+    <message>
+        <source>Let this grade raise a student&apos;s average but never lower it</source>
+        <translation>Esta calificación puede subir el promedio de un estudiante, pero nunca bajarlo</translation>
+    </message>
+    <message>
+        <source>Add the curve&apos;s amount to every entry of this grade</source>
+        <translation>Sumar la cantidad de la curva a cada entrada de esta calificación</translation>
+    </message>
+    <message>
+        <source>The points the curve adds to every entry of this grade</source>
+        <translation>Los puntos que la curva suma a cada entrada de esta calificación</translation>
+    </message>
+    <message>
+        <source>Show no class average for this grade and leave it out of the overall class average</source>
+        <translation>No mostrar promedio de la clase para esta calificación y dejarla fuera del promedio general de la clase</translation>
     </message>
 </context>
 <context>
@@ -697,6 +828,14 @@
         <source>Save Letter Options</source>
         <translation>Guardar opciones de letras</translation>
     </message>
+    <message>
+        <source>The percentage each letter typed as an entry stands for</source>
+        <translation>El porcentaje que representa cada letra escrita como entrada</translation>
+    </message>
+    <message>
+        <source>The lowest average that gets each letter</source>
+        <translation>El promedio más bajo que recibe cada letra</translation>
+    </message>
 </context>
 <context>
     <name>OptionFolder</name>
@@ -821,6 +960,22 @@
         <source>Current Password is incorrect</source>
         <translation>La contraseña actual no es correcta</translation>
     </message>
+    <message>
+        <source>The password this gradebook was saved with</source>
+        <translation>La contraseña con la que se guardó este libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>The password the gradebook has now</source>
+        <translation>La contraseña que tiene ahora el libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>The password the gradebook will ask for when opened</source>
+        <translation>La contraseña que pedirá el libro de calificaciones al abrirse</translation>
+    </message>
+    <message>
+        <source>The new password once more, to catch a typing mistake</source>
+        <translation>La nueva contraseña otra vez, para detectar errores de escritura</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -938,6 +1093,26 @@
     <message>
         <source>&amp;Setup</source>
         <translation>Con&amp;figurar</translation>
+    </message>
+    <message>
+        <source>Print the chart as on screen, on one page</source>
+        <translation>Imprimir el gráfico como en pantalla, en una página</translation>
+    </message>
+    <message>
+        <source>Print a description of the chart and a line for every value in it</source>
+        <translation>Imprimir una descripción del gráfico y una línea por cada uno de sus valores</translation>
+    </message>
+    <message>
+        <source>Show the pages on screen before printing them</source>
+        <translation>Mostrar las páginas en pantalla antes de imprimirlas</translation>
+    </message>
+    <message>
+        <source>Preview or print the chosen printout</source>
+        <translation>Previsualizar o imprimir la impresión elegida</translation>
+    </message>
+    <message>
+        <source>Choose the printer, the paper and its orientation, or printing to a PDF file</source>
+        <translation>Elegir la impresora, el papel y su orientación, o imprimir en un archivo PDF</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1248,86 @@
         <source>Detailed progress report</source>
         <translation>Informe de progreso detallado</translation>
     </message>
+    <message>
+        <source>Print the whole table of students, averages and entries</source>
+        <translation>Imprimir la tabla completa de estudiantes, promedios y entradas</translation>
+    </message>
+    <message>
+        <source>Print how the final grade is made up from categories and grades</source>
+        <translation>Imprimir cómo se compone la nota final a partir de categorías y calificaciones</translation>
+    </message>
+    <message>
+        <source>Print one page per student with the average and every grade</source>
+        <translation>Imprimir una página por estudiante con el promedio y cada calificación</translation>
+    </message>
+    <message>
+        <source>Print for each student the categories, every grade, the final average and a comment</source>
+        <translation>Imprimir para cada estudiante las categorías, cada calificación, el promedio final y un comentario</translation>
+    </message>
+    <message>
+        <source>Show the pages on screen before printing them</source>
+        <translation>Mostrar las páginas en pantalla antes de imprimirlas</translation>
+    </message>
+    <message>
+        <source>Print curved entries on a grey background</source>
+        <translation>Imprimir las entradas con curva sobre fondo gris</translation>
+    </message>
+    <message>
+        <source>Print the pages upright, 8 grade columns a page</source>
+        <translation>Imprimir las páginas en vertical, 8 columnas de calificaciones por página</translation>
+    </message>
+    <message>
+        <source>Print the pages sideways, 12 grade columns a page</source>
+        <translation>Imprimir las páginas en horizontal, 12 columnas de calificaciones por página</translation>
+    </message>
+    <message>
+        <source>Leave out the grades at the right end that nobody has an entry in yet</source>
+        <translation>Omitir las calificaciones del extremo derecho en las que nadie tiene aún una entrada</translation>
+    </message>
+    <message>
+        <source>Print each entry as it was typed, comments included</source>
+        <translation>Imprimir cada entrada tal como se escribió, con los comentarios</translation>
+    </message>
+    <message>
+        <source>Print each entry as points, letters turned into numbers</source>
+        <translation>Imprimir cada entrada como puntos, con las letras convertidas en números</translation>
+    </message>
+    <message>
+        <source>Print each entry&apos;s letter</source>
+        <translation>Imprimir la letra de cada entrada</translation>
+    </message>
+    <message>
+        <source>Print each entry as points and letter, such as 85=B</source>
+        <translation>Imprimir cada entrada como puntos y letra, por ejemplo 85=B</translation>
+    </message>
+    <message>
+        <source>Print each student&apos;s name</source>
+        <translation>Imprimir el nombre de cada estudiante</translation>
+    </message>
+    <message>
+        <source>Print each student&apos;s ID instead of the name</source>
+        <translation>Imprimir el identificador de cada estudiante en lugar del nombre</translation>
+    </message>
+    <message>
+        <source>Print a report for every student</source>
+        <translation>Imprimir un informe para cada estudiante</translation>
+    </message>
+    <message>
+        <source>Print a report only for the student chosen in the list</source>
+        <translation>Imprimir un informe solo para el estudiante elegido en la lista</translation>
+    </message>
+    <message>
+        <source>The student whose report is printed with Selected</source>
+        <translation>El estudiante cuyo informe se imprime con Seleccionado</translation>
+    </message>
+    <message>
+        <source>Choose the printer, the paper, the copies and the pages for the chosen report</source>
+        <translation>Elegir la impresora, el papel, las copias y las páginas del informe elegido</translation>
+    </message>
+    <message>
+        <source>Preview or print the chosen report</source>
+        <translation>Previsualizar o imprimir el informe elegido</translation>
+    </message>
 </context>
 <context>
     <name>PrintProgress</name>
@@ -1095,6 +1350,10 @@
     <message>
         <source>Printing page %1</source>
         <translation>Imprimiendo la página %1</translation>
+    </message>
+    <message>
+        <source>Stop printing at the next page</source>
+        <translation>Detener la impresión en la página siguiente</translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1550,46 @@
     <message>
         <source>New Grade Properties</source>
         <translation>Propiedades de la nueva calificación</translation>
+    </message>
+    <message>
+        <source>The student&apos;s name as the gradebook shows it</source>
+        <translation>El nombre del estudiante tal como lo muestra el libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>The student&apos;s ID, such as a school number</source>
+        <translation>El identificador del estudiante, por ejemplo un número escolar</translation>
+    </message>
+    <message>
+        <source>Anything you want to note about the student</source>
+        <translation>Cualquier cosa que quiera anotar sobre el estudiante</translation>
+    </message>
+    <message>
+        <source>The grade&apos;s name, shown at the top of its column</source>
+        <translation>El nombre de la calificación, mostrado en lo alto de su columna</translation>
+    </message>
+    <message>
+        <source>The day the grade was given</source>
+        <translation>El día en que se puso la calificación</translation>
+    </message>
+    <message>
+        <source>Anything about the grade, such as the chapters a test covered</source>
+        <translation>Cualquier cosa sobre la calificación, por ejemplo los capítulos que cubrió un examen</translation>
+    </message>
+    <message>
+        <source>The points every new grade starts with</source>
+        <translation>Los puntos con los que empieza cada calificación nueva</translation>
+    </message>
+    <message>
+        <source>The weight every new grade starts with</source>
+        <translation>El peso con el que empieza cada calificación nueva</translation>
+    </message>
+    <message>
+        <source>Leave entries worth 0 percent out of the class averages</source>
+        <translation>Dejar fuera de los promedios de la clase las entradas que valen 0 por ciento</translation>
+    </message>
+    <message>
+        <source>Weigh every grade by its points instead of its weight</source>
+        <translation>Ponderar cada calificación por sus puntos en lugar de por su peso</translation>
     </message>
 </context>
 <context>
@@ -1544,6 +1843,14 @@
         <source>Points are Weights</source>
         <translation>Los puntos son pesos</translation>
     </message>
+    <message>
+        <source>The grade whose settings are shown below</source>
+        <translation>La calificación cuyos ajustes se muestran abajo</translation>
+    </message>
+    <message>
+        <source>Count each grade within its category by its points instead of its weight</source>
+        <translation>Contar cada calificación dentro de su categoría por sus puntos en lugar de por su peso</translation>
+    </message>
 </context>
 <context>
     <name>core</name>
@@ -1743,6 +2050,34 @@
         <source>Student Averages</source>
         <translation>Promedios de los estudiantes</translation>
     </message>
+    <message>
+        <source>Line %1 opens a quoted field that is never closed.</source>
+        <translation>La línea %1 abre un campo entre comillas que nunca se cierra.</translation>
+    </message>
+    <message>
+        <source>Line %1 is longer than 1 MB, so this is not a class list (or a quote in it is never closed).</source>
+        <translation>La línea %1 tiene más de 1 MB, así que no es una lista de clase (o una comilla en ella nunca se cierra).</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines; a class list is far shorter.</source>
+        <translation>El archivo tiene más de %1 líneas; una lista de clase es mucho más corta.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 128 MB, so it is not a class list.</source>
+        <translation>El archivo ocupa más de 128 MB, así que no es una lista de clase.</translation>
+    </message>
+    <message>
+        <source>The file holds NUL bytes, so it is not a text file. Save the class list as CSV (comma-separated values) and import that.</source>
+        <translation>El archivo contiene bytes NUL, así que no es un archivo de texto. Guarde la lista de clase como CSV (valores separados por comas) e importe ese archivo.</translation>
+    </message>
+    <message>
+        <source>The file is empty: it holds no class list.</source>
+        <translation>El archivo está vacío: no contiene ninguna lista de clase.</translation>
+    </message>
+    <message>
+        <source>The class list has no column of names. It needs a column named Name or Student, or First name and Last name; or choose the columns.</source>
+        <translation>La lista de clase no tiene una columna de nombres. Necesita una columna llamada Name o Student, o las columnas de nombre y apellido; o elija las columnas.</translation>
+    </message>
 </context>
 <context>
     <name>marklow::TCategoriesPage</name>
@@ -1878,6 +2213,18 @@
     <message>
         <source>&amp;Look at these %1 warnings first:</source>
         <translation>&amp;Revise primero estas %1 advertencias:</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Advertencias</translation>
+    </message>
+    <message>
+        <source>What to look at before the export, such as students without an ID</source>
+        <translation>Lo que conviene revisar antes de exportar, por ejemplo estudiantes sin identificador</translation>
+    </message>
+    <message>
+        <source>Choose a file and write the grades into it</source>
+        <translation>Elegir un archivo y escribir en él las calificaciones</translation>
     </message>
 </context>
 <context>
@@ -2112,6 +2459,54 @@
         <source>Skipped: not a student</source>
         <translation>Omitida: no es un estudiante</translation>
     </message>
+    <message>
+        <source>The column that holds each student&apos;s whole name</source>
+        <translation>La columna con el nombre completo de cada estudiante</translation>
+    </message>
+    <message>
+        <source>The column of first names, when the names are in two columns</source>
+        <translation>La columna de los nombres, cuando los nombres están en dos columnas</translation>
+    </message>
+    <message>
+        <source>The column of last names, when the names are in two columns</source>
+        <translation>La columna de los apellidos, cuando los nombres están en dos columnas</translation>
+    </message>
+    <message>
+        <source>The column that holds each student&apos;s ID</source>
+        <translation>La columna con el identificador de cada estudiante</translation>
+    </message>
+    <message>
+        <source>The column of e-mail addresses or logins, kept in the students&apos; notes</source>
+        <translation>La columna de direcciones de correo o usuarios, que se guardan en las notas de los estudiantes</translation>
+    </message>
+    <message>
+        <source>Tick when the first line names the columns; untick it when it is a student</source>
+        <translation>Marcar cuando la primera línea nombra las columnas; desmarcar cuando es un estudiante</translation>
+    </message>
+    <message>
+        <source>Keep the names as the file has them</source>
+        <translation>Dejar los nombres como están en el archivo</translation>
+    </message>
+    <message>
+        <source>Put each first name before the last name</source>
+        <translation>Poner cada nombre antes del apellido</translation>
+    </message>
+    <message>
+        <source>Roster</source>
+        <translation>Lista de clase</translation>
+    </message>
+    <message>
+        <source>Every line of the file and what the import does with it</source>
+        <translation>Cada línea del archivo y lo que la importación hace con ella</translation>
+    </message>
+    <message>
+        <source>The students of the gradebook who are not on the roster; they are kept</source>
+        <translation>Los estudiantes del libro de calificaciones que no están en la lista; se conservan</translation>
+    </message>
+    <message>
+        <source>Bring the roster into the gradebook as this window shows it</source>
+        <translation>Traer la lista de clase al libro de calificaciones como la muestra esta ventana</translation>
+    </message>
 </context>
 <context>
     <name>marklow::TInplaceEdit</name>
@@ -2148,6 +2543,10 @@
     <message>
         <source>Page</source>
         <translation>Página</translation>
+    </message>
+    <message>
+        <source>The report&apos;s pages as they will be printed</source>
+        <translation>Las páginas del informe tal como se imprimirán</translation>
     </message>
 </context>
 <context>
