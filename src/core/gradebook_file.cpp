@@ -1,5 +1,6 @@
 #include "gradebook_file.h"
 
+#include "file_trailer.h"
 #include "messages.h"
 #include "text.h"
 
@@ -527,10 +528,14 @@ TReadResult ReadGradebook(std::string_view bytes, TGradebook& open,
     }
     TGradebook fresh;
     fresh.Preferences = open.Preferences;
-    if (v2)
+    if (v2) {
         ReadVersion20(in, fresh);
-    else
+        // What this program keeps beyond the layout's last field; unknown sections are skipped.
+        const std::vector<TTrailerSection> sections = ReadTrailer(in.Rest());
+        (void)sections;
+    } else {
         ReadVersion10(in, fresh);
+    }
     fresh.Password = std::move(password);
     open.ReplaceDocument(std::move(fresh));
     return result;
@@ -589,6 +594,9 @@ std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) 
     out.Flag(gb.ShowLetters);
     out.Flag(gb.GradesInUserOrder);
     out.Flag(gb.StudentsInUserOrder);
+    // Each feature that keeps something the layout cannot hold adds its section here.
+    std::vector<std::pair<std::string, std::string>> sections;
+    AppendTrailer(out, sections);
     if (lostTexts) *lostTexts = lost.Texts();
     return bytes;
 }
