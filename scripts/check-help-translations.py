@@ -3,8 +3,9 @@
 
 A translation must have the same pages, every anchor of the English page (F1 and the
 program's keywords point at them), links that lead to pages and anchors that exist,
-well-formed HTML in its own language, and a project file with the same contents, refs
-and identifiers as help/marklow.qhp under a namespace of its own.
+well-formed HTML in its own language, the English style sheet (shared or an identical
+copy), and a project file with the same namespace, contents, refs and identifiers as
+help/marklow.qhp: each language is built into a collection of its own.
 
 Usage: check-help-translations.py [HELP_FOLDER]   (default: the help folder beside scripts/)
 Exit status 0 when everything matches, 1 with one line per fault otherwise.
@@ -139,17 +140,23 @@ def check_translation(folder, english, english_project, faults):
             for anchor in sorted(english[name].ids - page.ids):
                 faults.append(f"{folder / name}: no anchor \"{anchor}\" (the English page has it)")
         for sheet in page.stylesheets:
-            if not (folder / sheet).is_file():
+            # A language may share the English style sheet instead of holding a copy.
+            if not (folder / sheet).is_file() and not (folder.parent / sheet).is_file():
                 faults.append(f"{folder / name}: stylesheet {sheet} is missing")
+    for shared in sorted(folder.parent.glob("*.css")):
+        copy = folder / shared.name
+        if copy.is_file() and copy.read_bytes() != shared.read_bytes():
+            faults.append(f"{copy}: differs from {shared}; copy it again or leave it out")
     check_links(folder, pages, faults)
 
     project = read_project(folder / "marklow.qhp", faults)
     if project is None or english_project is None:
         return
     where = folder / "marklow.qhp"
-    if project["namespace"] == english_project["namespace"] or not project["namespace"]:
-        faults.append(f"{where}: the namespace must be its own, not "
-                      f"{english_project['namespace']!r}")
+    # Each language is a collection of its own, so the pages keep the English addresses.
+    if project["namespace"] != english_project["namespace"]:
+        faults.append(f"{where}: namespace {project['namespace']!r}, "
+                      f"not {english_project['namespace']!r}")
     if project["folder"] != english_project["folder"]:
         faults.append(f"{where}: virtual folder {project['folder']!r}, "
                       f"not {english_project['folder']!r}")
