@@ -26,6 +26,11 @@ struct TStudent {
     std::string Notes;
     std::string Name;
     std::string ID;
+    // The LMS's own number of the student (Canvas's "ID" column), kept from a roster so the
+    // Canvas export can write it back; not the school's ID.
+    std::string LmsId;
+    // The e-mail address or login name a roster gave, kept apart from the teacher's notes.
+    std::string Login;
     int32_t UserOrder = kLastUserOrder;
     double Average = 0;
     bool HasAverage = false;
