@@ -1,6 +1,7 @@
 #include "gradebook_file.h"
 
 #include "file_trailer.h"
+#include "work_policy.h"
 #include "messages.h"
 #include "text.h"
 
@@ -532,7 +533,7 @@ TReadResult ReadGradebook(std::string_view bytes, TGradebook& open,
         ReadVersion20(in, fresh);
         // What this program keeps beyond the layout's last field; unknown sections are skipped.
         const std::vector<TTrailerSection> sections = ReadTrailer(in.Rest());
-        (void)sections;
+        fresh.Work = ReadWorkPolicy(FindSection(sections, "GRAD"));
     } else {
         ReadVersion10(in, fresh);
     }
@@ -596,6 +597,7 @@ std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) 
     out.Flag(gb.StudentsInUserOrder);
     // Each feature that keeps something the layout cannot hold adds its section here.
     std::vector<std::pair<std::string, std::string>> sections;
+    sections.emplace_back("GRAD", WriteWorkPolicy(gb.Work));
     AppendTrailer(out, sections);
     if (lostTexts) *lostTexts = lost.Texts();
     return bytes;

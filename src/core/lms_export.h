@@ -65,9 +65,10 @@ std::string CanvasStudentName(std::string_view name);
 // The first e-mail address in a student's notes, or empty text.
 std::string EmailInNotes(std::string_view notes);
 
-// A number as every importer reads it: decimal with a dot, never an exponent, at most 15
-// significant digits, so an entry typed with up to 15 digits comes out as typed and a sum
-// such as 0.1 + 0.2 as 0.3.
+// A number as every importer reads it: decimal with a dot, at most 15 significant digits, so
+// an entry typed with up to 15 digits comes out as typed and a sum such as 0.1 + 0.2 as 0.3.
+// Never an exponent: 12345678901234567890 is written 12345678901234600000, not with digits no
+// double holds.
 std::string LmsNumber(double value);
 
 } // namespace marklow
