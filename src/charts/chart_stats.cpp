@@ -1,10 +1,10 @@
 #include "chart_stats.h"
 
 #include "averages.h"
-#include "work_policy.h"
 #include "entry.h"
 #include "messages.h"
 #include "text.h"
+#include "work_policy.h"
 
 #include <algorithm>
 #include <cmath>

@@ -399,7 +399,8 @@ void RecomputeAll(TGradebook& gb) {
         }
         if (anyGrade)
             gb.SetCell(0, r, pass.Finish(cols));
-        else gb.SetCell(0, r, std::string());
+        else
+            gb.SetCell(0, r, std::string());
         // The column work fields end as the last counted column leaves them.
         if (lastCounted >= 0) {
             s.ColumnHasEntry = lastHas;
@@ -461,9 +462,10 @@ void ComputeEffectiveWeights(TGradebook& gb) {
     }
     for (const ColumnInfo& col : Columns(gb)) {
         const TCategory& k = *col.category;
-        col.grade->EffectiveWeight = (k.WeightSum == 0 || list.TotalPercent == 0)
-                                         ? 0
-                                         : col.weight * k.Percent / (k.WeightSum * list.TotalPercent);
+        col.grade->EffectiveWeight =
+            (k.WeightSum == 0 || list.TotalPercent == 0)
+                ? 0
+                : col.weight * k.Percent / (k.WeightSum * list.TotalPercent);
     }
 }
 

@@ -1,11 +1,11 @@
 #include "clipboard_data.h"
 
 #include "averages.h"
-#include "work_policy.h"
 #include "entry.h"
 #include "gradebook_file.h"
 #include "messages.h"
 #include "text.h"
+#include "work_policy.h"
 
 #include <algorithm>
 #include <cmath>
@@ -104,7 +104,8 @@ std::vector<TFreshAverage> FreshStudentAverages(const TGradebook& gb) {
             // As StudentAverage does: the row again, its sums in a wider type.
             std::vector<TWideTerm> terms;
             for (const TColumn& col : cols) {
-                auto pct = EntryPercent(*col.Grade, ReadGradeEntry(gb, *col.Grade, cells[col.Cell]));
+                auto pct =
+                    EntryPercent(*col.Grade, ReadGradeEntry(gb, *col.Grade, cells[col.Cell]));
                 if (pct) terms.push_back({col.Category, col.Weight, *pct, col.Grade->ExtraCredit});
             }
             auto wide = WideStudentAverage(list, terms);

@@ -16,7 +16,7 @@ enum class EntryKind { Blank = 0, Number = 1, Letter = 2, Invalid = 3, Excused =
 struct TEntry {
     EntryKind Kind = EntryKind::Blank;
     double Value = 0;
-    bool Curve = false; // the column's curve applies (the entry does not start with "/")
+    bool Curve = false;     // the column's curve applies (the entry does not start with "/")
     bool FromBlank = false; // a Missing entry that is an empty cell past the grade's date
 };
 

@@ -1,9 +1,9 @@
 #include "gradebook_file.h"
 
 #include "file_trailer.h"
-#include "work_policy.h"
 #include "messages.h"
 #include "text.h"
+#include "work_policy.h"
 
 #include <algorithm>
 #include <climits>

@@ -70,7 +70,8 @@ struct TOptionsResult {
 
     // Whether anything the averages or their texts depend on changes (letter tables, the
     // letter switch, points as weights, a category's percent or drop-the-lowest switch, the
-    // number of categories, any grade setting, the missing-work settings); without it the recompute can be skipped.
+    // number of categories, any grade setting, the missing-work settings); without it the
+    // recompute can be skipped.
     bool AffectsAverages = false;
     // Whether the curved display of some entry changes (a grade's curve or its amount, or
     // the value of a letter while some grade is curved): the grid must be redrawn.

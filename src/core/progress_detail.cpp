@@ -1,9 +1,9 @@
 #include "progress_detail.h"
 
 #include "averages.h"
-#include "work_policy.h"
 #include "gradebook.h"
 #include "text.h"
+#include "work_policy.h"
 
 #include <cmath>
 
