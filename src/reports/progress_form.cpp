@@ -30,11 +30,12 @@ QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// Excused and missing work in words; missing work says the points it counted for.
+// Excused and missing work in words; missing work says the points it counted for
+// ("missing 25").
 QString PrintedCaption(const TPrintedGrade& p) {
     if (p.Kind == EntryKind::Excused) return QCoreApplication::translate("ProgressForm", "excused");
     if (p.Kind == EntryKind::Missing)
-        return QCoreApplication::translate("ProgressForm", "missing, counted as %1").arg(Q(p.Text));
+        return QCoreApplication::translate("ProgressForm", "missing %1").arg(Q(p.Text));
     return Q(p.Text);
 }
 
@@ -220,6 +221,8 @@ void TRprogform::Quickxrp1NeedData(bool& MoreData) {
         TPrintedGrade p = FormatPrintedEntry(gb, c, CurrentRow, options_->PrintGrade);
         GradeLabel->Color = p.Shade && options_->ShadeCurved ? kShade : kWhite;
         GradeLabel->Caption = PrintedCaption(p);
+        // The column is narrow: missing work with its points in the names' smallest size.
+        GradeLabel->Font.PointSize = p.Kind == EntryKind::Missing ? kLeastSize : kNormalSize;
     }
     ++CurrentGrade;
 }

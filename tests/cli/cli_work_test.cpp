@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace marklow;
 using marklow::testing::Cli;
 using marklow::testing::Lines;
@@ -72,8 +74,19 @@ TEST(CliWork, StatsCheckAndExportFollowTheRules) {
     // T1's results: Ann's 100; Ben is excused, so he is no item of the series.
     TCliResult stats = Cli({"stats", dir / "on.gbd", "--grade", "1"});
     ASSERT_EQ(stats.status, 0) << stats.err;
-    EXPECT_EQ(stats.out.find("Ben"), std::string::npos) << stats.out;
-    EXPECT_NE(stats.out.find("100"), std::string::npos) << stats.out;
+    auto lines = Lines(stats.out);
+    ASSERT_EQ(lines.size(), 2u) << stats.out; // Ann's result and the statistics
+    EXPECT_NE(lines[0].find("\t100"), std::string::npos) << stats.out;
+    // Ben's results: the missing 0, 80 and 60, never the excused grade.
+    TCliResult ben = Cli({"stats", dir / "on.gbd", "--student", "2"});
+    ASSERT_EQ(ben.status, 0) << ben.err;
+    auto results = Lines(ben.out);
+    ASSERT_EQ(results.size(), 4u) << ben.out;
+    std::vector<std::string> values;
+    for (size_t i = 0; i < 3; ++i)
+        values.push_back(results[i].substr(results[i].find('\t') + 1));
+    std::sort(values.begin(), values.end());
+    EXPECT_EQ(values, (std::vector<std::string>{"0", "60", "80"})) << ben.out;
 
     TCliResult check = Cli({"check", dir / "on.gbd"});
     EXPECT_NE(check.out.find("Student \"Ann\" has missing work for grade \"T2\"\n"
