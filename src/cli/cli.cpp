@@ -68,9 +68,9 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
                                          (extra credit out of 0; (read only) for a grade
                                          out of no points). Names as "Last, First"; ID is
                                          Canvas's own number from an imported roster.
-                                         Titles Canvas would drop ("Final Grade") or
-                                         misfile ("Quiz (2)") become "Final-Grade" and
-                                         "Quiz [2]".
+                                         Titles Canvas would drop or misfile, such as
+                                         Final Grade and Quiz (2), become Final-Grade
+                                         and Quiz [2].
                 --format moodle          ID number, Full name, Email address (the roster's
                                          or the first in the notes), a column per grade;
                                          a student without the identifier is left out

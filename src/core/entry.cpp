@@ -32,14 +32,25 @@ TEntry ReadEntry(std::string_view text, const TRealList& letterToNumber) {
         }
         return e;
     }
-    double value = LetterValue(letterToNumber, EntryCore(text));
+    std::string_view core = EntryCore(text);
+    double value = LetterValue(letterToNumber, core);
     if (value == -1) {
         e.Kind = EntryKind::Invalid;
+        if (core.size() == 2 && (core[0] | 0x20) == 'e' && (core[1] | 0x20) == 'x')
+            e.Kind = EntryKind::Excused;
+        else if ((core.size() == 1 && (core[0] | 0x20) == 'm') ||
+                 (core.size() == 2 && (core[0] | 0x20) == 'm' && (core[1] | 0x20) == 'i'))
+            e.Kind = EntryKind::Missing;
     } else {
         e.Kind = EntryKind::Letter;
         e.Value = value;
     }
     return e;
+}
+
+bool IsReservedEntryWord(std::string_view core) {
+    const std::string word = NormalizeLetter(core);
+    return word == "EX" || word == "M" || word == "MI" || word == "L";
 }
 
 namespace {

@@ -10,13 +10,19 @@ namespace marklow {
 
 class TGradebook;
 
-enum class EntryKind { Blank = 0, Number = 1, Letter = 2, Invalid = 3 };
+// Excused work counts nowhere; missing work counts as the gradebook's missing score.
+enum class EntryKind { Blank = 0, Number = 1, Letter = 2, Invalid = 3, Excused = 4, Missing = 5 };
 
 struct TEntry {
     EntryKind Kind = EntryKind::Blank;
     double Value = 0;
-    bool Curve = false; // the column's curve applies (the entry does not start with "/")
+    bool Curve = false;     // the column's curve applies (the entry does not start with "/")
+    bool FromBlank = false; // a Missing entry that is an empty cell past the grade's date
 };
+
+// "EX" excuses, "M" and "MI" mark missing work (any case). A letter table that holds one of
+// them keeps it as a letter, so older files compute as before.
+bool IsReservedEntryWord(std::string_view core);
 
 TEntry ReadEntry(std::string_view text, const TRealList& letterToNumber);
 // The entry without a leading "/" and cut before its first blank.

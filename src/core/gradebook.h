@@ -11,6 +11,7 @@
 
 #include "cell_row.h"
 #include "real_list.h"
+#include "work_policy_fields.h"
 
 #include <cstdint>
 #include <functional>
@@ -139,6 +140,9 @@ public:
     bool GradesInUserOrder = true;
     bool StudentsInUserOrder = false;
     TModelPreferences Preferences;
+    TWorkPolicy Work; // kept in the file's trailer
+    // The day blanks are judged against for missing work; today unless a test sets it.
+    double Today = 0;
 
     // --- the cell table ---
     int ColCount() const { return colCount_; }

@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "student_field_section.h"
 #include "text.h"
+#include "work_policy.h"
 
 #include <algorithm>
 #include <climits>
@@ -534,6 +535,7 @@ TReadResult ReadGradebook(std::string_view bytes, TGradebook& open,
         // What this program keeps beyond the layout's last field; unknown sections are skipped.
         const std::vector<TTrailerSection> sections = ReadTrailer(in.Rest());
         ReadStudentFieldSection(FindSection(sections, "LMID"), fresh, &TStudent::LmsId);
+        fresh.Work = ReadWorkPolicy(FindSection(sections, "GRAD"));
     } else {
         ReadVersion10(in, fresh);
     }
@@ -598,6 +600,7 @@ std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) 
     // Each feature that keeps something the layout cannot hold adds its section here.
     std::vector<std::pair<std::string, std::string>> sections;
     sections.emplace_back("LMID", WriteStudentFieldSection(gb, &TStudent::LmsId));
+    sections.emplace_back("GRAD", WriteWorkPolicy(gb.Work));
     AppendTrailer(out, sections);
     if (lostTexts) *lostTexts = lost.Texts();
     return bytes;

@@ -5,11 +5,13 @@
 #include "entry.h"
 #include "gradebook.h"
 #include "text.h"
+#include "work_policy.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -137,17 +139,22 @@ struct TStudentWarnings {
 
 // One row of scores: each grade's points, blank where there are none to give.
 void AppendScores(const TGradebook& gb, int r, const std::vector<bool>& withPoints,
-                  std::string& out, std::vector<TLmsWarning>* unreadable,
+                  TLmsFormat format, std::string& out, std::vector<TLmsWarning>* unreadable,
                   std::vector<TLmsWarning>* aboveMaximum, bool cap) {
     const TCellRow& cells = gb.RowCells(r);
     for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
         out += ',';
         if (!withPoints[static_cast<size_t>(c - 2)]) continue;
         std::string_view text = cells[static_cast<size_t>(c)];
-        if (text.empty()) continue;
-        TEntry e = ReadEntry(text, gb.LetterToNumber);
-        if (e.Kind == EntryKind::Blank) continue;
         const TGrade& g = *gb.GradeAt(c);
+        if (text.empty() && !gb.Work.BlankIsMissing) continue;
+        TEntry e = ReadGradeEntry(gb, g, text);
+        if (e.Kind == EntryKind::Blank) continue;
+        // Canvas imports "EX" as excused; elsewhere excused work has no score to give.
+        if (e.Kind == EntryKind::Excused) {
+            if (format == TLmsFormat::Canvas) out += "EX";
+            continue;
+        }
         if (auto points = EntryPoints(g, e)) {
             double v = *points;
             // Extra credit has no maximum of its own in Moodle either: its points are one.
@@ -210,6 +217,20 @@ std::string LmsNumber(double value) {
             out += '.';
             out.append(digits + n - fraction, fraction);
         }
+        return out;
+    }
+    // Beyond 15 integer digits the exact binary value shows digits nobody typed
+    // (12345678901234567890 is 12345678901234567168): 15 significant digits, then zeros.
+    if (a >= 1e15) {
+        auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+        *r.ptr = '\0'; // for atoi
+        const std::string_view sci(buf, static_cast<size_t>(r.ptr - buf));
+        const size_t e = sci.find('e');
+        const int exponent = std::atoi(sci.data() + e + 1);
+        std::string out;
+        for (char ch : sci.substr(0, e))
+            if (ch != '.') out += ch;
+        out.append(static_cast<size_t>(exponent - 14), '0');
         return out;
     }
     // The shortest text that reads back as this double, unless that takes more digits than a
@@ -468,7 +489,7 @@ TLmsExport ExportForLms(const TGradebook& gb, TLmsFormat format, const TLmsOptio
             AppendField(out, id);
             break;
         }
-        AppendScores(gb, r, withPoints, out, &warned.Entries,
+        AppendScores(gb, r, withPoints, format, out, &warned.Entries,
                      format == TLmsFormat::Moodle ? &warned.Entries : nullptr,
                      options.CapAtPoints);
         if (format == TLmsFormat::Scores) {

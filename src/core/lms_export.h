@@ -98,9 +98,10 @@ std::string StudentEmail(const TStudent& s);
 // The student's login name for Moodle: the login kept from a roster unless it is an address.
 std::string StudentUsername(const TStudent& s);
 
-// A number as every importer reads it: decimal with a dot, never an exponent, at most 15
-// significant digits, so an entry typed with up to 15 digits comes out as typed and a sum
-// such as 0.1 + 0.2 as 0.3.
+// A number as every importer reads it: decimal with a dot, at most 15 significant digits, so
+// an entry typed with up to 15 digits comes out as typed and a sum such as 0.1 + 0.2 as 0.3.
+// Never an exponent: 12345678901234567890 is written 12345678901234600000, not with digits no
+// double holds.
 std::string LmsNumber(double value);
 
 } // namespace marklow
