@@ -69,14 +69,15 @@ void CheckStudents(const TGradebook& gb, TFindingSink& sink) {
 // table, and a class repeats a handful of them ("A", "B+", "abs"): each is read once.
 class TEntryKinds {
 public:
-    explicit TEntryKinds(const TRealList& letterToNumber) : letters_(letterToNumber) {}
+    TEntryKinds(const TRealList& letterToNumber, bool decimalComma)
+        : letters_(letterToNumber), decimalComma_(decimalComma) {}
     TEntry Of(std::string_view text) {
         const char first = text.front();
         if ((first >= '0' && first <= '9') || first == '.' || first == '-' || first == '+')
-            return ReadEntry(text, letters_);
+            return ReadEntry(text, letters_, decimalComma_);
         auto it = seen_.find(text);
         if (it != seen_.end()) return it->second;
-        TEntry entry = ReadEntry(text, letters_);
+        TEntry entry = ReadEntry(text, letters_, decimalComma_);
         // Bounded: a class of all different texts is read entry by entry.
         if (seen_.size() < kMaxSeen) seen_.emplace(std::string(text), entry);
         return entry;
@@ -89,6 +90,7 @@ private:
         size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
     };
     const TRealList& letters_;
+    bool decimalComma_;
     std::unordered_map<std::string, TEntry, THash, std::equal_to<>> seen_;
 };
 
@@ -105,7 +107,7 @@ void CheckEntries(const TGradebook& gb, TCheckResult& result, TFindingSink& sink
     const bool blankIsMissing = gb.Work.BlankIsMissing;
     std::vector<size_t> perColumn(static_cast<size_t>(grades) + 1, 0);
     int64_t blank = 0;
-    TEntryKinds kinds(gb.LetterToNumber);
+    TEntryKinds kinds(gb.LetterToNumber, gb.DecimalComma);
     // Columns where no entry of up to 1e300 can reach a percentage beyond a double, so that
     // only the rare huge numbers are worked out in full.
     std::vector<const TGrade*> grade(static_cast<size_t>(gb.ColCount()), nullptr);

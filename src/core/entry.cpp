@@ -5,6 +5,7 @@
 #include "text.h"
 
 #include <cmath>
+#include <optional>
 
 namespace marklow {
 
@@ -15,15 +16,34 @@ std::string_view EntryCore(std::string_view text) {
     return text;
 }
 
-TEntry ReadEntry(std::string_view text, const TRealList& letterToNumber) {
+namespace {
+// "8,5" as "8.5"; nothing when the text has a "." as well or more than one ",".
+std::optional<std::string> CommaAsPoint(std::string_view core) {
+    const size_t comma = core.find(',');
+    if (core.find('.') != std::string_view::npos || core.find(',', comma + 1) != core.npos)
+        return std::nullopt;
+    std::string text(core);
+    text[comma] = '.';
+    return text;
+}
+} // namespace
+
+TEntry ReadEntry(std::string_view text, const TRealList& letterToNumber, bool decimalComma) {
     TEntry e;
     if (text.empty()) return e;
     e.Curve = text.front() != '/';
     size_t at = e.Curve ? 0 : 1;
     char c = at < text.size() ? text[at] : '\0';
     if (at < text.size() && c == ' ') return e;
-    if (at < text.size() && (c == '+' || c == '-' || c == '.' || (c >= '0' && c <= '9'))) {
-        auto v = ConvertNumber(EntryCore(text));
+    if (at < text.size() && (c == '+' || c == '-' || c == '.' || (c >= '0' && c <= '9') ||
+                             (decimalComma && c == ','))) {
+        std::string_view core = EntryCore(text);
+        std::optional<double> v;
+        if (decimalComma && core.find(',') != std::string_view::npos) {
+            if (auto point = CommaAsPoint(core)) v = ConvertNumber(*point);
+        } else {
+            v = ConvertNumber(core);
+        }
         if (v) {
             e.Kind = EntryKind::Number;
             e.Value = *v;
@@ -88,8 +108,8 @@ std::string LetterOf(const TRealList& numberToLetter, double percent) {
 }
 
 std::string CurvedText(std::string_view entry, double curveAmount,
-                       const TRealList& letterToNumber) {
-    TEntry e = ReadEntry(entry, letterToNumber);
+                       const TRealList& letterToNumber, bool decimalComma) {
+    TEntry e = ReadEntry(entry, letterToNumber, decimalComma);
     if (entry.empty() || (e.Kind != EntryKind::Number && e.Kind != EntryKind::Letter))
         return std::string(entry);
     double shown = e.Curve ? e.Value + curveAmount : e.Value;
@@ -98,7 +118,11 @@ std::string CurvedText(std::string_view entry, double curveAmount,
     std::string_view core = EntryCore(entry);
     // What follows the core in the entry: the blank and the comment.
     size_t coreEnd = static_cast<size_t>(core.data() - entry.data()) + core.size();
-    return FormatNumber(shown) + std::string(entry.substr(coreEnd));
+    std::string number = FormatNumber(shown);
+    if (decimalComma)
+        for (char& ch : number)
+            if (ch == '.') ch = ',';
+    return number + std::string(entry.substr(coreEnd));
 }
 
 std::string InvalidEntryMessage(const TGradebook& gradebook, int c, int r) {

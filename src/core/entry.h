@@ -24,7 +24,10 @@ struct TEntry {
 // them keeps it as a letter, so older files compute as before.
 bool IsReservedEntryWord(std::string_view core);
 
-TEntry ReadEntry(std::string_view text, const TRealList& letterToNumber);
+// With decimalComma, a number may have one "," in place of its "." ("8,5", ",5"); a text with
+// both, or two commas, is no number.
+TEntry ReadEntry(std::string_view text, const TRealList& letterToNumber,
+                 bool decimalComma = false);
 // The entry without a leading "/" and cut before its first blank.
 std::string_view EntryCore(std::string_view text);
 
@@ -36,7 +39,9 @@ int LetterIndex(const TRealList& numberToLetter, double percent);
 
 // Display text of an entry with the curve added; the entry as typed when it is neither a
 // number nor a letter.
-std::string CurvedText(std::string_view entry, double curveAmount, const TRealList& letterToNumber);
+// With decimalComma the number is shown with a comma too.
+std::string CurvedText(std::string_view entry, double curveAmount, const TRealList& letterToNumber,
+                       bool decimalComma = false);
 
 // "%s entry of "%s" for student %s is invalid" for cell (c, r).
 std::string InvalidEntryMessage(const TGradebook& gradebook, int c, int r);

@@ -341,6 +341,7 @@ void TGradebook::ReplaceDocument(TGradebook&& other) {
     GradesInUserOrder = other.GradesInUserOrder;
     StudentsInUserOrder = other.StudentsInUserOrder;
     Work = other.Work;
+    DecimalComma = other.DecimalComma;
     rows_ = std::move(other.rows_);
     cols_ = std::move(other.cols_);
     colCount_ = other.colCount_;
@@ -358,6 +359,7 @@ void TGradebook::MakeEmpty() {
     ClassName.clear();
     ClassNumber.clear();
     Work = TWorkPolicy{};
+    DecimalComma = Preferences.DecimalCommaForNew;
     SetColCount(3);
     SetRowCount(3);
     SetCell(0, 0, "Average");

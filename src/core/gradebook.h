@@ -120,6 +120,8 @@ struct TModelPreferences {
     double DefaultWeight = 1;
     bool OmitZeros = true;
     bool ShowHints = true;
+    // New gradebooks take "8,5" as 8.5: the window's language writes numbers so.
+    bool DecimalCommaForNew = false;
 };
 
 class TGradebook {
@@ -141,6 +143,9 @@ public:
     bool StudentsInUserOrder = false;
     TModelPreferences Preferences;
     TWorkPolicy Work; // kept in the file's trailer
+    // Entries may write their number with a decimal comma ("8,5" is 8.5, "," as "."). Kept in
+    // the file, so the same file gives the same numbers in every language.
+    bool DecimalComma = false;
     // The day blanks are judged against for missing work; today unless a test sets it.
     double Today = 0;
 

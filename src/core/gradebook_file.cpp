@@ -536,6 +536,9 @@ TReadResult ReadGradebook(std::string_view bytes, TGradebook& open,
         const std::vector<TTrailerSection> sections = ReadTrailer(in.Rest());
         ReadStudentFieldSection(FindSection(sections, "LMID"), fresh, &TStudent::LmsId);
         fresh.Work = ReadWorkPolicy(FindSection(sections, "GRAD"));
+        // How numbers are typed: one byte whose lowest bit is the decimal comma.
+        const std::string_view numbers = FindSection(sections, "NUMF");
+        fresh.DecimalComma = !numbers.empty() && (numbers[0] & 1) != 0;
     } else {
         ReadVersion10(in, fresh);
     }
@@ -601,6 +604,7 @@ std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) 
     std::vector<std::pair<std::string, std::string>> sections;
     sections.emplace_back("LMID", WriteStudentFieldSection(gb, &TStudent::LmsId));
     sections.emplace_back("GRAD", WriteWorkPolicy(gb.Work));
+    sections.emplace_back("NUMF", gb.DecimalComma ? std::string(1, '\x01') : std::string());
     AppendTrailer(out, sections);
     if (lostTexts) *lostTexts = lost.Texts();
     return bytes;

@@ -48,6 +48,7 @@ struct TOptionsWork {
     std::string ClassName;
     std::string ClassNumber;
     TWorkPolicy Work; // missing work
+    bool DecimalComma = false;
 };
 
 // The working copies of a showing: letter grids, toggles, description, category grid and one
@@ -64,6 +65,7 @@ struct TOptionsResult {
     std::string ClassName;
     std::string ClassNumber;
     TWorkPolicy Work;
+    bool DecimalComma = false;
     std::vector<TCategory> Categories; // name, percent and drop the lowest
     // The grades whose settings change: (column, new settings), columns ascending.
     std::vector<std::pair<int, TGradeSettings>> Grades;

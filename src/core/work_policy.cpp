@@ -8,7 +8,7 @@
 namespace marklow {
 
 TEntry ReadGradeEntry(const TGradebook& gb, const TGrade& g, std::string_view text) {
-    TEntry e = ReadEntry(text, gb.LetterToNumber);
+    TEntry e = ReadEntry(text, gb.LetterToNumber, gb.DecimalComma);
     if (e.Kind == EntryKind::Missing) {
         e.Value = gb.Work.MissingPercent;
     } else if (e.Kind == EntryKind::Blank && gb.Work.BlankIsMissing && PastDue(g, gb.Today)) {

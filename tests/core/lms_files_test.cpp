@@ -3,6 +3,8 @@
 // school's ID, and an export each importer takes without losing or misfiling a score.
 
 #include "averages.h"
+#include "check.h"
+#include "entry.h"
 #include "csv_reader.h"
 #include "gradebook_file.h"
 #include "lms_export.h"
@@ -280,4 +282,63 @@ TEST(LmsExport, CanvasTitlesItWouldDropOrMisfileAreRenamed) {
     EXPECT_EQ(Read(ex.Csv)[2][5], "90") << "each score under its own title";
     // Moodle and the scores table keep the titles as typed.
     EXPECT_EQ(ExportForLms(gb, TLmsFormat::Moodle).Titles[0], "Final Grade");
+}
+
+TEST(DecimalComma, ScoresTypedWithACommaCountWhereTheGradebookSaysSo) {
+    TRealList letters;
+    letters.Add("B", 85);
+    auto read = [&](std::string_view text, bool comma) { return ReadEntry(text, letters, comma); };
+    EXPECT_EQ(read("8,5", false).Kind, EntryKind::Invalid) << "as always without the switch";
+    for (auto [text, value] : {std::pair{"8,5", 8.5}, {",5", 0.5}, {"8,5 late", 8.5},
+                               {"/8,5", 8.5}, {"-1,25", -1.25}, {"8.5", 8.5}, {"12", 12.0}}) {
+        TEntry e = read(text, true);
+        EXPECT_EQ(e.Kind, EntryKind::Number) << text;
+        EXPECT_EQ(e.Value, value) << text;
+    }
+    EXPECT_FALSE(read("/8,5", true).Curve);
+    for (const char* text : {"1.000,5", "8,5,1", ",", "8,5%"})
+        EXPECT_EQ(read(text, true).Kind, EntryKind::Invalid) << text;
+    EXPECT_EQ(read("B", true).Kind, EntryKind::Letter);
+    EXPECT_EQ(CurvedText("8,5 late", 1, letters, true), "9,5 late");
+    EXPECT_EQ(CurvedText("8.5", 1, letters, false), "9.5");
+}
+
+TEST(DecimalComma, TheFileKeepsTheSwitchSoEveryLanguageReadsTheSameNumbers) {
+    TGradebook gb;
+    gb.SetEditMode(false);
+    AddStudent(gb, "Ann Lee", "S1");
+    AddStudent(gb, "Ben Roy", "S2");
+    AddGrade(gb, "Quiz", 10);
+    gb.SetCell(2, 2, "8,5");
+    gb.SetCell(2, 3, "9,5 retake");
+    RecomputeAll(gb);
+    EXPECT_EQ(gb.Cell(0, 2), "*") << "without the switch the comma is no number";
+    gb.DecimalComma = true;
+    RecomputeAll(gb);
+    EXPECT_EQ(gb.Cell(0, 2), "85");
+    EXPECT_EQ(gb.Cell(2, 0), "90");
+    for (const TFinding& f : RunCheck(gb).Findings)
+        EXPECT_NE(f.Message, TCheckMessage::InvalidEntry);
+    TCsvTable table = Read(ExportForLms(gb, TLmsFormat::Canvas).Csv);
+    EXPECT_EQ(table[2][5], "8.5");
+    EXPECT_EQ(table[3][5], "9.5");
+
+    const std::string bytes = WriteGradebook(gb);
+    TGradebook reread;
+    ASSERT_EQ(ReadGradebook(bytes, reread, {}).Status, TReadResult::TStatus::Loaded);
+    EXPECT_TRUE(reread.DecimalComma);
+    RecomputeAll(reread);
+    EXPECT_EQ(reread.Cell(0, 2), "85");
+    // A file from before the switch, or from a reader of the plain layout, reads as always.
+    gb.DecimalComma = false;
+    TGradebook plain;
+    ASSERT_EQ(ReadGradebook(WriteGradebook(gb), plain, {}).Status, TReadResult::TStatus::Loaded);
+    EXPECT_FALSE(plain.DecimalComma);
+    EXPECT_EQ(WriteGradebook(plain).size(), WriteGradebook(gb).size());
+    EXPECT_LT(WriteGradebook(gb).size(), bytes.size()) << "the switch off writes no section";
+
+    // A new gradebook takes the switch the program's language gives it.
+    gb.Preferences.DecimalCommaForNew = true;
+    gb.MakeEmpty();
+    EXPECT_TRUE(gb.DecimalComma);
 }

@@ -70,7 +70,7 @@ std::optional<std::string> OverpaintText(const TGradebook& gb, int c, int r, boo
     if (!g || !g->Curve) return std::nullopt;
     std::string_view entry = gb.Cell(c, r);
     if (!entry.empty() && entry.front() == '/') return std::nullopt;
-    return CurvedText(entry, g->CurveAmount, gb.LetterToNumber);
+    return CurvedText(entry, g->CurveAmount, gb.LetterToNumber, gb.DecimalComma);
 }
 
 TEntryProblem EntryProblem(const TGradebook& gb, int c, int r) {
