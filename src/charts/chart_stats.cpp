@@ -4,6 +4,7 @@
 #include "entry.h"
 #include "messages.h"
 #include "text.h"
+#include "work_policy.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,7 +41,7 @@ void GatherGrade(const TGradebook& gb, const TChartLabels& labels, int c,
     const TGrade& g = *gb.GradeAt(c);
     if (g.ExtraCredit || g.OmitClassAverage) return;
     for (int r = 2; r <= gb.LastStudentRow(); ++r) {
-        auto pct = EntryPercent(g, ReadEntry(gb.Cell(c, r), gb.LetterToNumber));
+        auto pct = EntryPercent(g, ReadGradeEntry(gb, g, gb.Cell(c, r)));
         if (!pct || !std::isfinite(*pct)) continue;
         if (gb.Preferences.OmitZeros && *pct == 0) continue;
         items.push_back({labels.Student(r), *pct, r});
@@ -54,7 +55,7 @@ void GatherStudent(const TGradebook& gb, const TChartLabels& labels, int r,
     for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
         const TGrade& g = *gb.GradeAt(c);
         if (!(gb.WeightOf(g) > 0)) continue;
-        auto pct = EntryPercent(g, ReadEntry(cells[static_cast<size_t>(c)], gb.LetterToNumber));
+        auto pct = EntryPercent(g, ReadGradeEntry(gb, g, cells[static_cast<size_t>(c)]));
         if (!pct || !std::isfinite(*pct)) continue;
         items.push_back({labels.Grade(c), *pct, c});
     }

@@ -21,6 +21,7 @@ constexpr const char* kHelp = R"(Usage:
   marklow-cli show FILE [--letters | --no-letters] [--no-omit-zeros] [--password TEXT]
   marklow-cli export-csv FILE [-o OUT] [--bom] [--no-omit-zeros] [--password TEXT]
   marklow-cli export-lms FILE --format canvas|moodle|scores [-o OUT] [--bom]
+              [--identify idnumber|email|username] [--cap-at-points]
               [--no-omit-zeros] [--password TEXT]
   marklow-cli convert IN OUT [--password TEXT]
   marklow-cli print gradebook FILE -o OUT.pdf [--portrait | --landscape]
@@ -65,10 +66,20 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
                 --format canvas          Student, ID, SIS User ID, SIS Login ID, Section,
                                          a column per grade and a "Points Possible" row
                                          (extra credit out of 0; (read only) for a grade
-                                         out of no points). Names as "Last, First".
-                --format moodle          ID number, Full name, Email address (from the
-                                         student's notes), a column per grade; a student
-                                         with neither ID nor e-mail address is left out
+                                         out of no points). Names as "Last, First"; ID is
+                                         Canvas's own number from an imported roster.
+                                         Titles Canvas would drop or misfile, such as
+                                         Final Grade and Quiz (2), become Final-Grade
+                                         and Quiz [2].
+                --format moodle          ID number, Full name, Email address (the roster's
+                                         or the first in the notes), a column per grade;
+                                         a student without the identifier is left out
+                --identify WHAT          moodle: what Moodle's import identifies students
+                                         by: idnumber (default), email or username (adds
+                                         a Username column)
+                --cap-at-points          moodle: write a score above the grade's points
+                                         (a curve, extra points) as the points; Moodle
+                                         refuses the whole file for one such score
                 --format scores          Name, ID, each grade's points, Average, Letter
                 -o OUT, --bom, --no-omit-zeros  as for export-csv
   convert     Writes IN as a version 2.0 gradebook to OUT. An existing OUT is kept as
@@ -144,8 +155,10 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
               keeps the earlier file as its backup.
                 --dry-run                only print what would be done
                 --name-order first-last  "Lee, Ann" and separate columns give "Ann Lee";
-                             as-is       (default) names stay as in the file, and
-                                         separate columns give "Lee, Ann"
+                             as-is       names stay as in the file, and separate
+                                         columns give "Lee, Ann"; without the option,
+                                         first-last when most of the class's names are
+                                         "Ann Lee", else as-is
                 --name-column COL and the others: the columns to take, by header name or
                                          number from 1, where the headers are not
                                          recognised; --no-header: the first line is a

@@ -17,7 +17,8 @@ int RunExportLms(const std::vector<std::string>& args, std::ostream& out, std::o
     std::vector<std::string> files;
     std::optional<std::string> password, output;
     std::optional<TLmsFormat> format;
-    bool bom = false, omitZeros = true;
+    bool omitZeros = true;
+    TLmsOptions options;
     while (reader.Next()) {
         if (reader.Is("--password")) {
             password = reader.Value();
@@ -28,7 +29,14 @@ int RunExportLms(const std::vector<std::string>& args, std::ostream& out, std::o
         } else if (reader.Is("-o") || reader.Is("--output")) {
             output = reader.Value();
         } else if (reader.Word() == "--bom") {
-            bom = true;
+            options.Bom = true;
+        } else if (reader.Word() == "--cap-at-points") {
+            options.CapAtPoints = true;
+        } else if (reader.Is("--identify")) {
+            std::string name = reader.Value();
+            auto id = MoodleIdentifierNamed(name);
+            if (!id) throw TUsageError{"--identify takes idnumber, email or username"};
+            options.Identifier = *id;
         } else if (reader.Word() == "--no-omit-zeros") {
             omitZeros = false;
         } else if (reader.IsOption()) {
@@ -43,7 +51,7 @@ int RunExportLms(const std::vector<std::string>& args, std::ostream& out, std::o
     gb.Preferences.OmitZeros = omitZeros;
     if (int status = OpenGradebookFile(files[0], password, gb, err)) return status;
     RecomputeAll(gb);
-    TLmsExport exported = ExportForLms(gb, *format, bom);
+    TLmsExport exported = ExportForLms(gb, *format, options);
     if (!output) {
         out << exported.Csv;
         if (!out) return kUnreadable;

@@ -82,7 +82,8 @@ int RunImportRoster(const std::vector<std::string>& args, std::ostream& out, std
     }
 
     TRosterLayout layout = RecogniseRoster(table);
-    TRosterChoices choices{layout.Columns, order.value_or(TNameOrder::AsInFile), layout.Format};
+    // Without --name-order new students are named as the class names its students.
+    TRosterChoices choices{layout.Columns, order.value_or(ClassNameOrder(gb)), layout.Format};
     if (noHeader) choices.Columns.Header = false;
     if (!columns.empty()) {
         // Columns named by hand replace the recognised names; ids and logins stay.

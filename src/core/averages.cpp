@@ -3,6 +3,7 @@
 #include "entry.h"
 #include "gradebook.h"
 #include "text.h"
+#include "work_policy.h"
 
 #include <cmath>
 #include <vector>
@@ -14,7 +15,10 @@ namespace {
 // Points as a percentage of the grade's points. Out of 100 points they are the percentage
 // itself: x * 100 / 100 is not always x, and a pasted average must count as it was copied.
 double PointsPercent(double points, double outOf) {
-    return outOf == 100 ? points : points * 100 / outOf;
+    if (outOf == 100) return points;
+    const double pct = points * 100 / outOf;
+    // 1e308 out of 1e308 is 100 percent, though 1e308 * 100 is beyond a double.
+    return std::isfinite(pct) ? pct : points / outOf * 100;
 }
 
 // The percentage before the test that a double holds it; nothing for blanks, invalid entries
@@ -27,6 +31,8 @@ std::optional<double> RawPercent(const TGrade& g, const TEntry& entry) {
         pct = PointsPercent(entry.Value, g.Points);
     } else if (entry.Kind == EntryKind::Letter) {
         pct = entry.Value;
+    } else if (entry.Kind == EntryKind::Missing) {
+        return entry.Value; // the missing score, never curved
     } else {
         return std::nullopt;
     }
@@ -38,19 +44,23 @@ std::optional<double> RawPercent(const TGrade& g, const TEntry& entry) {
 
 std::optional<double> EntryPercent(const TGrade& g, const TEntry& entry) {
     auto pct = RawPercent(g, entry);
-    if (pct && !std::isfinite(*pct)) return std::nullopt;
+    if (pct && !(std::fabs(*pct) <= kMaxEntryPercent)) return std::nullopt;
     return pct;
 }
 
 bool PercentOverflows(const TGrade& g, const TEntry& entry) {
     auto pct = RawPercent(g, entry);
-    return pct && !std::isfinite(*pct);
+    return pct && !(std::fabs(*pct) <= kMaxEntryPercent);
 }
 
 std::optional<double> EntryPoints(const TGrade& g, const TEntry& entry) {
     if (g.Points == 0 || !EntryPercent(g, entry)) return std::nullopt;
     // Straight from the entry rather than back from the percentage, so 17.3 stays 17.3.
     double points = entry.Value;
+    if (entry.Kind == EntryKind::Missing) {
+        points = entry.Value * g.Points / 100;
+        return std::isfinite(points) ? std::optional<double>(points) : std::nullopt;
+    }
     if (entry.Kind == EntryKind::Letter && g.Points != 100) points = entry.Value * g.Points / 100;
     if (g.Curve && entry.Curve) points += g.CurveAmount;
     if (!std::isfinite(points)) return std::nullopt;
@@ -151,7 +161,8 @@ struct StudentPass {
     void Add(const ColumnInfo& col, const TEntry& e) {
         TGrade& g = *col.grade;
         g.InStudentAverage = false;
-        if (e.Kind == EntryKind::Blank) return;
+        // Excused work counts neither points earned nor points possible.
+        if (e.Kind == EntryKind::Blank || e.Kind == EntryKind::Excused) return;
         auto pct = EntryPercent(g, e);
         if (!pct) {
             s.HasInvalidEntry = true;
@@ -234,7 +245,7 @@ void BeginColumn(TGrade& g, ColumnPass& p) {
 void AddToColumn(const TGradebook& gb, const TGrade& g, TStudent& s, const TEntry& e,
                  ColumnPass& p) {
     s.ColumnHasEntry = false;
-    if (e.Kind == EntryKind::Blank) return;
+    if (e.Kind == EntryKind::Blank || e.Kind == EntryKind::Excused) return;
     auto pct = EntryPercent(g, e);
     if (!pct) {
         p.invalid = true;
@@ -252,7 +263,7 @@ void AddToColumn(const TGradebook& gb, const TGrade& g, TStudent& s, const TEntr
 double WideColumnMean(const TGradebook& gb, const TGrade& g, int c, int n) {
     long double sum = 0;
     for (int r = 2; r <= gb.LastStudentRow(); ++r)
-        if (auto pct = EntryPercent(g, ReadEntry(gb.Cell(c, r), gb.LetterToNumber))) sum += *pct;
+        if (auto pct = EntryPercent(g, ReadGradeEntry(gb, g, gb.Cell(c, r)))) sum += *pct;
     return static_cast<double>(sum / n);
 }
 
@@ -297,7 +308,7 @@ std::string StudentAverage(TGradebook& gb, int r) {
     auto cols = Columns(gb);
     for (size_t i = 0; i < cols.size(); ++i) {
         if (!(cols[i].weight > 0)) continue;
-        pass.Add(cols[i], ReadEntry(cells[i + 2], gb.LetterToNumber));
+        pass.Add(cols[i], ReadGradeEntry(gb, *cols[i].grade, cells[i + 2]));
     }
     return pass.Finish(cols);
 }
@@ -309,7 +320,7 @@ std::string ColumnAverage(TGradebook& gb, int c) {
     BeginColumn(g, p);
     if (p.skipped) return std::string();
     for (int r = 2; r <= gb.LastStudentRow(); ++r)
-        AddToColumn(gb, g, *gb.StudentAt(r), ReadEntry(gb.Cell(c, r), gb.LetterToNumber), p);
+        AddToColumn(gb, g, *gb.StudentAt(r), ReadGradeEntry(gb, g, gb.Cell(c, r)), p);
     return FinishColumn(gb, g, c, p);
 }
 
@@ -376,7 +387,7 @@ void RecomputeAll(TGradebook& gb) {
             const bool inStudent = cols[i].weight > 0;
             const bool inColumn = !passes[i].skipped;
             if (!inStudent && !inColumn) continue;
-            TEntry e = ReadEntry(cells[i + 2], gb.LetterToNumber);
+            TEntry e = ReadGradeEntry(gb, *cols[i].grade, cells[i + 2]);
             if (inStudent) pass.Add(cols[i], e);
             if (inColumn) {
                 AddToColumn(gb, *cols[i].grade, s, e, passes[i]);
@@ -388,7 +399,8 @@ void RecomputeAll(TGradebook& gb) {
         }
         if (anyGrade)
             gb.SetCell(0, r, pass.Finish(cols));
-        else gb.SetCell(0, r, std::string());
+        else
+            gb.SetCell(0, r, std::string());
         // The column work fields end as the last counted column leaves them.
         if (lastCounted >= 0) {
             s.ColumnHasEntry = lastHas;
@@ -450,9 +462,10 @@ void ComputeEffectiveWeights(TGradebook& gb) {
     }
     for (const ColumnInfo& col : Columns(gb)) {
         const TCategory& k = *col.category;
-        col.grade->EffectiveWeight = (k.WeightSum == 0 || list.TotalPercent == 0)
-                                         ? 0
-                                         : col.weight * k.Percent / (k.WeightSum * list.TotalPercent);
+        col.grade->EffectiveWeight =
+            (k.WeightSum == 0 || list.TotalPercent == 0)
+                ? 0
+                : col.weight * k.Percent / (k.WeightSum * list.TotalPercent);
     }
 }
 

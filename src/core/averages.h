@@ -15,10 +15,11 @@ struct TEntry;
 
 // The percentage an entry is worth in grade g, curve included; nothing when the entry does
 // not count (blank, invalid, a number in a grade out of 0 points, or a percentage beyond
-// what a double holds).
+// kMaxEntryPercent). Missing work is worth its TEntry's Value, the gradebook's missing score.
 std::optional<double> EntryPercent(const TGrade& g, const TEntry& entry);
-// A number or letter whose percentage in grade g no double holds (1e308 points out of 1, or
-// with the curve added): an invalid entry, as everywhere entries are judged.
+// A number or letter whose percentage in grade g lies beyond kMaxEntryPercent either way or
+// is no number at all (1e308 points out of 100, or with the curve added): an invalid entry,
+// as everywhere entries are judged.
 bool PercentOverflows(const TGrade& g, const TEntry& entry);
 // The same entry in points of grade g, curve included: what counts as EntryPercent's
 // percentage of g's Points. Nothing when the entry does not count, or g is out of 0 points.

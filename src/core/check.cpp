@@ -5,6 +5,7 @@
 #include "gradebook.h"
 #include "messages.h"
 #include "text.h"
+#include "work_policy.h"
 
 #include <cmath>
 #include <functional>
@@ -68,14 +69,15 @@ void CheckStudents(const TGradebook& gb, TFindingSink& sink) {
 // table, and a class repeats a handful of them ("A", "B+", "abs"): each is read once.
 class TEntryKinds {
 public:
-    explicit TEntryKinds(const TRealList& letterToNumber) : letters_(letterToNumber) {}
+    TEntryKinds(const TRealList& letterToNumber, bool decimalComma)
+        : letters_(letterToNumber), decimalComma_(decimalComma) {}
     TEntry Of(std::string_view text) {
         const char first = text.front();
         if ((first >= '0' && first <= '9') || first == '.' || first == '-' || first == '+')
-            return ReadEntry(text, letters_);
+            return ReadEntry(text, letters_, decimalComma_);
         auto it = seen_.find(text);
         if (it != seen_.end()) return it->second;
-        TEntry entry = ReadEntry(text, letters_);
+        TEntry entry = ReadEntry(text, letters_, decimalComma_);
         // Bounded: a class of all different texts is read entry by entry.
         if (seen_.size() < kMaxSeen) seen_.emplace(std::string(text), entry);
         return entry;
@@ -88,6 +90,7 @@ private:
         size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
     };
     const TRealList& letters_;
+    bool decimalComma_;
     std::unordered_map<std::string, TEntry, THash, std::equal_to<>> seen_;
 };
 
@@ -100,19 +103,19 @@ void CheckEntries(const TGradebook& gb, TCheckResult& result, TFindingSink& sink
     struct TCell {
         int32_t Column, Row;
     };
-    std::vector<TCell> invalid;
+    std::vector<TCell> invalid, missing;
+    const bool blankIsMissing = gb.Work.BlankIsMissing;
     std::vector<size_t> perColumn(static_cast<size_t>(grades) + 1, 0);
     int64_t blank = 0;
-    TEntryKinds kinds(gb.LetterToNumber);
+    TEntryKinds kinds(gb.LetterToNumber, gb.DecimalComma);
     // Columns where no entry of up to 1e300 can reach a percentage beyond a double, so that
     // only the rare huge numbers are worked out in full.
     std::vector<const TGrade*> grade(static_cast<size_t>(gb.ColCount()), nullptr);
-    std::vector<char> safe(grade.size(), 0);
+    std::vector<char> pastDue(grade.size(), 0);
     for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
         const TGrade* g = gb.GradeAt(c);
         grade[static_cast<size_t>(c)] = g;
-        safe[static_cast<size_t>(c)] =
-            std::fabs(g->Points) >= 1e-5 && std::fabs(g->CurveAmount) <= 1e300;
+        pastDue[static_cast<size_t>(c)] = blankIsMissing && PastDue(*g, gb.Today);
     }
     for (int r = 2; r <= gb.LastStudentRow(); ++r) {
         const TCellRow& cells = gb.RowCells(r);
@@ -120,14 +123,17 @@ void CheckEntries(const TGradebook& gb, TCheckResult& result, TFindingSink& sink
             std::string_view text = cells[static_cast<size_t>(c)];
             if (text.empty()) {
                 ++blank;
+                if (pastDue[static_cast<size_t>(c)]) missing.push_back({c, r});
                 continue;
             }
             const TEntry entry = kinds.Of(text);
             if (entry.Kind == EntryKind::Blank) {
                 ++blank;
+                if (pastDue[static_cast<size_t>(c)]) missing.push_back({c, r});
+            } else if (entry.Kind == EntryKind::Missing) {
+                missing.push_back({c, r});
             } else if (entry.Kind == EntryKind::Invalid ||
-                       ((!safe[static_cast<size_t>(c)] || !(std::fabs(entry.Value) <= 1e300)) &&
-                        PercentOverflows(*grade[static_cast<size_t>(c)], entry))) {
+                       PercentOverflows(*grade[static_cast<size_t>(c)], entry)) {
                 invalid.push_back({c, r});
                 ++perColumn[static_cast<size_t>(c - 1)];
             }
@@ -146,6 +152,16 @@ void CheckEntries(const TGradebook& gb, TCheckResult& result, TFindingSink& sink
                                            {TErrorFinder::EntryCell, cell.Column, cell.Row}};
     }
     sink.Count(TCheckMessage::InvalidEntry, static_cast<int64_t>(invalid.size()));
+    // Found row by row: each student's missing work together, in column order.
+    for (const TCell& cell : missing)
+        sink.Add(TCheckMessage::MissingWork, TErrorFinder::EntryCell, cell.Column, cell.Row);
+}
+
+// A letter an older file holds that is now a code: it keeps counting as the letter.
+void CheckLetters(const TGradebook& gb, TFindingSink& sink) {
+    for (int i = 0; i < gb.LetterToNumber.Count(); ++i)
+        if (IsReservedEntryWord(gb.LetterToNumber.Text(i)))
+            sink.Add(TCheckMessage::ReservedLetter, TErrorFinder::CategoryOnly, i, 0);
 }
 
 void CheckCategories(const TGradebook& gb, TFindingSink& sink) {
@@ -218,6 +234,7 @@ TCheckResult RunCheck(const TGradebook& gb) {
     CheckStudents(gb, sink);
     CheckEntries(gb, result, sink);
     CheckCategories(gb, sink);
+    CheckLetters(gb, sink);
     return result;
 }
 
@@ -257,6 +274,16 @@ std::string FindingText(const TGradebook& gb, const TFinding& finding) {
         return FormatMessage(
             "Category \"%1\" needs at least two grades assigned to drop the lowest",
             {CategoryName(gb, x)});
+    case TCheckMessage::MissingWork:
+        return FormatMessage("Student \"%1\" has missing work for grade \"%2\"",
+                             {TextAt(gb, 1, y), grade});
+    case TCheckMessage::ReservedLetter: {
+        const std::string letter =
+            x >= 0 && x < gb.LetterToNumber.Count() ? gb.LetterToNumber.Text(x) : std::string();
+        return FormatMessage("Letter \"%1\" is also the code for excused, missing or late work; "
+                             "entries of it count as the letter",
+                             {letter});
+    }
     case TCheckMessage::UnequalDropWeights:
         return FormatMessage("Weights are not equal dropping this lowest in category \"%1\"",
                              {CategoryName(gb, x)});

@@ -38,6 +38,8 @@ enum class TCheckMessage : uint8_t {
     CategoryWithoutGrades, // "Category "%s" has no grades assigned"
     DropNeedsTwo,          // "Category "%s" needs at least two grades assigned to drop the lowest"
     UnequalDropWeights,    // "Weights are not equal dropping this lowest in category "%s""
+    MissingWork,           // "Student "%s" has missing work for grade "%s"" (per student)
+    ReservedLetter,        // a letter of Letters to Numbers that is a code for excused work...
 };
 
 struct TFinding {
@@ -46,8 +48,8 @@ struct TFinding {
 };
 
 struct TCheckResult {
-    // In the order the window lists them: grades, students, entries column by column, then
-    // the categories.
+    // In the order the window lists them: grades, students, entries column by column, missing
+    // work student by student, the categories, then the letters.
     std::vector<TFinding> Findings;
     int64_t Errors = 0;
     int64_t Warnings = 0;

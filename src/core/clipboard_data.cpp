@@ -5,6 +5,7 @@
 #include "gradebook_file.h"
 #include "messages.h"
 #include "text.h"
+#include "work_policy.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,7 +60,7 @@ std::vector<TFreshAverage> FreshStudentAverages(const TGradebook& gb) {
         std::fill(sums.begin(), sums.end(), TSum{0, 0, 0, false, 0, 0});
         const TCellRow& cells = gb.RowCells(r);
         for (const TColumn& col : cols) {
-            TEntry e = ReadEntry(cells[col.Cell], gb.LetterToNumber);
+            TEntry e = ReadGradeEntry(gb, *col.Grade, cells[col.Cell]);
             if (e.Kind == EntryKind::Blank) continue;
             auto pct = EntryPercent(*col.Grade, e);
             if (!pct) continue;
@@ -103,7 +104,8 @@ std::vector<TFreshAverage> FreshStudentAverages(const TGradebook& gb) {
             // As StudentAverage does: the row again, its sums in a wider type.
             std::vector<TWideTerm> terms;
             for (const TColumn& col : cols) {
-                auto pct = EntryPercent(*col.Grade, ReadEntry(cells[col.Cell], gb.LetterToNumber));
+                auto pct =
+                    EntryPercent(*col.Grade, ReadGradeEntry(gb, *col.Grade, cells[col.Cell]));
                 if (pct) terms.push_back({col.Category, col.Weight, *pct, col.Grade->ExtraCredit});
             }
             auto wide = WideStudentAverage(list, terms);

@@ -5,6 +5,7 @@
 #include "text.h"
 
 #include <cmath>
+#include <optional>
 
 namespace marklow {
 
@@ -15,15 +16,34 @@ std::string_view EntryCore(std::string_view text) {
     return text;
 }
 
-TEntry ReadEntry(std::string_view text, const TRealList& letterToNumber) {
+namespace {
+// "8,5" as "8.5"; nothing when the text has a "." as well or more than one ",".
+std::optional<std::string> CommaAsPoint(std::string_view core) {
+    const size_t comma = core.find(',');
+    if (core.find('.') != std::string_view::npos || core.find(',', comma + 1) != core.npos)
+        return std::nullopt;
+    std::string text(core);
+    text[comma] = '.';
+    return text;
+}
+} // namespace
+
+TEntry ReadEntry(std::string_view text, const TRealList& letterToNumber, bool decimalComma) {
     TEntry e;
     if (text.empty()) return e;
     e.Curve = text.front() != '/';
     size_t at = e.Curve ? 0 : 1;
     char c = at < text.size() ? text[at] : '\0';
     if (at < text.size() && c == ' ') return e;
-    if (at < text.size() && (c == '+' || c == '-' || c == '.' || (c >= '0' && c <= '9'))) {
-        auto v = ConvertNumber(EntryCore(text));
+    if (at < text.size() && (c == '+' || c == '-' || c == '.' || (c >= '0' && c <= '9') ||
+                             (decimalComma && c == ','))) {
+        std::string_view core = EntryCore(text);
+        std::optional<double> v;
+        if (decimalComma && core.find(',') != std::string_view::npos) {
+            if (auto point = CommaAsPoint(core)) v = ConvertNumber(*point);
+        } else {
+            v = ConvertNumber(core);
+        }
         if (v) {
             e.Kind = EntryKind::Number;
             e.Value = *v;
@@ -32,14 +52,25 @@ TEntry ReadEntry(std::string_view text, const TRealList& letterToNumber) {
         }
         return e;
     }
-    double value = LetterValue(letterToNumber, EntryCore(text));
+    std::string_view core = EntryCore(text);
+    double value = LetterValue(letterToNumber, core);
     if (value == -1) {
         e.Kind = EntryKind::Invalid;
+        if (core.size() == 2 && (core[0] | 0x20) == 'e' && (core[1] | 0x20) == 'x')
+            e.Kind = EntryKind::Excused;
+        else if ((core.size() == 1 && (core[0] | 0x20) == 'm') ||
+                 (core.size() == 2 && (core[0] | 0x20) == 'm' && (core[1] | 0x20) == 'i'))
+            e.Kind = EntryKind::Missing;
     } else {
         e.Kind = EntryKind::Letter;
         e.Value = value;
     }
     return e;
+}
+
+bool IsReservedEntryWord(std::string_view core) {
+    const std::string word = NormalizeLetter(core);
+    return word == "EX" || word == "M" || word == "MI" || word == "L";
 }
 
 namespace {
@@ -77,8 +108,8 @@ std::string LetterOf(const TRealList& numberToLetter, double percent) {
 }
 
 std::string CurvedText(std::string_view entry, double curveAmount,
-                       const TRealList& letterToNumber) {
-    TEntry e = ReadEntry(entry, letterToNumber);
+                       const TRealList& letterToNumber, bool decimalComma) {
+    TEntry e = ReadEntry(entry, letterToNumber, decimalComma);
     if (entry.empty() || (e.Kind != EntryKind::Number && e.Kind != EntryKind::Letter))
         return std::string(entry);
     double shown = e.Curve ? e.Value + curveAmount : e.Value;
@@ -87,7 +118,11 @@ std::string CurvedText(std::string_view entry, double curveAmount,
     std::string_view core = EntryCore(entry);
     // What follows the core in the entry: the blank and the comment.
     size_t coreEnd = static_cast<size_t>(core.data() - entry.data()) + core.size();
-    return FormatNumber(shown) + std::string(entry.substr(coreEnd));
+    std::string number = FormatNumber(shown);
+    if (decimalComma)
+        for (char& ch : number)
+            if (ch == '.') ch = ',';
+    return number + std::string(entry.substr(coreEnd));
 }
 
 std::string InvalidEntryMessage(const TGradebook& gradebook, int c, int r) {

@@ -10,15 +10,24 @@ namespace marklow {
 
 class TGradebook;
 
-enum class EntryKind { Blank = 0, Number = 1, Letter = 2, Invalid = 3 };
+// Excused work counts nowhere; missing work counts as the gradebook's missing score.
+enum class EntryKind { Blank = 0, Number = 1, Letter = 2, Invalid = 3, Excused = 4, Missing = 5 };
 
 struct TEntry {
     EntryKind Kind = EntryKind::Blank;
     double Value = 0;
-    bool Curve = false; // the column's curve applies (the entry does not start with "/")
+    bool Curve = false;     // the column's curve applies (the entry does not start with "/")
+    bool FromBlank = false; // a Missing entry that is an empty cell past the grade's date
 };
 
-TEntry ReadEntry(std::string_view text, const TRealList& letterToNumber);
+// "EX" excuses, "M" and "MI" mark missing work (any case). A letter table that holds one of
+// them keeps it as a letter, so older files compute as before.
+bool IsReservedEntryWord(std::string_view core);
+
+// With decimalComma, a number may have one "," in place of its "." ("8,5", ",5"); a text with
+// both, or two commas, is no number.
+TEntry ReadEntry(std::string_view text, const TRealList& letterToNumber,
+                 bool decimalComma = false);
 // The entry without a leading "/" and cut before its first blank.
 std::string_view EntryCore(std::string_view text);
 
@@ -30,7 +39,9 @@ int LetterIndex(const TRealList& numberToLetter, double percent);
 
 // Display text of an entry with the curve added; the entry as typed when it is neither a
 // number nor a letter.
-std::string CurvedText(std::string_view entry, double curveAmount, const TRealList& letterToNumber);
+// With decimalComma the number is shown with a comma too.
+std::string CurvedText(std::string_view entry, double curveAmount, const TRealList& letterToNumber,
+                       bool decimalComma = false);
 
 // "%s entry of "%s" for student %s is invalid" for cell (c, r).
 std::string InvalidEntryMessage(const TGradebook& gradebook, int c, int r);

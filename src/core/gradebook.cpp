@@ -47,7 +47,7 @@ void TCategoryList::ReplaceItems(const std::vector<TCategory>& items) {
     items_ = std::move(fresh);
 }
 
-TGradebook::TGradebook() { MakeEmpty(); }
+TGradebook::TGradebook() : Today(TodayDate()) { MakeEmpty(); }
 
 void TGradebook::SetColCount(int n) {
     n = std::max(n, 0);
@@ -340,6 +340,8 @@ void TGradebook::ReplaceDocument(TGradebook&& other) {
     ShowLetters = other.ShowLetters;
     GradesInUserOrder = other.GradesInUserOrder;
     StudentsInUserOrder = other.StudentsInUserOrder;
+    Work = other.Work;
+    DecimalComma = other.DecimalComma;
     rows_ = std::move(other.rows_);
     cols_ = std::move(other.cols_);
     colCount_ = other.colCount_;
@@ -356,6 +358,8 @@ void TGradebook::MakeEmpty() {
     Password.clear();
     ClassName.clear();
     ClassNumber.clear();
+    Work = TWorkPolicy{};
+    DecimalComma = Preferences.DecimalCommaForNew;
     SetColCount(3);
     SetRowCount(3);
     SetCell(0, 0, "Average");
@@ -385,6 +389,8 @@ void CopyStudent(TStudent& dst, const TStudent& src) {
     dst.ID = src.ID;
     dst.Name = src.Name;
     dst.UserOrder = src.UserOrder;
+    dst.LmsId = src.LmsId;
+    dst.Login = src.Login;
 }
 
 std::vector<int> InversePermutation(const std::vector<int>& order) {

@@ -11,6 +11,7 @@
 
 #include "cell_row.h"
 #include "real_list.h"
+#include "work_policy_fields.h"
 
 #include <cstdint>
 #include <functional>
@@ -26,6 +27,11 @@ struct TStudent {
     std::string Notes;
     std::string Name;
     std::string ID;
+    // The LMS's own number of the student (Canvas's "ID" column), kept from a roster so the
+    // Canvas export can write it back; not the school's ID.
+    std::string LmsId;
+    // The e-mail address or login name a roster gave, kept apart from the teacher's notes.
+    std::string Login;
     int32_t UserOrder = kLastUserOrder;
     double Average = 0;
     bool HasAverage = false;
@@ -114,6 +120,8 @@ struct TModelPreferences {
     double DefaultWeight = 1;
     bool OmitZeros = true;
     bool ShowHints = true;
+    // New gradebooks take "8,5" as 8.5: the window's language writes numbers so.
+    bool DecimalCommaForNew = false;
 };
 
 class TGradebook {
@@ -134,6 +142,12 @@ public:
     bool GradesInUserOrder = true;
     bool StudentsInUserOrder = false;
     TModelPreferences Preferences;
+    TWorkPolicy Work; // kept in the file's trailer
+    // Entries may write their number with a decimal comma ("8,5" is 8.5, "," as "."). Kept in
+    // the file, so the same file gives the same numbers in every language.
+    bool DecimalComma = false;
+    // The day blanks are judged against for missing work; today unless a test sets it.
+    double Today = 0;
 
     // --- the cell table ---
     int ColCount() const { return colCount_; }

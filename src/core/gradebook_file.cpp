@@ -2,7 +2,9 @@
 
 #include "file_trailer.h"
 #include "messages.h"
+#include "student_field_section.h"
 #include "text.h"
+#include "work_policy.h"
 
 #include <algorithm>
 #include <climits>
@@ -532,7 +534,11 @@ TReadResult ReadGradebook(std::string_view bytes, TGradebook& open,
         ReadVersion20(in, fresh);
         // What this program keeps beyond the layout's last field; unknown sections are skipped.
         const std::vector<TTrailerSection> sections = ReadTrailer(in.Rest());
-        (void)sections;
+        ReadStudentFieldSection(FindSection(sections, "LMID"), fresh, &TStudent::LmsId);
+        fresh.Work = ReadWorkPolicy(FindSection(sections, "GRAD"));
+        // How numbers are typed: one byte whose lowest bit is the decimal comma.
+        const std::string_view numbers = FindSection(sections, "NUMF");
+        fresh.DecimalComma = !numbers.empty() && (numbers[0] & 1) != 0;
     } else {
         ReadVersion10(in, fresh);
     }
@@ -596,6 +602,9 @@ std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) 
     out.Flag(gb.StudentsInUserOrder);
     // Each feature that keeps something the layout cannot hold adds its section here.
     std::vector<std::pair<std::string, std::string>> sections;
+    sections.emplace_back("LMID", WriteStudentFieldSection(gb, &TStudent::LmsId));
+    sections.emplace_back("GRAD", WriteWorkPolicy(gb.Work));
+    sections.emplace_back("NUMF", gb.DecimalComma ? std::string(1, '\x01') : std::string());
     AppendTrailer(out, sections);
     if (lostTexts) *lostTexts = lost.Texts();
     return bytes;

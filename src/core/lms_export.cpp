@@ -5,11 +5,13 @@
 #include "entry.h"
 #include "gradebook.h"
 #include "text.h"
+#include "work_policy.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -74,6 +76,25 @@ std::vector<std::string_view> TrailingHeaders(TLmsFormat format) {
 // "Grade N" (N counting the grades from 1) and a name already taken, by an earlier grade or a
 // fixed column, gets " [2]", " [3]"... Brackets, since Canvas reads "(12)" at the end of a
 // title as the number of an assignment of its own.
+bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Where `word` (lower case) stands in `text`, compared without case; npos when nowhere.
+size_t FindNoCase(std::string_view text, std::string_view word, size_t from = 0) {
+    for (size_t i = from; i + word.size() <= text.size(); ++i) {
+        size_t k = 0;
+        while (k < word.size() && AsciiLower(text[i + k]) == word[k])
+            ++k;
+        if (k == word.size()) return i;
+    }
+    return std::string_view::npos;
+}
+
 std::vector<std::string> GradeTitles(const TGradebook& gb, TLmsFormat format,
                                      std::vector<TLmsWarning>& warnings) {
     std::unordered_set<std::string> taken;
@@ -86,6 +107,13 @@ std::vector<std::string> GradeTitles(const TGradebook& gb, TLmsFormat format,
         std::string base(TrimNameBlanks(gb.Cell(c, 1)));
         bool renamed = base.empty();
         if (renamed) base = "Grade " + std::to_string(c - 1);
+        if (format == TLmsFormat::Canvas && !renamed) {
+            std::string safe = CanvasSafeTitle(base);
+            if (safe != base) {
+                warnings.push_back({TKind::RenamedForCanvas, c, 0, 0});
+                base = std::move(safe);
+            }
+        }
         std::string title = base;
         for (int k = 2; taken.count(title); ++k) {
             title = base + " [" + std::to_string(k) + "]";
@@ -111,18 +139,31 @@ struct TStudentWarnings {
 
 // One row of scores: each grade's points, blank where there are none to give.
 void AppendScores(const TGradebook& gb, int r, const std::vector<bool>& withPoints,
-                  std::string& out, std::vector<TLmsWarning>* unreadable) {
+                  TLmsFormat format, std::string& out, std::vector<TLmsWarning>* unreadable,
+                  std::vector<TLmsWarning>* aboveMaximum, bool cap) {
     const TCellRow& cells = gb.RowCells(r);
     for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
         out += ',';
         if (!withPoints[static_cast<size_t>(c - 2)]) continue;
         std::string_view text = cells[static_cast<size_t>(c)];
-        if (text.empty()) continue;
-        TEntry e = ReadEntry(text, gb.LetterToNumber);
+        const TGrade& g = *gb.GradeAt(c);
+        if (text.empty() && !gb.Work.BlankIsMissing) continue;
+        TEntry e = ReadGradeEntry(gb, g, text);
         if (e.Kind == EntryKind::Blank) continue;
-        if (auto points = EntryPoints(*gb.GradeAt(c), e))
-            out += LmsNumber(*points);
-        else if (unreadable)
+        // Canvas imports "EX" as excused; elsewhere excused work has no score to give.
+        if (e.Kind == EntryKind::Excused) {
+            if (format == TLmsFormat::Canvas) out += "EX";
+            continue;
+        }
+        if (auto points = EntryPoints(g, e)) {
+            double v = *points;
+            // Extra credit has no maximum of its own in Moodle either: its points are one.
+            if (aboveMaximum && v > g.Points) {
+                aboveMaximum->push_back({TKind::AboveMaximum, c, r, 0});
+                if (cap) v = g.Points;
+            }
+            out += LmsNumber(v);
+        } else if (unreadable)
             unreadable->push_back({TKind::Unreadable, c, r, 0});
     }
 }
@@ -178,6 +219,20 @@ std::string LmsNumber(double value) {
         }
         return out;
     }
+    // Beyond 15 integer digits the exact binary value shows digits nobody typed
+    // (12345678901234567890 is 12345678901234567168): 15 significant digits, then zeros.
+    if (a >= 1e15) {
+        auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+        *r.ptr = '\0'; // for atoi
+        const std::string_view sci(buf, static_cast<size_t>(r.ptr - buf));
+        const size_t e = sci.find('e');
+        const int exponent = std::atoi(sci.data() + e + 1);
+        std::string out;
+        for (char ch : sci.substr(0, e))
+            if (ch != '.') out += ch;
+        out.append(static_cast<size_t>(exponent - 14), '0');
+        return out;
+    }
     // The shortest text that reads back as this double, unless that takes more digits than a
     // typed decimal can have (0.30000000000000004): then 15 of them.
     auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
@@ -194,6 +249,65 @@ std::string LmsNumber(double value) {
         if (end[-1] == '.') --end;
     }
     return std::string(buf, static_cast<size_t>(end - buf));
+}
+
+std::string CanvasSafeTitle(std::string_view title) {
+    std::string out(title);
+    // Two-word phrases lose their blank; "unposted" is split after "un".
+    static constexpr std::string_view kPhrases[] = {"final score",  "current score",
+                                                    "final grade",  "current grade",
+                                                    "final points", "current points"};
+    for (std::string_view phrase : kPhrases)
+        for (size_t at = FindNoCase(out, phrase); at != std::string::npos;
+             at = FindNoCase(out, phrase, at + 1))
+            out[at + phrase.find(' ')] = '-';
+    for (size_t at = FindNoCase(out, "unposted"); at != std::string::npos;
+         at = FindNoCase(out, "unposted", at + 3))
+        out.insert(at + 2, 1, '-');
+    // "Quiz (12)" would file the column under Canvas's assignment 12.
+    size_t e = out.size();
+    while (e > 0 && (out[e - 1] == ' ' || out[e - 1] == '\t'))
+        --e;
+    if (e >= 3 && out[e - 1] == ')') {
+        size_t b = e - 1;
+        while (b > 0 && IsAsciiDigit(out[b - 1]))
+            --b;
+        if (b < e - 1 && b > 0 && out[b - 1] == '(') {
+            out[b - 1] = '[';
+            out[e - 1] = ']';
+        }
+    }
+    return out;
+}
+
+std::string StudentEmail(const TStudent& s) {
+    std::string login = EmailInNotes(s.Login);
+    return login.empty() ? EmailInNotes(s.Notes) : login;
+}
+
+std::string StudentUsername(const TStudent& s) {
+    std::string_view login = TrimBlanks(s.Login);
+    if (login.find('@') != std::string_view::npos) return std::string();
+    return std::string(login);
+}
+
+const char* MoodleIdentifierName(TMoodleIdentifier id) {
+    switch (id) {
+    case TMoodleIdentifier::Email:
+        return "email";
+    case TMoodleIdentifier::Username:
+        return "username";
+    case TMoodleIdentifier::IdNumber:
+        break;
+    }
+    return "idnumber";
+}
+
+std::optional<TMoodleIdentifier> MoodleIdentifierNamed(std::string_view name) {
+    for (TMoodleIdentifier id :
+         {TMoodleIdentifier::IdNumber, TMoodleIdentifier::Email, TMoodleIdentifier::Username})
+        if (name == MoodleIdentifierName(id)) return id;
+    return std::nullopt;
 }
 
 std::string CanvasStudentName(std::string_view name) {
@@ -268,8 +382,10 @@ std::string EmailInNotes(std::string_view notes) {
     return std::string();
 }
 
-TLmsExport ExportForLms(const TGradebook& gb, TLmsFormat format, bool bom) {
+TLmsExport ExportForLms(const TGradebook& gb, TLmsFormat format, const TLmsOptions& options) {
     TLmsExport ex;
+    ex.Options = options;
+    const bool bom = options.Bom;
     std::vector<TLmsWarning> gradeWarnings;
     ex.Titles = GradeTitles(gb, format, gradeWarnings);
     std::vector<bool> withPoints;
@@ -295,6 +411,8 @@ TLmsExport ExportForLms(const TGradebook& gb, TLmsFormat format, bool bom) {
         first = false;
         out += h;
     }
+    if (format == TLmsFormat::Moodle && options.Identifier == TMoodleIdentifier::Username)
+        out += ",Username";
     for (const std::string& t : ex.Titles) {
         out += ',';
         AppendField(out, t);
@@ -334,23 +452,35 @@ TLmsExport ExportForLms(const TGradebook& gb, TLmsFormat format, bool bom) {
         case TLmsFormat::Canvas:
             if (id.empty()) warned.Ids.push_back({TKind::NoId, 0, r, 0});
             AppendField(out, CanvasStudentName(name));
-            out += ",,";
+            out += ',';
+            // Canvas matches its own number first, then the SIS User ID.
+            AppendField(out, TrimBlanks(s.LmsId));
+            out += ',';
             AppendField(out, id);
             out += ",,";
             break;
         case TLmsFormat::Moodle: {
-            std::string email = EmailInNotes(s.Notes);
-            if (id.empty()) {
-                // A row without any identifier takes the grades of the row above it in
-                // Moodle's import, or stops the import when it comes first.
-                warned.Ids.push_back({email.empty() ? TKind::NoIdLeftOut : TKind::NoId, 0, r, 0});
-                if (email.empty()) continue;
+            const std::string email = StudentEmail(s);
+            const std::string username = StudentUsername(s);
+            std::string_view chosen = options.Identifier == TMoodleIdentifier::Email ? email
+                                      : options.Identifier == TMoodleIdentifier::Username
+                                          ? std::string_view(username)
+                                          : id;
+            // A row whose identifier is blank takes the grades of the row above it in
+            // Moodle's import, or stops the import when it comes first.
+            if (chosen.empty()) {
+                warned.Ids.push_back({TKind::NoIdLeftOut, 0, r, 0});
+                continue;
             }
             AppendField(out, id);
             out += ',';
             AppendField(out, name);
             out += ',';
             AppendField(out, email);
+            if (options.Identifier == TMoodleIdentifier::Username) {
+                out += ',';
+                AppendField(out, username);
+            }
             break;
         }
         case TLmsFormat::Scores:
@@ -359,7 +489,9 @@ TLmsExport ExportForLms(const TGradebook& gb, TLmsFormat format, bool bom) {
             AppendField(out, id);
             break;
         }
-        AppendScores(gb, r, withPoints, out, &warned.Entries);
+        AppendScores(gb, r, withPoints, format, out, &warned.Entries,
+                     format == TLmsFormat::Moodle ? &warned.Entries : nullptr,
+                     options.CapAtPoints);
         if (format == TLmsFormat::Scores) {
             out += ',';
             if (s.HasAverage && std::isfinite(s.Average)) {
@@ -395,8 +527,25 @@ std::string LmsWarningText(const TGradebook& gb, const TLmsExport& exported, con
     switch (w.Kind) {
     case TKind::NoId:
         return sentence(student(w.Row)) + " has no ID: the import cannot match the row by ID";
-    case TKind::NoIdLeftOut:
-        return sentence(student(w.Row)) + " has no ID and no e-mail address: left out";
+    case TKind::NoIdLeftOut: {
+        const TMoodleIdentifier id = exported.Options.Identifier;
+        const char* what = id == TMoodleIdentifier::Email      ? "no e-mail address"
+                           : id == TMoodleIdentifier::Username ? "no username"
+                                                               : "no ID number";
+        return sentence(student(w.Row)) + " has " + what +
+               ", which the import is to identify students by: left out";
+    }
+    case TKind::AboveMaximum: {
+        const TGrade& g = *gb.GradeAt(w.Column);
+        return grade(w.Column) + " entry of \"" + std::string(gb.Cell(w.Column, w.Row)) + "\" for " +
+               student(w.Row) + " is above the grade's " + LmsNumber(g.Points) +
+               " points, which Moodle refuses: " +
+               (exported.Options.CapAtPoints ? "written as " + LmsNumber(g.Points)
+                                             : std::string("written as it is"));
+    }
+    case TKind::RenamedForCanvas:
+        return "Grade name \"" + std::string(TrimBlanks(gb.Cell(w.Column, 1))) +
+               "\" would be dropped or misfiled by Canvas: written as " + grade(w.Column);
     case TKind::SameId:
         return sentence(student(w.Row)) + " has the ID \"" +
                std::string(TrimBlanks(gb.StudentAt(w.Row)->ID)) + "\" of " + student(w.OtherRow) +

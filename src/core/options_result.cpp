@@ -62,6 +62,8 @@ TOptionsWork MakeOptionsWork(const TGradebook& gb) {
     w.Teacher = gb.Teacher;
     w.ClassName = gb.ClassName;
     w.ClassNumber = gb.ClassNumber;
+    w.Work = gb.Work;
+    w.DecimalComma = gb.DecimalComma;
     FillCategoryTable(w.CategoryGrid, gb.Categories);
     w.GradeCopies.reserve(static_cast<size_t>(gb.GradeCount()));
     for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
@@ -82,6 +84,8 @@ TOptionsResult MakeOptionsResult(const TGradebook& gb, const TOptionsWork& work)
     r.Teacher = work.Teacher;
     r.ClassName = work.ClassName;
     r.ClassNumber = work.ClassNumber;
+    r.Work = work.Work;
+    r.DecimalComma = work.DecimalComma;
     r.Categories = ReadCategoryTable(work.CategoryGrid);
 
     std::vector<TGrade> copies = work.GradeCopies;
@@ -100,9 +104,12 @@ TOptionsResult MakeOptionsResult(const TGradebook& gb, const TOptionsWork& work)
     const bool lettersChanged = !(r.LetterToNumber == gb.LetterToNumber);
     r.AffectsAverages = lettersChanged || !(r.NumberToLetter == gb.NumberToLetter) ||
                         r.ShowLetters != gb.ShowLetters ||
-                        r.PointsAreWeights != gb.PointsAreWeights ||
+                        r.PointsAreWeights != gb.PointsAreWeights || !(r.Work == gb.Work) ||
+                        r.DecimalComma != gb.DecimalComma ||
                         !SameCategories(gb.Categories, r.Categories, false) || !r.Grades.empty();
-    r.CurveChanged = curves || (lettersChanged && AnyCurve(gb, r));
+    // A curved "8,5" is shown anew when the comma starts or stops counting.
+    r.CurveChanged = curves || (lettersChanged && AnyCurve(gb, r)) ||
+                     r.DecimalComma != gb.DecimalComma;
     return r;
 }
 
@@ -114,6 +121,8 @@ void ApplyOptions(TGradebook& gb, const TOptionsResult& r) {
     gb.Teacher = r.Teacher;
     gb.ClassName = r.ClassName;
     gb.ClassNumber = r.ClassNumber;
+    gb.Work = r.Work;
+    gb.DecimalComma = r.DecimalComma;
     if (!SameCategories(gb.Categories, r.Categories, true))
         gb.Categories.ReplaceItems(r.Categories);
     for (const auto& [c, s] : r.Grades)
@@ -129,6 +138,8 @@ TOptionsResult CaptureOptions(const TGradebook& gb, const TOptionsResult& like) 
     r.Teacher = gb.Teacher;
     r.ClassName = gb.ClassName;
     r.ClassNumber = gb.ClassNumber;
+    r.Work = gb.Work;
+    r.DecimalComma = gb.DecimalComma;
     for (int i = 0; i < gb.Categories.Count(); ++i) {
         const TCategory& c = gb.Categories.Item(i);
         TCategory copy;

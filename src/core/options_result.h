@@ -47,6 +47,8 @@ struct TOptionsWork {
     std::string Teacher;
     std::string ClassName;
     std::string ClassNumber;
+    TWorkPolicy Work; // missing work
+    bool DecimalComma = false;
 };
 
 // The working copies of a showing: letter grids, toggles, description, category grid and one
@@ -62,13 +64,16 @@ struct TOptionsResult {
     std::string Teacher;
     std::string ClassName;
     std::string ClassNumber;
+    TWorkPolicy Work;
+    bool DecimalComma = false;
     std::vector<TCategory> Categories; // name, percent and drop the lowest
     // The grades whose settings change: (column, new settings), columns ascending.
     std::vector<std::pair<int, TGradeSettings>> Grades;
 
     // Whether anything the averages or their texts depend on changes (letter tables, the
     // letter switch, points as weights, a category's percent or drop-the-lowest switch, the
-    // number of categories, any grade setting); without it the recompute can be skipped.
+    // number of categories, any grade setting, the missing-work settings); without it the
+    // recompute can be skipped.
     bool AffectsAverages = false;
     // Whether the curved display of some entry changes (a grade's curve or its amount, or
     // the value of a letter while some grade is curved): the grid must be redrawn.

@@ -1,5 +1,7 @@
 #include "options_rules.h"
 
+#include "entry.h"
+
 #include "messages.h"
 #include "text.h"
 
@@ -345,6 +347,27 @@ std::string LetterDeleteQuestion(const TOptionTable& table, TLetterGrid which, i
 std::string LetterNewQuestion(TLetterGrid which) {
     return which == TLetterGrid::NumbersToLetters ? "Discard Number to Letter table"
                                                   : "Discard Letter to Number table";
+}
+
+std::string ReservedLetterRefusal(const TRealList& before, const TRealList& after) {
+    for (int i = 0; i < after.Count(); ++i) {
+        const std::string& letter = after.Text(i);
+        if (!IsReservedEntryWord(letter)) continue;
+        bool kept = false;
+        for (int j = 0; j < before.Count() && !kept; ++j)
+            kept = NormalizeLetter(before.Text(j)) == NormalizeLetter(letter);
+        if (!kept)
+            return FormatMessage("\"%1\" cannot be a letter: EX excuses a student, M and MI mark "
+                                 "missing work and L late work",
+                                 {NormalizeLetter(letter)});
+    }
+    return {};
+}
+
+std::optional<double> MissingPercentFromText(std::string_view text) {
+    auto v = ConvertNumber(TrimBlanks(text));
+    if (!v || !(*v >= 0 && *v <= 100)) return std::nullopt;
+    return *v;
 }
 
 // --- the Weights page ---

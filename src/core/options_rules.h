@@ -7,6 +7,7 @@
 #include "gradebook.h"
 #include "real_list.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -125,6 +126,13 @@ bool SortLetterTable(TOptionTable& table, TLetterGrid which);
 // The question before deleting a row; empty when the row cannot be deleted.
 std::string LetterDeleteQuestion(const TOptionTable& table, TLetterGrid which, int row);
 std::string LetterNewQuestion(TLetterGrid which);
+// Why OK cannot take a table: it gains a letter that is a code for excused, missing or late
+// work (EX, M, MI, L), which `before` (the gradebook's table) did not have. An older file's
+// table keeps such a letter. Empty when the table may be taken.
+std::string ReservedLetterRefusal(const TRealList& before, const TRealList& after);
+
+// The missing score as the options dialog reads it: a number from 0 to 100, else nothing.
+std::optional<double> MissingPercentFromText(std::string_view text);
 
 // --- the Weights page ---
 // The text of a grade in the grade chooser: its name, or "(unnamed, column N)".

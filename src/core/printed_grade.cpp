@@ -4,6 +4,7 @@
 #include "entry.h"
 #include "gradebook.h"
 #include "text.h"
+#include "work_policy.h"
 
 #include <cmath>
 #include <optional>
@@ -48,6 +49,26 @@ TPrintedGrade FormatPrintedGrade(std::string_view s, const TGrade& g, TPrintGrad
     else
         result.Text = number + "=" + letter;
     return result;
+}
+
+TPrintedGrade FormatPrintedEntry(const TGradebook& gb, int c, int r, TPrintGrade mode) {
+    const TGrade& g = *gb.GradeAt(c);
+    const std::string_view text = gb.Cell(c, r);
+    if (mode != TPrintGrade::ExactlyAsEntered) {
+        const TEntry e = ReadGradeEntry(gb, g, text);
+        if (e.Kind == EntryKind::Excused) {
+            TPrintedGrade p;
+            p.Kind = e.Kind;
+            return p;
+        }
+        if (e.Kind == EntryKind::Missing) {
+            TPrintedGrade p;
+            p.Kind = e.Kind;
+            if (auto points = EntryPoints(g, e)) p.Text = FormatNumber(*points);
+            return p;
+        }
+    }
+    return FormatPrintedGrade(text, g, mode, gb.LetterToNumber, gb.NumberToLetter);
 }
 
 } // namespace marklow

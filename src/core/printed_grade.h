@@ -2,11 +2,14 @@
 // How an entry appears in the printed reports: as typed, as a number, as a letter or both,
 // and whether its cell is shaded as curved.
 
+#include "entry.h"
+
 #include <string>
 #include <string_view>
 
 namespace marklow {
 
+class TGradebook;
 class TRealList;
 struct TGrade;
 
@@ -21,6 +24,9 @@ struct TPrintedGrade {
     std::string Text;
     // The entry is a number or a letter that received its column's curve.
     bool Shade = false;
+    // Excused or Missing: the report prints its word for it, Text holding the points that
+    // counted for missing work.
+    EntryKind Kind = EntryKind::Blank;
 };
 
 // The printed text of entry s in grade g. A number or letter prints with the curve added;
@@ -29,5 +35,9 @@ struct TPrintedGrade {
 // extra-credit grade no letter of its own: both print as the number alone.
 TPrintedGrade FormatPrintedGrade(std::string_view s, const TGrade& g, TPrintGrade mode,
                                  const TRealList& letterToNumber, const TRealList& numberToLetter);
+
+// The printed text of entry (c, r) with the gradebook's rules for excused and missing work
+// (a blank past its date while blanks count as missing); as typed in ExactlyAsEntered.
+TPrintedGrade FormatPrintedEntry(const TGradebook& gb, int c, int r, TPrintGrade mode);
 
 } // namespace marklow

@@ -3,6 +3,7 @@
 #include "averages.h"
 #include "gradebook.h"
 #include "text.h"
+#include "work_policy.h"
 
 #include <cmath>
 
@@ -35,7 +36,7 @@ TStudentBreakdown BreakDownStudent(const TGradebook& gb, int r) {
         const TGrade& g = *gb.GradeAt(c);
         const double w = gb.WeightOf(g);
         if (!(w > 0)) continue;
-        TEntry e = ReadEntry(cells[static_cast<size_t>(c)], gb.LetterToNumber);
+        TEntry e = ReadGradeEntry(gb, g, cells[static_cast<size_t>(c)]);
         if (e.Kind == EntryKind::Blank) continue;
         auto pct = EntryPercent(g, e);
         if (!pct) continue;
@@ -161,9 +162,10 @@ TProgressDetail MakeProgressDetail(const TGradebook& gb, int r, int lastGrade,
         dg.Counted = gb.WeightOf(g) > 0;
         dg.Dropped = b.Categories[slot].DroppedColumn == c;
         if (g.HasClassAverage) dg.ClassAverage = g.ClassAverage;
-        const TEntry e = ReadEntry(text, gb.LetterToNumber);
+        const TEntry e = ReadGradeEntry(gb, g, text);
         dg.Kind = e.Kind;
-        if (e.Kind == EntryKind::Number || e.Kind == EntryKind::Letter) {
+        if (e.Kind == EntryKind::Number || e.Kind == EntryKind::Letter ||
+            e.Kind == EntryKind::Missing) {
             dg.Percent = EntryPercent(g, e);
             // Without a percentage (out of 0 points, beyond a double) the averages judge the
             // entry invalid, and so does the report.
@@ -173,7 +175,8 @@ TProgressDetail MakeProgressDetail(const TGradebook& gb, int r, int lastGrade,
             dg.Score = text;
             dg.Percent.reset();
         } else if (dg.Kind != EntryKind::Blank) {
-            dg.Score = EntryCore(text);
+            // A blank counted as missing has no score of its own.
+            if (!e.FromBlank) dg.Score = EntryCore(text);
             dg.Comment = EntryComment(text);
             dg.Curved = g.Curve && e.Curve && g.CurveAmount != 0;
             dg.CurveAmount = dg.Curved ? g.CurveAmount : 0;

@@ -329,6 +329,8 @@ std::string RosterFormatName(TRosterFormat format) {
         return "Moodle export";
     case TRosterFormat::Blackboard:
         return "Blackboard download";
+    case TRosterFormat::GoogleClassroom:
+        return "Google Classroom export";
     case TRosterFormat::Generic:
         return "Class list";
     case TRosterFormat::Unrecognised:
@@ -365,6 +367,16 @@ bool Has(const std::vector<std::string>& keys, std::string_view name) {
     return std::find(keys.begin(), keys.end(), name) != keys.end();
 }
 
+// Google Classroom writes a "Points" row and a "Class average" row under its header, their
+// label in a name column.
+bool HasClassroomRows(const TRosterTable& table, const TRosterColumns& cols) {
+    for (size_t r = 1; r < std::min<size_t>(table.RowCount(), 4); ++r)
+        for (int c : {cols.First, cols.Last, 0})
+            if (c >= 0 && IsClassroomExtraLabel(table.Field(r, static_cast<size_t>(c))))
+                return true;
+    return false;
+}
+
 } // namespace
 
 TRosterLayout RecogniseRoster(const TRosterTable& table) {
@@ -386,6 +398,18 @@ TRosterLayout RecogniseRoster(const TRosterTable& table) {
             cols.First = cols.Last = -1;
         }
     }
+    // Canvas writes its own user number as "ID" beside the school's "SIS User ID", and the
+    // login as "SIS Login ID"; with "first and last name" on, the name comes in two columns.
+    const bool canvas = (Has(keys, "sisuserid") || Has(keys, "sisloginid") ||
+                         (Has(keys, "id") && Has(keys, "section"))) &&
+                        cols.HasNames();
+    if (canvas) {
+        cols.Id = Pick(keys, {"sisuserid"});
+        cols.LmsId = Pick(keys, {"id"});
+        cols.Login = Pick(keys, {"sisloginid", "loginid", "email", "emailaddress"});
+        layout.Format = TRosterFormat::Canvas;
+        return layout;
+    }
     cols.Id = Pick(keys, {"sisuserid", "studentid", "idnumber", "studentnumber", "studentno",
                           "sisid", "schoolid", "id", "userid"});
     cols.Login =
@@ -395,10 +419,11 @@ TRosterLayout RecogniseRoster(const TRosterTable& table) {
         layout.Columns.Header = false;
         return layout;
     }
-    if (Has(keys, "student") && (Has(keys, "sisuserid") || Has(keys, "sisloginid")))
-        layout.Format = TRosterFormat::Canvas;
-    else if (cols.First >= 0 && cols.Last >= 0 && Has(keys, "studentid") && Has(keys, "username"))
+    if (cols.First >= 0 && cols.Last >= 0 && Has(keys, "studentid") && Has(keys, "username"))
         layout.Format = TRosterFormat::Blackboard;
+    else if (cols.First >= 0 && cols.Last >= 0 && cols.Id < 0 && Has(keys, "emailaddress") &&
+             HasClassroomRows(table, cols))
+        layout.Format = TRosterFormat::GoogleClassroom;
     else if (cols.First >= 0 && cols.Last >= 0 &&
              (Has(keys, "idnumber") || Has(keys, "emailaddress") || Has(keys, "email")))
         layout.Format = TRosterFormat::Moodle;

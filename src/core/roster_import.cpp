@@ -89,12 +89,42 @@ private:
     std::unordered_map<std::string, TQueue> noId_;
 };
 
-bool IsCanvasExtraRow(std::string_view name, std::string_view id) {
-    const std::string key = NormalizedName(name);
-    return key == "POINTS POSSIBLE" || (key == "STUDENT, TEST" && TrimBlanks(id).empty());
+} // namespace
+
+bool IsCanvasExtraLabel(std::string_view field) {
+    const std::string key = NormalizedName(field);
+    return key == "POINTS POSSIBLE" || key == "MANUAL POSTING";
 }
 
-} // namespace
+bool IsClassroomExtraLabel(std::string_view field) {
+    const std::string key = NormalizedName(field);
+    return key == "POINTS" || key == "CLASS AVERAGE";
+}
+
+bool IsCanvasTestStudent(std::string_view name, std::string_view sisId, std::string_view login) {
+    if (!TrimBlanks(sisId).empty()) return false;
+    const std::string key = NormalizedName(name);
+    if (key == "STUDENT, TEST" || key == "TEST STUDENT") return true;
+    // Canvas gives its test student a login of its own making: a long run of hex digits.
+    login = TrimBlanks(login);
+    if (login.size() < 32) return false;
+    for (char c : login)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')))
+            return false;
+    return true;
+}
+
+TNameOrder ClassNameOrder(const TGradebook& gb) {
+    int lastFirst = 0, firstLast = 0;
+    for (int r = 2; r <= gb.LastStudentRow(); ++r) {
+        std::string_view name = TrimBlanks(gb.Cell(1, r));
+        if (name.find(',') != std::string_view::npos)
+            ++lastFirst;
+        else if (name.find(' ') != std::string_view::npos)
+            ++firstLast;
+    }
+    return firstLast > lastFirst ? TNameOrder::FirstLast : TNameOrder::AsInFile;
+}
 
 std::string RosterName(std::string_view name, std::string_view first, std::string_view last,
                        bool separate, TNameOrder order) {
@@ -140,6 +170,23 @@ TRosterPlan PlanRosterImport(const TGradebook& gb, const TRosterTable& table,
     };
     const bool separate = cols.Name < 0;
     const bool canvas = choices.Format == TRosterFormat::Canvas;
+    const bool classroom = choices.Format == TRosterFormat::GoogleClassroom;
+    // A row of the LMS's own: its label stands in a name column or in the first one.
+    auto notAStudent = [&](size_t i) {
+        for (int c : {cols.Name, cols.First, cols.Last, 0}) {
+            if (c < 0) continue;
+            std::string_view f = field(i, c);
+            if ((canvas && IsCanvasExtraLabel(f)) || (classroom && IsClassroomExtraLabel(f)))
+                return true;
+        }
+        if (!canvas) return false;
+        // Canvas marks assignments posted by hand in a row of their own, without a name.
+        for (size_t c = 0; c < table.FieldCount(i); ++c)
+            if (IsCanvasExtraLabel(table.Field(i, c))) return true;
+        const std::string name = RosterName(field(i, cols.Name), field(i, cols.First),
+                                            field(i, cols.Last), separate, TNameOrder::AsInFile);
+        return IsCanvasTestStudent(name, field(i, cols.Id), field(i, cols.Login));
+    };
 
     plan.Lines.reserve(lines);
     for (size_t i = first; i < table.RowCount(); ++i) {
@@ -149,10 +196,11 @@ TRosterPlan PlanRosterImport(const TGradebook& gb, const TRosterTable& table,
                                separate, choices.Order);
         line.ID = CleanPastedName(field(i, cols.Id), kMaxNameBytes);
         line.Login = CleanPastedName(field(i, cols.Login), kMaxNameBytes);
-        if (line.Name.empty()) {
-            line.Outcome = TRosterOutcome::NoName;
-        } else if (canvas && IsCanvasExtraRow(field(i, cols.Name), line.ID)) {
+        line.LmsId = CleanPastedName(field(i, cols.LmsId), kMaxNameBytes);
+        if (notAStudent(i)) {
             line.Outcome = TRosterOutcome::NotAStudent;
+        } else if (line.Name.empty()) {
+            line.Outcome = TRosterOutcome::NoName;
         } else {
             const std::string key = NormalizedName(line.Name);
             const std::string otherKey = NormalizedName(OtherOrder(line.Name));
@@ -179,6 +227,9 @@ TRosterPlan PlanRosterImport(const TGradebook& gb, const TRosterTable& table,
                 TRosterFill fill{row, s.ID, s.ID, s.Notes, s.Notes};
                 if (TrimBlanks(s.ID).empty() && !line.ID.empty()) fill.NewID = line.ID;
                 if (s.Notes.empty() && !line.Login.empty()) fill.NewNotes = line.Login;
+                // The LMS's number follows the LMS: a newer export's one replaces it.
+                if (!line.LmsId.empty() && line.LmsId != s.LmsId)
+                    plan.Change.LmsIds.push_back({row, s.LmsId, line.LmsId});
                 if (fill.NewID != fill.OldID || fill.NewNotes != fill.OldNotes) {
                     line.Fills = true;
                     plan.Change.Fills.push_back(std::move(fill));
@@ -190,6 +241,7 @@ TRosterPlan PlanRosterImport(const TGradebook& gb, const TRosterTable& table,
                 s.Name = line.Name;
                 s.ID = line.ID;
                 s.Notes = line.Login;
+                s.LmsId = line.LmsId;
                 added.NewStudents.push_back(std::move(s));
                 matcher.Add(line.Row, key, line.ID);
             }
@@ -227,12 +279,17 @@ void ApplyRosterImport(TGradebook& gb, const TRosterChange& change) {
     for (const TRosterFill& f : change.Fills)
         if (f.Row < 2 || f.Row > gb.LastStudentRow())
             throw std::logic_error("The import was planned for another shape of the table");
+    for (const TRosterLmsId& l : change.LmsIds)
+        if (l.Row < 2 || l.Row > gb.LastStudentRow())
+            throw std::logic_error("The import was planned for another shape of the table");
     ApplyPaste(gb, change.Added); // checks the shape before changing anything
     for (const TRosterFill& f : change.Fills) {
         TStudent& s = *gb.StudentAt(f.Row);
         s.ID = f.NewID;
         s.Notes = f.NewNotes;
     }
+    for (const TRosterLmsId& l : change.LmsIds)
+        gb.StudentAt(l.Row)->LmsId = l.New;
     // New students have no entries: no other average moves, and theirs is computed here.
     const int end = change.Added.FirstNewRow + static_cast<int>(change.Added.NewStudents.size());
     for (int r = change.Added.FirstNewRow; r < end; ++r)
@@ -246,6 +303,8 @@ void RevertRosterImport(TGradebook& gb, const TRosterChange& change) {
         s.ID = f.OldID;
         s.Notes = f.OldNotes;
     }
+    for (const TRosterLmsId& l : change.LmsIds)
+        gb.StudentAt(l.Row)->LmsId = l.Old;
 }
 
 std::string RosterSummaryText(const TGradebook& gb, const TRosterPlan& plan) {

@@ -64,7 +64,7 @@ std::string RosterDelimiterName(char delimiter);
 
 // --- columns ---
 
-enum class TRosterFormat { Canvas, Moodle, Blackboard, Generic, Unrecognised };
+enum class TRosterFormat { Canvas, Moodle, Blackboard, GoogleClassroom, Generic, Unrecognised };
 std::string RosterFormatName(TRosterFormat format);
 
 // Column indexes, -1 for none. Names come from Name, or from First and Last.
@@ -76,6 +76,9 @@ struct TRosterColumns {
     int Login = -1; // an e-mail address or a login name
     // The first record holds the columns' names, not a student.
     bool Header = true;
+    // The LMS's own number of the student (Canvas's "ID"), which is not the school's ID: kept
+    // for writing back, never shown as the student's ID.
+    int LmsId = -1;
 
     bool HasNames() const { return Name >= 0 || First >= 0 || Last >= 0; }
     bool operator==(const TRosterColumns&) const = default;
@@ -90,6 +93,13 @@ struct TRosterLayout {
 // or punctuation). Nothing recognised: Unrecognised, no columns, and no header.
 TRosterLayout RecogniseRoster(const TRosterTable& table);
 
+// Rows an LMS writes among its students: Canvas's "Points Possible" (with leading blanks),
+// "Manual Posting" and its test student (no SIS User ID and a login that is a hash, or the
+// name "Student, Test"); Google Classroom's "Points" and "Class average".
+bool IsClassroomExtraLabel(std::string_view field);
+bool IsCanvasExtraLabel(std::string_view field);
+bool IsCanvasTestStudent(std::string_view name, std::string_view sisId, std::string_view login);
+
 // The column a header name or a number counted from 1 stands for; -1 when none.
 int FindRosterColumn(const TRosterTable& table, std::string_view nameOrNumber);
 
@@ -99,6 +109,10 @@ enum class TNameOrder {
     AsInFile,  // "Lee, Ann" stays; separate columns give "Lee, Ann" too
     FirstLast, // "Lee, Ann" and separate columns give "Ann Lee"
 };
+
+// The order a class's own names follow: "Ann Lee" when more of its names are written so than
+// "Lee, Ann"; otherwise, and for a class without names, the file's own form is kept.
+TNameOrder ClassNameOrder(const TGradebook& gb);
 
 // The name a student gets from a name field, or from first and last name fields.
 std::string RosterName(std::string_view name, std::string_view first, std::string_view last,
@@ -118,12 +132,12 @@ enum class TRosterOutcome {
     MatchedByName,
     Repeated,    // the same student as an earlier line
     NoName,      // a record without a name
-    NotAStudent, // Canvas's "Points Possible" row and its test student
+    NotAStudent, // an LMS's "Points Possible" or "Class average" row, Canvas's test student
 };
 
 struct TRosterLine {
     int Line = 0;
-    std::string Name, ID, Login;
+    std::string Name, ID, Login, LmsId;
     TRosterOutcome Outcome = TRosterOutcome::NoName;
     int Row = 0;        // the student's row (for Added, where it will stand)
     int SameAsLine = 0; // Repeated: the earlier line
@@ -136,11 +150,18 @@ struct TRosterFill {
     std::string OldID, NewID, OldNotes, NewNotes;
 };
 
+// The LMS's own number of a matched student, taken from a newer export; not shown.
+struct TRosterLmsId {
+    int Row = 0;
+    std::string Old, New;
+};
+
 // What applying changes, and all an undo step keeps.
 struct TRosterChange {
     TPastePlan Added;
     std::vector<TRosterFill> Fills;
-    bool Changes() const { return Added.Changes() || !Fills.empty(); }
+    std::vector<TRosterLmsId> LmsIds;
+    bool Changes() const { return Added.Changes() || !Fills.empty() || !LmsIds.empty(); }
 };
 
 struct TRosterPlan {

@@ -409,7 +409,11 @@ void TDetailedProgressForm::ShowLine(const TLine& line) {
         QStringList notes;
         if (g.Dropped) notes << tr("dropped");
         if (g.ExtraCredit) notes << tr("extra credit");
-        if (g.Kind == EntryKind::Invalid || !g.Counted) notes << tr("not counted");
+        if (g.Kind == EntryKind::Excused) notes << tr("excused");
+        if (g.Kind == EntryKind::Missing && g.Percent)
+            notes << tr("missing, counted as %1").arg(Percent(*g.Percent));
+        if (g.Kind == EntryKind::Invalid || g.Kind == EntryKind::Excused || !g.Counted)
+            notes << tr("not counted");
         if (!g.Comment.empty()) notes << Q(g.Comment);
         texts[7] = notes.join(QStringLiteral("; "));
         double height = lineMm_;

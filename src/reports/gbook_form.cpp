@@ -215,10 +215,11 @@ void TGBookForm::Quickxrp1NeedData(bool& MoreData) {
                 CellBox[i]->PenWidth = 1;
                 int c = FirstGradeColumn + i;
                 if (c > LastGrade) continue;
-                const TGrade& g = *gb.GradeAt(c);
-                TPrintedGrade p = FormatPrintedGrade(gb.Cell(c, r), g, options_->PrintGrade,
-                                                     gb.LetterToNumber, gb.NumberToLetter);
+                TPrintedGrade p = FormatPrintedEntry(gb, c, r, options_->PrintGrade);
                 CellLabel[i]->Color = p.Shade && options_->ShadeCurved ? kShade : kWhite;
+                // The cells are narrow: the codes a teacher types, missing work with its points.
+                if (p.Kind == EntryKind::Excused) p.Text = "EX";
+                if (p.Kind == EntryKind::Missing) p.Text = "M " + p.Text;
                 CellLabel[i]->Caption = Q(p.Text);
             }
             NameLabel->Caption = options_->PrintStudent == TPrintStudent::IDs

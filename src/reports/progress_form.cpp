@@ -30,6 +30,15 @@ QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// Excused and missing work in words; missing work says the points it counted for
+// ("missing 25").
+QString PrintedCaption(const TPrintedGrade& p) {
+    if (p.Kind == EntryKind::Excused) return QCoreApplication::translate("ProgressForm", "excused");
+    if (p.Kind == EntryKind::Missing)
+        return QCoreApplication::translate("ProgressForm", "missing %1").arg(Q(p.Text));
+    return Q(p.Text);
+}
+
 TQRLabel& AddLabel(TQRBand& band, double left, double top, const QString& caption = {},
                    bool bold = false, double maxWidth = 0) {
     TQRLabel& l = band.Add<TQRLabel>();
@@ -209,11 +218,11 @@ void TRprogform::Quickxrp1NeedData(bool& MoreData) {
     if (line && !Quickxrp1.Counting()) {
         const int c = CurrentGrade;
         NameLabel->Caption = Q(gb.Cell(c, 1));
-        TPrintedGrade p =
-            FormatPrintedGrade(gb.Cell(c, CurrentRow), *gb.GradeAt(c), options_->PrintGrade,
-                               gb.LetterToNumber, gb.NumberToLetter);
+        TPrintedGrade p = FormatPrintedEntry(gb, c, CurrentRow, options_->PrintGrade);
         GradeLabel->Color = p.Shade && options_->ShadeCurved ? kShade : kWhite;
-        GradeLabel->Caption = Q(p.Text);
+        GradeLabel->Caption = PrintedCaption(p);
+        // The column is narrow: missing work with its points in the names' smallest size.
+        GradeLabel->Font.PointSize = p.Kind == EntryKind::Missing ? kLeastSize : kNormalSize;
     }
     ++CurrentGrade;
 }

@@ -169,15 +169,22 @@ TEST(LmsExport, MoodleLeavesOutRowsItCannotMatchAndTakesTheEMailFromTheNotes) {
     EXPECT_EQ(ex.Students, 3);
     EXPECT_EQ(Places(ex)[3], std::make_tuple(TKind::NoIdLeftOut, 0, 4));
 
-    // With an address in the notes the row stays; the missing ID is still told.
+    // Moodle is told to match ID numbers: an address does not save a row without one, since
+    // a blank identifier gives the row's grades to the student above it.
     gb.StudentAt(4)->Notes = "Parent: <jm@example.org>; second line";
     ex = ExportForLms(gb, TLmsFormat::Moodle);
-    table = Read(ex.Csv);
-    ASSERT_EQ(table.size(), 5u);
-    EXPECT_EQ(table[3][2], "jm@example.org");
-    EXPECT_EQ(Places(ex)[3], std::make_tuple(TKind::NoId, 0, 4));
+    EXPECT_EQ(Read(ex.Csv).size(), 4u);
     EXPECT_EQ(LmsWarningText(gb, ex, ex.Warnings[3]),
-              "Student \"José Müller\" has no ID: the import cannot match the row by ID");
+              "Student \"José Müller\" has no ID number, which the import is to identify students "
+              "by: left out");
+    // Matched by e-mail address, the row stays and those without an address go.
+    TLmsOptions byEmail;
+    byEmail.Identifier = TMoodleIdentifier::Email;
+    ex = ExportForLms(gb, TLmsFormat::Moodle, byEmail);
+    table = Read(ex.Csv);
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_EQ(table[1][1], "Ann Lee");
+    EXPECT_EQ(table[2][2], "jm@example.org");
 }
 
 TEST(LmsExport, ScoresTableEndsWithTheAverageAndItsLetter) {

@@ -107,7 +107,7 @@ TEST(RosterColumns, RecognisesEachSystemsHeaders) {
     const Case cases[] = {
         {"Student,ID,SIS User ID,SIS Login ID,Section,Quiz 1 (123)",
          TRosterFormat::Canvas,
-         {0, -1, -1, 2, 3, true}},
+         {0, -1, -1, 2, 3, true, 1}},
         {"First name,Last name,ID number,Institution,Department,Email address",
          TRosterFormat::Moodle,
          {-1, 0, 1, 2, 5, true}},

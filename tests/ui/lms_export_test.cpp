@@ -15,6 +15,8 @@
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -173,4 +175,52 @@ TEST_F(LmsExportWindow, TheSubmenuHoldsTheThreeFormats) {
         items << a->text();
     }
     EXPECT_EQ(items, (QStringList{"&Canvas...", "&Moodle...", "&Scores Table..."}));
+}
+
+TEST_F(LmsExportWindow, MoodleAsksWhatIdentifiesStudentsAndWhetherToCap) {
+    // A curve takes Ann's quiz letter above the 20 points.
+    form.Gradebook().GradeAt(2)->Curve = true;
+    form.Gradebook().GradeAt(2)->CurveAmount = 4;
+    form.Gradebook().StudentAt(3)->Login = "broy@school.example";
+    QStringList byId, byEmail;
+    script.DialogActions.push_back([&](QDialog& d) {
+        auto& dlg = dynamic_cast<TExportLmsDlg&>(d);
+        EXPECT_TRUE(dlg.IdentifyCombo->isVisibleTo(&dlg));
+        EXPECT_TRUE(dlg.CapCheck->isVisibleTo(&dlg));
+        byId = dlg.WarningTexts();
+        dlg.IdentifyCombo->setCurrentIndex(dlg.IdentifyCombo->findText("E-mail address"));
+        byEmail = dlg.WarningTexts();
+        dlg.CapCheck->click();
+        dlg.ExportButton->click();
+    });
+    script.FileNames = {dir.filePath("m.csv")};
+    script.Answers = {TAnswer::Ok};
+    form.Moodle1->trigger();
+    EXPECT_TRUE(byId.contains(
+        "Student \"Ben Roy\" has no ID number, which the import is to identify students by: "
+        "left out"))
+        << byId.join("\n").toStdString();
+    EXPECT_TRUE(byId.contains("\"Quiz\" entry of \"B\" for student \"Ann Lee\" is above the "
+                              "grade's 20 points, which Moodle refuses: written as it is"));
+    EXPECT_TRUE(byEmail.contains(
+        "Student \"Ann Lee\" has no e-mail address, which the import is to identify students "
+        "by: left out"))
+        << byEmail.join("\n").toStdString();
+    EXPECT_EQ(Read("m.csv"),
+              "ID number,Full name,Email address,Quiz,Lab\r\n,Ben Roy,broy@school.example,,8\r\n");
+
+    // The next Moodle export starts from those choices; Canvas shows neither.
+    script.DialogActions.push_back([&](QDialog& d) {
+        auto& dlg = dynamic_cast<TExportLmsDlg&>(d);
+        EXPECT_EQ(dlg.IdentifyCombo->currentText(), "E-mail address");
+        EXPECT_TRUE(dlg.CapCheck->isChecked());
+        dlg.CancelButton->click();
+    });
+    form.Moodle1->trigger();
+    script.DialogActions.push_back([&](QDialog& d) {
+        auto& dlg = dynamic_cast<TExportLmsDlg&>(d);
+        EXPECT_FALSE(dlg.IdentifyCombo->isVisibleTo(&dlg));
+        dlg.CancelButton->click();
+    });
+    form.Canvas1->trigger();
 }

@@ -6,9 +6,9 @@
 #include "check_commands.h"
 #include "commands.h"
 #include "file_commands.h"
+#include "lms_export_commands.h"
 #include "main_window.h"
 #include "options_commands.h"
-#include "lms_export_commands.h"
 #include "password_dialogs.h"
 #include "print_commands.h"
 #include "prompts.h"
@@ -22,8 +22,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPixmap>
 #include <QTest>
 #include <QTimer>
@@ -88,6 +88,23 @@ int main(int argc, char* argv[]) {
 
     LoadClass(form, false);
     Save(form, folder, "class-move-mode");
+
+    // Excused and missing work beside an invalid entry and blanks counted as missing.
+    LoadClass(form, false);
+    form.Gradebook().SetCell(2, 2, "EX sick");
+    form.Gradebook().SetCell(3, 2, "ex");
+    form.Gradebook().SetCell(2, 3, "M");
+    form.Gradebook().SetCell(4, 3, "mi lost");
+    form.Gradebook().SetCell(3, 4, "abc");
+    form.Gradebook().SetCell(2, 5, "");
+    form.Gradebook().GradeAt(2)->Date = form.Gradebook().Today - 3;
+    form.Gradebook().Work.BlankIsMissing = true;
+    RecomputeAll(form.Gradebook());
+    form.GradebookReplaced();
+    form.resize(900, 560);
+    Save(form, folder, "excused-missing");
+    form.resize(564, 406);
+    form.Gradebook().Work.BlankIsMissing = false;
 
     // A curved column: G4 carries a curve of 2 points in the sample class.
     LoadClass(form, false);
@@ -184,10 +201,10 @@ int main(int argc, char* argv[]) {
                                    TButtons::YesNoCancel);
     question->show();
     Save(*question, folder, "save-question");
-    auto recover = MakeMessageBox(
-        TMessageKind::Confirmation,
-        "Marklow was not closed properly. Recover the unsaved changes to period1?",
-        TButtons::RecoverDiscardLater);
+    auto recover =
+        MakeMessageBox(TMessageKind::Confirmation,
+                       "Marklow was not closed properly. Recover the unsaved changes to period1?",
+                       TButtons::RecoverDiscardLater);
     recover->show();
     Save(*recover, folder, "recover-question");
 
@@ -276,7 +293,8 @@ int main(int argc, char* argv[]) {
         };
         TGradebook& gb = sample.Gradebook();
         int midterm = 2;
-        while (midterm < gb.LastGradeColumn() && gb.Cell(midterm, 1) != "Midterm") ++midterm;
+        while (midterm < gb.LastGradeColumn() && gb.Cell(midterm, 1) != "Midterm")
+            ++midterm;
         grab("dialog-grade-properties");
         sample.PropertiesCommands().Grade2Click(midterm);
         grab("dialog-student-properties");

@@ -36,6 +36,7 @@ const QHash<QString, THelpLink>& ClassLinks() {
         {"marklow::TLettersPage", Topic(21)},
         {"marklow::TDescriptionPage", Topic(22)},
         {"marklow::TDisplayPage", Topic(28)},
+        {"marklow::TMissingPage", Topic(29)},
         {"marklow::TPasswordDlg", Topic(6)},
         {"marklow::TNewPasswordDlg", Topic(6)},
         {"marklow::TPasswordDlg1", Topic(6)},

@@ -1,5 +1,7 @@
 #include "cell_rules.h"
 
+#include "work_policy.h"
+
 #include "averages.h"
 #include "entry.h"
 #include "gradebook.h"
@@ -68,7 +70,7 @@ std::optional<std::string> OverpaintText(const TGradebook& gb, int c, int r, boo
     if (!g || !g->Curve) return std::nullopt;
     std::string_view entry = gb.Cell(c, r);
     if (!entry.empty() && entry.front() == '/') return std::nullopt;
-    return CurvedText(entry, g->CurveAmount, gb.LetterToNumber);
+    return CurvedText(entry, g->CurveAmount, gb.LetterToNumber, gb.DecimalComma);
 }
 
 TEntryProblem EntryProblem(const TGradebook& gb, int c, int r) {
@@ -76,7 +78,9 @@ TEntryProblem EntryProblem(const TGradebook& gb, int c, int r) {
         return TEntryProblem::None;
     const TGrade* g = gb.GradeAt(c);
     if (!g || !gb.StudentAt(r)) return TEntryProblem::None;
-    const TEntry e = ReadEntry(gb.Cell(c, r), gb.LetterToNumber);
+    const TEntry e = ReadGradeEntry(gb, *g, gb.Cell(c, r));
+    if (e.Kind == EntryKind::Excused) return TEntryProblem::Excused;
+    if (e.Kind == EntryKind::Missing) return TEntryProblem::Missing;
     if (e.Kind == EntryKind::Invalid || PercentOverflows(*g, e)) return TEntryProblem::Invalid;
     if (e.Kind == EntryKind::Number && !g->ExtraCredit && g->Points > 0 && e.Value > g->Points)
         return TEntryProblem::AbovePoints;
@@ -91,6 +95,11 @@ QString CellPrompt(const TGradebook& gb, int c, int r) {
         return QCoreApplication::translate("CellRules", "Above the %1 points of %2")
             .arg(QString::fromStdString(FormatNumber(gb.GradeAt(c)->Points)),
                  QString::fromStdString(std::string(gb.Cell(c, 1))));
+    case TEntryProblem::Excused:
+        return QCoreApplication::translate("CellRules", "Excused: not counted in the average");
+    case TEntryProblem::Missing:
+        return QCoreApplication::translate("CellRules", "Missing: counts as %1 percent")
+            .arg(QString::fromStdString(FormatNumber(gb.Work.MissingPercent)));
     case TEntryProblem::None:
         break;
     }

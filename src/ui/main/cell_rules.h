@@ -55,7 +55,8 @@ std::optional<std::string> OverpaintText(const TGradebook& gb, int c, int r, boo
 // What may be wrong with the entry in (c, r), shown where it is: an entry that is neither a
 // number nor a known letter, or more points than its grade has (not in extra credit, where
 // that is the point). The averages are not affected; the teacher may mean it.
-enum class TEntryProblem { None, Invalid, AbovePoints };
+// Excused and Missing are no problems, but drawn and announced apart from ordinary entries.
+enum class TEntryProblem { None, Invalid, AbovePoints, Excused, Missing };
 TEntryProblem EntryProblem(const TGradebook& gb, int c, int r);
 // The status bar's prompt while the cursor is on (c, r): why its entry is marked, else the
 // entry prompt.

@@ -57,6 +57,10 @@ TFileCommands::TFileCommands(TSDIAppForm& form, TDocumentPaths paths)
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, handler);
     };
+    // A school in a language of decimal commas types "8,5": its new gradebooks read it so.
+    form.Gradebook().Preferences.DecimalCommaForNew = WindowsUseDecimalComma();
+    if (form.Gradebook().StudentCount() == 0 && form.Gradebook().GradeCount() == 0)
+        form.Gradebook().DecimalComma = form.Gradebook().Preferences.DecimalCommaForNew;
     wire(form.New1, [this] { lifecycle_.NewGradebook(); });
     wire(form.OpenItem, [this] { lifecycle_.OpenCommand(); });
     wire(form.SaveItem, [this] { lifecycle_.SaveCommand(); });

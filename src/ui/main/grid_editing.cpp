@@ -120,11 +120,34 @@ QColor TSDIAppForm::ProblemColor(const QPalette& palette, TEntryProblem problem)
     return dark ? QColor(255, 184, 77) : QColor(176, 88, 0);
 }
 
+// Excused work on a cool grey, missing work on a warm tint, neither in a problem's colours;
+// a blank counted as missing says so.
+void TSDIAppForm::DrawWorkCell(QPainter& p, int c, int r, const QRect& rect, bool excused) {
+    const QPalette& palette = GradeBook->palette();
+    const bool dark = palette.color(QPalette::Base).lightness() < 128;
+    QColor fill = excused ? (dark ? QColor(52, 60, 72) : QColor(226, 231, 238))
+                          : (dark ? QColor(78, 64, 36) : QColor(255, 241, 204));
+    p.fillRect(rect, fill);
+    QString text = ToQString(Gradebook().Cell(c, r));
+    QFont font = p.font();
+    font.setItalic(true);
+    p.save();
+    p.setFont(font);
+    p.setPen(excused ? palette.color(QPalette::PlaceholderText) : palette.color(QPalette::Text));
+    if (IsBlank(Gradebook().Cell(c, r))) text = tr("missing");
+    GradeBook->DrawCellText(p, rect, text);
+    p.restore();
+}
+
 void TSDIAppForm::GradeBookDrawCell(QPainter& p, int c, int r, const QRect& rect) {
     const TGradebook& gb = Gradebook();
     const TEntryProblem problem = EntryProblem(gb, c, r);
-    const auto text = OverpaintText(gb, c, r, curveShown_);
     const QPalette& palette = GradeBook->palette();
+    if (problem == TEntryProblem::Excused || problem == TEntryProblem::Missing) {
+        DrawWorkCell(p, c, r, rect, problem == TEntryProblem::Excused);
+        return;
+    }
+    const auto text = OverpaintText(gb, c, r, curveShown_);
     if (text) {
         GradeBook->PaintHeaderLook(p, rect);
         p.setPen(problem == TEntryProblem::None ? palette.color(QPalette::ButtonText)

@@ -28,9 +28,17 @@ void TLmsExportCommands::ExportForLms(TLmsFormat format) {
     form_.FinishCellEdit();
     TGradebookDocument& doc = form_.Document();
     const TGradebook& gb = doc.Gradebook();
-    TLmsExport exported = marklow::ExportForLms(gb, format);
-    ExportLmsDlg.Load(gb, format, exported);
+    TLmsOptions options;
+    options.Identifier = moodleIdentifier_;
+    options.CapAtPoints = moodleCap_;
+    ExportLmsDlg.Load(gb, format, marklow::ExportForLms(gb, format, options));
     if (Prompts().ExecDialog(ExportLmsDlg) != QDialog::Accepted) return;
+    TLmsExport exported = ExportLmsDlg.Exported();
+    if (format == TLmsFormat::Moodle) {
+        // The next Moodle export starts from the teacher's last choice.
+        moodleIdentifier_ = exported.Options.Identifier;
+        moodleCap_ = exported.Options.CapAtPoints;
+    }
 
     TFileRequest request;
     request.Caption = ExportLmsDlg.windowTitle();

@@ -23,6 +23,8 @@ public:
 private:
     TSDIAppForm& form_;
     bool scoresBom_ = false; // the scores table's last byte order mark choice
+    TMoodleIdentifier moodleIdentifier_ = TMoodleIdentifier::IdNumber;
+    bool moodleCap_ = false;
 };
 
 } // namespace marklow

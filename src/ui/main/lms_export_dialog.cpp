@@ -4,10 +4,14 @@
 #include "gradebook.h"
 #include "text.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace marklow {
@@ -50,7 +54,36 @@ QString TExportLmsDlg::WarningCaption(const TGradebook& gb, const TLmsExport& ex
         return sentence(
             tr("%1 has no ID: the import cannot match the row by ID").arg(student(w.Row)));
     case TKind::NoIdLeftOut:
-        return sentence(tr("%1 has no ID and no e-mail address: left out").arg(student(w.Row)));
+        switch (exported.Options.Identifier) {
+        case TMoodleIdentifier::Email:
+            return sentence(tr("%1 has no e-mail address, which the import is to identify "
+                               "students by: left out")
+                                .arg(student(w.Row)));
+        case TMoodleIdentifier::Username:
+            return sentence(
+                tr("%1 has no username, which the import is to identify students by: left out")
+                    .arg(student(w.Row)));
+        case TMoodleIdentifier::IdNumber:
+            break;
+        }
+        return sentence(
+            tr("%1 has no ID number, which the import is to identify students by: left out")
+                .arg(student(w.Row)));
+    case TKind::AboveMaximum: {
+        const QString points = Utf8(LmsNumber(gb.GradeAt(w.Column)->Points));
+        return exported.Options.CapAtPoints
+                   ? tr("\"%1\" entry of \"%2\" for %3 is above the grade's %4 points, which "
+                        "Moodle refuses: written as %4")
+                         .arg(grade(w.Column), Utf8(gb.Cell(w.Column, w.Row)), student(w.Row),
+                              points)
+                   : tr("\"%1\" entry of \"%2\" for %3 is above the grade's %4 points, which "
+                        "Moodle refuses: written as it is")
+                         .arg(grade(w.Column), Utf8(gb.Cell(w.Column, w.Row)), student(w.Row),
+                              points);
+    }
+    case TKind::RenamedForCanvas:
+        return tr("Grade name \"%1\" would be dropped or misfiled by Canvas: written as \"%2\"")
+            .arg(Utf8(TrimBlanks(gb.Cell(w.Column, 1))), grade(w.Column));
     case TKind::SameId:
         return sentence(tr("%1 has the ID \"%2\" of %3: the import gives both rows to one student")
                             .arg(student(w.Row), Utf8(TrimBlanks(gb.StudentAt(w.Row)->ID)),
@@ -100,8 +133,28 @@ TExportLmsDlg::TExportLmsDlg(QWidget* parent) : QDialog(parent) {
     ExportButton->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    IdentifyLabel = new QLabel(tr("&Identify students by:"), this);
+    IdentifyCombo = new QComboBox(this);
+    IdentifyCombo->setObjectName("IdentifyCombo");
+    IdentifyCombo->addItem(tr("ID number"), int(TMoodleIdentifier::IdNumber));
+    IdentifyCombo->addItem(tr("E-mail address"), int(TMoodleIdentifier::Email));
+    IdentifyCombo->addItem(tr("Username"), int(TMoodleIdentifier::Username));
+    IdentifyCombo->setAccessibleDescription(
+        tr("What Moodle's import is to match students by; students without it are left out"));
+    IdentifyLabel->setBuddy(IdentifyCombo);
+    CapCheck = new QCheckBox(tr("&Write scores above the grade's points as the points"), this);
+    CapCheck->setObjectName("CapCheck");
+    CapCheck->setAccessibleDescription(
+        tr("Moodle refuses the whole file when one score is above the grade's maximum"));
+    connect(IdentifyCombo, &QComboBox::currentIndexChanged, this, [this] { OptionsChanged(); });
+    connect(CapCheck, &QCheckBox::toggled, this, [this] { OptionsChanged(); });
+    auto* identify = new QHBoxLayout;
+    identify->addWidget(IdentifyLabel);
+    identify->addWidget(IdentifyCombo, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Summary);
+    layout->addLayout(identify);
+    layout->addWidget(CapCheck);
     layout->addWidget(WarningsLabel);
     layout->addWidget(Warnings, 1);
     layout->addStretch(); // takes the list's room while there is nothing to list
@@ -110,6 +163,36 @@ TExportLmsDlg::TExportLmsDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void TExportLmsDlg::Load(const TGradebook& gb, TLmsFormat format, const TLmsExport& exported) {
+    gb_ = &gb;
+    format_ = format;
+    exported_ = exported;
+    const bool moodle = format == TLmsFormat::Moodle;
+    IdentifyLabel->setVisible(moodle);
+    IdentifyCombo->setVisible(moodle);
+    CapCheck->setVisible(moodle);
+    {
+        const QSignalBlocker a(IdentifyCombo), b(CapCheck);
+        IdentifyCombo->setCurrentIndex(
+            IdentifyCombo->findData(int(exported.Options.Identifier)));
+        CapCheck->setChecked(exported.Options.CapAtPoints);
+    }
+    ShowExport();
+    ExportButton->setFocus();
+}
+
+void TExportLmsDlg::OptionsChanged() {
+    if (!gb_) return;
+    TLmsOptions options = exported_.Options;
+    options.Identifier = static_cast<TMoodleIdentifier>(IdentifyCombo->currentData().toInt());
+    options.CapAtPoints = CapCheck->isChecked();
+    exported_ = ExportForLms(*gb_, format_, options);
+    ShowExport();
+}
+
+void TExportLmsDlg::ShowExport() {
+    const TGradebook& gb = *gb_;
+    const TLmsFormat format = format_;
+    const TLmsExport& exported = exported_;
     setWindowTitle(format == TLmsFormat::Scores ? tr("Export Scores Table")
                                                 : tr("Export for %1").arg(FormatCaption(format)));
     const int grades = gb.GradeCount();
@@ -125,8 +208,8 @@ void TExportLmsDlg::Load(const TGradebook& gb, TLmsFormat format, const TLmsExpo
         break;
     case TLmsFormat::Moodle:
         how = tr("Each score in points with the curve added, a letter as its share of the "
-                 "grade's points. When importing, let Moodle identify users by ID number or by "
-                 "e-mail address (from the student's notes).");
+                 "grade's points. When importing, let Moodle identify users by the column "
+                 "chosen here.");
         break;
     case TLmsFormat::Scores:
         how = tr("Each grade's points with the curve added, then the average and its letter, "
@@ -146,7 +229,6 @@ void TExportLmsDlg::Load(const TGradebook& gb, TLmsFormat format, const TLmsExpo
     else
         WarningsLabel->setText(tr("&Look at these %1 warnings first:").arg(texts.size()));
     Warnings->setVisible(!texts.isEmpty());
-    ExportButton->setFocus();
 }
 
 } // namespace marklow

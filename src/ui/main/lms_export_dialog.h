@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QStringListModel>
 
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QListView;
 class QPushButton;
@@ -21,8 +23,10 @@ class TExportLmsDlg final : public QDialog {
 public:
     explicit TExportLmsDlg(QWidget* parent = nullptr);
 
-    // Shows the export of gb about to be written.
+    // Shows the export of gb about to be written. For Moodle the teacher may choose the
+    // identifier and the cap, which make the export again.
     void Load(const TGradebook& gb, TLmsFormat format, const TLmsExport& exported);
+    const TLmsExport& Exported() const { return exported_; }
     QStringList WarningTexts() const { return model_.stringList(); }
 
     // The system's name as the window shows it: "Canvas", "Moodle", "Scores Table".
@@ -36,9 +40,18 @@ public:
     QListView* Warnings;
     QPushButton* ExportButton;
     QPushButton* CancelButton;
+    QLabel* IdentifyLabel;
+    QComboBox* IdentifyCombo;
+    QCheckBox* CapCheck;
 
 private:
+    void ShowExport();
+    void OptionsChanged();
+
     QStringListModel model_;
+    const TGradebook* gb_ = nullptr;
+    TLmsFormat format_ = TLmsFormat::Canvas;
+    TLmsExport exported_;
 };
 
 } // namespace marklow

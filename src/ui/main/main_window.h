@@ -190,6 +190,7 @@ public:
     void PlaceCursor(int c, int r);
     // The colour an entry with this problem is drawn in, readable on the palette.
     static QColor ProblemColor(const QPalette& palette, TEntryProblem problem);
+    void DrawWorkCell(QPainter& p, int c, int r, const QRect& rect, bool excused);
     // Around replacing or refilling the document: Begin parks the cursor without any
     // selection rule and stops repainting; End gives the grid the new document's frozen
     // headers, dragging, starting cell and widths, repaints and focuses it. Neither touches

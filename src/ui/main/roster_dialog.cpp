@@ -41,6 +41,8 @@ QString FormatText(TRosterFormat format) {
         return TImportRosterDlg::tr("Moodle export");
     case TRosterFormat::Blackboard:
         return TImportRosterDlg::tr("Blackboard download");
+    case TRosterFormat::GoogleClassroom:
+        return TImportRosterDlg::tr("Google Classroom export");
     case TRosterFormat::Generic:
         return TImportRosterDlg::tr("Class list");
     case TRosterFormat::Unrecognised:
@@ -247,6 +249,10 @@ void TImportRosterDlg::Load(const TGradebook& gb, TRosterTable table, const QStr
                                   Q(RosterEncodingName(table_.Encoding)),
                                   DelimiterText(table_.Delimiter))
                              .arg(table_.RowCount()));
+    // New students are named as the class already names its students; the switch stays.
+    const bool firstLast = ClassNameOrder(gb) == TNameOrder::FirstLast;
+    FirstLastRadio->setChecked(firstLast);
+    AsInFileRadio->setChecked(!firstLast);
     FillColumnChoices();
     Lists->setCurrentIndex(0);
 }

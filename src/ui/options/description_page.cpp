@@ -1,5 +1,6 @@
 #include "description_page.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,15 @@ TDescriptionPage::TDescriptionPage(QWidget* parent) : TOptionsPage(parent) {
               QCoreApplication::translate(
                   "DescriptionPage",
                   "The section, period or room that tells this class from your others"));
+    DecimalCommaBox = new QCheckBox(
+        QCoreApplication::translate("DescriptionPage",
+                                    "Scores may be typed with a decimal comma (8,5 for 8.5)"),
+        this);
+    DecimalCommaBox->setObjectName("DecimalCommaBox");
+    DecimalCommaBox->setAccessibleDescription(QCoreApplication::translate(
+        "DescriptionPage",
+        "Kept with the gradebook, so its scores are the same numbers in every language"));
+    layout->addWidget(DecimalCommaBox);
     layout->addStretch(1);
 }
 
@@ -39,12 +49,14 @@ void TDescriptionPage::LoadPage(TOptionsWork& work) {
     TeacherEdit->setText(QString::fromStdString(work.Teacher));
     ClassNameEdit->setText(QString::fromStdString(work.ClassName));
     ClassNumberEdit->setText(QString::fromStdString(work.ClassNumber));
+    DecimalCommaBox->setChecked(work.DecimalComma);
 }
 
 void TDescriptionPage::StorePage(TOptionsWork& work) {
     work.Teacher = TeacherEdit->text().toStdString();
     work.ClassName = ClassNameEdit->text().toStdString();
     work.ClassNumber = ClassNumberEdit->text().toStdString();
+    work.DecimalComma = DecimalCommaBox->isChecked();
 }
 
 void TDescriptionPage::PageShown() {

@@ -1,8 +1,10 @@
 #pragma once
-// The "Description" page: the teacher, the class name and the class number.
+// The "Description" page: the teacher, the class name and the class number, and how the
+// class's numbers are typed.
 
 #include "options_page.h"
 
+class QCheckBox;
 class QLineEdit;
 
 namespace marklow {
@@ -21,6 +23,7 @@ public:
     QLineEdit* TeacherEdit = nullptr;
     QLineEdit* ClassNameEdit = nullptr;
     QLineEdit* ClassNumberEdit = nullptr;
+    QCheckBox* DecimalCommaBox = nullptr;
 };
 
 } // namespace marklow

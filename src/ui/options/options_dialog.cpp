@@ -5,8 +5,11 @@
 #include "description_page.h"
 #include "display_page.h"
 #include "letters_page.h"
+#include "missing_page.h"
 #include "option_folder.h"
+#include "options_rules.h"
 #include "prompts.h"
+#include "translations.h"
 #include "weights_page.h"
 
 #include <QCoreApplication>
@@ -29,12 +32,15 @@ TNewOptionsDlg::TNewOptionsDlg(QWidget* parent) : QDialog(parent) {
     LettersPage = new TLettersPage(PageControl);
     DescriptionPage = new TDescriptionPage(PageControl);
     DisplayPage = new TDisplayPage(PageControl);
+    MissingPage = new TMissingPage(PageControl);
     PageControl->addTab(CategoriesPage, QCoreApplication::translate("OptionsDialog", "Categories"));
     PageControl->addTab(WeightsPage, QCoreApplication::translate("OptionsDialog", "Weights"));
     PageControl->addTab(LettersPage, QCoreApplication::translate("OptionsDialog", "Letters"));
     PageControl->addTab(DescriptionPage,
                         QCoreApplication::translate("OptionsDialog", "Description"));
     PageControl->addTab(DisplayPage, QCoreApplication::translate("OptionsDialog", "Display"));
+    // Last, so the pages' numbers that callers open stay as they were.
+    PageControl->addTab(MissingPage, QCoreApplication::translate("OptionsDialog", "Missing Work"));
 
     OKBtn = new QPushButton(QCoreApplication::translate("OptionsDialog", "&OK"), this);
     CancelBtn = new QPushButton(QCoreApplication::translate("OptionsDialog", "&Cancel"), this);
@@ -105,6 +111,7 @@ std::optional<TOptionsOutcome> TNewOptionsDlg::Run(const TGradebook& gb,
     WeightsPage->SetSource(&gb, request.CurrentColumn);
     WeightsPage->LoadPage(work_);
     DisplayPage->LoadPage(work_);
+    MissingPage->LoadPage(work_);
     CategoriesPage->GoTo(request.StartCategoryRow, request.StartCategoryCol);
 
     const int page = std::clamp(request.Page, 0, PageControl->count() - 1);
@@ -128,10 +135,26 @@ std::optional<TOptionsOutcome> TNewOptionsDlg::Run(const TGradebook& gb,
 
 void TNewOptionsDlg::OKBtnClick() {
     if (!gb_) return;
+    const QString refusal = MissingPage->Refusal();
+    if (!refusal.isEmpty()) {
+        PageControl->setCurrentWidget(MissingPage);
+        Prompts().Message(TMessageKind::Warning, refusal, TButtons::Ok);
+        return;
+    }
     for (int i = 0; i < PageControl->count(); ++i)
         Page(i)->StorePage(work_);
     TOptionsOutcome out;
     out.Options = MakeOptionsResult(*gb_, work_);
+    // A letter that is now a code would change what typed entries mean; an older file's
+    // table keeps its own.
+    std::string taken = ReservedLetterRefusal(gb_->LetterToNumber, out.Options.LetterToNumber);
+    if (taken.empty())
+        taken = ReservedLetterRefusal(gb_->NumberToLetter, out.Options.NumberToLetter);
+    if (!taken.empty()) {
+        PageControl->setCurrentWidget(LettersPage);
+        Prompts().Message(TMessageKind::Warning, CoreText(taken), TButtons::Ok);
+        return;
+    }
     out.Display = DisplayPage->Display();
     out.DisplayChanged = CompareDisplay(display_, out.Display);
     outcome_ = std::move(out);

@@ -30,6 +30,7 @@ class TCategoriesPage;
 class TDescriptionPage;
 class TDisplayPage;
 class TLettersPage;
+class TMissingPage;
 class TOptionsPage;
 class TWeightsPage;
 
@@ -39,7 +40,8 @@ enum TOptionsPageIndex {
     kWeightsPage,
     kLettersPage,
     kDescriptionPage,
-    kDisplayPage
+    kDisplayPage,
+    kMissingPage
 };
 
 struct TOptionsRequest {
@@ -87,6 +89,7 @@ public:
     TLettersPage* LettersPage = nullptr;
     TDescriptionPage* DescriptionPage = nullptr;
     TDisplayPage* DisplayPage = nullptr;
+    TMissingPage* MissingPage = nullptr;
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
     QPushButton* HelpBtn = nullptr;

@@ -59,6 +59,11 @@ QString InstallTranslations(const QString& language) {
     return name.left(2).toLower();
 }
 
+bool WindowsUseDecimalComma() {
+    if (Installed().empty()) return false;
+    return QLocale(Installed().front()->language()).decimalPoint() == QLatin1Char(',');
+}
+
 void RemoveTranslations() {
     for (auto& t : Installed())
         QCoreApplication::removeTranslator(t.get());

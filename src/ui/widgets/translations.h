@@ -13,6 +13,9 @@ namespace marklow {
 // Installs the translations for a language code ("de", "es"; "en" installs none) or, for
 // an empty code, for the desktop's languages. Returns the code of the language now shown.
 QString InstallTranslations(const QString& language);
+// Whether the language the windows are shown in writes numbers with a decimal comma (German,
+// Spanish); English, with no translation installed, does not.
+bool WindowsUseDecimalComma();
 // Takes out what InstallTranslations put in: the windows show English again.
 void RemoveTranslations();
 
