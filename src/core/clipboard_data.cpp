@@ -2,9 +2,11 @@
 
 #include "averages.h"
 #include "entry.h"
+#include "file_trailer.h"
 #include "gradebook_file.h"
 #include "messages.h"
 #include "text.h"
+#include "unicode_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -128,7 +130,8 @@ std::optional<TClipboardCopy> BuildClipboardCopy(const TGradebook& gb, TClipboar
     std::vector<TFreshAverage> fresh;
     if (averages) fresh = FreshStudentAverages(gb);
 
-    TLostTexts lost;
+    TWholeTexts whole, logins;
+    TLostTexts lost(&whole);
     TByteWriter out(copy.Block);
     out.UInt16(static_cast<uint16_t>(gb.LastStudentRow()));
     copy.Text = averages ? "Name\tID\tAverage\tLetter\n" : "Name\tID\n";
@@ -139,6 +142,9 @@ std::optional<TClipboardCopy> BuildClipboardCopy(const TGradebook& gb, TClipboar
         record.ID = s.ID;
         record.Notes = s.Notes;
         record.UserOrder = s.UserOrder;
+        const auto index = static_cast<uint32_t>(r - 2);
+        if (!s.Login.empty()) logins.Add(TTextPlace::StudentLogin, index, 0, s.Login);
+        lost.At(index);
         if (averages) {
             const TFreshAverage& a = fresh[static_cast<size_t>(r - 2)];
             record.HasAverage = a.HasAverage;
@@ -161,6 +167,9 @@ std::optional<TClipboardCopy> BuildClipboardCopy(const TGradebook& gb, TClipboar
         }
         copy.Text += '\n';
     }
+    // A reader of the block takes `count` records; the exact texts follow them.
+    AppendTrailer(out, {{std::string(kTextSectionTag), whole.TakePayload()},
+                        {std::string(kStudentSectionTag), logins.TakePayload()}});
     copy.LostTexts = lost.Texts();
     return copy;
 }
@@ -194,7 +203,7 @@ TPlainTextNames ReadPlainTextNames(std::string_view text) {
 }
 
 std::string NormalizedName(std::string_view name) {
-    return NormalizeLetter(name);
+    return NameMatchKey(name);
 }
 
 namespace {

@@ -26,6 +26,8 @@ struct TStudent {
     std::string Notes;
     std::string Name;
     std::string ID;
+    // The login or e-mail a roster import brought; not the teacher's notes.
+    std::string Login;
     int32_t UserOrder = kLastUserOrder;
     double Average = 0;
     bool HasAverage = false;

@@ -3,6 +3,7 @@
 #include "file_trailer.h"
 #include "messages.h"
 #include "text.h"
+#include "whole_texts.h"
 
 #include <algorithm>
 #include <climits>
@@ -44,7 +45,7 @@ bool IsAscii(std::string_view s) {
 // The Windows-1252 form of a text, cut to maxBytes. A text that loses characters either way
 // is noted. The result points into `text` or into `scratch`.
 std::string_view Encode(std::string_view text, size_t maxBytes, std::string& scratch,
-                        TLostTexts* lost) {
+                        TLostTexts* lost, TTextPlace place = TTextPlace::None) {
     std::string_view out = text;
     bool lostChars = false;
     if (!IsAscii(text)) {
@@ -55,7 +56,7 @@ std::string_view Encode(std::string_view text, size_t maxBytes, std::string& scr
         out = out.substr(0, maxBytes);
         lostChars = true;
     }
-    if (lostChars && lost) lost->Add(text);
+    if (lostChars && lost) lost->Add(text, place);
     return out;
 }
 
@@ -143,7 +144,8 @@ TCellRow ReadRow(TByteReader& in, int width) {
     return row;
 }
 
-void WriteRow(TByteWriter& out, const TCellRow& cells, std::string& scratch, TLostTexts* lost) {
+void WriteRow(TByteWriter& out, const TCellRow& cells, std::string& scratch, TLostTexts* lost,
+              uint32_t row) {
     out.UInt16(static_cast<uint16_t>(cells.size()));
     std::string_view text = cells.Text();
     // Nearly every row is short ASCII cells: size the output once and copy them straight in,
@@ -174,8 +176,10 @@ void WriteRow(TByteWriter& out, const TCellRow& cells, std::string& scratch, TLo
     plain = plain && (high & kHighBits) == 0;
     bytes.resize(plain ? static_cast<size_t>(o - bytes.data()) : at);
     if (!plain)
-        for (std::string_view cell : cells)
-            WriteShortBytes(out, Encode(cell, kShortTextMax, scratch, lost));
+        for (uint32_t c = 0; c < cells.size(); ++c) {
+            if (lost) lost->At(row, c);
+            WriteShortBytes(out, Encode(cells[c], kShortTextMax, scratch, lost, TTextPlace::Cell));
+        }
 }
 
 void ReadVersion20(TByteReader& in, TGradebook& gb) {
@@ -340,23 +344,27 @@ void ReadVersion10(TByteReader& in, TGradebook& gb) {
 
 } // namespace
 
-void TLostTexts::Add(std::string_view text) {
+void TLostTexts::Add(std::string_view text, TTextPlace place) {
+    if (keeper_ && place != TTextPlace::None) {
+        keeper_->Add(place, a_, b_, text);
+        return;
+    }
     auto [it, added] = seen_.emplace(text);
     if (added) texts_.push_back(*it);
 }
 
-void WriteShortText(TByteWriter& out, std::string_view text, TLostTexts* lost) {
+void WriteShortText(TByteWriter& out, std::string_view text, TLostTexts* lost, TTextPlace place) {
     std::string scratch;
-    WriteShortBytes(out, Encode(text, kShortTextMax, scratch, lost));
+    WriteShortBytes(out, Encode(text, kShortTextMax, scratch, lost, place));
 }
 
 std::string ReadShortText(TByteReader& in) {
     return Decode(ReadShortBytes(in));
 }
 
-void WriteLongText(TByteWriter& out, std::string_view text, TLostTexts* lost) {
+void WriteLongText(TByteWriter& out, std::string_view text, TLostTexts* lost, TTextPlace place) {
     std::string scratch;
-    std::string_view bytes = Encode(text, INT32_MAX, scratch, lost);
+    std::string_view bytes = Encode(text, INT32_MAX, scratch, lost, place);
     out.Int32(static_cast<int32_t>(bytes.size()));
     out.Bytes(bytes);
 }
@@ -391,7 +399,8 @@ void WriteCategoryList(TByteWriter& out, const TCategoryList& list, TLostTexts* 
     out.UInt16(static_cast<uint16_t>(list.Count()));
     for (int i = 0; i < list.Count(); ++i) {
         const TCategory& k = list.Item(i);
-        WriteShortText(out, k.Name, lost);
+        if (lost) lost->At(static_cast<uint32_t>(i));
+        WriteShortText(out, k.Name, lost, TTextPlace::CategoryName);
         out.Float64(k.Percent);
         out.Flag(k.DropLowest);
         out.Zeros(kReserved);
@@ -423,11 +432,13 @@ void ReadCategoryList(TByteReader& in, TCategoryList& list) {
     in.Skip(kReserved);
 }
 
-void WriteLetterTable(TByteWriter& out, const TRealList& table, TLostTexts* lost) {
+void WriteLetterTable(TByteWriter& out, const TRealList& table, TLostTexts* lost,
+                      TTextPlace place) {
     CheckCount(static_cast<size_t>(table.Count()), UINT16_MAX, "letters");
     out.UInt16(static_cast<uint16_t>(table.Count()));
     for (int i = 0; i < table.Count(); ++i) {
-        WriteShortText(out, table.Text(i), lost);
+        if (lost) lost->At(static_cast<uint32_t>(i));
+        WriteShortText(out, table.Text(i), lost, place);
         WriteShortText(out, table.ValueText(i), lost);
     }
 }
@@ -444,9 +455,9 @@ void ReadLetterTable(TByteReader& in, TRealList& table) {
 }
 
 void WriteStudent(TByteWriter& out, const TStudent& s, TLostTexts* lost) {
-    WriteShortText(out, s.Name, lost);
-    WriteShortText(out, s.ID, lost);
-    WriteLongText(out, s.Notes, lost);
+    WriteShortText(out, s.Name, lost, TTextPlace::StudentName);
+    WriteShortText(out, s.ID, lost, TTextPlace::StudentId);
+    WriteLongText(out, s.Notes, lost, TTextPlace::StudentNotes);
     out.Int32(s.UserOrder);
     out.Zeros(kReserved);
 }
@@ -467,8 +478,8 @@ void WriteGrade(TByteWriter& out, const TGrade& g, TLostTexts* lost) {
     out.Flag(g.Curve);
     out.Float64(g.CurveAmount);
     out.Int32(g.UserOrder);
-    WriteLongText(out, g.Notes, lost);
-    WriteShortText(out, g.Name, lost);
+    WriteLongText(out, g.Notes, lost, TTextPlace::GradeNotes);
+    WriteShortText(out, g.Name, lost, TTextPlace::GradeName);
     // The reserved twelve bytes carry what the record once left out: the class-average
     // switch in the first byte, the date in the 8-byte field. Readers that skip them still
     // read the record.
@@ -532,7 +543,8 @@ TReadResult ReadGradebook(std::string_view bytes, TGradebook& open,
         ReadVersion20(in, fresh);
         // What this program keeps beyond the layout's last field; unknown sections are skipped.
         const std::vector<TTrailerSection> sections = ReadTrailer(in.Rest());
-        (void)sections;
+        RestoreWholeTexts(FindSection(sections, kTextSectionTag), fresh);
+        RestoreWholeTexts(FindSection(sections, kStudentSectionTag), fresh);
     } else {
         ReadVersion10(in, fresh);
     }
@@ -558,7 +570,8 @@ std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) 
     if (!PasswordStorable(gb.Password))
         throw TFileWriteError("The password has characters or a length that the file cannot hold");
 
-    TLostTexts lost;
+    TWholeTexts whole;
+    TLostTexts lost(&whole);
     std::string bytes;
     // Entries are short: a few bytes each saves growing the buffer again and again.
     bytes.reserve(static_cast<size_t>(gb.LastStudentRow()) * static_cast<size_t>(gb.ColCount()) *
@@ -569,26 +582,28 @@ std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) 
     WriteShortBytes(out, password);
     WriteShortBytes(out, "2.0");
     WriteCategoryList(out, gb.Categories, &lost);
-    WriteLetterTable(out, gb.LetterToNumber, &lost);
-    WriteLetterTable(out, gb.NumberToLetter, &lost);
+    WriteLetterTable(out, gb.LetterToNumber, &lost, TTextPlace::LetterToNumber);
+    WriteLetterTable(out, gb.NumberToLetter, &lost, TTextPlace::NumberToLetter);
     out.Int32(gb.LastGradeColumn());
     out.Int32(gb.LastStudentRow());
     out.Flag(gb.EditMode());
     for (int r = 2; r <= gb.LastStudentRow(); ++r) {
         TStudent* s = gb.StudentAt(r);
         s->Name = gb.Cell(1, r);
+        lost.At(static_cast<uint32_t>(r));
         WriteStudent(out, *s, &lost);
     }
     for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
         TGrade* g = gb.GradeAt(c);
         g->Name = gb.Cell(c, 1);
+        lost.At(static_cast<uint32_t>(c));
         WriteGrade(out, *g, &lost);
     }
     for (int r = 1; r <= gb.LastStudentRow(); ++r)
-        WriteRow(out, gb.RowCells(r), scratch, &lost);
-    WriteShortText(out, gb.Teacher, &lost);
-    WriteShortText(out, gb.ClassName, &lost);
-    WriteShortText(out, gb.ClassNumber, &lost);
+        WriteRow(out, gb.RowCells(r), scratch, &lost, static_cast<uint32_t>(r));
+    WriteShortText(out, gb.Teacher, &lost, TTextPlace::Teacher);
+    WriteShortText(out, gb.ClassName, &lost, TTextPlace::ClassName);
+    WriteShortText(out, gb.ClassNumber, &lost, TTextPlace::ClassNumber);
     out.Byte(0);
     out.Flag(gb.PointsAreWeights);
     out.Flag(gb.ShowLetters);
@@ -596,6 +611,8 @@ std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) 
     out.Flag(gb.StudentsInUserOrder);
     // Each feature that keeps something the layout cannot hold adds its section here.
     std::vector<std::pair<std::string, std::string>> sections;
+    sections.emplace_back(kTextSectionTag, whole.TakePayload());
+    sections.emplace_back(kStudentSectionTag, StudentSection(gb));
     AppendTrailer(out, sections);
     if (lostTexts) *lostTexts = lost.Texts();
     return bytes;
@@ -603,15 +620,21 @@ std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) 
 
 std::string WriteStudentBlock(TGradebook& gb, std::vector<std::string>* lostTexts) {
     CheckCount(static_cast<size_t>(gb.LastStudentRow()), UINT16_MAX, "students");
-    TLostTexts lost;
+    TWholeTexts whole, logins;
+    TLostTexts lost(&whole);
     std::string bytes;
     TByteWriter out(bytes);
     out.UInt16(static_cast<uint16_t>(gb.LastStudentRow()));
     for (int r = 2; r <= gb.LastStudentRow(); ++r) {
         TStudent* s = gb.StudentAt(r);
         s->Name = gb.Cell(1, r);
+        const auto index = static_cast<uint32_t>(r - 2);
+        lost.At(index);
         WriteStudentWithAverage(out, *s, &lost);
+        if (!s->Login.empty()) logins.Add(TTextPlace::StudentLogin, index, 0, s->Login);
     }
+    AppendTrailer(out, {{std::string(kTextSectionTag), whole.TakePayload()},
+                        {std::string(kStudentSectionTag), logins.TakePayload()}});
     if (lostTexts) *lostTexts = lost.Texts();
     return bytes;
 }
@@ -629,6 +652,9 @@ TStudentBlock ReadStudentBlock(std::string_view bytes) {
             ReadStudentWithAverage(in, s);
             block.Students.push_back(std::move(s));
         }
+        const std::vector<TTrailerSection> sections = ReadTrailer(in.Rest());
+        RestoreWholeTexts(FindSection(sections, kTextSectionTag), block.Students);
+        RestoreWholeTexts(FindSection(sections, kStudentSectionTag), block.Students);
     } catch (const TFileReadError&) {
         block.Complete = false;
     }

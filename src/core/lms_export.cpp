@@ -339,7 +339,9 @@ TLmsExport ExportForLms(const TGradebook& gb, TLmsFormat format, bool bom) {
             out += ",,";
             break;
         case TLmsFormat::Moodle: {
-            std::string email = EmailInNotes(s.Notes);
+            // Files from before the login had a field of its own kept it in the notes.
+            std::string email = EmailInNotes(s.Login);
+            if (email.empty()) email = EmailInNotes(s.Notes);
             if (id.empty()) {
                 // A row without any identifier takes the grades of the row above it in
                 // Moodle's import, or stops the import when it comes first.

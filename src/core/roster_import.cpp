@@ -91,7 +91,7 @@ private:
 
 bool IsCanvasExtraRow(std::string_view name, std::string_view id) {
     const std::string key = NormalizedName(name);
-    return key == "POINTS POSSIBLE" || (key == "STUDENT, TEST" && TrimBlanks(id).empty());
+    return key == "points possible" || (key == "student, test" && TrimBlanks(id).empty());
 }
 
 } // namespace
@@ -176,10 +176,10 @@ TRosterPlan PlanRosterImport(const TGradebook& gb, const TRosterTable& table,
                 line.Outcome = byId ? TRosterOutcome::MatchedById : TRosterOutcome::MatchedByName;
                 line.Row = row;
                 const TStudent& s = *gb.StudentAt(row);
-                TRosterFill fill{row, s.ID, s.ID, s.Notes, s.Notes};
+                TRosterFill fill{row, s.ID, s.ID, s.Login, s.Login};
                 if (TrimBlanks(s.ID).empty() && !line.ID.empty()) fill.NewID = line.ID;
-                if (s.Notes.empty() && !line.Login.empty()) fill.NewNotes = line.Login;
-                if (fill.NewID != fill.OldID || fill.NewNotes != fill.OldNotes) {
+                if (s.Login.empty() && !line.Login.empty()) fill.NewLogin = line.Login;
+                if (fill.NewID != fill.OldID || fill.NewLogin != fill.OldLogin) {
                     line.Fills = true;
                     plan.Change.Fills.push_back(std::move(fill));
                 }
@@ -189,7 +189,7 @@ TRosterPlan PlanRosterImport(const TGradebook& gb, const TRosterTable& table,
                 TStudent s;
                 s.Name = line.Name;
                 s.ID = line.ID;
-                s.Notes = line.Login;
+                s.Login = line.Login;
                 added.NewStudents.push_back(std::move(s));
                 matcher.Add(line.Row, key, line.ID);
             }
@@ -231,7 +231,7 @@ void ApplyRosterImport(TGradebook& gb, const TRosterChange& change) {
     for (const TRosterFill& f : change.Fills) {
         TStudent& s = *gb.StudentAt(f.Row);
         s.ID = f.NewID;
-        s.Notes = f.NewNotes;
+        s.Login = f.NewLogin;
     }
     // New students have no entries: no other average moves, and theirs is computed here.
     const int end = change.Added.FirstNewRow + static_cast<int>(change.Added.NewStudents.size());
@@ -244,7 +244,7 @@ void RevertRosterImport(TGradebook& gb, const TRosterChange& change) {
     for (const TRosterFill& f : change.Fills) {
         TStudent& s = *gb.StudentAt(f.Row);
         s.ID = f.OldID;
-        s.Notes = f.OldNotes;
+        s.Login = f.OldLogin;
     }
 }
 
