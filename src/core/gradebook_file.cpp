@@ -102,7 +102,12 @@ inline uint64_t CopyShort(char* to, const char* from, size_t n, const char* from
 TCellRow DecodeRow(const TCellRow& raw) {
     TCellRow row;
     row.Reserve(raw.size(), raw.Text().size() + raw.Text().size() / 2);
-    for (std::string_view cell : raw) row.Append(Decode(cell));
+    for (std::string_view cell : raw) {
+        if (IsAscii(cell))
+            row.Append(cell);
+        else
+            row.Append(Cp1252ToUtf8(cell));
+    }
     return row;
 }
 
@@ -122,7 +127,10 @@ TCellRow ReadRow(TByteReader& in, int width) {
     std::string text;
     text.resize(std::min(rest.size(), kept * 4) + 16);
     size_t used = 0;
-    uint64_t high = 0;
+    // The cells beyond ASCII, when there are few: only they are converted.
+    constexpr size_t kFewHigh = 4;
+    uint32_t highCells[kFewHigh];
+    size_t highCount = 0;
     for (size_t c = 0; c < static_cast<size_t>(count); ++c) {
         if (p == end) in.FailShort(static_cast<size_t>(p - rest.data()));
         size_t n = static_cast<unsigned char>(*p++);
@@ -131,7 +139,10 @@ TCellRow ReadRow(TByteReader& in, int width) {
         if (c < kept) {
             if (text.size() - used < n + 16) text.resize(std::max(text.size() * 2, used + n + 16));
             // The bytes after a cell in the file include length bytes.
-            high |= CopyShort<true>(text.data() + used, p, n, end);
+            if (CopyShort<true>(text.data() + used, p, n, end) & kHighBits) {
+                if (highCount < kFewHigh) highCells[highCount] = static_cast<uint32_t>(c);
+                ++highCount;
+            }
             used += n;
             ends[c] = static_cast<uint32_t>(used);
         }
@@ -140,7 +151,9 @@ TCellRow ReadRow(TByteReader& in, int width) {
     in.Skip(static_cast<size_t>(p - rest.data()));
     text.resize(used);
     TCellRow row = TCellRow::Adopt(std::move(text), std::move(ends));
-    if (high & kHighBits) return DecodeRow(row);
+    if (highCount > kFewHigh) return DecodeRow(row);
+    for (size_t k = 0; k < highCount; ++k)
+        row.Set(highCells[k], Cp1252ToUtf8(row[highCells[k]]));
     return row;
 }
 
@@ -172,14 +185,38 @@ void WriteRow(TByteWriter& out, const TCellRow& cells, std::string& scratch, TLo
         high |= CopyShort<false>(o, src + from, n, srcEnd);
         o += n;
         from = e;
+        // The exact pass below does the whole row again: stop copying at once.
+        if (high & kHighBits) {
+            plain = false;
+            break;
+        }
     }
     plain = plain && (high & kHighBits) == 0;
-    bytes.resize(plain ? static_cast<size_t>(o - bytes.data()) : at);
-    if (!plain)
+    if (!plain) {
+        // Again, looking at each cell's own bytes: only the cells beyond ASCII or 255 bytes
+        // are converted. A cell's Windows-1252 form is never longer than its UTF-8 text, so
+        // the room sized above still holds the row.
+        o = bytes.data() + at;
+        from = 0;
         for (uint32_t c = 0; c < cells.size(); ++c) {
-            if (lost) lost->At(row, c);
-            WriteShortBytes(out, Encode(cells[c], kShortTextMax, scratch, lost, TTextPlace::Cell));
+            const uint32_t e = cells.Ends()[c];
+            const size_t n = e - from;
+            if (n <= kShortTextMax &&
+                !(CopyShort<true>(o + 1, src + from, n, srcEnd) & kHighBits)) {
+                *o = static_cast<char>(n);
+                o += 1 + n;
+            } else {
+                if (lost) lost->At(row, c);
+                std::string_view v =
+                    Encode(text.substr(from, n), kShortTextMax, scratch, lost, TTextPlace::Cell);
+                *o++ = static_cast<char>(v.size());
+                std::memcpy(o, v.data(), v.size());
+                o += v.size();
+            }
+            from = e;
         }
+    }
+    bytes.resize(static_cast<size_t>(o - bytes.data()));
 }
 
 void ReadVersion20(TByteReader& in, TGradebook& gb) {

@@ -118,6 +118,15 @@ void RestoreWholeTexts(std::string_view payload, TGradebook& gb) {
     });
     for (size_t i = 0; i < cells.size();) {
         const int r = static_cast<int>(cells[i].A);
+        size_t rowEnd = i;
+        while (rowEnd < cells.size() && cells[rowEnd].A == cells[i].A)
+            ++rowEnd;
+        // A cell or two (a name) are set in place; more rebuild the row once.
+        if (rowEnd - i <= 2) {
+            for (; i < rowEnd; ++i)
+                gb.SetCell(static_cast<int>(cells[i].B), r, cells[i].Text);
+            continue;
+        }
         const TCellRow& old = gb.RowCells(r);
         TCellRow row;
         row.Reserve(old.size(), old.Text().size() + 64);
