@@ -26,7 +26,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://brindlecraft.com/marklow/")
 # that the help collection needs, and the fonts whose widths the printed reports are laid out in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Fonts that hold the names of every script, for the reports' PDFs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-core, fonts-noto-cjk")
 # Stripped as dh_strip strips, the notes and comments the compiler leaves included.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StripForPackage.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     std::vector<std::string> lost;
     std::string once = WriteGradebook(open, &lost);
-    // Every text came from Windows-1252 bytes of at most 255, so all of it fits again.
+    // Every text fits again: in its field, or whole in the trailer.
     FUZZ_CHECK(lost.empty());
     TGradebook again;
     FUZZ_CHECK(ReadGradebook(once, again, accept).Status == TReadResult::TStatus::Loaded);

@@ -97,6 +97,16 @@ int main(int argc, char** argv) {
     edit->Password = "pw";
     ok &= Put(root + "/gradebook", "small-edit-password.gbd", WriteGradebook(*edit));
     ok &= Put(root + "/gradebook", "old-version.gbd", OldVersion());
+    // Texts the layout cannot hold: the trailer keeps them whole, with the logins.
+    auto foreign = SmallClass(false);
+    foreign->SetCell(1, 2, "\xC5\x81ukasz \xE7\x8E\x8B");
+    foreign->SetCell(2, 2, "9 \xE2\x9C\x93");
+    foreign->SetCell(2, 1, std::string(300, 'q'));
+    foreign->StudentAt(2)->Login = "lw@school.example";
+    foreign->StudentAt(2)->Notes = "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D";
+    foreign->Teacher = "Ng\xC3\xB4 B\xE1\xBA\xA3o";
+    if (foreign->Categories.Count() > 0) foreign->Categories.Item(0).Name = "\xD0\x94\xD0\x97";
+    ok &= Put(root + "/gradebook", "trailer.gbd", WriteGradebook(*foreign));
 
     ok &= Put(root + "/category_file", "empty.gca", WriteCategoryFile(TCategoryList()));
     ok &= Put(root + "/category_file", "small.gca", WriteCategoryFile(move->Categories));
@@ -108,6 +118,8 @@ int main(int argc, char** argv) {
     ok &= Put(root + "/student_block", "students.blk", WriteStudentBlock(*move));
     TGradebook none;
     ok &= Put(root + "/student_block", "none.blk", WriteStudentBlock(none));
+    ok &= Put(root + "/student_block", "trailer.blk", WriteStudentBlock(*foreign));
+    ok &= Put(root + "/category_file", "trailer.gca", WriteCategoryFile(foreign->Categories));
 
     // Paste: a first byte for the format (0 students, 4 averages in edit mode, 2 text).
     const std::string block = WriteStudentBlock(*move);

@@ -10,9 +10,9 @@ packages=(
   qt6-l10n-tools qt6-translations-l10n
   libqt6svg6 qt6-qpa-plugins libgl-dev
   qt6-documentation-tools libqt6sql6-sqlite desktop-file-utils shared-mime-info appstream
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev libicu-dev
   clang libclang-rt-14-dev
-  xvfb xauth poppler-utils fonts-liberation2 fonts-dejavu-core
+  xvfb xauth poppler-utils fonts-liberation2 fonts-dejavu-core fonts-noto-core fonts-noto-cjk
   python3
 )
 

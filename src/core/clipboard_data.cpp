@@ -2,10 +2,12 @@
 
 #include "averages.h"
 #include "entry.h"
+#include "file_trailer.h"
 #include "gradebook_file.h"
 #include "messages.h"
 #include "text.h"
 #include "work_policy.h"
+#include "unicode_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -130,7 +132,8 @@ std::optional<TClipboardCopy> BuildClipboardCopy(const TGradebook& gb, TClipboar
     std::vector<TFreshAverage> fresh;
     if (averages) fresh = FreshStudentAverages(gb);
 
-    TLostTexts lost;
+    TWholeTexts whole, logins;
+    TLostTexts lost(&whole);
     TByteWriter out(copy.Block);
     out.UInt16(static_cast<uint16_t>(gb.LastStudentRow()));
     copy.Text = averages ? "Name\tID\tAverage\tLetter\n" : "Name\tID\n";
@@ -141,6 +144,9 @@ std::optional<TClipboardCopy> BuildClipboardCopy(const TGradebook& gb, TClipboar
         record.ID = s.ID;
         record.Notes = s.Notes;
         record.UserOrder = s.UserOrder;
+        const auto index = static_cast<uint32_t>(r - 2);
+        if (!s.Login.empty()) logins.Add(TTextPlace::StudentLogin, index, 0, s.Login);
+        lost.At(index);
         if (averages) {
             const TFreshAverage& a = fresh[static_cast<size_t>(r - 2)];
             record.HasAverage = a.HasAverage;
@@ -163,6 +169,9 @@ std::optional<TClipboardCopy> BuildClipboardCopy(const TGradebook& gb, TClipboar
         }
         copy.Text += '\n';
     }
+    // A reader of the block takes `count` records; the exact texts follow them.
+    AppendTrailer(out, {{std::string(kTextSectionTag), whole.TakePayload()},
+                        {std::string(kStudentSectionTag), logins.TakePayload()}});
     copy.LostTexts = lost.Texts();
     return copy;
 }
@@ -196,7 +205,7 @@ TPlainTextNames ReadPlainTextNames(std::string_view text) {
 }
 
 std::string NormalizedName(std::string_view name) {
-    return NormalizeLetter(name);
+    return NameMatchKey(name);
 }
 
 namespace {

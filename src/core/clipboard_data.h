@@ -65,8 +65,8 @@ struct TPlainTextNames {
 };
 TPlainTextNames ReadPlainTextNames(std::string_view text);
 
-// The normalised name that records and rows are matched by: upper case, without surrounding
-// blanks (tabs and everything else stay).
+// The normalised name that records and rows are matched by: NameMatchKey (case folded, NFC,
+// without surrounding blanks).
 std::string NormalizedName(std::string_view name);
 
 struct TPastePlan {

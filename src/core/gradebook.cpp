@@ -387,6 +387,7 @@ void ApplyGradeSettings(TGrade& dst, const TGrade& src) {
 void CopyStudent(TStudent& dst, const TStudent& src) {
     dst.Notes = src.Notes;
     dst.ID = src.ID;
+    dst.Login = src.Login;
     dst.Name = src.Name;
     dst.UserOrder = src.UserOrder;
     dst.LmsId = src.LmsId;

@@ -30,7 +30,7 @@ struct TStudent {
     // The LMS's own number of the student (Canvas's "ID" column), kept from a roster so the
     // Canvas export can write it back; not the school's ID.
     std::string LmsId;
-    // The e-mail address or login name a roster gave, kept apart from the teacher's notes.
+    // The login or e-mail a roster import brought; not the teacher's notes.
     std::string Login;
     int32_t UserOrder = kLastUserOrder;
     double Average = 0;

@@ -5,6 +5,7 @@
 #include "student_field_section.h"
 #include "text.h"
 #include "work_policy.h"
+#include "whole_texts.h"
 
 #include <algorithm>
 #include <climits>
@@ -46,7 +47,7 @@ bool IsAscii(std::string_view s) {
 // The Windows-1252 form of a text, cut to maxBytes. A text that loses characters either way
 // is noted. The result points into `text` or into `scratch`.
 std::string_view Encode(std::string_view text, size_t maxBytes, std::string& scratch,
-                        TLostTexts* lost) {
+                        TLostTexts* lost, TTextPlace place = TTextPlace::None) {
     std::string_view out = text;
     bool lostChars = false;
     if (!IsAscii(text)) {
@@ -57,7 +58,7 @@ std::string_view Encode(std::string_view text, size_t maxBytes, std::string& scr
         out = out.substr(0, maxBytes);
         lostChars = true;
     }
-    if (lostChars && lost) lost->Add(text);
+    if (lostChars && lost) lost->Add(text, place);
     return out;
 }
 
@@ -103,7 +104,12 @@ inline uint64_t CopyShort(char* to, const char* from, size_t n, const char* from
 TCellRow DecodeRow(const TCellRow& raw) {
     TCellRow row;
     row.Reserve(raw.size(), raw.Text().size() + raw.Text().size() / 2);
-    for (std::string_view cell : raw) row.Append(Decode(cell));
+    for (std::string_view cell : raw) {
+        if (IsAscii(cell))
+            row.Append(cell);
+        else
+            row.Append(Cp1252ToUtf8(cell));
+    }
     return row;
 }
 
@@ -123,7 +129,10 @@ TCellRow ReadRow(TByteReader& in, int width) {
     std::string text;
     text.resize(std::min(rest.size(), kept * 4) + 16);
     size_t used = 0;
-    uint64_t high = 0;
+    // The cells beyond ASCII, when there are few: only they are converted.
+    constexpr size_t kFewHigh = 4;
+    uint32_t highCells[kFewHigh];
+    size_t highCount = 0;
     for (size_t c = 0; c < static_cast<size_t>(count); ++c) {
         if (p == end) in.FailShort(static_cast<size_t>(p - rest.data()));
         size_t n = static_cast<unsigned char>(*p++);
@@ -132,7 +141,10 @@ TCellRow ReadRow(TByteReader& in, int width) {
         if (c < kept) {
             if (text.size() - used < n + 16) text.resize(std::max(text.size() * 2, used + n + 16));
             // The bytes after a cell in the file include length bytes.
-            high |= CopyShort<true>(text.data() + used, p, n, end);
+            if (CopyShort<true>(text.data() + used, p, n, end) & kHighBits) {
+                if (highCount < kFewHigh) highCells[highCount] = static_cast<uint32_t>(c);
+                ++highCount;
+            }
             used += n;
             ends[c] = static_cast<uint32_t>(used);
         }
@@ -141,11 +153,14 @@ TCellRow ReadRow(TByteReader& in, int width) {
     in.Skip(static_cast<size_t>(p - rest.data()));
     text.resize(used);
     TCellRow row = TCellRow::Adopt(std::move(text), std::move(ends));
-    if (high & kHighBits) return DecodeRow(row);
+    if (highCount > kFewHigh) return DecodeRow(row);
+    for (size_t k = 0; k < highCount; ++k)
+        row.Set(highCells[k], Cp1252ToUtf8(row[highCells[k]]));
     return row;
 }
 
-void WriteRow(TByteWriter& out, const TCellRow& cells, std::string& scratch, TLostTexts* lost) {
+void WriteRow(TByteWriter& out, const TCellRow& cells, std::string& scratch, TLostTexts* lost,
+              uint32_t row) {
     out.UInt16(static_cast<uint16_t>(cells.size()));
     std::string_view text = cells.Text();
     // Nearly every row is short ASCII cells: size the output once and copy them straight in,
@@ -172,12 +187,38 @@ void WriteRow(TByteWriter& out, const TCellRow& cells, std::string& scratch, TLo
         high |= CopyShort<false>(o, src + from, n, srcEnd);
         o += n;
         from = e;
+        // The exact pass below does the whole row again: stop copying at once.
+        if (high & kHighBits) {
+            plain = false;
+            break;
+        }
     }
     plain = plain && (high & kHighBits) == 0;
-    bytes.resize(plain ? static_cast<size_t>(o - bytes.data()) : at);
-    if (!plain)
-        for (std::string_view cell : cells)
-            WriteShortBytes(out, Encode(cell, kShortTextMax, scratch, lost));
+    if (!plain) {
+        // Again, looking at each cell's own bytes: only the cells beyond ASCII or 255 bytes
+        // are converted. A cell's Windows-1252 form is never longer than its UTF-8 text, so
+        // the room sized above still holds the row.
+        o = bytes.data() + at;
+        from = 0;
+        for (uint32_t c = 0; c < cells.size(); ++c) {
+            const uint32_t e = cells.Ends()[c];
+            const size_t n = e - from;
+            if (n <= kShortTextMax &&
+                !(CopyShort<true>(o + 1, src + from, n, srcEnd) & kHighBits)) {
+                *o = static_cast<char>(n);
+                o += 1 + n;
+            } else {
+                if (lost) lost->At(row, c);
+                std::string_view v =
+                    Encode(text.substr(from, n), kShortTextMax, scratch, lost, TTextPlace::Cell);
+                *o++ = static_cast<char>(v.size());
+                std::memcpy(o, v.data(), v.size());
+                o += v.size();
+            }
+            from = e;
+        }
+    }
+    bytes.resize(static_cast<size_t>(o - bytes.data()));
 }
 
 void ReadVersion20(TByteReader& in, TGradebook& gb) {
@@ -342,23 +383,27 @@ void ReadVersion10(TByteReader& in, TGradebook& gb) {
 
 } // namespace
 
-void TLostTexts::Add(std::string_view text) {
+void TLostTexts::Add(std::string_view text, TTextPlace place) {
+    if (keeper_ && place != TTextPlace::None) {
+        keeper_->Add(place, a_, b_, text);
+        return;
+    }
     auto [it, added] = seen_.emplace(text);
     if (added) texts_.push_back(*it);
 }
 
-void WriteShortText(TByteWriter& out, std::string_view text, TLostTexts* lost) {
+void WriteShortText(TByteWriter& out, std::string_view text, TLostTexts* lost, TTextPlace place) {
     std::string scratch;
-    WriteShortBytes(out, Encode(text, kShortTextMax, scratch, lost));
+    WriteShortBytes(out, Encode(text, kShortTextMax, scratch, lost, place));
 }
 
 std::string ReadShortText(TByteReader& in) {
     return Decode(ReadShortBytes(in));
 }
 
-void WriteLongText(TByteWriter& out, std::string_view text, TLostTexts* lost) {
+void WriteLongText(TByteWriter& out, std::string_view text, TLostTexts* lost, TTextPlace place) {
     std::string scratch;
-    std::string_view bytes = Encode(text, INT32_MAX, scratch, lost);
+    std::string_view bytes = Encode(text, INT32_MAX, scratch, lost, place);
     out.Int32(static_cast<int32_t>(bytes.size()));
     out.Bytes(bytes);
 }
@@ -393,7 +438,8 @@ void WriteCategoryList(TByteWriter& out, const TCategoryList& list, TLostTexts* 
     out.UInt16(static_cast<uint16_t>(list.Count()));
     for (int i = 0; i < list.Count(); ++i) {
         const TCategory& k = list.Item(i);
-        WriteShortText(out, k.Name, lost);
+        if (lost) lost->At(static_cast<uint32_t>(i));
+        WriteShortText(out, k.Name, lost, TTextPlace::CategoryName);
         out.Float64(k.Percent);
         out.Flag(k.DropLowest);
         out.Zeros(kReserved);
@@ -425,11 +471,13 @@ void ReadCategoryList(TByteReader& in, TCategoryList& list) {
     in.Skip(kReserved);
 }
 
-void WriteLetterTable(TByteWriter& out, const TRealList& table, TLostTexts* lost) {
+void WriteLetterTable(TByteWriter& out, const TRealList& table, TLostTexts* lost,
+                      TTextPlace place) {
     CheckCount(static_cast<size_t>(table.Count()), UINT16_MAX, "letters");
     out.UInt16(static_cast<uint16_t>(table.Count()));
     for (int i = 0; i < table.Count(); ++i) {
-        WriteShortText(out, table.Text(i), lost);
+        if (lost) lost->At(static_cast<uint32_t>(i));
+        WriteShortText(out, table.Text(i), lost, place);
         WriteShortText(out, table.ValueText(i), lost);
     }
 }
@@ -446,9 +494,9 @@ void ReadLetterTable(TByteReader& in, TRealList& table) {
 }
 
 void WriteStudent(TByteWriter& out, const TStudent& s, TLostTexts* lost) {
-    WriteShortText(out, s.Name, lost);
-    WriteShortText(out, s.ID, lost);
-    WriteLongText(out, s.Notes, lost);
+    WriteShortText(out, s.Name, lost, TTextPlace::StudentName);
+    WriteShortText(out, s.ID, lost, TTextPlace::StudentId);
+    WriteLongText(out, s.Notes, lost, TTextPlace::StudentNotes);
     out.Int32(s.UserOrder);
     out.Zeros(kReserved);
 }
@@ -469,8 +517,8 @@ void WriteGrade(TByteWriter& out, const TGrade& g, TLostTexts* lost) {
     out.Flag(g.Curve);
     out.Float64(g.CurveAmount);
     out.Int32(g.UserOrder);
-    WriteLongText(out, g.Notes, lost);
-    WriteShortText(out, g.Name, lost);
+    WriteLongText(out, g.Notes, lost, TTextPlace::GradeNotes);
+    WriteShortText(out, g.Name, lost, TTextPlace::GradeName);
     // The reserved twelve bytes carry what the record once left out: the class-average
     // switch in the first byte, the date in the 8-byte field. Readers that skip them still
     // read the record.
@@ -539,6 +587,8 @@ TReadResult ReadGradebook(std::string_view bytes, TGradebook& open,
         // How numbers are typed: one byte whose lowest bit is the decimal comma.
         const std::string_view numbers = FindSection(sections, "NUMF");
         fresh.DecimalComma = !numbers.empty() && (numbers[0] & 1) != 0;
+        RestoreWholeTexts(FindSection(sections, kTextSectionTag), fresh);
+        RestoreWholeTexts(FindSection(sections, kStudentSectionTag), fresh);
     } else {
         ReadVersion10(in, fresh);
     }
@@ -564,7 +614,8 @@ std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) 
     if (!PasswordStorable(gb.Password))
         throw TFileWriteError("The password has characters or a length that the file cannot hold");
 
-    TLostTexts lost;
+    TWholeTexts whole;
+    TLostTexts lost(&whole);
     std::string bytes;
     // Entries are short: a few bytes each saves growing the buffer again and again.
     bytes.reserve(static_cast<size_t>(gb.LastStudentRow()) * static_cast<size_t>(gb.ColCount()) *
@@ -575,26 +626,28 @@ std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) 
     WriteShortBytes(out, password);
     WriteShortBytes(out, "2.0");
     WriteCategoryList(out, gb.Categories, &lost);
-    WriteLetterTable(out, gb.LetterToNumber, &lost);
-    WriteLetterTable(out, gb.NumberToLetter, &lost);
+    WriteLetterTable(out, gb.LetterToNumber, &lost, TTextPlace::LetterToNumber);
+    WriteLetterTable(out, gb.NumberToLetter, &lost, TTextPlace::NumberToLetter);
     out.Int32(gb.LastGradeColumn());
     out.Int32(gb.LastStudentRow());
     out.Flag(gb.EditMode());
     for (int r = 2; r <= gb.LastStudentRow(); ++r) {
         TStudent* s = gb.StudentAt(r);
         s->Name = gb.Cell(1, r);
+        lost.At(static_cast<uint32_t>(r));
         WriteStudent(out, *s, &lost);
     }
     for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
         TGrade* g = gb.GradeAt(c);
         g->Name = gb.Cell(c, 1);
+        lost.At(static_cast<uint32_t>(c));
         WriteGrade(out, *g, &lost);
     }
     for (int r = 1; r <= gb.LastStudentRow(); ++r)
-        WriteRow(out, gb.RowCells(r), scratch, &lost);
-    WriteShortText(out, gb.Teacher, &lost);
-    WriteShortText(out, gb.ClassName, &lost);
-    WriteShortText(out, gb.ClassNumber, &lost);
+        WriteRow(out, gb.RowCells(r), scratch, &lost, static_cast<uint32_t>(r));
+    WriteShortText(out, gb.Teacher, &lost, TTextPlace::Teacher);
+    WriteShortText(out, gb.ClassName, &lost, TTextPlace::ClassName);
+    WriteShortText(out, gb.ClassNumber, &lost, TTextPlace::ClassNumber);
     out.Byte(0);
     out.Flag(gb.PointsAreWeights);
     out.Flag(gb.ShowLetters);
@@ -605,6 +658,8 @@ std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) 
     sections.emplace_back("LMID", WriteStudentFieldSection(gb, &TStudent::LmsId));
     sections.emplace_back("GRAD", WriteWorkPolicy(gb.Work));
     sections.emplace_back("NUMF", gb.DecimalComma ? std::string(1, '\x01') : std::string());
+    sections.emplace_back(kTextSectionTag, whole.TakePayload());
+    sections.emplace_back(kStudentSectionTag, StudentSection(gb));
     AppendTrailer(out, sections);
     if (lostTexts) *lostTexts = lost.Texts();
     return bytes;
@@ -612,15 +667,21 @@ std::string WriteGradebook(TGradebook& gb, std::vector<std::string>* lostTexts) 
 
 std::string WriteStudentBlock(TGradebook& gb, std::vector<std::string>* lostTexts) {
     CheckCount(static_cast<size_t>(gb.LastStudentRow()), UINT16_MAX, "students");
-    TLostTexts lost;
+    TWholeTexts whole, logins;
+    TLostTexts lost(&whole);
     std::string bytes;
     TByteWriter out(bytes);
     out.UInt16(static_cast<uint16_t>(gb.LastStudentRow()));
     for (int r = 2; r <= gb.LastStudentRow(); ++r) {
         TStudent* s = gb.StudentAt(r);
         s->Name = gb.Cell(1, r);
+        const auto index = static_cast<uint32_t>(r - 2);
+        lost.At(index);
         WriteStudentWithAverage(out, *s, &lost);
+        if (!s->Login.empty()) logins.Add(TTextPlace::StudentLogin, index, 0, s->Login);
     }
+    AppendTrailer(out, {{std::string(kTextSectionTag), whole.TakePayload()},
+                        {std::string(kStudentSectionTag), logins.TakePayload()}});
     if (lostTexts) *lostTexts = lost.Texts();
     return bytes;
 }
@@ -638,6 +699,9 @@ TStudentBlock ReadStudentBlock(std::string_view bytes) {
             ReadStudentWithAverage(in, s);
             block.Students.push_back(std::move(s));
         }
+        const std::vector<TTrailerSection> sections = ReadTrailer(in.Rest());
+        RestoreWholeTexts(FindSection(sections, kTextSectionTag), block.Students);
+        RestoreWholeTexts(FindSection(sections, kStudentSectionTag), block.Students);
     } catch (const TFileReadError&) {
         block.Complete = false;
     }

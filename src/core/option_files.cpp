@@ -1,7 +1,9 @@
 #include "option_files.h"
 
+#include "file_trailer.h"
 #include "gradebook_file.h"
 #include "safe_save.h"
+#include "whole_texts.h"
 
 #include <filesystem>
 
@@ -18,10 +20,12 @@ TSaveOptions NoBackup() {
 } // namespace
 
 std::string WriteCategoryFile(const TCategoryList& list, std::vector<std::string>* lostTexts) {
-    TLostTexts lost;
+    TWholeTexts whole;
+    TLostTexts lost(&whole);
     std::string bytes;
     TByteWriter out(bytes);
     WriteCategoryList(out, list, &lost);
+    AppendTrailer(out, {{std::string(kTextSectionTag), whole.TakePayload()}});
     if (lostTexts) *lostTexts = lost.Texts();
     return bytes;
 }
@@ -30,16 +34,19 @@ TCategoryList ReadCategoryFile(std::string_view bytes) {
     TByteReader in(bytes);
     TCategoryList list;
     ReadCategoryList(in, list);
+    RestoreWholeTexts(FindSection(ReadTrailer(in.Rest()), kTextSectionTag), list);
     return list;
 }
 
 std::string WriteLetterFile(const TRealList& toNumbers, const TRealList& toLetters,
                             std::vector<std::string>* lostTexts) {
-    TLostTexts lost;
+    TWholeTexts whole;
+    TLostTexts lost(&whole);
     std::string bytes;
     TByteWriter out(bytes);
-    WriteLetterTable(out, toNumbers, &lost);
-    WriteLetterTable(out, toLetters, &lost);
+    WriteLetterTable(out, toNumbers, &lost, TTextPlace::LetterToNumber);
+    WriteLetterTable(out, toLetters, &lost, TTextPlace::NumberToLetter);
+    AppendTrailer(out, {{std::string(kTextSectionTag), whole.TakePayload()}});
     if (lostTexts) *lostTexts = lost.Texts();
     return bytes;
 }
@@ -49,6 +56,7 @@ void ReadLetterFile(std::string_view bytes, TRealList& toNumbers, TRealList& toL
     TRealList numbers, letters;
     ReadLetterTable(in, numbers);
     ReadLetterTable(in, letters);
+    RestoreWholeTexts(FindSection(ReadTrailer(in.Rest()), kTextSectionTag), numbers, letters);
     toNumbers = std::move(numbers);
     toLetters = std::move(letters);
 }

@@ -2,6 +2,7 @@
 
 #include "averages.h"
 #include "gradebook.h"
+#include "lms_export.h"
 #include "text.h"
 #include "work_policy.h"
 
@@ -123,7 +124,12 @@ TProgressDetail MakeProgressDetail(const TGradebook& gb, int r, int lastGrade,
     d.Row = r;
     d.Name = gb.Cell(1, r);
     d.ID = s.ID;
-    d.Notes = s.Notes;
+    // Earlier roster imports put the login or e-mail in the notes: a note that is nothing but
+    // that is no comment of the teacher's.
+    const std::string_view note = TrimBlanks(s.Notes);
+    const bool onlyLogin = !note.empty() && ((!s.Login.empty() && note == TrimBlanks(s.Login)) ||
+                                             EmailInNotes(note) == note);
+    if (!onlyLogin) d.Notes = s.Notes;
     d.HasInvalidEntry = s.HasInvalidEntry;
     if (s.HasAverage) {
         d.Average = s.Average;

@@ -93,18 +93,18 @@ private:
 
 bool IsCanvasExtraLabel(std::string_view field) {
     const std::string key = NormalizedName(field);
-    return key == "POINTS POSSIBLE" || key == "MANUAL POSTING";
+    return key == "points possible" || key == "manual posting";
 }
 
 bool IsClassroomExtraLabel(std::string_view field) {
     const std::string key = NormalizedName(field);
-    return key == "POINTS" || key == "CLASS AVERAGE";
+    return key == "points" || key == "class average";
 }
 
 bool IsCanvasTestStudent(std::string_view name, std::string_view sisId, std::string_view login) {
     if (!TrimBlanks(sisId).empty()) return false;
     const std::string key = NormalizedName(name);
-    if (key == "STUDENT, TEST" || key == "TEST STUDENT") return true;
+    if (key == "student, test" || key == "test student") return true;
     // Canvas gives its test student a login of its own making: a long run of hex digits.
     login = TrimBlanks(login);
     if (login.size() < 32) return false;
@@ -224,13 +224,13 @@ TRosterPlan PlanRosterImport(const TGradebook& gb, const TRosterTable& table,
                 line.Outcome = byId ? TRosterOutcome::MatchedById : TRosterOutcome::MatchedByName;
                 line.Row = row;
                 const TStudent& s = *gb.StudentAt(row);
-                TRosterFill fill{row, s.ID, s.ID, s.Notes, s.Notes};
+                TRosterFill fill{row, s.ID, s.ID, s.Login, s.Login};
                 if (TrimBlanks(s.ID).empty() && !line.ID.empty()) fill.NewID = line.ID;
-                if (s.Notes.empty() && !line.Login.empty()) fill.NewNotes = line.Login;
+                if (s.Login.empty() && !line.Login.empty()) fill.NewLogin = line.Login;
                 // The LMS's number follows the LMS: a newer export's one replaces it.
                 if (!line.LmsId.empty() && line.LmsId != s.LmsId)
                     plan.Change.LmsIds.push_back({row, s.LmsId, line.LmsId});
-                if (fill.NewID != fill.OldID || fill.NewNotes != fill.OldNotes) {
+                if (fill.NewID != fill.OldID || fill.NewLogin != fill.OldLogin) {
                     line.Fills = true;
                     plan.Change.Fills.push_back(std::move(fill));
                 }
@@ -240,7 +240,7 @@ TRosterPlan PlanRosterImport(const TGradebook& gb, const TRosterTable& table,
                 TStudent s;
                 s.Name = line.Name;
                 s.ID = line.ID;
-                s.Notes = line.Login;
+                s.Login = line.Login;
                 s.LmsId = line.LmsId;
                 added.NewStudents.push_back(std::move(s));
                 matcher.Add(line.Row, key, line.ID);
@@ -286,7 +286,7 @@ void ApplyRosterImport(TGradebook& gb, const TRosterChange& change) {
     for (const TRosterFill& f : change.Fills) {
         TStudent& s = *gb.StudentAt(f.Row);
         s.ID = f.NewID;
-        s.Notes = f.NewNotes;
+        s.Login = f.NewLogin;
     }
     for (const TRosterLmsId& l : change.LmsIds)
         gb.StudentAt(l.Row)->LmsId = l.New;
@@ -301,7 +301,7 @@ void RevertRosterImport(TGradebook& gb, const TRosterChange& change) {
     for (const TRosterFill& f : change.Fills) {
         TStudent& s = *gb.StudentAt(f.Row);
         s.ID = f.OldID;
-        s.Notes = f.OldNotes;
+        s.Login = f.OldLogin;
     }
     for (const TRosterLmsId& l : change.LmsIds)
         gb.StudentAt(l.Row)->LmsId = l.Old;

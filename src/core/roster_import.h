@@ -144,10 +144,10 @@ struct TRosterLine {
     bool Fills = false; // a matched student gets this line's ID or login
 };
 
-// An ID or notes filled into a student already in the gradebook.
+// An ID or login filled into a student already in the gradebook.
 struct TRosterFill {
     int Row = 0;
-    std::string OldID, NewID, OldNotes, NewNotes;
+    std::string OldID, NewID, OldLogin, NewLogin;
 };
 
 // The LMS's own number of a matched student, taken from a newer export; not shown.
@@ -177,8 +177,8 @@ struct TRosterPlan {
 // Matches each line as Paste matches a record: a line with an ID finds the student with that
 // ID, else a student without an ID of the same normalised name; a line without an ID the
 // first student of that name. A name is looked for in both orders ("Lee, Ann" and "Ann Lee").
-// Students not found are added at the bottom with the line's name, ID and login (as notes);
-// a matched student without an ID gets the line's, and one without notes the login.
+// Students not found are added at the bottom with the line's name, ID and login; a matched
+// student without an ID gets the line's, and one without a login the line's login.
 TRosterPlan PlanRosterImport(const TGradebook& gb, const TRosterTable& table,
                              const TRosterChoices& choices);
 

@@ -1,5 +1,7 @@
 #include "sorting.h"
 
+#include "unicode_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -108,9 +110,10 @@ std::vector<int> SortStudentsOrder(const TGradebook& gb, TStudentSortKey key) {
         ranks = Ranks(Index(n), [&](int a, int b) { return at(a).UserOrder < at(b).UserOrder; });
         break;
     case TStudentSortKey::Name: {
-        std::vector<std::string_view> names(Index(n));
+        // The collation's keys, once per row; the sort compares bytes.
+        std::vector<std::string> names(Index(n));
         for (int k = 0; k < n; ++k)
-            names[Index(k)] = gb.Cell(1, k + 2);
+            names[Index(k)] = CollationKey(gb.Cell(1, k + 2));
         ranks = Ranks(Index(n),
                       [&](int a, int b) { return TextBefore(names[Index(a)], names[Index(b)]); });
         break;
@@ -141,9 +144,9 @@ std::vector<int> SortGradesOrder(const TGradebook& gb, TGradeSortKey key) {
         ranks = Ranks(Index(n), [&](int a, int b) { return at(a).UserOrder < at(b).UserOrder; });
         break;
     case TGradeSortKey::Name: {
-        std::vector<std::string_view> names(Index(n));
+        std::vector<std::string> names(Index(n));
         for (int k = 0; k < n; ++k)
-            names[Index(k)] = gb.Cell(k + 2, 1);
+            names[Index(k)] = CollationKey(gb.Cell(k + 2, 1));
         ranks = Ranks(Index(n),
                       [&](int a, int b) { return TextBefore(names[Index(a)], names[Index(b)]); });
         break;

@@ -156,6 +156,7 @@ TEST(RosterPlan, MatchesByIdThenByNameInEitherOrder) {
     AddStudent(gb, "Cara Diaz", "S9"); // row 4: another ID, same name: not her
     AddStudent(gb, "Dov Old");         // row 5: not on the roster
     gb.StudentAt(2)->Notes = "front row";
+    gb.StudentAt(2)->Login = "ann@old";
     TRosterPlan plan = Plan(gb,
                             "Student,ID,SIS User ID,SIS Login ID,Section\n"
                             "    Points Possible,,,,\n"
@@ -171,7 +172,7 @@ TEST(RosterPlan, MatchesByIdThenByNameInEitherOrder) {
     EXPECT_EQ(plan.Lines[0].Outcome, TRosterOutcome::NotAStudent);
     EXPECT_EQ(plan.Lines[1].Outcome, TRosterOutcome::MatchedById);
     EXPECT_EQ(plan.Lines[1].Row, 2);
-    EXPECT_FALSE(plan.Lines[1].Fills); // has its ID and notes already
+    EXPECT_FALSE(plan.Lines[1].Fills); // has its ID and login already
     EXPECT_EQ(plan.Lines[2].Outcome, TRosterOutcome::MatchedByName);
     EXPECT_EQ(plan.Lines[2].Row, 3);
     EXPECT_EQ(plan.Lines[3].Outcome, TRosterOutcome::Added);
@@ -188,14 +189,16 @@ TEST(RosterPlan, MatchesByIdThenByNameInEitherOrder) {
     EXPECT_EQ(plan.Skipped + plan.Repeated, 4);
     ASSERT_EQ(plan.Change.Fills.size(), 1u);
     EXPECT_EQ(plan.Change.Fills[0].NewID, "S2");
-    EXPECT_EQ(plan.Change.Fills[0].NewNotes, "ben@x");
+    EXPECT_EQ(plan.Change.Fills[0].NewLogin, "ben@x");
 
     const std::string before = WriteGradebook(gb);
     ApplyRosterImport(gb, plan.Change);
     EXPECT_EQ(Names(gb), (std::vector<std::string>{"Lee, Ann", "ben roy", "Cara Diaz", "Dov Old",
                                                    "Cara Diaz"}));
     EXPECT_EQ(gb.StudentAt(6)->ID, "S3");
-    EXPECT_EQ(gb.StudentAt(6)->Notes, "cara@x");
+    // The login has a field of its own; the notes are the teacher's.
+    EXPECT_EQ(gb.StudentAt(6)->Login, "cara@x");
+    EXPECT_EQ(gb.StudentAt(6)->Notes, "");
     EXPECT_EQ(gb.StudentAt(6)->UserOrder, 2147483647);
     EXPECT_EQ(gb.StudentAt(3)->ID, "S2");
     EXPECT_EQ(gb.StudentAt(2)->Notes, "front row");

@@ -1,6 +1,7 @@
 #include "gradebook_file.h"
 #include "sample_builder.h"
 #include "sorting.h"
+#include "unicode_text.h"
 
 #include <gtest/gtest.h>
 
@@ -156,13 +157,14 @@ TEST(SortStudents, ByAverageHighestFirstWithTiesInExchangeOrder) {
     EXPECT_EQ(RowNames(*reversed), (std::vector<std::string>{"C 90", "B 75", "A 75"}));
 }
 
-TEST(SortStudents, NamesAndIDsAreCaseSensitiveByteOrder) {
+TEST(SortStudents, NamesFollowTheCollationAndIDsByteOrder) {
+    SetCollationLanguage("");
     auto gb = Class({"adam", "Zoe", "Anna", "Ann", "", "\xC3\x89mile", "bea"});
     SortStudents(*gb, TStudentSortKey::Name);
-    // Upper case before lower case, a prefix before the longer name, empty first, and the
-    // accented initial after every ASCII letter.
+    // Letters before case, a prefix before the longer name, empty first, and the accented
+    // initial with its letter.
     EXPECT_EQ(RowNames(*gb),
-              (std::vector<std::string>{"", "Ann", "Anna", "Zoe", "adam", "bea", "\xC3\x89mile"}));
+              (std::vector<std::string>{"", "adam", "Ann", "Anna", "bea", "\xC3\x89mile", "Zoe"}));
     EXPECT_FALSE(gb->StudentsInUserOrder);
 
     auto ids = Class({"a", "b", "c", "d"});
@@ -251,7 +253,7 @@ TEST(SortGrades, ByDateByCategoryAndByName) {
     EXPECT_EQ(ColumnNames(gb), (std::vector<std::string>{"quiz", "HW", "Lab", "Test"}));
 
     SortGrades(gb, TGradeSortKey::Name);
-    EXPECT_EQ(ColumnNames(gb), (std::vector<std::string>{"HW", "Lab", "Test", "quiz"}));
+    EXPECT_EQ(ColumnNames(gb), (std::vector<std::string>{"HW", "Lab", "quiz", "Test"}));
     SortGrades(gb, TGradeSortKey::UserOrder);
     EXPECT_EQ(ColumnNames(gb), (std::vector<std::string>{"quiz", "Test", "Lab", "HW"}));
 }
@@ -259,13 +261,15 @@ TEST(SortGrades, ByDateByCategoryAndByName) {
 TEST(Sorting, EveryKeyMatchesTheProcedureOnClassesFullOfTies) {
     const std::vector<std::pair<TStudentSortKey, TStudentExchange>> studentSorts = {
         {TStudentSortKey::UserOrder, [](auto& i, auto& j) { return i.UserOrder > j.UserOrder; }},
-        {TStudentSortKey::Name, [](auto& i, auto& j) { return BytesGreater(i.Name, j.Name); }},
+        {TStudentSortKey::Name,
+         [](auto& i, auto& j) { return BytesGreater(CollationKey(i.Name), CollationKey(j.Name)); }},
         {TStudentSortKey::Average, [](auto& i, auto& j) { return j.Average > i.Average; }},
         {TStudentSortKey::ID, [](auto& i, auto& j) { return BytesGreater(i.ID, j.ID); }},
     };
     const std::vector<std::pair<TGradeSortKey, TGradeExchange>> gradeSorts = {
         {TGradeSortKey::UserOrder, [](auto& i, auto& j) { return i.UserOrder > j.UserOrder; }},
-        {TGradeSortKey::Name, [](auto& i, auto& j) { return BytesGreater(i.Name, j.Name); }},
+        {TGradeSortKey::Name,
+         [](auto& i, auto& j) { return BytesGreater(CollationKey(i.Name), CollationKey(j.Name)); }},
         {TGradeSortKey::Date, [](auto& i, auto& j) { return j.Date < i.Date; }},
         {TGradeSortKey::Category,
          [](auto& i, auto& j) { return i.CategoryIndex > j.CategoryIndex; }},

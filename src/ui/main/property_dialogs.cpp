@@ -74,7 +74,10 @@ TStudentDlg::TStudentDlg(QWidget* parent)
     : QDialog(parent), student_(std::make_unique<TStudent>()) {
     NameEdit = new QLineEdit(this);
     IDEdit = new QLineEdit(this);
+    LoginEdit = new QLineEdit(this);
     Memo1 = new QPlainTextEdit(this);
+    LoginEdit->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "The student's login or e-mail address, as a class list gives it"));
     NameEdit->setAccessibleDescription(QCoreApplication::translate(
         "PropertyDialogs", "The student's name as the gradebook shows it"));
     IDEdit->setAccessibleDescription(QCoreApplication::translate(
@@ -90,6 +93,10 @@ TStudentDlg::TStudentDlg(QWidget* parent)
     fields->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "ID"), IDEdit, this));
     fields->addWidget(IDEdit);
     fields->addSpacing(8);
+    fields->addWidget(Caption(QCoreApplication::translate("PropertyDialogs", "Login or e-mail"),
+                              LoginEdit, this));
+    fields->addWidget(LoginEdit);
+    fields->addSpacing(8);
     fields->addWidget(
         Caption(QCoreApplication::translate("PropertyDialogs", "Notes"), Memo1, this));
     fields->addWidget(Memo1, 1);
@@ -99,7 +106,7 @@ TStudentDlg::TStudentDlg(QWidget* parent)
     outer->addLayout(Buttons(this, OKBtn, CancelBtn, Button1));
     connect(Button1, &QPushButton::clicked, this, [this] { emit HelpRequested(kHelpTopic); });
     setModal(true);
-    resize(449, 353);
+    resize(449, 393);
     focusField_ = NameEdit;
 }
 
@@ -111,6 +118,7 @@ void TStudentDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     NameEdit->setText(QString::fromStdString(student_->Name));
     IDEdit->setText(QString::fromStdString(student_->ID));
+    LoginEdit->setText(QString::fromStdString(student_->Login));
     Memo1->setPlainText(QString::fromStdString(student_->Notes));
     if (focusField_) focusField_->setFocus();
 }
@@ -119,6 +127,7 @@ void TStudentDlg::done(int result) {
     if (result == Accepted) {
         student_->Name = NameEdit->text().toStdString();
         student_->ID = IDEdit->text().toStdString();
+        student_->Login = LoginEdit->text().toStdString();
         student_->Notes = Memo1->toPlainText().toStdString();
     }
     QDialog::done(result);

@@ -45,6 +45,8 @@ public:
 
     QLineEdit* NameEdit;
     QLineEdit* IDEdit;
+    // The login or e-mail a class list brought (the Moodle export's e-mail column).
+    QLineEdit* LoginEdit;
     QPlainTextEdit* Memo1;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;

@@ -1,6 +1,7 @@
 #include "translations.h"
 
 #include "messages.h"
+#include "unicode_text.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -50,6 +51,8 @@ QString Fill(const QString& pattern, const QStringList& parts) {
 
 QString InstallTranslations(const QString& language) {
     RemoveTranslations();
+    // Names sort as the program's language sorts them.
+    SetCollationLanguage((language.isEmpty() ? QLocale::system().name() : language).toStdString());
     if (language == "en") return language;
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
     if (!Load(locale, "marklow", ":/i18n")) return "en";
