@@ -6,8 +6,8 @@
 #include "gradebook_file.h"
 #include "messages.h"
 #include "text.h"
-#include "work_policy.h"
 #include "unicode_text.h"
+#include "work_policy.h"
 
 #include <algorithm>
 #include <cmath>

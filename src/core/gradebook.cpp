@@ -391,7 +391,6 @@ void CopyStudent(TStudent& dst, const TStudent& src) {
     dst.Name = src.Name;
     dst.UserOrder = src.UserOrder;
     dst.LmsId = src.LmsId;
-    dst.Login = src.Login;
 }
 
 std::vector<int> InversePermutation(const std::vector<int>& order) {
