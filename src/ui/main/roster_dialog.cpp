@@ -62,6 +62,20 @@ QString DelimiterText(char delimiter) {
     }
 }
 
+// The names of the encodings are names, except where words say which UTF-8 it is.
+QString EncodingText(TRosterEncoding encoding) {
+    switch (encoding) {
+    case TRosterEncoding::Utf8Bom:
+        return TImportRosterDlg::tr("UTF-8 with byte order mark");
+    case TRosterEncoding::Utf8:
+    case TRosterEncoding::Utf16Le:
+    case TRosterEncoding::Utf16Be:
+    case TRosterEncoding::Windows1252:
+        break;
+    }
+    return Q(RosterEncodingName(encoding));
+}
+
 } // namespace
 
 // The roster's lines and what becomes of each, read from the plan as the view scrolls.
@@ -242,11 +256,10 @@ void TImportRosterDlg::Load(const TGradebook& gb, TRosterTable table, const QStr
     layout_ = RecogniseRoster(table_);
     FileLabel->setText(QFileInfo(file).fileName());
     FileLabel->setToolTip(file);
-    FormatLabel->setText(tr("%1 (%2, %3-separated, %4 lines)")
-                             .arg(FormatText(layout_.Format),
-                                  Q(RosterEncodingName(table_.Encoding)),
-                                  DelimiterText(table_.Delimiter))
-                             .arg(table_.RowCount()));
+    FormatLabel->setText(
+        tr("%1 (%2, %3-separated, %n line(s))", nullptr, static_cast<int>(table_.RowCount()))
+            .arg(FormatText(layout_.Format), EncodingText(table_.Encoding),
+                 DelimiterText(table_.Delimiter)));
     FillColumnChoices();
     Lists->setCurrentIndex(0);
 }
@@ -330,12 +343,12 @@ void TImportRosterDlg::Replan() {
         return;
     }
     QString text = tr("Students to add: <b>%1</b>").arg(plan_.Added) + "<br>" +
-                   tr("Already in the gradebook: <b>%1</b> (%2 by ID, %3 by name; %4 get an ID "
-                      "or notes)")
+                   tr("Already in the gradebook: <b>%1</b> (%2 by ID, %3 by name; an ID or "
+                      "notes added for %n)",
+                      nullptr, static_cast<int>(plan_.Change.Fills.size()))
                        .arg(plan_.MatchedById + plan_.MatchedByName)
                        .arg(plan_.MatchedById)
-                       .arg(plan_.MatchedByName)
-                       .arg(plan_.Change.Fills.size()) +
+                       .arg(plan_.MatchedByName) +
                    "<br>" +
                    tr("In the gradebook but not on the roster, and kept: <b>%1</b>")
                        .arg(plan_.NotOnRoster.size());
