@@ -379,43 +379,73 @@ std::string HeaderKey(std::string_view name) {
 // Spanish and French exports of Moodle, Canvas and Blackboard and the schools' own lists
 // write, as HeaderKey gives them.
 constexpr std::initializer_list<std::string_view> kFirstHeaders = {
-    "firstname", "givenname", "forename", "first", "vorname", "rufname",
-    "nombre",    "nombres",   "prenom",   "prenoms"};
+    "firstname", "givenname", "forename", "first",  "vorname",
+    "rufname",   "nombre",    "nombres",  "prenom", "prenoms"};
 constexpr std::initializer_list<std::string_view> kLastHeaders = {
-    "lastname",   "surname",      "familyname",     "last",          "nachname",
-    "familienname", "apellidos",  "apellido",       "primerapellido", "nom",
-    "nomdefamille", "nomfamille"};
-constexpr std::initializer_list<std::string_view> kNameHeaders = {
-    "student",       "name",          "studentname",  "fullname",        "sortablename",
-    "displayname",   "pupil",         "learner",      "schuler",         "schueler",
-    "schulerin",     "schuelerin",    "teilnehmer",   "teilnehmerin",    "vollstandigername",
-    "vollername",    "anzeigename",   "estudiante",   "alumno",          "alumna",
-    "nombrecompleto", "nombreyapellidos", "apellidosynombre", "apellidosnombre", "nombre",
-    "etudiant",      "etudiante",     "eleve",        "nomcomplet",      "nometprenom",
-    "prenometnom",   "nom"};
+    "lastname",  "surname",  "familyname",     "last", "nachname",     "familienname",
+    "apellidos", "apellido", "primerapellido", "nom",  "nomdefamille", "nomfamille"};
+constexpr std::initializer_list<std::string_view> kNameHeaders = {"student",
+                                                                  "name",
+                                                                  "studentname",
+                                                                  "fullname",
+                                                                  "sortablename",
+                                                                  "displayname",
+                                                                  "pupil",
+                                                                  "learner",
+                                                                  "schuler",
+                                                                  "schueler",
+                                                                  "schulerin",
+                                                                  "schuelerin",
+                                                                  "teilnehmer",
+                                                                  "teilnehmerin",
+                                                                  "vollstandigername",
+                                                                  "vollername",
+                                                                  "anzeigename",
+                                                                  "estudiante",
+                                                                  "alumno",
+                                                                  "alumna",
+                                                                  "nombrecompleto",
+                                                                  "nombreyapellidos",
+                                                                  "apellidosynombre",
+                                                                  "apellidosnombre",
+                                                                  "nombre",
+                                                                  "etudiant",
+                                                                  "etudiante",
+                                                                  "eleve",
+                                                                  "nomcomplet",
+                                                                  "nometprenom",
+                                                                  "prenometnom",
+                                                                  "nom"};
 // Canvas's name column, and the SIS columns that tell its export from a plain list.
 constexpr std::initializer_list<std::string_view> kCanvasNameHeaders = {
     "student", "teilnehmer", "teilnehmerin", "estudiante", "alumno", "etudiant"};
 constexpr std::initializer_list<std::string_view> kSisUserHeaders = {
-    "sisuserid", "sisbenutzerid", "idusuariosis", "iddeusuariosis", "idutilisateursis",
-    "iddutilisateursis"};
+    "sisuserid",      "sisbenutzerid",    "idusuariosis",
+    "iddeusuariosis", "idutilisateursis", "iddutilisateursis"};
 constexpr std::initializer_list<std::string_view> kSisLoginHeaders = {
-    "sisloginid",        "sisanmeldeid",           "sisanmeldekennung", "iddeiniciodesesionsis",
-    "idiniciosesionsis", "iddeconnexionsis",       "idconnexionsis"};
+    "sisloginid",        "sisanmeldeid",     "sisanmeldekennung", "iddeiniciodesesionsis",
+    "idiniciosesionsis", "iddeconnexionsis", "idconnexionsis"};
 // Blackboard's student ID and user name, Moodle's ID number and e-mail address.
 constexpr std::initializer_list<std::string_view> kStudentIdHeaders = {
-    "studentid",      "studentenid",   "schulerid",     "teilnehmerid", "iddeestudiante",
-    "iddealumno",     "idestudiante",  "iddeletudiant", "idetudiant",   "numerodetudiant",
-    "numeroetudiant"};
+    "studentid",      "studentenid",     "schulerid",     "teilnehmerid",
+    "iddeestudiante", "iddealumno",      "idestudiante",  "iddeletudiant",
+    "idetudiant",     "numerodetudiant", "numeroetudiant"};
 constexpr std::initializer_list<std::string_view> kUserNameHeaders = {
-    "username", "benutzername", "anmeldename", "nombredeusuario", "nomdutilisateur",
-    "nomutilisateur"};
+    "username",        "benutzername",    "anmeldename",
+    "nombredeusuario", "nomdutilisateur", "nomutilisateur"};
 constexpr std::initializer_list<std::string_view> kIdNumberHeaders = {
     "idnumber", "idnummer", "numerodeid", "numeroid", "numerodidentification"};
-constexpr std::initializer_list<std::string_view> kEmailHeaders = {
-    "email",          "emailaddress",     "emailadresse",     "direcciondecorreo",
-    "direccionemail", "correoelectronico", "direcciondecorreoelectronico", "adressedecourriel",
-    "adresseemail",   "adressecourriel",  "courriel"};
+constexpr std::initializer_list<std::string_view> kEmailHeaders = {"email",
+                                                                   "emailaddress",
+                                                                   "emailadresse",
+                                                                   "direcciondecorreo",
+                                                                   "direccionemail",
+                                                                   "correoelectronico",
+                                                                   "direcciondecorreoelectronico",
+                                                                   "adressedecourriel",
+                                                                   "adresseemail",
+                                                                   "adressecourriel",
+                                                                   "courriel"};
 
 // The first of the names, in this order of preference, that a column has.
 int Pick(const std::vector<std::string>& keys, std::initializer_list<std::string_view> names) {
@@ -463,21 +493,17 @@ TRosterLayout RecogniseRoster(const TRosterTable& table) {
         }
     }
     // The school's own number first; Canvas's and the LMS's user numbers last.
-    cols.Id = PickFirst(keys, {kSisUserHeaders,
-                               {"studentid", "idnumber", "studentnumber", "studentno", "sisid",
-                                "schoolid"},
-                               kIdNumberHeaders,
-                               kStudentIdHeaders,
-                               {"matrikelnummer", "schulernummer", "schuelernummer",
-                                "numerodeestudiante", "numerodealumno", "numerodematricula",
-                                "matricula", "numerodidentifiant", "identifiant"},
-                               {"id", "userid", "kennung", "benutzerid", "idusuario",
-                                "idutilisateur"}});
-    cols.Login = PickFirst(keys, {kEmailHeaders,
-                                  {"mail"},
-                                  kSisLoginHeaders,
-                                  {"loginid", "login"},
-                                  kUserNameHeaders});
+    cols.Id = PickFirst(
+        keys,
+        {kSisUserHeaders,
+         {"studentid", "idnumber", "studentnumber", "studentno", "sisid", "schoolid"},
+         kIdNumberHeaders,
+         kStudentIdHeaders,
+         {"matrikelnummer", "schulernummer", "schuelernummer", "numerodeestudiante",
+          "numerodealumno", "numerodematricula", "matricula", "numerodidentifiant", "identifiant"},
+         {"id", "userid", "kennung", "benutzerid", "idusuario", "idutilisateur"}});
+    cols.Login = PickFirst(
+        keys, {kEmailHeaders, {"mail"}, kSisLoginHeaders, {"loginid", "login"}, kUserNameHeaders});
     if (!cols.HasNames() && cols.Id < 0 && cols.Login < 0) {
         layout.Columns = TRosterColumns{};
         layout.Columns.Header = false;

@@ -135,8 +135,8 @@ TEST(CliImportRoster, ExportsOfGermanSpanishAndFrenchInstallations) {
               "Prénom;Nom;Numéro d'identification;Institution;Département;Adresse de courriel\n"
               "Élodie;Brunet;S5;Lycée;2nde;eb@lycee.fr\n");
     SaveClass(dir / "c.gbd");
-    TCliResult es = Cli({"import-roster", dir / "c.gbd", dir / "moodle_es.csv", "--name-order",
-                         "first-last"});
+    TCliResult es =
+        Cli({"import-roster", dir / "c.gbd", dir / "moodle_es.csv", "--name-order", "first-last"});
     ASSERT_EQ(es.status, 0) << es.err;
     EXPECT_EQ(es.out.substr(0, es.out.find('\n')),
               "Roster: Moodle export, UTF-8 with byte order mark, comma-separated, 3 lines");

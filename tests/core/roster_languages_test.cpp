@@ -26,8 +26,8 @@ TRead Import(std::string_view file) {
     out.Columns = layout.Columns;
     TGradebook gb;
     gb.SetEditMode(false);
-    TRosterPlan plan = PlanRosterImport(gb, table, {layout.Columns, TNameOrder::FirstLast,
-                                                    layout.Format});
+    TRosterPlan plan =
+        PlanRosterImport(gb, table, {layout.Columns, TNameOrder::FirstLast, layout.Format});
     EXPECT_EQ(plan.Error, "");
     ApplyRosterImport(gb, plan.Change);
     for (int r = 2; r <= gb.LastStudentRow(); ++r) {

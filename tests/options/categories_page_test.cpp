@@ -2,8 +2,8 @@
 #include "check.h"
 #include "grade_box.h"
 #include "option_files.h"
-#include "translations.h"
 #include "options_fixture.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QClipboard>

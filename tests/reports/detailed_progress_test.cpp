@@ -457,15 +457,16 @@ TEST_F(Detailed, DatesAndHeadingsInTheWindowsLanguage) {
             EXPECT_TRUE(FindText(page, c.PrintDate)) << c.PrintDate.toStdString();
             EXPECT_TRUE(FindText(page, c.GradeDate)) << c.GradeDate.toStdString();
             // Every word of every heading is on the page whole.
-            for (const char* h : {"Date", "Out of", "Score", "Percent", "Letter", "Class average"}) {
+            for (const char* h :
+                 {"Date", "Out of", "Score", "Percent", "Letter", "Class average"}) {
                 const QString heading = QCoreApplication::translate("TDetailedProgressForm", h);
                 for (const QString& word : heading.split(' ', Qt::SkipEmptyParts)) {
                     bool whole = false;
                     for (const TPlacedItem& item : page.Items)
                         if (auto t = std::get_if<TPlacedText>(&item))
                             whole = whole || t->Text.split(' ').contains(word);
-                    EXPECT_TRUE(whole) << heading.toStdString() << ": " << word.toStdString()
-                                       << " is broken";
+                    EXPECT_TRUE(whole)
+                        << heading.toStdString() << ": " << word.toStdString() << " is broken";
                 }
             }
         }

@@ -21,17 +21,17 @@
 #include "translations.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QSignalSpy>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -99,9 +99,12 @@ QStringList AcceleratorClashes(QWidget& top) {
     for (QWidget* w : widgets) {
         if (!w->isVisibleTo(&top) && w->parentWidget() && !w->isWindow()) continue;
         QString text;
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
-        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy()) text = l->text();
-        else if (auto* g = qobject_cast<QGroupBox*>(w); g && g->isCheckable()) text = g->title();
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            text = b->text();
+        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy())
+            text = l->text();
+        else if (auto* g = qobject_cast<QGroupBox*>(w); g && g->isCheckable())
+            text = g->title();
         if (auto* t = qobject_cast<QTabWidget*>(w))
             for (int i = 0; i < t->count(); ++i)
                 byScope[Scope(t)] << t->tabText(i);
@@ -140,8 +143,10 @@ QStringList CutCaptions(QWidget& top) {
     for (QWidget* w : top.findChildren<QWidget*>()) {
         if (w->minimumWidth() != w->maximumWidth()) continue;
         QString text;
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
-        else if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap()) text = l->text();
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            text = b->text();
+        else if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap())
+            text = l->text();
         if (text.isEmpty()) continue;
         // The control's own size hint: the caption by the font's metrics, with its margins.
         const int needed = w->sizeHint().width();
@@ -195,7 +200,8 @@ const std::vector<std::pair<const char*, TMake>>& Windows() {
                      "/tmp/r.csv");
              return std::unique_ptr<QWidget>(std::move(d));
          }},
-        {"export", [] {
+        {"export",
+         [] {
              auto d = std::make_unique<TExportLmsDlg>();
              d->Load(SmallClass(), TLmsFormat::Moodle,
                      ExportForLms(SmallClass(), TLmsFormat::Moodle));
@@ -256,8 +262,8 @@ TEST(TranslationChecks, AltAndAMenuTitlesLetterOpensItsMenu) {
         const char* Language;
         Qt::Key Title;        // the letter of the menu holding Copy Averages' neighbours
         Qt::Key CopyAverages; // Copy, Averages
-    } cases[] = {{"en", Qt::Key_V, Qt::Key_A}, {"de", Qt::Key_A, Qt::Key_U},
-                 {"es", Qt::Key_V, Qt::Key_P}};
+    } cases[] = {
+        {"en", Qt::Key_V, Qt::Key_A}, {"de", Qt::Key_A, Qt::Key_U}, {"es", Qt::Key_V, Qt::Key_P}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Language);
         ASSERT_EQ(InstallTranslations(c.Language), c.Language);
@@ -341,9 +347,8 @@ TEST(TranslationChecks, EveryTranslationKeepsThePlacesAndTheUnderlinedLetter) {
         const std::vector<TMessage> messages = ReadTs(path);
         EXPECT_GT(messages.size(), 100u) << language;
         for (const TMessage& m : messages) {
-            const std::string where =
-                std::string(language) + " [" + m.Context.toStdString() + "] " +
-                m.Source.toStdString();
+            const std::string where = std::string(language) + " [" + m.Context.toStdString() +
+                                      "] " + m.Source.toStdString();
             ASSERT_FALSE(m.Translations.isEmpty()) << where;
             for (qsizetype i = 0; i < m.Translations.size(); ++i) {
                 const QString& t = m.Translations[i];

@@ -121,10 +121,11 @@ void TExportLmsDlg::Load(const TGradebook& gb, TLmsFormat format, const TLmsExpo
     setWindowTitle(format == TLmsFormat::Scores ? tr("Export Scores Table")
                                                 : tr("Export for %1").arg(FormatCaption(format)));
     const int grades = gb.GradeCount();
-    const QString size = tr("%1 and %2 will be written.")
-                             .arg(exported.Students == 1 ? tr("1 student")
-                                                         : tr("%n students", nullptr, exported.Students),
-                                  grades == 1 ? tr("1 grade") : tr("%n grades", nullptr, grades));
+    const QString size =
+        tr("%1 and %2 will be written.")
+            .arg(exported.Students == 1 ? tr("1 student")
+                                        : tr("%n students", nullptr, exported.Students),
+                 grades == 1 ? tr("1 grade") : tr("%n grades", nullptr, grades));
     QString how;
     switch (format) {
     case TLmsFormat::Canvas:
@@ -152,7 +153,8 @@ void TExportLmsDlg::Load(const TGradebook& gb, TLmsFormat format, const TLmsExpo
     else if (texts.size() == 1)
         WarningsLabel->setText(tr("&Look at this warning first:"));
     else
-        WarningsLabel->setText(tr("&Look at these %n warnings first:", nullptr, static_cast<int>(texts.size())));
+        WarningsLabel->setText(
+            tr("&Look at these %n warnings first:", nullptr, static_cast<int>(texts.size())));
     Warnings->setVisible(!texts.isEmpty());
     ExportButton->setFocus();
 }
