@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <span>
 
 namespace marklow {
 
@@ -378,94 +379,106 @@ std::string HeaderKey(std::string_view name) {
 // The headers each column is known by, in order of preference: English, then what German,
 // Spanish and French exports of Moodle, Canvas and Blackboard and the schools' own lists
 // write, as HeaderKey gives them.
-constexpr std::initializer_list<std::string_view> kFirstHeaders = {
-    "firstname", "givenname", "forename", "first",  "vorname",
-    "rufname",   "nombre",    "nombres",  "prenom", "prenoms"};
-constexpr std::initializer_list<std::string_view> kLastHeaders = {
+constexpr std::string_view kFirstHeaders[] = {"firstname", "givenname", "forename", "first",
+                                              "vorname",   "rufname",   "nombre",   "nombres",
+                                              "prenom",    "prenoms"};
+constexpr std::string_view kLastHeaders[] = {
     "lastname",  "surname",  "familyname",     "last", "nachname",     "familienname",
     "apellidos", "apellido", "primerapellido", "nom",  "nomdefamille", "nomfamille"};
-constexpr std::initializer_list<std::string_view> kNameHeaders = {"student",
-                                                                  "name",
-                                                                  "studentname",
-                                                                  "fullname",
-                                                                  "sortablename",
-                                                                  "displayname",
-                                                                  "pupil",
-                                                                  "learner",
-                                                                  "schuler",
-                                                                  "schueler",
-                                                                  "schulerin",
-                                                                  "schuelerin",
-                                                                  "teilnehmer",
-                                                                  "teilnehmerin",
-                                                                  "vollstandigername",
-                                                                  "vollername",
-                                                                  "anzeigename",
-                                                                  "estudiante",
-                                                                  "alumno",
-                                                                  "alumna",
-                                                                  "nombrecompleto",
-                                                                  "nombreyapellidos",
-                                                                  "apellidosynombre",
-                                                                  "apellidosnombre",
-                                                                  "nombre",
-                                                                  "etudiant",
-                                                                  "etudiante",
-                                                                  "eleve",
-                                                                  "nomcomplet",
-                                                                  "nometprenom",
-                                                                  "prenometnom",
-                                                                  "nom"};
+constexpr std::string_view kNameHeaders[] = {"student",
+                                             "name",
+                                             "studentname",
+                                             "fullname",
+                                             "sortablename",
+                                             "displayname",
+                                             "pupil",
+                                             "learner",
+                                             "schuler",
+                                             "schueler",
+                                             "schulerin",
+                                             "schuelerin",
+                                             "teilnehmer",
+                                             "teilnehmerin",
+                                             "vollstandigername",
+                                             "vollername",
+                                             "anzeigename",
+                                             "estudiante",
+                                             "alumno",
+                                             "alumna",
+                                             "nombrecompleto",
+                                             "nombreyapellidos",
+                                             "apellidosynombre",
+                                             "apellidosnombre",
+                                             "nombre",
+                                             "etudiant",
+                                             "etudiante",
+                                             "eleve",
+                                             "nomcomplet",
+                                             "nometprenom",
+                                             "prenometnom",
+                                             "nom"};
 // Canvas's name column, and the SIS columns that tell its export from a plain list.
-constexpr std::initializer_list<std::string_view> kCanvasNameHeaders = {
-    "student", "teilnehmer", "teilnehmerin", "estudiante", "alumno", "etudiant"};
-constexpr std::initializer_list<std::string_view> kSisUserHeaders = {
-    "sisuserid",      "sisbenutzerid",    "idusuariosis",
-    "iddeusuariosis", "idutilisateursis", "iddutilisateursis"};
-constexpr std::initializer_list<std::string_view> kSisLoginHeaders = {
+constexpr std::string_view kCanvasNameHeaders[] = {"student",    "teilnehmer", "teilnehmerin",
+                                                   "estudiante", "alumno",     "etudiant"};
+constexpr std::string_view kSisUserHeaders[] = {"sisuserid",        "sisbenutzerid",
+                                                "idusuariosis",     "iddeusuariosis",
+                                                "idutilisateursis", "iddutilisateursis"};
+constexpr std::string_view kSisLoginHeaders[] = {
     "sisloginid",        "sisanmeldeid",     "sisanmeldekennung", "iddeiniciodesesionsis",
     "idiniciosesionsis", "iddeconnexionsis", "idconnexionsis"};
 // Blackboard's student ID and user name, Moodle's ID number and e-mail address.
-constexpr std::initializer_list<std::string_view> kStudentIdHeaders = {
-    "studentid",      "studentenid",     "schulerid",     "teilnehmerid",
-    "iddeestudiante", "iddealumno",      "idestudiante",  "iddeletudiant",
-    "idetudiant",     "numerodetudiant", "numeroetudiant"};
-constexpr std::initializer_list<std::string_view> kUserNameHeaders = {
-    "username",        "benutzername",    "anmeldename",
-    "nombredeusuario", "nomdutilisateur", "nomutilisateur"};
-constexpr std::initializer_list<std::string_view> kIdNumberHeaders = {
-    "idnumber", "idnummer", "numerodeid", "numeroid", "numerodidentification"};
-constexpr std::initializer_list<std::string_view> kEmailHeaders = {"email",
-                                                                   "emailaddress",
-                                                                   "emailadresse",
-                                                                   "direcciondecorreo",
-                                                                   "direccionemail",
-                                                                   "correoelectronico",
-                                                                   "direcciondecorreoelectronico",
-                                                                   "adressedecourriel",
-                                                                   "adresseemail",
-                                                                   "adressecourriel",
-                                                                   "courriel"};
+constexpr std::string_view kStudentIdHeaders[] = {"studentid",       "studentenid",    "schulerid",
+                                                  "teilnehmerid",    "iddeestudiante", "iddealumno",
+                                                  "idestudiante",    "iddeletudiant",  "idetudiant",
+                                                  "numerodetudiant", "numeroetudiant"};
+constexpr std::string_view kUserNameHeaders[] = {"username",        "benutzername",
+                                                 "anmeldename",     "nombredeusuario",
+                                                 "nomdutilisateur", "nomutilisateur"};
+constexpr std::string_view kIdNumberHeaders[] = {"idnumber", "idnummer", "numerodeid", "numeroid",
+                                                 "numerodidentification"};
+constexpr std::string_view kEmailHeaders[] = {"email",
+                                              "emailaddress",
+                                              "emailadresse",
+                                              "direcciondecorreo",
+                                              "direccionemail",
+                                              "correoelectronico",
+                                              "direcciondecorreoelectronico",
+                                              "adressedecourriel",
+                                              "adresseemail",
+                                              "adressecourriel",
+                                              "courriel"};
 
 // The first of the names, in this order of preference, that a column has.
-int Pick(const std::vector<std::string>& keys, std::initializer_list<std::string_view> names) {
+int Pick(const std::vector<std::string>& keys, std::span<const std::string_view> names) {
     for (std::string_view name : names)
         for (size_t c = 0; c < keys.size(); ++c)
             if (keys[c] == name) return static_cast<int>(c);
     return -1;
 }
 
-bool HasAny(const std::vector<std::string>& keys, std::initializer_list<std::string_view> names) {
+bool HasAny(const std::vector<std::string>& keys, std::span<const std::string_view> names) {
     return Pick(keys, names) >= 0;
 }
 
 // The lists one after the other, in order of preference.
 int PickFirst(const std::vector<std::string>& keys,
-              std::initializer_list<std::initializer_list<std::string_view>> lists) {
+              std::initializer_list<std::span<const std::string_view>> lists) {
     for (const auto& names : lists)
         if (int c = Pick(keys, names); c >= 0) return c;
     return -1;
 }
+
+constexpr std::string_view kSchoolIdHeaders[] = {"studentid", "idnumber", "studentnumber",
+                                                 "studentno", "sisid",    "schoolid"};
+constexpr std::string_view kOtherNumberHeaders[] = {
+    "matrikelnummer",     "schulernummer",      "schuelernummer",
+    "numerodeestudiante", "numerodealumno",     "numerodematricula",
+    "matricula",          "numerodidentifiant", "identifiant"};
+constexpr std::string_view kUserIdHeaders[] = {"id",         "userid",    "kennung",
+                                               "benutzerid", "idusuario", "idutilisateur"};
+constexpr std::string_view kMailHeaders[] = {"mail"};
+constexpr std::string_view kLoginHeaders[] = {"loginid", "login"};
+constexpr std::string_view kGermanName[] = {"name"};
 
 } // namespace
 
@@ -481,7 +494,7 @@ TRosterLayout RecogniseRoster(const TRosterTable& table) {
     cols.Last = Pick(keys, kLastHeaders);
     // German lists write "Name, Vorname": beside a first name, Name is the family name.
     if (cols.First >= 0 && cols.Last < 0 && keys[static_cast<size_t>(cols.First)] == "vorname")
-        cols.Last = Pick(keys, {"name"});
+        cols.Last = Pick(keys, kGermanName);
     if (cols.First < 0 || cols.Last < 0 || cols.First == cols.Last) {
         // One name column serves better than half a name.
         int name = Pick(keys, kNameHeaders);
@@ -493,17 +506,10 @@ TRosterLayout RecogniseRoster(const TRosterTable& table) {
         }
     }
     // The school's own number first; Canvas's and the LMS's user numbers last.
-    cols.Id = PickFirst(
-        keys,
-        {kSisUserHeaders,
-         {"studentid", "idnumber", "studentnumber", "studentno", "sisid", "schoolid"},
-         kIdNumberHeaders,
-         kStudentIdHeaders,
-         {"matrikelnummer", "schulernummer", "schuelernummer", "numerodeestudiante",
-          "numerodealumno", "numerodematricula", "matricula", "numerodidentifiant", "identifiant"},
-         {"id", "userid", "kennung", "benutzerid", "idusuario", "idutilisateur"}});
+    cols.Id = PickFirst(keys, {kSisUserHeaders, kSchoolIdHeaders, kIdNumberHeaders,
+                               kStudentIdHeaders, kOtherNumberHeaders, kUserIdHeaders});
     cols.Login = PickFirst(
-        keys, {kEmailHeaders, {"mail"}, kSisLoginHeaders, {"loginid", "login"}, kUserNameHeaders});
+        keys, {kEmailHeaders, kMailHeaders, kSisLoginHeaders, kLoginHeaders, kUserNameHeaders});
     if (!cols.HasNames() && cols.Id < 0 && cols.Login < 0) {
         layout.Columns = TRosterColumns{};
         layout.Columns.Header = false;
