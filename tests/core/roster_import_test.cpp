@@ -231,7 +231,7 @@ TEST(RosterPlan, LinesWithIdsClaimNamesakesOneEachAndRepeatsCollapse) {
 
 TEST(RosterPlan, NoNameColumnChangesNothing) {
     TGradebook gb;
-    TRosterTable t = ReadRosterCsv("Nom,Numéro\nAnn,1\n");
+    TRosterTable t = ReadRosterCsv("Telefon,Numéro\nAnn,1\n");
     TRosterLayout layout = RecogniseRoster(t);
     TRosterPlan plan =
         PlanRosterImport(gb, t, {layout.Columns, TNameOrder::AsInFile, layout.Format});
