@@ -2360,20 +2360,12 @@
         <translation>&amp;E-Mail oder Login (in Notizen):</translation>
     </message>
     <message>
-        <source>The first line holds the columns&apos; &amp;names</source>
-        <translation>Die erste Zeile enthält die &amp;Spaltennamen</translation>
-    </message>
-    <message>
         <source>Names such as &quot;Lee, Ann&quot;</source>
         <translation>Namen wie „Lee, Ann“</translation>
     </message>
     <message>
         <source>&amp;As in the file (Lee, Ann)</source>
         <translation>&amp;Wie in der Datei (Lee, Ann)</translation>
-    </message>
-    <message>
-        <source>First &amp;Last (Ann Lee)</source>
-        <translation>V&amp;orname Nachname (Ann Lee)</translation>
     </message>
     <message>
         <source>Students already in the gradebook are found in either order and keep their names.</source>
@@ -2548,6 +2540,14 @@
             <numerusform>Schon im Notenbuch: &lt;b&gt;%1&lt;/b&gt; (%2 über die Kennung, %3 über den Namen; %n erhält eine Kennung oder Notizen)</numerusform>
             <numerusform>Schon im Notenbuch: &lt;b&gt;%1&lt;/b&gt; (%2 über die Kennung, %3 über den Namen; %n erhalten eine Kennung oder Notizen)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The first line holds the col&amp;umns&apos; names</source>
+        <translation>Die erste Zeile enthält die &amp;Spaltennamen</translation>
+    </message>
+    <message>
+        <source>First Las&amp;t (Ann Lee)</source>
+        <translation>V&amp;orname Nachname (Ann Lee)</translation>
     </message>
 </context>
 <context>

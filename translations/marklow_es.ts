@@ -2360,20 +2360,12 @@
         <translation>Corr&amp;eo o usuario (a observaciones):</translation>
     </message>
     <message>
-        <source>The first line holds the columns&apos; &amp;names</source>
-        <translation>La primera línea tiene los &amp;títulos de las columnas</translation>
-    </message>
-    <message>
         <source>Names such as &quot;Lee, Ann&quot;</source>
         <translation>Nombres como «Lee, Ann»</translation>
     </message>
     <message>
         <source>&amp;As in the file (Lee, Ann)</source>
         <translation>Co&amp;mo en el archivo (Lee, Ann)</translation>
-    </message>
-    <message>
-        <source>First &amp;Last (Ann Lee)</source>
-        <translation>Nom&amp;bre Apellido (Ann Lee)</translation>
     </message>
     <message>
         <source>Students already in the gradebook are found in either order and keep their names.</source>
@@ -2548,6 +2540,14 @@
             <numerusform>Ya en el libro de calificaciones: &lt;b&gt;%1&lt;/b&gt; (%2 por identificador, %3 por nombre; %n recibe identificador u observaciones)</numerusform>
             <numerusform>Ya en el libro de calificaciones: &lt;b&gt;%1&lt;/b&gt; (%2 por identificador, %3 por nombre; %n reciben identificador u observaciones)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The first line holds the col&amp;umns&apos; names</source>
+        <translation>La primera línea tiene los &amp;títulos de las columnas</translation>
+    </message>
+    <message>
+        <source>First Las&amp;t (Ann Lee)</source>
+        <translation>Nom&amp;bre Apellido (Ann Lee)</translation>
     </message>
 </context>
 <context>

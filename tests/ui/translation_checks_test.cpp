@@ -292,8 +292,9 @@ TEST(TranslationChecks, AltAndAMenuTitlesLetterOpensItsMenu) {
         }
         form.hide();
         // The keys a menu names are named as the keyboard names them.
-        if (std::string(c.Language) == "de")
+        if (std::string(c.Language) == "de") {
             EXPECT_EQ(form.Weights1->text(), "&Gewichtungen...\tStrg+W");
+        }
     }
     RemoveTranslations();
 }

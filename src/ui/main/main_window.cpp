@@ -348,7 +348,13 @@ void TSDIAppForm::CreateStatusBar() {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(i < 2 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         if (i < 2) {
-            panel->setFixedWidth(widths[i]);
+            // Never narrower than the panel's texts in the language shown.
+            const QFontMetrics fm(panel->font());
+            int text = fm.horizontalAdvance(" " + tr("Modified") + " ");
+            if (i == 1)
+                text = std::max(fm.horizontalAdvance(" " + tr("Move Names") + " "),
+                                fm.horizontalAdvance(" " + tr("Edit Names") + " "));
+            panel->setFixedWidth(std::max(widths[i], text + 2 * panel->frameWidth()));
         } else {
             // The prompt gives way in a narrow window rather than pushing over the others.
             panel->setMinimumWidth(0);

@@ -177,7 +177,7 @@ TImportRosterDlg::TImportRosterDlg(QWidget* parent) : QDialog(parent) {
     IdCombo = combo(tr("&ID:"), "IdCombo", tr("The column that holds each student's ID"));
     LoginCombo = combo(tr("&E-mail or login (to notes):"), "LoginCombo",
                        tr("The column of e-mail addresses or logins, kept in the students' notes"));
-    HeaderCheck = new QCheckBox(tr("The first line holds the columns' &names"), columns);
+    HeaderCheck = new QCheckBox(tr("The first line holds the col&umns' names"), columns);
     HeaderCheck->setAccessibleDescription(
         tr("Tick when the first line names the columns; untick it when it is a student"));
     form->addRow(HeaderCheck);
@@ -189,7 +189,7 @@ TImportRosterDlg::TImportRosterDlg(QWidget* parent) : QDialog(parent) {
     auto* names = new QGroupBox(tr("Names such as \"Lee, Ann\""), this);
     auto* order = new QVBoxLayout(names);
     AsInFileRadio = new QRadioButton(tr("&As in the file (Lee, Ann)"), names);
-    FirstLastRadio = new QRadioButton(tr("First &Last (Ann Lee)"), names);
+    FirstLastRadio = new QRadioButton(tr("First Las&t (Ann Lee)"), names);
     AsInFileRadio->setAccessibleDescription(tr("Keep the names as the file has them"));
     FirstLastRadio->setAccessibleDescription(tr("Put each first name before the last name"));
     AsInFileRadio->setChecked(true);
