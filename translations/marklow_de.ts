@@ -1631,7 +1631,7 @@
     </message>
     <message>
         <source>Letter</source>
-        <translation>Buchst.</translation>
+        <translation>Bst.</translation>
     </message>
     <message>
         <source>Class average</source>
