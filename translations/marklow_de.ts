@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Displays the current total percent of grade</source>
-        <translation>Zeigt die aktuelle Summe der Prozentanteile an der Gesamtnote</translation>
+        <translation>Zeigt die aktuelle Summe der Prozentanteile an der Endnote</translation>
     </message>
     <message>
         <source>Discard existing categories</source>
@@ -184,20 +184,12 @@
         <translation>&amp;Drucken</translation>
     </message>
     <message>
-        <source>Save &amp;Picture...</source>
-        <translation>&amp;Bild speichern...</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>Initials/Letter Names</source>
-        <translation>Initialen/Buchstabennamen</translation>
     </message>
     <message>
         <source>The Numbers to Letters table has no letter thresholds.</source>
@@ -238,10 +230,6 @@
     <message>
         <source>Area</source>
         <translation>Fläche</translation>
-    </message>
-    <message>
-        <source>&amp;Change Curve</source>
-        <translation>Kurve &amp;ändern</translation>
     </message>
     <message>
         <source>Print the chart or a description of its data</source>
@@ -286,6 +274,30 @@
     <message>
         <source>Lay the bars on their side, which suits long lists</source>
         <translation>Die Balken quer legen, was zu langen Listen passt</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Picture...</source>
+        <translation>&amp;Bild speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Initials/Letter Names</source>
+        <translation>&amp;Initialen/Buchstabennamen</translation>
+    </message>
+    <message>
+        <source>Hi&amp;stogram</source>
+        <translation>Histogr&amp;amm</translation>
+    </message>
+    <message>
+        <source>Single &amp;Letter</source>
+        <translation>&amp;Einzelbuchstabe</translation>
+    </message>
+    <message>
+        <source>Letter S&amp;tats</source>
+        <translation>Buchstabens&amp;tatistik</translation>
+    </message>
+    <message>
+        <source>Change C&amp;urve</source>
+        <translation>Kurve &amp;ändern</translation>
     </message>
 </context>
 <context>
@@ -1166,7 +1178,7 @@
     </message>
     <message>
         <source>Shade Curved Grades</source>
-        <translation>Angepasste Noten schattieren</translation>
+        <translation>Noten mit Kurve schattieren</translation>
     </message>
     <message>
         <source>Orientation</source>
@@ -1379,12 +1391,15 @@
         <translation>Das Drucken wurde abgebrochen; die Datei wurde nicht geschrieben.</translation>
     </message>
     <message>
-        <source>Printing was cancelled after %1 page(s).</source>
-        <translation>Das Drucken wurde nach %1 Seite(n) abgebrochen.</translation>
-    </message>
-    <message>
         <source>The report could not be printed.</source>
         <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Printing was cancelled after %n page(s).</source>
+        <translation>
+            <numerusform>Das Drucken wurde nach %n Seite abgebrochen.</numerusform>
+            <numerusform>Das Drucken wurde nach %n Seiten abgebrochen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1616,11 +1631,11 @@
     </message>
     <message>
         <source>Letter</source>
-        <translation>Buchstabe</translation>
+        <translation>Bst.</translation>
     </message>
     <message>
         <source>Class average</source>
-        <translation>Klassendurchschnitt</translation>
+        <translation>Ø Klasse</translation>
     </message>
     <message>
         <source>Comment</source>
@@ -1656,7 +1671,7 @@
     </message>
     <message>
         <source>Final average</source>
-        <translation>Gesamtdurchschnitt</translation>
+        <translation>Enddurchschnitt</translation>
     </message>
     <message>
         <source>An entry that could not be read does not count.</source>
@@ -1696,7 +1711,7 @@
     </message>
     <message>
         <source>%1 of the final grade</source>
-        <translation>%1 der Gesamtnote</translation>
+        <translation>%1 der Endnote</translation>
     </message>
     <message>
         <source>lowest grade dropped</source>
@@ -1896,7 +1911,7 @@
     </message>
     <message>
         <source>Percent of grade entries do not total 100</source>
-        <translation>Die Prozentanteile an der Gesamtnote ergeben zusammen nicht 100</translation>
+        <translation>Die Prozentanteile an der Endnote ergeben zusammen nicht 100</translation>
     </message>
     <message>
         <source>Error</source>
@@ -2076,7 +2091,11 @@
     </message>
     <message>
         <source>The class list has no column of names. It needs a column named Name or Student, or First name and Last name; or choose the columns.</source>
-        <translation>Die Klassenliste hat keine Spalte mit Namen. Sie braucht eine Spalte namens Name oder Student oder die Spalten Vorname und Nachname; oder wählen Sie die Spalten.</translation>
+        <translation>Die Klassenliste hat keine Spalte mit Namen. Sie braucht eine Spalte namens Name oder Schüler oder die Spalten Vorname und Nachname; oder wählen Sie die Spalten.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
     </message>
 </context>
 <context>
@@ -2143,10 +2162,6 @@
         <translation>%1 hat die Kennung „%2“ wie %3: Der Import ordnet beide Zeilen einem Schüler zu</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; entry of &quot;%2&quot; for %3 cannot be read: left blank</source>
-        <translation>Eintrag „%2“ bei „%1“ für %3 ist nicht lesbar: leer gelassen</translation>
-    </message>
-    <message>
         <source>Grade &quot;%1&quot; is out of no points: its entries are left blank</source>
         <translation>Note „%1“ hat keine Punktzahl: Ihre Einträge bleiben leer</translation>
     </message>
@@ -2179,16 +2194,8 @@
         <translation>1 Schüler</translation>
     </message>
     <message>
-        <source>%1 students</source>
-        <translation>%1 Schüler</translation>
-    </message>
-    <message>
         <source>1 grade</source>
         <translation>1 Note</translation>
-    </message>
-    <message>
-        <source>%1 grades</source>
-        <translation>%1 Noten</translation>
     </message>
     <message>
         <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. Canvas matches students by their SIS User ID: the student&apos;s ID.</source>
@@ -2211,10 +2218,6 @@
         <translation>&amp;Zuerst diese Warnung ansehen:</translation>
     </message>
     <message>
-        <source>&amp;Look at these %1 warnings first:</source>
-        <translation>&amp;Zuerst diese %1 Warnungen ansehen:</translation>
-    </message>
-    <message>
         <source>Warnings</source>
         <translation>Warnungen</translation>
     </message>
@@ -2225,6 +2228,35 @@
     <message>
         <source>Choose a file and write the grades into it</source>
         <translation>Eine Datei wählen und die Noten hineinschreiben</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; entry of &quot;%2&quot; for the student in row %3 cannot be read: left blank</source>
+        <translation>Eintrag „%2“ bei „%1“ für den Schüler in Zeile %3 ist nicht lesbar: leer gelassen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; entry of &quot;%2&quot; for student &quot;%3&quot; cannot be read: left blank</source>
+        <translation>Eintrag „%2“ bei „%1“ für Schüler „%3“ ist nicht lesbar: leer gelassen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n students</source>
+        <translation>
+            <numerusform>%n Schüler</numerusform>
+            <numerusform>%n Schüler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n grades</source>
+        <translation>
+            <numerusform>%n Note</numerusform>
+            <numerusform>%n Noten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Look at these %n warnings first:</source>
+        <translation>
+            <numerusform>&amp;Zuerst diese Warnung ansehen:</numerusform>
+            <numerusform>&amp;Zuerst diese %n Warnungen ansehen:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2328,20 +2360,12 @@
         <translation>&amp;E-Mail oder Login (in Notizen):</translation>
     </message>
     <message>
-        <source>The first line holds the columns&apos; &amp;names</source>
-        <translation>Die erste Zeile enthält die &amp;Spaltennamen</translation>
-    </message>
-    <message>
         <source>Names such as &quot;Lee, Ann&quot;</source>
         <translation>Namen wie „Lee, Ann“</translation>
     </message>
     <message>
         <source>&amp;As in the file (Lee, Ann)</source>
         <translation>&amp;Wie in der Datei (Lee, Ann)</translation>
-    </message>
-    <message>
-        <source>First &amp;Last (Ann Lee)</source>
-        <translation>V&amp;orname Nachname (Ann Lee)</translation>
     </message>
     <message>
         <source>Students already in the gradebook are found in either order and keep their names.</source>
@@ -2358,10 +2382,6 @@
     <message>
         <source>Import</source>
         <translation>Importieren</translation>
-    </message>
-    <message>
-        <source>%1 (%2, %3-separated, %4 lines)</source>
-        <translation>%1 (%2, getrennt durch %3, %4 Zeilen)</translation>
     </message>
     <message>
         <source>(none)</source>
@@ -2382,10 +2402,6 @@
     <message>
         <source>Students to add: &lt;b&gt;%1&lt;/b&gt;</source>
         <translation>Neu aufzunehmende Schüler: &lt;b&gt;%1&lt;/b&gt;</translation>
-    </message>
-    <message>
-        <source>Already in the gradebook: &lt;b&gt;%1&lt;/b&gt; (%2 by ID, %3 by name; %4 get an ID or notes)</source>
-        <translation>Schon im Notenbuch: &lt;b&gt;%1&lt;/b&gt; (%2 über die Kennung, %3 über den Namen; %4 erhalten eine Kennung oder Notizen)</translation>
     </message>
     <message>
         <source>In the gradebook but not on the roster, and kept: &lt;b&gt;%1&lt;/b&gt;</source>
@@ -2507,6 +2523,32 @@
         <source>Bring the roster into the gradebook as this window shows it</source>
         <translation>Die Klassenliste so ins Notenbuch übernehmen, wie dieses Fenster sie zeigt</translation>
     </message>
+    <message>
+        <source>UTF-8 with byte order mark</source>
+        <translation>UTF-8 mit Bytereihenfolgemarke</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%2, %3-separated, %n line(s))</source>
+        <translation>
+            <numerusform>%1 (%2, getrennt durch %3, %n Zeile)</numerusform>
+            <numerusform>%1 (%2, getrennt durch %3, %n Zeilen)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Already in the gradebook: &lt;b&gt;%1&lt;/b&gt; (%2 by ID, %3 by name; an ID or notes added for %n)</source>
+        <translation>
+            <numerusform>Schon im Notenbuch: &lt;b&gt;%1&lt;/b&gt; (%2 über die Kennung, %3 über den Namen; %n erhält eine Kennung oder Notizen)</numerusform>
+            <numerusform>Schon im Notenbuch: &lt;b&gt;%1&lt;/b&gt; (%2 über die Kennung, %3 über den Namen; %n erhalten eine Kennung oder Notizen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first line holds the col&amp;umns&apos; names</source>
+        <translation>Die erste Zeile enthält die &amp;Spaltennamen</translation>
+    </message>
+    <message>
+        <source>First Las&amp;t (Ann Lee)</source>
+        <translation>V&amp;orname Nachname (Ann Lee)</translation>
+    </message>
 </context>
 <context>
     <name>marklow::TInplaceEdit</name>
@@ -2568,16 +2610,16 @@
         <translation>„%1“ wurde seitdem geändert. Speichern ersetzt die Datei und behält diese Fassung als Sicherungskopie.</translation>
     </message>
     <message>
-        <source>It is kept as &quot;%1&quot;.</source>
-        <translation>Sie bleibt als „%1“ erhalten.</translation>
-    </message>
-    <message>
         <source>The unsaved changes to %1 cannot be read: %2</source>
         <translation>Die nicht gespeicherten Änderungen an %1 können nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The unsaved changes to %1 were not opened; Marklow offers them again at its next start.</source>
         <translation>Die nicht gespeicherten Änderungen an %1 wurden nicht geöffnet; Marklow bietet sie beim nächsten Start erneut an.</translation>
+    </message>
+    <message>
+        <source>The copy of the changes is kept as &quot;%1&quot;.</source>
+        <translation>Die Kopie der Änderungen bleibt als „%1“ erhalten.</translation>
     </message>
 </context>
 <context>
@@ -2790,10 +2832,6 @@
         <translation>&amp;Kategorien...</translation>
     </message>
     <message>
-        <source>&amp;Weights...	Ctrl+W</source>
-        <translation>&amp;Gewichtungen...	Ctrl+W</translation>
-    </message>
-    <message>
         <source>&amp;Letter grades...</source>
         <translation>&amp;Buchstabennoten...</translation>
     </message>
@@ -2968,6 +3006,35 @@
     <message>
         <source>Shortcut %1</source>
         <translation>Tastenkürzel %1</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <comment>shortcut: not the underlined letter of a menu title</comment>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>Alt+X</source>
+        <comment>shortcut: not the underlined letter of a menu title</comment>
+        <translation>Alt+X</translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <comment>shortcut: not the underlined letter of a menu title</comment>
+        <translation>Alt+U</translation>
+    </message>
+    <message>
+        <source>Alt+N</source>
+        <comment>shortcut: not the underlined letter of a menu title</comment>
+        <translation>Alt+N</translation>
+    </message>
+    <message>
+        <source>Alt+C</source>
+        <comment>shortcut: not the underlined letter of a menu title</comment>
+        <translation>Alt+C</translation>
+    </message>
+    <message>
+        <source>&amp;Weights...</source>
+        <translation>&amp;Gewichtungen...</translation>
     </message>
 </context>
 </TS>

@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Displays the current total percent of grade</source>
-        <translation>Muestra el porcentaje total actual de la calificación</translation>
+        <translation>Muestra el porcentaje total actual de la calificación final</translation>
     </message>
     <message>
         <source>Discard existing categories</source>
@@ -184,20 +184,12 @@
         <translation>&amp;Imprimir</translation>
     </message>
     <message>
-        <source>Save &amp;Picture...</source>
-        <translation>Guardar &amp;imagen...</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
-    </message>
-    <message>
-        <source>Initials/Letter Names</source>
-        <translation>Iniciales/nombres de letras</translation>
     </message>
     <message>
         <source>The Numbers to Letters table has no letter thresholds.</source>
@@ -238,10 +230,6 @@
     <message>
         <source>Area</source>
         <translation>Área</translation>
-    </message>
-    <message>
-        <source>&amp;Change Curve</source>
-        <translation>&amp;Cambiar curva</translation>
     </message>
     <message>
         <source>Print the chart or a description of its data</source>
@@ -286,6 +274,30 @@
     <message>
         <source>Lay the bars on their side, which suits long lists</source>
         <translation>Poner las barras en horizontal, lo que conviene a listas largas</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Picture...</source>
+        <translation>Guardar i&amp;magen...</translation>
+    </message>
+    <message>
+        <source>&amp;Initials/Letter Names</source>
+        <translation>I&amp;niciales/nombres de letras</translation>
+    </message>
+    <message>
+        <source>Hi&amp;stogram</source>
+        <translation>&amp;Histograma</translation>
+    </message>
+    <message>
+        <source>Single &amp;Letter</source>
+        <translation>&amp;Letra única</translation>
+    </message>
+    <message>
+        <source>Letter S&amp;tats</source>
+        <translation>Es&amp;tadísticas por letra</translation>
+    </message>
+    <message>
+        <source>Change C&amp;urve</source>
+        <translation>Cambiar cu&amp;rva</translation>
     </message>
 </context>
 <context>
@@ -394,7 +406,7 @@
     </message>
     <message>
         <source>% of Grade</source>
-        <translation>% de la nota</translation>
+        <translation>% calif. final</translation>
     </message>
     <message>
         <source>* When dropping the lowest grade in a category with unequal weights, percent of grade values are estimated</source>
@@ -1254,7 +1266,7 @@
     </message>
     <message>
         <source>Print how the final grade is made up from categories and grades</source>
-        <translation>Imprimir cómo se compone la nota final a partir de categorías y calificaciones</translation>
+        <translation>Imprimir cómo se compone la calificación final a partir de categorías y calificaciones</translation>
     </message>
     <message>
         <source>Print one page per student with the average and every grade</source>
@@ -1379,12 +1391,15 @@
         <translation>La impresión se canceló; no se escribió el archivo.</translation>
     </message>
     <message>
-        <source>Printing was cancelled after %1 page(s).</source>
-        <translation>La impresión se canceló tras %1 página(s).</translation>
-    </message>
-    <message>
         <source>The report could not be printed.</source>
         <translation>No se pudo imprimir el informe.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Printing was cancelled after %n page(s).</source>
+        <translation>
+            <numerusform>La impresión se canceló después de %n página.</numerusform>
+            <numerusform>La impresión se canceló después de %n páginas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1501,7 +1516,7 @@
     </message>
     <message>
         <source>Notes</source>
-        <translation>Notas</translation>
+        <translation>Observaciones</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1612,7 +1627,7 @@
     </message>
     <message>
         <source>Percent</source>
-        <translation>Porcentaje</translation>
+        <translation>Porc.</translation>
     </message>
     <message>
         <source>Letter</source>
@@ -1620,7 +1635,7 @@
     </message>
     <message>
         <source>Class average</source>
-        <translation>Promedio de la clase</translation>
+        <translation>Prom. clase</translation>
     </message>
     <message>
         <source>Comment</source>
@@ -1868,7 +1883,7 @@
     </message>
     <message>
         <source>Percent of grade for category &quot;%1&quot; is zero</source>
-        <translation>El porcentaje de la categoría «%1» es cero</translation>
+        <translation>El porcentaje de la calificación final de la categoría «%1» es cero</translation>
     </message>
     <message>
         <source>Category &quot;%1&quot; has no grades assigned</source>
@@ -1896,7 +1911,7 @@
     </message>
     <message>
         <source>Percent of grade entries do not total 100</source>
-        <translation>Los porcentajes de la calificación no suman 100</translation>
+        <translation>Los porcentajes de la calificación final no suman 100</translation>
     </message>
     <message>
         <source>Error</source>
@@ -1946,7 +1961,7 @@
     </message>
     <message>
         <source>Too many %1 to be stored in the file</source>
-        <translation>Demasiados %1 para guardarlos en el archivo</translation>
+        <translation>Se supera el número de %1 que el archivo puede guardar</translation>
     </message>
     <message>
         <source>items in a list</source>
@@ -2008,7 +2023,7 @@
     </message>
     <message>
         <source>Percentage of Grade</source>
-        <translation>Porcentaje de la calificación</translation>
+        <translation>Porcentaje de la calificación final</translation>
     </message>
     <message>
         <source>Drop the Lowest</source>
@@ -2076,7 +2091,11 @@
     </message>
     <message>
         <source>The class list has no column of names. It needs a column named Name or Student, or First name and Last name; or choose the columns.</source>
-        <translation>La lista de clase no tiene una columna de nombres. Necesita una columna llamada Name o Student, o las columnas de nombre y apellido; o elija las columnas.</translation>
+        <translation>La lista de clase no tiene una columna de nombres. Necesita una columna llamada Nombre o Estudiante, o las columnas Nombre y Apellidos; o elija las columnas.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
     </message>
 </context>
 <context>
@@ -2140,11 +2159,7 @@
     </message>
     <message>
         <source>%1 has the ID &quot;%2&quot; of %3: the import gives both rows to one student</source>
-        <translation>%1 tiene el identificador «%2» de %3: la importación asigna ambas filas a un solo estudiante</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; entry of &quot;%2&quot; for %3 cannot be read: left blank</source>
-        <translation>No se puede leer «%2» de «%1» para %3: se deja vacía</translation>
+        <translation>%1 tiene el mismo identificador «%2» que %3: la importación asigna ambas filas a un solo estudiante</translation>
     </message>
     <message>
         <source>Grade &quot;%1&quot; is out of no points: its entries are left blank</source>
@@ -2179,16 +2194,8 @@
         <translation>1 estudiante</translation>
     </message>
     <message>
-        <source>%1 students</source>
-        <translation>%1 estudiantes</translation>
-    </message>
-    <message>
         <source>1 grade</source>
         <translation>1 calificación</translation>
-    </message>
-    <message>
-        <source>%1 grades</source>
-        <translation>%1 calificaciones</translation>
     </message>
     <message>
         <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. Canvas matches students by their SIS User ID: the student&apos;s ID.</source>
@@ -2196,7 +2203,7 @@
     </message>
     <message>
         <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. When importing, let Moodle identify users by ID number or by e-mail address (from the student&apos;s notes).</source>
-        <translation>Cada puntuación en puntos con la curva sumada; una letra, como su parte de los puntos de la calificación. Al importar, haga que Moodle identifique a los usuarios por número de ID o por correo electrónico (de las notas del estudiante).</translation>
+        <translation>Cada puntuación en puntos con la curva sumada; una letra, como su parte de los puntos de la calificación. Al importar, haga que Moodle identifique a los usuarios por número de ID o por correo electrónico (de las observaciones del estudiante).</translation>
     </message>
     <message>
         <source>Each grade&apos;s points with the curve added, then the average and its letter, for a spreadsheet or any other system.</source>
@@ -2211,10 +2218,6 @@
         <translation>&amp;Revise primero esta advertencia:</translation>
     </message>
     <message>
-        <source>&amp;Look at these %1 warnings first:</source>
-        <translation>&amp;Revise primero estas %1 advertencias:</translation>
-    </message>
-    <message>
         <source>Warnings</source>
         <translation>Advertencias</translation>
     </message>
@@ -2225,6 +2228,35 @@
     <message>
         <source>Choose a file and write the grades into it</source>
         <translation>Elegir un archivo y escribir en él las calificaciones</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; entry of &quot;%2&quot; for the student in row %3 cannot be read: left blank</source>
+        <translation>No se puede leer la entrada «%2» de «%1» del estudiante de la fila %3: se deja vacía</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; entry of &quot;%2&quot; for student &quot;%3&quot; cannot be read: left blank</source>
+        <translation>No se puede leer la entrada «%2» de «%1» del estudiante «%3»: se deja vacía</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n students</source>
+        <translation>
+            <numerusform>%n estudiante</numerusform>
+            <numerusform>%n estudiantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n grades</source>
+        <translation>
+            <numerusform>%n calificación</numerusform>
+            <numerusform>%n calificaciones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Look at these %n warnings first:</source>
+        <translation>
+            <numerusform>&amp;Revise primero esta advertencia:</numerusform>
+            <numerusform>&amp;Revise primero estas %n advertencias:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2325,11 +2357,7 @@
     </message>
     <message>
         <source>&amp;E-mail or login (to notes):</source>
-        <translation>Corr&amp;eo o usuario (a las notas):</translation>
-    </message>
-    <message>
-        <source>The first line holds the columns&apos; &amp;names</source>
-        <translation>La primera línea tiene los &amp;títulos de las columnas</translation>
+        <translation>Corr&amp;eo o usuario (a observaciones):</translation>
     </message>
     <message>
         <source>Names such as &quot;Lee, Ann&quot;</source>
@@ -2338,10 +2366,6 @@
     <message>
         <source>&amp;As in the file (Lee, Ann)</source>
         <translation>Co&amp;mo en el archivo (Lee, Ann)</translation>
-    </message>
-    <message>
-        <source>First &amp;Last (Ann Lee)</source>
-        <translation>Nom&amp;bre Apellido (Ann Lee)</translation>
     </message>
     <message>
         <source>Students already in the gradebook are found in either order and keep their names.</source>
@@ -2358,10 +2382,6 @@
     <message>
         <source>Import</source>
         <translation>Importar</translation>
-    </message>
-    <message>
-        <source>%1 (%2, %3-separated, %4 lines)</source>
-        <translation>%1 (%2, separado por %3, %4 líneas)</translation>
     </message>
     <message>
         <source>(none)</source>
@@ -2382,10 +2402,6 @@
     <message>
         <source>Students to add: &lt;b&gt;%1&lt;/b&gt;</source>
         <translation>Estudiantes que se añaden: &lt;b&gt;%1&lt;/b&gt;</translation>
-    </message>
-    <message>
-        <source>Already in the gradebook: &lt;b&gt;%1&lt;/b&gt; (%2 by ID, %3 by name; %4 get an ID or notes)</source>
-        <translation>Ya en el libro de calificaciones: &lt;b&gt;%1&lt;/b&gt; (%2 por identificador, %3 por nombre; %4 reciben identificador o notas)</translation>
     </message>
     <message>
         <source>In the gradebook but not on the roster, and kept: &lt;b&gt;%1&lt;/b&gt;</source>
@@ -2433,7 +2449,7 @@
     </message>
     <message>
         <source>, gets ID or notes</source>
-        <translation>, recibe identificador o notas</translation>
+        <translation>, recibe identificador u observaciones</translation>
     </message>
     <message>
         <source>Added</source>
@@ -2477,7 +2493,7 @@
     </message>
     <message>
         <source>The column of e-mail addresses or logins, kept in the students&apos; notes</source>
-        <translation>La columna de direcciones de correo o usuarios, que se guardan en las notas de los estudiantes</translation>
+        <translation>La columna de direcciones de correo o usuarios, que se guardan en las observaciones de los estudiantes</translation>
     </message>
     <message>
         <source>Tick when the first line names the columns; untick it when it is a student</source>
@@ -2506,6 +2522,32 @@
     <message>
         <source>Bring the roster into the gradebook as this window shows it</source>
         <translation>Traer la lista de clase al libro de calificaciones como la muestra esta ventana</translation>
+    </message>
+    <message>
+        <source>UTF-8 with byte order mark</source>
+        <translation>UTF-8 con marca de orden de bytes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%2, %3-separated, %n line(s))</source>
+        <translation>
+            <numerusform>%1 (%2, separado por %3, %n línea)</numerusform>
+            <numerusform>%1 (%2, separado por %3, %n líneas)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Already in the gradebook: &lt;b&gt;%1&lt;/b&gt; (%2 by ID, %3 by name; an ID or notes added for %n)</source>
+        <translation>
+            <numerusform>Ya en el libro de calificaciones: &lt;b&gt;%1&lt;/b&gt; (%2 por identificador, %3 por nombre; %n recibe identificador u observaciones)</numerusform>
+            <numerusform>Ya en el libro de calificaciones: &lt;b&gt;%1&lt;/b&gt; (%2 por identificador, %3 por nombre; %n reciben identificador u observaciones)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first line holds the col&amp;umns&apos; names</source>
+        <translation>La primera línea tiene los &amp;títulos de las columnas</translation>
+    </message>
+    <message>
+        <source>First Las&amp;t (Ann Lee)</source>
+        <translation>Nom&amp;bre Apellido (Ann Lee)</translation>
     </message>
 </context>
 <context>
@@ -2568,16 +2610,16 @@
         <translation>«%1» ha cambiado desde entonces. Guardar lo reemplaza y conserva esa versión como copia de seguridad.</translation>
     </message>
     <message>
-        <source>It is kept as &quot;%1&quot;.</source>
-        <translation>Se conserva como «%1».</translation>
-    </message>
-    <message>
         <source>The unsaved changes to %1 cannot be read: %2</source>
         <translation>No se pueden leer los cambios no guardados de %1: %2</translation>
     </message>
     <message>
         <source>The unsaved changes to %1 were not opened; Marklow offers them again at its next start.</source>
         <translation>Los cambios no guardados de %1 no se abrieron; Marklow los ofrecerá de nuevo en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>The copy of the changes is kept as &quot;%1&quot;.</source>
+        <translation>La copia de los cambios se conserva como «%1».</translation>
     </message>
 </context>
 <context>
@@ -2790,10 +2832,6 @@
         <translation>&amp;Categorías...</translation>
     </message>
     <message>
-        <source>&amp;Weights...	Ctrl+W</source>
-        <translation>Pe&amp;sos...	Ctrl+W</translation>
-    </message>
-    <message>
         <source>&amp;Letter grades...</source>
         <translation>Calificaciones con &amp;letras...</translation>
     </message>
@@ -2819,7 +2857,7 @@
     </message>
     <message>
         <source>&amp;Keyboard</source>
-        <translation>Tecl&amp;ado</translation>
+        <translation>Tec&amp;lado</translation>
     </message>
     <message>
         <source>&amp;How to Use Marklow Help</source>
@@ -2968,6 +3006,35 @@
     <message>
         <source>Shortcut %1</source>
         <translation>Atajo %1</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <comment>shortcut: not the underlined letter of a menu title</comment>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>Alt+X</source>
+        <comment>shortcut: not the underlined letter of a menu title</comment>
+        <translation>Alt+X</translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <comment>shortcut: not the underlined letter of a menu title</comment>
+        <translation>Alt+P</translation>
+    </message>
+    <message>
+        <source>Alt+N</source>
+        <comment>shortcut: not the underlined letter of a menu title</comment>
+        <translation>Alt+N</translation>
+    </message>
+    <message>
+        <source>Alt+C</source>
+        <comment>shortcut: not the underlined letter of a menu title</comment>
+        <translation>Alt+C</translation>
+    </message>
+    <message>
+        <source>&amp;Weights...</source>
+        <translation>Pe&amp;sos...</translation>
     </message>
 </context>
 </TS>

@@ -34,7 +34,8 @@ QToolButton* AddButton(QToolBar* bar, const QString& caption, bool toggle) {
     b->setText(caption);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     b->setCheckable(toggle);
-    b->setFixedWidth(81);
+    // At least the usual width, wider where a translated caption needs it.
+    b->setMinimumWidth(81);
     bar->addWidget(b);
     return b;
 }
@@ -181,18 +182,18 @@ void TChartForm::BuildPopup() {
     PopupMenu1 = new QMenu(this);
     Print2 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "&Print"));
     SavePicture1 =
-        PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Save &Picture..."));
+        PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Sa&ve Picture..."));
     Close2 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "&Close"));
     Help2 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "&Help"));
     PopupMenu1->addSeparator();
     Initials1 =
-        PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Initials/Letter Names"));
-    Histogram1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Histogram"));
+        PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "&Initials/Letter Names"));
+    Histogram1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Hi&stogram"));
     SingleLetter1 =
-        PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Single Letter"));
-    LetterStats1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Letter Stats"));
+        PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Single &Letter"));
+    LetterStats1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Letter S&tats"));
     PopupMenu1->addSeparator();
-    ChangeCurve1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "&Change Curve"));
+    ChangeCurve1 = PopupMenu1->addAction(QCoreApplication::translate("ChartForm", "Change C&urve"));
     Print2->setEnabled(false);
 
     // Each toggle item works its button, which then acts as for a click.

@@ -127,7 +127,7 @@ std::string CurvedText(std::string_view entry, double curveAmount,
 
 std::string InvalidEntryMessage(const TGradebook& gradebook, int c, int r) {
     return FormatMessage("%1 entry of \"%2\" for student %3 is invalid",
-                         {std::string(gradebook.Cell(c, 0)), std::string(gradebook.Cell(c, r)),
+                         {std::string(gradebook.Cell(c, 1)), std::string(gradebook.Cell(c, r)),
                           std::string(gradebook.Cell(1, r))});
 }
 

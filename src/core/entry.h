@@ -43,7 +43,7 @@ int LetterIndex(const TRealList& numberToLetter, double percent);
 std::string CurvedText(std::string_view entry, double curveAmount, const TRealList& letterToNumber,
                        bool decimalComma = false);
 
-// "%s entry of "%s" for student %s is invalid" for cell (c, r).
+// "%s entry of "%s" for student %s is invalid" for cell (c, r), naming the grade (row 1).
 std::string InvalidEntryMessage(const TGradebook& gradebook, int c, int r);
 
 } // namespace marklow

@@ -77,6 +77,7 @@ constexpr TMessageTemplate kTemplates[] = {
     MessageText("core", "(unnamed, column %1)"),
     MessageText("core", "Percentage of Grade"),
     MessageText("core", "Drop the Lowest"),
+    MessageText("core", "Yes"),
     MessageText("core", "Category"),
     MessageText("core", "Letters"),
     MessageText("core", "Numbers"),

@@ -241,7 +241,16 @@ std::string FilterPercentText(std::string_view text) {
     return out;
 }
 
-std::string DropLowestAfterKey(std::string_view current, char32_t key) {
+namespace {
+
+char32_t LowerAscii(char32_t c) {
+    return c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c;
+}
+
+} // namespace
+
+std::string DropLowestAfterKey(std::string_view current, char32_t key, char32_t yesKey) {
+    if (yesKey != 0 && yesKey != U' ' && LowerAscii(key) == LowerAscii(yesKey)) return kYes;
     switch (key) {
     case U'Y':
     case U'y':
@@ -255,10 +264,14 @@ std::string DropLowestAfterKey(std::string_view current, char32_t key) {
     }
 }
 
-std::string DropLowestFromText(std::string_view text) {
+std::string DropLowestFromText(std::string_view text, char32_t yesKey) {
     std::string_view t = TrimBlanks(text);
     if (t.empty()) return {};
-    return DropLowestAfterKey({}, static_cast<unsigned char>(t.front()));
+    return DropLowestAfterKey({}, static_cast<unsigned char>(t.front()), yesKey);
+}
+
+const std::string& DropLowestWord() {
+    return kYes;
 }
 
 std::string ToggleDropLowest(std::string_view current) {

@@ -95,11 +95,15 @@ std::string FormatSignificant(double value, int digits);
 // dropped, typed or pasted alike.
 std::string FilterPercentText(std::string_view text);
 // A character typed into the drop-the-lowest column never reaches the cell: Y, y, T and t set
-// "Yes", a blank toggles, anything else empties it.
-std::string DropLowestAfterKey(std::string_view current, char32_t key);
-// Text pasted into the drop-the-lowest column: "Yes" when it starts (after blanks) with Y or T.
-std::string DropLowestFromText(std::string_view text);
+// "Yes", and so does the first letter of the window's own word for it (J for "Ja", S for
+// "Sí"); a blank toggles, anything else empties it.
+std::string DropLowestAfterKey(std::string_view current, char32_t key, char32_t yesKey = 0);
+// Text pasted into the drop-the-lowest column: "Yes" when it starts (after blanks) with Y or T
+// or the letter of the window's word.
+std::string DropLowestFromText(std::string_view text, char32_t yesKey = 0);
 std::string ToggleDropLowest(std::string_view current);
+// The word a category's drop-the-lowest cell holds when it is on.
+const std::string& DropLowestWord();
 
 // --- remapping the grades' category indexes (the dialog's grade copies) ---
 // After deleting category k: its grades go to category 0, those after it move down one.

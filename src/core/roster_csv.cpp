@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <span>
 
 namespace marklow {
 
@@ -342,29 +343,154 @@ std::string RosterFormatName(TRosterFormat format) {
 namespace {
 
 // A header name as compared: lower-case letters and digits only ("E-mail address" gives
-// "emailaddress").
+// "emailaddress"), accented Latin letters as their plain ones ("Prénom" gives "prenom",
+// "Schüler" "schuler"), so headers in German, Spanish and French compare as English do.
 std::string HeaderKey(std::string_view name) {
+    // The plain letters of U+00C0..U+00FF, lower case; '.' where there is none.
+    static constexpr std::string_view kLatin1 = "aaaaaaaceeeeiiiidnooooo.ouuuuyts"
+                                                "aaaaaaaceeeeiiiidnooooo.ouuuuyty";
     std::string key;
-    for (char ch : name) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b >= 'A' && b <= 'Z')
+    for (size_t i = 0; i < name.size(); ++i) {
+        const auto b = static_cast<unsigned char>(name[i]);
+        if (b >= 'A' && b <= 'Z') {
             key += static_cast<char>(b - 'A' + 'a');
-        else if ((b >= 'a' && b <= 'z') || (b >= '0' && b <= '9'))
-            key += ch;
+        } else if ((b >= 'a' && b <= 'z') || (b >= '0' && b <= '9')) {
+            key += static_cast<char>(b);
+        } else if (b == 0xC3 && i + 1 < name.size()) {
+            const auto next = static_cast<unsigned char>(name[i + 1]);
+            if (next >= 0x80 && next <= 0xBF) {
+                ++i;
+                const char plain = kLatin1[next - 0x80];
+                if (next == 0x9F) // sharp s
+                    key += "ss";
+                else if (next == 0x86 || next == 0xA6) // ae
+                    key += "ae";
+                else if (plain != '.')
+                    key += plain;
+            }
+        } else if (b == 0xC5 && i + 1 < name.size() &&
+                   (static_cast<unsigned char>(name[i + 1]) == 0x92 ||
+                    static_cast<unsigned char>(name[i + 1]) == 0x93)) {
+            ++i; // oe
+            key += "oe";
+        }
     }
     return key;
 }
 
+// The headers each column is known by, in order of preference: English, then what German,
+// Spanish and French exports of Moodle, Canvas and Blackboard and the schools' own lists
+// write, as HeaderKey gives them.
+constexpr std::string_view kFirstHeaders[] = {"firstname", "givenname", "forename", "first",
+                                              "vorname",   "rufname",   "nombre",   "nombres",
+                                              "prenom",    "prenoms"};
+constexpr std::string_view kLastHeaders[] = {
+    "lastname",  "surname",  "familyname",     "last", "nachname",     "familienname",
+    "apellidos", "apellido", "primerapellido", "nom",  "nomdefamille", "nomfamille"};
+constexpr std::string_view kNameHeaders[] = {"student",
+                                             "name",
+                                             "studentname",
+                                             "fullname",
+                                             "sortablename",
+                                             "displayname",
+                                             "pupil",
+                                             "learner",
+                                             "schuler",
+                                             "schueler",
+                                             "schulerin",
+                                             "schuelerin",
+                                             "teilnehmer",
+                                             "teilnehmerin",
+                                             "vollstandigername",
+                                             "vollername",
+                                             "anzeigename",
+                                             "estudiante",
+                                             "alumno",
+                                             "alumna",
+                                             "nombrecompleto",
+                                             "nombreyapellidos",
+                                             "apellidosynombre",
+                                             "apellidosnombre",
+                                             "nombre",
+                                             "etudiant",
+                                             "etudiante",
+                                             "eleve",
+                                             "nomcomplet",
+                                             "nometprenom",
+                                             "prenometnom",
+                                             "nom"};
+// Canvas's name column, and the SIS columns that tell its export from a plain list.
+constexpr std::string_view kCanvasNameHeaders[] = {"student",    "teilnehmer", "teilnehmerin",
+                                                   "estudiante", "alumno",     "etudiant"};
+constexpr std::string_view kSisUserHeaders[] = {"sisuserid",        "sisbenutzerid",
+                                                "idusuariosis",     "iddeusuariosis",
+                                                "idutilisateursis", "iddutilisateursis"};
+constexpr std::string_view kSisLoginHeaders[] = {
+    "sisloginid",        "sisanmeldeid",     "sisanmeldekennung", "iddeiniciodesesionsis",
+    "idiniciosesionsis", "iddeconnexionsis", "idconnexionsis"};
+// Blackboard's student ID and user name, Moodle's ID number and e-mail address.
+constexpr std::string_view kStudentIdHeaders[] = {"studentid",       "studentenid",    "schulerid",
+                                                  "teilnehmerid",    "iddeestudiante", "iddealumno",
+                                                  "idestudiante",    "iddeletudiant",  "idetudiant",
+                                                  "numerodetudiant", "numeroetudiant"};
+constexpr std::string_view kUserNameHeaders[] = {"username",        "benutzername",
+                                                 "anmeldename",     "nombredeusuario",
+                                                 "nomdutilisateur", "nomutilisateur"};
+constexpr std::string_view kIdNumberHeaders[] = {"idnumber", "idnummer", "numerodeid", "numeroid",
+                                                 "numerodidentification"};
+constexpr std::string_view kEmailHeaders[] = {"email",
+                                              "emailaddress",
+                                              "emailadresse",
+                                              "direcciondecorreo",
+                                              "direccionemail",
+                                              "correoelectronico",
+                                              "direcciondecorreoelectronico",
+                                              "adressedecourriel",
+                                              "adresseemail",
+                                              "adressecourriel",
+                                              "courriel"};
+
 // The first of the names, in this order of preference, that a column has.
-int Pick(const std::vector<std::string>& keys, std::initializer_list<std::string_view> names) {
+int Pick(const std::vector<std::string>& keys, std::span<const std::string_view> names) {
     for (std::string_view name : names)
         for (size_t c = 0; c < keys.size(); ++c)
             if (keys[c] == name) return static_cast<int>(c);
     return -1;
 }
 
-bool Has(const std::vector<std::string>& keys, std::string_view name) {
-    return std::find(keys.begin(), keys.end(), name) != keys.end();
+bool HasAny(const std::vector<std::string>& keys, std::span<const std::string_view> names) {
+    return Pick(keys, names) >= 0;
+}
+
+// The lists one after the other, in order of preference.
+int PickFirst(const std::vector<std::string>& keys,
+              std::initializer_list<std::span<const std::string_view>> lists) {
+    for (const auto& names : lists)
+        if (int c = Pick(keys, names); c >= 0) return c;
+    return -1;
+}
+
+constexpr std::string_view kSchoolIdHeaders[] = {"studentid", "idnumber", "studentnumber",
+                                                 "studentno", "sisid",    "schoolid"};
+constexpr std::string_view kOtherNumberHeaders[] = {
+    "matrikelnummer",     "schulernummer",      "schuelernummer",
+    "numerodeestudiante", "numerodealumno",     "numerodematricula",
+    "matricula",          "numerodidentifiant", "identifiant"};
+constexpr std::string_view kUserIdHeaders[] = {"id",         "userid",    "kennung",
+                                               "benutzerid", "idusuario", "idutilisateur"};
+constexpr std::string_view kMailHeaders[] = {"mail"};
+constexpr std::string_view kLoginHeaders[] = {"loginid", "login"};
+constexpr std::string_view kGermanName[] = {"name"};
+
+constexpr std::string_view kCanvasIdHeaders[] = {"id"};
+constexpr std::string_view kSectionHeaders[] = {"section", "abschnitt", "seccion"};
+
+// Without its SIS columns a Canvas export is told by its "Points Possible" row, which a
+// school's own list with an ID and a section column does not have.
+bool HasCanvasPointsRow(const TRosterTable& table) {
+    for (size_t r = 1; r < std::min<size_t>(table.RowCount(), 4); ++r)
+        if (IsCanvasExtraLabel(table.Field(r, 0))) return true;
+    return false;
 }
 
 // Google Classroom writes a "Points" row and a "Class average" row under its header, their
@@ -387,45 +513,51 @@ TRosterLayout RecogniseRoster(const TRosterTable& table) {
         keys.push_back(HeaderKey(table.Field(0, c)));
 
     TRosterColumns& cols = layout.Columns;
-    cols.First = Pick(keys, {"firstname", "givenname", "forename", "first"});
-    cols.Last = Pick(keys, {"lastname", "surname", "familyname", "last"});
-    if (cols.First < 0 || cols.Last < 0) {
+    cols.First = Pick(keys, kFirstHeaders);
+    cols.Last = Pick(keys, kLastHeaders);
+    // German lists write "Name, Vorname": beside a first name, Name is the family name.
+    if (cols.First >= 0 && cols.Last < 0 && keys[static_cast<size_t>(cols.First)] == "vorname")
+        cols.Last = Pick(keys, kGermanName);
+    if (cols.First < 0 || cols.Last < 0 || cols.First == cols.Last) {
         // One name column serves better than half a name.
-        int name = Pick(keys, {"student", "name", "studentname", "fullname", "sortablename",
-                               "displayname", "pupil", "learner"});
+        int name = Pick(keys, kNameHeaders);
         if (name >= 0) {
             cols.Name = name;
+            cols.First = cols.Last = -1;
+        } else {
             cols.First = cols.Last = -1;
         }
     }
     // Canvas writes its own user number as "ID" beside the school's "SIS User ID", and the
     // login as "SIS Login ID"; with "first and last name" on, the name comes in two columns.
-    const bool canvas = (Has(keys, "sisuserid") || Has(keys, "sisloginid") ||
-                         (Has(keys, "id") && Has(keys, "section"))) &&
-                        cols.HasNames();
+    const bool canvas = cols.HasNames() &&
+                        (HasAny(keys, kSisUserHeaders) || HasAny(keys, kSisLoginHeaders) ||
+                         (HasAny(keys, kCanvasIdHeaders) && HasAny(keys, kSectionHeaders) &&
+                          HasCanvasPointsRow(table)));
     if (canvas) {
-        cols.Id = Pick(keys, {"sisuserid"});
-        cols.LmsId = Pick(keys, {"id"});
-        cols.Login = Pick(keys, {"sisloginid", "loginid", "email", "emailaddress"});
+        cols.Id = Pick(keys, kSisUserHeaders);
+        cols.LmsId = Pick(keys, kCanvasIdHeaders);
+        cols.Login = PickFirst(keys, {kSisLoginHeaders, kLoginHeaders, kEmailHeaders});
         layout.Format = TRosterFormat::Canvas;
         return layout;
     }
-    cols.Id = Pick(keys, {"sisuserid", "studentid", "idnumber", "studentnumber", "studentno",
-                          "sisid", "schoolid", "id", "userid"});
-    cols.Login =
-        Pick(keys, {"email", "emailaddress", "mail", "sisloginid", "loginid", "login", "username"});
+    // The school's own number first; Canvas's and the LMS's user numbers last.
+    cols.Id = PickFirst(keys, {kSisUserHeaders, kSchoolIdHeaders, kIdNumberHeaders,
+                               kStudentIdHeaders, kOtherNumberHeaders, kUserIdHeaders});
+    cols.Login = PickFirst(
+        keys, {kEmailHeaders, kMailHeaders, kSisLoginHeaders, kLoginHeaders, kUserNameHeaders});
     if (!cols.HasNames() && cols.Id < 0 && cols.Login < 0) {
         layout.Columns = TRosterColumns{};
         layout.Columns.Header = false;
         return layout;
     }
-    if (cols.First >= 0 && cols.Last >= 0 && Has(keys, "studentid") && Has(keys, "username"))
+    const bool twoNames = cols.First >= 0 && cols.Last >= 0;
+    if (twoNames && HasAny(keys, kStudentIdHeaders) && HasAny(keys, kUserNameHeaders))
         layout.Format = TRosterFormat::Blackboard;
-    else if (cols.First >= 0 && cols.Last >= 0 && cols.Id < 0 && Has(keys, "emailaddress") &&
+    else if (twoNames && cols.Id < 0 && HasAny(keys, kEmailHeaders) &&
              HasClassroomRows(table, cols))
         layout.Format = TRosterFormat::GoogleClassroom;
-    else if (cols.First >= 0 && cols.Last >= 0 &&
-             (Has(keys, "idnumber") || Has(keys, "emailaddress") || Has(keys, "email")))
+    else if (twoNames && (HasAny(keys, kIdNumberHeaders) || HasAny(keys, kEmailHeaders)))
         layout.Format = TRosterFormat::Moodle;
     else
         layout.Format = TRosterFormat::Generic;

@@ -6,6 +6,7 @@
 #include "gradebook_file.h"
 #include "safe_save.h"
 #include "sample_builder.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,7 +27,7 @@ void Save(QWidget& w, const QString& folder, const QString& name) {
 }
 
 void Type(TChartForm& form, const char* type, bool horizontal) {
-    form.ComboBox2->setCurrentText(type);
+    form.ComboBox2->setCurrentText(QCoreApplication::translate("ChartForm", type));
     form.CheckBox1->setChecked(horizontal);
 }
 
@@ -35,6 +36,8 @@ void Type(TChartForm& form, const char* type, bool horizontal) {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // MARKLOW_LANGUAGE=de shows the window in German.
+    InstallTranslations(qEnvironmentVariable("MARKLOW_LANGUAGE", "en"));
     const QString folder = argc > 1 ? QString(argv[1]) : QString("/tmp/chart-shots");
     QDir().mkpath(folder);
 

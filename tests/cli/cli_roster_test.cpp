@@ -115,3 +115,50 @@ TEST(CliImportRoster, ColumnsChosenByHandAndBadRosters) {
     }
     EXPECT_EQ(ReadText(dir / "c.gbd"), before);
 }
+
+TEST(CliImportRoster, ExportsOfGermanSpanishAndFrenchInstallations) {
+    TempFolder dir;
+    // A Spanish Moodle's grade export, with the byte order mark Moodle writes for Excel.
+    WriteText(dir / "moodle_es.csv",
+              "\xEF\xBB\xBF"
+              "Nombre,Apellido(s),Número de ID,Institución,Departamento,Dirección de correo,"
+              "\"Tarea: Ensayo (Real)\",\"Última descarga de este curso\"\n"
+              "Ann,Lee,S1,Colegio,2B,ann@colegio.es,7.00,1733900000\n"
+              "Cara,Díaz,S3,Colegio,2B,cara@colegio.es,-,1733900000\n");
+    // A German Blackboard's Grade Center download, tab-separated.
+    WriteText(dir / "blackboard_de.xls",
+              "\"Nachname\"\t\"Vorname\"\t\"Benutzername\"\t\"Studenten-ID\"\t\"Letzter Zugriff\"\n"
+              "\"Roy\"\t\"Ben\"\t\"broy\"\t\"S2\"\t\"2026-12-01\"\n"
+              "\"Öztürk\"\t\"Jörg\"\t\"joez\"\t\"S4\"\t\"2026-12-01\"\n");
+    // A French Moodle's, semicolon-separated.
+    WriteText(dir / "moodle_fr.csv",
+              "Prénom;Nom;Numéro d'identification;Institution;Département;Adresse de courriel\n"
+              "Élodie;Brunet;S5;Lycée;2nde;eb@lycee.fr\n");
+    SaveClass(dir / "c.gbd");
+    TCliResult es =
+        Cli({"import-roster", dir / "c.gbd", dir / "moodle_es.csv", "--name-order", "first-last"});
+    ASSERT_EQ(es.status, 0) << es.err;
+    EXPECT_EQ(es.out.substr(0, es.out.find('\n')),
+              "Roster: Moodle export, UTF-8 with byte order mark, comma-separated, 3 lines");
+    TCliResult de = Cli({"import-roster", dir / "c.gbd", dir / "blackboard_de.xls"});
+    ASSERT_EQ(de.status, 0) << de.err;
+    EXPECT_EQ(de.out.substr(0, de.out.find('\n')),
+              "Roster: Blackboard download, UTF-8, tab-separated, 3 lines");
+    TCliResult fr = Cli({"import-roster", dir / "c.gbd", dir / "moodle_fr.csv"});
+    ASSERT_EQ(fr.status, 0) << fr.err;
+    EXPECT_EQ(fr.out.substr(0, fr.out.find('\n')),
+              "Roster: Moodle export, UTF-8, semicolon-separated, 2 lines");
+
+    auto gb = Load(dir / "c.gbd");
+    ASSERT_EQ(gb->StudentCount(), 5);
+    // Ann Lee by her ID, Ben Roy by his name; the others added with their IDs and logins.
+    EXPECT_EQ(gb->Cell(1, 2), "Lee, Ann");
+    EXPECT_EQ(gb->StudentAt(3)->ID, "S2");
+    EXPECT_EQ(gb->Cell(1, 4), "Cara Díaz");
+    EXPECT_EQ(gb->StudentAt(4)->ID, "S3");
+    EXPECT_EQ(gb->StudentAt(4)->Notes, "cara@colegio.es");
+    EXPECT_EQ(gb->StudentAt(5)->ID, "S4");
+    EXPECT_EQ(gb->StudentAt(5)->Notes, "joez");
+    EXPECT_EQ(gb->StudentAt(6)->ID, "S5");
+    EXPECT_EQ(gb->StudentAt(6)->Notes, "eb@lycee.fr");
+}

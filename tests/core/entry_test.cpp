@@ -95,9 +95,14 @@ TEST(CurvedText, AddsTheCurveAndKeepsTheComment) {
     EXPECT_EQ(CurvedText("7.5", 0.25, l), "7.75");
 }
 
-TEST(InvalidEntryMessage, NamesColumnEntryAndStudent) {
+TEST(InvalidEntryMessage, NamesGradeEntryAndStudent) {
     TGradebook gb;
     AddStudent(gb, "Ann Lee");
     gb.SetCell(2, 2, "abc");
     EXPECT_EQ(InvalidEntryMessage(gb, 2, 2), " entry of \"abc\" for student Ann Lee is invalid");
+    // The grade is named by its name, not by its class average in the row above.
+    gb.SetCell(2, 1, "Quiz 2");
+    gb.SetCell(2, 0, "85.3");
+    EXPECT_EQ(InvalidEntryMessage(gb, 2, 2),
+              "Quiz 2 entry of \"abc\" for student Ann Lee is invalid");
 }

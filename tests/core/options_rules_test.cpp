@@ -171,6 +171,15 @@ TEST(CategoryGrid, KeyFilters) {
     EXPECT_EQ(DropLowestFromText("True"), "Yes");
     EXPECT_EQ(DropLowestFromText("no"), "");
     EXPECT_EQ(DropLowestFromText("   "), "");
+    // The window's own word: J (Ja) and S (Si) set it there, and only there.
+    EXPECT_EQ(DropLowestAfterKey("", U'J', U'J'), "Yes");
+    EXPECT_EQ(DropLowestAfterKey("", U'j', U'J'), "Yes");
+    EXPECT_EQ(DropLowestAfterKey("", U's', U'S'), "Yes");
+    EXPECT_EQ(DropLowestAfterKey("Yes", U'J'), "");
+    EXPECT_EQ(DropLowestAfterKey("Yes", U'n', U'J'), "");
+    EXPECT_EQ(DropLowestAfterKey("", U'y', U'J'), "Yes") << "Y keeps working in every language";
+    EXPECT_EQ(DropLowestFromText(" Ja", U'J'), "Yes");
+    EXPECT_EQ(DropLowestFromText("Ja"), "");
 }
 
 // --- remapping the grades' categories ---

@@ -118,7 +118,9 @@ TEST(RosterColumns, RecognisesEachSystemsHeaders) {
          TRosterFormat::Blackboard,
          {-1, 1, 0, 3, 2, true}},
         {"NAME;Student Number", TRosterFormat::Generic, {0, -1, -1, 1, -1, true}},
-        {"Nom,Numéro", TRosterFormat::Unrecognised, {-1, -1, -1, -1, -1, false}},
+        {"Telefon,Numéro", TRosterFormat::Unrecognised, {-1, -1, -1, -1, -1, false}},
+        // A French list's "Nom" alone is the whole name.
+        {"Nom,Numéro", TRosterFormat::Generic, {0, -1, -1, -1, -1, true}},
     };
     for (const Case& c : cases) {
         TRosterLayout layout = RecogniseRoster(ReadRosterCsv(std::string(c.Header) + "\nx,y\n"));
@@ -232,7 +234,7 @@ TEST(RosterPlan, LinesWithIdsClaimNamesakesOneEachAndRepeatsCollapse) {
 
 TEST(RosterPlan, NoNameColumnChangesNothing) {
     TGradebook gb;
-    TRosterTable t = ReadRosterCsv("Nom,Numéro\nAnn,1\n");
+    TRosterTable t = ReadRosterCsv("Telefon,Numéro\nAnn,1\n");
     TRosterLayout layout = RecogniseRoster(t);
     TRosterPlan plan =
         PlanRosterImport(gb, t, {layout.Columns, TNameOrder::AsInFile, layout.Format});

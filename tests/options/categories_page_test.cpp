@@ -3,6 +3,7 @@
 #include "grade_box.h"
 #include "option_files.h"
 #include "options_fixture.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,6 +12,7 @@
 #include <QTabWidget>
 
 #include <filesystem>
+#include <tuple>
 
 using namespace marklow;
 using namespace marklow::testing;
@@ -379,4 +381,38 @@ TEST_F(OptionsTest, AFindingShowsItsCellWithTheCategorysName) {
             EXPECT_EQ(g.Cell(0, 35), "Unit 35");
         },
         false, r);
+}
+
+// The switch reads in the window's language and is set by its word's first letter, as Y sets
+// it in English; the options keep the core's word.
+TEST_F(OptionsTest, DropTheLowestSpeaksTheWindowsLanguage) {
+    for (const auto& [language, yes, key] :
+         {std::tuple{"de", QString("Ja"), QString("j")},
+          std::tuple{"es", QString::fromUtf8("S\u00ed"), QString("S")}}) {
+        SCOPED_TRACE(language);
+        ASSERT_EQ(InstallTranslations(language), language);
+        SetCategories(*gb, {Cat("Homework", 60, true), Cat("Tests", 40)});
+        auto out = Run([&](TNewOptionsDlg& d) {
+            TStringGrid1& g = Grid(d);
+            EXPECT_EQ(g.Cell(2, 1), yes);
+            EXPECT_NE(g.Cell(2, 0), "Drop the Lowest");
+            TypeInto(g, 2, 2, key);
+            EXPECT_EQ(g.Cell(2, 2), yes);
+            EXPECT_EQ(g.Editor()->text(), yes);
+            // Leaving the cell writes the editor's word back: it stays the switch.
+            g.SetCurrent(0, 1);
+            g.SetCurrent(2, 1);
+            TypeInto(g, 2, 1, " "); // a blank turns it off
+            EXPECT_EQ(g.Cell(2, 1), "");
+            TypeInto(g, 2, 1, "y"); // and Y works in every language
+            EXPECT_EQ(g.Cell(2, 1), yes);
+            TypeInto(g, 2, 1, "n");
+            EXPECT_EQ(g.Cell(2, 1), "");
+        });
+        RemoveTranslations();
+        ASSERT_TRUE(out);
+        ASSERT_EQ(out->Options.Categories.size(), 2u);
+        EXPECT_FALSE(out->Options.Categories[0].DropLowest);
+        EXPECT_TRUE(out->Options.Categories[1].DropLowest);
+    }
 }

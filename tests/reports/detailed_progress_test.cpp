@@ -14,6 +14,7 @@
 #include "sample_builder.h"
 #include "temp_folder.h"
 #include "text.h"
+#include "translations.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -434,4 +435,50 @@ TEST_F(Detailed, ThePrintDialogOffersItWithPreviewAndPrinting) {
     EXPECT_NE(Exec("pdfinfo", {QString::fromStdString(path)})
                   .find("Pages:           " + std::to_string(counted)),
               std::string::npos);
+}
+
+// In German and Spanish the dates are the language's, month names included, and no heading of
+// the grade table has a word broken over two lines.
+TEST_F(Detailed, DatesAndHeadingsInTheWindowsLanguage) {
+    auto gb = Class();
+    const struct {
+        const char* Language;
+        QString PrintDate, GradeDate;
+    } cases[] = {{"de", QString::fromUtf8("14. M\u00e4rz 2026"), "09.12.25"},
+                 {"es", "14 de marzo de 2026", "9/12/25"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Language);
+        ASSERT_EQ(InstallTranslations(c.Language), c.Language);
+        for (QPageSize::PageSizeId paper : {QPageSize::Letter, QPageSize::A4, QPageSize::A5}) {
+            // Built after the language is chosen, as the program builds it.
+            TDetailedProgressForm shown;
+            shown.PrintDate = QDate(2026, 3, 14);
+            shown.Quickxrp1.Page.Paper = paper;
+            shown.SetSource(*gb, options);
+            const auto pages = AllPages(shown.Quickxrp1);
+            ASSERT_FALSE(pages.empty());
+            const TReportPage& page = pages.front();
+            // The long date may name the weekday first.
+            bool dated = false;
+            for (const TPlacedItem& item : page.Items)
+                if (auto t = std::get_if<TPlacedText>(&item))
+                    dated = dated || t->Text.endsWith(c.PrintDate);
+            EXPECT_TRUE(dated) << c.PrintDate.toStdString();
+            EXPECT_TRUE(FindText(page, c.GradeDate)) << c.GradeDate.toStdString();
+            // Every word of every heading is on the page whole.
+            for (const char* h :
+                 {"Date", "Out of", "Score", "Percent", "Letter", "Class average"}) {
+                const QString heading = QCoreApplication::translate("TDetailedProgressForm", h);
+                for (const QString& word : heading.split(' ', Qt::SkipEmptyParts)) {
+                    bool whole = false;
+                    for (const TPlacedItem& item : page.Items)
+                        if (auto t = std::get_if<TPlacedText>(&item))
+                            whole = whole || t->Text.split(' ').contains(word);
+                    EXPECT_TRUE(whole)
+                        << heading.toStdString() << ": " << word.toStdString() << " is broken";
+                }
+            }
+        }
+    }
+    RemoveTranslations();
 }

@@ -27,8 +27,8 @@ QString OutcomeMessage(const TOutputStatus& s, bool toFile) {
         if (toFile)
             return QCoreApplication::translate("Printing",
                                                "Printing was cancelled; the file was not written.");
-        return QCoreApplication::translate("Printing", "Printing was cancelled after %1 page(s).")
-            .arg(s.Pages);
+        return QCoreApplication::translate("Printing", "Printing was cancelled after %n page(s).",
+                                           nullptr, s.Pages);
     case TOutputResult::Failed:
         return s.Error.isEmpty()
                    ? QCoreApplication::translate("Printing", "The report could not be printed.")

@@ -88,9 +88,17 @@ QString TExportLmsDlg::WarningCaption(const TGradebook& gb, const TLmsExport& ex
         return sentence(tr("%1 has the ID \"%2\" of %3: the import gives both rows to one student")
                             .arg(student(w.Row), Utf8(TrimBlanks(gb.StudentAt(w.Row)->ID)),
                                  student(w.OtherRow)));
-    case TKind::Unreadable:
-        return tr("\"%1\" entry of \"%2\" for %3 cannot be read: left blank")
-            .arg(grade(w.Column), Utf8(gb.Cell(w.Column, w.Row)), student(w.Row));
+    case TKind::Unreadable: {
+        // Whole sentences: "the student in row 3" takes another case after "for" in German.
+        std::string_view name = TrimBlanks(gb.Cell(1, w.Row));
+        if (name.empty())
+            return tr("\"%1\" entry of \"%2\" for the student in row %3 cannot be read: left "
+                      "blank")
+                .arg(grade(w.Column), Utf8(gb.Cell(w.Column, w.Row)))
+                .arg(w.Row - 1);
+        return tr("\"%1\" entry of \"%2\" for student \"%3\" cannot be read: left blank")
+            .arg(grade(w.Column), Utf8(gb.Cell(w.Column, w.Row)), Utf8(name));
+    }
     case TKind::NoPoints:
         return tr("Grade \"%1\" is out of no points: its entries are left blank")
             .arg(grade(w.Column));
@@ -196,10 +204,11 @@ void TExportLmsDlg::ShowExport() {
     setWindowTitle(format == TLmsFormat::Scores ? tr("Export Scores Table")
                                                 : tr("Export for %1").arg(FormatCaption(format)));
     const int grades = gb.GradeCount();
-    const QString size = tr("%1 and %2 will be written.")
-                             .arg(exported.Students == 1 ? tr("1 student")
-                                                         : tr("%1 students").arg(exported.Students),
-                                  grades == 1 ? tr("1 grade") : tr("%1 grades").arg(grades));
+    const QString size =
+        tr("%1 and %2 will be written.")
+            .arg(exported.Students == 1 ? tr("1 student")
+                                        : tr("%n students", nullptr, exported.Students),
+                 grades == 1 ? tr("1 grade") : tr("%n grades", nullptr, grades));
     QString how;
     switch (format) {
     case TLmsFormat::Canvas:
@@ -227,7 +236,8 @@ void TExportLmsDlg::ShowExport() {
     else if (texts.size() == 1)
         WarningsLabel->setText(tr("&Look at this warning first:"));
     else
-        WarningsLabel->setText(tr("&Look at these %1 warnings first:").arg(texts.size()));
+        WarningsLabel->setText(
+            tr("&Look at these %n warnings first:", nullptr, static_cast<int>(texts.size())));
     Warnings->setVisible(!texts.isEmpty());
 }
 

@@ -146,7 +146,9 @@ void TSDIAppForm::CreateMenus() {
     OpenItem = item(FileMenu, "OpenItem", tr("&Open..."), QKeySequence("Ctrl+O"));
     Reopen1 = submenu(FileMenu, "Reopen1", tr("&Reopen..."));
     Reopen1->menuAction()->setVisible(false); // until the history has entries
-    SaveItem = item(FileMenu, "SaveItem", tr("&Save"), QKeySequence("Alt+S"));
+    SaveItem =
+        item(FileMenu, "SaveItem", tr("&Save"),
+             QKeySequence(tr("Alt+S", "shortcut: not the underlined letter of a menu title")));
     SaveAs1 = item(FileMenu, "SaveAs1", tr("Save &As..."), QKeySequence("Ctrl+A"));
     // For a spreadsheet or a learning-management system's grade import.
     ExportCsv1 = item(FileMenu, "ExportCsv1", tr("&Export CSV..."));
@@ -160,7 +162,9 @@ void TSDIAppForm::CreateMenus() {
     FileMenu->addSeparator();
     Print1 = item(FileMenu, "Print1", tr("&Print..."), QKeySequence("Ctrl+P"));
     FileMenu->addSeparator();
-    ExitItem = item(FileMenu, "ExitItem", tr("E&xit"), QKeySequence("Alt+X"));
+    ExitItem =
+        item(FileMenu, "ExitItem", tr("E&xit"),
+             QKeySequence(tr("Alt+X", "shortcut: not the underlined letter of a menu title")));
 
     Edit1 = bar->addMenu(tr("&Edit"));
     Edit1->setObjectName("Edit1");
@@ -169,8 +173,11 @@ void TSDIAppForm::CreateMenus() {
     Redo1->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
     Edit1->addSeparator();
     Copy1 = submenu(Edit1, "Copy1", tr("&Copy"));
-    Averages1 = item(Copy1, "Averages1", tr("&Averages"), QKeySequence("Alt+A"));
-    Names1 = item(Copy1, "Names1", tr("&Students"), QKeySequence("Alt+N"));
+    Averages1 =
+        item(Copy1, "Averages1", tr("&Averages"),
+             QKeySequence(tr("Alt+A", "shortcut: not the underlined letter of a menu title")));
+    Names1 = item(Copy1, "Names1", tr("&Students"),
+                  QKeySequence(tr("Alt+N", "shortcut: not the underlined letter of a menu title")));
     Paste1 = item(Edit1, "Paste1", tr("&Paste"), QKeySequence("Ctrl+V"));
     DeleteStudent1 = submenu(Edit1, "DeleteStudent1", tr("&Delete"));
     Student1 = item(DeleteStudent1, "Student1", tr("&Student"));
@@ -192,7 +199,8 @@ void TSDIAppForm::CreateMenus() {
     modeGroup_->addAction(EnterAddNames1);
     modeGroup_->addAction(MoveViewNames1);
     CheckAllEntries1 =
-        item(Edit1, "CheckAllEntries1", tr("Check Gradebook"), QKeySequence("Alt+C"));
+        item(Edit1, "CheckAllEntries1", tr("Check Gradebook"),
+             QKeySequence(tr("Alt+C", "shortcut: not the underlined letter of a menu title")));
 
     View1 = bar->addMenu(tr("&View"));
     View1->setObjectName("View1");
@@ -231,8 +239,10 @@ void TSDIAppForm::CreateMenus() {
     GradeBook1 = bar->addMenu(tr("&Options"));
     GradeBook1->setObjectName("GradeBook1");
     Categories1 = item(GradeBook1, "Categories1", tr("&Categories..."), QKeySequence("Ctrl+5"));
-    // Ctrl+W belongs to Pass&word...; here it is only shown.
-    Weights1 = item(GradeBook1, "Weights1", tr("&Weights...\tCtrl+W"));
+    // Ctrl+W belongs to Pass&word...; here it is only shown, named as the keyboard names it.
+    Weights1 =
+        item(GradeBook1, "Weights1",
+             tr("&Weights...") + '\t' + QKeySequence("Ctrl+W").toString(QKeySequence::NativeText));
     Letters1 = item(GradeBook1, "Letters1", tr("&Letter grades..."), QKeySequence("Ctrl+L"));
     Other1 = item(GradeBook1, "Other1", tr("&Description..."), QKeySequence("Ctrl+D"));
     Display1 = item(GradeBook1, "Display1", tr("Dis&play..."));
@@ -338,7 +348,13 @@ void TSDIAppForm::CreateStatusBar() {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(i < 2 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         if (i < 2) {
-            panel->setFixedWidth(widths[i]);
+            // Never narrower than the panel's texts in the language shown.
+            const QFontMetrics fm(panel->font());
+            int text = fm.horizontalAdvance(" " + tr("Modified") + " ");
+            if (i == 1)
+                text = std::max(fm.horizontalAdvance(" " + tr("Move Names") + " "),
+                                fm.horizontalAdvance(" " + tr("Edit Names") + " "));
+            panel->setFixedWidth(std::max(widths[i], text + 2 * panel->frameWidth()));
         } else {
             // The prompt gives way in a narrow window rather than pushing over the others.
             panel->setMinimumWidth(0);

@@ -183,8 +183,14 @@ void TRecoveryCommands::OfferRecovery() {
     }
 }
 
+// The name the teacher knows the gradebook by, in the window's language.
+QString TRecoveryCommands::TitleOf(const TRecoveryEntry& entry) {
+    if (!entry.Lock || entry.Lock->Original.empty()) return TGradebookDocument::tr("Untitled");
+    return Q(RecoveryTitle(entry));
+}
+
 bool TRecoveryCommands::Offer(const TRecoveryEntry& entry) {
-    const QString name = Q(RecoveryTitle(entry));
+    const QString name = TitleOf(entry);
     QString text =
         tr("Marklow was not closed properly. Recover the unsaved changes to %1?").arg(name);
     if (entry.Lock && !entry.Lock->Original.empty()) {
@@ -212,8 +218,8 @@ bool TRecoveryCommands::Offer(const TRecoveryEntry& entry) {
 
 bool TRecoveryCommands::Recover(const TRecoveryEntry& entry) {
     const QString copy = Q(entry.CopyPath);
-    const QString name = Q(RecoveryTitle(entry));
-    const QString kept = "\n" + tr("It is kept as \"%1\".").arg(copy);
+    const QString name = TitleOf(entry);
+    const QString kept = "\n" + tr("The copy of the changes is kept as \"%1\".").arg(copy);
     // Read once on the side first: a damaged copy must not half-replace the open gradebook.
     try {
         TGradebook scratch;

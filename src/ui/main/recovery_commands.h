@@ -58,6 +58,7 @@ private:
     void RemoveOwnCopy();
     // Answers whether the teacher recovered it (the offers then stop).
     bool Offer(const TRecoveryEntry& entry);
+    static QString TitleOf(const TRecoveryEntry& entry);
     bool Recover(const TRecoveryEntry& entry);
     // The original's size and time, to tell later whether someone else has changed it.
     static std::string StampOf(const QString& path);

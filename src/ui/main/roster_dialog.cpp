@@ -64,6 +64,20 @@ QString DelimiterText(char delimiter) {
     }
 }
 
+// The names of the encodings are names, except where words say which UTF-8 it is.
+QString EncodingText(TRosterEncoding encoding) {
+    switch (encoding) {
+    case TRosterEncoding::Utf8Bom:
+        return TImportRosterDlg::tr("UTF-8 with byte order mark");
+    case TRosterEncoding::Utf8:
+    case TRosterEncoding::Utf16Le:
+    case TRosterEncoding::Utf16Be:
+    case TRosterEncoding::Windows1252:
+        break;
+    }
+    return Q(RosterEncodingName(encoding));
+}
+
 } // namespace
 
 // The roster's lines and what becomes of each, read from the plan as the view scrolls.
@@ -165,7 +179,7 @@ TImportRosterDlg::TImportRosterDlg(QWidget* parent) : QDialog(parent) {
     IdCombo = combo(tr("&ID:"), "IdCombo", tr("The column that holds each student's ID"));
     LoginCombo = combo(tr("&E-mail or login (to notes):"), "LoginCombo",
                        tr("The column of e-mail addresses or logins, kept in the students' notes"));
-    HeaderCheck = new QCheckBox(tr("The first line holds the columns' &names"), columns);
+    HeaderCheck = new QCheckBox(tr("The first line holds the col&umns' names"), columns);
     HeaderCheck->setAccessibleDescription(
         tr("Tick when the first line names the columns; untick it when it is a student"));
     form->addRow(HeaderCheck);
@@ -177,7 +191,7 @@ TImportRosterDlg::TImportRosterDlg(QWidget* parent) : QDialog(parent) {
     auto* names = new QGroupBox(tr("Names such as \"Lee, Ann\""), this);
     auto* order = new QVBoxLayout(names);
     AsInFileRadio = new QRadioButton(tr("&As in the file (Lee, Ann)"), names);
-    FirstLastRadio = new QRadioButton(tr("First &Last (Ann Lee)"), names);
+    FirstLastRadio = new QRadioButton(tr("First Las&t (Ann Lee)"), names);
     AsInFileRadio->setAccessibleDescription(tr("Keep the names as the file has them"));
     FirstLastRadio->setAccessibleDescription(tr("Put each first name before the last name"));
     AsInFileRadio->setChecked(true);
@@ -244,11 +258,10 @@ void TImportRosterDlg::Load(const TGradebook& gb, TRosterTable table, const QStr
     layout_ = RecogniseRoster(table_);
     FileLabel->setText(QFileInfo(file).fileName());
     FileLabel->setToolTip(file);
-    FormatLabel->setText(tr("%1 (%2, %3-separated, %4 lines)")
-                             .arg(FormatText(layout_.Format),
-                                  Q(RosterEncodingName(table_.Encoding)),
-                                  DelimiterText(table_.Delimiter))
-                             .arg(table_.RowCount()));
+    FormatLabel->setText(
+        tr("%1 (%2, %3-separated, %n line(s))", nullptr, static_cast<int>(table_.RowCount()))
+            .arg(FormatText(layout_.Format), EncodingText(table_.Encoding),
+                 DelimiterText(table_.Delimiter)));
     // New students are named as the class already names its students; the switch stays.
     const bool firstLast = ClassNameOrder(gb) == TNameOrder::FirstLast;
     FirstLastRadio->setChecked(firstLast);
@@ -336,12 +349,12 @@ void TImportRosterDlg::Replan() {
         return;
     }
     QString text = tr("Students to add: <b>%1</b>").arg(plan_.Added) + "<br>" +
-                   tr("Already in the gradebook: <b>%1</b> (%2 by ID, %3 by name; %4 get an ID "
-                      "or notes)")
+                   tr("Already in the gradebook: <b>%1</b> (%2 by ID, %3 by name; an ID or "
+                      "notes added for %n)",
+                      nullptr, static_cast<int>(plan_.Change.Fills.size()))
                        .arg(plan_.MatchedById + plan_.MatchedByName)
                        .arg(plan_.MatchedById)
-                       .arg(plan_.MatchedByName)
-                       .arg(plan_.Change.Fills.size()) +
+                       .arg(plan_.MatchedByName) +
                    "<br>" +
                    tr("In the gradebook but not on the roster, and kept: <b>%1</b>")
                        .arg(plan_.NotOnRoster.size());

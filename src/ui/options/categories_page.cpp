@@ -42,10 +42,17 @@ bool IsNavigationKey(int key) {
     }
 }
 
+// The first letter of the window's word for "Yes" sets the switch, as Y does.
+char32_t YesKey() {
+    const QString yes = CoreText(DropLowestWord());
+    return yes.isEmpty() ? 0 : yes.toUcs4().value(0);
+}
+
 } // namespace
 
 TCategoriesPage::TCategoriesPage(QWidget* parent) : TOptionsPage(parent) {
     table_.SetSource(&empty_.CategoryGrid);
+    table_.SetWordColumn(kCategoryDropCol, {DropLowestWord()});
     toolBar_ = new TPageToolBar(this);
     NewCButton = toolBar_->AddButton(
         QCoreApplication::translate("CategoriesPage", "New"),
@@ -149,10 +156,11 @@ void TCategoriesPage::CategoryGridSetEditText(int c, int r, const QString& text)
     if (c == kCategoryPercentCol)
         filtered = FilterPercentText(text.toStdString());
     else if (c == kCategoryDropCol)
-        filtered = DropLowestFromText(text.toStdString());
+        filtered = DropLowestFromText(text.toStdString(), YesKey());
     else
         filtered = text.toStdString();
-    const QString shown = QString::fromStdString(filtered);
+    const QString shown =
+        c == kCategoryDropCol ? CoreText(filtered) : QString::fromStdString(filtered);
     if (shown != text) {
         QLineEdit* editor = CategoryGrid->Editor();
         const int caret =
@@ -177,14 +185,14 @@ bool TCategoriesPage::CategoryGridKeyDown(QKeyEvent& e) {
     const int r = CategoryGrid->Row();
     const char32_t key = typed.toUcs4().value(0);
     SetCellText(kCategoryDropCol, r,
-                QString::fromStdString(DropLowestAfterKey(Table().Text(kCategoryDropCol, r), key)));
+                CoreText(DropLowestAfterKey(Table().Text(kCategoryDropCol, r), key, YesKey())));
     CellChanged(kCategoryDropCol);
     return true;
 }
 
 void TCategoriesPage::CategoryGridDblClick(int c, int r) {
     if (c != kCategoryDropCol || r < 1 || r > Table().RowCount() - 2) return;
-    SetCellText(c, r, QString::fromStdString(ToggleDropLowest(Table().Text(c, r))));
+    SetCellText(c, r, CoreText(ToggleDropLowest(Table().Text(c, r))));
     CellChanged(c);
 }
 

@@ -6,11 +6,20 @@
 #include "options_rules.h"
 #include "translations.h"
 
+#include <string>
+#include <vector>
+
 namespace marklow {
 
 class TOptionGridTable final : public TGridTable {
 public:
     void SetSource(TOptionTable* table) { table_ = table; }
+    // A column whose cells hold one of the core's words ("Yes"): shown in the window's
+    // language, stored in English.
+    void SetWordColumn(int c, std::vector<std::string> words) {
+        wordColumn_ = c;
+        words_ = std::move(words);
+    }
     TOptionTable* Source() const { return table_; }
 
     int ColCount() const override { return table_ ? table_->ColCount() : 0; }
@@ -23,10 +32,19 @@ public:
     QString Text(int c, int r) const override {
         if (!table_) return QString();
         // The headers are the core's captions.
-        return r == 0 ? CoreText(table_->Text(c, r)) : QString::fromStdString(table_->Text(c, r));
+        if (r == 0 || c == wordColumn_) return CoreText(table_->Text(c, r));
+        return QString::fromStdString(table_->Text(c, r));
     }
     void SetText(int c, int r, const QString& text) override {
-        if (table_) table_->SetText(c, r, text.toStdString());
+        if (!table_) return;
+        // The word as shown comes back from the editor: stored as the core's word.
+        if (c == wordColumn_ && r > 0)
+            for (const std::string& word : words_)
+                if (text == CoreText(word)) {
+                    table_->SetText(c, r, word);
+                    return;
+                }
+        table_->SetText(c, r, text.toStdString());
     }
     void MoveRow(int from, int to) override {
         if (table_) table_->MoveRow(from, to);
@@ -35,6 +53,8 @@ public:
 
 private:
     TOptionTable* table_ = nullptr;
+    int wordColumn_ = -1;
+    std::vector<std::string> words_;
 };
 
 } // namespace marklow

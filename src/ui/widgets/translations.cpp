@@ -47,19 +47,40 @@ QString Fill(const QString& pattern, const QStringList& parts) {
     return out;
 }
 
+// The locale Qt started with, before any language was chosen.
+const QLocale& StartLocale() {
+    static const QLocale start;
+    return start;
+}
+
+// Dates and month names follow the windows' language: the desktop's own locale when it
+// speaks that language (its country's formats), else the language's usual one.
+void FollowLanguage(const QString& language) {
+    const QLocale start = StartLocale();
+    const QLocale wanted(language);
+    QLocale::setDefault(start.language() == wanted.language() ? start : wanted);
+}
+
 } // namespace
 
 QString InstallTranslations(const QString& language) {
     RemoveTranslations();
     // Names sort as the program's language sorts them.
     SetCollationLanguage((language.isEmpty() ? QLocale::system().name() : language).toStdString());
-    if (language == "en") return language;
+    if (language == "en") {
+        FollowLanguage(language);
+        return language;
+    }
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
-    if (!Load(locale, "marklow", ":/i18n")) return "en";
+    if (!Load(locale, "marklow", ":/i18n")) {
+        FollowLanguage("en");
+        return "en";
+    }
     // The standard buttons and dialogs; without Qt's own files they stay English.
     Load(locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    const QString name = Installed().front()->language();
-    return name.left(2).toLower();
+    const QString name = Installed().front()->language().left(2).toLower();
+    FollowLanguage(name);
+    return name;
 }
 
 bool WindowsUseDecimalComma() {
@@ -68,9 +89,11 @@ bool WindowsUseDecimalComma() {
 }
 
 void RemoveTranslations() {
+    StartLocale();
     for (auto& t : Installed())
         QCoreApplication::removeTranslator(t.get());
     Installed().clear();
+    QLocale::setDefault(StartLocale());
 }
 
 QString CoreText(std::string_view text) {
