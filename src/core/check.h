@@ -38,6 +38,7 @@ enum class TCheckMessage : uint8_t {
     CategoryWithoutGrades, // "Category "%s" has no grades assigned"
     DropNeedsTwo,          // "Category "%s" needs at least two grades assigned to drop the lowest"
     UnequalDropWeights,    // "Weights are not equal dropping this lowest in category "%s""
+    HeavyExtraCredit,      // an extra-credit grade weighs as much as a regular one (extra_credit.h)
 };
 
 struct TFinding {
