@@ -380,3 +380,23 @@ TEST_F(OptionsTest, AFindingShowsItsCellWithTheCategorysName) {
         },
         false, r);
 }
+
+TEST_F(OptionsTest, TheTotalCountsOnlyTheCategoriesThatAreStored) {
+    SetCategories(*gb, {Cat("Homework", 40), Cat("Tests", 60)});
+    auto out = Run([](TNewOptionsDlg& d) {
+        TStringGrid1& g = Grid(d);
+        ASSERT_EQ(g.RowCount(), 4); // header, two categories, the empty row
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
+        // A percentage in the nameless last row makes no category, so no share of the total.
+        TypeInto(g, 1, 3, "15");
+        EXPECT_EQ(g.RowCount(), 4);
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
+        // Named, the row is a category: it counts, and a new empty row follows.
+        TypeInto(g, 0, 3, "Quizzes");
+        EXPECT_EQ(g.RowCount(), 5);
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 115");
+    });
+    ASSERT_TRUE(out);
+    ASSERT_EQ(out->Options.Categories.size(), 3u);
+    EXPECT_EQ(out->Options.Categories[2].Percent, 15);
+}
