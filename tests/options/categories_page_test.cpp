@@ -60,10 +60,11 @@ TEST_F(OptionsTest, TypedCategoriesAreStoredWithTheirTotal) {
         TypeInto(g, 1, 1, "3x3,5%"); // letters never appear; a comma is a decimal point
         EXPECT_EQ(g.Cell(1, 1), "33.5");
         EXPECT_EQ(g.Editor()->text(), "33.5");
-        TypeInto(g, 1, 2, "66.5"); // the last row counts in the total
-        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
+        TypeInto(g, 1, 2, "66.5"); // the nameless last row is not stored, nor counted
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 33.5");
         TypeInto(g, 0, 2, "Tests"); // its name makes it a category
         EXPECT_EQ(g.RowCount(), 4);
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
         TypeInto(g, 2, 1, "y");
         EXPECT_EQ(g.Cell(2, 1), "Yes");
     });
@@ -83,7 +84,7 @@ TEST_F(OptionsTest, APercentageOrADropSwitchAloneInTheLastRowIsNoCategory) {
         TStringGrid1& g = Grid(d);
         TypeInto(g, 1, 2, "40");
         EXPECT_EQ(g.RowCount(), 3);
-        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 60") << "no category, no share";
         TypeInto(g, 2, 2, "y"); // a typed switch
         EXPECT_EQ(g.Cell(2, 2), "Yes");
         EXPECT_EQ(g.RowCount(), 3);
