@@ -2,6 +2,7 @@
 
 #include "averages.h"
 #include "entry.h"
+#include "extra_credit.h"
 #include "gradebook.h"
 #include "messages.h"
 #include "text.h"
@@ -40,6 +41,7 @@ private:
 };
 
 void CheckGrades(const TGradebook& gb, TFindingSink& sink) {
+    const TRegularWeights regular = RegularWeights(gb);
     for (int c = 2; c <= gb.LastGradeColumn(); ++c) {
         if (IsBlank(gb.Cell(c, 1)))
             sink.Add(TCheckMessage::BlankGradeName, TErrorFinder::Grade, c, 0);
@@ -56,6 +58,9 @@ void CheckGrades(const TGradebook& gb, TFindingSink& sink) {
             if (!g->ExtraCredit && !(g->Weight > 0))
                 sink.Add(TCheckMessage::WeightZero, TErrorFinder::Grade, c, 0);
         }
+        if (g->ExtraCredit &&
+            WeighsAsAWholeGrade(gb.WeightOf(*g), regular.Mean(gb.Categories, g->CategoryIndex)))
+            sink.Add(TCheckMessage::HeavyExtraCredit, TErrorFinder::Grade, c, 0);
     }
 }
 
@@ -284,6 +289,10 @@ std::string FindingText(const TGradebook& gb, const TFinding& finding) {
                              "entries of it count as the letter",
                              {letter});
     }
+    case TCheckMessage::HeavyExtraCredit:
+        return FormatMessage("Extra-credit grade \"%1\" weighs as much as a regular grade of its "
+                             "category: a full score adds a whole grade to the average",
+                             {grade});
     case TCheckMessage::UnequalDropWeights:
         return FormatMessage("Weights are not equal dropping this lowest in category \"%1\"",
                              {CategoryName(gb, x)});

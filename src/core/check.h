@@ -40,6 +40,7 @@ enum class TCheckMessage : uint8_t {
     UnequalDropWeights,    // "Weights are not equal dropping this lowest in category "%s""
     MissingWork,           // "Student "%s" has missing work for grade "%s"" (per student)
     ReservedLetter,        // a letter of Letters to Numbers that is a code for excused work...
+    HeavyExtraCredit,      // an extra-credit grade weighs as much as a regular one (extra_credit.h)
 };
 
 struct TFinding {

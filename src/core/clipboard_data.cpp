@@ -163,7 +163,8 @@ std::optional<TClipboardCopy> BuildClipboardCopy(const TGradebook& gb, TClipboar
         if (averages) {
             const bool shown = record.HasAverage && std::isfinite(record.Average);
             copy.Text += '\t';
-            if (shown) copy.Text += FormatNumber(record.Average);
+            // Exact, as the block holds it: a spreadsheet rounds for itself.
+            if (shown) copy.Text += ExactPlainNumberText(record.Average);
             copy.Text += '\t';
             if (shown) AppendField(copy.Text, LetterOf(gb.NumberToLetter, record.Average));
         }

@@ -30,6 +30,8 @@ constexpr TMessageTemplate kTemplates[] = {
     MessageText("core", "Student name number %1 is blank"),
     MessageText("core", "Category in row %1 is blank"),
     MessageText("core", "Percent of grade entries do not total 100"),
+    MessageText("core", "Extra-credit grade \"%1\" weighs as much as a regular grade of its "
+                        "category: a full score adds a whole grade to the average"),
     MessageText("core", "Error"),
     MessageText("core", "Warning"),
     // Typing into the grid.

@@ -146,9 +146,15 @@ std::vector<TCategory> ReadCategoryTable(const TOptionTable& table) {
 }
 
 double CategoryTotal(const TOptionTable& table) {
+    // The rows that are stored: a percentage typed into the nameless last row is no category
+    // and must not count. A name there is one (the grid is about to add its spare row), as
+    // CategoryChoices offers it.
     double sum = 0;
-    for (int r = 1; r < table.RowCount(); ++r)
+    for (int r = 1; r <= table.RowCount() - 2; ++r)
         sum += table.Number(kCategoryPercentCol, r);
+    const int last = table.LastRow();
+    if (last >= 1 && !IsBlank(table.Text(kCategoryNameCol, last)))
+        sum += table.Number(kCategoryPercentCol, last);
     return sum;
 }
 

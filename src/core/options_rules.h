@@ -75,7 +75,8 @@ void FillCategoryTable(TOptionTable& table, const std::vector<TCategory>& list);
 // Every row but the header and the last: name unchanged, the percentage as a number (0 when
 // it is not one), drop the lowest when the cell reads "Yes".
 std::vector<TCategory> ReadCategoryTable(const TOptionTable& table);
-// The sum of the percentages of every row after the header.
+// The sum of the percentages of the rows that are stored: every row but the header, and the
+// last only once it has a name.
 double CategoryTotal(const TOptionTable& table);
 // A blank and the total with 4 significant digits: " 99.9".
 std::string TotalText(double total);

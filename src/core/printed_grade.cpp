@@ -32,6 +32,12 @@ TPrintedGrade FormatPrintedGrade(std::string_view s, const TGrade& g, TPrintGrad
         return result;
     }
     result.Shade = curved;
+    // A letter stands for a percentage; on paper it prints as the points the averages count
+    // (B+ in a 10-point grade is 8.8), as the LMS export gives it. Out of 0 points it has no
+    // points and keeps its percentage.
+    if (e.Kind == EntryKind::Letter) {
+        if (std::optional<double> points = EntryPoints(g, e)) value = *points;
+    }
     std::string number = FormatNumber(value);
     // Extra points are no grade of their own: a letter of them ("5=F") would misinform.
     // Out of 0 points a number has no percentage, so no letter either.

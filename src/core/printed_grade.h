@@ -29,9 +29,9 @@ struct TPrintedGrade {
     EntryKind Kind = EntryKind::Blank;
 };
 
-// The printed text of entry s in grade g. A number or letter prints with the curve added;
-// its letter comes from the entry's percentage as the averages compute it and is empty
-// below every threshold. A number in a grade out of 0 points has no percentage and an
+// The printed text of entry s in grade g. A number or letter prints with the curve added, a
+// letter as its share of g's points; its letter comes from the entry's percentage as the
+// averages compute it and is empty below every threshold. A number in a grade out of 0 points has no percentage and an
 // extra-credit grade no letter of its own: both print as the number alone.
 TPrintedGrade FormatPrintedGrade(std::string_view s, const TGrade& g, TPrintGrade mode,
                                  const TRealList& letterToNumber, const TRealList& numberToLetter);

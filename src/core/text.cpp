@@ -91,6 +91,15 @@ std::string ExactNumberText(double value) {
     return std::string(buf, res.ptr);
 }
 
+std::string ExactPlainNumberText(double value) {
+    if (!std::isfinite(value)) return {};
+    if (value == 0) return "0"; // -0 too
+    // Fixed notation of the largest double has 309 digits, of the smallest 330 characters.
+    char buf[400];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    return std::string(buf, res.ptr);
+}
+
 std::optional<double> ConvertNumber(std::string_view text) {
     // Fast path for the usual entry (85, 42.5, -3): with at most 15 digits and no exponent,
     // the integer mantissa and the power of ten are exact doubles, so one division gives the

@@ -15,6 +15,9 @@ std::string FormatNumber(double value);
 // The shortest text that ConvertNumber reads back as the same double ("99.04",
 // "86.66666666666667").
 std::string ExactNumberText(double value);
+// The same without an exponent, for a spreadsheet or text editor: "0.00001", not "1e-05".
+// Values that are not finite give an empty text.
+std::string ExactPlainNumberText(double value);
 
 // The standard decimal conversion of the whole text: optional sign, digits, optional "."
 // and fraction, optional exponent. Returns nothing when the text does not convert entirely.

@@ -43,11 +43,11 @@ bool GradeEditChanges(const TGradebook& gb, const TGradeEdit& e) {
 
 // --- students ---
 
-TStudentCommand::TStudentCommand(TGradebookDocument& doc, TStudentEdit edit)
+TStudentCommand::TStudentCommand(TGradebookDocument& doc, TStudentEdit edit, int cursorCol)
     : TGradebookCommand(
           doc, edit.IsNew ? QCoreApplication::translate("TGradebookCommand", "New Student")
                           : QCoreApplication::translate("TGradebookCommand", "Student Properties")),
-      edit_(std::move(edit)) {}
+      edit_(std::move(edit)), cursorCol_(cursorCol) {}
 
 void TStudentCommand::redo() {
     TGradebook& gb = Gb();
@@ -63,7 +63,7 @@ void TStudentCommand::redo() {
         ExchangeStudentEdit(gb, edit_); // the edit now holds what it replaced
     }
     emit doc_.cellChanged(1, edit_.Row);
-    emit doc_.cursorRequested(1, edit_.Row);
+    emit doc_.cursorRequested(cursorCol_, edit_.Row);
 }
 
 void TStudentCommand::undo() {
@@ -75,16 +75,17 @@ void TStudentCommand::undo() {
         ExchangeStudentEdit(gb, edit_);
     }
     emit doc_.cellChanged(1, std::min(edit_.Row, gb.RowCount() - 1));
-    emit doc_.cursorRequested(1, std::min(edit_.Row, gb.RowCount() - 1));
+    emit doc_.cursorRequested(cursorCol_, std::min(edit_.Row, gb.RowCount() - 1));
 }
 
 // --- grades ---
 
-TGradeCommand::TGradeCommand(TGradebookDocument& doc, TGradeEdit edit)
+TGradeCommand::TGradeCommand(TGradebookDocument& doc, TGradeEdit edit, int cursorRow)
     : TGradebookCommand(
           doc, edit.IsNew ? QCoreApplication::translate("TGradebookCommand", "New Grade")
                           : QCoreApplication::translate("TGradebookCommand", "Grade Properties")),
-      edit_(std::move(edit)), moves_(GradeEditMovesAverages(doc.Gradebook(), edit_)) {}
+      edit_(std::move(edit)), moves_(GradeEditMovesAverages(doc.Gradebook(), edit_)),
+      cursorRow_(cursorRow) {}
 
 void TGradeCommand::redo() {
     TGradebook& gb = Gb();
@@ -120,7 +121,7 @@ void TGradeCommand::Notify(bool shape) {
     if (moves_) emit doc_.averagesChanged();
     emit doc_.switchesChanged();
     const int c = std::min(edit_.Column, Gb().ColCount() - 1);
-    emit doc_.cursorRequested(c, 1);
+    emit doc_.cursorRequested(c, std::min(cursorRow_, Gb().RowCount() - 1));
 }
 
 // --- sorts ---

@@ -51,6 +51,14 @@ struct THalf {
 constexpr THalf kHalves[2] = {{1.69, 32.17, 20.74, 57.57, 64.35, 21.59},
                               {89.75, 120.86, 19.90, 143.93, 150.71, 21.59}};
 
+// The header's row of teacher, class and class number, and the smallest size a text there
+// may shrink to before it wraps.
+constexpr double kHeaderHeight = 19.05;
+constexpr double kHeaderRowTop = 11.85;
+constexpr double kLine = 4.23;
+constexpr double kNormalSize = 10;
+constexpr double kLeastSize = 8;
+
 const char* kExtraCredit = QT_TRANSLATE_NOOP(
     "CriteriaForm",
     "! Extra Credit  - Percent of grade for extra credit is in addition to the total of 100%.");
@@ -64,7 +72,7 @@ TGradeCriForm::TGradeCriForm() {
     // The category table prints even for a gradebook without grades.
     q.PrintIfEmpty = true;
 
-    TQRBand& header = q.MakeBand(TBandKind::PageHeader, 19.05);
+    TQRBand& header = q.MakeBand(TBandKind::PageHeader, kHeaderHeight);
     AddLabel(header, 73.66, 5.08, QCoreApplication::translate("CriteriaForm", "Grade Criteria"),
              true)
         .Font.PointSize = 12;
@@ -176,6 +184,7 @@ void TGradeCriForm::Quickxrp1BeforePrint() {
     TeachLabel->Caption = Q(gb.Teacher);
     ClassLabel->Caption = Q(gb.ClassName);
     CNLabel->Caption = Q(gb.ClassNumber);
+    LayOutHeader();
     const int count = static_cast<int>(criteria_.Categories.size());
     const int half = (count + 1) / 2;
     // Rows of an earlier run go; this run's are built from the categories as they are now.
@@ -187,6 +196,16 @@ void TGradeCriForm::Quickxrp1BeforePrint() {
     }
     ExtraCreditBand->Height = ExtraCreditNote->Enabled ? 8.5 : 0;
     EstimateBand->Height = EstimateNote->Enabled ? 11.6 : 0;
+}
+
+void TGradeCriForm::LayOutHeader() {
+    // A long class name (or teacher) is never cut: it shrinks a little, then wraps, and the
+    // header grows below it, as on the progress reports.
+    double tallest = kLine;
+    for (TQRLabel* l : {TeachLabel, ClassLabel, CNLabel})
+        tallest = std::max(tallest,
+                           FitCaption(*l, measure_, l->MaxWidth, kNormalSize, kLeastSize, kLine));
+    Quickxrp1.PageHeader->Height = kHeaderHeight - kLine + tallest;
 }
 
 void TGradeCriForm::Quickxrp1NeedData(bool& MoreData) {

@@ -36,9 +36,11 @@ public:
 
 private:
     void AddCategoryRow(int k, int half);
+    void LayOutHeader();
 
     const TGradebook* gb_ = nullptr;
     TCriteria criteria_;
+    TTextMeasurer measure_;
 };
 
 } // namespace marklow

@@ -414,6 +414,8 @@ void TDetailedProgressForm::ShowLine(const TLine& line) {
             notes << tr("missing, counted as %1").arg(Percent(*g.Percent));
         if (g.Kind == EntryKind::Invalid || g.Kind == EntryKind::Excused || !g.Counted)
             notes << tr("not counted");
+        // "Out of 100" and nothing else would read as a score still to be filled in wrongly.
+        if (g.Kind == EntryKind::Blank) notes << tr("not graded yet");
         if (!g.Comment.empty()) notes << Q(g.Comment);
         texts[7] = notes.join(QStringLiteral("; "));
         double height = lineMm_;

@@ -15,6 +15,12 @@ const QColor kShade(217, 217, 217);
 constexpr double kCellStride = 15.24;
 constexpr double kDetailHeight = 5.50;
 constexpr double kHeaderHeight = 32.17;
+// The name label: its width and one line's height, and the smallest size a name may shrink
+// to before it wraps.
+constexpr double kNameWidth = 35.77;
+constexpr double kNameLine = 4.45;
+constexpr double kNormalSize = 10;
+constexpr double kLeastSize = 8;
 
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -116,7 +122,7 @@ TGBookForm::TGBookForm() {
     for (int i = 0; i < kPositions; ++i)
         CellBox[i] = &AddBox(detail, 52.49 + kCellStride * i, 0, kCellStride, kDetailHeight, 1);
     NameBox = &AddBox(detail, 0, 0, 37.25, kDetailHeight, 1);
-    NameLabel = &AddLabel(detail, 0.85, 0.42, 35.77, 4.45, {}, true);
+    NameLabel = &AddLabel(detail, 0.85, 0.42, kNameWidth, kNameLine, {}, true);
     NameLabel->Alignment = TAlignment::Right;
     NameLabel->WordWrap = true;
     AverageBox = &AddBox(detail, 37.25, 0, kCellStride, kDetailHeight, 2);
@@ -171,6 +177,45 @@ void TGBookForm::Quickxrp1BeforePrint() {
     LastStudent = gb.LastStudentRow();
     ColumnPageCount = std::max(1, (LastGrade - 1 + ColumnsPerPage - 1) / ColumnsPerPage);
     CurrentColumnPage = 0;
+    LayOutNames();
+}
+
+QString TGBookForm::NameOf(int r) const {
+    return options_->PrintStudent == TPrintStudent::IDs ? Q(gb_->StudentAt(r)->ID)
+                                                        : Q(gb_->Cell(1, r));
+}
+
+void TGBookForm::LayOutNames() {
+    nameFits_.clear();
+    nameFits_.reserve(static_cast<size_t>(std::max(0, LastStudent - 1)));
+    for (int r = 2; r <= LastStudent; ++r) {
+        NameLabel->Caption = NameOf(r);
+        const double h =
+            FitCaption(*NameLabel, measure_, kNameWidth, kNormalSize, kLeastSize, kNameLine);
+        nameFits_.push_back({static_cast<float>(NameLabel->Font.PointSize), NameLabel->WordWrap,
+                             static_cast<float>(h)});
+    }
+}
+
+void TGBookForm::ShowLine(int line) {
+    // A name that needs more lines makes its whole line taller, rules and all.
+    double nameHeight = kNameLine;
+    NameLabel->Font.PointSize = kNormalSize;
+    NameLabel->WordWrap = true;
+    const size_t i = static_cast<size_t>(line - 2);
+    if (line >= 2 && i < nameFits_.size()) {
+        const TNameFit& f = nameFits_[i];
+        NameLabel->Font.PointSize = f.PointSize;
+        NameLabel->WordWrap = f.Wrap;
+        nameHeight = f.Height;
+    }
+    NameLabel->Height = nameHeight;
+    const double height = std::max(kDetailHeight, kDetailHeight - kNameLine + nameHeight);
+    Quickxrp1.Detail->Height = height;
+    NameBox->Height = height;
+    AverageBox->Height = height;
+    for (TQRShape* box : CellBox)
+        box->Height = height;
 }
 
 void TGBookForm::Quickxrp1StartPage() {
@@ -195,7 +240,8 @@ void TGBookForm::Quickxrp1NeedData(bool& MoreData) {
         FirstGradeColumn += ColumnsPerPage;
         Quickxrp1.NewColumn();
     }
-    // Counting pages needs only the counters: every line is one band of fixed height.
+    // Counting pages needs only the counters and the line's height.
+    ShowLine(CurrentLine);
     if (!Quickxrp1.Counting()) {
         if (CurrentLine == 1) {
             AverageLabel->Caption = QStringLiteral(" ");
@@ -204,7 +250,6 @@ void TGBookForm::Quickxrp1NeedData(bool& MoreData) {
             for (int i = 0; i < ColumnsPerPage; ++i) {
                 CellLabel[i]->Color = kWhite;
                 CellBox[i]->PenWidth = 2;
-                CellBox[i]->Height = kDetailHeight;
                 int c = FirstGradeColumn + i;
                 if (c <= LastGrade) CellLabel[i]->Caption = Q(gb.Cell(c, 0));
             }
@@ -222,9 +267,7 @@ void TGBookForm::Quickxrp1NeedData(bool& MoreData) {
                 if (p.Kind == EntryKind::Missing) p.Text = "M " + p.Text;
                 CellLabel[i]->Caption = Q(p.Text);
             }
-            NameLabel->Caption = options_->PrintStudent == TPrintStudent::IDs
-                                     ? Q(gb.StudentAt(r)->ID)
-                                     : Q(gb.Cell(1, r));
+            NameLabel->Caption = NameOf(r);
             AverageLabel->Caption = Q(gb.Cell(0, r));
         }
     }

@@ -7,6 +7,7 @@
 #include "report_form.h"
 
 #include <array>
+#include <vector>
 
 namespace marklow {
 
@@ -50,9 +51,21 @@ public:
 
 private:
     void EnablePosition(int i, bool on);
+    QString NameOf(int row) const;
+    void LayOutNames();
+    void ShowLine(int line);
 
     const TGradebook* gb_ = nullptr;
     const PrintOptions* options_ = nullptr;
+    // How each student's name (or ID) fits its box, worked out once per run: every column
+    // page prints the same names, and the pages are counted with these heights too.
+    struct TNameFit {
+        float PointSize;
+        bool Wrap;
+        float Height;
+    };
+    std::vector<TNameFit> nameFits_;
+    TTextMeasurer measure_;
 };
 
 // The last grade column to print: with omit on, trailing grade columns in which no student

@@ -1,5 +1,6 @@
 #include "averages.h"
 #include "check.h"
+#include "extra_credit.h"
 #include "gradebook.h"
 #include "sample_builder.h"
 
@@ -303,4 +304,75 @@ TEST(Check, RepeatedAndManyDifferentTextsAreReadAlike) {
     EXPECT_EQ(result.GradeEntries, 10000);
     EXPECT_EQ(FindingText(k.gb, result.Findings[4999]),
               "Entry of \"x4999\" for grade \"Quiz\" & student \"S\" is invalid");
+}
+
+TEST(Check, ExtraCreditThatWeighsAsAWholeGrade) {
+    Class k;
+    k.gb.Categories.Add("Homework", 40, false);
+    k.gb.Categories.Add("Tests", 60, false);
+    const int hw1 = k.Grade("HW1", 10, 0);
+    k.Grade("HW2", 10, 0);
+    const int test = k.Grade("Test", 100, 1);
+    k.gb.GradeAt(test)->Weight = 4;
+    const int bonus = k.Grade("Bonus", 10, 0);
+    k.gb.GradeAt(bonus)->ExtraCredit = true; // the default weight 1, as much as a homework
+    const int small = k.Grade("Small bonus", 10, 1);
+    k.gb.GradeAt(small)->ExtraCredit = true; // weight 1 among tests of weight 4: fine
+    const int a = k.Student("Ann", {"10", "10", "90", "10", "10"});
+    const std::string heavy = "Extra-credit grade \"Bonus\" weighs as much as a regular grade of "
+                              "its category: a full score adds a whole grade to the average";
+    TCheckResult result = RunCheck(k.gb);
+    EXPECT_EQ(Lines(k.gb, result),
+              (std::vector<Line>{{"Warning", heavy, {TErrorFinder::Grade, bonus, 0}}}));
+    EXPECT_EQ(result.Warnings, 1);
+    EXPECT_EQ(HeavyExtraCreditColumns(k.gb), std::vector<int>{bonus});
+    // Indeed: homework comes to 150 percent.
+    RecomputeAll(k.gb);
+    EXPECT_GT(k.gb.StudentAt(a)->Average, 100);
+
+    // A small share of a homework is what extra credit is meant to be.
+    k.gb.GradeAt(bonus)->Weight = 0.25;
+    EXPECT_EQ(Texts(k.gb), Texts_{});
+    // Heavier than a test is told again; so is equal to the mean of unequal weights.
+    k.gb.GradeAt(small)->Weight = 5;
+    k.gb.GradeAt(hw1)->Weight = 0.5; // homework weighs 0.5 and 1: mean 0.75
+    k.gb.GradeAt(bonus)->Weight = 0.75;
+    EXPECT_EQ(HeavyExtraCreditColumns(k.gb), (std::vector<int>{bonus, small}));
+    k.gb.GradeAt(bonus)->Weight = 0.7;
+    EXPECT_EQ(HeavyExtraCreditColumns(k.gb), (std::vector<int>{small}));
+
+    // Points are weights: 10 bonus points among 10-point homework weigh a homework.
+    k.gb.PointsAreWeights = true;
+    EXPECT_EQ(HeavyExtraCreditColumns(k.gb), (std::vector<int>{bonus}));
+    k.gb.GradeAt(bonus)->Points = 2;
+    EXPECT_EQ(HeavyExtraCreditColumns(k.gb), std::vector<int>{});
+}
+
+TEST(Check, ExtraCreditWithoutRegularGradesIsNotHeavy) {
+    // A category with no regular grade does not count, so its extra credit lifts nothing;
+    // weight 0 or less gives nothing either. Equal weights whose mean rounds up still warn.
+    Class k;
+    k.gb.Categories.Add("Bonus only", 50, false);
+    k.gb.Categories.Add("Tenths", 50, false);
+    const int lone = k.Grade("Lone bonus", 10, 0);
+    k.gb.GradeAt(lone)->ExtraCredit = true;
+    for (const char* name : {"T1", "T2", "T3"}) {
+        const int c = k.Grade(name, 10, 1);
+        k.gb.GradeAt(c)->Weight = 0.1;
+    }
+    const int tenth = k.Grade("Tenth bonus", 10, 1);
+    k.gb.GradeAt(tenth)->ExtraCredit = true;
+    k.gb.GradeAt(tenth)->Weight = 0.1;
+    const int none = k.Grade("Weightless", 10, 1);
+    k.gb.GradeAt(none)->ExtraCredit = true;
+    k.gb.GradeAt(none)->Weight = 0;
+    EXPECT_EQ(HeavyExtraCreditColumns(k.gb), std::vector<int>{tenth});
+
+    // The grade being edited is not among the grades it is compared with.
+    const TRegularWeights without = RegularWeights(k.gb, 3);
+    EXPECT_DOUBLE_EQ(without.Mean(k.gb.Categories, 1), 0.1);
+    EXPECT_EQ(without.Categories[1].Count, 2);
+    EXPECT_EQ(without.Mean(k.gb.Categories, 0), 0);
+    EXPECT_EQ(without.Mean(k.gb.Categories, -1), 0) << "none chosen is category 0";
+    EXPECT_EQ(RegularWeights(k.gb).Categories[1].Count, 3);
 }

@@ -109,6 +109,25 @@ TEST(ClipboardCopy, AveragesAreComputedAfreshAndOfferedAsText) {
     EXPECT_EQ(block.Students[0].Name, "Ann\tLee") << "the block keeps the name as typed";
 }
 
+TEST(ClipboardCopy, TheTextCarriesTheExactAverageTheBlockHolds) {
+    Class k;
+    k.gb.NumberToLetter.Add("B", 80);
+    k.Grade("Quiz", 30);
+    k.Student("Ann", "1", {"24.64"});
+    k.Student("Ben", "2", {"26"});
+    TStudentBlock block = Transfer(k.gb, TClipboardFormat::Averages);
+    ASSERT_EQ(block.Students.size(), 2u);
+    auto copy = BuildClipboardCopy(k.gb, TClipboardFormat::Averages);
+    ASSERT_TRUE(copy);
+    // 24.64 of 30 is 82.1333...: the editor gets every digit, not the grid's 82.1.
+    const std::string ann = ExactNumberText(block.Students[0].Average);
+    const std::string ben = ExactNumberText(block.Students[1].Average);
+    EXPECT_GT(ann.size(), 5u);
+    EXPECT_EQ(copy->Text, "Name\tID\tAverage\tLetter\nAnn\t1\t" + ann + "\tB\nBen\t2\t" + ben +
+                              "\tB\n");
+    EXPECT_EQ(ConvertNumber(ann), block.Students[0].Average);
+}
+
 TEST(ClipboardCopy, NothingWithoutStudentsAndAMessageBeyondTheCount) {
     TGradebook empty;
     EXPECT_FALSE(BuildClipboardCopy(empty, TClipboardFormat::Students));

@@ -71,6 +71,10 @@ TEST(CategoryGrid, AnEditedPercentageIsReadAsItWillBeShown) {
     EXPECT_EQ(t.Number(1, 1), 33.3);
     // The total adds what will be stored: 33.3 + 40 + 50.
     EXPECT_EQ(TotalText(CategoryTotal(t)), " 123.3");
+    // The empty last row is not stored, so a percentage typed there alone does not count.
+    t.SetText(1, t.LastRow(), "15");
+    EXPECT_EQ(TotalText(CategoryTotal(t)), " 123.3");
+    EXPECT_EQ(ReadCategoryTable(t).size(), 3u);
     t.SetText(1, 2, "1.2.3"); // not a number
     t.SetText(2, 3, "yes");   // only "Yes" drops the lowest
     auto back = ReadCategoryTable(t);
@@ -86,13 +90,14 @@ TEST(CategoryGrid, OnlyANameInTheLastRowAddsAnEmptyRow) {
     EXPECT_EQ(t.RowCount(), 2);
     Type(t, 0, 1, " "); // blanks are not a name
     EXPECT_EQ(t.RowCount(), 2);
-    // The total counts the last row; the stored list never holds it.
-    EXPECT_EQ(CategoryTotal(t), 40);
+    // The stored list never holds the nameless last row, so neither does the total.
+    EXPECT_EQ(CategoryTotal(t), 0);
     EXPECT_TRUE(ReadCategoryTable(t).empty());
     EXPECT_TRUE(CategoryChoices(t).empty());
 
     Type(t, 0, 1, "Quizzes");
     EXPECT_EQ(t.RowCount(), 3);
+    EXPECT_EQ(CategoryTotal(t), 40);
     Type(t, 0, 1, "Quiz"); // not the last row: nothing to add
     EXPECT_EQ(t.RowCount(), 3);
     auto stored = ReadCategoryTable(t);
@@ -108,8 +113,11 @@ TEST(CategoryGrid, ChoicesIncludeANameStillInTheLastRow) {
     FillCategoryTable(t, {Cat("Tests", 100)});
     t.SetText(0, 2, "Labs"); // typed, before the grid added its spare row
     EXPECT_EQ(CategoryChoices(t), (std::vector<std::string>{"Tests", "Labs"}));
+    t.SetText(1, 2, "25");
+    EXPECT_EQ(CategoryTotal(t), 125) << "a named last row is a category for the total too";
     t.SetText(0, 2, "  ");
     EXPECT_EQ(CategoryChoices(t), (std::vector<std::string>{"Tests"}));
+    EXPECT_EQ(CategoryTotal(t), 100);
 }
 
 TEST(CategoryGrid, TotalWithFourSignificantDigits) {

@@ -1,6 +1,9 @@
+#include "averages.h"
+#include "entry.h"
 #include "gradebook.h"
 #include "printed_grade.h"
 #include "real_list.h"
+#include "text.h"
 
 #include <gtest/gtest.h>
 
@@ -54,9 +57,11 @@ TEST(FormatPrintedGrade, CurvedNumbersAddTheCurveUnlessSlashed) {
 TEST(FormatPrintedGrade, LetterEntriesInEveryMode) {
     Tables t;
     TGrade g = Grade(50);
-    EXPECT_EQ(t.Format("B", g, TPrintGrade::NumbersOnly).Text, "85");
+    // A letter prints as the points it counts for: 85 % of 50 points.
+    EXPECT_EQ(t.Format("B", g, TPrintGrade::NumbersOnly).Text, "42.5");
     EXPECT_EQ(t.Format("B", g, TPrintGrade::LettersOnly).Text, "B");
-    EXPECT_EQ(t.Format("b", g, TPrintGrade::NumbersAndLetters).Text, "85=B");
+    EXPECT_EQ(t.Format("b", g, TPrintGrade::NumbersAndLetters).Text, "42.5=B");
+    EXPECT_EQ(t.Format("B", Grade(100), TPrintGrade::NumbersOnly).Text, "85");
     EXPECT_EQ(t.Format("B", g, TPrintGrade::ExactlyAsEntered).Text, "B");
     EXPECT_FALSE(t.Format("B", g, TPrintGrade::NumbersOnly).Shade);
     // A curved letter takes the curve's share of the points: 85 + 5 * 100 / 50 = 95 is an A.
@@ -64,6 +69,31 @@ TEST(FormatPrintedGrade, LetterEntriesInEveryMode) {
     TPrintedGrade p = t.Format("B", curved, TPrintGrade::LettersOnly);
     EXPECT_EQ(p.Text, "A");
     EXPECT_TRUE(p.Shade);
+    // ... and in points the curve adds its points: 42.5 + 5.
+    EXPECT_EQ(t.Format("B", curved, TPrintGrade::NumbersAndLetters).Text, "47.5=A");
+    EXPECT_EQ(t.Format("/B", curved, TPrintGrade::NumbersAndLetters).Text, "42.5=B");
+}
+
+TEST(FormatPrintedGrade, LettersPrintThePointsTheAveragesCount) {
+    Tables t;
+    t.ToNumber.Add("B+", 88);
+    t.ToNumber.Add("A-", 91);
+    TGrade homework = Grade(10);
+    TGrade quiz = Grade(20);
+    EXPECT_EQ(t.Format("B+", homework, TPrintGrade::NumbersOnly).Text, "8.8");
+    EXPECT_EQ(t.Format("B+ late", homework, TPrintGrade::NumbersAndLetters).Text, "8.8=B");
+    EXPECT_EQ(t.Format("A-", quiz, TPrintGrade::NumbersOnly).Text, "18.2");
+    EXPECT_EQ(t.Format("A-", quiz, TPrintGrade::NumbersAndLetters).Text, "18.2=A");
+    EXPECT_EQ(t.Format("A-", quiz, TPrintGrade::ExactlyAsEntered).Text, "A-");
+    // The printed points are the ones the averages and the LMS export use.
+    for (const char* s : {"B+", "A-", "B"}) {
+        TEntry e = ReadEntry(s, t.ToNumber);
+        for (const TGrade& g : {homework, quiz, Grade(37, 2.5)}) {
+            std::optional<double> points = EntryPoints(g, e);
+            ASSERT_TRUE(points.has_value());
+            EXPECT_EQ(t.Format(s, g, TPrintGrade::NumbersOnly).Text, FormatNumber(*points)) << s;
+        }
+    }
 }
 
 TEST(FormatPrintedGrade, BlanksAndInvalidEntriesPrintAsTypedUnshaded) {
@@ -112,7 +142,7 @@ TEST(FormatPrintedGrade, ExtraCreditPrintsNoLetter) {
         TPrintedGrade p = t.Format("5 bonus", g, mode);
         EXPECT_EQ(p.Text, "6");
         EXPECT_TRUE(p.Shade);
-        EXPECT_EQ(t.Format("B", g, mode).Text, "86");
+        EXPECT_EQ(t.Format("B", g, mode).Text, "9.5");
     }
     EXPECT_EQ(t.Format("5 bonus", g, TPrintGrade::ExactlyAsEntered).Text, "5 bonus");
     // The same entry in a regular grade does get its letter.

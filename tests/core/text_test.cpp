@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <random>
 
 using namespace marklow;
@@ -144,5 +145,28 @@ TEST(ExactNumberText, ReadsBackAsTheSameDouble) {
     for (int i = 0; i < 10000; ++i) {
         double v = any(rng);
         ASSERT_EQ(ConvertNumber(ExactNumberText(v)), v) << ExactNumberText(v);
+    }
+}
+
+TEST(ExactPlainNumberText, ShortestTextWithoutAnExponent) {
+    EXPECT_EQ(ExactPlainNumberText(82.125), "82.125");
+    EXPECT_EQ(ExactPlainNumberText(2.6 * 100 / 3), "86.66666666666667");
+    EXPECT_EQ(ExactPlainNumberText(1e-5), "0.00001");
+    EXPECT_EQ(ExactPlainNumberText(1.5e21), "1500000000000000000000");
+    EXPECT_EQ(ExactPlainNumberText(-0.0), "0");
+    EXPECT_EQ(ExactPlainNumberText(-7.25), "-7.25");
+    EXPECT_EQ(ExactPlainNumberText(std::numeric_limits<double>::quiet_NaN()), "");
+    EXPECT_EQ(ExactPlainNumberText(-std::numeric_limits<double>::infinity()), "");
+    std::mt19937_64 rng(11);
+    std::uniform_real_distribution<double> any(-200, 200);
+    for (int i = 0; i < 10000; ++i) {
+        const double v = i == 0 ? 2.2250738585072014e-308 : i == 1 ? 1.7976931348623157e308 : any(rng);
+        const std::string t = ExactPlainNumberText(v);
+        ASSERT_EQ(t.find_first_of("eE"), std::string::npos) << t;
+        ASSERT_EQ(ConvertNumber(t), v) << t;
+        // No longer than the shortest text: the same digits, only placed without an exponent.
+        if (std::fabs(v) >= 1e-4 && std::fabs(v) < 1e15) {
+            ASSERT_EQ(t, ExactNumberText(v));
+        }
     }
 }

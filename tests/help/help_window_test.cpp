@@ -161,6 +161,33 @@ TEST_F(HelpWindow, ShownFromAModalDialogNeitherBlocksItNorIsStuck) {
     w->close();
 }
 
+TEST_F(HelpWindow, ClickingItsDialogKeepsTheHelpOverIt) {
+    QDialog dialog(&Main());
+    auto* edit = new QLineEdit(&dialog);
+    (new QVBoxLayout(&dialog))->addWidget(edit);
+    RunModal(dialog, [&] {
+        Help().ShowTopic(32);
+        THelpWindow* w = Help().Window();
+        ASSERT_TRUE(w->isVisible());
+        const int before = w->Raised();
+        // The teacher clicks the dialog: it takes the keyboard, the help comes back over it.
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
+        EXPECT_GT(w->Raised(), before);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(QApplication::activeWindow(), &dialog) << "the help does not take the keys";
+        // Closed, it stays closed when the dialog is clicked again.
+        w->close();
+        const int closed = w->Raised();
+        w->activateWindow();
+        dialog.activateWindow();
+        QTest::qWait(20);
+        EXPECT_EQ(w->Raised(), closed);
+        EXPECT_FALSE(w->isVisible());
+        dialog.reject();
+    });
+}
+
 TEST_F(HelpWindow, OpenBeforeAModalDialogItStaysUsable) {
     Main().show();
     Help().ShowTopic(32);

@@ -62,10 +62,11 @@ TEST_F(OptionsTest, TypedCategoriesAreStoredWithTheirTotal) {
         TypeInto(g, 1, 1, "3x3,5%"); // letters never appear; a comma is a decimal point
         EXPECT_EQ(g.Cell(1, 1), "33.5");
         EXPECT_EQ(g.Editor()->text(), "33.5");
-        TypeInto(g, 1, 2, "66.5"); // the last row counts in the total
-        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
+        TypeInto(g, 1, 2, "66.5"); // the nameless last row is not stored, nor counted
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 33.5");
         TypeInto(g, 0, 2, "Tests"); // its name makes it a category
         EXPECT_EQ(g.RowCount(), 4);
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
         TypeInto(g, 2, 1, "y");
         EXPECT_EQ(g.Cell(2, 1), "Yes");
     });
@@ -85,7 +86,7 @@ TEST_F(OptionsTest, APercentageOrADropSwitchAloneInTheLastRowIsNoCategory) {
         TStringGrid1& g = Grid(d);
         TypeInto(g, 1, 2, "40");
         EXPECT_EQ(g.RowCount(), 3);
-        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 60") << "no category, no share";
         TypeInto(g, 2, 2, "y"); // a typed switch
         EXPECT_EQ(g.Cell(2, 2), "Yes");
         EXPECT_EQ(g.RowCount(), 3);
@@ -415,4 +416,24 @@ TEST_F(OptionsTest, DropTheLowestSpeaksTheWindowsLanguage) {
         EXPECT_FALSE(out->Options.Categories[0].DropLowest);
         EXPECT_TRUE(out->Options.Categories[1].DropLowest);
     }
+}
+
+TEST_F(OptionsTest, TheTotalCountsOnlyTheCategoriesThatAreStored) {
+    SetCategories(*gb, {Cat("Homework", 40), Cat("Tests", 60)});
+    auto out = Run([](TNewOptionsDlg& d) {
+        TStringGrid1& g = Grid(d);
+        ASSERT_EQ(g.RowCount(), 4); // header, two categories, the empty row
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
+        // A percentage in the nameless last row makes no category, so no share of the total.
+        TypeInto(g, 1, 3, "15");
+        EXPECT_EQ(g.RowCount(), 4);
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 100");
+        // Named, the row is a category: it counts, and a new empty row follows.
+        TypeInto(g, 0, 3, "Quizzes");
+        EXPECT_EQ(g.RowCount(), 5);
+        EXPECT_EQ(d.CategoriesPage->PercentDisplay->text(), " 115");
+    });
+    ASSERT_TRUE(out);
+    ASSERT_EQ(out->Options.Categories.size(), 3u);
+    EXPECT_EQ(out->Options.Categories[2].Percent, 15);
 }

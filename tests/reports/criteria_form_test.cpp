@@ -251,3 +251,45 @@ TEST_F(Criteria, EverythingStaysInsideTheFramesOnLetterAndA4) {
         }
     }
 }
+
+TEST_F(Criteria, ALongClassNameIsPrintedWholeAndTheTablesMoveDown) {
+    auto gb = Class(2, 3);
+    const QString name =
+        "Advanced Placement Environmental Science and Sustainability Lab"; // 63 characters
+    gb->ClassName = name.toStdString();
+    gb->Teacher = "Ms. Rivera";
+    const std::vector<TReportPage> pages = Print(*gb);
+    ASSERT_EQ(pages.size(), 1u);
+    const TReportPage& page = pages[0];
+    TTextMeasurer m;
+    // Every word of it, in lines that stay short of "Class Number", none cut with "…".
+    const TPlacedText* caption = FindText(page, "Class Number");
+    ASSERT_TRUE(caption);
+    QStringList lines;
+    double lastLine = 0;
+    for (const TPlacedText& t : Texts(page)) {
+        if (std::abs(t.Box.left() - (20 + 77.89)) > 0.01) continue;
+        EXPECT_FALSE(t.Text.contains(QChar(0x2026)));
+        EXPECT_LT(t.Pos.x() + m.Width(t.Font, t.Text), caption->Pos.x());
+        EXPECT_GE(t.Font.PointSize, 8);
+        lines << t.Text.trimmed();
+        lastLine = std::max(lastLine, t.Pos.y());
+    }
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines.join(' '), name);
+    // The category table starts below the name's last line.
+    auto tableTop = [](const TReportPage& p) {
+        double y = -1;
+        for (const TPlacedText& t : Texts(p))
+            if (t.Text == "% (entered)") y = t.Pos.y();
+        return y;
+    };
+    const double top = tableTop(page);
+    EXPECT_GT(top, lastLine + 2);
+    // A short name keeps the header as it was.
+    gb->ClassName = "Biology";
+    const double shortTop = tableTop(Print(*gb)[0]);
+    EXPECT_GT(shortTop, 0);
+    EXPECT_LT(shortTop, top);
+    EXPECT_NEAR(shortTop - kTitleTop, 1.69, 1.5);
+}

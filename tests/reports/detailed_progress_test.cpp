@@ -114,7 +114,9 @@ std::vector<QString> ExpectedRow(const TGradebook& gb, int c, int r, bool droppe
     QStringList notes;
     if (dropped) notes << "dropped";
     if (g.ExtraCredit) notes << "extra credit";
-    if (e.Kind == EntryKind::Invalid) {
+    if (e.Kind == EntryKind::Blank) {
+        notes << "not graded yet"; // no score beside "Out of": said in words
+    } else if (e.Kind == EntryKind::Invalid) {
         row.push_back(Q(cell));
         notes << "not counted";
     } else if (e.Kind != EntryKind::Blank) {

@@ -1,6 +1,7 @@
 #include "averages.h"
 #include "gbook_form.h"
 #include "gradebook.h"
+#include "page_source.h"
 #include "painter.h"
 #include "report_pages.h"
 #include "report_test_app.h"
@@ -308,7 +309,8 @@ TEST_F(GBookForm, LongTextsStayInTheirBoxes) {
             EXPECT_GE(t.Pos.y() - w, t.Box.top() - 0.001);
         }
     }
-    EXPECT_TRUE(Names(page)[1].ends_with("\u2026"));
+    // The long name is printed whole, wrapped within its box (see LongNamesAreFittedNotCut).
+    EXPECT_FALSE(Names(page)[1].ends_with("\u2026"));
     // The teacher's name stops short of "Class Number".
     const TPlacedText* teacher = nullptr;
     for (const TPlacedText& t : Texts(page))
@@ -392,4 +394,93 @@ TEST_F(GBookForm, PaintedPagesShowEveryText) {
             EXPECT_GT(ink, 3) << t.Text.toStdString() << " on page " << page.Number;
         }
     }
+}
+
+// The texts printed in the name box of the line that starts at top, top to bottom.
+std::vector<const TPlacedText*> NameTexts(const TReportPage& page, double top, double bottom) {
+    std::vector<const TPlacedText*> out;
+    for (const TPlacedItem& item : page.Items)
+        if (auto t = std::get_if<TPlacedText>(&item); t && t->Angle == 0 &&
+                                                      t->Box.left() < kMargin + 2 &&
+                                                      t->Pos.y() > top && t->Pos.y() < bottom)
+            out.push_back(t);
+    std::sort(out.begin(), out.end(), [](auto a, auto b) { return a->Pos.y() < b->Pos.y(); });
+    return out;
+}
+
+TEST_F(GBookForm, LongNamesAreFittedNotCut) {
+    auto gb = Class(3, 3);
+    const std::string twenty = "Christopher Johnston"; // 20 characters: a little smaller
+    const std::string longest = "Maximiliana Alexandra Worthington-Smythe"; // wraps
+    gb->SetCell(1, 2, twenty);
+    gb->SetCell(1, 3, longest);
+    RecomputeAll(*gb);
+    for (auto o : {TReportOrientation::Landscape, TReportOrientation::Portrait}) {
+        options.Orientation = o;
+        const std::vector<TReportPage> pages = Print(*gb);
+        ASSERT_EQ(pages.size(), 1u);
+        const TReportPage& page = pages[0];
+        TTextMeasurer m;
+        // Where each student line starts: the rules of the name boxes.
+        std::vector<double> tops;
+        for (const TPlacedShape& s : Shapes(page))
+            if (s.Kind == TPlacedShape::TKind::Rectangle && !s.Fill.isValid() &&
+                std::abs(s.Rect.left() - kMargin) < 0.01 && s.Rect.width() < 38)
+                tops.push_back(s.Rect.top());
+        std::sort(tops.begin(), tops.end());
+        ASSERT_EQ(tops.size(), 4u); // the class average and three students
+        tops.push_back(1e9);
+        // One line, whole: the font gives a little, down to 8 points.
+        auto first = NameTexts(page, tops[1], tops[2]);
+        ASSERT_EQ(first.size(), 1u);
+        EXPECT_EQ(first[0]->Text.toStdString(), twenty);
+        EXPECT_GE(first[0]->Font.PointSize, 8);
+        EXPECT_LT(first[0]->Font.PointSize, 10) << "at 10 points it would have been cut";
+        EXPECT_LE(first[0]->Pos.x() + m.Width(first[0]->Font, first[0]->Text),
+                  first[0]->Box.right() + 0.001);
+        // Too long even at 8 points: wrapped over two lines, every word printed.
+        auto second = NameTexts(page, tops[2], tops[3]);
+        ASSERT_EQ(second.size(), 2u);
+        QStringList words;
+        for (const TPlacedText* t : second) {
+            EXPECT_FALSE(t->Clipped);
+            EXPECT_EQ(t->Font.PointSize, 8);
+            EXPECT_FALSE(t->Text.contains(QChar(0x2026))) << t->Text.toStdString();
+            EXPECT_LE(t->Pos.x() + m.Width(t->Font, t->Text), t->Box.right() + 0.001);
+            words << t->Text.trimmed();
+        }
+        EXPECT_EQ(words.join(' ').toStdString(), longest);
+        // Its line grows to hold both, rules and all; the next student follows below it.
+        EXPECT_GT(tops[3] - tops[2], kLine + 1);
+        EXPECT_NEAR(tops[2] - tops[1], kLine, 0.01);
+        EXPECT_LT(second[1]->Pos.y(), tops[3]);
+        for (const TPlacedShape& s : Shapes(page)) {
+            if (s.Kind == TPlacedShape::TKind::Rectangle && !s.Fill.isValid() &&
+                std::abs(s.Rect.top() - tops[2]) < 0.01) {
+                EXPECT_NEAR(s.Rect.bottom(), tops[3], 0.01) << s.Rect.left();
+            }
+        }
+    }
+}
+
+TEST_F(GBookForm, TallLinesCountedAndLaidOutAlike) {
+    // Pages are counted with the tall lines' heights: seeking to a page gives what running on
+    // gives, and no line runs past the bottom margin.
+    auto gb = Class(120, 3);
+    for (int r = 2; r <= gb->LastStudentRow(); r += 3)
+        gb->SetCell(1, r, "Wilhelmina Bartholomew-Featherstonehaugh Jr. " + std::to_string(r));
+    RecomputeAll(*gb);
+    const std::vector<TReportPage> pages = Print(*gb);
+    ASSERT_GT(pages.size(), 2u);
+    int names = 0;
+    for (const TReportPage& p : pages) {
+        for (const TPlacedShape& s : Shapes(p))
+            EXPECT_LE(s.Rect.bottom(), p.PaperMm.height() - kMargin + 0.01) << p.Number;
+        for (const TPlacedText& t : Texts(p))
+            if (t.Text.startsWith("Wilhelmina")) ++names;
+    }
+    EXPECT_EQ(names, 40) << "every student once, none lost at a page break";
+    TReportPages again(form.Quickxrp1);
+    for (int i = static_cast<int>(pages.size()) - 1; i >= 0; --i)
+        EXPECT_EQ(Describe(*again.Page(i)), Describe(pages[static_cast<size_t>(i)])) << i;
 }

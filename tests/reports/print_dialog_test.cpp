@@ -89,6 +89,24 @@ TEST_F(PrintDialog, ChoosingAReportTypeShowsItsOptions) {
     EXPECT_EQ(dlg.GradeGroup->property("HelpContext").toInt(), 66);
 }
 
+TEST_F(PrintDialog, ChoosingAReportTypeKeepsTheDialogsSizeAndPlace) {
+    dlg.show();
+    QTest::qWait(0);
+    const QSize size = dlg.size();
+    const QPoint place = dlg.pos();
+    const QRect ok = dlg.OkButton->geometry();
+    const QRect notebook = dlg.Notebook1->geometry();
+    for (int type : {1, 2, 3, 0, 2, 1}) {
+        dlg.RadioGroup1->SetItemIndex(type);
+        QApplication::processEvents();
+        SCOPED_TRACE(type);
+        EXPECT_EQ(dlg.size(), size);
+        EXPECT_EQ(dlg.pos(), place);
+        EXPECT_EQ(dlg.OkButton->geometry(), ok);
+        EXPECT_EQ(dlg.Notebook1->geometry().topLeft(), notebook.topLeft());
+    }
+}
+
 TEST_F(PrintDialog, OpeningAgainKeepsTheChoicesButResetsTheStudents) {
     auto gb = Class(5, 3);
     dlg.Open(*gb);

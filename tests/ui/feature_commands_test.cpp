@@ -556,3 +556,88 @@ TEST_F(Features, ThePreviewToolBarFollowsTheFlatLook) {
     w.form.SetFlatToolBar(true);
     for (QToolButton* b : buttons) EXPECT_TRUE(b->autoRaise());
 }
+
+TEST_F(Features, PropertiesKeepTheCursorInTheScoreCell) {
+    Window w(clipboard);
+    TypeClass(w);
+    TPropertiesCommands& props = w.form.PropertiesCommands();
+    // Ben's Quiz score: change the grade's points and OK.
+    w.At(2, 3);
+    script.DialogActions.push_back([&](QDialog&) {
+        props.GradeDlg.GradeBox1->PointsEdit->setText("20");
+        props.GradeDlg.OKBtn->click();
+    });
+    w.form.GradeProperties1->trigger();
+    EXPECT_EQ(w.form.Gradebook().GradeAt(2)->Points, 20);
+    EXPECT_EQ(w.form.GradeBook->Col(), 2);
+    EXPECT_EQ(w.form.GradeBook->Row(), 3) << "the cursor stays on the score";
+    // The next typed score goes into the score cell, never into the grade's name.
+    w.Type("9");
+    w.Enter();
+    EXPECT_EQ(w.Cell(2, 3), "9");
+    EXPECT_EQ(w.Cell(2, 1), "Quiz");
+    // Undo and redo of the properties leave it there too.
+    w.At(2, 2);
+    script.DialogActions.push_back([&](QDialog&) {
+        props.GradeDlg.NameEdit->setText("Quiz 1");
+        props.GradeDlg.OKBtn->click();
+    });
+    w.form.Grade3->trigger();
+    EXPECT_EQ(w.Cell(2, 1), "Quiz 1");
+    EXPECT_EQ(w.form.GradeBook->Row(), 2);
+    w.form.Undo1->trigger();
+    EXPECT_EQ(w.Cell(2, 1), "Quiz");
+    EXPECT_EQ(w.form.GradeBook->Col(), 2);
+    EXPECT_EQ(w.form.GradeBook->Row(), 2);
+
+    // Student Properties from a score cell: the cursor stays in the Quiz column.
+    w.At(2, 3);
+    script.DialogActions.push_back([&](QDialog&) {
+        props.StudentDlg.IDEdit->setText("B-2");
+        props.StudentDlg.OKBtn->click();
+    });
+    w.form.StudentProperties1->trigger();
+    EXPECT_EQ(w.form.Gradebook().StudentAt(3)->ID, "B-2");
+    EXPECT_EQ(w.form.GradeBook->Col(), 2);
+    EXPECT_EQ(w.form.GradeBook->Row(), 3);
+    w.Type("7");
+    w.Enter();
+    EXPECT_EQ(w.Cell(2, 3), "7");
+    EXPECT_EQ(w.Cell(1, 3), "Ben");
+}
+
+TEST_F(Features, GradePropertiesWarnsWhenExtraCreditWeighsAsAWholeGrade) {
+    Window w(clipboard);
+    TypeClass(w);
+    w.At(3, 1);
+    w.Type("Bonus");
+    w.Enter();
+    TPropertiesCommands& props = w.form.PropertiesCommands();
+    TGradeDlg& dlg = props.GradeDlg;
+    w.At(3, 2);
+    bool shownAtFirst = true, heavy = false, light = true, again = false;
+    script.DialogActions.push_back([&](QDialog&) {
+        shownAtFirst = !dlg.ExtraCreditWarning->isHidden();
+        dlg.GradeBox1->ExtraCreditBox->setChecked(true); // weight 1, as much as the Quiz
+        heavy = !dlg.ExtraCreditWarning->isHidden();
+        dlg.GradeBox1->WeightEdit->setText("0.25");
+        light = !dlg.ExtraCreditWarning->isHidden();
+        dlg.GradeBox1->WeightEdit->setText("1");
+        again = !dlg.ExtraCreditWarning->isHidden();
+        dlg.OKBtn->click();
+    });
+    w.form.GradeProperties1->trigger();
+    EXPECT_FALSE(shownAtFirst) << "a regular grade has nothing to warn about";
+    EXPECT_TRUE(heavy);
+    EXPECT_FALSE(light);
+    EXPECT_TRUE(again);
+    EXPECT_TRUE(w.form.Gradebook().GradeAt(3)->ExtraCredit);
+    // Opened again, it says so at once; the check lists it too.
+    bool onShow = false;
+    script.DialogActions.push_back([&](QDialog&) {
+        onShow = !dlg.ExtraCreditWarning->isHidden();
+        dlg.CancelBtn->click();
+    });
+    w.form.GradeProperties1->trigger();
+    EXPECT_TRUE(onShow);
+}

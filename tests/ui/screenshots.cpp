@@ -297,6 +297,12 @@ int main(int argc, char* argv[]) {
             ++midterm;
         grab("dialog-grade-properties");
         sample.PropertiesCommands().Grade2Click(midterm);
+        // A homework turned into extra credit of the same weight: the dialog warns.
+        prompts.Script.DialogActions.push_back([&folder, &sample](QDialog& d) {
+            sample.PropertiesCommands().GradeDlg.GradeBox1->ExtraCreditBox->setChecked(true);
+            Save(d, folder, "dialog-grade-properties-extra-credit");
+        });
+        sample.PropertiesCommands().Grade2Click(2);
         grab("dialog-student-properties");
         sample.PropertiesCommands().Student2Click(3);
         grab("dialog-options-categories");

@@ -164,6 +164,14 @@ TNewPrintDlg::TNewPrintDlg(QWidget* parent) : QDialog(parent) {
     grid->addLayout(right, 0, 1);
     grid->addLayout(buttons, 1, 0, 1, 2);
 
+    // The choices a report does not take are hidden in their places: the dialog keeps its
+    // size, and its buttons theirs, whichever report is chosen.
+    for (QWidget* w : {static_cast<QWidget*>(OrientGroup), static_cast<QWidget*>(OmitBox),
+                       static_cast<QWidget*>(ShadeBox), static_cast<QWidget*>(GradeGroup)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     connect(RadioGroup1, &TRadioGroup::Changed, this, &TNewPrintDlg::ReportTypeChanged);
     connect(SelectedButton, &QRadioButton::toggled, ComboBox2, &QWidget::setEnabled);
     connect(OkButton, &QPushButton::clicked, this, [this] {

@@ -126,9 +126,14 @@ void THelpWindow::SetOwner(QWidget* owner) {
 }
 
 void THelpWindow::FollowOwner() {
+    QWidget* owner = owner_ ? owner_->window() : nullptr;
+    if (owner != watched_) {
+        if (watched_) watched_->removeEventFilter(this);
+        watched_ = owner != this ? owner : nullptr;
+        if (watched_) watched_->installEventFilter(this);
+    }
     // A window that stands over a modal dialog (its transient child) is not blocked by it.
     QWindow* handle = windowHandle();
-    QWidget* owner = owner_ ? owner_->window() : nullptr;
     if (!handle || !owner || owner == this) return;
     QWindow* parent = owner->windowHandle();
     if (parent && handle->transientParent() != parent) handle->setTransientParent(parent);
@@ -149,6 +154,16 @@ bool THelpWindow::event(QEvent* e) {
         break;
     }
     return done;
+}
+
+bool THelpWindow::eventFilter(QObject* watched, QEvent* e) {
+    // Clicking the dialog (or window) the help belongs to must not bury the help behind the
+    // main window: it comes back over its owner, without taking the keyboard from it.
+    if (watched == watched_ && e->type() == QEvent::WindowActivate && isVisible()) {
+        raise();
+        ++raised_;
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 void THelpWindow::BuildTabs() {

@@ -63,8 +63,12 @@ public:
     QAction* SmallerAction = nullptr;
     QAction* CloseAction = nullptr; // Escape, Ctrl+W
 
+    // How often the help came back over its owner when the owner was clicked (tests).
+    int Raised() const { return raised_; }
+
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void FollowOwner();
@@ -76,6 +80,8 @@ private:
     QSplitter* splitter_ = nullptr;
     QUrl home_;
     QPointer<QWidget> owner_;
+    QPointer<QWidget> watched_; // the owner's window, watched for its activation
+    int raised_ = 0;
 };
 
 } // namespace marklow

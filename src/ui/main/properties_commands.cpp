@@ -41,14 +41,14 @@ void TPropertiesCommands::Student2Click(int row) {
     TGradebookDocument& doc = form_.Document();
     auto edit = EditStudent(StudentDlg, doc.Gradebook(), row);
     if (edit && StudentEditChanges(doc.Gradebook(), *edit))
-        doc.Push(new TStudentCommand(doc, std::move(*edit)));
+        doc.Push(new TStudentCommand(doc, std::move(*edit), form_.GradeBook->Col()));
 }
 
 void TPropertiesCommands::Student3Click() {
     form_.FinishCellEdit();
     TGradebookDocument& doc = form_.Document();
     if (auto edit = CreateStudent(StudentDlg, doc.Gradebook(), form_.GradeBook->Row()))
-        doc.Push(new TStudentCommand(doc, std::move(*edit)));
+        doc.Push(new TStudentCommand(doc, std::move(*edit), form_.GradeBook->Col()));
 }
 
 void TPropertiesCommands::Grade2Click(int column) {
@@ -56,14 +56,14 @@ void TPropertiesCommands::Grade2Click(int column) {
     TGradebookDocument& doc = form_.Document();
     auto edit = EditGrade(GradeDlg, doc.Gradebook(), column);
     if (edit && GradeEditChanges(doc.Gradebook(), *edit))
-        doc.Push(new TGradeCommand(doc, std::move(*edit)));
+        doc.Push(new TGradeCommand(doc, std::move(*edit), form_.GradeBook->Row()));
 }
 
 void TPropertiesCommands::Grade4Click() {
     form_.FinishCellEdit();
     TGradebookDocument& doc = form_.Document();
     if (auto edit = CreateGrade(GradeDlg, doc.Gradebook(), form_.GradeBook->Col()))
-        doc.Push(new TGradeCommand(doc, std::move(*edit)));
+        doc.Push(new TGradeCommand(doc, std::move(*edit), form_.GradeBook->Row()));
 }
 
 void TPropertiesCommands::SortStudentsClick(int key) {

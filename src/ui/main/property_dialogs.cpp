@@ -150,8 +150,24 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
 
     AverageSheet = new QWidget;
     GradeBox1 = new TGradeBox(AverageSheet);
+    ExtraCreditWarning = new QLabel(
+        QCoreApplication::translate(
+            "PropertyDialogs",
+            "This extra credit weighs as much as a regular grade of its category: a full score "
+            "adds a whole grade to the average, which can then pass 100 percent. A smaller "
+            "weight (or fewer points) gives a smaller bonus."),
+        AverageSheet);
+    ExtraCreditWarning->setWordWrap(true);
+    ExtraCreditWarning->setObjectName("ExtraCreditWarning");
+    ExtraCreditWarning->setHidden(true);
+    // Shown or hidden, it keeps its place: the panel above must not move.
+    QSizePolicy keep = ExtraCreditWarning->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    ExtraCreditWarning->setSizePolicy(keep);
     auto* averageLayout = new QVBoxLayout(AverageSheet);
-    averageLayout->addWidget(GradeBox1);
+    averageLayout->addWidget(GradeBox1, 1);
+    averageLayout->addWidget(ExtraCreditWarning);
+    connect(GradeBox1, &TGradeBox::FieldChanged, this, &TGradeDlg::UpdateExtraCreditWarning);
 
     InformationSheet = new QWidget;
     DateTimePicker1 = new QDateEdit(InformationSheet);
@@ -228,6 +244,7 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
     outer->addLayout(Buttons(this, OKBtn, CancelBtn, Button1));
     connect(Button1, &QPushButton::clicked, this, [this] { emit HelpRequested(kHelpTopic); });
     connect(PageControl1, &QTabWidget::currentChanged, this, &TGradeDlg::PageChanged);
+    connect(wpcheckbox, &QCheckBox::toggled, this, &TGradeDlg::UpdateExtraCreditWarning);
     setModal(true);
     resize(522, 396);
 }
@@ -241,6 +258,30 @@ void TGradeDlg::SetContext(const TGradeDefaults& defaults,
     defaults_ = defaults;
     categoryCount_ = static_cast<int>(categoryNames.size());
     GradeBox1->SetCategoryNames(categoryNames);
+    byWeight_ = {};
+    byPoints_ = {};
+}
+
+void TGradeDlg::SetRegularWeights(TRegularWeights byWeight, TRegularWeights byPoints) {
+    byWeight_ = std::move(byWeight);
+    byPoints_ = std::move(byPoints);
+}
+
+void TGradeDlg::UpdateExtraCreditWarning() {
+    // The fields as they stand: the teacher sees the warning while choosing the weight.
+    const bool pointsAreWeights = wpcheckbox->isChecked();
+    const TRegularWeights& regular = pointsAreWeights ? byPoints_ : byWeight_;
+    bool heavy = false;
+    if (GradeBox1->ExtraCreditBox->isChecked() && !regular.Categories.empty()) {
+        const QLineEdit* field = pointsAreWeights ? GradeBox1->PointsEdit : GradeBox1->WeightEdit;
+        const double weight = ParseNumber(field->text().toStdString());
+        // Indexes past the list (and none chosen) stand for the first category.
+        int k = GradeBox1->CategoryCombo->currentIndex();
+        if (k < 0 || k >= static_cast<int>(regular.Categories.size())) k = 0;
+        const TRegularWeights::TSum& sum = regular.Categories[static_cast<size_t>(k)];
+        heavy = sum.Count > 0 && WeighsAsAWholeGrade(weight, sum.Weight / sum.Count);
+    }
+    ExtraCreditWarning->setVisible(heavy);
 }
 
 void TGradeDlg::PageChanged(int index) {
@@ -266,6 +307,7 @@ void TGradeDlg::showEvent(QShowEvent* event) {
     DateTimePicker1->setDate(date.isValid() ? date : QDate::currentDate());
     shownDate_ = DateTimePicker1->date();
     Memo1->setPlainText(QString::fromStdString(grade_->Notes));
+    UpdateExtraCreditWarning();
 }
 
 void TGradeDlg::done(int result) {
@@ -343,6 +385,7 @@ std::optional<TGradeEdit> EditGrade(TGradeDlg& dialog, const TGradebook& gb, int
     std::vector<std::string> names;
     gb.CategoryNames(names);
     dialog.SetContext(GradeDefaultsOf(gb), names);
+    dialog.SetRegularWeights(RegularWeights(gb, column, false), RegularWeights(gb, column, true));
     if (Prompts().ExecDialog(dialog) != QDialog::Accepted) return std::nullopt;
     return GradeEditFrom(dialog, working, column, false);
 }
@@ -353,6 +396,7 @@ std::optional<TGradeEdit> CreateGrade(TGradeDlg& dialog, const TGradebook& gb, i
     std::vector<std::string> names;
     gb.CategoryNames(names);
     dialog.SetContext(GradeDefaultsOf(gb), names);
+    dialog.SetRegularWeights(RegularWeights(gb, -1, false), RegularWeights(gb, -1, true));
     if (Prompts().ExecDialog(dialog) != QDialog::Accepted) return std::nullopt;
     return GradeEditFrom(dialog, dialog.WorkingGrade(), NewGradeColumn(gb, currentColumn), true);
 }

@@ -4,6 +4,7 @@
 // the functions fill the copy, show the dialog through the prompts seam and hand back what an
 // OK changes (property_edits.h), which the caller applies as one undoable command.
 
+#include "extra_credit.h"
 #include "grade_box.h"
 #include "gradebook.h"
 #include "property_edits.h"
@@ -77,6 +78,9 @@ public:
     // What the dialog shows besides the grade: the All Grades page's settings and the
     // category names. After OK, Defaults() holds the page as the teacher left it.
     void SetContext(const TGradeDefaults& defaults, const std::vector<std::string>& categoryNames);
+    // The other grades' regular weights, by weight and by points, so the dialog can say when
+    // the grade's extra credit would count as much as a whole grade. Cleared by SetContext.
+    void SetRegularWeights(TRegularWeights byWeight, TRegularWeights byPoints);
     const TGradeDefaults& Defaults() const { return defaults_; }
     // OK stores the All Grades page, then the panel, then name, date and notes, into the
     // working copies before the dialog closes.
@@ -95,6 +99,7 @@ public:
     QLineEdit* DefaultWeightEdit;
     QCheckBox* OmitZerosBox;
     QCheckBox* wpcheckbox;
+    QLabel* ExtraCreditWarning; // under the panel, shown while the extra credit is heavy
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
     QPushButton* Button1;
@@ -109,10 +114,12 @@ protected:
 
 private:
     void PageChanged(int index);
+    void UpdateExtraCreditWarning();
 
     std::unique_ptr<TGrade> grade_;
     TGradeDefaults defaults_;
     int categoryCount_ = 0;
+    TRegularWeights byWeight_, byPoints_;
     QDate shownDate_; // the picker's date when shown: an untouched picker keeps the exact Date
 };
 
