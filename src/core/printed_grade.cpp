@@ -12,13 +12,14 @@
 namespace marklow {
 
 TPrintedGrade FormatPrintedGrade(std::string_view s, const TGrade& g, TPrintGrade mode,
-                                 const TRealList& letterToNumber, const TRealList& numberToLetter) {
+                                 const TRealList& letterToNumber, const TRealList& numberToLetter,
+                                 bool decimalComma) {
     TPrintedGrade result;
     if (mode == TPrintGrade::ExactlyAsEntered) {
         result.Text = s;
         return result;
     }
-    TEntry e = ReadEntry(s, letterToNumber);
+    TEntry e = ReadEntry(s, letterToNumber, decimalComma);
     if (e.Kind != EntryKind::Number && e.Kind != EntryKind::Letter) {
         // Blanks and invalid entries print as typed and are never shaded.
         result.Text = s;
@@ -74,7 +75,8 @@ TPrintedGrade FormatPrintedEntry(const TGradebook& gb, int c, int r, TPrintGrade
             return p;
         }
     }
-    return FormatPrintedGrade(text, g, mode, gb.LetterToNumber, gb.NumberToLetter);
+    return FormatPrintedGrade(text, g, mode, gb.LetterToNumber, gb.NumberToLetter,
+                              gb.DecimalComma);
 }
 
 } // namespace marklow

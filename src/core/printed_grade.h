@@ -32,9 +32,11 @@ struct TPrintedGrade {
 // The printed text of entry s in grade g. A number or letter prints with the curve added, a
 // letter as its share of g's points; its letter comes from the entry's percentage as the
 // averages compute it and is empty below every threshold. A number in a grade out of 0 points has no percentage and an
-// extra-credit grade no letter of its own: both print as the number alone.
+// extra-credit grade no letter of its own: both print as the number alone. decimalComma reads
+// "8,5" as 8.5, as the gradebook's switch says.
 TPrintedGrade FormatPrintedGrade(std::string_view s, const TGrade& g, TPrintGrade mode,
-                                 const TRealList& letterToNumber, const TRealList& numberToLetter);
+                                 const TRealList& letterToNumber, const TRealList& numberToLetter,
+                                 bool decimalComma = false);
 
 // The printed text of entry (c, r) with the gradebook's rules for excused and missing work
 // (a blank past its date while blanks count as missing); as typed in ExactlyAsEntered.
