@@ -28,10 +28,10 @@ void TLmsExportCommands::ExportForLms(TLmsFormat format) {
     form_.FinishCellEdit();
     TGradebookDocument& doc = form_.Document();
     const TGradebook& gb = doc.Gradebook();
-    TLmsOptions options;
-    options.Identifier = moodleIdentifier_;
-    options.CapAtPoints = moodleCap_;
-    ExportLmsDlg.Load(gb, format, marklow::ExportForLms(gb, format, options));
+    TLmsOptions lms;
+    lms.Identifier = moodleIdentifier_;
+    lms.CapAtPoints = moodleCap_;
+    ExportLmsDlg.Load(gb, format, marklow::ExportForLms(gb, format, lms));
     if (Prompts().ExecDialog(ExportLmsDlg) != QDialog::Accepted) return;
     TLmsExport exported = ExportLmsDlg.Exported();
     if (format == TLmsFormat::Moodle) {
