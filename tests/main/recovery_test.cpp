@@ -51,7 +51,7 @@ long long FinishedPid() {
     return child;
 }
 
-class Recovery : public ::testing::Test {
+class Recovery : public WindowTest {
 protected:
     Recovery() {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("config"));
@@ -59,26 +59,9 @@ protected:
             form, TDocumentPaths{dir.filePath("data/default.ltd"), QString()});
         recovery = std::make_unique<TRecoveryCommands>(form, document->Lifecycle(),
                                                        dir.filePath("state/recovery"));
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-    ~Recovery() override {
-        EXPECT_TRUE(script.Unexpected.isEmpty()) << script.Unexpected.join("; ").toStdString();
+        Show();
     }
 
-    QString Path(const QString& name) { return dir.filePath(name); }
-    QString WriteClass(const QString& name, int students = 5) {
-        TBuildOptions o;
-        o.Students = students;
-        o.Grades = 3;
-        auto gb = BuildGradebook(o);
-        std::ofstream(Path(name).toStdString(), std::ios::binary) << WriteGradebook(*gb);
-        return Path(name);
-    }
-    void TypeScore(int c, int r, const QString& text) {
-        form.GradeBook->MoveCurrent(c, r);
-        QTest::keyClicks(form.GradeBook->Editor(), text);
-    }
     void WriteNow() {
         recovery->WriteRecoveryCopy();
         recovery->WaitForWrite();
@@ -102,14 +85,8 @@ protected:
     QString Folder() const { return recovery->Folder(); }
     QStringList FolderFiles() const { return QDir(Folder()).entryList(QDir::Files | QDir::Hidden); }
 
-    QApplication& app = TestApp();
-    QTemporaryDir dir;
-    ScopedPrompts prompts;
-    ScriptedPrompts& script = prompts.Script;
-    TSDIAppForm form;
     std::unique_ptr<TFileCommands> document;
     std::unique_ptr<TRecoveryCommands> recovery;
-    TGradebook& gb = form.Gradebook();
     TGradebookDocument& doc = form.Document();
 };
 
