@@ -12,6 +12,7 @@
 #include "prompts.h"
 #include "report_pages.h"
 #include "report_test_app.h"
+#include "safe_save.h"
 #include "sample_builder.h"
 #include "temp_folder.h"
 #include "text.h"

@@ -6,13 +6,16 @@
 #include "check_commands.h"
 #include "commands.h"
 #include "file_commands.h"
+#include "gradebook_file.h"
+#include "lms_export_commands.h"
 #include "main_window.h"
 #include "options_commands.h"
-#include "lms_export_commands.h"
 #include "password_dialogs.h"
 #include "print_commands.h"
 #include "prompts.h"
 #include "properties_commands.h"
+#include "property_dialogs.h"
+#include "recovery_commands.h"
 #include "roster_commands.h"
 #include "sample_builder.h"
 #include "translations.h"
@@ -22,11 +25,17 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <cerrno>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace marklow;
 
@@ -184,10 +193,10 @@ int main(int argc, char* argv[]) {
                                    TButtons::YesNoCancel);
     question->show();
     Save(*question, folder, "save-question");
-    auto recover = MakeMessageBox(
-        TMessageKind::Confirmation,
-        "Marklow was not closed properly. Recover the unsaved changes to period1?",
-        TButtons::RecoverDiscardLater);
+    auto recover =
+        MakeMessageBox(TMessageKind::Confirmation,
+                       "Marklow was not closed properly. Recover the unsaved changes to period1?",
+                       TButtons::RecoverDiscardLater);
     recover->show();
     Save(*recover, folder, "recover-question");
 
@@ -276,9 +285,19 @@ int main(int argc, char* argv[]) {
         };
         TGradebook& gb = sample.Gradebook();
         int midterm = 2;
-        while (midterm < gb.LastGradeColumn() && gb.Cell(midterm, 1) != "Midterm") ++midterm;
+        while (midterm < gb.LastGradeColumn() && gb.Cell(midterm, 1) != "Midterm")
+            ++midterm;
         grab("dialog-grade-properties");
         sample.PropertiesCommands().Grade2Click(midterm);
+        // A grade read from a file that stored no date.
+        gb.GradeAt(2)->Date = 0;
+        prompts.Script.DialogActions.push_back([&folder](QDialog& d) {
+            auto& grade = static_cast<TGradeDlg&>(d);
+            grade.PageControl1->setCurrentWidget(grade.InformationSheet);
+            QApplication::processEvents();
+            Save(d, folder, "dialog-grade-no-date");
+        });
+        sample.PropertiesCommands().Grade2Click(2);
         grab("dialog-student-properties");
         sample.PropertiesCommands().Student2Click(3);
         grab("dialog-options-categories");
@@ -322,6 +341,56 @@ int main(int argc, char* argv[]) {
         prompts.Script.FileNames.push_back(plain);
         grab("dialog-import-roster-unrecognised");
         sample.RosterCommands().ImportRoster1Click();
+    }
+
+    // Recovery copies: a full disk said in the status bar, then the question at the next start
+    // with the copy's time and changes.
+    {
+        QTemporaryDir dir;
+        const QString original = dir.filePath("period1.gbd");
+        std::ofstream(original.toStdString(), std::ios::binary)
+            << WriteGradebook(*BuildGradebook(TBuildOptions{}));
+        TSDIAppForm window;
+        TFileCommands document(window, TDocumentPaths{dir.filePath("default.ltd"), QString()});
+        const QString folder2 = dir.filePath("recovery");
+        TRecoveryCommands recovery(window, document.Lifecycle(), folder2);
+        window.resize(900, 420);
+        window.show();
+        ScopedPrompts prompts;
+        document.Lifecycle().OpenGradebook(original);
+        recovery.SetWriteFault([](const std::string& path, TSaveStep step) {
+            return path.ends_with(".gbd") && step == TSaveStep::Write ? ENOSPC : 0;
+        });
+        window.GradeBook->MoveCurrent(2, 2);
+        QTest::keyClicks(window.GradeBook->Editor(), "93");
+        recovery.WriteRecoveryCopy();
+        recovery.WaitForWrite();
+        QApplication::processEvents();
+        Save(window, folder, "recovery-notice");
+        recovery.SetWriteFault({});
+        window.GradeBook->MoveCurrent(2, 3);
+        QTest::keyClicks(window.GradeBook->Editor(), "88");
+        recovery.WriteRecoveryCopy();
+        recovery.WaitForWrite();
+        Save(window, folder, "recovery-notice-gone");
+        // As the next start finds it: left by a program that has ended.
+        pid_t child = fork();
+        if (child == 0) _exit(0);
+        waitpid(child, nullptr, 0);
+        if (auto lock = ParseRecoveryLock(ReadFileBytes(recovery.LockPath().toStdString()))) {
+            lock->Pid = child;
+            std::ofstream(QDir(folder2).filePath("4242-1.lock").toStdString())
+                << FormatRecoveryLock(*lock);
+            QFile::copy(recovery.CopyPath(), QDir(folder2).filePath("4242-1.gbd"));
+        }
+        prompts.Script.Answers = {TAnswer::Later};
+        recovery.OfferRecovery();
+        if (!prompts.Script.Messages.empty()) {
+            auto asked = MakeMessageBox(TMessageKind::Confirmation, prompts.Script.Messages[0].Text,
+                                        TButtons::RecoverDiscardLater);
+            asked->show();
+            Save(*asked, folder, "recover-question-when");
+        }
     }
     return 0;
 }

@@ -93,10 +93,10 @@ QString TRecoveryCommands::Notice() const {
     return notice_ && !notice_->isHidden() ? notice_->text() : QString();
 }
 
-void TRecoveryCommands::SetNotice(const QString& text) {
+void TRecoveryCommands::SetNotice(const QString& text, const QString& detail) {
     if (!notice_ || text == Notice()) return; // said once, not at every tick
     notice_->setText(text);
-    notice_->setToolTip(text);
+    notice_->setToolTip(detail.isEmpty() ? text : detail);
     notice_->setHidden(text.isEmpty());
 }
 
@@ -169,7 +169,12 @@ void TRecoveryCommands::ReportWrite() {
         return;
     }
     dirty_ = true; // tried again at the next tick
-    SetNotice(tr("Recovery copies cannot be written: %1").arg(CoreText(error)));
+    // The system's reason in the bar, where a long path would hide it; the path in the tip.
+    const QString full = CoreText(error);
+    const qsizetype cut = full.lastIndexOf(QStringLiteral(": "));
+    const QString reason = cut < 0 ? full : full.mid(cut + 2);
+    SetNotice(tr("Recovery copies cannot be written: %1").arg(reason),
+              tr("Recovery copies cannot be written: %1").arg(full));
 }
 
 bool TRecoveryCommands::FolderUsable() {

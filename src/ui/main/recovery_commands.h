@@ -68,7 +68,7 @@ private:
     bool FolderUsable();
     // On the window's thread once a write has ended: says a failure, or that it is over.
     void ReportWrite();
-    void SetNotice(const QString& text);
+    void SetNotice(const QString& text, const QString& detail = {});
     QString UntrustedText(TFolderTrust trust) const;
     void JoinWorker();
     // Changes the copy holds beyond the file, -1 when the history cannot tell.
