@@ -3,6 +3,7 @@
 //   make_sample DATA_FOLDER
 //   make_sample --class STUDENTS GRADES OUT.gbd
 
+#include "grade_date.h"
 #include "gradebook.h"
 #include "gradebook_file.h"
 #include "option_files.h"
@@ -56,16 +57,24 @@ int main(int argc, char** argv) {
     gb.Categories.Add("Tests", 45, false);
     gb.Categories.Add("Projects", 15, false);
 
+    // The fall term of 2026: the days the grades were given, not the day the file was made.
     struct Item {
         const char* name;
         double points;
         int category;
+        unsigned month;
+        unsigned day;
     };
-    const Item items[] = {{"HW 1", 10, 0},      {"HW 2", 10, 0},     {"HW 3", 10, 0},
-                          {"HW 4", 10, 0},      {"Quiz 1", 20, 1},   {"Quiz 2", 20, 1},
-                          {"Quiz 3", 20, 1},    {"Unit Test 1", 100, 2}, {"Unit Test 2", 100, 2},
-                          {"Midterm", 100, 2},  {"Poster", 50, 3},   {"Bonus Puzzle", 5, 2}};
-    for (const Item& it : items) AddGrade(gb, it.name, it.points, it.category);
+    const Item items[] = {{"HW 1", 10, 0, 9, 4},          {"HW 2", 10, 0, 9, 11},
+                          {"HW 3", 10, 0, 9, 25},         {"HW 4", 10, 0, 10, 9},
+                          {"Quiz 1", 20, 1, 9, 18},       {"Quiz 2", 20, 1, 10, 2},
+                          {"Quiz 3", 20, 1, 10, 30},      {"Unit Test 1", 100, 2, 9, 29},
+                          {"Unit Test 2", 100, 2, 11, 6}, {"Midterm", 100, 2, 10, 23},
+                          {"Poster", 50, 3, 11, 20},      {"Bonus Puzzle", 5, 2, 11, 13}};
+    for (const Item& it : items) {
+        AddGrade(gb, it.name, it.points, it.category);
+        gb.GradeAt(gb.LastGradeColumn())->Date = DayNumber(2026, it.month, it.day);
+    }
     TGrade& midterm = *gb.GradeAt(11);
     midterm.Curve = true;
     midterm.CurveAmount = 4;
@@ -111,7 +120,8 @@ int main(int argc, char** argv) {
     gb.GradesInUserOrder = true;
     gb.ShowLetters = true;
 
-    std::string error = SaveFileSafely(folder + "/sample-class.gbd", WriteGradebook(gb), {false, {}});
+    std::string error =
+        SaveFileSafely(folder + "/sample-class.gbd", WriteGradebook(gb), {false, {}});
     if (error.empty()) error = SaveDefaultLetterFile(folder + "/default.ltd", gb);
     if (!error.empty()) {
         std::fprintf(stderr, "%s\n", error.c_str());

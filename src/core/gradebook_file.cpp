@@ -1,6 +1,7 @@
 #include "gradebook_file.h"
 
 #include "file_trailer.h"
+#include "grade_date.h"
 #include "messages.h"
 #include "student_field_section.h"
 #include "text.h"
@@ -22,9 +23,6 @@ constexpr uint64_t kCategoryRecordMin = 1 + 8 + 1 + kReserved;
 constexpr uint64_t kStudentRecordMin = 1 + 1 + 4 + 4 + kReserved;
 constexpr uint64_t kGradeRecordMin = 8 + 8 + 4 + 1 + 1 + 8 + 4 + 4 + 1 + kReserved;
 constexpr uint64_t kAverageMin = 1 + 8;
-// Day numbers of 0100-01-01 and of the day after 9999-12-31.
-constexpr double kFirstDate = -657434;
-constexpr double kEndDate = 2958466;
 
 constexpr uint64_t kHighBits = 0x8080808080808080ull;
 
@@ -540,10 +538,10 @@ void ReadGrade(TByteReader& in, TGrade& g) {
     g.Name = ReadShortText(in);
     g.OmitClassAverage = in.Flag();
     in.Skip(3);
-    // 0 is what every earlier writer stored: no date, so the grade keeps today's. A value no
-    // calendar can show (not a number, beyond the years 100 to 9999) counts as none too.
-    double date = in.Float64();
-    if (date != 0 && date >= kFirstDate && date < kEndDate) g.Date = date;
+    // 0 is what every earlier writer stored: no date. The grade has none then, and writes 0
+    // again until the teacher gives it one.
+    const double date = in.Float64();
+    g.Date = IsGivenDate(date) ? date : 0;
 }
 
 void WriteStudentWithAverage(TByteWriter& out, const TStudent& s, TLostTexts* lost) {

@@ -69,8 +69,8 @@ void WriteLetterTable(TByteWriter& out, const TRealList& table, TLostTexts* lost
 void ReadLetterTable(TByteReader& in, TRealList& table);
 
 // One record each; the caller sets the record's place in `lost` (At). A grade record keeps
-// OmitClassAverage in the first reserved byte and Date in the reserved 8-byte field; a stored date
-// of 0 (files of earlier writers) leaves the grade's Date from creation, today's.
+// OmitClassAverage in the first reserved byte and Date in the reserved 8-byte field; a stored
+// date of 0 (files of earlier writers) or one no calendar shows reads as no date (0).
 void WriteStudent(TByteWriter& out, const TStudent& s, TLostTexts* lost = nullptr);
 void ReadStudent(TByteReader& in, TStudent& s);
 void WriteGrade(TByteWriter& out, const TGrade& g, TLostTexts* lost = nullptr);

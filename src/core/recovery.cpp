@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -91,6 +92,7 @@ std::string FormatRecoveryLock(const TRecoveryLock& lock) {
     t += "original=" + Escape(lock.Original) + "\n";
     t += "stamp=" + Escape(lock.OriginalStamp) + "\n";
     t += "saved=" + std::to_string(lock.SavedAt) + "\n";
+    if (lock.Changes >= 0) t += "changes=" + std::to_string(lock.Changes) + "\n";
     return t;
 }
 
@@ -123,6 +125,9 @@ std::optional<TRecoveryLock> ParseRecoveryLock(std::string_view text) {
             lock.OriginalStamp = Unescape(value);
         } else if (key == "saved") {
             lock.SavedAt = ParseLong(value).value_or(0);
+        } else if (key == "changes") {
+            auto v = ParseLong(value);
+            lock.Changes = v && *v >= 0 ? *v : -1;
         }
         // Other keys are a later version's; they are ignored.
     }
@@ -153,6 +158,16 @@ std::string DefaultRecoveryFolder() {
         base = fs::path(home && *home ? home : ".") / ".local" / "share";
     }
     return (base / "Brindlecraft" / "Marklow" / "recovery").string();
+}
+
+TFolderTrust RecoveryFolderTrust(const std::string& folder) {
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0)
+        return errno == ENOENT ? TFolderTrust::Missing : TFolderTrust::NotAFolder;
+    if (!S_ISDIR(st.st_mode)) return TFolderTrust::NotAFolder;
+    if (st.st_uid != ::geteuid()) return TFolderTrust::OtherOwner;
+    if (st.st_mode & (S_IWGRP | S_IWOTH)) return TFolderTrust::OpenToOthers;
+    return TFolderTrust::Usable;
 }
 
 std::vector<TRecoveryEntry> ListRecoveryEntries(const std::string& folder) {

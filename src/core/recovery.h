@@ -24,6 +24,8 @@ struct TRecoveryLock {
     // whether another program has changed it since.
     std::string OriginalStamp;
     long long SavedAt = 0; // seconds since 1970 when the copy was written
+    // How many changes the copy holds beyond the original; -1 when not known (older locks).
+    long long Changes = -1;
 };
 
 std::string FormatRecoveryLock(const TRecoveryLock& lock);
@@ -46,6 +48,12 @@ struct TRecoveryEntry {
 // Where the program keeps them: $XDG_DATA_HOME (else ~/.local/share), then
 // "Brindlecraft/Marklow/recovery", as the window's per-user data folder.
 std::string DefaultRecoveryFolder();
+
+// Whether a folder may hold recovery copies. One of another user, or one that others may write
+// into (group or world writable), must never be used: its copies could be read, replaced or
+// planted by someone else.
+enum class TFolderTrust { Usable, Missing, NotAFolder, OtherOwner, OpenToOthers };
+TFolderTrust RecoveryFolderTrust(const std::string& folder);
 
 // Every copy in the folder, newest first; an absent folder has none.
 std::vector<TRecoveryEntry> ListRecoveryEntries(const std::string& folder);

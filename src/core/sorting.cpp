@@ -1,9 +1,11 @@
 #include "sorting.h"
 
 #include "unicode_text.h"
+#include "grade_date.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 #include <stdexcept>
 #include <string_view>
@@ -32,7 +34,7 @@ template <typename Less> std::vector<int> Ranks(size_t n, Less less) {
     return rank;
 }
 
-// An average or a date that is not a number compares as 0 (no average, no date).
+// An average that is not a number compares as 0 (no average).
 double Finite(double v) {
     return std::isnan(v) ? 0 : v;
 }
@@ -151,10 +153,15 @@ std::vector<int> SortGradesOrder(const TGradebook& gb, TGradeSortKey key) {
                       [&](int a, int b) { return TextBefore(names[Index(a)], names[Index(b)]); });
         break;
     }
-    case TGradeSortKey::Date:
-        ranks =
-            Ranks(Index(n), [&](int a, int b) { return Finite(at(a).Date) < Finite(at(b).Date); });
+    case TGradeSortKey::Date: {
+        // Grades without a date come after every dated one.
+        auto key = [&](int k) {
+            const double d = at(k).Date;
+            return IsGivenDate(d) ? d : std::numeric_limits<double>::infinity();
+        };
+        ranks = Ranks(Index(n), [&](int a, int b) { return key(a) < key(b); });
         break;
+    }
     case TGradeSortKey::Category:
         ranks = Ranks(Index(n),
                       [&](int a, int b) { return at(a).CategoryIndex < at(b).CategoryIndex; });

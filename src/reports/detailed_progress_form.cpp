@@ -1,6 +1,7 @@
 #include "detailed_progress_form.h"
 
 #include "gbook_form.h"
+#include "grade_date.h"
 #include "gradebook.h"
 #include "text.h"
 
@@ -50,8 +51,8 @@ TQRShape& AddRule(TQRBand& band) {
 }
 
 QString DateText(double day) {
-    // Day numbers count from 30 December 1899; 0 is none.
-    if (!(day >= 1) || day > 2958465) return {};
+    // A grade without a date prints none.
+    if (!IsGivenDate(day)) return {};
     return QLocale().toString(QDate(1899, 12, 30).addDays(static_cast<qint64>(std::floor(day))),
                               QLocale::ShortFormat);
 }

@@ -1,3 +1,4 @@
+#include "grade_date.h"
 #include "gradebook_file.h"
 #include "sample_builder.h"
 #include "text.h"
@@ -565,17 +566,37 @@ TEST(GradeRecord, DateAndClassAverageSwitchLiveInTheReservedBytes) {
     EXPECT_EQ(bytes, GradeRecord(Reserved(0, 45292.5)));
 }
 
-TEST(GradeRecord, FilesOfEarlierWritersStillGiveTodaysDate) {
-    // Every earlier writer filled the reserved bytes with 0: no date, no switch.
+TEST(GradeRecord, FilesOfEarlierWritersGiveNoDateAndKeepItUnstored) {
+    // Every earlier writer filled the reserved bytes with 0: no date, no switch. The grade
+    // made for the record starts with today's date, which must not stick.
     TGradebook gb;
     auto g = gb.NewGrade();
+    ASSERT_EQ(g->Date, TodayDate());
     const std::string record = GradeRecord(std::string(12, '\0'));
     TByteReader in(record);
     ReadGrade(in, *g);
     EXPECT_TRUE(in.AtEnd());
-    EXPECT_EQ(g->Date, TodayDate());
+    EXPECT_EQ(g->Date, 0);
+    EXPECT_FALSE(IsGivenDate(g->Date));
     EXPECT_FALSE(g->OmitClassAverage);
     EXPECT_EQ(g->Name, "Quiz");
+    // Written back, the record is the one read: still no date.
+    std::string again;
+    TByteWriter out(again);
+    WriteGrade(out, *g);
+    EXPECT_EQ(again, record);
+}
+
+TEST(GradeRecord, AClassWithoutDatesStaysWithoutThemThroughSaveAndReopen) {
+    auto gb = BuildGradebook(TBuildOptions{});
+    for (int c = 2; c <= gb->LastGradeColumn(); ++c)
+        gb->GradeAt(c)->Date = 0;
+    gb->GradeAt(3)->Date = 46000;
+    TGradebook back;
+    ReadGradebook(WriteGradebook(*gb), back, [](const std::string&) { return true; });
+    ASSERT_EQ(back.LastGradeColumn(), gb->LastGradeColumn());
+    for (int c = 2; c <= back.LastGradeColumn(); ++c)
+        EXPECT_EQ(back.GradeAt(c)->Date, c == 3 ? 46000 : 0) << c;
 }
 
 TEST(GradeRecord, ADateNoCalendarCanShowCountsAsNone) {
@@ -587,7 +608,8 @@ TEST(GradeRecord, ADateNoCalendarCanShowCountsAsNone) {
         std::string record = GradeRecord(Reserved(1, date));
         TByteReader in(record);
         ReadGrade(in, *g);
-        EXPECT_EQ(g->Date, TodayDate()) << date;
+        EXPECT_EQ(g->Date, 0) << date;
+        EXPECT_FALSE(IsGivenDate(date)) << date;
         EXPECT_TRUE(g->OmitClassAverage);
     }
     for (double date : {1.0, -657434.0, 2958465.99, 45292.25}) {
@@ -597,6 +619,7 @@ TEST(GradeRecord, ADateNoCalendarCanShowCountsAsNone) {
         TByteReader in(record);
         ReadGrade(in, *g);
         EXPECT_EQ(g->Date, date);
+        EXPECT_TRUE(IsGivenDate(date)) << date;
     }
 }
 

@@ -48,6 +48,46 @@ TEST(RecoveryLock, RoundTripsEveryFieldEvenAPathWithLineBreaksAndBackslashes) {
     EXPECT_EQ(back->Original, l.Original);
     EXPECT_EQ(back->OriginalStamp, l.OriginalStamp);
     EXPECT_EQ(back->SavedAt, l.SavedAt);
+    EXPECT_EQ(back->Changes, -1);
+}
+
+TEST(RecoveryLock, CountsTheChangesWhenKnownAndOlderLocksKnowNone) {
+    TRecoveryLock l = SampleLock();
+    l.Changes = 0;
+    EXPECT_EQ(ParseRecoveryLock(FormatRecoveryLock(l))->Changes, 0);
+    l.Changes = 12345;
+    EXPECT_EQ(ParseRecoveryLock(FormatRecoveryLock(l))->Changes, 12345);
+    l.Changes = -1;
+    EXPECT_EQ(FormatRecoveryLock(l).find("changes="), std::string::npos);
+    for (const char* odd :
+         {"changes=\n", "changes=-4\n", "changes=1x\n", "changes=99999999999999999999999\n"})
+        EXPECT_EQ(ParseRecoveryLock(std::string("pid=12\n") + odd)->Changes, -1) << odd;
+}
+
+TEST(RecoveryFolder, OnlyAFolderOfThisUserClosedToOthersIsUsable) {
+    marklow::testing::TempFolder dir;
+    const std::string folder = dir / "recovery";
+    EXPECT_EQ(RecoveryFolderTrust(folder), TFolderTrust::Missing);
+    std::ofstream(dir / "file") << "x";
+    EXPECT_EQ(RecoveryFolderTrust(dir / "file"), TFolderTrust::NotAFolder);
+    EXPECT_EQ(RecoveryFolderTrust(dir / "file/below"), TFolderTrust::NotAFolder);
+    std::filesystem::create_directory(folder);
+    using std::filesystem::perms;
+    for (perms p : {perms::owner_all, perms::owner_all | perms::group_read | perms::others_exec,
+                    perms::owner_read | perms::owner_exec}) {
+        std::filesystem::permissions(folder, p);
+        EXPECT_EQ(RecoveryFolderTrust(folder), TFolderTrust::Usable) << static_cast<int>(p);
+    }
+    for (perms p : {perms::all, perms::owner_all | perms::group_write,
+                    perms::owner_all | perms::others_write}) {
+        std::filesystem::permissions(folder, p);
+        EXPECT_EQ(RecoveryFolderTrust(folder), TFolderTrust::OpenToOthers) << static_cast<int>(p);
+    }
+    std::filesystem::permissions(folder, perms::owner_all);
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0);
+        EXPECT_EQ(RecoveryFolderTrust(folder), TFolderTrust::OtherOwner);
+    }
 }
 
 TEST(RecoveryLock, RefusesWhatIsNotALock) {

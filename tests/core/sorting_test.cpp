@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <numeric>
 #include <random>
 #include <stdexcept>
@@ -256,6 +257,28 @@ TEST(SortGrades, ByDateByCategoryAndByName) {
     EXPECT_EQ(ColumnNames(gb), (std::vector<std::string>{"HW", "Lab", "quiz", "Test"}));
     SortGrades(gb, TGradeSortKey::UserOrder);
     EXPECT_EQ(ColumnNames(gb), (std::vector<std::string>{"quiz", "Test", "Lab", "HW"}));
+}
+
+TEST(SortGrades, GradesWithoutADateComeLastByDate) {
+    // 0 is no date, and so is a value no calendar shows; a date before 1899 is still a date.
+    TGradebook gb;
+    gb.SetEditMode(false);
+    for (const char* n : {"none", "late", "nan", "early", "old", "huge"})
+        AddGrade(gb, n, 10);
+    gb.GradeAt(2)->Date = 0;
+    gb.GradeAt(3)->Date = 46010;
+    gb.GradeAt(4)->Date = std::numeric_limits<double>::quiet_NaN();
+    gb.GradeAt(5)->Date = 46001;
+    gb.GradeAt(6)->Date = -5;
+    gb.GradeAt(7)->Date = 1e300;
+    SortGrades(gb, TGradeSortKey::Date);
+    const std::vector<std::string> names = ColumnNames(gb);
+    ASSERT_EQ(names.size(), 6u);
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 3),
+              (std::vector<std::string>{"old", "early", "late"}));
+    std::vector<std::string> undated(names.begin() + 3, names.end());
+    std::sort(undated.begin(), undated.end());
+    EXPECT_EQ(undated, (std::vector<std::string>{"huge", "nan", "none"}));
 }
 
 TEST(Sorting, EveryKeyMatchesTheProcedureOnClassesFullOfTies) {

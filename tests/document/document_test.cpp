@@ -429,3 +429,22 @@ TEST_F(DocumentTest, ARosterImportIsOneStepThatComesBackExactly) {
         ExpectRoundTrips(before);
     }
 }
+
+TEST_F(DocumentTest, ClearingAndGivingAGradesDateAreUndoneExactly) {
+    Load(true);
+    gb.GradeAt(3)->Date = 46000;
+    gb.GradeAt(2)->Date = 0; // as read from a file that stored none
+    for (auto [column, date] : {std::pair{3, 0.0}, std::pair{2, 46100.0}}) {
+        const std::string before = State(gb);
+        TGradeEdit grade;
+        grade.Column = column;
+        CopyGrade(grade.Grade, *gb.GradeAt(column));
+        grade.Grade.Date = date;
+        grade.NameCell = std::string(gb.Cell(column, 1));
+        grade.Defaults = GradeDefaultsOf(gb);
+        ASSERT_TRUE(GradeEditChanges(gb, grade)) << column;
+        doc.Push(new TGradeCommand(doc, grade));
+        EXPECT_EQ(gb.GradeAt(column)->Date, date);
+        ExpectRoundTrips(before);
+    }
+}

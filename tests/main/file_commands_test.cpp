@@ -28,40 +28,16 @@ using namespace marklow;
 
 namespace {
 
-class Document : public ::testing::Test {
+class Document : public WindowTest {
 protected:
     Document() {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("config"));
         document = std::make_unique<TFileCommands>(
             form, TDocumentPaths{dir.filePath("data/default.ltd"), QString()});
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-    ~Document() override {
-        EXPECT_TRUE(script.Unexpected.isEmpty()) << script.Unexpected.join("; ").toStdString();
+        Show();
     }
 
-    QString Path(const QString& name) { return dir.filePath(name); }
-    QString WriteClass(const QString& name) {
-        TBuildOptions o;
-        o.Students = 5;
-        o.Grades = 3;
-        auto gb = BuildGradebook(o);
-        std::ofstream(Path(name).toStdString(), std::ios::binary) << WriteGradebook(*gb);
-        return Path(name);
-    }
-    void TypeScore(int c, int r, const QString& text) {
-        form.GradeBook->MoveCurrent(c, r);
-        QTest::keyClicks(form.GradeBook->Editor(), text);
-    }
-
-    QApplication& app = TestApp();
-    QTemporaryDir dir;
-    ScopedPrompts prompts;
-    ScriptedPrompts& script = prompts.Script;
-    TSDIAppForm form;
     std::unique_ptr<TFileCommands> document;
-    TGradebook& gb = form.Gradebook();
 };
 
 } // namespace

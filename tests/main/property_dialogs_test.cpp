@@ -1,5 +1,6 @@
 #include "gradebook_file.h"
 #include "prompts.h"
+#include "property_commands.h"
 #include "property_dialogs.h"
 #include "sample_builder.h"
 #include "test_app.h"
@@ -252,6 +253,64 @@ TEST_F(PropertyDialogs, ChangingOnlyTheDateChangesTheDate) {
     EXPECT_EQ(edit->Grade.Date, DateToDayNumber(QDate(2024, 9, 2)));
     EXPECT_EQ(DayNumberToDate(edit->Grade.Date), QDate(2024, 9, 2));
     EXPECT_EQ(edit->Grade.Points, gb->GradeAt(4)->Points);
+}
+
+TEST_F(PropertyDialogs, AGradeWithoutADateKeepsNoneUntilGivenOneAndADateCanBeCleared) {
+    gb->GradeAt(3)->Date = 0; // read from a file that stored none
+    gb->GradeAt(4)->Date = 46000.25;
+    // Shown as none; OK keeps none rather than the day the dialog was opened.
+    Next<TGradeDlg>([](TGradeDlg& d) {
+        EXPECT_TRUE(d.NoDateBox->isChecked());
+        EXPECT_FALSE(d.DateTimePicker1->isEnabled());
+        d.OKBtn->click();
+    });
+    auto edit = EditGrade(gradeDlg, *gb, 3);
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->Grade.Date, 0);
+    EXPECT_FALSE(GradeEditChanges(*gb, *edit));
+
+    // Turning "No date" off gives the date in the picker, today's unless another is picked.
+    Next<TGradeDlg>([](TGradeDlg& d) {
+        d.PageControl1->setCurrentWidget(d.InformationSheet);
+        EXPECT_EQ(d.DateTimePicker1->date(), QDate::currentDate());
+        d.NoDateBox->click();
+        EXPECT_TRUE(d.DateTimePicker1->isEnabled());
+        d.OKBtn->click();
+    });
+    edit = EditGrade(gradeDlg, *gb, 3);
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->Grade.Date, TodayDate());
+    Next<TGradeDlg>([](TGradeDlg& d) {
+        d.NoDateBox->click();
+        d.DateTimePicker1->setDate(QDate(2026, 10, 5));
+        d.OKBtn->click();
+    });
+    edit = EditGrade(gradeDlg, *gb, 3);
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(DayNumberToDate(edit->Grade.Date), QDate(2026, 10, 5));
+
+    // A dated grade shows its date and loses it with "No date".
+    Next<TGradeDlg>([](TGradeDlg& d) {
+        EXPECT_FALSE(d.NoDateBox->isChecked());
+        EXPECT_TRUE(d.DateTimePicker1->isEnabled());
+        EXPECT_EQ(d.DateTimePicker1->date(), DayNumberToDate(46000));
+        d.NoDateBox->click();
+        EXPECT_FALSE(d.DateTimePicker1->isEnabled());
+        d.OKBtn->click();
+    });
+    edit = EditGrade(gradeDlg, *gb, 4);
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->Grade.Date, 0);
+    EXPECT_TRUE(GradeEditChanges(*gb, *edit));
+
+    // A new grade still starts on today's date.
+    Next<TGradeDlg>([](TGradeDlg& d) {
+        EXPECT_FALSE(d.NoDateBox->isChecked());
+        d.OKBtn->click();
+    });
+    edit = CreateGrade(gradeDlg, *gb, 4);
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->Grade.Date, TodayDate());
 }
 
 TEST_F(PropertyDialogs, NewGradeStartsFromTheDefaultsAndGoesToTheCursor) {

@@ -18,15 +18,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -43,6 +48,13 @@ std::string Bytes(const QString& path) {
     }
 }
 
+// A file's time as the recovery prompt gives it.
+QString When(const QString& path) {
+    return QLocale().toString(
+        QDateTime::fromSecsSinceEpoch(QFileInfo(path).lastModified().toSecsSinceEpoch()),
+        QLocale::ShortFormat);
+}
+
 // A pid that no process has any more.
 long long FinishedPid() {
     pid_t child = fork();
@@ -51,7 +63,7 @@ long long FinishedPid() {
     return child;
 }
 
-class Recovery : public ::testing::Test {
+class Recovery : public WindowTest {
 protected:
     Recovery() {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("config"));
@@ -59,33 +71,16 @@ protected:
             form, TDocumentPaths{dir.filePath("data/default.ltd"), QString()});
         recovery = std::make_unique<TRecoveryCommands>(form, document->Lifecycle(),
                                                        dir.filePath("state/recovery"));
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-    ~Recovery() override {
-        EXPECT_TRUE(script.Unexpected.isEmpty()) << script.Unexpected.join("; ").toStdString();
+        Show();
     }
 
-    QString Path(const QString& name) { return dir.filePath(name); }
-    QString WriteClass(const QString& name, int students = 5) {
-        TBuildOptions o;
-        o.Students = students;
-        o.Grades = 3;
-        auto gb = BuildGradebook(o);
-        std::ofstream(Path(name).toStdString(), std::ios::binary) << WriteGradebook(*gb);
-        return Path(name);
-    }
-    void TypeScore(int c, int r, const QString& text) {
-        form.GradeBook->MoveCurrent(c, r);
-        QTest::keyClicks(form.GradeBook->Editor(), text);
-    }
     void WriteNow() {
         recovery->WriteRecoveryCopy();
         recovery->WaitForWrite();
     }
     // A copy as a crashed program leaves it: the gradebook's bytes and a lock of a dead pid.
     QString LeaveCopy(const QString& id, const std::string& bytes, const std::string& original,
-                      const std::string& stamp = {}) {
+                      const std::string& stamp = {}, long long changes = -1) {
         QDir().mkpath(Folder());
         const QString copy = QDir(Folder()).filePath(id + ".gbd");
         std::ofstream(copy.toStdString(), std::ios::binary) << bytes;
@@ -95,21 +90,21 @@ protected:
         lock.Host = CurrentProcess().Host;
         lock.Original = original;
         lock.OriginalStamp = stamp;
+        lock.Changes = changes;
         std::ofstream(QDir(Folder()).filePath(id + ".lock").toStdString())
             << FormatRecoveryLock(lock);
         return copy;
     }
     QString Folder() const { return recovery->Folder(); }
+    // The status bar's word about recovery copies, as the teacher sees it.
+    QString ShownNotice() const {
+        auto* label = form.StatusBar1->findChild<QLabel*>("RecoveryNotice");
+        return label && label->isVisible() ? label->text() : QString();
+    }
     QStringList FolderFiles() const { return QDir(Folder()).entryList(QDir::Files | QDir::Hidden); }
 
-    QApplication& app = TestApp();
-    QTemporaryDir dir;
-    ScopedPrompts prompts;
-    ScriptedPrompts& script = prompts.Script;
-    TSDIAppForm form;
     std::unique_ptr<TFileCommands> document;
     std::unique_ptr<TRecoveryCommands> recovery;
-    TGradebook& gb = form.Gradebook();
     TGradebookDocument& doc = form.Document();
 };
 
@@ -193,7 +188,9 @@ TEST_F(Recovery, RecoverOpensTheCopyAsTheOriginalModifiedAndSaveWritesTheOrigina
     recovery->OfferRecovery();
     ASSERT_EQ(script.Messages.size(), 1u);
     EXPECT_EQ(script.Messages[0].Text,
-              "Marklow was not closed properly. Recover the unsaved changes to period1?");
+              "Marklow was not closed properly. Recover the unsaved changes to period1?\n\n"
+              "The copy was made on " +
+                  When(copy) + ".\nThe saved file was last changed on " + When(original) + ".");
     EXPECT_EQ(script.Messages[0].Buttons, TButtons::RecoverDiscardLater);
     EXPECT_EQ(gb.Cell(2, 2), "42 late");
     EXPECT_EQ(doc.FilePath(), QFileInfo(original).absoluteFilePath());
@@ -227,8 +224,10 @@ TEST_F(Recovery, DiscardRemovesLaterKeepsAndAnUntitledCopyComesBackUntitled) {
     EXPECT_TRUE(script.Messages[0].Text.startsWith(
         "Marklow was not closed properly. Recover the unsaved changes to gone?"));
     EXPECT_TRUE(script.Messages[0].Text.contains("no longer exists"));
-    EXPECT_EQ(script.Messages[1].Text,
-              "Marklow was not closed properly. Recover the unsaved changes to Untitled?");
+    EXPECT_TRUE(script.Messages[1].Text.startsWith(
+        "Marklow was not closed properly. Recover the unsaved changes to Untitled?\n\n"
+        "The copy was made on "));
+    EXPECT_FALSE(script.Messages[1].Text.contains("saved file")) << "it never had one";
     EXPECT_EQ(FolderFiles(), (QStringList{"2-1.gbd", "2-1.lock"}));
     EXPECT_TRUE(Bytes(QDir(Folder()).filePath("2-1.gbd")) == bytes);
     EXPECT_FALSE(doc.IsModified());
@@ -350,8 +349,10 @@ TEST_F(Recovery, AProgramKilledAfterTypingLeavesACopyTheNextStartRecoversExactly
     script.Answers = {TAnswer::Recover};
     next.OfferRecovery();
     ASSERT_EQ(script.Messages.size(), 1u);
-    EXPECT_EQ(script.Messages[0].Text,
-              "Marklow was not closed properly. Recover the unsaved changes to period1?");
+    EXPECT_TRUE(script.Messages[0].Text.startsWith(
+        "Marklow was not closed properly. Recover the unsaved changes to period1?"));
+    EXPECT_TRUE(script.Messages[0].Text.contains("It holds 1 change beyond the saved file."))
+        << script.Messages[0].Text.toStdString();
     EXPECT_TRUE(WriteGradebook(gb) == typed);
     EXPECT_EQ(doc.FilePath(), QFileInfo(original).absoluteFilePath());
     EXPECT_TRUE(doc.IsModified());
@@ -417,4 +418,167 @@ TEST_F(Recovery, TheIntervalIsSetOnTheDisplayPageAndKeptInThePreferences) {
     document->Lifecycle().FirstShow();
     EXPECT_EQ(form.RecoverySeconds(), 45);
     EXPECT_EQ(recovery->Timer().interval(), 45000);
+}
+
+TEST_F(Recovery, ThePromptSaysWhenTheCopyWasMadeAndHowManyChangesItHolds) {
+    const QString original = WriteClass("period1.gbd");
+    const QString copy = LeaveCopy("8-1", Bytes(original), original.toStdString(), {}, 3);
+    auto at = [](int day, int hour) {
+        return std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * day + hour);
+    };
+    std::filesystem::last_write_time(copy.toStdString(), at(1, 0));
+    std::filesystem::last_write_time(original.toStdString(), at(3, 5));
+    ASSERT_NE(When(copy), When(original));
+    script.Answers = {TAnswer::Later};
+    recovery->OfferRecovery();
+    ASSERT_EQ(script.Messages.size(), 1u);
+    // The file was changed after the copy's lock took its stamp, which the question adds.
+    const QString expected =
+        "Marklow was not closed properly. Recover the unsaved changes to period1?\n\n"
+        "The copy was made on " +
+        When(copy) + ". It holds 3 changes beyond the saved file.\n" +
+        "The saved file was last changed on " + When(original) + ".\n\n";
+    EXPECT_TRUE(script.Messages[0].Text.startsWith(expected))
+        << script.Messages[0].Text.toStdString();
+    EXPECT_TRUE(script.Messages[0].Text.contains("has been changed since"));
+
+    // A copy this program writes counts its changes: a typed cell left, one being typed.
+    ASSERT_TRUE(document->Lifecycle().OpenGradebook(original));
+    TypeScore(2, 2, "71");
+    TypeScore(2, 3, "72");
+    WriteNow();
+    auto lock = ParseRecoveryLock(Bytes(recovery->LockPath()));
+    ASSERT_TRUE(lock);
+    EXPECT_EQ(lock->Changes, 2);
+    // Undone back to one change, the next copy says one.
+    form.GradeBook->MoveCurrent(3, 3);
+    doc.Undo();
+    WriteNow();
+    lock = ParseRecoveryLock(Bytes(recovery->LockPath()));
+    ASSERT_TRUE(lock);
+    EXPECT_EQ(lock->Changes, 1);
+}
+
+TEST_F(Recovery, AFullDiskIsToldInTheStatusBarAndLeavesNoLockWithoutACopy) {
+    const QString path = WriteClass("period1.gbd");
+    ASSERT_TRUE(document->Lifecycle().OpenGradebook(path));
+    int failures = 0;
+    recovery->SetWriteFault([&](const std::string& file, TSaveStep step) {
+        if (file.ends_with(".gbd") && step == TSaveStep::Write) {
+            ++failures;
+            return ENOSPC;
+        }
+        return 0;
+    });
+    TypeScore(2, 2, "64");
+    WriteNow();
+    EXPECT_EQ(failures, 1);
+    EXPECT_TRUE(FolderFiles().isEmpty()) << FolderFiles().join(", ").toStdString();
+    const QString told = ShownNotice();
+    EXPECT_TRUE(told.startsWith("Recovery copies cannot be written: ")) << told.toStdString();
+    EXPECT_TRUE(told.contains(QString::fromUtf8(std::strerror(ENOSPC)))) << told.toStdString();
+    EXPECT_EQ(recovery->Notice(), told);
+    // The next tick tries again, without a change, and says nothing new.
+    WriteNow();
+    EXPECT_EQ(failures, 2);
+    EXPECT_TRUE(FolderFiles().isEmpty());
+    EXPECT_EQ(ShownNotice(), told);
+    EXPECT_TRUE(script.Messages.empty()) << "no question interrupts the teacher";
+
+    // Room again: the copy is written and the word goes.
+    recovery->SetWriteFault({});
+    WriteNow();
+    EXPECT_EQ(FolderFiles(), (QStringList{QFileInfo(recovery->CopyPath()).fileName(),
+                                          QFileInfo(recovery->LockPath()).fileName()}));
+    EXPECT_TRUE(ShownNotice().isEmpty());
+    const std::string copy = Bytes(recovery->CopyPath());
+    const std::string lock = Bytes(recovery->LockPath());
+
+    // Full again with a copy on disk: the older copy keeps its own lock.
+    recovery->SetWriteFault([](const std::string& file, TSaveStep step) {
+        return file.ends_with(".gbd") && step == TSaveStep::Sync ? ENOSPC : 0;
+    });
+    TypeScore(2, 3, "65");
+    WriteNow();
+    EXPECT_TRUE(Bytes(recovery->CopyPath()) == copy);
+    EXPECT_TRUE(Bytes(recovery->LockPath()) == lock);
+    EXPECT_EQ(FolderFiles().size(), 2);
+    EXPECT_TRUE(ShownNotice().startsWith("Recovery copies cannot be written: "));
+}
+
+TEST_F(Recovery, AFolderTheUserCannotWriteIsToldAndLeavesNothing) {
+    const QString path = WriteClass("period1.gbd");
+    ASSERT_TRUE(document->Lifecycle().OpenGradebook(path));
+    // As left by a run as root: the folder is there and takes no file of this user's. Root
+    // writes anywhere, so there the system's refusal comes through the seam.
+    ASSERT_TRUE(QDir().mkpath(Folder()));
+    ASSERT_TRUE(QFile::setPermissions(Folder(), QFile::ReadOwner | QFile::ExeOwner));
+    if (geteuid() == 0)
+        recovery->SetWriteFault([](const std::string&, TSaveStep step) {
+            return step == TSaveStep::CreateTemp ? EACCES : 0;
+        });
+    TypeScore(2, 2, "64");
+    WriteNow();
+    QFile::setPermissions(Folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(FolderFiles().isEmpty()) << FolderFiles().join(", ").toStdString();
+    EXPECT_TRUE(ShownNotice().startsWith("Recovery copies cannot be written: "));
+    EXPECT_TRUE(ShownNotice().contains(QString::fromUtf8(std::strerror(EACCES))))
+        << ShownNotice().toStdString();
+
+    recovery->SetWriteFault({});
+    WriteNow();
+    EXPECT_TRUE(QFile::exists(recovery->CopyPath()));
+    EXPECT_TRUE(ShownNotice().isEmpty());
+}
+
+TEST_F(Recovery, AFolderOpenToOthersOrOfAnotherOwnerIsNeverUsed) {
+    const QString original = WriteClass("period1.gbd");
+    // A copy planted in a folder everybody may write into is not offered.
+    LeaveCopy("9-1", Bytes(original), original.toStdString());
+    const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                     QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
+                     QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(Folder(), all));
+    EXPECT_EQ(RecoveryFolderTrust(Folder().toStdString()), TFolderTrust::OpenToOthers);
+    recovery->OfferRecovery();
+    EXPECT_TRUE(script.Messages.empty());
+    const QString told = ShownNotice();
+    EXPECT_EQ(told, "No recovery copies are made: other users may write into the folder " +
+                        Folder() + ".");
+
+    // Nor is a copy written there, and the folder is left as it is.
+    ASSERT_TRUE(document->Lifecycle().OpenGradebook(original));
+    TypeScore(2, 2, "64");
+    WriteNow();
+    EXPECT_FALSE(QFile::exists(recovery->CopyPath()));
+    EXPECT_FALSE(QFile::exists(recovery->LockPath()));
+    EXPECT_EQ(QFile::permissions(Folder()) & all, all);
+    EXPECT_EQ(ShownNotice(), told);
+
+    // Group-writable is open to others too.
+    ASSERT_TRUE(QFile::setPermissions(Folder(), QFile::ReadOwner | QFile::WriteOwner |
+                                                    QFile::ExeOwner | QFile::WriteGroup |
+                                                    QFile::ExeGroup));
+    WriteNow();
+    EXPECT_FALSE(QFile::exists(recovery->CopyPath()));
+
+    if (geteuid() == 0) {
+        // Another user's folder, closed to others.
+        ASSERT_TRUE(QFile::setPermissions(Folder(),
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        ASSERT_EQ(chown(Folder().toLocal8Bit().constData(), 65534, 65534), 0);
+        EXPECT_EQ(RecoveryFolderTrust(Folder().toStdString()), TFolderTrust::OtherOwner);
+        WriteNow();
+        EXPECT_FALSE(QFile::exists(recovery->CopyPath()));
+        EXPECT_EQ(ShownNotice(), "No recovery copies are made: the folder " + Folder() +
+                                     " belongs to another user.");
+        ASSERT_EQ(chown(Folder().toLocal8Bit().constData(), 0, 0), 0);
+    }
+
+    // Closed again by its owner: copies are made once more and the word goes.
+    ASSERT_TRUE(
+        QFile::setPermissions(Folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    WriteNow();
+    EXPECT_TRUE(QFile::exists(recovery->CopyPath()));
+    EXPECT_TRUE(ShownNotice().isEmpty());
 }

@@ -2,6 +2,7 @@
 #include "cli.h"
 #include "detailed_progress_form.h"
 #include "entry.h"
+#include "grade_date.h"
 #include "gradebook.h"
 #include "gradebook_file.h"
 #include "new_print_dlg.h"
@@ -11,6 +12,7 @@
 #include "prompts.h"
 #include "report_pages.h"
 #include "report_test_app.h"
+#include "safe_save.h"
 #include "sample_builder.h"
 #include "temp_folder.h"
 #include "text.h"
@@ -483,4 +485,39 @@ TEST_F(Detailed, DatesAndHeadingsInTheWindowsLanguage) {
         }
     }
     RemoveTranslations();
+}
+
+TEST_F(Detailed, TheSampleClassPrintsTheDaysOfTheTermAndAnUndatedGradeNone) {
+    TGradebook sample;
+    ReadGradebook(ReadFileBytes(MARKLOW_DATA_DIR "/sample-class.gbd"), sample,
+                  [](const std::string&) { return true; });
+    RecomputeAll(sample);
+    // Real dates across a term, the same whichever day the file is opened.
+    double first = 1e9, last = -1e9;
+    for (int c = 2; c <= sample.LastGradeColumn(); ++c) {
+        const double day = sample.GradeAt(c)->Date;
+        ASSERT_TRUE(IsGivenDate(day)) << sample.Cell(c, 1);
+        first = std::min(first, day);
+        last = std::max(last, day);
+    }
+    EXPECT_GE(last - first, 60) << "a term, not a week";
+    EXPECT_LT(last, TodayDate() + 1) << "given before the class was handed out";
+
+    auto pages = Print(sample);
+    ASSERT_FALSE(pages.empty());
+    for (int c = 2; c <= sample.LastGradeColumn(); ++c) {
+        const std::vector<QString> line = LineOf(pages[0], Q(sample.Cell(c, 1)));
+        ASSERT_GE(line.size(), 3u) << sample.Cell(c, 1);
+        const QDate day = QDate(1899, 12, 30).addDays(static_cast<qint64>(sample.GradeAt(c)->Date));
+        EXPECT_EQ(line[1], QLocale().toString(day, QLocale::ShortFormat));
+    }
+
+    // A grade with no date prints none: its line goes from the name straight to the points.
+    sample.GradeAt(2)->Date = 0;
+    pages = Print(sample);
+    const std::vector<QString> line = LineOf(pages[0], Q(sample.Cell(2, 1)));
+    ASSERT_GE(line.size(), 2u);
+    EXPECT_EQ(line[1], Q(FormatNumber(sample.GradeAt(2)->Points)));
+    EXPECT_FALSE(
+        FindText(pages[0], QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
 }

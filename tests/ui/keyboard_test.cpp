@@ -22,7 +22,7 @@ using namespace marklow;
 
 namespace {
 
-class Keyboard : public ::testing::Test {
+class Keyboard : public WindowTest {
 protected:
     Keyboard() {
         form.show();
@@ -30,16 +30,10 @@ protected:
     }
     ~Keyboard() override { form.hide(); }
 
-    void Type(const QString& text) { QTest::keyClicks(grid.Editor(), text); }
-    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QTest::keyClick(grid.Editor(), key, mods);
-    }
     void Go(int c, int r) {
         grid.MoveCurrent(c, r);
         ASSERT_EQ(std::pair(grid.Col(), grid.Row()), std::pair(c, r)) << "could not start there";
     }
-    std::string Cell(int c, int r) const { return std::string(gb.Cell(c, r)); }
-
     // Ann, Ben and Cal in rows 2 to 4, T1 to T3 in columns 2 to 4, every score 80; in edit
     // mode the spare row 5 and column 5 follow.
     void TypeClass() {
@@ -63,13 +57,6 @@ protected:
         ASSERT_EQ(gb.RowCount(), 6);
         ASSERT_EQ(gb.ColCount(), 6);
     }
-
-    QApplication& app = TestApp();
-    ScopedPrompts prompts;
-    ScriptedPrompts& script = prompts.Script;
-    TSDIAppForm form;
-    TGradebook& gb = form.Gradebook();
-    TStringGrid1& grid = *form.GradeBook;
 };
 
 struct TGridKey {

@@ -18,27 +18,11 @@ namespace {
 
 using Cursor = std::pair<int, int>;
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public WindowTest {
 protected:
-    MainWindow() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-    ~MainWindow() override {
-        EXPECT_TRUE(script.Unexpected.isEmpty()) << script.Unexpected.join("; ").toStdString();
-    }
+    MainWindow() { Show(); }
 
-    void Type(const QString& text) { QTest::keyClicks(grid.Editor(), text); }
-    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QTest::keyClick(grid.Editor(), key, mods);
-    }
-    void Click(int c, int r) {
-        const QRect rect = grid.CellRect(c, r);
-        ASSERT_FALSE(rect.isEmpty()) << c << "," << r;
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, rect.center());
-    }
     Cursor At() const { return {grid.Col(), grid.Row()}; }
-    std::string Cell(int c, int r) const { return std::string(gb.Cell(c, r)); }
     QString Panel(int i) const { return form.StatusPanel(i)->text(); }
 
     // Names down the name column, then grade names along the name row, as typed.
@@ -65,13 +49,6 @@ protected:
         const QRect rect = grid.CellRect(c, r);
         return image.pixelColor(rect.right() - 4, rect.center().y());
     }
-
-    QApplication& app = TestApp();
-    ScopedPrompts prompts;
-    ScriptedPrompts& script = prompts.Script;
-    TSDIAppForm form;
-    TGradebook& gb = form.Gradebook();
-    TStringGrid1& grid = *form.GradeBook;
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "check_commands.h"
 #include "commands.h"
 #include "file_commands.h"
+#include "gradebook_file.h"
 #include "lms_export_commands.h"
 #include "main_window.h"
 #include "options_commands.h"
@@ -13,6 +14,8 @@
 #include "print_commands.h"
 #include "prompts.h"
 #include "properties_commands.h"
+#include "property_dialogs.h"
+#include "recovery_commands.h"
 #include "roster_commands.h"
 #include "sample_builder.h"
 #include "translations.h"
@@ -25,8 +28,14 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <cerrno>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace marklow;
 
@@ -303,6 +312,15 @@ int main(int argc, char* argv[]) {
             Save(d, folder, "dialog-grade-properties-extra-credit");
         });
         sample.PropertiesCommands().Grade2Click(2);
+        // A grade read from a file that stored no date.
+        gb.GradeAt(2)->Date = 0;
+        prompts.Script.DialogActions.push_back([&folder](QDialog& d) {
+            auto& grade = static_cast<TGradeDlg&>(d);
+            grade.PageControl1->setCurrentWidget(grade.InformationSheet);
+            QApplication::processEvents();
+            Save(d, folder, "dialog-grade-no-date");
+        });
+        sample.PropertiesCommands().Grade2Click(2);
         grab("dialog-student-properties");
         sample.PropertiesCommands().Student2Click(3);
         grab("dialog-options-categories");
@@ -346,6 +364,56 @@ int main(int argc, char* argv[]) {
         prompts.Script.FileNames.push_back(plain);
         grab("dialog-import-roster-unrecognised");
         sample.RosterCommands().ImportRoster1Click();
+    }
+
+    // Recovery copies: a full disk said in the status bar, then the question at the next start
+    // with the copy's time and changes.
+    {
+        QTemporaryDir dir;
+        const QString original = dir.filePath("period1.gbd");
+        std::ofstream(original.toStdString(), std::ios::binary)
+            << WriteGradebook(*BuildGradebook(TBuildOptions{}));
+        TSDIAppForm window;
+        TFileCommands document(window, TDocumentPaths{dir.filePath("default.ltd"), QString()});
+        const QString folder2 = dir.filePath("recovery");
+        TRecoveryCommands recovery(window, document.Lifecycle(), folder2);
+        window.resize(900, 420);
+        window.show();
+        ScopedPrompts prompts;
+        document.Lifecycle().OpenGradebook(original);
+        recovery.SetWriteFault([](const std::string& path, TSaveStep step) {
+            return path.ends_with(".gbd") && step == TSaveStep::Write ? ENOSPC : 0;
+        });
+        window.GradeBook->MoveCurrent(2, 2);
+        QTest::keyClicks(window.GradeBook->Editor(), "93");
+        recovery.WriteRecoveryCopy();
+        recovery.WaitForWrite();
+        QApplication::processEvents();
+        Save(window, folder, "recovery-notice");
+        recovery.SetWriteFault({});
+        window.GradeBook->MoveCurrent(2, 3);
+        QTest::keyClicks(window.GradeBook->Editor(), "88");
+        recovery.WriteRecoveryCopy();
+        recovery.WaitForWrite();
+        Save(window, folder, "recovery-notice-gone");
+        // As the next start finds it: left by a program that has ended.
+        pid_t child = fork();
+        if (child == 0) _exit(0);
+        waitpid(child, nullptr, 0);
+        if (auto lock = ParseRecoveryLock(ReadFileBytes(recovery.LockPath().toStdString()))) {
+            lock->Pid = child;
+            std::ofstream(QDir(folder2).filePath("4242-1.lock").toStdString())
+                << FormatRecoveryLock(*lock);
+            QFile::copy(recovery.CopyPath(), QDir(folder2).filePath("4242-1.gbd"));
+        }
+        prompts.Script.Answers = {TAnswer::Later};
+        recovery.OfferRecovery();
+        if (!prompts.Script.Messages.empty()) {
+            auto asked = MakeMessageBox(TMessageKind::Confirmation, prompts.Script.Messages[0].Text,
+                                        TButtons::RecoverDiscardLater);
+            asked->show();
+            Save(*asked, folder, "recover-question-when");
+        }
     }
     return 0;
 }

@@ -16,23 +16,9 @@ using namespace marklow;
 
 namespace {
 
-class Typing : public ::testing::Test {
+class Typing : public WindowTest {
 protected:
-    Typing() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-    ~Typing() override {
-        EXPECT_TRUE(script.Unexpected.isEmpty()) << script.Unexpected.join("; ").toStdString();
-    }
-    void Type(const QString& text) { QTest::keyClicks(grid.Editor(), text); }
-    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QTest::keyClick(grid.Editor(), key, mods);
-    }
-    void Click(int c, int r) {
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(c, r).center());
-    }
-    std::string Cell(int c, int r) const { return std::string(gb.Cell(c, r)); }
+    Typing() { Show(); }
     void TypeClass() {
         Click(1, 2);
         for (const char* s : {"Ann", "Ben"}) {
@@ -55,18 +41,12 @@ protected:
             for (int x = rect.left(); x <= rect.right(); ++x) {
                 const QColor p = image.pixelColor(x, y);
                 if (std::abs(p.red() - color.red()) + std::abs(p.green() - color.green()) +
-                        std::abs(p.blue() - color.blue()) < 60)
+                        std::abs(p.blue() - color.blue()) <
+                    60)
                     ++n;
             }
         return n;
     }
-
-    QApplication& app = TestApp();
-    ScopedPrompts prompts;
-    ScriptedPrompts& script = prompts.Script;
-    TSDIAppForm form;
-    TGradebook& gb = form.Gradebook();
-    TStringGrid1& grid = *form.GradeBook;
 };
 
 } // namespace

@@ -21,11 +21,10 @@ using namespace marklow;
 
 namespace {
 
-class Undo : public ::testing::Test {
+class Undo : public WindowTest {
 protected:
     Undo() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        Show();
         // Ann and Ben, Quiz and Test, as typed.
         Click(1, 2);
         for (const char* s : {"Ann", "Ben"}) {
@@ -38,24 +37,6 @@ protected:
             Key(Qt::Key_Return);
         }
     }
-    ~Undo() override {
-        EXPECT_TRUE(script.Unexpected.isEmpty()) << script.Unexpected.join("; ").toStdString();
-    }
-    void Type(const QString& text) { QTest::keyClicks(grid.Editor(), text); }
-    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QTest::keyClick(grid.Editor(), key, mods);
-    }
-    void Click(int c, int r) {
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(c, r).center());
-    }
-    std::string Cell(int c, int r) const { return std::string(gb.Cell(c, r)); }
-
-    QApplication& app = TestApp();
-    ScopedPrompts prompts;
-    ScriptedPrompts& script = prompts.Script;
-    TSDIAppForm form;
-    TGradebook& gb = form.Gradebook();
-    TStringGrid1& grid = *form.GradeBook;
 };
 
 } // namespace

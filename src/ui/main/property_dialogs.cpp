@@ -1,6 +1,7 @@
 #include "property_dialogs.h"
 
 #include "button_descriptions.h"
+#include "grade_date.h"
 #include "prompts.h"
 #include "sorting.h"
 #include "text.h"
@@ -175,9 +176,15 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
     DateTimePicker1->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     DateTimePicker1->setMinimumDate(QDate(100, 1, 1));
     DateTimePicker1->setMaximumDate(QDate(9999, 12, 31));
+    NoDateBox =
+        new QCheckBox(QCoreApplication::translate("PropertyDialogs", "No date"), InformationSheet);
     Memo1 = new QPlainTextEdit(InformationSheet);
     DateTimePicker1->setAccessibleDescription(
         QCoreApplication::translate("PropertyDialogs", "The day the grade was given"));
+    NoDateBox->setAccessibleDescription(QCoreApplication::translate(
+        "PropertyDialogs", "The grade has no date: reports leave it blank and sorting by date "
+                           "puts it last"));
+    connect(NoDateBox, &QCheckBox::toggled, DateTimePicker1, &QWidget::setDisabled);
     Memo1->setAccessibleDescription(QCoreApplication::translate(
         "PropertyDialogs", "Anything about the grade, such as the chapters a test covered"));
     auto* info = new QVBoxLayout(InformationSheet);
@@ -186,6 +193,8 @@ TGradeDlg::TGradeDlg(QWidget* parent) : QDialog(parent), grade_(std::make_unique
                             InformationSheet));
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(DateTimePicker1);
+    dateRow->addSpacing(12);
+    dateRow->addWidget(NoDateBox);
     dateRow->addStretch();
     info->addLayout(dateRow);
     info->addSpacing(8);
@@ -303,9 +312,13 @@ void TGradeDlg::showEvent(QShowEvent* event) {
     OmitZerosBox->setChecked(defaults_.OmitZeros);
     GradeBox1->LoadGrade(*grade_);
     NameEdit->setText(QString::fromStdString(grade_->Name));
-    QDate date = DayNumberToDate(grade_->Date);
+    // A grade without a date offers today's once the teacher turns "No date" off.
+    shownDated_ = IsGivenDate(grade_->Date);
+    const QDate date = shownDated_ ? DayNumberToDate(grade_->Date) : QDate();
     DateTimePicker1->setDate(date.isValid() ? date : QDate::currentDate());
     shownDate_ = DateTimePicker1->date();
+    NoDateBox->setChecked(!shownDated_);
+    DateTimePicker1->setDisabled(!shownDated_);
     Memo1->setPlainText(QString::fromStdString(grade_->Notes));
     UpdateExtraCreditWarning();
 }
@@ -321,7 +334,9 @@ void TGradeDlg::done(int result) {
         ApplyGradeSettings(*grade_, GradeBox1->StoreGrade(defaults_.PointsAreWeights));
         grade_->Name = NameEdit->text().toStdString();
         // The picker shows whole days; an untouched one keeps the stored time of day.
-        if (DateTimePicker1->date() != shownDate_)
+        if (NoDateBox->isChecked())
+            grade_->Date = 0;
+        else if (!shownDated_ || DateTimePicker1->date() != shownDate_)
             grade_->Date = DateToDayNumber(DateTimePicker1->date());
         grade_->Notes = Memo1->toPlainText().toStdString();
     }

@@ -94,6 +94,7 @@ public:
     QWidget* AllGradesSheet;
     TGradeBox* GradeBox1;
     QDateEdit* DateTimePicker1;
+    QCheckBox* NoDateBox; // leaves the grade without a date
     QPlainTextEdit* Memo1;
     QLineEdit* DefaultPointsEdit;
     QLineEdit* DefaultWeightEdit;
@@ -121,6 +122,7 @@ private:
     int categoryCount_ = 0;
     TRegularWeights byWeight_, byPoints_;
     QDate shownDate_; // the picker's date when shown: an untouched picker keeps the exact Date
+    bool shownDated_ = false; // whether the grade had a date when shown
 };
 
 // Student properties for the student on `row`. A row without a student (the name row, the

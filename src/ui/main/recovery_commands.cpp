@@ -14,10 +14,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
+#include <QStatusBar>
+#include <QUndoStack>
 
 #include <algorithm>
+#include <cstdlib>
 #include <ctime>
+#include <filesystem>
 
 namespace marklow {
 
@@ -50,10 +55,20 @@ TRecoveryCommands::TRecoveryCommands(TSDIAppForm& form, TDocumentLifecycle& life
     connect(&timer_, &QTimer::timeout, this, &TRecoveryCommands::WriteRecoveryCopy);
     stamp_ = StampOf(doc.FilePath());
     SetInterval(form.RecoverySeconds());
+    // Trouble with the copies stays in view until it is over, without asking anything.
+    auto* notice = new QLabel(form.StatusBar1);
+    notice->setObjectName("RecoveryNotice");
+    notice->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    notice->setMinimumWidth(0);
+    notice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    notice->setAccessibleName(tr("Recovery copies"));
+    notice->hide();
+    form.StatusBar1->addPermanentWidget(notice, 1);
+    notice_ = notice;
 }
 
 TRecoveryCommands::~TRecoveryCommands() {
-    WaitForWrite();
+    JoinWorker();
 }
 
 QString TRecoveryCommands::DefaultRecoveryFolder() {
@@ -72,6 +87,41 @@ QString TRecoveryCommands::LockPath() const {
 std::string TRecoveryCommands::LastError() const {
     std::lock_guard<std::mutex> guard(errorMutex_);
     return lastError_;
+}
+
+QString TRecoveryCommands::Notice() const {
+    return notice_ && !notice_->isHidden() ? notice_->text() : QString();
+}
+
+void TRecoveryCommands::SetNotice(const QString& text, const QString& detail) {
+    if (!notice_ || text == Notice()) return; // said once, not at every tick
+    notice_->setText(text);
+    notice_->setToolTip(detail.isEmpty() ? text : detail);
+    notice_->setHidden(text.isEmpty());
+}
+
+QString TRecoveryCommands::UntrustedText(TFolderTrust trust) const {
+    switch (trust) {
+    case TFolderTrust::OtherOwner:
+        return tr("No recovery copies are made: the folder %1 belongs to another user.")
+            .arg(folder_);
+    case TFolderTrust::OpenToOthers:
+        return tr("No recovery copies are made: other users may write into the folder %1.")
+            .arg(folder_);
+    default:
+        return tr("No recovery copies are made: %1 is not a folder.").arg(folder_);
+    }
+}
+
+long long TRecoveryCommands::ChangeCount() const {
+    TGradebookDocument& doc = form_.Document();
+    const QUndoStack& stack = doc.UndoStack();
+    // Below the clean index the steps were undone; a clean index gone means the history no
+    // longer reaches the file.
+    if (baseChanges_ < 0 || stack.cleanIndex() < 0) return -1;
+    long long n = std::abs(stack.index() - stack.cleanIndex()) + (doc.HasPendingEdit() ? 1 : 0);
+    if (n == 0 && baseChanges_ == 0) return -1; // modified outside the history
+    return baseChanges_ + n;
 }
 
 void TRecoveryCommands::SetInterval(int seconds) {
@@ -97,21 +147,67 @@ void TRecoveryCommands::ModifiedChanged(bool modified) {
     // Saved, opened, new, or undone back to the file: nothing left to recover.
     RemoveOwnCopy();
     dirty_ = false;
+    baseChanges_ = 0;
     stamp_ = StampOf(form_.Document().FilePath());
 }
 
-void TRecoveryCommands::WaitForWrite() {
+void TRecoveryCommands::JoinWorker() {
     if (worker_.joinable()) worker_.join();
+}
+
+void TRecoveryCommands::WaitForWrite() {
+    const bool wrote = worker_.joinable();
+    JoinWorker();
+    if (wrote) ReportWrite();
+}
+
+void TRecoveryCommands::ReportWrite() {
+    if (writing_) return; // the worker's own report follows
+    const std::string error = LastError();
+    if (error.empty()) {
+        SetNotice({});
+        return;
+    }
+    dirty_ = true; // tried again at the next tick
+    // The system's reason in the bar, where a long path would hide it; the path in the tip.
+    const QString full = CoreText(error);
+    const qsizetype cut = full.lastIndexOf(QStringLiteral(": "));
+    const QString reason = cut < 0 ? full : full.mid(cut + 2);
+    SetNotice(tr("Recovery copies cannot be written: %1").arg(reason),
+              tr("Recovery copies cannot be written: %1").arg(full));
+}
+
+bool TRecoveryCommands::FolderUsable() {
+    const std::string folder = folder_.toStdString();
+    TFolderTrust trust = RecoveryFolderTrust(folder);
+    if (trust == TFolderTrust::Missing) {
+        if (!QDir().mkpath(folder_)) {
+            const QString error = tr("%1: the folder cannot be created").arg(folder_);
+            {
+                std::lock_guard<std::mutex> guard(errorMutex_);
+                lastError_ = error.toStdString();
+            }
+            SetNotice(tr("Recovery copies cannot be written: %1").arg(error));
+            return false;
+        }
+        // Only the owner may read a copy of someone's class, whatever the umask made.
+        QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        trust = RecoveryFolderTrust(folder);
+    }
+    if (trust != TFolderTrust::Usable) {
+        SetNotice(UntrustedText(trust));
+        return false;
+    }
+    return true;
 }
 
 void TRecoveryCommands::RemoveOwnCopy() {
     WaitForWrite(); // a write finishing later would leave a copy of saved work behind
     const std::string error =
         RemoveRecoveryEntry(CopyPath().toStdString(), LockPath().toStdString());
-    if (!error.empty()) {
-        std::lock_guard<std::mutex> guard(errorMutex_);
-        lastError_ = error;
-    }
+    std::lock_guard<std::mutex> guard(errorMutex_);
+    if (!error.empty()) lastError_ = error;
+    writtenLock_.clear();
 }
 
 void TRecoveryCommands::Finish() {
@@ -124,6 +220,7 @@ void TRecoveryCommands::WriteRecoveryCopy() {
     if (!dirty_ || !doc.IsModified() || doc.Busy()) return;
     if (writing_) return; // the disk is slow: the next tick writes the newer state
     WaitForWrite();
+    if (!FolderUsable()) return; // said in the status bar; looked at again at the next tick
     // The cell being typed into is already in the gradebook; no commit, so undo is unchanged.
     std::string bytes;
     try {
@@ -141,27 +238,48 @@ void TRecoveryCommands::WriteRecoveryCopy() {
     lock.Original = doc.FilePath().toStdString();
     lock.OriginalStamp = stamp_;
     lock.SavedAt = static_cast<long long>(std::time(nullptr));
-    // Only the owner may read a copy of someone's class.
-    if (!QDir().mkpath(folder_)) {
+    lock.Changes = ChangeCount();
+    std::string previousLock;
+    {
         std::lock_guard<std::mutex> guard(errorMutex_);
-        lastError_ = tr("%1: the folder cannot be created").arg(folder_).toStdString();
-        dirty_ = true;
-        return;
+        previousLock = writtenLock_;
     }
-    QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     writing_ = true;
     worker_ = std::thread([this, bytes = std::move(bytes), lockText = FormatRecoveryLock(lock),
+                           previousLock = std::move(previousLock), fault = fault_,
                            copy = CopyPath().toStdString(), lockPath = LockPath().toStdString()] {
-        TSaveOptions options;
-        options.KeepBackup = false;
+        auto options = [&fault](const std::string& path) {
+            TSaveOptions o;
+            o.KeepBackup = false;
+            if (fault) o.Fault = [&fault, path](TSaveStep step) { return fault(path, step); };
+            return o;
+        };
         // The lock first: a copy is never without its owner and its original's name.
-        std::string error = SaveFileSafely(lockPath, lockText, options);
-        if (error.empty()) error = SaveFileSafely(copy, bytes, options);
+        std::string error = SaveFileSafely(lockPath, lockText, options(lockPath));
+        std::string written = previousLock;
+        if (error.empty()) {
+            written = lockText;
+            error = SaveFileSafely(copy, bytes, options(copy));
+            if (!error.empty()) {
+                // Nor is a lock ever without its copy: an older copy gets its own lock back
+                // (or keeps the new one, which still names its owner); none, and it goes.
+                std::error_code ec;
+                if (previousLock.empty() || !std::filesystem::exists(copy, ec)) {
+                    std::filesystem::remove(lockPath, ec);
+                    written.clear();
+                } else if (SaveFileSafely(lockPath, previousLock, options(lockPath)).empty()) {
+                    written = previousLock;
+                }
+            }
+        }
         {
             std::lock_guard<std::mutex> guard(errorMutex_);
             lastError_ = error;
+            writtenLock_ = written;
         }
         writing_ = false;
+        QMetaObject::invokeMethod(
+            this, [this] { ReportWrite(); }, Qt::QueuedConnection);
     });
 }
 
@@ -174,6 +292,13 @@ std::string TRecoveryCommands::StampOf(const QString& path) {
 }
 
 void TRecoveryCommands::OfferRecovery() {
+    // A folder others can write into may hold a copy planted there: none is offered.
+    const TFolderTrust trust = RecoveryFolderTrust(folder_.toStdString());
+    if (trust == TFolderTrust::Missing) return;
+    if (trust != TFolderTrust::Usable) {
+        SetNotice(UntrustedText(trust));
+        return;
+    }
     for (const TRecoveryEntry& entry : ListRecoveryEntries(folder_.toStdString())) {
         if (entry.Id == id_) continue;
         if (!IsAbandoned(entry, me_.Host, ProcessStartOf)) continue; // another program's
@@ -193,7 +318,35 @@ bool TRecoveryCommands::Offer(const TRecoveryEntry& entry) {
     const QString name = TitleOf(entry);
     QString text =
         tr("Marklow was not closed properly. Recover the unsaved changes to %1?").arg(name);
-    if (entry.Lock && !entry.Lock->Original.empty()) {
+    // When each was made, so the teacher can choose between the copy and the saved file.
+    const QLocale locale;
+    auto when = [&](long long seconds) {
+        return locale.toString(QDateTime::fromSecsSinceEpoch(seconds), QLocale::ShortFormat);
+    };
+    const bool hasOriginal = entry.Lock && !entry.Lock->Original.empty();
+    const long long made = entry.CopyTime > 0 ? entry.CopyTime
+                           : entry.Lock       ? entry.Lock->SavedAt
+                                              : 0;
+    QString about;
+    if (made > 0) about = tr("The copy was made on %1.").arg(when(made));
+    const long long changes = entry.Lock ? entry.Lock->Changes : -1;
+    if (changes >= 0) {
+        QString count;
+        if (hasOriginal)
+            count = changes == 1 ? tr("It holds 1 change beyond the saved file.")
+                                 : tr("It holds %1 changes beyond the saved file.").arg(changes);
+        else
+            count =
+                changes == 1 ? tr("It holds 1 change.") : tr("It holds %1 changes.").arg(changes);
+        about += (about.isEmpty() ? QString() : QStringLiteral(" ")) + count;
+    }
+    if (hasOriginal && QFileInfo::exists(Q(entry.Lock->Original)))
+        about +=
+            (about.isEmpty() ? QString() : QStringLiteral("\n")) +
+            tr("The saved file was last changed on %1.")
+                .arg(when(QFileInfo(Q(entry.Lock->Original)).lastModified().toSecsSinceEpoch()));
+    if (!about.isEmpty()) text += "\n\n" + about;
+    if (hasOriginal) {
         const QString original = Q(entry.Lock->Original);
         const std::string now = StampOf(original);
         if (!QFileInfo::exists(original))
@@ -250,7 +403,14 @@ bool TRecoveryCommands::Recover(const TRecoveryEntry& entry) {
     // Its files are this program's copy from now on; the next change rewrites them.
     RemoveOwnCopy();
     id_ = entry.Id;
+    try {
+        const std::string claimed = ReadFileBytes(entry.LockPath);
+        std::lock_guard<std::mutex> guard(errorMutex_);
+        writtenLock_ = claimed;
+    } catch (const TFileSystemError&) {
+    }
     doc.MarkModified();
+    baseChanges_ = entry.Lock ? entry.Lock->Changes : -1;
     // Still the version the changes were made to, so a later crash warns again.
     stamp_ = entry.Lock ? entry.Lock->OriginalStamp : std::string();
     dirty_ = false;

@@ -7,12 +7,16 @@
 // whose program is no longer running is offered back: Recover, Discard or Later.
 
 #include "recovery.h"
+#include "safe_save.h"
 
+#include <QLabel>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -50,9 +54,25 @@ public:
     QTimer& Timer() { return timer_; }
     // The last write's failure, empty when it worked; the copy is tried again at the next tick.
     std::string LastError() const;
+    // What the status bar tells the teacher about recovery copies: why none are being made,
+    // or empty while they are. It is set when the trouble begins, not at every tick.
+    QString Notice() const;
+    // Test hook: makes a step of writing the file at that path fail with an errno value.
+    using TWriteFault = std::function<int(const std::string& path, TSaveStep step)>;
+    void SetWriteFault(TWriteFault fault) { fault_ = std::move(fault); }
 
 private:
     void SetInterval(int seconds);
+    // Whether copies may go into the folder: it exists or was made, is this user's and is
+    // closed to others. Says why not in the status bar.
+    bool FolderUsable();
+    // On the window's thread once a write has ended: says a failure, or that it is over.
+    void ReportWrite();
+    void SetNotice(const QString& text, const QString& detail = {});
+    QString UntrustedText(TFolderTrust trust) const;
+    void JoinWorker();
+    // Changes the copy holds beyond the file, -1 when the history cannot tell.
+    long long ChangeCount() const;
     void Changed();
     void ModifiedChanged(bool modified);
     void RemoveOwnCopy();
@@ -70,11 +90,15 @@ private:
     std::string id_;    // whose files this program writes: its own, or a recovered one
     std::string stamp_; // the original's stamp when the gradebook last equalled it
     bool dirty_ = false;
+    long long baseChanges_ = 0; // a recovered copy's changes, under the history's own
     QTimer timer_;
+    QPointer<QLabel> notice_;
+    TWriteFault fault_;
     std::thread worker_;
     std::atomic<bool> writing_{false};
     mutable std::mutex errorMutex_;
     std::string lastError_;
+    std::string writtenLock_; // the lock beside the copy on disk, empty while there is none
 };
 
 } // namespace marklow
