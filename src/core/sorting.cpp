@@ -1,7 +1,7 @@
 #include "sorting.h"
 
-#include "unicode_text.h"
 #include "grade_date.h"
+#include "unicode_text.h"
 
 #include <algorithm>
 #include <cmath>
