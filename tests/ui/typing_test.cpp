@@ -156,15 +156,20 @@ TEST_F(Typing, ANumberNoPercentageCanHoldIsAnInvalidEntry) {
     Type("1e308"); // 1e308 points out of 10
     EXPECT_EQ(form.StatusPanel(2)->text(), "Not a number or a known letter");
     Click(2, 2);
-    Type("1e308"); // out of 100 points: 1e308 percent still fits
+    // Out of 100 points: ten thousand times the points is the most an entry may be, and
+    // 1e308 percent is no score either.
+    Type("1e6");
     Click(2, 3);
     Type("1e308");
+    EXPECT_EQ(form.StatusPanel(2)->text(), "Not a number or a known letter");
     Click(1, 2);
     const QColor red = TSDIAppForm::ProblemColor(grid.palette(), TEntryProblem::Invalid);
     EXPECT_GT(PixelsOf(3, 2, red), 5);
+    EXPECT_GT(PixelsOf(2, 3, red), 5);
     EXPECT_EQ(PixelsOf(2, 2, red), 0);
-    EXPECT_EQ(Cell(0, 2), "*1E308");
-    EXPECT_EQ(Cell(2, 0), "1E308") << "two 1e308 entries: their mean, not INF";
+    EXPECT_EQ(Cell(0, 2), "*1E6");
+    EXPECT_EQ(Cell(0, 3), "*");
+    EXPECT_EQ(Cell(2, 0), "*1E6") << "Ann's 1e6 percent counts, Ben's 1e308 is invalid";
     EXPECT_EQ(Cell(3, 0), "*");
 }
 
