@@ -19,6 +19,11 @@ std::vector<std::unique_ptr<QTranslator>>& Installed() {
     return translators;
 }
 
+QString& Shown() {
+    static QString shown = QStringLiteral("en");
+    return shown;
+}
+
 bool Load(const QLocale& locale, const QString& name, const QString& folder) {
     auto t = std::make_unique<QTranslator>();
     if (!t->load(locale, name, "_", folder)) return false;
@@ -50,19 +55,25 @@ QString Fill(const QString& pattern, const QStringList& parts) {
 
 QString InstallTranslations(const QString& language) {
     RemoveTranslations();
-    if (language == "en") return language;
+    if (language == "en") return Shown();
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
-    if (!Load(locale, "marklow", ":/i18n")) return "en";
+    if (!Load(locale, "marklow", ":/i18n")) return Shown();
     // The standard buttons and dialogs; without Qt's own files they stay English.
     Load(locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     const QString name = Installed().front()->language();
-    return name.left(2).toLower();
+    Shown() = name.left(2).toLower();
+    return Shown();
 }
 
 void RemoveTranslations() {
     for (auto& t : Installed())
         QCoreApplication::removeTranslator(t.get());
     Installed().clear();
+    Shown() = QStringLiteral("en");
+}
+
+QString ShownLanguage() {
+    return Shown();
 }
 
 QString CoreText(std::string_view text) {
