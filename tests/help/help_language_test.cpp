@@ -90,8 +90,10 @@ protected:
     static void SetUpTestSuite() {
         TestApp();
         folder_ = std::make_unique<QTemporaryDir>();
-        english_ = PrepareUserCollection(MARKLOW_HELP_COLLECTION, UserHelpFolder("en", folder_->path()));
-        german_ = PrepareUserCollection(MARKLOW_HELP_COLLECTION_DE, UserHelpFolder("de", folder_->path()));
+        english_ =
+            PrepareUserCollection(MARKLOW_HELP_COLLECTION, UserHelpFolder("en", folder_->path()));
+        german_ = PrepareUserCollection(MARKLOW_HELP_COLLECTION_DE,
+                                        UserHelpFolder("de", folder_->path()));
         ASSERT_FALSE(english_.isEmpty());
         ASSERT_FALSE(german_.isEmpty()) << "the German help was not built";
     }
@@ -162,10 +164,10 @@ TEST_F(HelpLanguages, TheGermanHelpHoldsEveryEnglishPageUnderTheSameTopics) {
 TEST_F(HelpLanguages, TheGermanKeyboardPageNamesTheKeysAsGermanKeyboardsDo) {
     // The keys as a German keyboard labels them, with every shortcut of the menus.
     const QString keys = TextOf(*de_, de_->KeywordUrl("KeyboardShortcuts"));
-    for (const char* key : {"Strg+N", "Strg+O", "Alt+S", "Strg+A", "Strg+W", "Strg+P", "Alt+X",
-                            "Strg+Z", "Strg+Y", "Strg+V", "Strg+S", "Strg+G", "Strg+T", "Alt+C",
-                            "Strg+5", "Strg+L", "Strg+D", "Umschalt+Tab", "Pos1", "Bild auf",
-                            "Esc", "F1"})
+    for (const char* key :
+         {"Strg+N", "Strg+O",       "Alt+S",  "Strg+A",   "Strg+W", "Strg+P", "Alt+X",  "Strg+Z",
+          "Strg+Y", "Strg+V",       "Strg+S", "Strg+G",   "Strg+T", "Alt+C",  "Strg+5", "Strg+L",
+          "Strg+D", "Umschalt+Tab", "Pos1",   "Bild auf", "Esc",    "F1"})
         EXPECT_TRUE(keys.contains(QString::fromUtf8(key))) << key;
     EXPECT_FALSE(keys.contains("Ctrl+")) << "English key names on the German page";
 }
@@ -276,8 +278,7 @@ TEST_F(HelpLanguages, TheFinderFindsGermanWords) {
 // Every language folder of the help, not German alone: the same pages, topics and anchors.
 TEST(HelpLanguage, EveryLanguageHoldsEveryEnglishPageUnderTheSameTopics) {
     TestApp();
-    const QStringList languages =
-        QString(MARKLOW_HELP_LANGUAGES).split(';', Qt::SkipEmptyParts);
+    const QStringList languages = QString(MARKLOW_HELP_LANGUAGES).split(';', Qt::SkipEmptyParts);
     ASSERT_TRUE(languages.contains("de")) << MARKLOW_HELP_LANGUAGES;
     QTemporaryDir user;
     QWidget main;
@@ -292,9 +293,9 @@ TEST(HelpLanguage, EveryLanguageHoldsEveryEnglishPageUnderTheSameTopics) {
         THelp help(&main, PrepareUserCollection(built, UserHelpFolder(language, user.path())));
         ASSERT_TRUE(help.IsReady()) << help.Error().toStdString();
         EXPECT_EQ(PageNames(help), pages);
-        EXPECT_EQ(IdentifiersOf(QStringLiteral(MARKLOW_SOURCE_HELP_DIR "/") + language +
-                                "/marklow.qhp"),
-                  ids);
+        EXPECT_EQ(
+            IdentifiersOf(QStringLiteral(MARKLOW_SOURCE_HELP_DIR "/") + language + "/marklow.qhp"),
+            ids);
         for (const auto& [id, ref] : ids) {
             const QUrl url = help.KeywordUrl(id);
             ASSERT_TRUE(url.isValid()) << id.toStdString();

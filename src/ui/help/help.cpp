@@ -86,8 +86,7 @@ THelp::THelp(QWidget* mainWindow, const QString& language, const QString& progra
     Find(language, programFolder, userFolder);
 }
 
-void THelp::Find(const QString& language, const QString& programFolder,
-                 const QString& userFolder) {
+void THelp::Find(const QString& language, const QString& programFolder, const QString& userFolder) {
     QString found;
     const QString collection = FindHelpCollection(language, &found, programFolder);
     if (collection.isEmpty()) {

@@ -54,8 +54,7 @@ QStringList HelpCollectionCandidates(const QString& programFolder, const QString
     return places;
 }
 
-QString FindHelpCollection(const QString& language, QString* found,
-                           const QString& programFolder) {
+QString FindHelpCollection(const QString& language, QString* found, const QString& programFolder) {
     const QString folder = HelpLanguageFolder(language);
     QStringList languages;
     if (!folder.isEmpty()) languages << folder;
@@ -72,9 +71,9 @@ QString FindHelpCollection(const QString& language, QString* found,
 
 QString UserHelpFolder(const QString& language, const QString& base) {
     const QString folder = HelpLanguageFolder(language);
-    const QString root = base.isEmpty()
-                             ? QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/help"
-                             : base;
+    const QString root =
+        base.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/help"
+                       : base;
     return folder.isEmpty() ? root : root + '/' + folder;
 }
 

@@ -58,8 +58,11 @@ QString InstallTranslations(const QString& language) {
     if (language == "en") return Shown();
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
     if (!Load(locale, "marklow", ":/i18n")) return Shown();
-    // The standard buttons and dialogs; without Qt's own files they stay English.
-    Load(locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // The standard buttons and dialogs, and the help window's search and index (Qt Help's
+    // own widgets); without Qt's own files they stay English.
+    const QString qt = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    Load(locale, "qtbase", qt);
+    Load(locale, "qt_help", qt);
     const QString name = Installed().front()->language();
     Shown() = name.left(2).toLower();
     return Shown();
