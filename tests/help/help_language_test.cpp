@@ -11,6 +11,7 @@
 #include "test_app.h"
 #include "translations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -373,6 +374,24 @@ TEST(HelpLanguage, TheHelpOpensInItsLanguageThroughItsOwnCopy) {
         EXPECT_EQ(TitleOf(french, french.TopicUrl(4)), "Saving a Gradebook");
         EXPECT_FALSE(QFileInfo::exists(user.filePath("fr")));
     }
+    {
+        // A damaged German help installed beside the program: the English one opens.
+        QTemporaryDir prefix;
+        const QString share = prefix.filePath("share/marklow/help");
+        ASSERT_TRUE(QDir().mkpath(share + "/de"));
+        for (const char* name : {kHelpCollectionName, kHelpDocumentationName}) {
+            ASSERT_TRUE(QFile::copy(QFileInfo(MARKLOW_HELP_COLLECTION).dir().filePath(name),
+                                    share + "/" + name));
+            QFile damaged(share + "/de/" + name);
+            ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+            damaged.write("not a help file");
+        }
+        QTemporaryDir copies;
+        THelp help(&main, "de", prefix.filePath("bin"), copies.path());
+        ASSERT_TRUE(help.IsReady()) << help.Error().toStdString();
+        EXPECT_EQ(help.Language(), "en");
+        EXPECT_EQ(TitleOf(help, help.TopicUrl(4)), "Saving a Gradebook");
+    }
 }
 
 TEST(HelpLanguage, F1InTheGermanWindowOpensTheGermanPage) {
@@ -396,7 +415,9 @@ TEST(HelpLanguage, F1InTheGermanWindowOpensTheGermanPage) {
         EXPECT_EQ(help.Window()->CurrentUrl().fileName(), "main_window.html");
         EXPECT_EQ(TitleOf(help, help.Window()->CurrentUrl()), "Das Notenbuchfenster");
         EXPECT_EQ(help.Window()->windowTitle(),
-                  QString::fromUtf8("Marklow-Hilfe - Das Notenbuchfenster"));
+                  QCoreApplication::translate("HelpWindow", "Marklow Help - ") +
+                      QString::fromUtf8("Das Notenbuchfenster"));
+        EXPECT_NE(help.Window()->windowTitle(), "Marklow Help - The Gradebook Window");
 
         // A menu item's help, and the Help menu's keyboard page.
         form.HelpCommands().Keyboard1Click();

@@ -101,12 +101,15 @@ void THelp::Find(const QString& language, const QString& programFolder, const QS
     QString error;
     const QString copy =
         PrepareUserCollection(collection, UserHelpFolder(found, userFolder), &error);
-    if (copy.isEmpty()) {
-        error_ = error;
+    if (!copy.isEmpty()) Open(copy);
+    if (engine_) {
+        language_ = found;
+        error_.clear();
         return;
     }
-    Open(copy);
-    if (engine_) language_ = found;
+    if (copy.isEmpty()) error_ = error;
+    // A language's help that cannot be opened still leaves the English one.
+    if (found != QLatin1String("en")) Find(QStringLiteral("en"), programFolder, userFolder);
 }
 
 THelp::THelp(QWidget* mainWindow, const QString& collection)
