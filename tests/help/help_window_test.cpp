@@ -339,6 +339,12 @@ TEST(InstalledHelp, TheProgramInThePrefixFindsItsHelp) {
     ASSERT_TRUE(help.IsReady()) << help.Error().toStdString();
     EXPECT_TRUE(help.TopicUrl(2).isValid());
     EXPECT_FALSE(help.PageData(help.KeywordUrl("KeyboardShortcuts")).isEmpty());
+    // The German help is installed beside it and found for a German window.
+    THelp german(&main, "de", prefix + "/bin", user.path());
+    ASSERT_TRUE(german.IsReady()) << german.Error().toStdString();
+    EXPECT_EQ(german.Language(), "de");
+    EXPECT_TRUE(QFileInfo::exists(prefix + "/share/marklow/help/de/marklow.qhc"));
+    EXPECT_TRUE(QString::fromUtf8(german.PageData(german.TopicUrl(2))).contains("lang=\"de\""));
 }
 
 TEST_F(HelpWindow, HelpThatCannotBeReadSaysWhereItWasLookedFor) {

@@ -13,6 +13,8 @@ set(expected
   bin/marklow-cli
   share/marklow/help/marklow.qhc
   share/marklow/help/marklow.qch
+  share/marklow/help/de/marklow.qhc
+  share/marklow/help/de/marklow.qch
   share/marklow/default.ltd
   share/applications/com.brindlecraft.Marklow.desktop
   share/metainfo/com.brindlecraft.Marklow.metainfo.xml

@@ -1,10 +1,12 @@
 // Renders the help window (contents, a topic, the index, the finder) and the About box to
-// PNG files in the folder given, for looking at them; not a test.
+// PNG files in the folder given, for looking at them; not a test. A language code after the
+// folder ("de") shows the windows and the help in that language, into files named with it.
 
 #include "about_box.h"
 #include "help.h"
 #include "help_files.h"
 #include "help_window.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,42 +35,48 @@ void Save(QWidget& w, const QString& file) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
+    QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
+    const QString language = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString("en");
+    const QString shown = InstallTranslations(language);
     QTemporaryDir user;
-    const QString copy = PrepareUserCollection(FindHelpCollection(), user.path());
     QWidget main;
-    THelp help(&main, copy);
+    THelp help(&main, shown, {}, user.path());
     if (!help.IsReady()) {
         std::fprintf(stderr, "%s\n", qPrintable(help.Error()));
         return 1;
     }
+    const bool english = help.Language() == QLatin1String("en");
+    auto file = [&](const char* name) {
+        return out + "/" + name + (english ? QString() : "-" + help.Language()) + ".png";
+    };
     help.ShowContents();
     THelpWindow& w = *help.Window();
     w.resize(1000, 680);
     QTest::qWait(1500); // the contents tree and the index are built in the background
-    Save(w, out + "/help-contents.png");
+    Save(w, file("help-contents"));
 
     help.ShowTopic(669);
-    Save(w, out + "/help-topic.png");
+    Save(w, file("help-topic"));
     help.ShowTopic(56);
-    Save(w, out + "/help-anchor.png");
+    Save(w, file("help-anchor"));
 
     help.ShowKeyword("KeyboardShortcuts");
     w.ShowTab(THelpWindow::TTab::Index);
-    QTest::keyClicks(w.IndexEdit, "cur");
-    Save(w, out + "/help-index.png");
+    QTest::keyClicks(w.IndexEdit, english ? "cur" : "Kur");
+    Save(w, file("help-index"));
 
     help.ShowFinder();
     QHelpSearchEngine* search = help.Engine()->searchEngine();
     search->reindexDocumentation();
     QTest::qWait(3000);
     auto* field = search->queryWidget()->findChild<QLineEdit*>();
-    if (field) QTest::keyClicks(field, "curve");
-    search->search("curve");
-    Save(w, out + "/help-search.png");
+    const QString word = english ? "curve" : "Kurve";
+    if (field) QTest::keyClicks(field, word);
+    search->search(word);
+    Save(w, file("help-search"));
 
     TAboutBox about;
     about.show();
-    Save(about, out + "/about-box.png");
+    Save(about, file("about-box"));
     return 0;
 }

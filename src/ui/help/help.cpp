@@ -2,6 +2,7 @@
 
 #include "help_files.h"
 #include "help_window.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -76,20 +77,39 @@ private:
 } // namespace
 
 THelp::THelp(QWidget* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow) {
-    const QString found = FindHelpCollection();
-    if (found.isEmpty()) {
+    Find(ShownLanguage(), {}, {});
+}
+
+THelp::THelp(QWidget* mainWindow, const QString& language, const QString& programFolder,
+             const QString& userFolder)
+    : QObject(mainWindow), mainWindow_(mainWindow) {
+    Find(language, programFolder, userFolder);
+}
+
+void THelp::Find(const QString& language, const QString& programFolder, const QString& userFolder) {
+    QString found;
+    const QString collection = FindHelpCollection(language, &found, programFolder);
+    if (collection.isEmpty()) {
+        QStringList places = HelpCollectionCandidates(programFolder, language);
+        if (!HelpLanguageFolder(language).isEmpty())
+            places << HelpCollectionCandidates(programFolder);
         error_ = QCoreApplication::translate("Help",
                                              "The help collection was not found. Looked for:<br>") +
-                 HelpCollectionCandidates().join("<br>");
+                 places.join("<br>");
         return;
     }
     QString error;
-    const QString copy = PrepareUserCollection(found, UserHelpFolder(), &error);
-    if (copy.isEmpty()) {
-        error_ = error;
+    const QString copy =
+        PrepareUserCollection(collection, UserHelpFolder(found, userFolder), &error);
+    if (!copy.isEmpty()) Open(copy);
+    if (engine_) {
+        language_ = found;
+        error_.clear();
         return;
     }
-    Open(copy);
+    if (copy.isEmpty()) error_ = error;
+    // A language's help that cannot be opened still leaves the English one.
+    if (found != QLatin1String("en")) Find(QStringLiteral("en"), programFolder, userFolder);
 }
 
 THelp::THelp(QWidget* mainWindow, const QString& collection)

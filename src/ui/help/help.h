@@ -27,14 +27,22 @@ class THelp final : public QObject {
     Q_DISABLE_COPY_MOVE(THelp)
 public:
     // Opens the help found beside the program or in the build tree, through a writable copy
-    // in the user's cache folder (help_files.h). Help that cannot be found is not an error
-    // until it is asked for: the help window then says where it was looked for.
+    // in the user's cache folder (help_files.h), in the language of the windows
+    // (ShownLanguage()) or in English when that language has no help. Help that cannot be
+    // found is not an error until it is asked for: the help window then says where it was
+    // looked for.
     explicit THelp(QWidget* mainWindow);
+    // The same in the language given ("de"; "" or "en" for English), for the program in
+    // programFolder ("" for the running one), copied under userFolder ("" for the cache).
+    THelp(QWidget* mainWindow, const QString& language, const QString& programFolder,
+          const QString& userFolder);
     // Opens this collection as it is (it must be writable); for tests.
     THelp(QWidget* mainWindow, const QString& collection);
     ~THelp() override;
 
     bool IsReady() const { return engine_ != nullptr; }
+    // The language of the pages opened ("en", "de", ...).
+    QString Language() const { return language_; }
     QString Error() const { return error_; }
 
     // The Help menu.
@@ -67,6 +75,7 @@ public:
 
 private:
     void Open(const QString& collection);
+    void Find(const QString& language, const QString& programFolder, const QString& userFolder);
     THelpWindow& EnsureWindow();
     void Present(const QUrl& url);
 
@@ -75,6 +84,7 @@ private:
     QPointer<THelpWindow> window_;
     QString error_;
     QString collection_;
+    QString language_ = QStringLiteral("en");
     QObject* keyFilter_ = nullptr;
 };
 

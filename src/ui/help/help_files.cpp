@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace marklow {
@@ -33,26 +34,47 @@ bool CopyKeepingTime(const QString& from, const QString& to, QString* error) {
 
 } // namespace
 
-QStringList HelpCollectionCandidates(const QString& programFolder) {
+QString HelpLanguageFolder(const QString& language) {
+    // The code comes from the settings file: nothing but a plain code may become a path.
+    static const QRegularExpression code("^[a-z]{2,3}$");
+    if (language == QLatin1String("en") || !code.match(language).hasMatch()) return {};
+    return language;
+}
+
+QStringList HelpCollectionCandidates(const QString& programFolder, const QString& language) {
+    const QString folder = HelpLanguageFolder(language);
+    const QString name = (folder.isEmpty() ? QString() : folder + '/') + kHelpCollectionName;
     QStringList places;
     const QString exe =
         programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
-    if (!exe.isEmpty())
-        places << QDir::cleanPath(exe + "/../share/marklow/help/" + kHelpCollectionName);
+    if (!exe.isEmpty()) places << QDir::cleanPath(exe + "/../share/marklow/help/" + name);
 #ifdef MARKLOW_BUILD_HELP_DIR
-    places << QDir::cleanPath(QStringLiteral(MARKLOW_BUILD_HELP_DIR "/") + kHelpCollectionName);
+    places << QDir::cleanPath(QStringLiteral(MARKLOW_BUILD_HELP_DIR "/") + name);
 #endif
     return places;
 }
 
-QString FindHelpCollection() {
-    for (const QString& place : HelpCollectionCandidates())
-        if (QFileInfo::exists(place)) return place;
+QString FindHelpCollection(const QString& language, QString* found, const QString& programFolder) {
+    const QString folder = HelpLanguageFolder(language);
+    QStringList languages;
+    if (!folder.isEmpty()) languages << folder;
+    languages << QStringLiteral("en");
+    for (const QString& l : languages)
+        for (const QString& place : HelpCollectionCandidates(programFolder, l))
+            if (QFileInfo::exists(place)) {
+                if (found) *found = l;
+                return place;
+            }
+    if (found) *found = QStringLiteral("en");
     return {};
 }
 
-QString UserHelpFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/help";
+QString UserHelpFolder(const QString& language, const QString& base) {
+    const QString folder = HelpLanguageFolder(language);
+    const QString root =
+        base.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/help"
+                       : base;
+    return folder.isEmpty() ? root : root + '/' + folder;
 }
 
 QString PrepareUserCollection(const QString& collection, const QString& userFolder,

@@ -20,6 +20,11 @@ std::vector<std::unique_ptr<QTranslator>>& Installed() {
     return translators;
 }
 
+QString& Shown() {
+    static QString shown = QStringLiteral("en");
+    return shown;
+}
+
 bool Load(const QLocale& locale, const QString& name, const QString& folder) {
     auto t = std::make_unique<QTranslator>();
     if (!t->load(locale, name, "_", folder)) return false;
@@ -69,18 +74,22 @@ QString InstallTranslations(const QString& language) {
     SetCollationLanguage((language.isEmpty() ? QLocale::system().name() : language).toStdString());
     if (language == "en") {
         FollowLanguage(language);
-        return language;
+        return Shown();
     }
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
     if (!Load(locale, "marklow", ":/i18n")) {
         FollowLanguage("en");
-        return "en";
+        return Shown();
     }
-    // The standard buttons and dialogs; without Qt's own files they stay English.
-    Load(locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    const QString name = Installed().front()->language().left(2).toLower();
-    FollowLanguage(name);
-    return name;
+    // The standard buttons and dialogs, and the help window's search and index (Qt Help's
+    // own widgets); without Qt's own files they stay English.
+    const QString qt = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    Load(locale, "qtbase", qt);
+    Load(locale, "qt_help", qt);
+    const QString name = Installed().front()->language();
+    Shown() = name.left(2).toLower();
+    FollowLanguage(Shown());
+    return Shown();
 }
 
 bool WindowsUseDecimalComma() {
@@ -94,6 +103,11 @@ void RemoveTranslations() {
         QCoreApplication::removeTranslator(t.get());
     Installed().clear();
     QLocale::setDefault(StartLocale());
+    Shown() = QStringLiteral("en");
+}
+
+QString ShownLanguage() {
+    return Shown();
 }
 
 QString CoreText(std::string_view text) {

@@ -18,6 +18,9 @@ QString InstallTranslations(const QString& language);
 bool WindowsUseDecimalComma();
 // Takes out what InstallTranslations put in: the windows show English again.
 void RemoveTranslations();
+// The code of the language the windows are shown in: what InstallTranslations last
+// returned, "en" before it and after RemoveTranslations. The help follows it.
+QString ShownLanguage();
 
 // A text the core made (see messages.h) in the language of the windows; a text that no
 // template of the core made is shown as it is.
