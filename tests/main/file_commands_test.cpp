@@ -6,7 +6,9 @@
 #include "main_window.h"
 #include "prompts.h"
 #include "sample_builder.h"
+#include "string_grid.h"
 #include "test_app.h"
+#include "translations.h"
 #include "window_geometry.h"
 
 #include <QAction>
@@ -216,5 +218,49 @@ TEST_F(Document, OpeningAPipeOrADeviceSaysSoAtOnce) {
             << script.Messages[1].Text.toStdString();
         EXPECT_EQ(gb.Cell(1, 2), "Ann Lee");
         EXPECT_EQ(form.windowTitle(), "Marklow - Untitled");
+    }
+}
+
+// A German window's new gradebook reads "8,5" as 8.5 and keeps saying so in its file; an
+// English window's does not, and a file keeps its own switch in either.
+TEST(DecimalCommaWindow, NewGradebooksFollowTheWindowsLanguageAndFilesKeepTheirs) {
+    QApplication& app = TestApp();
+    (void)app;
+    QTemporaryDir dir;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("config"));
+    ASSERT_EQ(InstallTranslations("de"), "de");
+    EXPECT_TRUE(WindowsUseDecimalComma());
+    const QString path = dir.filePath("klasse.gbd");
+    {
+        ScopedPrompts prompts;
+        TSDIAppForm form;
+        TFileCommands files(form, TDocumentPaths{dir.filePath("data/default.ltd"), QString()});
+        form.show();
+        ASSERT_TRUE(form.Gradebook().DecimalComma);
+        TStringGrid1& grid = *form.GradeBook;
+        auto type = [&](int c, int r, const QString& text) {
+            grid.MoveCurrent(c, r);
+            QTest::keyClicks(grid.Editor(), text);
+        };
+        type(1, 2, "Anna Lee");
+        type(2, 1, "Test");
+        type(2, 2, "8,5");
+        grid.MoveCurrent(1, 2);
+        EXPECT_EQ(form.Gradebook().Cell(2, 2), "8,5") << "kept as typed";
+        EXPECT_EQ(form.Gradebook().Cell(0, 2), "8.5") << "8.5 of 100 points";
+        prompts.Script.FileNames = {path};
+        form.SaveAs1->trigger();
+        form.Document().SetSaved();
+    }
+    RemoveTranslations();
+    EXPECT_FALSE(WindowsUseDecimalComma());
+    {
+        ScopedPrompts prompts;
+        TSDIAppForm form;
+        TFileCommands files(form, TDocumentPaths{dir.filePath("data/default.ltd"), QString()});
+        EXPECT_FALSE(form.Gradebook().DecimalComma) << "an English window's new gradebook";
+        files.Lifecycle().OpenGradebook(path);
+        EXPECT_TRUE(form.Gradebook().DecimalComma) << "the file's own switch";
+        EXPECT_EQ(form.Gradebook().Cell(0, 2), "8.5");
     }
 }
