@@ -869,7 +869,7 @@
     <name>MissingPage</name>
     <message>
         <source>Missing work (M) counts as this percentage</source>
-        <translation>Un trabajo no entregado (M) cuenta con este porcentaje</translation>
+        <translation>Un trabajo no entregado (M) cuenta como este porcentaje</translation>
     </message>
     <message>
         <source>From 0 to 100 percent of the grade&apos;s points; 0 counts missing work as zero</source>
