@@ -120,6 +120,14 @@
         <source>Above the %1 points of %2</source>
         <translation>Über den %1 Punkten von %2</translation>
     </message>
+    <message>
+        <source>Excused: not counted in the average</source>
+        <translation>Entschuldigt: zählt nicht zum Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Missing: counts as %1 percent</source>
+        <translation>Fehlt: zählt als %1 Prozent</translation>
+    </message>
 </context>
 <context>
     <name>ChartForm</name>
@@ -454,6 +462,14 @@
     <message>
         <source>The section, period or room that tells this class from your others</source>
         <translation>Die Gruppe, Stunde oder der Raum, der diese Klasse von Ihren anderen unterscheidet</translation>
+    </message>
+    <message>
+        <source>Scores may be typed with a decimal comma (8,5 for 8.5)</source>
+        <translation>Ergebnisse dürfen mit Dezimalkomma eingegeben werden (8,5 für 8.5)</translation>
+    </message>
+    <message>
+        <source>Kept with the gradebook, so its scores are the same numbers in every language</source>
+        <translation>Wird mit dem Notenbuch gespeichert, damit seine Ergebnisse in jeder Sprache dieselben Zahlen sind</translation>
     </message>
 </context>
 <context>
@@ -850,6 +866,33 @@
     </message>
 </context>
 <context>
+    <name>MissingPage</name>
+    <message>
+        <source>Missing work (M) counts as this percentage</source>
+        <translation>Fehlende Arbeit (M) zählt mit diesem Prozentsatz</translation>
+    </message>
+    <message>
+        <source>From 0 to 100 percent of the grade&apos;s points; 0 counts missing work as zero</source>
+        <translation>Von 0 bis 100 Prozent der Punkte der Note; bei 0 zählt fehlende Arbeit als null</translation>
+    </message>
+    <message>
+        <source>Blank entries count as missing after the grade&apos;s date</source>
+        <translation>Leere Einträge zählen nach dem Datum der Note als fehlende Arbeit</translation>
+    </message>
+    <message>
+        <source>Off: a blank entry does not count. Grades without a date never count a blank as missing</source>
+        <translation>Aus: Ein leerer Eintrag zählt nicht. Bei Noten ohne Datum zählt ein leerer Eintrag nie als fehlende Arbeit</translation>
+    </message>
+    <message>
+        <source>Type EX to excuse a student from a grade: it leaves the grade out of the student&apos;s average. Type M or MI for missing work.</source>
+        <translation>Geben Sie EX ein, um einen Schüler bei einer Note zu entschuldigen: Die Note zählt dann nicht zu seinem Durchschnitt. Geben Sie M oder MI für fehlende Arbeit ein.</translation>
+    </message>
+    <message>
+        <source>Missing work must count as a percentage from 0 to 100</source>
+        <translation>Fehlende Arbeit muss mit einem Prozentsatz von 0 bis 100 zählen</translation>
+    </message>
+</context>
+<context>
     <name>OptionFolder</name>
     <message>
         <source>These texts hold characters that an option file cannot store; they were saved with &quot;?&quot; in their place:</source>
@@ -893,6 +936,10 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Missing Work</source>
+        <translation>Fehlende Arbeit</translation>
     </message>
 </context>
 <context>
@@ -1444,6 +1491,14 @@
         <source>Choose the student to print a progress report for.</source>
         <translation>Wählen Sie den Schüler, für den ein Leistungsbericht gedruckt werden soll.</translation>
     </message>
+    <message>
+        <source>excused</source>
+        <translation>entschuldigt</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>fehlt %1</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -1606,6 +1661,26 @@
         <source>Weigh every grade by its points instead of its weight</source>
         <translation>Jede Note nach ihren Punkten statt nach ihrer Gewichtung zählen</translation>
     </message>
+    <message>
+        <source>The student&apos;s login or e-mail address, as a class list gives it</source>
+        <translation>Login oder E-Mail-Adresse des Schülers, wie eine Klassenliste sie angibt</translation>
+    </message>
+    <message>
+        <source>Login or e-mail</source>
+        <translation>Login oder E-Mail</translation>
+    </message>
+    <message>
+        <source>This extra credit weighs as much as a regular grade of its category: a full score adds a whole grade to the average, which can then pass 100 percent. A smaller weight (or fewer points) gives a smaller bonus.</source>
+        <translation>Diese Zusatzpunkte zählen so viel wie eine reguläre Note ihrer Kategorie: Ein volles Ergebnis fügt dem Durchschnitt eine ganze Note hinzu, der dann über 100 Prozent steigen kann. Eine kleinere Gewichtung (oder weniger Punkte) ergibt einen kleineren Bonus.</translation>
+    </message>
+    <message>
+        <source>No date</source>
+        <translation>Kein Datum</translation>
+    </message>
+    <message>
+        <source>The grade has no date: reports leave it blank and sorting by date puts it last</source>
+        <translation>Die Note hat kein Datum: Berichte lassen es leer, und beim Sortieren nach Datum steht sie am Ende</translation>
+    </message>
 </context>
 <context>
     <name>TDetailedProgressForm</name>
@@ -1740,6 +1815,18 @@
     <message>
         <source>not counted</source>
         <translation>nicht gezählt</translation>
+    </message>
+    <message>
+        <source>excused</source>
+        <translation>entschuldigt</translation>
+    </message>
+    <message>
+        <source>missing, counted as %1</source>
+        <translation>fehlt, gezählt als %1</translation>
+    </message>
+    <message>
+        <source>not graded yet</source>
+        <translation>noch nicht bewertet</translation>
     </message>
 </context>
 <context>
@@ -2097,6 +2184,10 @@
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
+    <message>
+        <source>Extra-credit grade &quot;%1&quot; weighs as much as a regular grade of its category: a full score adds a whole grade to the average</source>
+        <translation>Zusatzpunkte-Note „%1“ zählt so viel wie eine reguläre Note ihrer Kategorie: Ein volles Ergebnis fügt dem Durchschnitt eine ganze Note hinzu</translation>
+    </message>
 </context>
 <context>
     <name>marklow::TCategoriesPage</name>
@@ -2154,10 +2245,6 @@
         <translation>%1 hat keine Kennung: Der Import kann die Zeile nicht zuordnen</translation>
     </message>
     <message>
-        <source>%1 has no ID and no e-mail address: left out</source>
-        <translation>%1 hat weder Kennung noch E-Mail-Adresse: ausgelassen</translation>
-    </message>
-    <message>
         <source>%1 has the ID &quot;%2&quot; of %3: the import gives both rows to one student</source>
         <translation>%1 hat die Kennung „%2“ wie %3: Der Import ordnet beide Zeilen einem Schüler zu</translation>
     </message>
@@ -2200,10 +2287,6 @@
     <message>
         <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. Canvas matches students by their SIS User ID: the student&apos;s ID.</source>
         <translation>Jedes Ergebnis in Punkten einschließlich Kurve, ein Buchstabe als sein Anteil an den Punkten der Note. Canvas ordnet Schüler über ihre SIS User ID zu: die Kennung des Schülers.</translation>
-    </message>
-    <message>
-        <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. When importing, let Moodle identify users by ID number or by e-mail address (from the student&apos;s notes).</source>
-        <translation>Jedes Ergebnis in Punkten einschließlich Kurve, ein Buchstabe als sein Anteil an den Punkten der Note. Lassen Sie Moodle beim Import die Nutzer über die ID-Nummer oder die E-Mail-Adresse (aus den Notizen des Schülers) erkennen.</translation>
     </message>
     <message>
         <source>Each grade&apos;s points with the curve added, then the average and its letter, for a spreadsheet or any other system.</source>
@@ -2257,6 +2340,62 @@
             <numerusform>&amp;Zuerst diese Warnung ansehen:</numerusform>
             <numerusform>&amp;Zuerst diese %n Warnungen ansehen:</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 has no e-mail address, which the import is to identify students by: left out</source>
+        <translation>%1 hat keine E-Mail-Adresse, über die der Import die Schüler erkennen soll: ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1 has no username, which the import is to identify students by: left out</source>
+        <translation>%1 hat keinen Benutzernamen, über den der Import die Schüler erkennen soll: ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1 has no ID number, which the import is to identify students by: left out</source>
+        <translation>%1 hat keine ID-Nummer, über die der Import die Schüler erkennen soll: ausgelassen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; entry of &quot;%2&quot; for %3 is above the grade&apos;s %4 points, which Moodle refuses: written as %4</source>
+        <translation>Eintrag „%2“ bei „%1“ (%3) liegt über den %4 Punkten der Note, was Moodle ablehnt: geschrieben als %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; entry of &quot;%2&quot; for %3 is above the grade&apos;s %4 points, which Moodle refuses: written as it is</source>
+        <translation>Eintrag „%2“ bei „%1“ (%3) liegt über den %4 Punkten der Note, was Moodle ablehnt: unverändert geschrieben</translation>
+    </message>
+    <message>
+        <source>Grade name &quot;%1&quot; would be dropped or misfiled by Canvas: written as &quot;%2&quot;</source>
+        <translation>Notenname „%1“ würde von Canvas verworfen oder falsch zugeordnet: geschrieben als „%2“</translation>
+    </message>
+    <message>
+        <source>&amp;Identify students by:</source>
+        <translation>&amp;Schüler erkennen über:</translation>
+    </message>
+    <message>
+        <source>ID number</source>
+        <translation>ID-Nummer</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>What Moodle&apos;s import is to match students by; students without it are left out</source>
+        <translation>Worüber der Import in Moodle die Schüler zuordnen soll; Schüler ohne diese Angabe werden ausgelassen</translation>
+    </message>
+    <message>
+        <source>&amp;Write scores above the grade&apos;s points as the points</source>
+        <translation>Ergebnisse über den Punkten der Note als deren &amp;Punkte schreiben</translation>
+    </message>
+    <message>
+        <source>Moodle refuses the whole file when one score is above the grade&apos;s maximum</source>
+        <translation>Moodle lehnt die ganze Datei ab, wenn ein Ergebnis über dem Maximum der Note liegt</translation>
+    </message>
+    <message>
+        <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. When importing, let Moodle identify users by the column chosen here.</source>
+        <translation>Jedes Ergebnis in Punkten einschließlich Kurve, ein Buchstabe als sein Anteil an den Punkten der Note. Lassen Sie Moodle beim Import die Nutzer über die hier gewählte Spalte erkennen.</translation>
     </message>
 </context>
 <context>
@@ -2549,6 +2688,10 @@
         <source>First Las&amp;t (Ann Lee)</source>
         <translation>V&amp;orname Nachname (Ann Lee)</translation>
     </message>
+    <message>
+        <source>Google Classroom export</source>
+        <translation>Google-Classroom-Export</translation>
+    </message>
 </context>
 <context>
     <name>marklow::TInplaceEdit</name>
@@ -2620,6 +2763,50 @@
     <message>
         <source>The copy of the changes is kept as &quot;%1&quot;.</source>
         <translation>Die Kopie der Änderungen bleibt als „%1“ erhalten.</translation>
+    </message>
+    <message>
+        <source>Recovery copies</source>
+        <translation>Wiederherstellungskopien</translation>
+    </message>
+    <message>
+        <source>No recovery copies are made: the folder %1 belongs to another user.</source>
+        <translation>Es werden keine Wiederherstellungskopien angelegt: Der Ordner %1 gehört einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>No recovery copies are made: other users may write into the folder %1.</source>
+        <translation>Es werden keine Wiederherstellungskopien angelegt: Andere Benutzer dürfen in den Ordner %1 schreiben.</translation>
+    </message>
+    <message>
+        <source>No recovery copies are made: %1 is not a folder.</source>
+        <translation>Es werden keine Wiederherstellungskopien angelegt: %1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Recovery copies cannot be written: %1</source>
+        <translation>Wiederherstellungskopien können nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The copy was made on %1.</source>
+        <translation>Die Kopie wurde am %1 angelegt.</translation>
+    </message>
+    <message>
+        <source>It holds 1 change beyond the saved file.</source>
+        <translation>Sie enthält 1 Änderung gegenüber der gespeicherten Datei.</translation>
+    </message>
+    <message>
+        <source>It holds %1 changes beyond the saved file.</source>
+        <translation>Sie enthält %1 Änderungen gegenüber der gespeicherten Datei.</translation>
+    </message>
+    <message>
+        <source>It holds 1 change.</source>
+        <translation>Sie enthält 1 Änderung.</translation>
+    </message>
+    <message>
+        <source>It holds %1 changes.</source>
+        <translation>Sie enthält %1 Änderungen.</translation>
+    </message>
+    <message>
+        <source>The saved file was last changed on %1.</source>
+        <translation>Die gespeicherte Datei wurde zuletzt am %1 geändert.</translation>
     </message>
 </context>
 <context>
@@ -3035,6 +3222,10 @@
     <message>
         <source>&amp;Weights...</source>
         <translation>&amp;Gewichtungen...</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,14 @@
         <source>Above the %1 points of %2</source>
         <translation>Por encima de los %1 puntos de %2</translation>
     </message>
+    <message>
+        <source>Excused: not counted in the average</source>
+        <translation>Exento: no cuenta en el promedio</translation>
+    </message>
+    <message>
+        <source>Missing: counts as %1 percent</source>
+        <translation>No entregado: cuenta como %1 por ciento</translation>
+    </message>
 </context>
 <context>
     <name>ChartForm</name>
@@ -454,6 +462,14 @@
     <message>
         <source>The section, period or room that tells this class from your others</source>
         <translation>El grupo, la hora o el aula que distingue esta clase de las demás</translation>
+    </message>
+    <message>
+        <source>Scores may be typed with a decimal comma (8,5 for 8.5)</source>
+        <translation>Las puntuaciones pueden escribirse con coma decimal (8,5 por 8.5)</translation>
+    </message>
+    <message>
+        <source>Kept with the gradebook, so its scores are the same numbers in every language</source>
+        <translation>Se guarda con el libro de calificaciones, para que sus puntuaciones sean los mismos números en cualquier idioma</translation>
     </message>
 </context>
 <context>
@@ -850,6 +866,33 @@
     </message>
 </context>
 <context>
+    <name>MissingPage</name>
+    <message>
+        <source>Missing work (M) counts as this percentage</source>
+        <translation>Un trabajo no entregado (M) cuenta como este porcentaje</translation>
+    </message>
+    <message>
+        <source>From 0 to 100 percent of the grade&apos;s points; 0 counts missing work as zero</source>
+        <translation>De 0 a 100 por ciento de los puntos de la calificación; con 0, un trabajo no entregado cuenta como cero</translation>
+    </message>
+    <message>
+        <source>Blank entries count as missing after the grade&apos;s date</source>
+        <translation>Las entradas vacías cuentan como no entregadas después de la fecha de la calificación</translation>
+    </message>
+    <message>
+        <source>Off: a blank entry does not count. Grades without a date never count a blank as missing</source>
+        <translation>Desactivado: una entrada vacía no cuenta. Las calificaciones sin fecha nunca cuentan una entrada vacía como no entregada</translation>
+    </message>
+    <message>
+        <source>Type EX to excuse a student from a grade: it leaves the grade out of the student&apos;s average. Type M or MI for missing work.</source>
+        <translation>Escriba EX para dejar exento a un estudiante de una calificación: la calificación queda fuera de su promedio. Escriba M o MI para un trabajo no entregado.</translation>
+    </message>
+    <message>
+        <source>Missing work must count as a percentage from 0 to 100</source>
+        <translation>Un trabajo no entregado debe contar como un porcentaje de 0 a 100</translation>
+    </message>
+</context>
+<context>
     <name>OptionFolder</name>
     <message>
         <source>These texts hold characters that an option file cannot store; they were saved with &quot;?&quot; in their place:</source>
@@ -893,6 +936,10 @@
     <message>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Missing Work</source>
+        <translation>Trabajo no entregado</translation>
     </message>
 </context>
 <context>
@@ -1444,6 +1491,14 @@
         <source>Choose the student to print a progress report for.</source>
         <translation>Elija el estudiante para el que imprimir un informe de progreso.</translation>
     </message>
+    <message>
+        <source>excused</source>
+        <translation>exento</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>no entregado %1</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -1606,6 +1661,26 @@
         <source>Weigh every grade by its points instead of its weight</source>
         <translation>Ponderar cada calificación por sus puntos en lugar de por su peso</translation>
     </message>
+    <message>
+        <source>The student&apos;s login or e-mail address, as a class list gives it</source>
+        <translation>El usuario o correo electrónico del estudiante, tal como lo da una lista de clase</translation>
+    </message>
+    <message>
+        <source>Login or e-mail</source>
+        <translation>Usuario o correo</translation>
+    </message>
+    <message>
+        <source>This extra credit weighs as much as a regular grade of its category: a full score adds a whole grade to the average, which can then pass 100 percent. A smaller weight (or fewer points) gives a smaller bonus.</source>
+        <translation>Este crédito extra pesa tanto como una calificación normal de su categoría: una puntuación completa suma una calificación entera al promedio, que entonces puede superar el 100 por ciento. Un peso menor (o menos puntos) da una bonificación menor.</translation>
+    </message>
+    <message>
+        <source>No date</source>
+        <translation>Sin fecha</translation>
+    </message>
+    <message>
+        <source>The grade has no date: reports leave it blank and sorting by date puts it last</source>
+        <translation>La calificación no tiene fecha: los informes dejan la fecha en blanco y al ordenar por fecha queda al final</translation>
+    </message>
 </context>
 <context>
     <name>TDetailedProgressForm</name>
@@ -1740,6 +1815,18 @@
     <message>
         <source>not counted</source>
         <translation>no cuenta</translation>
+    </message>
+    <message>
+        <source>excused</source>
+        <translation>exento</translation>
+    </message>
+    <message>
+        <source>missing, counted as %1</source>
+        <translation>no entregado, cuenta como %1</translation>
+    </message>
+    <message>
+        <source>not graded yet</source>
+        <translation>aún sin calificar</translation>
     </message>
 </context>
 <context>
@@ -2097,6 +2184,10 @@
         <source>Yes</source>
         <translation>Sí</translation>
     </message>
+    <message>
+        <source>Extra-credit grade &quot;%1&quot; weighs as much as a regular grade of its category: a full score adds a whole grade to the average</source>
+        <translation>La calificación de crédito extra «%1» pesa tanto como una calificación normal de su categoría: una puntuación completa suma una calificación entera al promedio</translation>
+    </message>
 </context>
 <context>
     <name>marklow::TCategoriesPage</name>
@@ -2154,10 +2245,6 @@
         <translation>%1 no tiene identificador: no se puede asociar por ID</translation>
     </message>
     <message>
-        <source>%1 has no ID and no e-mail address: left out</source>
-        <translation>%1 no tiene identificador ni correo electrónico: se omite</translation>
-    </message>
-    <message>
         <source>%1 has the ID &quot;%2&quot; of %3: the import gives both rows to one student</source>
         <translation>%1 tiene el mismo identificador «%2» que %3: la importación asigna ambas filas a un solo estudiante</translation>
     </message>
@@ -2200,10 +2287,6 @@
     <message>
         <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. Canvas matches students by their SIS User ID: the student&apos;s ID.</source>
         <translation>Cada puntuación en puntos con la curva sumada; una letra, como su parte de los puntos de la calificación. Canvas asocia a los estudiantes por su SIS User ID: el identificador del estudiante.</translation>
-    </message>
-    <message>
-        <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. When importing, let Moodle identify users by ID number or by e-mail address (from the student&apos;s notes).</source>
-        <translation>Cada puntuación en puntos con la curva sumada; una letra, como su parte de los puntos de la calificación. Al importar, haga que Moodle identifique a los usuarios por número de ID o por correo electrónico (de las observaciones del estudiante).</translation>
     </message>
     <message>
         <source>Each grade&apos;s points with the curve added, then the average and its letter, for a spreadsheet or any other system.</source>
@@ -2257,6 +2340,62 @@
             <numerusform>&amp;Revise primero esta advertencia:</numerusform>
             <numerusform>&amp;Revise primero estas %n advertencias:</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 has no e-mail address, which the import is to identify students by: left out</source>
+        <translation>%1 no tiene correo electrónico, por el que la importación debe identificar a los estudiantes: se omite</translation>
+    </message>
+    <message>
+        <source>%1 has no username, which the import is to identify students by: left out</source>
+        <translation>%1 no tiene nombre de usuario, por el que la importación debe identificar a los estudiantes: se omite</translation>
+    </message>
+    <message>
+        <source>%1 has no ID number, which the import is to identify students by: left out</source>
+        <translation>%1 no tiene número de ID, por el que la importación debe identificar a los estudiantes: se omite</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; entry of &quot;%2&quot; for %3 is above the grade&apos;s %4 points, which Moodle refuses: written as %4</source>
+        <translation>La entrada «%2» de «%1» para %3 supera los %4 puntos de la calificación, lo que Moodle rechaza: se escribe como %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; entry of &quot;%2&quot; for %3 is above the grade&apos;s %4 points, which Moodle refuses: written as it is</source>
+        <translation>La entrada «%2» de «%1» para %3 supera los %4 puntos de la calificación, lo que Moodle rechaza: se escribe tal cual</translation>
+    </message>
+    <message>
+        <source>Grade name &quot;%1&quot; would be dropped or misfiled by Canvas: written as &quot;%2&quot;</source>
+        <translation>Canvas descartaría o clasificaría mal el nombre de calificación «%1»: se escribe como «%2»</translation>
+    </message>
+    <message>
+        <source>&amp;Identify students by:</source>
+        <translation>&amp;Identificar a los estudiantes por:</translation>
+    </message>
+    <message>
+        <source>ID number</source>
+        <translation>Número de ID</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>What Moodle&apos;s import is to match students by; students without it are left out</source>
+        <translation>El dato por el que la importación de Moodle asocia a los estudiantes; se omiten los estudiantes que no lo tienen</translation>
+    </message>
+    <message>
+        <source>&amp;Write scores above the grade&apos;s points as the points</source>
+        <translation>Escribir las puntuaciones que superan los puntos de la calificación como esos &amp;puntos</translation>
+    </message>
+    <message>
+        <source>Moodle refuses the whole file when one score is above the grade&apos;s maximum</source>
+        <translation>Moodle rechaza todo el archivo cuando una puntuación supera el máximo de la calificación</translation>
+    </message>
+    <message>
+        <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. When importing, let Moodle identify users by the column chosen here.</source>
+        <translation>Cada puntuación en puntos con la curva sumada; una letra, como su parte de los puntos de la calificación. Al importar, haga que Moodle identifique a los usuarios por la columna elegida aquí.</translation>
     </message>
 </context>
 <context>
@@ -2549,6 +2688,10 @@
         <source>First Las&amp;t (Ann Lee)</source>
         <translation>Nom&amp;bre Apellido (Ann Lee)</translation>
     </message>
+    <message>
+        <source>Google Classroom export</source>
+        <translation>Exportación de Google Classroom</translation>
+    </message>
 </context>
 <context>
     <name>marklow::TInplaceEdit</name>
@@ -2620,6 +2763,50 @@
     <message>
         <source>The copy of the changes is kept as &quot;%1&quot;.</source>
         <translation>La copia de los cambios se conserva como «%1».</translation>
+    </message>
+    <message>
+        <source>Recovery copies</source>
+        <translation>Copias de recuperación</translation>
+    </message>
+    <message>
+        <source>No recovery copies are made: the folder %1 belongs to another user.</source>
+        <translation>No se hacen copias de recuperación: la carpeta %1 pertenece a otro usuario.</translation>
+    </message>
+    <message>
+        <source>No recovery copies are made: other users may write into the folder %1.</source>
+        <translation>No se hacen copias de recuperación: otros usuarios pueden escribir en la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>No recovery copies are made: %1 is not a folder.</source>
+        <translation>No se hacen copias de recuperación: %1 no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Recovery copies cannot be written: %1</source>
+        <translation>No se pueden escribir copias de recuperación: %1</translation>
+    </message>
+    <message>
+        <source>The copy was made on %1.</source>
+        <translation>La copia se hizo el %1.</translation>
+    </message>
+    <message>
+        <source>It holds 1 change beyond the saved file.</source>
+        <translation>Contiene 1 cambio respecto al archivo guardado.</translation>
+    </message>
+    <message>
+        <source>It holds %1 changes beyond the saved file.</source>
+        <translation>Contiene %1 cambios respecto al archivo guardado.</translation>
+    </message>
+    <message>
+        <source>It holds 1 change.</source>
+        <translation>Contiene 1 cambio.</translation>
+    </message>
+    <message>
+        <source>It holds %1 changes.</source>
+        <translation>Contiene %1 cambios.</translation>
+    </message>
+    <message>
+        <source>The saved file was last changed on %1.</source>
+        <translation>El archivo guardado se modificó por última vez el %1.</translation>
     </message>
 </context>
 <context>
@@ -3035,6 +3222,10 @@
     <message>
         <source>&amp;Weights...</source>
         <translation>Pe&amp;sos...</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>no entregado</translation>
     </message>
 </context>
 </TS>
