@@ -7,10 +7,13 @@
 #include "units.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+
+#include "output_file.h"
 
 #include <optional>
 
@@ -144,10 +147,34 @@ bool OwnPdf(const TQuickRep& r) {
            !HoldsPictures(r.PageFooter.get());
 }
 
-// Writes through a temporary file: what write returns decides whether the file is kept.
+// Writes through a temporary file: what write returns decides whether the file is kept. A
+// device or a pipe (/dev/stdout) is written straight into; a symbolic link is refused, since
+// QSaveFile would write the file it points to.
 TOutputStatus SaveThrough(const QString& path,
                           const std::function<TOutputStatus(QIODevice&)>& write) {
     TOutputStatus status;
+    const TOutputTarget target = CheckOutputTarget(path.toStdString());
+    if (target.Kind == TOutputTarget::TKind::Refused) {
+        status.Result = TOutputResult::Failed;
+        status.Error = QString::fromStdString(target.Error);
+        return status;
+    }
+    if (target.Kind == TOutputTarget::TKind::Stream) {
+        QFile stream(path);
+        if (!stream.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            status.Result = TOutputResult::Failed;
+            status.Error = QCoreApplication::translate("Output", "Cannot write %1: %2")
+                               .arg(path, stream.errorString());
+            return status;
+        }
+        status = write(stream);
+        if (status.Result == TOutputResult::Done && !stream.flush()) {
+            status.Result = TOutputResult::Failed;
+            status.Error = QCoreApplication::translate("Output", "Cannot write %1: %2")
+                               .arg(path, stream.errorString());
+        }
+        return status;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         status.Result = TOutputResult::Failed;
