@@ -274,8 +274,8 @@ TRosterTable ReadRosterCsv(std::string_view bytes) {
         table.Encoding = big ? TRosterEncoding::Utf16Be : TRosterEncoding::Utf16Le;
         decoded = Utf16ToUtf8(bytes.substr(2), big);
         text = decoded;
-    } else if (bool big = false; text.find('\0') != std::string_view::npos &&
-                                 LooksLikeUtf16(bytes, &big)) {
+    } else if (bool big = false;
+               text.find('\0') != std::string_view::npos && LooksLikeUtf16(bytes, &big)) {
         table.Encoding = big ? TRosterEncoding::Utf16Be : TRosterEncoding::Utf16Le;
         decoded = Utf16ToUtf8(bytes, big);
         text = decoded;

@@ -301,8 +301,8 @@ std::vector<int> OfferedRosterColumns(const TRosterTable& table, const TRosterCo
     for (size_t c = 0; c < count && c < cap; ++c)
         offered.push_back(static_cast<int>(c));
     std::vector<int> beyond;
-    for (int c : {recognised.Name, recognised.First, recognised.Last, recognised.Id,
-                  recognised.Login})
+    for (int c :
+         {recognised.Name, recognised.First, recognised.Last, recognised.Id, recognised.Login})
         if (c >= 0 && static_cast<size_t>(c) >= cap && static_cast<size_t>(c) < count)
             beyond.push_back(c);
     std::sort(beyond.begin(), beyond.end());

@@ -314,8 +314,8 @@ std::string SaveFileSafely(const std::string& given, std::string_view bytes,
             const int copyErr = err;
             second.clear();
             err = Inject(options, TSaveStep::Exchange);
-            if (!err && ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(),
-                                    RENAME_EXCHANGE) != 0)
+            if (!err &&
+                ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) != 0)
                 err = errno;
             if (err) {
                 ::unlink(temp.c_str());

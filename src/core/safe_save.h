@@ -21,17 +21,7 @@ std::string BackupPathFor(const std::string& path);
 // The steps of a save, in the order they happen, for tests that make one of them fail or end
 // the process there. Link, Copy and Exchange are the three ways of keeping the old file as the
 // backup, each tried only when the one before it failed; Exchange also replaces the file.
-enum class TSaveStep {
-    CreateTemp,
-    Write,
-    Sync,
-    Close,
-    Link,
-    Copy,
-    Exchange,
-    Replace,
-    Backup
-};
+enum class TSaveStep { CreateTemp, Write, Sync, Close, Link, Copy, Exchange, Replace, Backup };
 
 struct TSaveOptions {
     // Keep the previous file as BackupPathFor(path), replacing an older backup.

@@ -161,8 +161,8 @@ TEST(CliOutput, NoOutputGoesThroughALinkOrOverARealOnesFileWithoutForce) {
     std::filesystem::remove(split + "/Ben Roy.pdf");
     std::filesystem::create_symlink(victim, split + "/Ben Roy.pdf");
     for (bool force : {false, true}) {
-        std::vector<std::string> args = {"print", "progress", dir / "c.gbd", "--detailed",
-                                         "--split", split};
+        std::vector<std::string> args = {"print",      "progress", dir / "c.gbd",
+                                         "--detailed", "--split",  split};
         if (force) args.push_back("--force");
         TCliResult linked = Cli(args);
         EXPECT_EQ(linked.status, cli::kUnreadable) << force;
@@ -176,7 +176,8 @@ TEST(CliOutput, NoOutputGoesThroughALinkOrOverARealOnesFileWithoutForce) {
 
 TEST(CliOutput, ControlCharactersFromAGradebookNeverReachTheTerminal) {
     TempFolder dir;
-    const std::string hostile = "\x1b]0;owned\x07\x1b[2JAnn\xc2\x9b" "1m";
+    const std::string hostile = "\x1b]0;owned\x07\x1b[2JAnn\xc2\x9b"
+                                "1m";
     TwoStudents(dir / "c.gbd", hostile);
     TCliResult show = Cli({"show", dir / "c.gbd"});
     EXPECT_EQ(show.status, 0) << show.err;

@@ -78,8 +78,8 @@ TEST(CsvExport, FieldsAreQuotedOnlyWhenTheyMustBe) {
 }
 
 TEST(CsvExport, TextsThatASpreadsheetWouldRunAreWrittenAsTextAndNumbersStayNumbers) {
-    for (const char* formula : {"=1+1", "+A1", "-A1", "@SUM(A1)", "|calc", "%x", "\tx", "\r=x",
-                                "-", "+", "-2 late", "=", "-1e", "--2", "-.", "+1,5"})
+    for (const char* formula : {"=1+1", "+A1", "-A1", "@SUM(A1)", "|calc", "%x", "\tx", "\r=x", "-",
+                                "+", "-2 late", "=", "-1e", "--2", "-.", "+1,5"})
         EXPECT_TRUE(LooksLikeFormula(formula)) << formula;
     for (const char* plain : {"", "Ann", "-2", "+3", "-2.5", "+.5", "-1e5", "1E+3", "-0", "9",
                               " =x", "/=x", "'=x", "A=1"})

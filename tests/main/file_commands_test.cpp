@@ -272,7 +272,8 @@ TEST_F(Document, SaveThroughALinkWritesItsFileAndAReadOnlyFileIsRefused) {
     script.Answers = {TAnswer::Ok};
     form.SaveItem->trigger();
     ASSERT_EQ(script.Messages.size(), 1u);
-    EXPECT_TRUE(script.Messages[0].Text.contains("read-only")) << script.Messages[0].Text.toStdString();
+    EXPECT_TRUE(script.Messages[0].Text.contains("read-only"))
+        << script.Messages[0].Text.toStdString();
     EXPECT_TRUE(form.Document().IsModified());
     TGradebook unchanged;
     ASSERT_EQ(ReadGradebook(ReadFileBytes(real.toStdString()), unchanged, nullptr).Status,

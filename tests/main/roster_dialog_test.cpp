@@ -167,7 +167,8 @@ TEST_F(RosterDialog, AListOfAMillionColumnsOffersTheFirstAndSaysSo) {
         EXPECT_LE(d.LoginCombo->count(), static_cast<int>(kMaxRosterColumnsOffered) + 1);
         EXPECT_EQ(d.NameCombo->currentData().toInt(), 3) << "the recognised column is chosen";
         EXPECT_FALSE(d.ColumnsNote->isHidden());
-        EXPECT_TRUE(d.ColumnsNote->text().contains("1000000 columns")) << d.ColumnsNote->text().toStdString();
+        EXPECT_TRUE(d.ColumnsNote->text().contains("1000000 columns"))
+            << d.ColumnsNote->text().toStdString();
         EXPECT_TRUE(d.ColumnsNote->text().contains("the first 200"));
         EXPECT_TRUE(d.SummaryLabel->text().contains("Students to add: <b>1</b>"));
         d.reject();

@@ -5,8 +5,8 @@
 #include "gradebook.h"
 #include "latin_font.h"
 #include "main_window.h"
-#include "prompts.h"
 #include "output_file.h"
+#include "prompts.h"
 #include "translations.h"
 #include "window_geometry.h"
 

@@ -2,8 +2,8 @@
 
 #include "gradebook.h"
 #include "main_window.h"
-#include "prompts.h"
 #include "output_file.h"
+#include "prompts.h"
 #include "translations.h"
 
 #include <QAction>
