@@ -50,8 +50,8 @@ constexpr TMessageTemplate kTemplates[] = {
     MessageText("core", "%1: File is too large"),
     MessageText("core", "%1: The file is read-only, so it was not saved. Save it under another "
                         "name, or make it writable first."),
-    MessageText("core", "%1: Is a symbolic link; a file written here is not written through a "
-                        "link. Name the file it points to."),
+    MessageText("core", "%1: Is a symbolic link, and exports and printouts are never written "
+                        "through one. Name the file it points to."),
     MessageText("core", "%1: Not saved: the old file cannot be kept as the backup, because there "
                         "is no room for a copy of it (%2) and this folder cannot give it a second "
                         "name. Free some space, or save under another name."),

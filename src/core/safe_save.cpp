@@ -28,8 +28,8 @@ constexpr std::string_view kReadOnly =
     "%1: The file is read-only, so it was not saved. Save it under another name, or make it "
     "writable first.";
 constexpr std::string_view kLinkRefused =
-    "%1: Is a symbolic link; a file written here is not written through a link. Name the file "
-    "it points to.";
+    "%1: Is a symbolic link, and exports and printouts are never written through one. Name the "
+    "file it points to.";
 constexpr std::string_view kNoBackup =
     "%1: Not saved: the old file cannot be kept as the backup, because there is no room for "
     "a copy of it (%2) and this folder cannot give it a second name. Free some space, or save "

@@ -15,7 +15,11 @@
 
 #include "output_file.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <optional>
+#include <unistd.h>
 
 namespace marklow {
 
@@ -160,11 +164,17 @@ TOutputStatus SaveThrough(const QString& path,
         return status;
     }
     if (target.Kind == TOutputTarget::TKind::Stream) {
-        QFile stream(path);
-        if (!stream.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        // Appending, as the system does it: /dev/stdout redirected into a file keeps what is
+        // there, and a pipe is never asked to seek.
+        const QByteArray name = QFile::encodeName(path);
+        const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
+        QFile stream;
+        if (fd < 0 || !stream.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
             status.Result = TOutputResult::Failed;
             status.Error = QCoreApplication::translate("Output", "Cannot write %1: %2")
-                               .arg(path, stream.errorString());
+                               .arg(path, fd < 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                                                 : stream.errorString());
+            if (fd >= 0) ::close(fd);
             return status;
         }
         status = write(stream);
