@@ -235,8 +235,9 @@ namespace {
 // of the first code units are ASCII characters, a NUL byte beside each. Returns whether it is,
 // with *bigEndian telling which byte comes first.
 bool LooksLikeUtf16(std::string_view bytes, bool* bigEndian) {
+    // A class list is more than a few characters; two bytes such as "N\0" are no text.
     const size_t units = std::min<size_t>(bytes.size() / 2, 4096);
-    if (units == 0) return false;
+    if (units < 4) return false;
     size_t little = 0, big = 0;
     auto ascii = [](char c) { return c != '\0' && static_cast<unsigned char>(c) < 0x80; };
     for (size_t i = 0; i < units; ++i) {

@@ -338,4 +338,5 @@ TEST(RosterCsv, Utf16WithoutAByteOrderMarkIsReadAsUtf16) {
     // NUL bytes that do not alternate with text are still no class list.
     EXPECT_NE(ReadRosterCsv(std::string("Name\nA\0nn\n", 10)).Error.find("NUL"), std::string::npos);
     EXPECT_NE(ReadRosterCsv(std::string(64, '\0')).Error.find("NUL"), std::string::npos);
+    EXPECT_NE(ReadRosterCsv(std::string("N\0", 2)).Error.find("NUL"), std::string::npos);
 }
