@@ -182,11 +182,12 @@ TEST(CliOutput, ControlCharactersFromAGradebookNeverReachTheTerminal) {
     EXPECT_EQ(show.status, 0) << show.err;
     EXPECT_EQ(show.out.find('\x1b'), std::string::npos);
     EXPECT_EQ(show.out.find('\x07'), std::string::npos);
-    EXPECT_NE(show.out.find("\\x1b]0;owned\\x07\\x1b[2JAnn\\x7f\t"), std::string::npos)
-        << show.out;
+    EXPECT_NE(show.out.find("\\x1b]0;owned\\x07\\x1b[2JAnn\\x7f\t"), std::string::npos) << show.out;
     // C1 controls (CSI as one character) cannot come from a file's Western European texts;
     // the escaping knows them all the same.
-    EXPECT_EQ(cli::EscapeCell("a\xc2\x9b" "1mb\xc2\xa0"), "a\\u009b1mb\xc2\xa0");
+    EXPECT_EQ(cli::EscapeCell("a\xc2\x9b"
+                              "1mb\xc2\xa0"),
+              "a\\u009b1mb\xc2\xa0");
     EXPECT_EQ(cli::EscapeCell("\t\r\n\\"), "\\t\\r\\n\\\\");
 
     // In messages: a file name and a student name quoted back.
