@@ -26,12 +26,12 @@ enum class TSaveStep { CreateTemp, Write, Sync, Close, Link, Copy, Exchange, Rep
 struct TSaveOptions {
     // Keep the previous file as BackupPathFor(path), replacing an older backup.
     bool KeepBackup = true;
-    // A symbolic link at the path: true saves into the file it ends at (its backup beside
-    // that file), as editors do; false refuses to write through it, for files written where
-    // someone else may have put a link.
-    bool FollowLinks = true;
     // Test hook: returns an errno value to make that step fail as if the system had, or 0.
     std::function<int(TSaveStep)> Fault;
+    // A symbolic link at the path: true saves into the file it ends at (its backup beside
+    // that file), as editors do; false refuses to write through it, for files written where
+    // someone else may have put a link. Last, so that {KeepBackup, Fault} keeps its meaning.
+    bool FollowLinks = true;
 };
 
 // Writes the bytes beside the target under a temporary name, checks every write and flushes
