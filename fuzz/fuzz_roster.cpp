@@ -9,6 +9,7 @@
 #include "sample_builder.h"
 #include "text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 using namespace marklow;
@@ -66,6 +67,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     o.EditMode = (size & 1) != 0;
     auto gb = BuildGradebook(o);
     TRosterLayout layout = RecogniseRoster(table);
+    // The columns a window offers: in order, within the table, the recognised ones among them,
+    // never many more than the cap whatever the width (a small cap reaches past it often).
+    for (size_t cap : {size_t{2}, kMaxRosterColumnsOffered}) {
+        const std::vector<int> offered = OfferedRosterColumns(table, layout.Columns, cap);
+        FUZZ_CHECK(offered.size() <= std::min(table.ColumnCount(), cap + 5));
+        for (size_t i = 0; i < offered.size(); ++i) {
+            FUZZ_CHECK(offered[i] >= 0 && static_cast<size_t>(offered[i]) < table.ColumnCount());
+            FUZZ_CHECK(i == 0 || offered[i - 1] < offered[i]);
+        }
+        const TRosterColumns& c = layout.Columns;
+        for (int col : {c.Name, c.First, c.Last, c.Id, c.Login})
+            FUZZ_CHECK(col < 0 || std::find(offered.begin(), offered.end(), col) != offered.end());
+    }
     CheckPlan(*gb, table, {layout.Columns, TNameOrder::AsInFile, layout.Format});
     TRosterColumns byHand{0, -1, -1, 1, 2, false};
     CheckPlan(*gb, table, {byHand, TNameOrder::FirstLast, TRosterFormat::Canvas});

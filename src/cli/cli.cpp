@@ -6,12 +6,14 @@
 #include "entry.h"
 #include "gradebook.h"
 #include "gradebook_file.h"
+#include "output_file.h"
 #include "safe_save.h"
 #include "text.h"
 
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 namespace marklow::cli {
 
@@ -29,8 +31,9 @@ constexpr const char* kHelp = R"(Usage:
               [--omit-after-last-entry] [--ids] [--paper letter|a4] [--password TEXT]
   marklow-cli print progress FILE -o OUT.pdf [--student NAME] [--portrait | --landscape]
               [--grade MODE] [--shade-curved] [--omit-after-last-entry] [--paper P]
-  marklow-cli print progress FILE --detailed (-o OUT.pdf | --split DIR) [--student NAME]
-              [--portrait | --landscape] [--omit-after-last-entry] [--paper P]
+  marklow-cli print progress FILE --detailed (-o OUT.pdf | --split DIR [--force])
+              [--student NAME] [--portrait | --landscape] [--omit-after-last-entry]
+              [--paper P]
   marklow-cli print criteria FILE -o OUT.pdf [--portrait | --landscape] [--paper P]
   marklow-cli print chart FILE -o OUT.pdf [--grade K | --student K] [--detail]
               [--histogram [--single-letter] [--letter-stats]] [--portrait | --landscape]
@@ -55,7 +58,10 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
   export-csv  Writes CSV (RFC 4180, UTF-8) for a spreadsheet or a learning-management
               system: Name, ID, Average, Letter, then each grade's entries as typed, and a
               last row with the class averages.
-                -o OUT                   write to OUT instead of standard output
+                -o OUT                   write to OUT instead of standard output: a file
+                                         is replaced whole (never through a symbolic
+                                         link, never a read-only one); a device or a
+                                         pipe (/dev/stdout, /dev/null) is written into
                 --bom                    start with a UTF-8 byte order mark (for Excel)
   export-lms  Writes the grades as a learning-management system imports them (CSV, UTF-8):
               numbers only, each score in points with the curve added, a letter as its
@@ -109,7 +115,9 @@ Reads Marklow gradebooks (.gbd, versions 2.0 and 1.0).
                 --split DIR              instead of -o: one PDF per student in DIR, named
                                          after the student (NAME.pdf; characters no file
                                          system takes become _, a second Ann gets
-                                         "Ann (2).pdf")
+                                         "Ann (2).pdf"); nothing is written when a PDF
+                                         of those names is there already, or a link
+                --force                  with --split: overwrite the PDFs already there
               criteria: the categories and each grade's share of the final grade.
               chart: the chart of the series that stats prints (the same --grade K,
               --student K, --histogram, --single-letter, --letter-stats), drawn as the
@@ -212,8 +220,11 @@ TOptions Parse(const std::vector<std::string>& args, const std::string& command)
         } else if (exportOptions && a == "-o") {
             if (i + 1 >= args.size()) throw TUsageError{"-o needs a value"};
             o.Output = args[++i];
+            if (o.Output->empty()) throw TUsageError{"-o needs a file name, not an empty text"};
         } else if (exportOptions && is("--output")) {
             o.Output = value("--output");
+            if (o.Output->empty())
+                throw TUsageError{"--output needs a file name, not an empty text"};
         } else if (exportOptions && a == "--bom") {
             o.Bom = true;
         } else if (a.size() > 1 && a[0] == '-') {
@@ -296,10 +307,7 @@ int ExportCsv(const TOptions& o, std::ostream& out, std::ostream& err) {
         out << csv;
         return out ? kShown : kUnreadable;
     }
-    // An export is made again at will, so it keeps no backup.
-    TSaveOptions save;
-    save.KeepBackup = false;
-    std::string error = SaveFileSafely(*o.Output, csv, save);
+    std::string error = WriteOutputFile(*o.Output, csv);
     if (!error.empty()) {
         err << "marklow-cli: " << error << "\n";
         return kUnreadable;
@@ -321,7 +329,11 @@ int Convert(const TOptions& o, std::ostream& err) {
         err << "marklow-cli: " << o.Files[1] << ": " << e.what() << "\n";
         return kUnreadable;
     }
-    std::string error = SaveFileSafely(o.Files[1], bytes);
+    if (o.Files[1].empty()) throw TUsageError{"convert needs OUT to be a file name"};
+    // A gradebook file is saved as the window saves it; /dev/stdout and pipes take it straight.
+    std::string error = CheckOutputTarget(o.Files[1]).Kind == TOutputTarget::TKind::Stream
+                            ? WriteOutputFile(o.Files[1], bytes)
+                            : SaveFileSafely(o.Files[1], bytes);
     if (!error.empty()) {
         err << "marklow-cli: " << error << "\n";
         return kUnreadable;
@@ -333,10 +345,61 @@ int Convert(const TOptions& o, std::ostream& err) {
 
 } // namespace
 
+std::string OutputValue(TArgReader& reader) {
+    const std::string option = reader.Word().substr(0, reader.Word().find('='));
+    std::string value = reader.Value();
+    if (value.empty()) throw TUsageError{option + " needs a file name, not an empty text"};
+    return value;
+}
+
+namespace {
+
+void AppendHex(std::string& out, const char* prefix, unsigned value, int digits) {
+    static const char kHex[] = "0123456789abcdef";
+    out += prefix;
+    for (int d = digits - 1; d >= 0; --d)
+        out += kHex[(value >> (4 * d)) & 0xF];
+}
+
+// The escape for a control character at text[i], or false for any other; *length is its
+// length in bytes (C1 characters are two in UTF-8).
+bool ControlEscape(std::string_view text, size_t i, std::string& out, size_t* length) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b < 0x20 || b == 0x7F) {
+        AppendHex(out, "\\x", b, 2);
+        *length = 1;
+        return true;
+    }
+    if (b == 0xC2 && i + 1 < text.size()) {
+        const auto next = static_cast<unsigned char>(text[i + 1]);
+        if (next >= 0x80 && next <= 0x9F) {
+            AppendHex(out, "\\u", next, 4);
+            *length = 2;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::string EscapeControls(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        size_t length = 1;
+        if (text[i] == '\t' || text[i] == '\n' || !ControlEscape(text, i, out, &length))
+            out += text[i];
+        i += length;
+    }
+    return out;
+}
+
 std::string EscapeCell(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char ch : text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
         switch (ch) {
         case '\\':
             out += "\\\\";
@@ -351,13 +414,18 @@ std::string EscapeCell(std::string_view text) {
             out += "\\n";
             break;
         default:
-            out += ch;
+            if (size_t length = 1; ControlEscape(text, i, out, &length))
+                i += length - 1;
+            else
+                out += ch;
         }
     }
     return out;
 }
 
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         err << kHelp;
         return kUsage;
@@ -384,6 +452,17 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << "marklow-cli: " << e.Message << "\nTry 'marklow-cli --help'.\n";
         return kUsage;
     }
+}
+
+} // namespace
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    // Messages quote names and paths from files a teacher was sent: whatever reaches the
+    // terminal carries no control sequence.
+    std::ostringstream messages;
+    const int status = RunCommand(args, out, messages);
+    err << EscapeControls(messages.str());
+    return status;
 }
 
 } // namespace marklow::cli

@@ -54,6 +54,14 @@ private:
     size_t i_ = 0; // args_[0] is the command
 };
 
+// The file name after -o or --output; an empty one is a usage error, said in words.
+std::string OutputValue(TArgReader& reader);
+
+// Escapes the control characters of text bound for a terminal: ESC, BEL and the rest of
+// C0 and C1 but tab and line feed, as \x1b and \u009b, so that a name in a gradebook cannot
+// move the cursor, retitle the window or ring.
+std::string EscapeControls(std::string_view text);
+
 struct TCommand {
     const char* Name;
     // args[0] is the command's name. May throw TUsageError.

@@ -6,7 +6,7 @@
 #include "averages.h"
 #include "gradebook.h"
 #include "lms_export.h"
-#include "safe_save.h"
+#include "output_file.h"
 
 #include <ostream>
 
@@ -27,7 +27,7 @@ int RunExportLms(const std::vector<std::string>& args, std::ostream& out, std::o
             format = LmsFormatNamed(name);
             if (!format) throw TUsageError{"unknown format " + name + " (canvas, moodle, scores)"};
         } else if (reader.Is("-o") || reader.Is("--output")) {
-            output = reader.Value();
+            output = OutputValue(reader);
         } else if (reader.Word() == "--bom") {
             options.Bom = true;
         } else if (reader.Word() == "--cap-at-points") {
@@ -56,10 +56,7 @@ int RunExportLms(const std::vector<std::string>& args, std::ostream& out, std::o
         out << exported.Csv;
         if (!out) return kUnreadable;
     } else {
-        // An export is made again at will, so it keeps no backup.
-        TSaveOptions save;
-        save.KeepBackup = false;
-        std::string error = SaveFileSafely(*output, exported.Csv, save);
+        std::string error = WriteOutputFile(*output, exported.Csv);
         if (!error.empty()) {
             err << "marklow-cli: " << error << "\n";
             return kUnreadable;

@@ -9,6 +9,7 @@
 #include "file_names.h"
 #include "gradebook.h"
 #include "output.h"
+#include "output_file.h"
 #include "paper.h"
 #include "report_form.h"
 
@@ -39,15 +40,16 @@ constexpr const char* kPrintHelp = R"(Usage:
   marklow-cli print progress FILE -o OUT.pdf [--student NAME] [--portrait | --landscape]
               [--grade exact|numbers|letters|both] [--shade-curved]
               [--omit-after-last-entry] [--paper letter|a4] [--password TEXT]
-  marklow-cli print progress FILE --detailed (-o OUT.pdf | --split DIR) [--student NAME]
-              [--portrait | --landscape] [--omit-after-last-entry] [--paper letter|a4]
-              [--password TEXT]
+  marklow-cli print progress FILE --detailed (-o OUT.pdf | --split DIR [--force])
+              [--student NAME] [--portrait | --landscape] [--omit-after-last-entry]
+              [--paper letter|a4] [--password TEXT]
   marklow-cli print criteria FILE -o OUT.pdf [--portrait | --landscape]
               [--paper letter|a4] [--password TEXT]
   marklow-cli print chart FILE -o OUT.pdf [--grade K | --student K]
               [--histogram [--single-letter] [--letter-stats]] [--detail]
               [--portrait | --landscape] [--paper letter|a4] [--password TEXT]
---split DIR writes one NAME.pdf a student into DIR.
+--split DIR writes one NAME.pdf a student into DIR; PDFs already there are overwritten only
+with --force, and links there are never followed.
 See 'marklow-cli --help' for what each option does.
 )";
 
@@ -65,8 +67,9 @@ enum TOption : unsigned {
     kDetail = 512,
     kDetailed = 1024,
     kSplit = 2048,
+    kForce = 4096,
 };
-constexpr int kOptionCount = 12;
+constexpr int kOptionCount = 13;
 
 struct TReportKind {
     const char* Name;
@@ -80,10 +83,10 @@ struct TReportKind {
 constexpr TReportKind kKinds[] = {
     {"gradebook", TReportType::Gradebook, kOrientation | kGrade | kShade | kOmit | kIds},
     {"progress", TReportType::Progress,
-     kOrientation | kGrade | kShade | kOmit | kStudent | kDetailed | kSplit},
+     kOrientation | kGrade | kShade | kOmit | kStudent | kDetailed | kSplit | kForce},
     // progress --detailed
     {"detailed progress", TReportType::DetailedProgress,
-     kOrientation | kOmit | kStudent | kDetailed | kSplit, false, true},
+     kOrientation | kOmit | kStudent | kDetailed | kSplit | kForce, false, true},
     {"criteria", TReportType::GradeCriteria, kOrientation},
     {"chart", TReportType::Gradebook,
      kOrientation | kGrade | kStudent | kHistogram | kSingleLetter | kLetterStats | kDetail, true},
@@ -97,6 +100,7 @@ struct TPrintArgs {
     std::optional<std::string> Student;
     std::optional<QPageSize::PageSizeId> Paper;
     std::string SplitDir; // one PDF a student in this folder
+    bool Force = false;   // --split overwrites the PDFs already there
     bool OrientationGiven = false;
     PrintOptions Options;
     // The chart's choices, as marklow-cli stats takes them.
@@ -151,7 +155,7 @@ TPrintArgs Parse(const std::vector<std::string>& args) {
             take(kOrientation);
         };
         if (r.Word() == "-o" || r.Is("--output")) {
-            a.Output = r.Value();
+            a.Output = OutputValue(r);
         } else if (r.Is("--password")) {
             a.Password = r.Value();
         } else if (r.Word() == "--portrait") {
@@ -193,6 +197,9 @@ TPrintArgs Parse(const std::vector<std::string>& args) {
             take(kSplit);
             a.SplitDir = r.Value();
             if (a.SplitDir.empty()) throw TUsageError{"--split needs a folder"};
+        } else if (r.Word() == "--force") {
+            take(kForce);
+            a.Force = true;
         } else if (r.Is("--paper")) {
             std::string v = r.Value();
             if (v == "letter")
@@ -216,6 +223,7 @@ TPrintArgs Parse(const std::vector<std::string>& args) {
     if (!a.Output.empty() && !a.SplitDir.empty())
         throw TUsageError{"-o and --split exclude each other"};
     if (a.Output.empty() && a.SplitDir.empty()) throw TUsageError{"print needs -o OUT.pdf"};
+    if (a.Force && a.SplitDir.empty()) throw TUsageError{"--force goes with --split"};
     for (int bit = 0; bit < kOptionCount; ++bit)
         if ((used & ~a.Kind->Options) & (1u << bit))
             throw TUsageError{firstUsed[bit] + " does not apply to the " + a.Kind->Name +
@@ -314,11 +322,33 @@ int PrintSplit(const TPrintArgs& a, TReportForm& form, PrintOptions& options, co
     for (int r : rows)
         names.emplace_back(gb.Cell(1, r));
     const std::vector<std::string> files = UniqueFileNames(names);
+    // Every name is looked at before the first file is written: a link put in the folder is
+    // never written through, and PDFs already there are kept unless --force is given.
+    std::vector<QString> paths;
+    std::string existing;
+    size_t existingCount = 0;
+    for (const std::string& file : files) {
+        paths.push_back(QDir(dir).filePath(QString::fromStdString(file + ".pdf")));
+        const std::string path = paths.back().toStdString();
+        TOutputTarget target = CheckOutputTarget(path);
+        if (target.Kind == TOutputTarget::TKind::Refused) {
+            err << "marklow-cli: " << target.Error << "\nNothing was written.\n";
+            return kUnreadable;
+        }
+        if (target.Kind != TOutputTarget::TKind::New && !a.Force && existingCount++ == 0)
+            existing = path;
+    }
+    if (existingCount > 0) {
+        err << "marklow-cli: " << existing << " already exists";
+        if (existingCount > 1) err << " (and " << existingCount - 1 << " more of the files)";
+        err << ": nothing was written; give --force to overwrite\n";
+        return kUnreadable;
+    }
     options.AllStudents = false;
     form.SetSource(gb, options);
     for (size_t i = 0; i < rows.size(); ++i) {
         options.SelectedStudent = rows[i] - 2;
-        const QString path = QDir(dir).filePath(QString::fromStdString(files[i] + ".pdf"));
+        const QString& path = paths[i];
         TOutputStatus s = WritePdfFile(form.Report(), path, {}, {}, form.DocumentTitle());
         if (s.Result != TOutputResult::Done) {
             err << "marklow-cli: " << path.toStdString() << ": " << s.Error.toStdString() << "\n";

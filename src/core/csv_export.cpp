@@ -39,12 +39,47 @@ std::string CsvField(std::string_view text) {
     return out;
 }
 
+bool LooksLikeFormula(std::string_view text) {
+    if (text.empty() || std::string_view("=+-@|%\t\r").find(text[0]) == std::string_view::npos)
+        return false;
+    // A plain decimal number, signed, perhaps with an exponent.
+    size_t i = text[0] == '+' || text[0] == '-' ? 1 : 0;
+    bool digits = false, point = false;
+    for (; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch >= '0' && ch <= '9') {
+            digits = true;
+        } else if (ch == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits && i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        const size_t exponent = j;
+        while (j < text.size() && text[j] >= '0' && text[j] <= '9')
+            ++j;
+        if (j > exponent) i = j;
+    }
+    return !(digits && i == text.size());
+}
+
+std::string CsvTextField(std::string_view text) {
+    if (!LooksLikeFormula(text)) return CsvField(text);
+    std::string defused = "'";
+    defused += text;
+    return CsvField(defused);
+}
+
 std::string GradebookCsv(const TGradebook& gb, bool bom) {
     std::string csv = bom ? "\xEF\xBB\xBF" : "";
     auto row = [&](const std::vector<std::string>& fields) {
         for (size_t i = 0; i < fields.size(); ++i) {
             if (i > 0) csv += ',';
-            csv += CsvField(fields[i]);
+            // An entry typed as "-2" stays a number; names, IDs and comments never run.
+            csv += CsvTextField(fields[i]);
         }
         csv += "\r\n";
     };

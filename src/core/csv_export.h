@@ -20,4 +20,12 @@ std::string GradebookCsv(const TGradebook& gb, bool bom);
 // One field: quoted when it holds a comma, a quote, CR or LF; quotes doubled.
 std::string CsvField(std::string_view text);
 
+// Whether a spreadsheet opening the file would take the text for a formula: it starts with
+// = + - @ | % a tab or CR and is not a plain number ("-2" and "+1.5e3" stay numbers).
+bool LooksLikeFormula(std::string_view text);
+
+// A text field a spreadsheet shows as text: a leading apostrophe before anything that looks
+// like a formula (the apostrophe is how spreadsheets mark typed text), then CsvField.
+std::string CsvTextField(std::string_view text);
+
 } // namespace marklow

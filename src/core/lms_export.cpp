@@ -126,11 +126,20 @@ std::vector<std::string> GradeTitles(const TGradebook& gb, TLmsFormat format,
     return titles;
 }
 
+// A field an importer matches on: character for character as stored.
 void AppendField(std::string& out, std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos)
         out += text;
     else
         out += CsvField(text);
+}
+
+// A field only people read (names, titles, letters): never a formula for a spreadsheet.
+void AppendTextField(std::string& out, std::string_view text) {
+    if (!LooksLikeFormula(text))
+        AppendField(out, text);
+    else
+        out += CsvTextField(text);
 }
 
 struct TStudentWarnings {
@@ -415,7 +424,7 @@ TLmsExport ExportForLms(const TGradebook& gb, TLmsFormat format, const TLmsOptio
         out += ",Username";
     for (const std::string& t : ex.Titles) {
         out += ',';
-        AppendField(out, t);
+        AppendTextField(out, t);
     }
     for (std::string_view h : TrailingHeaders(format)) {
         out += ',';
@@ -447,11 +456,14 @@ TLmsExport ExportForLms(const TGradebook& gb, TLmsFormat format, const TLmsOptio
         if (!id.empty()) {
             auto [it, added] = ids.emplace(id, r);
             if (!added) warned.Ids.push_back({TKind::SameId, 0, r, it->second});
+            if (LooksLikeFormula(id)) warned.Ids.push_back({TKind::FormulaId, 0, r, 0});
         }
         switch (format) {
         case TLmsFormat::Canvas:
             if (id.empty()) warned.Ids.push_back({TKind::NoId, 0, r, 0});
-            AppendField(out, CanvasStudentName(name));
+            // Defused after the name is rearranged and trimmed, so that no blank taken off
+            // the front brings a formula back.
+            AppendTextField(out, CanvasStudentName(name));
             out += ',';
             // Canvas matches its own number first, then the SIS User ID.
             AppendField(out, TrimBlanks(s.LmsId));
@@ -472,9 +484,10 @@ TLmsExport ExportForLms(const TGradebook& gb, TLmsFormat format, const TLmsOptio
                 warned.Ids.push_back({TKind::NoIdLeftOut, 0, r, 0});
                 continue;
             }
+            if (LooksLikeFormula(email)) warned.Ids.push_back({TKind::FormulaEmail, 0, r, 0});
             AppendField(out, id);
             out += ',';
-            AppendField(out, name);
+            AppendTextField(out, name);
             out += ',';
             AppendField(out, email);
             if (options.Identifier == TMoodleIdentifier::Username) {
@@ -484,7 +497,7 @@ TLmsExport ExportForLms(const TGradebook& gb, TLmsFormat format, const TLmsOptio
             break;
         }
         case TLmsFormat::Scores:
-            AppendField(out, name);
+            AppendTextField(out, name);
             out += ',';
             AppendField(out, id);
             break;
@@ -497,7 +510,7 @@ TLmsExport ExportForLms(const TGradebook& gb, TLmsFormat format, const TLmsOptio
             if (s.HasAverage && std::isfinite(s.Average)) {
                 out += LmsNumber(s.Average);
                 out += ',';
-                AppendField(out, LetterOf(gb.NumberToLetter, s.Average));
+                AppendTextField(out, LetterOf(gb.NumberToLetter, s.Average));
             } else {
                 out += ',';
             }
@@ -555,6 +568,15 @@ std::string LmsWarningText(const TGradebook& gb, const TLmsExport& exported, con
                "\" for " + student(w.Row) + " cannot be read: left blank";
     case TKind::NoPoints:
         return "Grade " + grade(w.Column) + " is out of no points: its entries are left blank";
+    case TKind::FormulaId:
+    case TKind::FormulaEmail: {
+        const bool id = w.Kind == TKind::FormulaId;
+        const TStudent& s = *gb.StudentAt(w.Row);
+        return sentence(student(w.Row)) + " has the " + (id ? "ID" : "e-mail address") + " \"" +
+               (id ? std::string(TrimBlanks(s.ID)) : EmailInNotes(s.Notes)) +
+               "\", which a spreadsheet would run as a formula: written as it is, so that the "
+               "import can match it; open the file in a spreadsheet only with care";
+    }
     case TKind::Renamed: {
         std::string_view typed = TrimBlanks(gb.Cell(w.Column, 1));
         std::string what = typed.empty() ? "Grade " + std::to_string(w.Column - 1) + " has no name"

@@ -6,7 +6,9 @@
 // A score is the entry in points with the curve added as the averages add it (a letter is its
 // percentage of the grade's points); a comment after it is dropped. Entries the averages do
 // not count are left blank and listed among the warnings, so no text ever reaches a column an
-// importer reads as numbers.
+// importer reads as numbers. Names, titles and letters that a spreadsheet would take for a
+// formula get a leading apostrophe (CsvTextField); the fields an importer matches students on
+// (IDs, e-mail addresses) are never changed, and a warning says which look like formulas.
 
 #include <cstdint>
 #include <optional>
@@ -48,6 +50,11 @@ struct TLmsWarning {
         Unreadable,  // the entry of (Column, Row) is not counted: left blank
         NoPoints,    // grade Column is out of no points: its entries are left blank
         Renamed,     // grade Column's name is blank or taken: written as its title
+        // Row's ID (or, for Moodle, e-mail address) starts like a spreadsheet formula. The
+        // importer matches it character for character, so it is written as it is, where
+        // names and titles get an apostrophe before them.
+        FormulaId,
+        FormulaEmail,
     };
     TKind Kind;
     int Column = 0;

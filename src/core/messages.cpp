@@ -50,6 +50,14 @@ constexpr TMessageTemplate kTemplates[] = {
     MessageText("core", "a device"),
     MessageText("core", "a special file"),
     MessageText("core", "%1: File is too large"),
+    MessageText("core", "%1: The file is read-only, so it was not saved. Save it under another "
+                        "name, or make it writable first."),
+    MessageText("core", "%1: Is a symbolic link, and exports and printouts are never written "
+                        "through one. Name the file it points to."),
+    MessageText("core", "%1: Not saved: the old file cannot be kept as the backup, because there "
+                        "is no room for a copy of it (%2) and this folder cannot give it a second "
+                        "name. Free some space, or save under another name."),
+    MessageText("core", "The output file has no name"),
     PhraseText("core", "Too many %1 to be stored in the file"),
     MessageText("core", "items in a list"),
     MessageText("core", "categories"),

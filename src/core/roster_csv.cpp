@@ -230,6 +230,35 @@ std::string_view TRosterTable::Field(size_t row, size_t col) const {
     return std::string_view(text_).substr(from, fieldEnds_[i] - from);
 }
 
+namespace {
+
+// UTF-16 without a byte order mark (some exports and "Unicode text" from older programs): most
+// of the first code units are ASCII characters, a NUL byte beside each. Returns whether it is,
+// with *bigEndian telling which byte comes first.
+bool LooksLikeUtf16(std::string_view bytes, bool* bigEndian) {
+    // A class list is more than a few characters; two bytes such as "N\0" are no text.
+    const size_t units = std::min<size_t>(bytes.size() / 2, 4096);
+    if (units < 4) return false;
+    size_t little = 0, big = 0;
+    auto ascii = [](char c) { return c != '\0' && static_cast<unsigned char>(c) < 0x80; };
+    for (size_t i = 0; i < units; ++i) {
+        const char a = bytes[2 * i], b = bytes[2 * i + 1];
+        if (ascii(a) && b == '\0') ++little;
+        if (a == '\0' && ascii(b)) ++big;
+    }
+    if (little * 10 >= units * 6 && big == 0) {
+        *bigEndian = false;
+        return true;
+    }
+    if (big * 10 >= units * 6 && little == 0) {
+        *bigEndian = true;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 TRosterTable ReadRosterCsv(std::string_view bytes) {
     TRosterTable table;
     if (bytes.size() > kMaxRosterBytes) {
@@ -246,6 +275,11 @@ TRosterTable ReadRosterCsv(std::string_view bytes) {
         const bool big = bytes[0] == '\xFE';
         table.Encoding = big ? TRosterEncoding::Utf16Be : TRosterEncoding::Utf16Le;
         decoded = Utf16ToUtf8(bytes.substr(2), big);
+        text = decoded;
+    } else if (bool big = false;
+               text.find('\0') != std::string_view::npos && LooksLikeUtf16(bytes, &big)) {
+        table.Encoding = big ? TRosterEncoding::Utf16Be : TRosterEncoding::Utf16Le;
+        decoded = Utf16ToUtf8(bytes, big);
         text = decoded;
     }
     if (text.find('\0') != std::string_view::npos) {

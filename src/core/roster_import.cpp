@@ -5,6 +5,7 @@
 #include "averages.h"
 #include "text.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -349,6 +350,24 @@ std::string RosterSummaryText(const TGradebook& gb, const TRosterPlan& plan) {
             text += "  " + std::string(gb.Cell(1, r)) + "\n";
     }
     return text;
+}
+
+std::vector<int> OfferedRosterColumns(const TRosterTable& table, const TRosterColumns& recognised,
+                                      size_t cap) {
+    const size_t count = table.ColumnCount();
+    std::vector<int> offered;
+    offered.reserve(std::min(count, cap) + 5);
+    for (size_t c = 0; c < count && c < cap; ++c)
+        offered.push_back(static_cast<int>(c));
+    std::vector<int> beyond;
+    for (int c :
+         {recognised.Name, recognised.First, recognised.Last, recognised.Id, recognised.Login})
+        if (c >= 0 && static_cast<size_t>(c) >= cap && static_cast<size_t>(c) < count)
+            beyond.push_back(c);
+    std::sort(beyond.begin(), beyond.end());
+    beyond.erase(std::unique(beyond.begin(), beyond.end()), beyond.end());
+    offered.insert(offered.end(), beyond.begin(), beyond.end());
+    return offered;
 }
 
 } // namespace marklow

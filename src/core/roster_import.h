@@ -89,6 +89,15 @@ struct TRosterLayout {
     TRosterColumns Columns;
 };
 
+// A window offers this many columns to choose from at most: a list whose first line has a
+// million fields would otherwise cost a million items in each choice.
+inline constexpr size_t kMaxRosterColumnsOffered = 200;
+
+// The columns a teacher may choose from, in order: the first `cap` of the table, and any of
+// `recognised` past them.
+std::vector<int> OfferedRosterColumns(const TRosterTable& table, const TRosterColumns& recognised,
+                                      size_t cap = kMaxRosterColumnsOffered);
+
 // The format and columns that the first record's names give (compared without case, blanks
 // or punctuation). Nothing recognised: Unrecognised, no columns, and no header.
 TRosterLayout RecogniseRoster(const TRosterTable& table);

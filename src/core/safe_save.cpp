@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -22,6 +23,17 @@ namespace fs = std::filesystem;
 
 // Far beyond any real gradebook; keeps a device or a runaway file from filling memory.
 constexpr size_t kMaxFileBytes = size_t{512} << 20;
+
+constexpr std::string_view kReadOnly =
+    "%1: The file is read-only, so it was not saved. Save it under another name, or make it "
+    "writable first.";
+constexpr std::string_view kLinkRefused =
+    "%1: Is a symbolic link, and exports and printouts are never written through one. Name the "
+    "file it points to.";
+constexpr std::string_view kNoBackup =
+    "%1: Not saved: the old file cannot be kept as the backup, because there is no room for "
+    "a copy of it (%2) and this folder cannot give it a second name. Free some space, or save "
+    "under another name.";
 
 std::string Message(const std::string& path, int err) {
     return path + ": " + std::strerror(err);
@@ -159,6 +171,29 @@ void CheckReadable(const std::string& path, const struct stat& st) {
         throw TFileSystemError(FormatMessage("%1: File is too large", {path}));
 }
 
+// Follows a chain of symbolic links to the name it ends at, which need not exist yet; with
+// follow false a link is refused (err EMLINK). False with err set when it cannot be followed.
+bool ResolveLinks(std::string& path, bool follow, int& err) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        if (!follow) {
+            err = EMLINK;
+            return false;
+        }
+        std::error_code ec;
+        fs::path to = fs::read_symlink(path, ec);
+        if (ec) {
+            err = ec.value();
+            return false;
+        }
+        if (to.is_relative()) to = fs::path(path).parent_path() / to;
+        path = to.string();
+    }
+    err = ELOOP;
+    return false;
+}
+
 } // namespace
 
 std::string BackupPathFor(const std::string& path) {
@@ -167,6 +202,14 @@ std::string BackupPathFor(const std::string& path) {
     name += ".Backup";
     name += p.extension();
     return (p.parent_path() / name).string();
+}
+
+std::string ReadOnlyMessage(const std::string& path) {
+    return FormatMessage(kReadOnly, {path});
+}
+
+std::string LinkRefusedMessage(const std::string& path) {
+    return FormatMessage(kLinkRefused, {path});
 }
 
 bool IsSaveTemporary(std::string_view name, std::string_view base, long* pid) {
@@ -189,8 +232,15 @@ bool IsSaveTemporary(std::string_view name, std::string_view base, long* pid) {
     return false;
 }
 
-std::string SaveFileSafely(const std::string& path, std::string_view bytes,
+std::string SaveFileSafely(const std::string& given, std::string_view bytes,
                            const TSaveOptions& options) {
+    // Saving through a link saves the file it points to: replacing the link itself would
+    // leave that file with the old data. Messages name the path as the caller gave it.
+    std::string path = given;
+    if (int err = 0; !ResolveLinks(path, options.FollowLinks, err)) {
+        if (err == EMLINK) return FormatMessage(kLinkRefused, {given});
+        return Message(given, err);
+    }
     fs::path target(path);
     fs::path dir = target.parent_path();
     if (dir.empty()) dir = ".";
@@ -198,8 +248,12 @@ std::string SaveFileSafely(const std::string& path, std::string_view bytes,
 
     mode_t mode = 0;
     int exists = StatMode(path, mode);
-    if (exists < 0) return Message(path, errno);
-    if (exists && !S_ISREG(mode)) return Message(path, S_ISDIR(mode) ? EISDIR : EINVAL);
+    if (exists < 0) return Message(given, errno);
+    if (exists && !S_ISREG(mode)) return Message(given, S_ISDIR(mode) ? EISDIR : EINVAL);
+    // A rename needs no write permission on the file, so a file made read-only would be
+    // replaced without a word.
+    if (exists && ((mode & 0222) == 0 || (::access(path.c_str(), W_OK) != 0 && errno == EACCES)))
+        return FormatMessage(kReadOnly, {given});
     const bool keepBackup = exists && options.KeepBackup;
     std::string backup = keepBackup ? BackupPathFor(path) : std::string();
     mode_t backupMode = 0;
@@ -218,7 +272,7 @@ std::string SaveFileSafely(const std::string& path, std::string_view bytes,
             fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             return fd < 0 ? errno : 0;
         });
-    if (err) return Message(path, err);
+    if (err) return Message(given, err);
     // The new file keeps the permissions the teacher gave the old one.
     if (exists) (void)::fchmod(fd, mode & 07777);
 
@@ -231,16 +285,13 @@ std::string SaveFileSafely(const std::string& path, std::string_view bytes,
     if (!err) err = closeErr;
     if (err) {
         ::unlink(temp.c_str());
-        return Message(path, err);
+        return Message(given, err);
     }
 
     // 2. The old file under a second name, so that it stays whole under its own name until
     // the new one replaces it in one step.
-    std::string second, aside;
-    bool moved = false;
-    auto restoreBackup = [&] {
-        if (!aside.empty()) ::rename(aside.c_str(), backup.c_str());
-    };
+    std::string second;
+    bool exchanged = false;
     if (keepBackup) {
         err = Inject(options, TSaveStep::Link);
         if (!err)
@@ -256,45 +307,35 @@ std::string SaveFileSafely(const std::string& path, std::string_view bytes,
                 });
         }
         if (err) {
-            // No room for a copy: the old file itself becomes the backup, as the only way
-            // left to keep one. Until the rename below, the target's name is then empty.
-            // The older backup is set aside first, to be put back if the save fails.
+            // No room for a copy either: the two files swap names in one step, so that the
+            // name holds the old or the new file whole at every moment, and the temporary
+            // name then holds the old one. Renaming the old file away first would leave the
+            // name empty until the next rename, and a kill in between would lose it.
+            const int copyErr = err;
             second.clear();
-            if (hasBackup) {
-                err = Inject(options, TSaveStep::SetAside);
-                if (!err)
-                    err = MakeUnique(dir, base, "old-backup", aside, [&](const std::string& name) {
-                        // rename() would replace a file of that name: only a free one.
-                        if (::access(name.c_str(), F_OK) == 0) return EEXIST;
-                        return ::rename(backup.c_str(), name.c_str()) == 0 ? 0 : errno;
-                    });
-                if (err) {
-                    ::unlink(temp.c_str());
-                    return Message(backup, err);
-                }
-            }
-            err = Inject(options, TSaveStep::Move);
-            if (!err && ::rename(path.c_str(), backup.c_str()) != 0) err = errno;
+            err = Inject(options, TSaveStep::Exchange);
+            if (!err &&
+                ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) != 0)
+                err = errno;
             if (err) {
-                restoreBackup();
                 ::unlink(temp.c_str());
-                return Message(backup, err);
+                return FormatMessage(kNoBackup, {given, std::strerror(copyErr)});
             }
-            moved = true;
+            exchanged = true;
+            second = temp;
         }
     }
 
     // 3. The new file over the old one.
-    err = Inject(options, TSaveStep::Replace);
-    if (!err && ::rename(temp.c_str(), path.c_str()) != 0) err = errno;
-    if (err) {
-        if (moved) ::rename(backup.c_str(), path.c_str());
-        restoreBackup();
-        if (!second.empty()) ::unlink(second.c_str());
-        ::unlink(temp.c_str());
-        return Message(path, err);
+    if (!exchanged) {
+        err = Inject(options, TSaveStep::Replace);
+        if (!err && ::rename(temp.c_str(), path.c_str()) != 0) err = errno;
+        if (err) {
+            if (!second.empty()) ::unlink(second.c_str());
+            ::unlink(temp.c_str());
+            return Message(given, err);
+        }
     }
-    if (!aside.empty()) ::unlink(aside.c_str());
     SyncFolder(dir);
 
     // 4. The second name of the old file becomes the backup, replacing the older one.

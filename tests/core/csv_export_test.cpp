@@ -76,3 +76,31 @@ TEST(CsvExport, FieldsAreQuotedOnlyWhenTheyMustBe) {
     EXPECT_EQ(CsvField("one\rtwo"), "\"one\rtwo\"");
     EXPECT_EQ(CsvField("\""), "\"\"\"\"");
 }
+
+TEST(CsvExport, TextsThatASpreadsheetWouldRunAreWrittenAsTextAndNumbersStayNumbers) {
+    for (const char* formula : {"=1+1", "+A1", "-A1", "@SUM(A1)", "|calc", "%x", "\tx", "\r=x", "-",
+                                "+", "-2 late", "=", "-1e", "--2", "-.", "+1,5"})
+        EXPECT_TRUE(LooksLikeFormula(formula)) << formula;
+    for (const char* plain : {"", "Ann", "-2", "+3", "-2.5", "+.5", "-1e5", "1E+3", "-0", "9",
+                              " =x", "/=x", "'=x", "A=1"})
+        EXPECT_FALSE(LooksLikeFormula(plain)) << plain;
+    EXPECT_EQ(CsvTextField("=HYPERLINK(\"x\")"), "\"'=HYPERLINK(\"\"x\"\")\"");
+    EXPECT_EQ(CsvTextField("@a"), "'@a");
+    EXPECT_EQ(CsvTextField("\r=1"), "\"'\r=1\"");
+    EXPECT_EQ(CsvTextField("-12.5"), "-12.5");
+
+    TGradebook gb;
+    gb.SetEditMode(false);
+    AddStudent(gb, "=cmd|' /C calc'!A0", "+44");
+    AddStudent(gb, "Ann", "@id");
+    AddGrade(gb, "-Quiz", 10);
+    gb.SetCell(2, 2, "-2");
+    gb.SetCell(2, 3, "=2+5");
+    RecomputeAll(gb);
+    const std::string csv = GradebookCsv(gb, false);
+    EXPECT_NE(csv.find("\r\n'=cmd|' /C calc'!A0,+44,"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("Letter,'-Quiz\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",-2\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\nAnn,'@id,"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",'=2+5\r\n"), std::string::npos) << csv;
+}

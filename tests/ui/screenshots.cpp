@@ -282,6 +282,27 @@ int main(int argc, char* argv[]) {
         Save(*written, folder, "export-lms-written");
     }
 
+    // Import Roster with a list whose first line has a million columns: the choices offer
+    // the first ones and the dialog says so.
+    {
+        ScopedPrompts prompts;
+        const QString wide = folder + "/wide-roster.csv";
+        QByteArray list;
+        for (int i = 0; i < 999999; ++i)
+            list += i == 2 ? "Name," : i == 5 ? "SIS User ID," : ",";
+        list += "\nZoe Park,,Zoe Park,,,Z9\n";
+        QFile file(wide);
+        if (file.open(QIODevice::WriteOnly)) file.write(list);
+        file.close();
+        prompts.Script.FileNames = {wide};
+        prompts.Script.DialogActions.push_back([&folder](QDialog& d) {
+            Save(d, folder, "import-roster-wide");
+            d.reject();
+        });
+        form.ImportRoster1->trigger();
+        QFile::remove(wide);
+    }
+
     // The sample class, opened as the program opens it.
     if (argc > 2) {
         TSDIAppForm sample;

@@ -7,12 +7,19 @@
 #include "units.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include "output_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <optional>
+#include <unistd.h>
 
 namespace marklow {
 
@@ -144,10 +151,40 @@ bool OwnPdf(const TQuickRep& r) {
            !HoldsPictures(r.PageFooter.get());
 }
 
-// Writes through a temporary file: what write returns decides whether the file is kept.
+// Writes through a temporary file: what write returns decides whether the file is kept. A
+// device or a pipe (/dev/stdout) is written straight into; a symbolic link is refused, since
+// QSaveFile would write the file it points to.
 TOutputStatus SaveThrough(const QString& path,
                           const std::function<TOutputStatus(QIODevice&)>& write) {
     TOutputStatus status;
+    const TOutputTarget target = CheckOutputTarget(path.toStdString());
+    if (target.Kind == TOutputTarget::TKind::Refused) {
+        status.Result = TOutputResult::Failed;
+        status.Error = QString::fromStdString(target.Error);
+        return status;
+    }
+    if (target.Kind == TOutputTarget::TKind::Stream) {
+        // Appending, as the system does it: /dev/stdout redirected into a file keeps what is
+        // there, and a pipe is never asked to seek.
+        const QByteArray name = QFile::encodeName(path);
+        const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
+        QFile stream;
+        if (fd < 0 || !stream.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+            status.Result = TOutputResult::Failed;
+            status.Error = QCoreApplication::translate("Output", "Cannot write %1: %2")
+                               .arg(path, fd < 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                                                 : stream.errorString());
+            if (fd >= 0) ::close(fd);
+            return status;
+        }
+        status = write(stream);
+        if (status.Result == TOutputResult::Done && !stream.flush()) {
+            status.Result = TOutputResult::Failed;
+            status.Error = QCoreApplication::translate("Output", "Cannot write %1: %2")
+                               .arg(path, stream.errorString());
+        }
+        return status;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         status.Result = TOutputResult::Failed;

@@ -3,9 +3,10 @@
 #include "commands.h"
 #include "csv_export.h"
 #include "gradebook.h"
+#include "latin_font.h"
 #include "main_window.h"
+#include "output_file.h"
 #include "prompts.h"
-#include "safe_save.h"
 #include "translations.h"
 #include "window_geometry.h"
 
@@ -106,10 +107,9 @@ void TFileCommands::ExportCsv1Click() {
     request.OptionChecked = csvBom_;
     const QString path = Prompts().SaveFileNameWithOption(request, csvBom_);
     if (path.isEmpty()) return;
-    TSaveOptions options;
-    options.KeepBackup = false; // an export is made again at will
+    // Without a backup, as an export is made again at will; never through a link.
     const std::string error =
-        SaveFileSafely(path.toStdString(), GradebookCsv(doc.Gradebook(), csvBom_), options);
+        WriteOutputFile(path.toStdString(), GradebookCsv(doc.Gradebook(), csvBom_));
     if (!error.empty()) Prompts().Message(TMessageKind::Error, CoreText(error), TButtons::Ok);
 }
 
@@ -184,8 +184,11 @@ void TFileCommands::ApplySettings(const TAppSettings& s) {
     form_.SetShowHints(s.ShowHints);
     form_.SetFlatToolBar(s.FlatToolbars);
     form_.SetThreeDTables(!s.TwoDTables);
-    if (DisplayFontAllowed(s.FontName, s.FontSize))
-        form_.ApplyDisplayFont(QFont(QString::fromStdString(s.FontName), s.FontSize));
+    // A symbol font left in the settings would make every cell unreadable: the default stays.
+    if (DisplayFontAllowed(s.FontName, s.FontSize)) {
+        QFont font(QString::fromStdString(s.FontName), s.FontSize);
+        if (FontHasLatinGlyphs(font)) form_.ApplyDisplayFont(font);
+    }
     form_.SetShowLetters(s.ShowLetters);
     form_.SetAveragesShown(s.Averages);
     form_.SetRecoverySeconds(s.RecoverySeconds);

@@ -2,8 +2,9 @@
 
 #include "gradebook.h"
 #include "main_window.h"
+#include "output_file.h"
 #include "prompts.h"
-#include "safe_save.h"
+#include "translations.h"
 
 #include <QAction>
 #include <QDir>
@@ -59,11 +60,10 @@ void TLmsExportCommands::ExportForLms(TLmsFormat format) {
     }
     if (path.isEmpty()) return;
     if (bom) exported.Csv.insert(0, "\xEF\xBB\xBF");
-    TSaveOptions options;
-    options.KeepBackup = false; // an export is made again at will
-    const std::string error = SaveFileSafely(path.toStdString(), exported.Csv, options);
+    // Without a backup, as an export is made again at will; never through a link.
+    const std::string error = WriteOutputFile(path.toStdString(), exported.Csv);
     if (!error.empty()) {
-        Prompts().Message(TMessageKind::Error, QString::fromStdString(error), TButtons::Ok);
+        Prompts().Message(TMessageKind::Error, CoreText(error), TButtons::Ok);
         return;
     }
     const QString where = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());

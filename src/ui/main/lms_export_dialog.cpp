@@ -102,6 +102,16 @@ QString TExportLmsDlg::WarningCaption(const TGradebook& gb, const TLmsExport& ex
     case TKind::NoPoints:
         return tr("Grade \"%1\" is out of no points: its entries are left blank")
             .arg(grade(w.Column));
+    case TKind::FormulaId:
+        return sentence(tr("%1 has the ID \"%2\", which a spreadsheet would run as a formula: "
+                           "written as it is, so that the import can match it; open the file "
+                           "in a spreadsheet only with care")
+                            .arg(student(w.Row), Utf8(TrimBlanks(gb.StudentAt(w.Row)->ID))));
+    case TKind::FormulaEmail:
+        return sentence(tr("%1 has the e-mail address \"%2\", which a spreadsheet would run as "
+                           "a formula: written as it is, so that the import can match it; open "
+                           "the file in a spreadsheet only with care")
+                            .arg(student(w.Row), Utf8(EmailInNotes(gb.StudentAt(w.Row)->Notes))));
     case TKind::Renamed: {
         std::string_view typed = TrimBlanks(gb.Cell(w.Column, 1));
         if (typed.empty())

@@ -183,6 +183,11 @@ TImportRosterDlg::TImportRosterDlg(QWidget* parent) : QDialog(parent) {
     HeaderCheck->setAccessibleDescription(
         tr("Tick when the first line names the columns; untick it when it is a student"));
     form->addRow(HeaderCheck);
+    ColumnsNote = new QLabel(columns);
+    ColumnsNote->setObjectName("ColumnsNote");
+    ColumnsNote->setWordWrap(true);
+    ColumnsNote->hide();
+    form->addRow(ColumnsNote);
     connect(HeaderCheck, &QCheckBox::toggled, this, [this] {
         if (!filling_) Replan();
     });
@@ -274,16 +279,29 @@ void TImportRosterDlg::FillColumnChoices() {
     filling_ = true;
     const TRosterColumns& cols = layout_.Columns;
     const bool header = cols.Header;
+    // A column is shown by its header, or by the first line's text without one.
+    const std::vector<int> offered = OfferedRosterColumns(table_, cols);
+    QStringList captions;
+    captions.reserve(static_cast<qsizetype>(offered.size()));
+    for (int i : offered) {
+        QString sample =
+            Q(table_.RowCount() ? table_.Field(0, static_cast<size_t>(i)) : std::string_view());
+        if (sample.size() > 30) sample = sample.left(29) + QChar(0x2026);
+        captions << tr("%1: %2").arg(i + 1).arg(sample);
+    }
     for (QComboBox* c : {NameCombo, FirstCombo, LastCombo, IdCombo, LoginCombo}) {
         c->clear();
         c->addItem(tr("(none)"), -1);
-        for (size_t i = 0; i < table_.ColumnCount(); ++i) {
-            // A column is shown by its header, or by the first line's text without one.
-            QString sample = Q(table_.RowCount() ? table_.Field(0, i) : std::string_view());
-            if (sample.size() > 30) sample = sample.left(29) + QChar(0x2026);
-            c->addItem(tr("%1: %2").arg(i + 1).arg(sample), static_cast<int>(i));
-        }
+        for (size_t k = 0; k < offered.size(); ++k)
+            c->addItem(captions[static_cast<qsizetype>(k)], offered[k]);
     }
+    const bool capped = offered.size() < table_.ColumnCount();
+    ColumnsNote->setVisible(capped);
+    if (capped)
+        ColumnsNote->setText(tr("The first line has %1 columns; the first %2 are offered here. "
+                                "A class list has far fewer: is this the right file?")
+                                 .arg(table_.ColumnCount())
+                                 .arg(kMaxRosterColumnsOffered));
     auto select = [](QComboBox* c, int col) { c->setCurrentIndex(c->findData(col)); };
     select(NameCombo, cols.Name);
     select(FirstCombo, cols.First);

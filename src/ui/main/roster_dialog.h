@@ -43,6 +43,8 @@ public:
     QComboBox* IdCombo = nullptr;
     QComboBox* LoginCombo = nullptr;
     QCheckBox* HeaderCheck = nullptr;
+    // Says that only the first columns of a very wide list are offered.
+    QLabel* ColumnsNote = nullptr;
     QRadioButton* AsInFileRadio = nullptr;
     QRadioButton* FirstLastRadio = nullptr;
     QLabel* SummaryLabel = nullptr;

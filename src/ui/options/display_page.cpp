@@ -1,6 +1,7 @@
 #include "display_page.h"
 
 #include "app_settings.h"
+#include "latin_font.h"
 #include "prompts.h"
 
 #include <QCheckBox>
@@ -115,6 +116,16 @@ void TDisplayPage::ChangeButtonClick() {
     limits.MaxSize = kMaxFontSize;
     std::optional<QFont> chosen = Prompts().ChooseFontWithin(panelFont_, limits);
     if (!chosen) return;
+    if (!FontHasLatinGlyphs(*chosen)) {
+        Prompts().Message(TMessageKind::Error,
+                          QCoreApplication::translate(
+                              "DisplayPage", "The font %1 has no Latin letters, so the "
+                                             "gradebook could not be read in it. Choose another "
+                                             "font.")
+                              .arg(chosen->family()),
+                          TButtons::Ok);
+        return;
+    }
     // Regular style, and a size the chooser offers.
     SetPanelFont(
         QFont(chosen->family(), std::clamp(chosen->pointSize(), kMinFontSize, kMaxFontSize)));
