@@ -530,6 +530,10 @@
         <source>How often a gradebook with unsaved changes is copied for recovery after a crash</source>
         <translation>Wie oft ein Notenbuch mit ungespeicherten Änderungen für die Wiederherstellung nach einem Absturz kopiert wird</translation>
     </message>
+    <message>
+        <source>The font %1 has no Latin letters, so the gradebook could not be read in it. Choose another font.</source>
+        <translation>Die Schrift %1 hat keine lateinischen Buchstaben, das Notenbuch wäre in ihr nicht lesbar. Wählen Sie eine andere Schrift.</translation>
+    </message>
 </context>
 <context>
     <name>GBookForm</name>
@@ -2188,6 +2192,22 @@
         <source>Extra-credit grade &quot;%1&quot; weighs as much as a regular grade of its category: a full score adds a whole grade to the average</source>
         <translation>Zusatzpunkte-Note „%1“ zählt so viel wie eine reguläre Note ihrer Kategorie: Ein volles Ergebnis fügt dem Durchschnitt eine ganze Note hinzu</translation>
     </message>
+    <message>
+        <source>%1: The file is read-only, so it was not saved. Save it under another name, or make it writable first.</source>
+        <translation>%1: Die Datei ist schreibgeschützt und wurde daher nicht gespeichert. Speichern Sie sie unter einem anderen Namen oder heben Sie zuerst den Schreibschutz auf.</translation>
+    </message>
+    <message>
+        <source>%1: Is a symbolic link, and exports and printouts are never written through one. Name the file it points to.</source>
+        <translation>%1: Ist eine symbolische Verknüpfung, und Exporte und Ausdrucke werden nie durch eine geschrieben. Geben Sie die Datei an, auf die sie zeigt.</translation>
+    </message>
+    <message>
+        <source>%1: Not saved: the old file cannot be kept as the backup, because there is no room for a copy of it (%2) and this folder cannot give it a second name. Free some space, or save under another name.</source>
+        <translation>%1: Nicht gespeichert: Die alte Datei kann nicht als Sicherungskopie bleiben, weil für eine Kopie kein Platz ist (%2) und dieser Ordner ihr keinen zweiten Namen geben kann. Schaffen Sie Platz oder speichern Sie unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The output file has no name</source>
+        <translation>Die Ausgabedatei hat keinen Namen</translation>
+    </message>
 </context>
 <context>
     <name>marklow::TCategoriesPage</name>
@@ -2396,6 +2416,14 @@
     <message>
         <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. When importing, let Moodle identify users by the column chosen here.</source>
         <translation>Jedes Ergebnis in Punkten einschließlich Kurve, ein Buchstabe als sein Anteil an den Punkten der Note. Lassen Sie Moodle beim Import die Nutzer über die hier gewählte Spalte erkennen.</translation>
+    </message>
+    <message>
+        <source>%1 has the ID &quot;%2&quot;, which a spreadsheet would run as a formula: written as it is, so that the import can match it; open the file in a spreadsheet only with care</source>
+        <translation>%1 hat die Kennung „%2“, die eine Tabellenkalkulation als Formel ausführen würde: unverändert geschrieben, damit der Import sie zuordnen kann; öffnen Sie die Datei nur mit Vorsicht in einer Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>%1 has the e-mail address &quot;%2&quot;, which a spreadsheet would run as a formula: written as it is, so that the import can match it; open the file in a spreadsheet only with care</source>
+        <translation>%1 hat die E-Mail-Adresse „%2“, die eine Tabellenkalkulation als Formel ausführen würde: unverändert geschrieben, damit der Import sie zuordnen kann; öffnen Sie die Datei nur mit Vorsicht in einer Tabellenkalkulation</translation>
     </message>
 </context>
 <context>
@@ -2691,6 +2719,10 @@
     <message>
         <source>Google Classroom export</source>
         <translation>Google-Classroom-Export</translation>
+    </message>
+    <message>
+        <source>The first line has %1 columns; the first %2 are offered here. A class list has far fewer: is this the right file?</source>
+        <translation>Die erste Zeile hat %1 Spalten; hier werden die ersten %2 angeboten. Eine Klassenliste hat weit weniger: Ist das die richtige Datei?</translation>
     </message>
 </context>
 <context>

@@ -530,6 +530,10 @@
         <source>How often a gradebook with unsaved changes is copied for recovery after a crash</source>
         <translation>Cada cuánto se copia un libro de calificaciones con cambios sin guardar para recuperarlo tras un fallo</translation>
     </message>
+    <message>
+        <source>The font %1 has no Latin letters, so the gradebook could not be read in it. Choose another font.</source>
+        <translation>La fuente %1 no tiene letras latinas, así que el libro de calificaciones no se podría leer con ella. Elija otra fuente.</translation>
+    </message>
 </context>
 <context>
     <name>GBookForm</name>
@@ -2188,6 +2192,22 @@
         <source>Extra-credit grade &quot;%1&quot; weighs as much as a regular grade of its category: a full score adds a whole grade to the average</source>
         <translation>La calificación de crédito extra «%1» pesa tanto como una calificación normal de su categoría: una puntuación completa suma una calificación entera al promedio</translation>
     </message>
+    <message>
+        <source>%1: The file is read-only, so it was not saved. Save it under another name, or make it writable first.</source>
+        <translation>%1: El archivo es de solo lectura, así que no se guardó. Guárdelo con otro nombre o permita antes escribir en él.</translation>
+    </message>
+    <message>
+        <source>%1: Is a symbolic link, and exports and printouts are never written through one. Name the file it points to.</source>
+        <translation>%1: Es un enlace simbólico, y las exportaciones y las impresiones nunca se escriben a través de uno. Indique el archivo al que apunta.</translation>
+    </message>
+    <message>
+        <source>%1: Not saved: the old file cannot be kept as the backup, because there is no room for a copy of it (%2) and this folder cannot give it a second name. Free some space, or save under another name.</source>
+        <translation>%1: No se guardó: el archivo anterior no puede conservarse como copia de seguridad, porque no hay espacio para copiarlo (%2) y esta carpeta no puede darle un segundo nombre. Libere espacio o guarde con otro nombre.</translation>
+    </message>
+    <message>
+        <source>The output file has no name</source>
+        <translation>El archivo de salida no tiene nombre</translation>
+    </message>
 </context>
 <context>
     <name>marklow::TCategoriesPage</name>
@@ -2396,6 +2416,14 @@
     <message>
         <source>Each score in points with the curve added, a letter as its share of the grade&apos;s points. When importing, let Moodle identify users by the column chosen here.</source>
         <translation>Cada puntuación en puntos con la curva sumada; una letra, como su parte de los puntos de la calificación. Al importar, haga que Moodle identifique a los usuarios por la columna elegida aquí.</translation>
+    </message>
+    <message>
+        <source>%1 has the ID &quot;%2&quot;, which a spreadsheet would run as a formula: written as it is, so that the import can match it; open the file in a spreadsheet only with care</source>
+        <translation>%1 tiene el ID «%2», que una hoja de cálculo ejecutaría como fórmula: se escribe tal cual para que la importación pueda encontrarlo; abra el archivo en una hoja de cálculo solo con cuidado</translation>
+    </message>
+    <message>
+        <source>%1 has the e-mail address &quot;%2&quot;, which a spreadsheet would run as a formula: written as it is, so that the import can match it; open the file in a spreadsheet only with care</source>
+        <translation>%1 tiene la dirección de correo «%2», que una hoja de cálculo ejecutaría como fórmula: se escribe tal cual para que la importación pueda encontrarla; abra el archivo en una hoja de cálculo solo con cuidado</translation>
     </message>
 </context>
 <context>
@@ -2691,6 +2719,10 @@
     <message>
         <source>Google Classroom export</source>
         <translation>Exportación de Google Classroom</translation>
+    </message>
+    <message>
+        <source>The first line has %1 columns; the first %2 are offered here. A class list has far fewer: is this the right file?</source>
+        <translation>La primera línea tiene %1 columnas; aquí se ofrecen las primeras %2. Una lista de clase tiene muchas menos: ¿es el archivo correcto?</translation>
     </message>
 </context>
 <context>
