@@ -39,11 +39,11 @@ void TWholeTexts::Add(TTextPlace place, uint32_t a, uint32_t b, std::string_view
     payload_.append(text);
 }
 
-std::vector<TPlacedText> ReadWholeTexts(std::string_view payload) {
-    std::vector<TPlacedText> texts;
+std::vector<TStoredText> ReadWholeTexts(std::string_view payload) {
+    std::vector<TStoredText> texts;
     while (payload.size() >= kRecordHead) {
         const char* p = payload.data();
-        TPlacedText t{static_cast<TTextPlace>(static_cast<unsigned char>(p[0])),
+        TStoredText t{static_cast<TTextPlace>(static_cast<unsigned char>(p[0])),
                       GetU32(p + 1),
                       GetU32(p + 5),
                       {}};
@@ -58,8 +58,8 @@ std::vector<TPlacedText> ReadWholeTexts(std::string_view payload) {
 
 void RestoreWholeTexts(std::string_view payload, TGradebook& gb) {
     if (payload.empty()) return;
-    std::vector<TPlacedText> cells;
-    for (const TPlacedText& t : ReadWholeTexts(payload)) {
+    std::vector<TStoredText> cells;
+    for (const TStoredText& t : ReadWholeTexts(payload)) {
         const std::string text(t.Text);
         switch (t.Place) {
         case TTextPlace::Cell:
@@ -113,7 +113,7 @@ void RestoreWholeTexts(std::string_view payload, TGradebook& gb) {
     }
     if (cells.empty()) return;
     // Each row changed is rebuilt once, not moved once per cell.
-    std::stable_sort(cells.begin(), cells.end(), [](const TPlacedText& x, const TPlacedText& y) {
+    std::stable_sort(cells.begin(), cells.end(), [](const TStoredText& x, const TStoredText& y) {
         return x.A != y.A ? x.A < y.A : x.B < y.B;
     });
     for (size_t i = 0; i < cells.size();) {
@@ -144,7 +144,7 @@ void RestoreWholeTexts(std::string_view payload, TGradebook& gb) {
 }
 
 void RestoreWholeTexts(std::string_view payload, std::vector<TStudent>& students) {
-    for (const TPlacedText& t : ReadWholeTexts(payload)) {
+    for (const TStoredText& t : ReadWholeTexts(payload)) {
         if (t.A >= students.size()) continue;
         TStudent& s = students[t.A];
         switch (t.Place) {
@@ -167,13 +167,13 @@ void RestoreWholeTexts(std::string_view payload, std::vector<TStudent>& students
 }
 
 void RestoreWholeTexts(std::string_view payload, TCategoryList& categories) {
-    for (const TPlacedText& t : ReadWholeTexts(payload))
+    for (const TStoredText& t : ReadWholeTexts(payload))
         if (t.Place == TTextPlace::CategoryName && InRange(t.A, 0, categories.Count() - 1))
             categories.Item(static_cast<int>(t.A)).Name = std::string(t.Text);
 }
 
 void RestoreWholeTexts(std::string_view payload, TRealList& toNumbers, TRealList& toLetters) {
-    for (const TPlacedText& t : ReadWholeTexts(payload)) {
+    for (const TStoredText& t : ReadWholeTexts(payload)) {
         TRealList* table = t.Place == TTextPlace::LetterToNumber   ? &toNumbers
                            : t.Place == TTextPlace::NumberToLetter ? &toLetters
                                                                    : nullptr;

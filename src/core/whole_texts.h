@@ -48,7 +48,7 @@ private:
     std::string payload_;
 };
 
-struct TPlacedText {
+struct TStoredText {
     TTextPlace Place;
     uint32_t A;
     uint32_t B;
@@ -56,7 +56,7 @@ struct TPlacedText {
 };
 
 // The records of a payload; a record that runs past the end ends the list quietly.
-std::vector<TPlacedText> ReadWholeTexts(std::string_view payload);
+std::vector<TStoredText> ReadWholeTexts(std::string_view payload);
 
 // Put the kept texts back into a gradebook just read; places that name no record are ignored.
 void RestoreWholeTexts(std::string_view payload, TGradebook& gb);
