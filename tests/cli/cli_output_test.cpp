@@ -110,6 +110,8 @@ TEST(CliOutput, ANameThatCannotBeWrittenIsSaidInWords) {
           {"export-lms", dir / "c.gbd", "--format", "canvas", "-o", ""},
           {"print", "gradebook", dir / "c.gbd", "-o", ""},
           {"convert", dir / "c.gbd", ""}}) {
+        // A build without the windows has no print command to ask.
+        if (args[0] == "print" && !PrintAvailable(dir / "c.gbd")) continue;
         TCliResult r = Cli(args);
         EXPECT_EQ(r.status, cli::kUsage) << args[0];
         EXPECT_NE(r.err.find("needs "), std::string::npos) << r.err;

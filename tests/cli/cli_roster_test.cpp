@@ -77,7 +77,7 @@ TEST(CliImportRoster, WritesTheClassWithItsBackup) {
     ASSERT_EQ(gb->StudentCount(), 3);
     EXPECT_EQ(gb->Cell(1, 4), "Diaz, Cara"); // as in the file by default
     EXPECT_EQ(gb->StudentAt(4)->ID, "S3");
-    EXPECT_EQ(gb->StudentAt(4)->Notes, "cdiaz");
+    EXPECT_EQ(gb->StudentAt(4)->Login, "cdiaz");
     EXPECT_EQ(gb->StudentAt(3)->ID, "S2"); // Ben Roy found under "Roy, Ben"
     EXPECT_EQ(gb->Cell(2, 2), "9");
     // Again: everyone is there, nothing is written.
@@ -156,9 +156,9 @@ TEST(CliImportRoster, ExportsOfGermanSpanishAndFrenchInstallations) {
     EXPECT_EQ(gb->StudentAt(3)->ID, "S2");
     EXPECT_EQ(gb->Cell(1, 4), "Cara Díaz");
     EXPECT_EQ(gb->StudentAt(4)->ID, "S3");
-    EXPECT_EQ(gb->StudentAt(4)->Notes, "cara@colegio.es");
+    EXPECT_EQ(gb->StudentAt(4)->Login, "cara@colegio.es");
     EXPECT_EQ(gb->StudentAt(5)->ID, "S4");
-    EXPECT_EQ(gb->StudentAt(5)->Notes, "joez");
+    EXPECT_EQ(gb->StudentAt(5)->Login, "joez");
     EXPECT_EQ(gb->StudentAt(6)->ID, "S5");
-    EXPECT_EQ(gb->StudentAt(6)->Notes, "eb@lycee.fr");
+    EXPECT_EQ(gb->StudentAt(6)->Login, "eb@lycee.fr");
 }

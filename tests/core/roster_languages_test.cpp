@@ -13,7 +13,7 @@ namespace {
 struct TRead {
     TRosterFormat Format;
     TRosterColumns Columns;
-    std::vector<std::string> Names, Ids, Notes;
+    std::vector<std::string> Names, Ids, Logins;
 };
 
 // Reads the file as the import does and adds its students to an empty class.
@@ -33,7 +33,7 @@ TRead Import(std::string_view file) {
     for (int r = 2; r <= gb.LastStudentRow(); ++r) {
         out.Names.emplace_back(gb.Cell(1, r));
         out.Ids.push_back(gb.StudentAt(r)->ID);
-        out.Notes.push_back(gb.StudentAt(r)->Notes);
+        out.Logins.push_back(gb.StudentAt(r)->Login);
     }
     return out;
 }
@@ -66,7 +66,7 @@ TEST(RosterLanguages, MoodleGradeExportsInGermanSpanishAndFrench) {
         EXPECT_EQ(read.Columns, (TRosterColumns{-1, 0, 1, 2, 5, true})) << file;
         EXPECT_EQ(read.Names, (TStrings{"Jörg Müller", "Åsa Weiß"})) << file;
         EXPECT_EQ(read.Ids, (TStrings{"M-101", "M-102"})) << file;
-        EXPECT_EQ(read.Notes, (TStrings{"jm@schule.de", "aw@schule.de"})) << file;
+        EXPECT_EQ(read.Logins, (TStrings{"jm@schule.de", "aw@schule.de"})) << file;
     }
 }
 
@@ -90,7 +90,7 @@ TEST(RosterLanguages, BlackboardDownloadsInGermanSpanishAndFrench) {
         EXPECT_EQ(read.Columns, (TRosterColumns{-1, 1, 0, 3, 2, true})) << file;
         EXPECT_EQ(read.Names, (TStrings{"Jörg Müller"})) << file;
         EXPECT_EQ(read.Ids, (TStrings{"B-7"})) << file;
-        EXPECT_EQ(read.Notes, (TStrings{"jmueller"})) << file;
+        EXPECT_EQ(read.Logins, (TStrings{"jmueller"})) << file;
     }
 }
 
@@ -106,7 +106,7 @@ TEST(RosterLanguages, CanvasExportsWithTranslatedHeaders) {
     for (const char* file : exports) {
         const TRead read = Import(file);
         EXPECT_EQ(read.Format, TRosterFormat::Canvas) << file;
-        EXPECT_EQ(read.Columns, (TRosterColumns{0, -1, -1, 2, 3, true})) << file;
+        EXPECT_EQ(read.Columns, (TRosterColumns{0, -1, -1, 2, 3, true, 1})) << file;
         EXPECT_EQ(read.Names, (TStrings{"Jörg Müller"})) << file;
         EXPECT_EQ(read.Ids, (TStrings{"S-1"})) << file;
     }
