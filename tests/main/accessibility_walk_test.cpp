@@ -186,7 +186,7 @@ TEST_F(Walk, TabGoesThroughTheFieldsFirstThenTheButtons) {
         return tabs.join(" > ").toStdString();
     };
     TStudentDlg student(&form);
-    EXPECT_EQ(order(student), "QLineEdit[Name] > QLineEdit[ID] > QPlainTextEdit[Notes] > "
+    EXPECT_EQ(order(student), "QLineEdit[Name] > QLineEdit[ID] > QLineEdit[Login or e-mail] > QPlainTextEdit[Notes] > "
                               "QPushButton[OK] > QPushButton[Cancel] > QPushButton[Help]");
     TNewPasswordDlg password(&form);
     EXPECT_EQ(order(password),

@@ -95,16 +95,16 @@ TEST_F(RosterDialog, ShowsThePlanAndImportsItAsOneStep) {
     ASSERT_EQ(gb.StudentCount(), 3);
     EXPECT_EQ(gb.Cell(1, 4), "Cara Diaz");
     EXPECT_EQ(gb.StudentAt(4)->ID, "S3");
-    EXPECT_EQ(gb.StudentAt(2)->Notes, "alee");
+    EXPECT_EQ(gb.StudentAt(2)->Login, "alee");
     EXPECT_EQ(form.Undo1->text(), "&Undo Import Roster");
     EXPECT_TRUE(form.Document().IsModified());
     form.Undo1->trigger();
     EXPECT_EQ(WriteGradebook(gb), before);
 
-    // Reused: the name order chosen stays; Cancel changes nothing.
+    // Reused: the name order starts again from the class's own; Cancel changes nothing.
     script.FileNames = {dir.filePath("canvas.csv")};
-    Next([](TImportRosterDlg& d) {
-        EXPECT_TRUE(d.FirstLastRadio->isChecked());
+    Next([&](TImportRosterDlg& d) {
+        EXPECT_EQ(d.FirstLastRadio->isChecked(), ClassNameOrder(gb) == TNameOrder::FirstLast);
         d.reject();
     });
     form.ImportRoster1->trigger();
