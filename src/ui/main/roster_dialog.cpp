@@ -183,11 +183,11 @@ TImportRosterDlg::TImportRosterDlg(QWidget* parent) : QDialog(parent) {
     HeaderCheck->setAccessibleDescription(
         tr("Tick when the first line names the columns; untick it when it is a student"));
     form->addRow(HeaderCheck);
-    ColumnsNote = new QLabel(columns);
+    // Under both groups, across the whole dialog: in the narrow group a translated note was cut.
+    ColumnsNote = new QLabel(this);
     ColumnsNote->setObjectName("ColumnsNote");
     ColumnsNote->setWordWrap(true);
     ColumnsNote->hide();
-    form->addRow(ColumnsNote);
     connect(HeaderCheck, &QCheckBox::toggled, this, [this] {
         if (!filling_) Replan();
     });
@@ -213,6 +213,7 @@ TImportRosterDlg::TImportRosterDlg(QWidget* parent) : QDialog(parent) {
     });
     choices->addWidget(names, 2);
     layout->addLayout(choices);
+    layout->addWidget(ColumnsNote);
 
     SummaryLabel = new QLabel(this);
     SummaryLabel->setWordWrap(true);
