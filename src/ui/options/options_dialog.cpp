@@ -27,6 +27,8 @@ TNewOptionsDlg::TNewOptionsDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("OptionsDialog", "Options"));
     setObjectName("NewOptionsDlg");
     PageControl = new QTabWidget(this);
+    // Every tab whole: the dialog grows to hold them rather than scroll a cut one into view.
+    PageControl->setUsesScrollButtons(false);
     CategoriesPage = new TCategoriesPage(PageControl);
     WeightsPage = new TWeightsPage(PageControl);
     LettersPage = new TLettersPage(PageControl);
