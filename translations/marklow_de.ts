@@ -2523,8 +2523,8 @@
         <translation>&amp;Kennung:</translation>
     </message>
     <message>
-        <source>&amp;E-mail or login (to notes):</source>
-        <translation>&amp;E-Mail oder Login (in Notizen):</translation>
+        <source>&amp;E-mail or login:</source>
+        <translation>&amp;E-Mail oder Login:</translation>
     </message>
     <message>
         <source>Names such as &quot;Lee, Ann&quot;</source>
@@ -2615,8 +2615,8 @@
         <translation>Komma</translation>
     </message>
     <message>
-        <source>, gets ID or notes</source>
-        <translation>, erhält Kennung oder Notizen</translation>
+        <source>, gets ID or login</source>
+        <translation>, erhält Kennung oder Login</translation>
     </message>
     <message>
         <source>Added</source>
@@ -2659,8 +2659,8 @@
         <translation>Die Spalte mit der Kennung jedes Schülers</translation>
     </message>
     <message>
-        <source>The column of e-mail addresses or logins, kept in the students&apos; notes</source>
-        <translation>Die Spalte der E-Mail-Adressen oder Logins, die in die Notizen der Schüler kommen</translation>
+        <source>The column of e-mail addresses or logins, kept as each student&apos;s login</source>
+        <translation>Die Spalte der E-Mail-Adressen oder Logins, die als Login jedes Schülers gespeichert werden</translation>
     </message>
     <message>
         <source>Tick when the first line names the columns; untick it when it is a student</source>
@@ -2702,10 +2702,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>Already in the gradebook: &lt;b&gt;%1&lt;/b&gt; (%2 by ID, %3 by name; an ID or notes added for %n)</source>
+        <source>Already in the gradebook: &lt;b&gt;%1&lt;/b&gt; (%2 by ID, %3 by name; an ID or login added for %n)</source>
         <translation>
-            <numerusform>Schon im Notenbuch: &lt;b&gt;%1&lt;/b&gt; (%2 über die Kennung, %3 über den Namen; %n erhält eine Kennung oder Notizen)</numerusform>
-            <numerusform>Schon im Notenbuch: &lt;b&gt;%1&lt;/b&gt; (%2 über die Kennung, %3 über den Namen; %n erhalten eine Kennung oder Notizen)</numerusform>
+            <numerusform>Schon im Notenbuch: &lt;b&gt;%1&lt;/b&gt; (%2 über die Kennung, %3 über den Namen; %n erhält eine Kennung oder ein Login)</numerusform>
+            <numerusform>Schon im Notenbuch: &lt;b&gt;%1&lt;/b&gt; (%2 über die Kennung, %3 über den Namen; %n erhalten eine Kennung oder ein Login)</numerusform>
         </translation>
     </message>
     <message>

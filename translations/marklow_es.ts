@@ -2523,8 +2523,8 @@
         <translation>&amp;Identificador:</translation>
     </message>
     <message>
-        <source>&amp;E-mail or login (to notes):</source>
-        <translation>Corr&amp;eo o usuario (a observaciones):</translation>
+        <source>&amp;E-mail or login:</source>
+        <translation>Corr&amp;eo o usuario:</translation>
     </message>
     <message>
         <source>Names such as &quot;Lee, Ann&quot;</source>
@@ -2615,8 +2615,8 @@
         <translation>coma</translation>
     </message>
     <message>
-        <source>, gets ID or notes</source>
-        <translation>, recibe identificador u observaciones</translation>
+        <source>, gets ID or login</source>
+        <translation>, recibe identificador o usuario</translation>
     </message>
     <message>
         <source>Added</source>
@@ -2659,8 +2659,8 @@
         <translation>La columna con el identificador de cada estudiante</translation>
     </message>
     <message>
-        <source>The column of e-mail addresses or logins, kept in the students&apos; notes</source>
-        <translation>La columna de direcciones de correo o usuarios, que se guardan en las observaciones de los estudiantes</translation>
+        <source>The column of e-mail addresses or logins, kept as each student&apos;s login</source>
+        <translation>La columna de direcciones de correo o usuarios, que se guardan como usuario de cada estudiante</translation>
     </message>
     <message>
         <source>Tick when the first line names the columns; untick it when it is a student</source>
@@ -2702,10 +2702,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>Already in the gradebook: &lt;b&gt;%1&lt;/b&gt; (%2 by ID, %3 by name; an ID or notes added for %n)</source>
+        <source>Already in the gradebook: &lt;b&gt;%1&lt;/b&gt; (%2 by ID, %3 by name; an ID or login added for %n)</source>
         <translation>
-            <numerusform>Ya en el libro de calificaciones: &lt;b&gt;%1&lt;/b&gt; (%2 por identificador, %3 por nombre; %n recibe identificador u observaciones)</numerusform>
-            <numerusform>Ya en el libro de calificaciones: &lt;b&gt;%1&lt;/b&gt; (%2 por identificador, %3 por nombre; %n reciben identificador u observaciones)</numerusform>
+            <numerusform>Ya en el libro de calificaciones: &lt;b&gt;%1&lt;/b&gt; (%2 por identificador, %3 por nombre; %n recibe identificador o usuario)</numerusform>
+            <numerusform>Ya en el libro de calificaciones: &lt;b&gt;%1&lt;/b&gt; (%2 por identificador, %3 por nombre; %n reciben identificador o usuario)</numerusform>
         </translation>
     </message>
     <message>

@@ -318,7 +318,7 @@ std::string RosterSummaryText(const TGradebook& gb, const TRosterPlan& plan) {
     text += "Matched: " + std::to_string(plan.MatchedById + plan.MatchedByName) + " (" +
             std::to_string(plan.MatchedById) + " by ID, " + std::to_string(plan.MatchedByName) +
             " by name); " + std::to_string(plan.Change.Fills.size()) +
-            " of them get an ID or notes\n";
+            " of them get an ID or login\n";
     text += "Not on the roster (kept): " +
             count(static_cast<int>(plan.NotOnRoster.size()), "student", "students") + "\n";
     text += "Skipped: " + count(plan.Skipped + plan.Repeated, "line", "lines") + "\n";

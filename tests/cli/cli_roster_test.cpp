@@ -53,7 +53,7 @@ TEST(CliImportRoster, DryRunPrintsThePlanAndWritesNothing) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Roster: Blackboard download, UTF-8, comma-separated, 4 lines\n"
                      "Added: 1 student\n"
-                     "Matched: 2 (1 by ID, 1 by name); 2 of them get an ID or notes\n"
+                     "Matched: 2 (1 by ID, 1 by name); 2 of them get an ID or login\n"
                      "Not on the roster (kept): 0 students\n"
                      "Skipped: 0 lines\n"
                      "Students added:\n  Cara Diaz (ID S3)\n"

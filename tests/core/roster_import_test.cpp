@@ -280,7 +280,7 @@ TEST(RosterPlan, SummaryListsAddedSkippedAndNotOnRoster) {
     TRosterPlan plan = Plan(gb, "Name,ID\nAnn Lee,7\n,8\n");
     EXPECT_EQ(RosterSummaryText(gb, plan),
               "Added: 1 student\n"
-              "Matched: 0 (0 by ID, 0 by name); 0 of them get an ID or notes\n"
+              "Matched: 0 (0 by ID, 0 by name); 0 of them get an ID or login\n"
               "Not on the roster (kept): 1 student\n"
               "Skipped: 1 line\n"
               "Students added:\n  Ann Lee (ID 7)\n"

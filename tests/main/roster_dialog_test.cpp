@@ -83,7 +83,7 @@ TEST_F(RosterDialog, ShowsThePlanAndImportsItAsOneStep) {
         EXPECT_EQ(d.Lists->tabText(1), "Not on the roster (kept): 1");
         QAbstractItemModel* lines = d.LinesView->model();
         ASSERT_EQ(lines->rowCount(), 3);
-        EXPECT_EQ(lines->index(1, 4).data().toString(), "Is Lee, Ann (by ID), gets ID or notes");
+        EXPECT_EQ(lines->index(1, 4).data().toString(), "Is Lee, Ann (by ID), gets ID or login");
         EXPECT_EQ(lines->index(2, 1).data().toString(), "Diaz, Cara");
         // The switch renames the new student only.
         d.FirstLastRadio->setChecked(true);

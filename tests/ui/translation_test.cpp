@@ -213,7 +213,7 @@ TEST(Translations, TextsMadeWhenShownAreTranslatedIntoGerman) {
         ASSERT_EQ(lines.rowCount(), 3);
         EXPECT_EQ(lines.index(0, 4).data().toString(),
                   QString::fromUtf8(
-                      "Ist Lee, Ann (\u00fcber die Kennung), erh\u00e4lt Kennung oder Notizen"));
+                      "Ist Lee, Ann (\u00fcber die Kennung), erh\u00e4lt Kennung oder Login"));
         EXPECT_EQ(lines.index(1, 4).data().toString(), "Neu aufgenommen");
         EXPECT_EQ(lines.index(2, 4).data().toString(),
                   QString::fromUtf8("\u00dcbersprungen: kein Name"));

@@ -124,7 +124,7 @@ public:
 
 private:
     QString Outcome(const TRosterLine& l) const {
-        const QString fills = l.Fills ? TImportRosterDlg::tr(", gets ID or notes") : QString();
+        const QString fills = l.Fills ? TImportRosterDlg::tr(", gets ID or login") : QString();
         switch (l.Outcome) {
         case TRosterOutcome::Added:
             return TImportRosterDlg::tr("Added");
@@ -177,8 +177,8 @@ TImportRosterDlg::TImportRosterDlg(QWidget* parent) : QDialog(parent) {
     LastCombo = combo(tr("and &Last name:"), "LastCombo",
                       tr("The column of last names, when the names are in two columns"));
     IdCombo = combo(tr("&ID:"), "IdCombo", tr("The column that holds each student's ID"));
-    LoginCombo = combo(tr("&E-mail or login (to notes):"), "LoginCombo",
-                       tr("The column of e-mail addresses or logins, kept in the students' notes"));
+    LoginCombo = combo(tr("&E-mail or login:"), "LoginCombo",
+                       tr("The column of e-mail addresses or logins, kept as each student's login"));
     HeaderCheck = new QCheckBox(tr("The first line holds the col&umns' names"), columns);
     HeaderCheck->setAccessibleDescription(
         tr("Tick when the first line names the columns; untick it when it is a student"));
@@ -369,7 +369,7 @@ void TImportRosterDlg::Replan() {
     }
     QString text = tr("Students to add: <b>%1</b>").arg(plan_.Added) + "<br>" +
                    tr("Already in the gradebook: <b>%1</b> (%2 by ID, %3 by name; an ID or "
-                      "notes added for %n)",
+                      "login added for %n)",
                       nullptr, static_cast<int>(plan_.Change.Fills.size()))
                        .arg(plan_.MatchedById + plan_.MatchedByName)
                        .arg(plan_.MatchedById)
