@@ -1469,7 +1469,7 @@
     </message>
     <message>
         <source>Student</source>
-        <translation>Estudiante</translation>
+        <translation>Alumno</translation>
     </message>
     <message>
         <source>Average</source>
@@ -1477,11 +1477,11 @@
     </message>
     <message>
         <source>Grade Name</source>
-        <translation>Nombre de la calificación</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation>Calificación</translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Progress Reports for %1</source>
