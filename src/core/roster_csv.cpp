@@ -453,9 +453,7 @@ constexpr std::string_view kNameHeaders[] = {"student",
                                              "nometprenom",
                                              "prenometnom",
                                              "nom"};
-// Canvas's name column, and the SIS columns that tell its export from a plain list.
-constexpr std::string_view kCanvasNameHeaders[] = {"student",    "teilnehmer", "teilnehmerin",
-                                                   "estudiante", "alumno",     "etudiant"};
+// The SIS columns that tell a Canvas export from a plain list.
 constexpr std::string_view kSisUserHeaders[] = {"sisuserid",        "sisbenutzerid",
                                                 "idusuariosis",     "iddeusuariosis",
                                                 "idutilisateursis", "iddutilisateursis"};
