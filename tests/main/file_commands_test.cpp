@@ -7,6 +7,7 @@
 #include "prompts.h"
 #include "safe_save.h"
 #include "sample_builder.h"
+#include "script_names.h"
 #include "string_grid.h"
 #include "test_app.h"
 #include "translations.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -322,4 +324,35 @@ TEST_F(Document, ASymbolFontInThePreferencesIsNotUsed) {
     EXPECT_EQ(next.GradeBook->font().family(), freshFamily);
     EXPECT_NE(next.GradeBook->font().family(), symbols);
     next.close();
+}
+
+TEST_F(Document, NamesTypedInEveryScriptAreSavedAndReopenedWhole) {
+    using marklow::testing::ScriptNames;
+    for (size_t i = 0; i < ScriptNames().size(); ++i) {
+        const QString name = QString::fromStdString(ScriptNames()[i]);
+        grid.MoveCurrent(1, 2 + static_cast<int>(i));
+        if (name.contains(QChar(0x738B)) || name.contains(QStringLiteral("🌟"))) {
+            // Chinese and emoji come from an input method, as a committed string.
+            QInputMethodEvent commit;
+            commit.setCommitString(name);
+            QApplication::sendEvent(grid.Editor(), &commit);
+        } else {
+            Type(name);
+        }
+        Key(Qt::Key_Return);
+    }
+    for (size_t i = 0; i < ScriptNames().size(); ++i)
+        EXPECT_EQ(Cell(1, 2 + static_cast<int>(i)), ScriptNames()[i]);
+    script.FileNames = {Path("scripts.gbd")};
+    form.SaveItem->trigger();
+    ASSERT_TRUE(QFile::exists(Path("scripts.gbd")));
+    EXPECT_TRUE(script.Messages.empty()) << script.Messages[0].Text.toStdString();
+
+    script.Answers = {};
+    form.New1->trigger();
+    ASSERT_EQ(form.Reopen1->actions().size(), 1);
+    form.Reopen1->actions()[0]->trigger();
+    ASSERT_EQ(gb.StudentCount(), static_cast<int>(ScriptNames().size()));
+    for (size_t i = 0; i < ScriptNames().size(); ++i)
+        EXPECT_EQ(Cell(1, 2 + static_cast<int>(i)), ScriptNames()[i]);
 }

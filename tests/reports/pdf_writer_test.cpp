@@ -13,21 +13,25 @@
 #include "report_test_app.h"
 #include "safe_save.h"
 #include "sample_builder.h"
+#include "script_names.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainterPath>
 #include <QProcess>
 #include <QRawFont>
+#include <QRegularExpression>
 
 #include <set>
 #include <sstream>
 
 using namespace marklow;
+using marklow::testing::ScriptNames;
 using marklow::testing::TempFolder;
 
 namespace {
@@ -279,6 +283,80 @@ TEST_F(PdfWriterTest, ABigClassTakesAFewKilobytesAPage) {
     // Repeated rules and headings are forms drawn again.
     const std::string info = Exec("pdfinfo", {QString::fromStdString(path)});
     EXPECT_NE(info.find("Pages:           " + std::to_string(s.Pages)), std::string::npos);
+}
+
+TEST_F(PdfWriterTest, NamesInEveryScriptAreDrawnAndGiveBackTheirText) {
+    TGradebook gb;
+    gb.SetEditMode(false);
+    AddGrade(gb, "Quiz", 10);
+    for (size_t i = 0; i < ScriptNames().size(); ++i) {
+        const int r = AddStudent(gb, ScriptNames()[i], "S" + std::to_string(i));
+        gb.SetCell(2, r, std::to_string(i));
+    }
+    RecomputeAll(gb);
+    TGBookForm form;
+    form.SetSource(gb, options);
+    // Chinese comes from a font of CFF outlines, the rest from TrueType subsets; right to
+    // left and shaped scripts are drawn as the painter draws them.
+    ExpectSameLook(form.Quickxrp1, 1);
+    const std::string path = folder / "own.pdf";
+    const std::string text = Exec("pdftotext", {QString::fromStdString(path), "-"});
+    for (const std::string& name : ScriptNames())
+        EXPECT_NE(text.find(name), std::string::npos) << name << "\n" << text;
+    // Every font is in the file.
+    const std::string fonts = Exec("pdffonts", {QString::fromStdString(path)});
+    std::istringstream lines(fonts);
+    std::string line;
+    for (int skip = 0; skip < 2 && std::getline(lines, line); ++skip) {
+    }
+    int listed = 0;
+    while (std::getline(lines, line)) {
+        ++listed;
+        EXPECT_TRUE(line.find("Type 3") != std::string::npos ||
+                    line.find("yes yes yes") != std::string::npos)
+            << line;
+    }
+    EXPECT_GE(listed, 5) << fonts;
+}
+
+TEST_F(PdfWriterTest, ManyGlyphsOfOneFontOfOutlinesSpanSeveralFonts) {
+    // 600 ideographs in one text: past the 256 glyphs a font of outlines can hold, the text
+    // goes on in the next one and still reads as it was written.
+    QString ideographs;
+    for (char32_t c = 0x4E00; c < 0x4E00 + 600; ++c)
+        ideographs += QString::fromUcs4(&c, 1);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        TPdfWriter writer(buffer, {});
+        TReportPage page;
+        page.PaperMm = QSizeF(210, 297);
+        for (int line = 0; line < 20; ++line) {
+            TPlacedText t = Text(ideographs.mid(line * 30, 30), {10, 20.0 + line * 10});
+            t.Box.setWidth(190);
+            page.Items.emplace_back(t);
+        }
+        writer.AddPage(page);
+        ASSERT_TRUE(writer.Finish());
+    }
+    const std::string path = folder / "ideographs.pdf";
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(buffer.data());
+    file.close();
+    const QString text =
+        QString::fromStdString(Exec("pdftotext", {QString::fromStdString(path), "-"}));
+    QString read = text;
+    read.remove(QRegularExpression(QStringLiteral("\\s")));
+    EXPECT_EQ(read.toStdString(), ideographs.toStdString());
+    const std::string fonts = Exec("pdffonts", {QString::fromStdString(path)});
+    size_t type3 = 0;
+    for (size_t at = fonts.find("Type 3"); at != std::string::npos; at = fonts.find("Type 3", at + 1))
+        ++type3;
+    // Noto Sans CJK has CFF outlines; a TrueType font of ideographs would be embedded instead.
+    if (type3 > 0) {
+        EXPECT_EQ(type3, 3u) << fonts;
+    }
 }
 
 } // namespace

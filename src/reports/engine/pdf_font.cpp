@@ -113,6 +113,13 @@ QByteArray WithoutInstructions(QByteArray g) {
     return g;
 }
 
+// The characters in the opposite order.
+QString Reversed(const QString& text) {
+    QList<uint> chars = text.toUcs4();
+    std::reverse(chars.begin(), chars.end());
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()), chars.size());
+}
+
 } // namespace
 
 QByteArray SubsetTrueType(const QRawFont& font, const std::set<uint16_t>& used) {
@@ -196,11 +203,24 @@ struct TPdfFontSet::TFont {
     bool Outline = false;
     int UnitsPerEm = 1000;
     QByteArray Hmtx;
-    int Metrics = 0;
+    int Metrics = 0; // entries of 'hmtx'; 0 when the font has none
     std::set<uint16_t> Used;
     std::map<uint16_t, QString> Unicode;
     std::map<uint8_t, uint16_t> OneByte;
     QHash<uint, uint16_t> CharGlyphs;
+    std::map<uint16_t, uint16_t> Type3Codes;        // glyph, code
+    std::vector<std::vector<uint16_t>> Type3Glyphs; // by font of outlines, by byte
+
+    uint16_t Type3Code(uint16_t g) {
+        auto it = Type3Codes.find(g);
+        if (it != Type3Codes.end()) return it->second;
+        if (Type3Glyphs.empty() || Type3Glyphs.back().size() == 256) Type3Glyphs.emplace_back();
+        const auto code =
+            static_cast<uint16_t>((Type3Glyphs.size() - 1) * 256 + Type3Glyphs.back().size());
+        Type3Glyphs.back().push_back(g);
+        Type3Codes.emplace(g, code);
+        return code;
+    }
 };
 
 struct TPdfFontSet::TStyle {
@@ -232,13 +252,12 @@ int TPdfFontSet::FontIndex(const QRawFont& raw) {
     f->Key = key;
     const QByteArray head = raw.fontTable("head"), hhea = raw.fontTable("hhea");
     f->Hmtx = raw.fontTable("hmtx");
-    f->Outline = head.size() >= 54 && hhea.size() >= 36 && !f->Hmtx.isEmpty() &&
-                 !raw.fontTable("glyf").isEmpty() && !raw.fontTable("loca").isEmpty();
-    if (f->Outline) {
+    if (head.size() >= 54 && hhea.size() >= 36 && !f->Hmtx.isEmpty()) {
         f->UnitsPerEm = std::max<int>(16, U16(head, 18));
-        f->Metrics = U16(hhea, 34);
-        f->Outline = f->Metrics > 0;
+        f->Metrics = std::min<int>(U16(hhea, 34), static_cast<int>(f->Hmtx.size() / 4));
     }
+    f->Outline = f->Metrics > 0 && !raw.fontTable("glyf").isEmpty() &&
+                 !raw.fontTable("loca").isEmpty();
     fonts_.push_back(std::move(f));
     return static_cast<int>(fonts_.size()) - 1;
 }
@@ -306,8 +325,14 @@ const TShapedText& TPdfFontSet::Shape(const TFontStyle& style, const QString& te
             if (g && font.Used.count(g) && !font.Unicode.count(g))
                 font.Unicode[g] = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
         }
+        r.Type3 = !font.Outline || std::any_of(r.Glyphs.begin(), r.Glyphs.end(),
+                                               [](uint16_t g) { return g >= 0x8000; });
         for (uint16_t g : r.Glyphs) {
-            uint16_t code = g < 0x8000 ? static_cast<uint16_t>(0x8000 + g) : kNoCode;
+            if (r.Type3) {
+                r.Codes.push_back(font.Type3Code(g));
+                continue;
+            }
+            uint16_t code = static_cast<uint16_t>(0x8000 + g);
             auto u = font.Unicode.find(g);
             if (u != font.Unicode.end() && u->second.size() == 1) {
                 const char16_t c = u->second[0].unicode();
@@ -316,19 +341,79 @@ const TShapedText& TPdfFontSet::Shape(const TFontStyle& style, const QString& te
                     font.OneByte[static_cast<uint8_t>(c)] = g;
                 }
             }
-            if (code == kNoCode) r.Encodable = false;
             r.Codes.push_back(code);
         }
         if (!r.Glyphs.empty()) shaped.Runs.push_back(std::move(r));
     }
+    // Read glyph by glyph in the order they stand, as readers of PDFs read them (right to
+    // left in a text of a right-to-left script), does the PDF give the text back?
+    const bool rightToLeft = std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
+    });
+    auto spelled = [&] {
+        std::vector<std::pair<double, QString>> placed;
+        for (const TShapedRun& r : shaped.Runs)
+            for (size_t i = 0; i < r.Glyphs.size(); ++i)
+                placed.emplace_back(r.X[i], CharsOf(r.Font, r.Glyphs[i]));
+        std::stable_sort(placed.begin(), placed.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        QString chars;
+        for (const auto& p : placed)
+            chars += p.second;
+        return rightToLeft ? Reversed(chars) : chars;
+    };
+    shaped.Faithful = spelled() == text;
+    if (!shaped.Faithful) {
+        // Glyphs the shaping chose (joined and contextual forms, ligatures) stand for the
+        // characters they were made of.
+        std::map<std::pair<int, uint16_t>, QString> made;
+        for (qsizetype at = 0; at < text.size();) {
+            const qsizetype length = text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+            for (const QGlyphRun& run : layout.glyphRuns(static_cast<int>(at),
+                                                         static_cast<int>(length))) {
+                const int index = FontIndex(run.rawFont());
+                for (quint32 g : run.glyphIndexes()) {
+                    QString& chars = made[{index, static_cast<uint16_t>(g)}];
+                    if (!chars.endsWith(text.mid(at, length))) chars += text.mid(at, length);
+                }
+            }
+            at += length;
+        }
+        for (const auto& [glyph, chars] : made) {
+            TFont& font = *fonts_[static_cast<size_t>(glyph.first)];
+            // A ligature of a right-to-left script is read as its letters stand, left to
+            // right, and then turned around with the line (so pdftotext and the viewers
+            // built on poppler read it).
+            if (font.Used.count(glyph.second))
+                font.Unicode.emplace(glyph.second, rightToLeft ? Reversed(chars) : chars);
+        }
+        shaped.Faithful = spelled() == text;
+    }
     return s.Texts.insert(text, std::move(shaped)).value();
 }
 
-double TPdfFontSet::Width(int index, uint16_t glyph) {
+double TPdfFontSet::Width(int index, uint16_t glyph) const {
     const TFont& f = *fonts_[static_cast<size_t>(index)];
-    if (!f.Outline) return 0;
-    const uint32_t entry = std::min<uint32_t>(glyph, static_cast<uint32_t>(f.Metrics - 1));
-    return U16(f.Hmtx, entry * 4) * 1000.0 / f.UnitsPerEm;
+    if (f.Metrics > 0) {
+        const uint32_t entry = std::min<uint32_t>(glyph, static_cast<uint32_t>(f.Metrics - 1));
+        return U16(f.Hmtx, entry * 4) * 1000.0 / f.UnitsPerEm;
+    }
+    const QList<QPointF> advances = f.Raw.advancesForGlyphIndexes(QList<quint32>{glyph});
+    return advances.isEmpty() ? 0 : advances[0].x() * 1000.0 / f.Raw.pixelSize();
+}
+
+int TPdfFontSet::Type3Count(int font) const {
+    return static_cast<int>(fonts_[static_cast<size_t>(font)]->Type3Glyphs.size());
+}
+
+const std::vector<uint16_t>& TPdfFontSet::Type3Glyphs(int font, int slice) const {
+    return fonts_[static_cast<size_t>(font)]->Type3Glyphs[static_cast<size_t>(slice)];
+}
+
+QString TPdfFontSet::CharsOf(int font, uint16_t glyph) const {
+    const TFont& f = *fonts_[static_cast<size_t>(font)];
+    auto it = f.Unicode.find(glyph);
+    return it == f.Unicode.end() ? QString() : it->second;
 }
 
 TPdfFontData TPdfFontSet::Data(int index) const {

@@ -23,20 +23,24 @@ struct TShapedRun {
     int Font = 0;         // index into TPdfFontSet's fonts
     double PixelSize = 0; // dots
     std::vector<uint16_t> Glyphs;
-    // What the PDF's text holds for each glyph: the character itself for printable ASCII,
-    // else 0x8000 plus the glyph; kNoCode when the glyph has no code.
+    // What the PDF's text holds for each glyph. In the embedded font: the character itself
+    // for printable ASCII, else 0x8000 plus the glyph. In the fonts of outlines: the font of
+    // 256 glyphs times 256, plus the glyph's byte in it.
     std::vector<uint16_t> Codes;
     std::vector<double> X, Y;
-    bool Encodable = true; // every glyph has a code
+    // Drawn from fonts of the glyphs' outlines (Type 3): the font has no TrueType outlines to
+    // embed (CFF, bitmaps), or glyphs numbered past what the embedded font's codes reach.
+    bool Type3 = false;
 };
-
-inline constexpr uint16_t kNoCode = 0xFFFF;
 
 struct TShapedText {
     std::vector<TShapedRun> Runs;
     double Ascent = 0;  // dots, where the painter puts the baseline below the text's top
     double Height = 0;  // dots, ascent plus descent
     double Advance = 0; // dots
+    // The glyphs' characters, in order, are the text; else the PDF gives the text itself
+    // for searching and copying (shaped scripts, right to left, ligatures).
+    bool Faithful = true;
 };
 
 // A font file as the PDF embeds it: the glyphs used, the rest left out.
@@ -63,10 +67,15 @@ public:
     const TShapedText& Shape(const TFontStyle& style, const QString& text);
     int FontCount() const { return static_cast<int>(fonts_.size()); }
     const QRawFont& Raw(int font) const;
-    // Whether the font's glyphs can be written as text (else they are drawn as outlines).
+    // Whether the font can be embedded as a TrueType subset.
     bool Embeddable(int font) const;
     // Thousandths of an em the PDF advances after the glyph.
-    double Width(int font, uint16_t glyph);
+    double Width(int font, uint16_t glyph) const;
+    // The fonts of outlines made of a font: how many, and the glyph of each byte in one.
+    int Type3Count(int font) const;
+    const std::vector<uint16_t>& Type3Glyphs(int font, int slice) const;
+    // The characters a glyph stands for, as far as known; empty when not.
+    QString CharsOf(int font, uint16_t glyph) const;
     // The subset and the PDF's description of a font, once every page is written.
     TPdfFontData Data(int font) const;
 

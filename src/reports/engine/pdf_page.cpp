@@ -44,6 +44,42 @@ void PdfHex4(std::string& s, unsigned v) {
         s += digits[(v >> shift) & 0xf];
 }
 
+std::string PdfTextString(const QString& text) {
+    std::string s = "<FEFF";
+    for (QChar c : text)
+        PdfHex4(s, c.unicode());
+    return s + ">";
+}
+
+void PdfPath(std::string& s, const QPainterPath& path, int decimals) {
+    auto point = [&](const QPointF& p) {
+        PdfNumber(s, p.x(), decimals);
+        s += ' ';
+        PdfNumber(s, p.y(), decimals);
+    };
+    const int n = path.elementCount();
+    for (int k = 0; k < n; ++k) {
+        const QPainterPath::Element e = path.elementAt(k);
+        if (e.isMoveTo()) {
+            if (k > 0) s += "h ";
+            point(e);
+            s += " m\n";
+        } else if (e.isLineTo()) {
+            point(e);
+            s += " l\n";
+        } else if (e.isCurveTo() && k + 2 < n) {
+            point(e);
+            s += ' ';
+            point(path.elementAt(k + 1));
+            s += ' ';
+            point(path.elementAt(k + 2));
+            s += " c\n";
+            k += 2;
+        }
+    }
+    if (n > 0) s += "h\n";
+}
+
 namespace {
 
 void Num(std::string& s, double v, int decimals = 3) {
@@ -400,25 +436,22 @@ private:
             Num(s_, t.Box.height());
             s_ += " re W n\n";
         }
+        if (!shaped.Faithful) {
+            // The text itself for searching and copying, where its glyphs do not spell it.
+            Flush();
+            EndText();
+            s_ += "/Span <</ActualText ";
+            s_ += PdfTextString(t.Text);
+            s_ += ">> BDC\n";
+        }
         for (const TShapedRun& run : shaped.Runs) {
             const double size = run.PixelSize;
-            if (!fonts_.Embeddable(run.Font) || !run.Encodable) {
-                Outlines(run, shaped.Ascent, t.Color, paper, t.Angle);
-                continue;
+            if (!run.Type3) {
+                if (used_.size() <= static_cast<size_t>(run.Font)) used_.resize(run.Font + 1, 0);
+                if (!used_[run.Font]) used_[run.Font] = -1;
             }
-            if (used_.size() <= static_cast<size_t>(run.Font)) used_.resize(run.Font + 1, 0);
-            if (!used_[run.Font]) used_[run.Font] = -1;
             BeginText();
             FillColour(t.Color);
-            if (state_.Font != run.Font || state_.FontSize != size) {
-                s_ += "/F";
-                s_ += std::to_string(run.Font);
-                s_ += ' ';
-                Num(s_, size * kMmPerDot, 5);
-                s_ += " Tf\n";
-                state_.Font = run.Font;
-                state_.FontSize = size;
-            }
             size_t i = 0;
             while (i < run.Glyphs.size()) {
                 // A segment of glyphs on one baseline: one matrix, then the fonts' advances
@@ -456,7 +489,38 @@ private:
                 bool adjusted = false;
                 double expected = from;
                 bool open = false;
+                // Glyphs of one font so far, shown before another font is chosen.
+                auto show = [&] {
+                    if (open) glyphs += ')';
+                    if (glyphs.empty()) return;
+                    if (adjusted) {
+                        s_ += '[';
+                        s_ += glyphs;
+                        s_ += "]TJ\n";
+                    } else {
+                        s_ += glyphs;
+                        s_ += "Tj\n";
+                    }
+                    glyphs.clear();
+                    open = adjusted = false;
+                };
                 for (; i < run.Glyphs.size() && std::abs(run.Y[i] - y) < 0.01; ++i) {
+                    const uint16_t code = run.Codes[i];
+                    const int key = run.Type3 ? run.Font * 257 + 1 + (code >> 8) : run.Font * 257;
+                    if (state_.Font != key || state_.FontSize != size) {
+                        show();
+                        s_ += run.Type3 ? "/T" : "/F";
+                        s_ += std::to_string(run.Font);
+                        if (run.Type3) {
+                            s_ += 'x';
+                            s_ += std::to_string(code >> 8);
+                        }
+                        s_ += ' ';
+                        Num(s_, size * kMmPerDot, 5);
+                        s_ += " Tf\n";
+                        state_.Font = key;
+                        state_.FontSize = size;
+                    }
                     const long n = std::lround((expected - run.X[i]) * 1000 / size);
                     if (n != 0) {
                         if (open) glyphs += ')';
@@ -467,18 +531,13 @@ private:
                     }
                     if (!open) glyphs += '(';
                     open = true;
-                    Code(glyphs, run.Codes[i]);
+                    if (run.Type3)
+                        Byte(glyphs, code & 0xff);
+                    else
+                        Code(glyphs, code);
                     expected += fonts_.Width(run.Font, run.Glyphs[i]) * size / 1000;
                 }
-                if (open) glyphs += ')';
-                if (adjusted) {
-                    s_ += '[';
-                    s_ += glyphs;
-                    s_ += "]TJ\n";
-                } else {
-                    s_ += glyphs;
-                    s_ += "Tj\n";
-                }
+                show();
             }
         }
         if (t.Font.Underline) {
@@ -497,6 +556,11 @@ private:
             s_ += " l ";
             Point(d);
             s_ += " l h\n";
+        }
+        if (!shaped.Faithful) {
+            Flush();
+            EndText();
+            s_ += "EMC\n";
         }
         if (t.Clipped) {
             Flush();
@@ -526,53 +590,18 @@ private:
             s += static_cast<char>(code);
             return;
         }
-        for (const int byte : {code >> 8, code & 0xff}) {
-            // Bytes that end a line or escape are written as octal escapes.
-            if (byte == '(' || byte == ')' || byte == '\\' || byte == '\r' || byte == '\n') {
-                char esc[5];
-                std::snprintf(esc, sizeof esc, "\\%03o", byte);
-                s += esc;
-            } else {
-                s += static_cast<char>(byte);
-            }
-        }
+        Byte(s, code >> 8);
+        Byte(s, code & 0xff);
     }
 
-    // Glyphs of a font that cannot be embedded, drawn as filled outlines.
-    template <class F>
-    void Outlines(const TShapedRun& run, double ascent, const QColor& colour, F paper,
-                  double angle) {
-        Path(TPath::Fill, colour, 0);
-        const QRawFont& raw = fonts_.Raw(run.Font);
-        for (size_t i = 0; i < run.Glyphs.size(); ++i) {
-            QPainterPath glyph = raw.pathForGlyph(run.Glyphs[i]);
-            QTransform place;
-            const QPointF at = paper(run.X[i], ascent + run.Y[i]);
-            place.translate(at.x(), at.y());
-            const double scale = kMmPerDot * run.PixelSize / raw.pixelSize();
-            place.scale(scale, scale);
-            if (angle != 0) place.rotate(-angle);
-            glyph = place.map(glyph);
-            for (int k = 0; k < glyph.elementCount(); ++k) {
-                const QPainterPath::Element e = glyph.elementAt(k);
-                if (e.isMoveTo()) {
-                    if (k > 0) s_ += "h ";
-                    Point(e);
-                    s_ += " m\n";
-                } else if (e.isLineTo()) {
-                    Point(e);
-                    s_ += " l\n";
-                } else if (e.isCurveTo() && k + 2 < glyph.elementCount()) {
-                    Point(e);
-                    s_ += ' ';
-                    Point(glyph.elementAt(k + 1));
-                    s_ += ' ';
-                    Point(glyph.elementAt(k + 2));
-                    s_ += " c\n";
-                    k += 2;
-                }
-            }
-            if (glyph.elementCount() > 0) s_ += "h\n";
+    // A byte in a literal string: those that end a line or escape as octal escapes.
+    static void Byte(std::string& s, int byte) {
+        if (byte == '(' || byte == ')' || byte == '\\' || byte == '\r' || byte == '\n') {
+            char esc[5];
+            std::snprintf(esc, sizeof esc, "\\%03o", byte);
+            s += esc;
+        } else {
+            s += static_cast<char>(byte);
         }
     }
 

@@ -5,7 +5,9 @@
 #include "page.h"
 #include "pdf_font.h"
 
+#include <QPainterPath>
 #include <QSizeF>
+#include <QString>
 
 #include <functional>
 #include <string>
@@ -17,6 +19,10 @@ namespace marklow {
 // Up to decimals places, without trailing zeros.
 void PdfNumber(std::string& s, double v, int decimals = 3);
 void PdfHex4(std::string& s, unsigned v);
+// A PDF text string of any characters: UTF-16 with its byte order mark, in hex.
+std::string PdfTextString(const QString& text);
+// The path's outlines as path operators, closed, to be filled.
+void PdfPath(std::string& s, const QPainterPath& path, int decimals = 3);
 // The paper in whole points, as printers and Qt's PDF writer round it.
 QSizeF PaperPoints(const QSizeF& mm);
 

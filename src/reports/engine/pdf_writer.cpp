@@ -3,6 +3,9 @@
 #include "units.h"
 
 #include <QDateTime>
+#include <QPainterPath>
+#include <QRectF>
+#include <QTransform>
 #include <QIODevice>
 
 namespace marklow {
@@ -19,12 +22,25 @@ void Hex4(std::string& s, unsigned v) {
     PdfHex4(s, v);
 }
 
-// A PDF text string of any characters: UTF-16 with its byte order mark, in hex.
-std::string TextString(const QString& text) {
-    std::string s = "<FEFF";
-    for (QChar c : text)
-        Hex4(s, c.unicode());
-    return s + ">";
+// A ToUnicode map of the given codes.
+std::string UnicodeMap(const std::string& ranges,
+                       const std::vector<std::pair<std::string, QString>>& chars) {
+    std::string m = "/CIDInit /ProcSet findresource begin 12 dict begin begincmap\n"
+                    "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+                    "/CMapName /Adobe-Identity-UCS def /CMapType 2 def\n" +
+                    ranges;
+    for (size_t i = 0; i < chars.size(); i += 100) {
+        const size_t n = std::min<size_t>(100, chars.size() - i);
+        m += std::to_string(n) + " beginbfchar\n";
+        for (size_t k = i; k < i + n; ++k) {
+            m += '<' + chars[k].first + "> <";
+            for (QChar c : chars[k].second)
+                Hex4(m, c.unicode());
+            m += ">\n";
+        }
+        m += "endbfchar\n";
+    }
+    return m + "endcmap CMapName currentdict /CMap defineresource pop end end\n";
 }
 
 } // namespace
@@ -167,10 +183,6 @@ void TPdfWriter::WriteFont(int font, int id) {
     Write(s);
     WriteStream(file, std::string(d.File.constData(), static_cast<size_t>(d.File.size())),
                 " /Length1 " + std::to_string(d.File.size()));
-    std::string m = "/CIDInit /ProcSet findresource begin 12 dict begin begincmap\n"
-                    "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
-                    "/CMapName /Adobe-Identity-UCS def /CMapType 2 def\n" +
-                    ranges;
     std::vector<std::pair<std::string, QString>> chars;
     for (const auto& [code, g] : d.OneByte) {
         char hex[4];
@@ -183,28 +195,80 @@ void TPdfWriter::WriteFont(int font, int id) {
         Hex4(hex, 0x8000u + g);
         chars.emplace_back(hex, text);
     }
-    for (size_t i = 0; i < chars.size(); i += 100) {
-        const size_t n = std::min<size_t>(100, chars.size() - i);
-        m += std::to_string(n) + " beginbfchar\n";
-        for (size_t k = i; k < i + n; ++k) {
-            m += '<' + chars[k].first + "> <";
-            for (QChar c : chars[k].second)
-                Hex4(m, c.unicode());
-            m += ">\n";
+    WriteStream(cmap, UnicodeMap(ranges, chars));
+}
+
+void TPdfWriter::WriteType3(int font, int slice, int id) {
+    // Glyphs drawn from their outlines in thousandths of an em, y up; the fill colour is the
+    // text's.
+    const QRawFont& raw = fonts_.Raw(font);
+    const std::vector<uint16_t>& glyphs = fonts_.Type3Glyphs(font, slice);
+    const double unit = 1000.0 / raw.pixelSize();
+    const QTransform toGlyphSpace(unit, 0, 0, -unit, 0, 0);
+    std::string procs, differences = "0", widths;
+    std::vector<std::pair<std::string, QString>> chars;
+    QRectF box;
+    for (size_t code = 0; code < glyphs.size(); ++code) {
+        const uint16_t g = glyphs[code];
+        const QPainterPath path = toGlyphSpace.map(raw.pathForGlyph(g));
+        const QRectF bounds = path.boundingRect();
+        const double width = fonts_.Width(font, g);
+        std::string proc;
+        Num(proc, width, 2);
+        proc += " 0 ";
+        for (double v : {bounds.left(), bounds.top(), bounds.right(), bounds.bottom()}) {
+            Num(proc, path.isEmpty() ? 0 : v, 0);
+            proc += ' ';
         }
-        m += "endbfchar\n";
+        proc += "d1\n";
+        if (!path.isEmpty()) {
+            PdfPath(proc, path, 1);
+            proc += "f\n";
+            box = box.isNull() ? bounds : box.united(bounds);
+        }
+        const int procId = NewObject();
+        WriteStream(procId, proc);
+        const std::string name = "/g" + std::to_string(g);
+        procs += name + ' ' + std::to_string(procId) + " 0 R ";
+        differences += ' ' + name;
+        Num(widths, width, 2);
+        widths += ' ';
+        const QString text = fonts_.CharsOf(font, g);
+        if (!text.isEmpty()) {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned>(code));
+            chars.emplace_back(hex, text);
+        }
     }
-    m += "endcmap CMapName currentdict /CMap defineresource pop end end\n";
-    WriteStream(cmap, m);
+    const int cmap = NewObject();
+    WriteStream(cmap, UnicodeMap("1 begincodespacerange\n<00> <FF>\nendcodespacerange\n", chars));
+    std::string s = "<< /Type /Font /Subtype /Type3 /FontBBox [";
+    for (double v : {box.left(), box.top(), box.right(), box.bottom()}) {
+        Num(s, v, 0);
+        s += ' ';
+    }
+    s += "] /FontMatrix [0.001 0 0 0.001 0 0] /CharProcs << " + procs +
+         ">> /Encoding << /Type /Encoding /Differences [" + differences +
+         "] >> /FirstChar 0 /LastChar " + std::to_string(glyphs.size() - 1) + " /Widths [" +
+         widths + "] /Resources << >> /ToUnicode " + std::to_string(cmap) + " 0 R >>\nendobj\n";
+    BeginObject(id);
+    Write(s);
 }
 
 bool TPdfWriter::Finish() {
     std::string fonts;
-    for (size_t f = 0; f < fontIds_.size(); ++f) {
-        if (!fontIds_[f]) continue;
-        const int id = NewObject();
-        WriteFont(static_cast<int>(f), id);
-        fonts += "/F" + std::to_string(f) + ' ' + std::to_string(id) + " 0 R ";
+    for (int f = 0; f < fonts_.FontCount(); ++f) {
+        if (static_cast<size_t>(f) < fontIds_.size() && fontIds_[static_cast<size_t>(f)]) {
+            const int id = NewObject();
+            WriteFont(f, id);
+            fonts += "/F" + std::to_string(f) + ' ' + std::to_string(id) + " 0 R ";
+        }
+        for (int slice = 0; slice < fonts_.Type3Count(f); ++slice) {
+            const int id = NewObject();
+            WriteType3(f, slice, id);
+            fonts += "/T" + std::to_string(f) + 'x' + std::to_string(slice) + ' ' +
+                     std::to_string(id) + " 0 R ";
+        }
     }
     BeginObject(1);
     Write("<< /Type /Catalog /Pages 2 0 R >>\nendobj\n");
@@ -222,11 +286,11 @@ bool TPdfWriter::Finish() {
           ">> >>\nendobj\n");
     BeginObject(4);
     std::string info =
-        "<< /Creator " + TextString(QStringLiteral("Marklow")) + " /Producer " +
-        TextString(QStringLiteral("Marklow")) + " /CreationDate (D:" +
+        "<< /Creator " + PdfTextString(QStringLiteral("Marklow")) + " /Producer " +
+        PdfTextString(QStringLiteral("Marklow")) + " /CreationDate (D:" +
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toStdString() +
         "Z)";
-    if (!title_.isEmpty()) info += " /Title " + TextString(title_);
+    if (!title_.isEmpty()) info += " /Title " + PdfTextString(title_);
     Write(info + " >>\nendobj\n");
     const int64_t xref = written_;
     std::string table = "xref\n0 " + std::to_string(offsets_.size()) + "\n0000000000 65535 f \n";

@@ -40,6 +40,7 @@ private:
     void Write(const std::string& s);
     void WriteStream(int id, const std::string& data, const std::string& extra = {});
     void WriteFont(int font, int id);
+    void WriteType3(int font, int slice, int id);
 
     QIODevice& out_;
     QString title_;
