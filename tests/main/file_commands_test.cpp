@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -337,7 +338,14 @@ TEST_F(Document, NamesTypedInEveryScriptAreSavedAndReopenedWhole) {
             commit.setCommitString(name);
             QApplication::sendEvent(grid.Editor(), &commit);
         } else {
-            Type(name);
+            // As a keyboard of the script types it: one key a character.
+            for (const uint c : name.toUcs4()) {
+                const QString text = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+                QApplication::sendEvent(grid.Editor(), &press);
+                QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, text);
+                QApplication::sendEvent(grid.Editor(), &release);
+            }
         }
         Key(Qt::Key_Return);
     }
