@@ -289,6 +289,10 @@ TEST_F(PdfWriterTest, NamesInEveryScriptAreDrawnAndGiveBackTheirText) {
     TGradebook gb;
     gb.SetEditMode(false);
     AddGrade(gb, "Quiz", 10);
+    // Headings are drawn turned: glyphs of outlines and joined scripts turned with them.
+    const std::vector<std::string> grades = {"期中考试", "اختبار", "Контрольная"};
+    for (const std::string& g : grades)
+        AddGrade(gb, g, 10);
     for (size_t i = 0; i < ScriptNames().size(); ++i) {
         const int r = AddStudent(gb, ScriptNames()[i], "S" + std::to_string(i));
         gb.SetCell(2, r, std::to_string(i));
@@ -303,6 +307,8 @@ TEST_F(PdfWriterTest, NamesInEveryScriptAreDrawnAndGiveBackTheirText) {
     const std::string text = Exec("pdftotext", {QString::fromStdString(path), "-"});
     for (const std::string& name : ScriptNames())
         EXPECT_NE(text.find(name), std::string::npos) << name << "\n" << text;
+    for (const std::string& grade : grades)
+        EXPECT_NE(text.find(grade), std::string::npos) << grade << "\n" << text;
     // Every font is in the file.
     const std::string fonts = Exec("pdffonts", {QString::fromStdString(path)});
     std::istringstream lines(fonts);
