@@ -4,6 +4,7 @@
 // reports of 2000 students by 50 grades (2000 pages) and the criteria of 500 grades.
 
 #include "averages.h"
+#include "big_class.h"
 #include "criteria_form.h"
 #include "gbook_form.h"
 #include "gradebook.h"
@@ -197,6 +198,25 @@ void BM_PdfGradebookPortrait(benchmark::State& state) {
     std::remove(path.toLocal8Bit().constData());
 }
 BENCHMARK(BM_PdfGradebookPortrait)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The same with every name in another script in turn: Chinese from a font of outlines,
+// Arabic joined, Hindi reordered and given its text, emoji from a font of symbols.
+void BM_PdfGradebookScripts(benchmark::State& state) {
+    App();
+    static std::unique_ptr<TGradebook> gb = [] {
+        TBuildOptions o;
+        o.Students = 2000;
+        o.Grades = 50;
+        auto built = BuildGradebook(o);
+        NameInTenScripts(*built);
+        RecomputeAll(*built);
+        return built;
+    }();
+    QString path = QStringLiteral("/tmp/marklow-bench-scripts.pdf");
+    WriteGradebookPdfs(state, *gb, PrintOptions(), path);
+    std::remove(path.toLocal8Bit().constData());
+}
+BENCHMARK(BM_PdfGradebookScripts)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 BENCHMARK(BM_PdfGradebook)->Arg(50)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 

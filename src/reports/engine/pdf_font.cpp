@@ -362,7 +362,19 @@ const TShapedText& TPdfFontSet::Shape(const TFontStyle& style, const QString& te
             chars += p.second;
         return rightToLeft ? Reversed(chars) : chars;
     };
-    shaped.Faithful = spelled() == text;
+    // Most texts are printable ASCII, one code a character: read without gathering.
+    auto plain = [&] {
+        qsizetype k = 0;
+        for (const TShapedRun& r : shaped.Runs) {
+            if (r.Type3) return false;
+            for (uint16_t code : r.Codes) {
+                if (code >= 0x80 || k >= text.size() || text[k].unicode() != code) return false;
+                ++k;
+            }
+        }
+        return k == text.size();
+    };
+    shaped.Faithful = plain() || spelled() == text;
     if (!shaped.Faithful) {
         // Glyphs the shaping chose (joined and contextual forms, ligatures) stand for the
         // characters they were made of.
