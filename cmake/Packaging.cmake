@@ -27,7 +27,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://brindlecraft.com/marklow/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2")
 # Fonts that hold the names of every script, for the reports' PDFs.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-core, fonts-noto-cjk, fonts-symbola")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-core, fonts-noto-cjk, fonts-symbola, fonts-noto-color-emoji")
 # Stripped as dh_strip strips, the notes and comments the compiler leaves included.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StripForPackage.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -12,7 +12,7 @@ packages=(
   qt6-documentation-tools libqt6sql6-sqlite desktop-file-utils shared-mime-info appstream
   libgtest-dev libgmock-dev googletest libbenchmark-dev libicu-dev
   clang libclang-rt-14-dev
-  xvfb xauth poppler-utils fonts-liberation2 fonts-dejavu-core fonts-noto-core fonts-noto-cjk fonts-symbola
+  xvfb xauth poppler-utils fonts-liberation2 fonts-dejavu-core fonts-noto-core fonts-noto-cjk fonts-symbola fonts-noto-color-emoji
   python3
 )
 

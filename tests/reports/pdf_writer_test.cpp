@@ -355,14 +355,103 @@ TEST_F(PdfWriterTest, ManyGlyphsOfOneFontOfOutlinesSpanSeveralFonts) {
     QString read = text;
     read.remove(QRegularExpression(QStringLiteral("\\s")));
     EXPECT_EQ(read.toStdString(), ideographs.toStdString());
+    // Noto Sans CJK has CFF outlines; a TrueType font of ideographs is embedded instead.
+    TPdfFontSet set;
+    const TShapedText& one = set.Shape(TFontStyle{}, ideographs.left(1));
+    ASSERT_FALSE(one.Runs.empty());
+    if (set.Embeddable(one.Runs[0].Font))
+        GTEST_SKIP() << "the ideographs come from a TrueType font here";
     const std::string fonts = Exec("pdffonts", {QString::fromStdString(path)});
     size_t type3 = 0;
     for (size_t at = fonts.find("Type 3"); at != std::string::npos; at = fonts.find("Type 3", at + 1))
         ++type3;
-    // Noto Sans CJK has CFF outlines; a TrueType font of ideographs would be embedded instead.
-    if (type3 > 0) {
-        EXPECT_EQ(type3, 3u) << fonts;
+    EXPECT_EQ(type3, 3u) << fonts;
+}
+
+TEST_F(PdfWriterTest, JoinedLigaturedAndReorderedTextsReadBackAsWritten) {
+    // Arabic's joined forms and its lam-lam-heh, Latin ligatures, a name in two directions,
+    // Devanagari's vowel drawn before its consonant, an emoji, ideographs after Latin.
+    const QStringList texts = {QStringLiteral("محمد الأحمد"), QStringLiteral("عبد الله"),
+                               QStringLiteral("Raffaella Affleck"), QStringLiteral("Sofia صوفيا"),
+                               QStringLiteral("अनिल कुमार"), QStringLiteral("Zoë 🌟 Star"),
+                               QStringLiteral("Li Wei 王芳")};
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    std::string content;
+    {
+        TPdfWriter writer(buffer, {});
+        TReportPage page;
+        page.PaperMm = QSizeF(210, 297);
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            TPlacedText t = Text(texts[i], {20, 20.0 + 10 * static_cast<double>(i)});
+            // Fonts with those ligatures: Naskh's lam-lam-heh, DejaVu's ff and ffl.
+            if (i == 1) t.Font.Family = QStringLiteral("Noto Naskh Arabic");
+            if (i == 2) t.Font.Family = QStringLiteral("DejaVu Sans");
+            page.Items.emplace_back(t);
+        }
+        content = writer.PageContent(page);
+        writer.AddPage(page);
+        ASSERT_TRUE(writer.Finish());
     }
+    // Only the Hindi (and the name in two directions) need their text given as a whole: the
+    // glyphs of the others stand for their letters.
+    EXPECT_NE(content.find(PdfTextString(texts[4])), std::string::npos) << content;
+    for (int i : {0, 1, 2, 5, 6})
+        EXPECT_EQ(content.find(PdfTextString(texts[i])), std::string::npos) << i << content;
+    const std::string path = folder / "scripts.pdf";
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(buffer.data());
+    file.close();
+    const QString read =
+        QString::fromStdString(Exec("pdftotext", {QString::fromStdString(path), "-"}));
+    for (const QString& t : texts) {
+        if (t.startsWith(QStringLiteral("Sofia"))) continue; // two directions: poppler's order
+        EXPECT_TRUE(read.contains(t)) << t.toStdString() << "\n" << read.toStdString();
+    }
+}
+
+TEST_F(PdfWriterTest, AnEmojiOfAColourFontIsDrawnAsItsPicture) {
+    // An emoji newer than Symbola's comes from a font of pictures (Noto Color Emoji), which
+    // has no outlines: the PDF draws its picture and keeps its text.
+    const QString melting = QStringLiteral("Mia 🫠");
+    TPdfFontSet set;
+    const TShapedText& shaped = set.Shape(TFontStyle{}, melting);
+    const TShapedRun* emoji = nullptr;
+    for (const TShapedRun& r : shaped.Runs)
+        if (r.Type3 && set.Raw(r.Font).pathForGlyph(r.Glyphs[0]).isEmpty()) emoji = &r;
+    if (!emoji) GTEST_SKIP() << "no font of colour pictures here";
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        TPdfWriter writer(buffer, {});
+        TReportPage page;
+        page.PaperMm = QSizeF(210, 297);
+        TPlacedText t = Text(melting, {20, 20});
+        t.Font.PointSize = 36;
+        t.Box.setSize(QSizeF(100, 20));
+        page.Items.emplace_back(t);
+        writer.AddPage(page);
+        ASSERT_TRUE(writer.Finish());
+    }
+    const std::string path = folder / "emoji.pdf";
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(buffer.data());
+    file.close();
+    EXPECT_NE(Exec("pdftotext", {QString::fromStdString(path), "-"}).find("Mia 🫠"),
+              std::string::npos);
+    Exec("pdftoppm", {"-r", "72", "-png", "-singlefile", QString::fromStdString(path),
+                      QString::fromStdString(folder / "emoji")});
+    const QImage page(QString::fromStdString(folder / "emoji.png"));
+    ASSERT_FALSE(page.isNull());
+    int coloured = 0;
+    for (int y = 0; y < page.height() / 4; ++y)
+        for (int x = 0; x < page.width() / 2; ++x) {
+            const QColor c = page.pixelColor(x, y);
+            coloured += std::abs(c.red() - c.blue()) > 60; // the emoji's yellow, not grey
+        }
+    EXPECT_GT(coloured, 100);
 }
 
 } // namespace

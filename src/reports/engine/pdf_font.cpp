@@ -120,6 +120,33 @@ QString Reversed(const QString& text) {
     return QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()), chars.size());
 }
 
+bool IsRightToLeft(uint c) {
+    const QChar::Direction d = QChar::direction(c);
+    return d == QChar::DirR || d == QChar::DirAL;
+}
+
+// What one glyph of a shaped text stands for: the characters of each place it was made at,
+// which must agree.
+struct TMadeOf {
+    QString First, Current;
+    qsizetype End = -1;
+    bool Conflict = false;
+
+    void Add(const QString& chars, qsizetype at, qsizetype length) {
+        if (at != End) Close();
+        Current += chars;
+        End = at + length;
+    }
+    void Close() {
+        if (Current.isEmpty()) return;
+        if (First.isEmpty())
+            First = Current;
+        else if (First != Current)
+            Conflict = true;
+        Current.clear();
+    }
+};
+
 } // namespace
 
 QByteArray SubsetTrueType(const QRawFont& font, const std::set<uint16_t>& used) {
@@ -214,9 +241,12 @@ struct TPdfFontSet::TFont {
     uint16_t Type3Code(uint16_t g) {
         auto it = Type3Codes.find(g);
         if (it != Type3Codes.end()) return it->second;
-        if (Type3Glyphs.empty() || Type3Glyphs.back().size() == 256) Type3Glyphs.emplace_back();
+        // Byte 0 of each font is a blank "m": readers of PDFs (poppler) guess the size of a
+        // Type 3 font's text from its "m", and would otherwise guess from the first glyph
+        // (an ideograph, an emoji) and take the text for another line.
+        if (Type3Glyphs.empty() || Type3Glyphs.back().size() == 255) Type3Glyphs.emplace_back();
         const auto code =
-            static_cast<uint16_t>((Type3Glyphs.size() - 1) * 256 + Type3Glyphs.back().size());
+            static_cast<uint16_t>((Type3Glyphs.size() - 1) * 256 + 1 + Type3Glyphs.back().size());
         Type3Glyphs.back().push_back(g);
         Type3Codes.emplace(g, code);
         return code;
@@ -347,9 +377,8 @@ const TShapedText& TPdfFontSet::Shape(const TFontStyle& style, const QString& te
     }
     // Read glyph by glyph in the order they stand, as readers of PDFs read them (right to
     // left in a text of a right-to-left script), does the PDF give the text back?
-    const bool rightToLeft = std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
-    });
+    const QList<uint> ucs4 = text.toUcs4();
+    const bool rightToLeft = std::any_of(ucs4.begin(), ucs4.end(), IsRightToLeft);
     auto spelled = [&] {
         std::vector<std::pair<double, QString>> placed;
         for (const TShapedRun& r : shaped.Runs)
@@ -378,26 +407,31 @@ const TShapedText& TPdfFontSet::Shape(const TFontStyle& style, const QString& te
     if (!shaped.Faithful) {
         // Glyphs the shaping chose (joined and contextual forms, ligatures) stand for the
         // characters they were made of.
-        std::map<std::pair<int, uint16_t>, QString> made;
+        std::map<std::pair<int, uint16_t>, TMadeOf> made;
         for (qsizetype at = 0; at < text.size();) {
-            const qsizetype length = text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
-            for (const QGlyphRun& run : layout.glyphRuns(static_cast<int>(at),
-                                                         static_cast<int>(length))) {
+            const qsizetype length = text[at].isHighSurrogate() && at + 1 < text.size() &&
+                                             text[at + 1].isLowSurrogate()
+                                         ? 2
+                                         : 1;
+            const QString chars = text.mid(at, length);
+            for (const QGlyphRun& run :
+                 layout.glyphRuns(static_cast<int>(at), static_cast<int>(length))) {
                 const int index = FontIndex(run.rawFont());
-                for (quint32 g : run.glyphIndexes()) {
-                    QString& chars = made[{index, static_cast<uint16_t>(g)}];
-                    if (!chars.endsWith(text.mid(at, length))) chars += text.mid(at, length);
-                }
+                for (quint32 g : run.glyphIndexes())
+                    made[{index, static_cast<uint16_t>(g)}].Add(chars, at, length);
             }
             at += length;
         }
-        for (const auto& [glyph, chars] : made) {
+        for (auto& [glyph, of] : made) {
+            of.Close();
             TFont& font = *fonts_[static_cast<size_t>(glyph.first)];
+            if (of.Conflict || of.First.isEmpty() || !font.Used.count(glyph.second)) continue;
             // A ligature of a right-to-left script is read as its letters stand, left to
             // right, and then turned around with the line (so pdftotext and the viewers
             // built on poppler read it).
-            if (font.Used.count(glyph.second))
-                font.Unicode.emplace(glyph.second, rightToLeft ? Reversed(chars) : chars);
+            const QList<uint> letters = of.First.toUcs4();
+            const bool turned = std::all_of(letters.begin(), letters.end(), IsRightToLeft);
+            font.Unicode.emplace(glyph.second, turned ? Reversed(of.First) : of.First);
         }
         shaped.Faithful = spelled() == text;
     }

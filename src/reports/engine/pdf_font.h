@@ -25,7 +25,7 @@ struct TShapedRun {
     std::vector<uint16_t> Glyphs;
     // What the PDF's text holds for each glyph. In the embedded font: the character itself
     // for printable ASCII, else 0x8000 plus the glyph. In the fonts of outlines: the font of
-    // 256 glyphs times 256, plus the glyph's byte in it.
+    // 255 glyphs times 256, plus the glyph's byte in it (1 to 255).
     std::vector<uint16_t> Codes;
     std::vector<double> X, Y;
     // Drawn from fonts of the glyphs' outlines (Type 3): the font has no TrueType outlines to
@@ -71,7 +71,7 @@ public:
     bool Embeddable(int font) const;
     // Thousandths of an em the PDF advances after the glyph.
     double Width(int font, uint16_t glyph) const;
-    // The fonts of outlines made of a font: how many, and the glyph of each byte in one.
+    // The fonts of outlines made of a font: how many, and the glyph of each byte from 1 on.
     int Type3Count(int font) const;
     const std::vector<uint16_t>& Type3Glyphs(int font, int slice) const;
     // The characters a glyph stands for, as far as known; empty when not.

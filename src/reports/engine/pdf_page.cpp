@@ -442,7 +442,7 @@ private:
             EndText();
             s_ += "/Span <</ActualText ";
             s_ += PdfTextString(t.Text);
-            s_ += ">> BDC\n";
+            s_ += " >> BDC\n";
         }
         for (const TShapedRun& run : shaped.Runs) {
             const double size = run.PixelSize;

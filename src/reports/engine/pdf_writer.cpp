@@ -3,10 +3,15 @@
 #include "units.h"
 
 #include <QDateTime>
+#include <QGlyphRun>
+#include <QIODevice>
+#include <QImage>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
 #include <QTransform>
-#include <QIODevice>
+
+#include <cmath>
 
 namespace marklow {
 
@@ -43,6 +48,44 @@ std::string UnicodeMap(const std::string& ranges,
     return m + "endcmap CMapName currentdict /CMap defineresource pop end end\n";
 }
 
+// A glyph without an outline but with a picture (a colour emoji), drawn at 128 pixels to
+// the em: its pixels and where they stand, in thousandths of an em with y up. Null when it
+// leaves no ink (a space).
+struct TGlyphPicture {
+    QImage Image;
+    QRectF Box;
+};
+
+TGlyphPicture GlyphPicture(const QRawFont& raw, uint16_t glyph) {
+    constexpr int kPixels = 128;
+    QRawFont big = raw;
+    big.setPixelSize(kPixels);
+    const QList<QPointF> advances = big.advancesForGlyphIndexes(QList<quint32>{glyph});
+    const int w = static_cast<int>(std::ceil(advances.isEmpty() ? 0 : advances[0].x()));
+    const int h = static_cast<int>(std::ceil(big.ascent() + big.descent()));
+    if (w <= 0 || h <= 0 || w > 8 * kPixels || h > 8 * kPixels) return {};
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        QGlyphRun run;
+        run.setRawFont(big);
+        run.setGlyphIndexes({glyph});
+        run.setPositions({QPointF(0, big.ascent())});
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    }
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    bool ink = false;
+    for (int y = 0; y < h && !ink; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < w && !ink; ++x)
+            ink = qAlpha(line[x]) != 0;
+    }
+    if (!ink) return {};
+    const double unit = 1000.0 / kPixels;
+    return {image, QRectF(0, -big.descent() * unit, w * unit, h * unit)};
+}
+
 } // namespace
 
 TPdfWriter::TPdfWriter(QIODevice& out, const QString& title)
@@ -55,7 +98,8 @@ TPdfWriter::TPdfWriter(QIODevice& out, const QString& title)
           return static_cast<int>(formIds_.size());
       }) {
     offsets_.assign(5, 0); // 1 catalog, 2 page tree, 3 resources, 4 information
-    Write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+    // 1.5 for the marked content's ActualText.
+    Write("%PDF-1.5\n%\xE2\xE3\xCF\xD3\n");
 }
 
 TPdfWriter::~TPdfWriter() = default;
@@ -205,7 +249,11 @@ void TPdfWriter::WriteType3(int font, int slice, int id) {
     const std::vector<uint16_t>& glyphs = fonts_.Type3Glyphs(font, slice);
     const double unit = 1000.0 / raw.pixelSize();
     const QTransform toGlyphSpace(unit, 0, 0, -unit, 0, 0);
-    std::string procs, differences = "0", widths;
+    // Byte 0: the blank "m" (see TPdfFontSet), 0.6 em as readers expect an "m" to be.
+    const int blank = NewObject();
+    WriteStream(blank, "600 0 0 0 0 0 d1\n");
+    std::string procs = "/m " + std::to_string(blank) + " 0 R ", differences = "0 /m",
+                widths = "600 ", pictures;
     std::vector<std::pair<std::string, QString>> chars;
     QRectF box;
     for (size_t code = 0; code < glyphs.size(); ++code) {
@@ -216,7 +264,9 @@ void TPdfWriter::WriteType3(int font, int slice, int id) {
         std::string proc;
         Num(proc, width, 2);
         proc += " 0 ";
-        for (double v : {bounds.left(), bounds.top(), bounds.right(), bounds.bottom()}) {
+        // The glyph's box in whole units, outward, so that nothing of it is cut.
+        for (double v : {std::floor(bounds.left()), std::floor(bounds.top()),
+                         std::ceil(bounds.right()), std::ceil(bounds.bottom())}) {
             Num(proc, path.isEmpty() ? 0 : v, 0);
             proc += ' ';
         }
@@ -225,6 +275,20 @@ void TPdfWriter::WriteType3(int font, int slice, int id) {
             PdfPath(proc, path, 1);
             proc += "f\n";
             box = box.isNull() ? bounds : box.united(bounds);
+        } else if (const TGlyphPicture picture = GlyphPicture(raw, g); !picture.Image.isNull()) {
+            // Its own colours: a glyph that sets them (d0) rather than taking the text's.
+            proc.clear();
+            Num(proc, width, 2);
+            proc += " 0 d0\nq ";
+            const QRectF& r = picture.Box;
+            for (double v : {r.width(), 0.0, 0.0, r.height(), r.left(), r.top()}) {
+                Num(proc, v, 2);
+                proc += ' ';
+            }
+            const std::string image = "/P" + std::to_string(g);
+            proc += "cm " + image + " Do Q\n";
+            pictures += image + ' ' + std::to_string(WriteImage(picture.Image)) + " 0 R ";
+            box = box.isNull() ? r : box.united(r);
         }
         const int procId = NewObject();
         WriteStream(procId, proc);
@@ -236,23 +300,47 @@ void TPdfWriter::WriteType3(int font, int slice, int id) {
         const QString text = fonts_.CharsOf(font, g);
         if (!text.isEmpty()) {
             char hex[4];
-            std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned>(code));
+            std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned>(code + 1));
             chars.emplace_back(hex, text);
         }
     }
     const int cmap = NewObject();
     WriteStream(cmap, UnicodeMap("1 begincodespacerange\n<00> <FF>\nendcodespacerange\n", chars));
     std::string s = "<< /Type /Font /Subtype /Type3 /FontBBox [";
-    for (double v : {box.left(), box.top(), box.right(), box.bottom()}) {
+    for (double v : {std::floor(box.left()), std::floor(box.top()), std::ceil(box.right()),
+                     std::ceil(box.bottom())}) {
         Num(s, v, 0);
         s += ' ';
     }
     s += "] /FontMatrix [0.001 0 0 0.001 0 0] /CharProcs << " + procs +
          ">> /Encoding << /Type /Encoding /Differences [" + differences +
-         "] >> /FirstChar 0 /LastChar " + std::to_string(glyphs.size() - 1) + " /Widths [" +
-         widths + "] /Resources << >> /ToUnicode " + std::to_string(cmap) + " 0 R >>\nendobj\n";
+         "] >> /FirstChar 0 /LastChar " + std::to_string(glyphs.size()) + " /Widths [" +
+         widths + "] /Resources << /XObject << " + pictures + ">> >> /ToUnicode " + std::to_string(cmap) + " 0 R >>\nendobj\n";
     BeginObject(id);
     Write(s);
+}
+
+int TPdfWriter::WriteImage(const QImage& argb) {
+    std::string rgb, alpha;
+    rgb.reserve(static_cast<size_t>(argb.width() * argb.height() * 3));
+    alpha.reserve(static_cast<size_t>(argb.width() * argb.height()));
+    for (int y = 0; y < argb.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) {
+            rgb += static_cast<char>(qRed(line[x]));
+            rgb += static_cast<char>(qGreen(line[x]));
+            rgb += static_cast<char>(qBlue(line[x]));
+            alpha += static_cast<char>(qAlpha(line[x]));
+        }
+    }
+    const std::string size = " /Type /XObject /Subtype /Image /Width " +
+                             std::to_string(argb.width()) + " /Height " +
+                             std::to_string(argb.height()) + " /BitsPerComponent 8";
+    const int mask = NewObject();
+    WriteStream(mask, alpha, size + " /ColorSpace /DeviceGray");
+    const int id = NewObject();
+    WriteStream(id, rgb, size + " /ColorSpace /DeviceRGB /SMask " + std::to_string(mask) + " 0 R");
+    return id;
 }
 
 bool TPdfWriter::Finish() {

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QIODevice;
+class QImage;
 
 namespace marklow {
 
@@ -41,6 +42,8 @@ private:
     void WriteStream(int id, const std::string& data, const std::string& extra = {});
     void WriteFont(int font, int id);
     void WriteType3(int font, int slice, int id);
+    // An image with its transparency as a soft mask; its object.
+    int WriteImage(const QImage& argb);
 
     QIODevice& out_;
     QString title_;
