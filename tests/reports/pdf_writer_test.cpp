@@ -7,6 +7,7 @@
 #include "gradebook.h"
 #include "gradebook_file.h"
 #include "output.h"
+#include "painter.h"
 #include "pdf_font.h"
 #include "pdf_writer.h"
 #include "progress_form.h"
@@ -22,6 +23,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QPainterPath>
 #include <QProcess>
 #include <QRawFont>
@@ -326,10 +328,10 @@ TEST_F(PdfWriterTest, NamesInEveryScriptAreDrawnAndGiveBackTheirText) {
 }
 
 TEST_F(PdfWriterTest, ManyGlyphsOfOneFontOfOutlinesSpanSeveralFonts) {
-    // 600 ideographs in one text: past the 256 glyphs a font of outlines can hold, the text
-    // goes on in the next one and still reads as it was written.
+    // 511 ideographs: past the 255 glyphs a font of outlines holds, the text goes on in the
+    // next one and still reads as it was written.
     QString ideographs;
-    for (char32_t c = 0x4E00; c < 0x4E00 + 600; ++c)
+    for (char32_t c = 0x4E00; c < 0x4E00 + 511; ++c)
         ideographs += QString::fromUcs4(&c, 1);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -337,7 +339,7 @@ TEST_F(PdfWriterTest, ManyGlyphsOfOneFontOfOutlinesSpanSeveralFonts) {
         TPdfWriter writer(buffer, {});
         TReportPage page;
         page.PaperMm = QSizeF(210, 297);
-        for (int line = 0; line < 20; ++line) {
+        for (int line = 0; line < 18; ++line) {
             TPlacedText t = Text(ideographs.mid(line * 30, 30), {10, 20.0 + line * 10});
             t.Box.setWidth(190);
             page.Items.emplace_back(t);
@@ -421,16 +423,16 @@ TEST_F(PdfWriterTest, AnEmojiOfAColourFontIsDrawnAsItsPicture) {
     for (const TShapedRun& r : shaped.Runs)
         if (r.Type3 && set.Raw(r.Font).pathForGlyph(r.Glyphs[0]).isEmpty()) emoji = &r;
     if (!emoji) GTEST_SKIP() << "no font of colour pictures here";
+    TPlacedText big = Text(melting, {20, 20});
+    big.Font.PointSize = 36;
+    big.Box.setSize(QSizeF(100, 20));
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         TPdfWriter writer(buffer, {});
         TReportPage page;
         page.PaperMm = QSizeF(210, 297);
-        TPlacedText t = Text(melting, {20, 20});
-        t.Font.PointSize = 36;
-        t.Box.setSize(QSizeF(100, 20));
-        page.Items.emplace_back(t);
+        page.Items.emplace_back(big);
         writer.AddPage(page);
         ASSERT_TRUE(writer.Finish());
     }
@@ -443,15 +445,34 @@ TEST_F(PdfWriterTest, AnEmojiOfAColourFontIsDrawnAsItsPicture) {
               std::string::npos);
     Exec("pdftoppm", {"-r", "72", "-png", "-singlefile", QString::fromStdString(path),
                       QString::fromStdString(folder / "emoji")});
-    const QImage page(QString::fromStdString(folder / "emoji.png"));
-    ASSERT_FALSE(page.isNull());
+    const QImage pdf(QString::fromStdString(folder / "emoji.png"));
+    ASSERT_FALSE(pdf.isNull());
     int coloured = 0;
-    for (int y = 0; y < page.height() / 4; ++y)
-        for (int x = 0; x < page.width() / 2; ++x) {
-            const QColor c = page.pixelColor(x, y);
+    for (int y = 0; y < pdf.height() / 4; ++y)
+        for (int x = 0; x < pdf.width() / 2; ++x) {
+            const QColor c = pdf.pixelColor(x, y);
             coloured += std::abs(c.red() - c.blue()) > 60; // the emoji's yellow, not grey
         }
     EXPECT_GT(coloured, 100);
+    // Where the painter puts it, the right way up and as large.
+    QImage painted(pdf.size(), QImage::Format_ARGB32);
+    painted.fill(Qt::white);
+    {
+        QPainter p(&painted);
+        TReportPage page;
+        page.PaperMm = QSizeF(210, 297);
+        page.Items.emplace_back(big);
+        PaintPage(p, page, QRectF(0, 0, painted.width(), painted.height()));
+    }
+    int inked = 0, differing = 0;
+    for (int y = 50; y < 120; ++y) // the text's box, in points
+        for (int x = 50; x < 350; ++x) {
+            const QColor a = painted.pixelColor(x, y), b = pdf.pixelColor(x, y);
+            inked += a != QColor(Qt::white);
+            differing += std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                   std::abs(a.blue() - b.blue())}) > 80;
+        }
+    EXPECT_LT(differing, inked / 8) << inked;
 }
 
 } // namespace

@@ -130,12 +130,14 @@ bool IsRightToLeft(uint c) {
 struct TMadeOf {
     QString First, Current;
     qsizetype End = -1;
+    QPointF Where; // a place is one glyph where it stands: two flags side by side are two
     bool Conflict = false;
 
-    void Add(const QString& chars, qsizetype at, qsizetype length) {
-        if (at != End) Close();
+    void Add(const QString& chars, qsizetype at, qsizetype length, const QPointF& where) {
+        if (at != End || where != Where) Close();
         Current += chars;
         End = at + length;
+        Where = where;
     }
     void Close() {
         if (Current.isEmpty()) return;
@@ -417,8 +419,11 @@ const TShapedText& TPdfFontSet::Shape(const TFontStyle& style, const QString& te
             for (const QGlyphRun& run :
                  layout.glyphRuns(static_cast<int>(at), static_cast<int>(length))) {
                 const int index = FontIndex(run.rawFont());
-                for (quint32 g : run.glyphIndexes())
-                    made[{index, static_cast<uint16_t>(g)}].Add(chars, at, length);
+                const QList<quint32> glyphs = run.glyphIndexes();
+                const QList<QPointF> positions = run.positions();
+                for (qsizetype k = 0; k < glyphs.size() && k < positions.size(); ++k)
+                    made[{index, static_cast<uint16_t>(glyphs[k])}].Add(chars, at, length,
+                                                                         positions[k]);
             }
             at += length;
         }
@@ -429,8 +434,12 @@ const TShapedText& TPdfFontSet::Shape(const TFontStyle& style, const QString& te
             // A ligature of a right-to-left script is read as its letters stand, left to
             // right, and then turned around with the line (so pdftotext and the viewers
             // built on poppler read it).
+            // (Marks and joiners in its cluster go either way; a left-to-right letter not.)
             const QList<uint> letters = of.First.toUcs4();
-            const bool turned = std::all_of(letters.begin(), letters.end(), IsRightToLeft);
+            const bool turned =
+                letters.size() > 1 && std::any_of(letters.begin(), letters.end(), IsRightToLeft) &&
+                std::none_of(letters.begin(), letters.end(),
+                             [](uint c) { return QChar::direction(c) == QChar::DirL; });
             font.Unicode.emplace(glyph.second, turned ? Reversed(of.First) : of.First);
         }
         shaped.Faithful = spelled() == text;

@@ -57,23 +57,30 @@ struct TGlyphPicture {
 };
 
 TGlyphPicture GlyphPicture(const QRawFont& raw, uint16_t glyph) {
-    constexpr int kPixels = 128;
+    // Only fonts of colour pictures: a font of plain bitmaps would print black whatever the
+    // text's colour.
+    if (raw.fontTable("CBDT").isEmpty() && raw.fontTable("sbix").isEmpty()) return {};
+    constexpr int kPixels = 96;
     QRawFont big = raw;
     big.setPixelSize(kPixels);
+    // The glyph's box and the line's, in pixels from the baseline's origin (y down).
     const QList<QPointF> advances = big.advancesForGlyphIndexes(QList<quint32>{glyph});
-    const int w = static_cast<int>(std::ceil(advances.isEmpty() ? 0 : advances[0].x()));
-    const int h = static_cast<int>(std::ceil(big.ascent() + big.descent()));
-    if (w <= 0 || h <= 0 || w > 8 * kPixels || h > 8 * kPixels) return {};
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    const QRectF line(0, -big.ascent(), advances.isEmpty() ? 0 : advances[0].x(),
+                      big.ascent() + big.descent());
+    const QRect pixels = big.boundingRect(glyph).united(line).toAlignedRect();
+    if (pixels.isEmpty() || pixels.width() > 8 * kPixels || pixels.height() > 8 * kPixels)
+        return {};
+    QImage image(pixels.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         QGlyphRun run;
         run.setRawFont(big);
         run.setGlyphIndexes({glyph});
-        run.setPositions({QPointF(0, big.ascent())});
+        run.setPositions({QPointF(-pixels.left(), -pixels.top())});
         painter.drawGlyphRun(QPointF(0, 0), run);
     }
+    const int w = image.width(), h = image.height();
     image = image.convertToFormat(QImage::Format_ARGB32);
     bool ink = false;
     for (int y = 0; y < h && !ink; ++y) {
@@ -83,7 +90,8 @@ TGlyphPicture GlyphPicture(const QRawFont& raw, uint16_t glyph) {
     }
     if (!ink) return {};
     const double unit = 1000.0 / kPixels;
-    return {image, QRectF(0, -big.descent() * unit, w * unit, h * unit)};
+    return {image, QRectF(pixels.left() * unit, -pixels.bottom() * unit - unit, w * unit,
+                          h * unit)};
 }
 
 } // namespace
