@@ -113,6 +113,24 @@ protected:
         EXPECT_LT(QFileInfo(QString::fromStdString(own)).size(),
                   QFileInfo(QString::fromStdString(painted)).size());
     }
+
+    // A page of these texts written alone as a PDF file; its operators.
+    std::string WritePage(const std::vector<TPlacedText>& texts, const std::string& path) {
+        TReportPage page;
+        page.PaperMm = QSizeF(210, 297);
+        for (const TPlacedText& t : texts)
+            page.Items.emplace_back(t);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        TPdfWriter writer(buffer, {});
+        std::string content = writer.PageContent(page);
+        writer.AddPage(page);
+        EXPECT_TRUE(writer.Finish());
+        QFile file(QString::fromStdString(path));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(buffer.data());
+        return content;
+    }
 };
 
 TEST_F(PdfWriterTest, EveryReportLooksAsThePainterDrawsIt) {
@@ -333,25 +351,13 @@ TEST_F(PdfWriterTest, ManyGlyphsOfOneFontOfOutlinesSpanSeveralFonts) {
     QString ideographs;
     for (char32_t c = 0x4E00; c < 0x4E00 + 511; ++c)
         ideographs += QString::fromUcs4(&c, 1);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        TPdfWriter writer(buffer, {});
-        TReportPage page;
-        page.PaperMm = QSizeF(210, 297);
-        for (int line = 0; line < 18; ++line) {
-            TPlacedText t = Text(ideographs.mid(line * 30, 30), {10, 20.0 + line * 10});
-            t.Box.setWidth(190);
-            page.Items.emplace_back(t);
-        }
-        writer.AddPage(page);
-        ASSERT_TRUE(writer.Finish());
+    std::vector<TPlacedText> lines;
+    for (int line = 0; line < 18; ++line) {
+        lines.push_back(Text(ideographs.mid(line * 30, 30), {10, 20.0 + line * 10}));
+        lines.back().Box.setWidth(190);
     }
     const std::string path = folder / "ideographs.pdf";
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(buffer.data());
-    file.close();
+    WritePage(lines, path);
     const QString text =
         QString::fromStdString(Exec("pdftotext", {QString::fromStdString(path), "-"}));
     QString read = text;
@@ -377,34 +383,19 @@ TEST_F(PdfWriterTest, JoinedLigaturedAndReorderedTextsReadBackAsWritten) {
                                QStringLiteral("Raffaella Affleck"), QStringLiteral("Sofia صوفيا"),
                                QStringLiteral("अनिल कुमार"), QStringLiteral("Zoë 🌟 Star"),
                                QStringLiteral("Li Wei 王芳")};
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    std::string content;
-    {
-        TPdfWriter writer(buffer, {});
-        TReportPage page;
-        page.PaperMm = QSizeF(210, 297);
-        for (qsizetype i = 0; i < texts.size(); ++i) {
-            TPlacedText t = Text(texts[i], {20, 20.0 + 10 * static_cast<double>(i)});
-            // Fonts with those ligatures: Naskh's lam-lam-heh, DejaVu's ff and ffl.
-            if (i == 1) t.Font.Family = QStringLiteral("Noto Naskh Arabic");
-            if (i == 2) t.Font.Family = QStringLiteral("DejaVu Sans");
-            page.Items.emplace_back(t);
-        }
-        content = writer.PageContent(page);
-        writer.AddPage(page);
-        ASSERT_TRUE(writer.Finish());
-    }
+    std::vector<TPlacedText> lines;
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        lines.push_back(Text(texts[i], {20, 20.0 + 10 * static_cast<double>(i)}));
+    // Fonts with those ligatures: Naskh's lam-lam-heh, DejaVu's ff and ffl.
+    lines[1].Font.Family = QStringLiteral("Noto Naskh Arabic");
+    lines[2].Font.Family = QStringLiteral("DejaVu Sans");
+    const std::string path = folder / "scripts.pdf";
+    const std::string content = WritePage(lines, path);
     // Only the Hindi (and the name in two directions) need their text given as a whole: the
     // glyphs of the others stand for their letters.
     EXPECT_NE(content.find(PdfTextString(texts[4])), std::string::npos) << content;
     for (int i : {0, 1, 2, 5, 6})
         EXPECT_EQ(content.find(PdfTextString(texts[i])), std::string::npos) << i << content;
-    const std::string path = folder / "scripts.pdf";
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(buffer.data());
-    file.close();
     const QString read =
         QString::fromStdString(Exec("pdftotext", {QString::fromStdString(path), "-"}));
     for (const QString& t : texts) {
@@ -426,21 +417,8 @@ TEST_F(PdfWriterTest, AnEmojiOfAColourFontIsDrawnAsItsPicture) {
     TPlacedText big = Text(melting, {20, 20});
     big.Font.PointSize = 36;
     big.Box.setSize(QSizeF(100, 20));
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        TPdfWriter writer(buffer, {});
-        TReportPage page;
-        page.PaperMm = QSizeF(210, 297);
-        page.Items.emplace_back(big);
-        writer.AddPage(page);
-        ASSERT_TRUE(writer.Finish());
-    }
     const std::string path = folder / "emoji.pdf";
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(buffer.data());
-    file.close();
+    WritePage({big}, path);
     EXPECT_NE(Exec("pdftotext", {QString::fromStdString(path), "-"}).find("Mia 🫠"),
               std::string::npos);
     Exec("pdftoppm", {"-r", "72", "-png", "-singlefile", QString::fromStdString(path),
