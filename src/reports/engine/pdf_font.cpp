@@ -430,7 +430,10 @@ const TShapedText& TPdfFontSet::Shape(const TFontStyle& style, const QString& te
         for (auto& [glyph, of] : made) {
             of.Close();
             TFont& font = *fonts_[static_cast<size_t>(glyph.first)];
-            if (of.Conflict || of.First.isEmpty() || !font.Used.count(glyph.second)) continue;
+            // The missing glyph stands for whatever a font lacks, so for nothing.
+            if (of.Conflict || of.First.isEmpty() || glyph.second == 0 ||
+                !font.Used.count(glyph.second))
+                continue;
             // A ligature of a right-to-left script is read as its letters stand, left to
             // right, and then turned around with the line (so pdftotext and the viewers
             // built on poppler read it).
