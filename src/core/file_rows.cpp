@@ -11,22 +11,6 @@ namespace {
 constexpr uint64_t kHighBits = 0x8080808080808080ull;
 } // namespace
 
-bool IsAscii(std::string_view s) {
-    const char* p = s.data();
-    size_t n = s.size();
-    // Eight bytes at a time: nearly every text of a gradebook is plain ASCII.
-    while (n >= 8) {
-        uint64_t w;
-        std::memcpy(&w, p, 8);
-        if (w & kHighBits) return false;
-        p += 8;
-        n -= 8;
-    }
-    for (; n > 0; --n, ++p)
-        if (static_cast<unsigned char>(*p) >= 0x80) return false;
-    return true;
-}
-
 std::string_view Encode(std::string_view text, size_t maxBytes, std::string& scratch,
                         TLostTexts* lost, TTextPlace place) {
     std::string_view out = text;

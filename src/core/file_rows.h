@@ -16,7 +16,6 @@ namespace marklow {
 
 inline constexpr size_t kShortTextMax = 255;
 
-bool IsAscii(std::string_view s);
 // The Windows-1252 form of a text, cut to maxBytes. A text that loses characters either way
 // is noted. The result points into `text` or into `scratch`.
 std::string_view Encode(std::string_view text, size_t maxBytes, std::string& scratch,

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 namespace marklow {
@@ -340,6 +341,22 @@ double TodayDate() {
                        day{static_cast<unsigned>(local.tm_mday)}};
     auto base = sys_days{year{1899} / December / 30};
     return static_cast<double>((sys_days{ymd} - base).count());
+}
+
+bool IsAscii(std::string_view s) {
+    const char* p = s.data();
+    size_t n = s.size();
+    // Eight bytes at a time: nearly every text of a gradebook is plain ASCII.
+    while (n >= 8) {
+        uint64_t w;
+        std::memcpy(&w, p, 8);
+        if (w & 0x8080808080808080ull) return false;
+        p += 8;
+        n -= 8;
+    }
+    for (; n > 0; --n, ++p)
+        if (static_cast<unsigned char>(*p) >= 0x80) return false;
+    return true;
 }
 
 } // namespace marklow

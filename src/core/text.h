@@ -42,6 +42,8 @@ std::string_view TrimBlanks(std::string_view text);
 
 // UTF-8 <-> Windows-1252. The encoder reports whether any character had no Windows-1252
 // form (such characters become '?').
+// Whether every byte is ASCII (nearly every text of a gradebook is).
+bool IsAscii(std::string_view s);
 std::string Utf8ToCp1252(std::string_view utf8, bool* lost = nullptr);
 std::string Cp1252ToUtf8(std::string_view cp1252);
 

@@ -14,12 +14,6 @@ namespace marklow {
 
 namespace {
 
-bool IsAscii(std::string_view s) {
-    for (char c : s)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
-
 struct TCollationState {
     std::mutex Lock;
     std::string Language;
